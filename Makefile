@@ -1,0 +1,29 @@
+# Thin wrapper: install what is missing, configure, build, then run, test or benchmark.
+BUILD ?= build
+JOBS  ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	./scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	./$(BUILD)/bin/qmeditor $(FILE)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
+	./scripts/run-benchmarks $(BUILD)
+
+clean:
+	rm -rf $(BUILD)
