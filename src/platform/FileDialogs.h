@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// A file-type filter entry: description and masks, e.g. {"HTML (*.htm;*.html)", {"*.htm"}}.
+struct FileFilterEntry {
+    QString description;
+    QStringList masks;
+};
+
+// Common dialogs. Production code calls FileDialogs::instance(); tests install a fake.
+class FileDialogs
+{
+public:
+    struct Request {
+        QString caption;
+        QString initialDir;
+        QString fileName;              // proposed name (save) or cleared (open)
+        QList<FileFilterEntry> filter;
+        int filterIndex = 1;           // 1-based, as the original dialogs count
+        QString defaultExt;            // without or with the dot
+        bool multiSelect = false;
+    };
+    struct Answer {
+        bool accepted = false;
+        QStringList files;
+        int filterIndex = 1;
+    };
+
+    virtual ~FileDialogs() = default;
+    virtual Answer getOpenFileName(QWidget *parent, const Request &req) = 0;
+    virtual Answer getSaveFileName(QWidget *parent, const Request &req) = 0;
+    // Empty when cancelled.
+    virtual QString getExistingDirectory(QWidget *parent, const QString &caption, const QString &dir) = 0;
+    virtual bool getColor(QWidget *parent, QColor &color) = 0;
+    virtual bool getFont(QWidget *parent, QFont &font) = 0;
+    virtual bool printSetup(QWidget *parent) = 0;
+
+    // Converts a filter to Qt's form: "Desc (*.a *.b)" entries joined by ";;",
+    // masks separated by blanks and "*.*" written as "*".
+    static QString toQtFilter(const QList<FileFilterEntry> &filter);
+    // The Windows-style text "Desc|*.a;*.b|Desc2|*.c".
+    static QString toDelphiFilter(const QList<FileFilterEntry> &filter);
+
+    static FileDialogs *instance();
+    static void setInstance(FileDialogs *d);
+};

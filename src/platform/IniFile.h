@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// A profile file in the style of the Windows profile functions:
+// - section and key names are compared without regard to case;
+// - values are trimmed, and one pair of enclosing double quotes is stripped;
+// - the first of duplicate sections/keys wins;
+// - every write goes straight to disk (atomically), keeping unknown lines;
+// - the file is created on the first write; CRLF is written, CRLF or LF read;
+// - booleans are written "1"/"0" and read as integer != 0.
+// Reads see the file as it is on disk, so a write by one IniFile object is
+// visible to another object on the same file.
+class IniFile
+{
+public:
+    explicit IniFile(const QString &fileName);
+
+    QString fileName() const { return m_fileName; }
+
+    QString readString(const QString &section, const QString &key, const QString &def) const;
+    int readInteger(const QString &section, const QString &key, int def) const;
+    bool readBool(const QString &section, const QString &key, bool def) const;
+
+    // Return false when the file could not be written.
+    bool writeString(const QString &section, const QString &key, const QString &value);
+    bool writeInteger(const QString &section, const QString &key, int value);
+    bool writeBool(const QString &section, const QString &key, bool value);
+    bool eraseSection(const QString &section);
+    bool deleteKey(const QString &section, const QString &key);
+
+    bool sectionExists(const QString &section) const;
+    bool valueExists(const QString &section, const QString &key) const;
+    QStringList readSections() const;
+    QStringList readSection(const QString &section) const; // key names in file order
+
+private:
+    QStringList loadLines() const;
+    bool saveLines(const QStringList &lines);
+
+    QString m_fileName;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+// Random numbers; tests install a scripted source.
+class Rng
+{
+public:
+    virtual ~Rng() = default;
+    // A number in 0 .. range-1 (0 when range <= 0).
+    virtual int random(int range) = 0;
+
+    static Rng *instance();
+    static void setInstance(Rng *r);
+};

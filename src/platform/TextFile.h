@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reading and writing documents whole, keeping their encoding and line ending.
+// Loaded as UTF-8 when the bytes are valid UTF-8, else as Latin-1. The line ending
+// is the first one found (LF when there is none). A file holding a NUL byte is not text.
+class TextFile
+{
+public:
+    enum class Encoding { Utf8, Latin1 };
+    enum class LineEnding { LF, CRLF, CR };
+
+    struct Format {
+        Encoding encoding = Encoding::Utf8;
+        LineEnding lineEnding = LineEnding::LF;
+        bool utf8Bom = false;
+    };
+
+    struct Content {
+        QString text;      // lines separated by the file's own line ending, as in the file
+        Format format;
+    };
+
+    // Decodes bytes; false (with reason) when they hold a NUL byte.
+    static bool decode(const QByteArray &bytes, Content &out, QString *error = nullptr);
+    static QByteArray encode(const QString &text, const Format &format);
+
+    // Reads a file whole; false with the system's reason when it cannot be read or is not text.
+    static bool load(const QString &fileName, Content &out, QString *error = nullptr);
+
+    // Writes text (whose line breaks may be any of CR, LF, CR LF; they are converted to
+    // format.lineEnding) to a temporary file in the same folder and renames it over fileName,
+    // keeping the old file's permissions. On failure the old file is untouched.
+    static bool save(const QString &fileName, const QString &text, const Format &format,
+                     QString *error = nullptr);
+
+    // Text with every line break made the given ending.
+    static QString convertLineEndings(const QString &text, LineEnding ending);
+    static QString lineEndingText(LineEnding ending);
+};
