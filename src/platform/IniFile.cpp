@@ -261,7 +261,7 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
         return saveLines(lines);
     }
     if (const ParsedIni::Key *k = ParsedIni::findKey(*s, keyName)) {
-        lines[k->line] = entry;
+        lines[k->line] = k->name + u'=' + oneLine(value);   // the key keeps its spelling
         return saveLines(lines);
     }
     // A new key goes after the section's last non-blank line.
