@@ -22,6 +22,7 @@ private slots:
     void unreadable();
     void convertsLineBreaks();
     void keepsPermissions();
+    void writesThroughSymlink();
     void failedWriteKeepsOldFile();
     void readOnlyFolder();
     void latin1DocumentGetsCharacterItCannotHold();
@@ -144,6 +145,17 @@ void TestTextFile::keepsPermissions()
     QVERIFY(TextFile::save(file, QStringLiteral("new"), {}));
     QCOMPARE(get(file), QByteArray("new"));
     QCOMPARE(QFile::permissions(file), perms);
+}
+
+void TestTextFile::writesThroughSymlink()
+{
+    const QString target = path(QStringLiteral("real.txt"));
+    const QString link = path(QStringLiteral("link.txt"));
+    QVERIFY(put(target, "old"));
+    QVERIFY(QFile::link(target, link));
+    QVERIFY(TextFile::save(link, QStringLiteral("new"), {}));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(get(target), QByteArray("new"));
 }
 
 void TestTextFile::failedWriteKeepsOldFile()
