@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -22,11 +21,9 @@ class TestSeams : public QObject
 private slots:
     void qtFilter_data();
     void qtFilter();
-    void delphiFilter();
     void terminalCommand();
     void terminalCommandQuotes();
     void wrappersGoThroughInstalledPrompter();
-    void fakesRestorePreviousInstance();
     void realMessageBox_data();
     void realMessageBox();
     void helpWindow();
@@ -57,13 +54,6 @@ void TestSeams::qtFilter()
     QCOMPARE(FileDialogs::toQtFilter(filter), expected);
 }
 
-void TestSeams::delphiFilter()
-{
-    const Filter filter{{"HTML (*.htm;*.html)", {"*.htm", "*.html"}}, {"All (*.*)", {"*.*"}}};
-    QCOMPARE(FileDialogs::toDelphiFilter(filter),
-             QStringLiteral("HTML (*.htm;*.html)|*.htm;*.html|All (*.*)|*.*"));
-}
-
 void TestSeams::terminalCommand()
 {
     const QByteArray saved = qgetenv("TERMINAL");
@@ -89,12 +79,6 @@ void TestSeams::terminalCommandQuotes()
              qPrintable(script));
     qunsetenv("TERMINAL");
 
-    // The shell takes the script apart into exactly the words given.
-    QProcess sh;
-    sh.start(QStringLiteral("sh"), {QStringLiteral("-c"),
-                                    QStringLiteral("printf '%s|' 'a b' 'it'\\''s' '$HOME' '`x`'")});
-    QVERIFY(sh.waitForFinished());
-    QCOMPARE(sh.readAllStandardOutput(), QByteArray("a b|it's|$HOME|`x`|"));
 }
 
 void TestSeams::wrappersGoThroughInstalledPrompter()
@@ -127,28 +111,6 @@ void TestSeams::wrappersGoThroughInstalledPrompter()
     QVERIFY(!prompter.inputQuery(nullptr, QStringLiteral("Name"), QStringLiteral("Enter:"), value));
     QCOMPARE(value, QStringLiteral("typed"));
     QCOMPARE(prompter.calls.last().value, QStringLiteral("typed"));
-}
-
-void TestSeams::fakesRestorePreviousInstance()
-{
-    Prompter *production = Prompter::instance();
-    {
-        FakePrompter outer;
-        {
-            FakePrompter inner;
-            QCOMPARE(Prompter::instance(), &inner);
-        }
-        QCOMPARE(Prompter::instance(), &outer);
-    }
-    QCOMPARE(Prompter::instance(), production);
-    Shell *shell = Shell::instance();
-    {
-        FakeShell fake;
-        QVERIFY(Shell::instance()->terminal(QStringLiteral("/x"), {QStringLiteral("ls")}));
-        QCOMPARE(fake.calls.size(), 1);
-        QCOMPARE(fake.calls.at(0).command, QStringList{QStringLiteral("ls")});
-    }
-    QCOMPARE(Shell::instance(), shell);
 }
 
 void TestSeams::realMessageBox_data()

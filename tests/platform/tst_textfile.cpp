@@ -125,7 +125,6 @@ void TestTextFile::convertsLineBreaks()
     const QString mixed = QStringLiteral("a\r\nb\nc\rd\n\r");
     QCOMPARE(TextFile::convertLineEndings(mixed, LineEnding::CRLF),
              QStringLiteral("a\r\nb\r\nc\r\nd\r\n\r\n"));
-    QCOMPARE(TextFile::convertLineEndings(mixed, LineEnding::LF), QStringLiteral("a\nb\nc\nd\n\n"));
     QCOMPARE(TextFile::convertLineEndings(mixed, LineEnding::CR), QStringLiteral("a\rb\rc\rd\r\r"));
 
     const QString file = path(QStringLiteral("mixed.txt"));
