@@ -270,7 +270,7 @@ void EditorAdapter::insertAtCaret(const QString &text)
     const QByteArray bytes = normalizeLineEndings(text, m_format.lineEnding).toUtf8();
     send(QsciScintillaBase::SCI_BEGINUNDOACTION);
     if (hasSelection())
-        m_editor->removeSelectedText();
+        m_editor->SendScintilla(QsciScintillaBase::SCI_REPLACESEL, "");
     long pos = send(QsciScintillaBase::SCI_GETCURRENTPOS);
     const long main = send(QsciScintillaBase::SCI_GETMAINSELECTION);
     const long virtualSpace = send(QsciScintillaBase::SCI_GETSELECTIONNCARETVIRTUALSPACE, main);
@@ -286,14 +286,23 @@ void EditorAdapter::insertAtCaret(const QString &text)
     emitCaretIfMoved();
 }
 
+// Asked of Scintilla itself: QsciScintilla's own selection flag follows only after
+// the next update notification.
 bool EditorAdapter::hasSelection() const
 {
-    return m_editor->hasSelectedText();
+    return send(QsciScintillaBase::SCI_GETSELECTIONEMPTY) == 0;
 }
 
 QString EditorAdapter::selectedText() const
 {
-    return m_editor->selectedText();
+    const long start = send(QsciScintillaBase::SCI_GETSELECTIONSTART);
+    const long end = send(QsciScintillaBase::SCI_GETSELECTIONEND);
+    if (end <= start)
+        return QString();
+    QByteArray bytes(int(end - start) + 1, '\0');
+    m_editor->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, start, end, bytes.data());
+    bytes.chop(1);
+    return QString::fromUtf8(bytes);
 }
 
 void EditorAdapter::selectAll()
