@@ -1,0 +1,88 @@
+#include "ExplorerFolderList.h"
+
+#include "shell/ExplorerMask.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStyle>
+
+ExplorerFolderList::ExplorerFolderList(QWidget *parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
+        setDirectory(item->data(Qt::UserRole).toString());
+    });
+}
+
+void ExplorerFolderList::setDirectory(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isDir())
+        return;
+    const QString clean = QDir::cleanPath(info.absoluteFilePath());
+    const bool changed = clean != m_directory;
+    m_directory = clean;
+    fill();
+    if (changed)
+        emit directoryChanged(m_directory);
+}
+
+void ExplorerFolderList::refresh()
+{
+    const QString selected = selectedFolder();
+    if (!QFileInfo(m_directory).isDir()) {
+        // The folder went away: climb to the nearest one still there.
+        QString up = m_directory;
+        while (!QFileInfo(up).isDir() && up != QLatin1String("/"))
+            up = QFileInfo(up).path();
+        setDirectory(up);
+        return;
+    }
+    fill();
+    selectFolder(selected);
+}
+
+void ExplorerFolderList::fill()
+{
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QString indentUnit = QStringLiteral("  ");
+
+    clear();
+    QStringList parts = m_directory.split(u'/', Qt::SkipEmptyParts);
+    QString path = QStringLiteral("/");
+    auto *root = new QListWidgetItem(open, QStringLiteral("/"), this);
+    root->setData(Qt::UserRole, path);
+    QListWidgetItem *current = root;
+    int depth = 0;
+    for (const QString &part : std::as_const(parts)) {
+        path = path == QLatin1String("/") ? path + part : path + u'/' + part;
+        ++depth;
+        current = new QListWidgetItem(open, indentUnit.repeated(depth) + part, this);
+        current->setData(Qt::UserRole, path);
+    }
+    const QString prefix = m_directory == QLatin1String("/") ? m_directory : m_directory + u'/';
+    const QStringList subs = ExplorerMask::subfolders(m_directory);
+    for (const QString &sub : subs) {
+        auto *item = new QListWidgetItem(closed, indentUnit.repeated(depth + 1) + sub, this);
+        item->setData(Qt::UserRole, prefix + sub);
+    }
+    setCurrentItem(current);
+}
+
+QString ExplorerFolderList::selectedFolder() const
+{
+    const QListWidgetItem *item = currentItem();
+    return item ? item->data(Qt::UserRole).toString() : m_directory;
+}
+
+bool ExplorerFolderList::selectFolder(const QString &path)
+{
+    for (int i = 0; i < count(); ++i) {
+        if (item(i)->data(Qt::UserRole).toString() == path) {
+            setCurrentRow(i);
+            return true;
+        }
+    }
+    return false;
+}
