@@ -26,9 +26,9 @@ W *named(W *widget, const char *name)
 
 } // namespace
 
-TBildeFrm::TBildeFrm(const ProjectSettings &project, std::function<void(const QString &)> insertText,
+TBildeFrm::TBildeFrm(ProjectGetter project, std::function<void(const QString &)> insertText,
                      QWidget *parent)
-    : QDialog(parent), m_project(project), m_insertText(std::move(insertText))
+    : QDialog(parent), m_project(std::move(project)), m_insertText(std::move(insertText))
 {
     setObjectName(QStringLiteral("BildeFrm"));
     setWindowTitle(QStringLiteral("Image"));
@@ -126,7 +126,7 @@ void TBildeFrm::Button1Click()
         return;
     }
 
-    Edit1->setText(CopyToProjectFolder::run(this, m_project, file));
+    Edit1->setText(CopyToProjectFolder::run(this, m_project(), file));
     const bool measured = result == ImgSize::Result::Measured;
     Width1->setText(measured ? QString::number(width) : QString());
     Height1->setText(measured ? QString::number(height) : QString());
@@ -154,7 +154,7 @@ QString TBildeFrm::buildTag() const
     fields.lowsrc = Edit9->text();
     fields.border = SpinEdit1->cleanText();
     fields.ismap = CheckBox1->isChecked();
-    return BildeTag::build(fields, m_project);
+    return BildeTag::build(fields, m_project());
 }
 
 void TBildeFrm::Button3Click()

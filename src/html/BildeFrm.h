@@ -19,7 +19,7 @@ class TBildeFrm : public QDialog
 public:
     // insertText stands for the main window's insertion into the active document;
     // project is read at every Find and OK.
-    TBildeFrm(const ProjectSettings &project, std::function<void(const QString &)> insertText,
+    TBildeFrm(ProjectGetter project, std::function<void(const QString &)> insertText,
               QWidget *parent = nullptr);
 
     QString buildTag() const;
@@ -39,6 +39,6 @@ public slots:
 private:
     QString pickPicture();
 
-    const ProjectSettings &m_project;
+    ProjectGetter m_project;
     std::function<void(const QString &)> m_insertText;
 };

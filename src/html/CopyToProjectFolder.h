@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 // The HTML project of the main window: chosen in the project folder dialog, read by the
@@ -13,6 +15,11 @@ struct ProjectSettings {
     QString projectFolder;                          // full path; empty: no project chosen
     QString imageFolder = QStringLiteral("images"); // name of the image folder inside it
 };
+
+// How a wizard reads the project settings at the moment it needs them, and how the project
+// dialog writes them back (both stand for the main window's state).
+using ProjectGetter = std::function<ProjectSettings()>;
+using ProjectSetter = std::function<void(const ProjectSettings &)>;
 
 // How every HTML wizard treats a file the user picks for a page: with a project the file
 // is copied into it and the page names it relatively; without one the page names the

@@ -5,12 +5,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TImageButtonFrm::TImageButtonFrm(const ProjectSettings &project, InsertText insertText,
+TImageButtonFrm::TImageButtonFrm(ProjectGetter project, InsertText insertText,
                                  QWidget *parent)
     : FormFieldWizard({QStringLiteral("Form image button"), QStringLiteral("Image button options:"),
                        QStringLiteral("<input type=\"image\""), QStringLiteral("HID_IMAGEBUTTON")},
                       std::move(insertText), parent),
-      m_project(project)
+      m_project(std::move(project))
 {
     setObjectName(QStringLiteral("ImageButtonFrm"));
     Edit1 = addField("Edit1", QStringLiteral("Name:"), QStringLiteral("name"));
@@ -28,8 +28,9 @@ void TImageButtonFrm::Button4Click()
     const FileDialogs::Answer answer = FileDialogs::instance()->getOpenFileName(this, request);
     if (!answer.accepted || answer.files.isEmpty())
         return;
-    Edit2->setText(CopyToProjectFolder::run(this, m_project, answer.files.first()));
-    m_copiedName = m_project.projectFolder.isEmpty() ? QString() : Edit2->text();
+    const ProjectSettings project = m_project();
+    Edit2->setText(CopyToProjectFolder::run(this, project, answer.files.first()));
+    m_copiedName = project.projectFolder.isEmpty() ? QString() : Edit2->text();
 }
 
 // A picture copied into the project is named by its path inside the project, as the
@@ -37,7 +38,8 @@ void TImageButtonFrm::Button4Click()
 QString TImageButtonFrm::sourceValue() const
 {
     const QString text = Edit2->text();
-    if (!m_copiedName.isEmpty() && text == m_copiedName && !m_project.projectFolder.isEmpty())
-        return CopyToProjectFolder::imagePath(m_project, text);
+    const ProjectSettings project = m_project();
+    if (!m_copiedName.isEmpty() && text == m_copiedName && !project.projectFolder.isEmpty())
+        return CopyToProjectFolder::imagePath(project, text);
     return text;
 }

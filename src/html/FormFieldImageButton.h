@@ -12,7 +12,7 @@ class TImageButtonFrm : public FormFieldWizard
 {
     Q_OBJECT
 public:
-    TImageButtonFrm(const ProjectSettings &project, InsertText insertText, QWidget *parent = nullptr);
+    TImageButtonFrm(ProjectGetter project, InsertText insertText, QWidget *parent = nullptr);
 
     QLineEdit *Edit1;     // name
     QLineEdit *Edit2;     // source, "#" at start
@@ -24,6 +24,6 @@ public slots:
 private:
     QString sourceValue() const;
 
-    const ProjectSettings &m_project;
+    ProjectGetter m_project;
     QString m_copiedName; // the bare name the last pick copied into the project
 };

@@ -74,6 +74,12 @@ ExplorerPanel::ExplorerPanel(QWidget *parent) : QWidget(parent)
     setDirectory(QDir::currentPath());
 }
 
+void ExplorerPanel::setProjectAccess(ProjectGetter get, ProjectSetter set)
+{
+    m_getProject = std::move(get);
+    m_setProject = std::move(set);
+}
+
 QString ExplorerPanel::directory() const
 {
     return DirectoryListBox3->directory();
@@ -155,7 +161,7 @@ void ExplorerPanel::Opendirindospromtfromhere1Click()
 
 void ExplorerPanel::Defineprojectcatalog1Click()
 {
-    if (!m_project)
+    if (!m_getProject || !m_setProject)
         return;
-    (new TProsjektKatFrm(*m_project, this))->show();
+    (new TProsjektKatFrm(m_getProject(), m_setProject, this))->show();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "html/CopyToProjectFolder.h"
 #include "platform/FileDialogs.h"
 
 #include <QWidget>
@@ -10,7 +11,6 @@ class ExplorerFolderList;
 class QAction;
 class QComboBox;
 class QMenu;
-struct ProjectSettings;
 
 // The "Files" tab of the side panel: a box of roots, the folder list with its pop-up, the
 // filter box and the file list. A double click on a file asks for it to be opened.
@@ -20,8 +20,9 @@ class ExplorerPanel : public QWidget
 public:
     explicit ExplorerPanel(QWidget *parent = nullptr);
 
-    // The project settings the "Define project catalog.." item edits (not owned; may be null).
-    void setProjectSettings(ProjectSettings *project) { m_project = project; }
+    // The project settings the "Define project catalog.." item shows and writes; without
+    // them the item does nothing.
+    void setProjectAccess(ProjectGetter get, ProjectSetter set);
 
     // The folder list's current folder and its selected entry (full paths).
     QString directory() const;
@@ -69,5 +70,6 @@ signals:
 private:
     void applyFilterMask(int index);
 
-    ProjectSettings *m_project = nullptr;
+    ProjectGetter m_getProject;
+    ProjectSetter m_setProject;
 };

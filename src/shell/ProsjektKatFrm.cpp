@@ -9,16 +9,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TProsjektKatFrm::TProsjektKatFrm(ProjectSettings &project, QWidget *parent)
-    : QDialog(parent), m_project(project)
+TProsjektKatFrm::TProsjektKatFrm(const ProjectSettings &current, ProjectSetter apply, QWidget *parent)
+    : QDialog(parent), m_apply(std::move(apply))
 {
     setObjectName(QStringLiteral("ProsjektKatFrm"));
     setWindowTitle(QStringLiteral("Project catalog:"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    Edit1 = new QLineEdit(project.projectFolder, this);
+    Edit1 = new QLineEdit(current.projectFolder, this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit2 = new QLineEdit(project.imageFolder, this);
+    Edit2 = new QLineEdit(current.imageFolder, this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Button1 = new QPushButton(QStringLiteral("Find.."), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -61,8 +61,8 @@ void TProsjektKatFrm::Button1Click()
 
 void TProsjektKatFrm::Button2Click()
 {
-    m_project.projectFolder = Edit1->text();
-    m_project.imageFolder = Edit2->text();
+    if (m_apply)
+        m_apply({Edit1->text(), Edit2->text()});
     close();
 }
 

@@ -8,13 +8,13 @@ class QLineEdit;
 class QPushButton;
 
 // "Project catalog:": chooses the HTML project folder and the name of its image folder.
-// OK writes both into the main window's project settings; Cancel changes nothing.
+// OK hands both to apply (the main window's project settings); Cancel changes nothing.
 // Frees itself when closed.
 class TProsjektKatFrm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TProsjektKatFrm(ProjectSettings &project, QWidget *parent = nullptr);
+    TProsjektKatFrm(const ProjectSettings &current, ProjectSetter apply, QWidget *parent = nullptr);
 
     QLineEdit *Edit1;     // "Project catalog root:"
     QLineEdit *Edit2;     // "Put images in subcatalog:"
@@ -29,5 +29,5 @@ public slots:
     void Button4Click(); // Help
 
 private:
-    ProjectSettings &m_project;
+    ProjectSetter m_apply;
 };

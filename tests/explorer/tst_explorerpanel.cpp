@@ -198,7 +198,7 @@ private slots:
     {
         ProjectSettings project{"/old", "pics"};
         ExplorerPanel panel;
-        panel.setProjectSettings(&project);
+        panel.setProjectAccess([&] { return project; }, [&](const ProjectSettings &p) { project = p; });
         panel.Defineprojectcatalog1->trigger();
         auto *dialog = panel.findChild<TProsjektKatFrm *>();
         QVERIFY(dialog && dialog->isVisible());

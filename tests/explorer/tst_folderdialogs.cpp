@@ -94,7 +94,8 @@ private slots:
         ProjectSettings project;
         QCOMPARE(project.imageFolder, QString("images"));
 
-        auto *dialog = new TProsjektKatFrm(project);
+        auto apply = [&project](const ProjectSettings &p) { project = p; };
+        auto *dialog = new TProsjektKatFrm(project, apply);
         QCOMPARE(dialog->windowTitle(), QString("Project catalog:"));
         QCOMPARE(dialog->Edit1->text(), QString());
         QCOMPARE(dialog->Edit2->text(), QString("images"));
@@ -106,7 +107,7 @@ private slots:
         QCOMPARE(project.imageFolder, QString("images"));
         QCOMPARE(help.pages, QStringList{"HID_PROJECT"});
 
-        dialog = new TProsjektKatFrm(project);
+        dialog = new TProsjektKatFrm(project, apply);
         dialog->Edit1->setText("/p");
         dialog->Edit2->setText("");
         dialog->Button2->click();
@@ -119,7 +120,7 @@ private slots:
     void findChoosesAFolder()
     {
         ProjectSettings project{m_dir.path(), "images"};
-        std::unique_ptr<TProsjektKatFrm> dialog(new TProsjektKatFrm(project));
+        std::unique_ptr<TProsjektKatFrm> dialog(new TProsjektKatFrm(project, {}));
         dialog->setAttribute(Qt::WA_DeleteOnClose, false);
         const QString target = m_dir.filePath("exists");
         for (bool accept : {false, true}) {

@@ -73,9 +73,11 @@ class TestBildeFrm : public QObject
     QString m_projectRoot;
     QStringList m_inserted;
 
+    // The wizard reads project whenever it needs it, as it reads the main window's state.
     TBildeFrm *wizard(const ProjectSettings &project)
     {
-        return new TBildeFrm(project, [this](const QString &t) { m_inserted.append(t); });
+        return new TBildeFrm([&project] { return project; },
+                             [this](const QString &t) { m_inserted.append(t); });
     }
 
 private slots:

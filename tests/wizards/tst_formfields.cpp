@@ -44,7 +44,7 @@ FormFieldWizard *makeWizard(const QString &kind, const ProjectSettings &project,
     if (kind == "password")
         return new TPasswordFieldFrm(insert);
     if (kind == "image")
-        return new TImageButtonFrm(project, insert);
+        return new TImageButtonFrm([project] { return project; }, insert);
     if (kind == "hidden")
         return new THidnFieldFrm(insert);
     if (kind == "file")
@@ -233,7 +233,7 @@ private slots:
         FakeFileDialogs dialogs;
         Sink sink;
         ProjectSettings project{dir.filePath("project"), "images"};
-        TImageButtonFrm wizard(project, sink.inserter());
+        TImageButtonFrm wizard([&] { return project; }, sink.inserter());
         dialogs.answerFiles({picture});
         wizard.Button4->click();
         QCOMPARE(wizard.Edit2->text(), QString("knapp.gif"));
@@ -249,7 +249,7 @@ private slots:
 
         // Without a project: the full path and the warning.
         ProjectSettings none;
-        TImageButtonFrm local(none, sink.inserter());
+        TImageButtonFrm local([&] { return none; }, sink.inserter());
         dialogs.answerFiles({picture});
         local.Button4->click();
         QCOMPARE(local.Edit2->text(), picture);
