@@ -17,6 +17,7 @@ FormFieldWizard::FormFieldWizard(const Look &look, InsertText insertText, QWidge
     : QDialog(parent), m_look(look), m_insertText(std::move(insertText))
 {
     setWindowTitle(look.caption);
+    setMinimumWidth(340);
 
     auto *layout = new QVBoxLayout(this);
     m_form = new QFormLayout;

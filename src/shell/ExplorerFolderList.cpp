@@ -5,10 +5,40 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStyle>
+#include <QStyledItemDelegate>
+
+namespace {
+
+constexpr int DepthRole = Qt::UserRole + 1;
+constexpr int IndentPixels = 12;
+
+// Draws each entry indented by its depth, icon and all.
+class IndentDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem shifted(option);
+        shifted.rect.setLeft(option.rect.left() + index.data(DepthRole).toInt() * IndentPixels);
+        QStyledItemDelegate::paint(painter, shifted, index);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index)
+               + QSize(index.data(DepthRole).toInt() * IndentPixels, 0);
+    }
+};
+
+} // namespace
 
 ExplorerFolderList::ExplorerFolderList(QWidget *parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new IndentDelegate(this));
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
         setDirectory(item->data(Qt::UserRole).toString());
     });
@@ -46,26 +76,27 @@ void ExplorerFolderList::fill()
 {
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    const QString indentUnit = QStringLiteral("  ");
-
     clear();
     QStringList parts = m_directory.split(u'/', Qt::SkipEmptyParts);
     QString path = QStringLiteral("/");
     auto *root = new QListWidgetItem(open, QStringLiteral("/"), this);
     root->setData(Qt::UserRole, path);
+    root->setData(DepthRole, 0);
     QListWidgetItem *current = root;
     int depth = 0;
     for (const QString &part : std::as_const(parts)) {
         path = path == QLatin1String("/") ? path + part : path + u'/' + part;
         ++depth;
-        current = new QListWidgetItem(open, indentUnit.repeated(depth) + part, this);
+        current = new QListWidgetItem(open, part, this);
         current->setData(Qt::UserRole, path);
+        current->setData(DepthRole, depth);
     }
     const QString prefix = m_directory == QLatin1String("/") ? m_directory : m_directory + u'/';
     const QStringList subs = ExplorerMask::subfolders(m_directory);
     for (const QString &sub : subs) {
-        auto *item = new QListWidgetItem(closed, indentUnit.repeated(depth + 1) + sub, this);
+        auto *item = new QListWidgetItem(closed, sub, this);
         item->setData(Qt::UserRole, prefix + sub);
+        item->setData(DepthRole, depth + 1);
     }
     setCurrentItem(current);
 }

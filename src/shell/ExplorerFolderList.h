@@ -3,7 +3,7 @@
 #include <QListWidget>
 
 // The explorer's folder list: the folders from "/" down to the current folder, then the
-// current folder's subfolders, each indented by its depth. A click selects a folder, a
+// current folder's subfolders, each drawn indented by its depth. A click selects a folder, a
 // double click (or Enter) makes it the current one. Filled at once, without waiting.
 class ExplorerFolderList : public QListWidget
 {
