@@ -8,6 +8,8 @@
 #include "html/FormFieldFile.h"
 #include "html/FormFieldHidden.h"
 #include "html/FormFieldImageButton.h"
+#include "html/FormFieldOpeners.h"
+#include "html/BildeFrm.h"
 #include "html/FormFieldPassword.h"
 #include "html/FormFieldRadioButton.h"
 #include "html/FormFieldTextArea.h"
@@ -66,6 +68,14 @@ void fill(QWidget *wizard, const Fields &fields)
         else if (auto *combo = qobject_cast<QComboBox *>(child))
             combo->setCurrentIndex(it.value().toInt());
     }
+}
+
+std::function<void()> entry(const QList<QPair<QString, std::function<void()>>> &list, const QString &name)
+{
+    for (const auto &e : list)
+        if (e.first == name)
+            return e.second;
+    return [] {};
 }
 
 const QStringList kinds{"checkbox", "radio", "text", "password", "image", "hidden", "file", "button", "textarea"};
@@ -215,6 +225,38 @@ private slots:
         a.okButton()->click();
         QCOMPARE(first.lines, QStringList{R"(<input type="checkbox" name="a">)"});
         QCOMPARE(second.lines, QStringList{R"(<input type="checkbox" name="b">)"});
+    }
+
+    // Every opener makes a new wizard of its kind, owned by the main window and shown;
+    // OK in it goes through the main window's insertion.
+    void openers()
+    {
+        QWidget owner;
+        Sink sink;
+        const WizardHost host{&owner, sink.inserter(), [] { return ProjectSettings(); }};
+        const QHash<QString, QByteArray> expected{
+            {"SpeedButton22Click", "TCheckBoxGenFrm"}, {"SpeedButton23Click", "TRadioButtonFrm"},
+            {"SpeedButton24Click", "TTextfieldFrm"}, {"SpeedButton25Click", "TFileFieldFrm"},
+            {"SpeedButton27Click", "TPasswordFieldFrm"}, {"SpeedButton102Click", "THidnFieldFrm"},
+            {"SpeedButton21Click", "TKnappeForm"}, {"SpeedButton26Click", "TTextArea"},
+            {"SpeedButton29Click", "TImageButtonFrm"}, {"SpeedButton30Click", "TBildeFrm"}};
+        const auto list = FormFieldOpeners::openers(host);
+        QCOMPARE(list.size(), expected.size());
+        for (const auto &entry : list) {
+            for (int copy = 1; copy <= 2; ++copy) {
+                entry.second();
+                const QList<QDialog *> open = owner.findChildren<QDialog *>(Qt::FindDirectChildrenOnly);
+                QCOMPARE(open.size(), copy);
+                QCOMPARE(QByteArray(open.last()->metaObject()->className()), expected.value(entry.first));
+                QVERIFY(open.last()->isVisible());
+            }
+            qDeleteAll(owner.findChildren<QDialog *>(Qt::FindDirectChildrenOnly));
+        }
+        entry(list, "SpeedButton30Click")();
+        auto *image = owner.findChild<TBildeFrm *>();
+        image->Edit1->setText("a.gif");
+        image->Button3->click();
+        QCOMPARE(sink.lines, QStringList{R"(<img src="a.gif" border="0">)"});
     }
 
     // A picked picture is copied into the image folder and the page points at the copy.
