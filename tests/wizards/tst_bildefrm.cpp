@@ -6,7 +6,6 @@
 #include "html/BildeFrm.h"
 #include "html/BildeTag.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,36 +17,12 @@ Q_DECLARE_METATYPE(BildeTagFields)
 namespace {
 
 QByteArray le16(int v) { return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF); }
-QByteArray be32(quint32 v)
-{
-    return QByteArray(1, char(v >> 24)) + char((v >> 16) & 0xFF) + char((v >> 8) & 0xFF) + char(v & 0xFF);
-}
 
 // A GIF without a colour table whose image descriptor gives width x height.
 QByteArray gif(int width, int height)
 {
     return QByteArray("GIF89a") + le16(width) + le16(height) + QByteArray(3, '\0') + ','
            + le16(0) + le16(0) + le16(width) + le16(height) + '\0';
-}
-
-QByteArray png(quint32 width, quint32 height)
-{
-    return QByteArray("\x89PNG\r\n\x1A\n", 8) + be32(13) + "IHDR" + be32(width) + be32(height)
-           + QByteArray("\x08\x02\0\0\0", 5) + be32(0);
-}
-
-BildeTagFields file(const QString &name)
-{
-    BildeTagFields f;
-    f.file = name;
-    return f;
-}
-
-BildeTagFields alt(const QString &text)
-{
-    BildeTagFields f;
-    f.alt = text;
-    return f;
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -69,27 +44,43 @@ class TestBildeFrm : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    QString m_pictures;
-    QString m_projectRoot;
+    QString m_pictures, m_root;
+    ProjectSettings m_project;
     QStringList m_inserted;
+    std::unique_ptr<FakePrompter> m_prompter;
+    std::unique_ptr<FakeFileDialogs> m_dialogs;
+    std::unique_ptr<TBildeFrm> w;
 
-    // The wizard reads project whenever it needs it, as it reads the main window's state.
-    TBildeFrm *wizard(const ProjectSettings &project)
+    // The picture dialog answers with file, then Find.. is pressed.
+    void find(const QString &file, QPushButton *button = nullptr)
     {
-        return new TBildeFrm([&project] { return project; },
-                             [this](const QString &t) { m_inserted.append(t); });
+        m_dialogs->answerFiles({file});
+        (button ? button : w->Button1)->click();
     }
 
 private slots:
     void init()
     {
-        m_inserted.clear();
         QDir(m_dir.path()).removeRecursively();
-        QDir().mkpath(m_dir.filePath("pictures"));
-        QDir().mkpath(m_dir.filePath("project"));
         m_pictures = m_dir.filePath("pictures");
-        m_projectRoot = m_dir.filePath("project");
+        m_root = m_dir.filePath("project");
+        QDir().mkpath(m_pictures);
+        QDir().mkpath(m_root);
         QVERIFY(writeFile(m_pictures + "/logo.gif", gif(120, 60)));
+        m_inserted.clear();
+        m_project = {m_root, "images"};
+        m_prompter = std::make_unique<FakePrompter>();
+        m_dialogs = std::make_unique<FakeFileDialogs>();
+        // The wizard reads the project whenever it needs it, as it reads the main window's.
+        w = std::make_unique<TBildeFrm>([this] { return m_project; },
+                                        [this](const QString &t) { m_inserted.append(t); });
+    }
+
+    void cleanup()
+    {
+        w.reset();
+        m_dialogs.reset();
+        m_prompter.reset();
     }
 
     void tag_data()
@@ -98,23 +89,17 @@ private slots:
         QTest::addColumn<QString>("projectFolder");
         QTest::addColumn<QString>("imageFolder");
         QTest::addColumn<QString>("expected");
-
-        BildeTagFields empty;
-        empty.border = "0";
-        QTest::newRow("only the border") << empty << "" << "images" << "<img border=\"0\">";
-        QTest::newRow("nothing") << BildeTagFields() << "" << "images" << "<img>";
-
         BildeTagFields all{"a.gif", "1", "2", "n", "left", "3", "4", "alt", "map", "low.gif", "5", true};
-        const QString allAttributes = R"( Height="1" Width="2" Name="n" Align="left" hspace="3" vspace="4")"
-                                      R"( alt="alt" usemap="#map" lowsrc="low.gif" border="5" ismap>)";
-        QTest::newRow("every attribute, no project")
-            << all << "" << "images" << QString(R"(<img src="a.gif")") + allAttributes;
-        QTest::newRow("every attribute, project")
-            << all << "/p" << "images" << QString(R"(<img src="images/a.gif")") + allAttributes;
-        QTest::newRow("blank image folder") << file("a.gif") << "/p" << " \t"
-                                            << R"(<img src="a.gif">)";
-        QTest::newRow("no file, no src") << alt("x") << "/p"
-                                         << "images" << R"(<img alt="x">)";
+        const QString rest = R"( Height="1" Width="2" Name="n" Align="left" hspace="3" vspace="4")"
+                             R"( alt="alt" usemap="#map" lowsrc="low.gif" border="5" ismap>)";
+        QTest::newRow("nothing") << BildeTagFields() << "" << "images" << "<img>";
+        QTest::newRow("all, no project") << all << "" << "images" << R"(<img src="a.gif")" + rest;
+        QTest::newRow("all, project") << all << "/p" << "images" << R"(<img src="images/a.gif")" + rest;
+        all.file.clear();
+        QTest::newRow("no file, no src") << all << "/p" << "images" << "<img" + rest;
+        BildeTagFields file;
+        file.file = "a.gif";
+        QTest::newRow("blank image folder") << file << "/p" << " \t" << R"(<img src="a.gif">)";
     }
 
     void tag()
@@ -128,8 +113,6 @@ private slots:
 
     void okWithEmptyFieldsAndClearedSpinEdit()
     {
-        ProjectSettings project;
-        std::unique_ptr<TBildeFrm> w(wizard(project));
         w->show();
         w->Button3->click();
         QCOMPARE(m_inserted, QStringList{"<img border=\"0\">"});
@@ -139,55 +122,45 @@ private slots:
         QCOMPARE(w->buildTag(), QString(R"(<img Align="left">)"));
     }
 
-    // The example: a GIF picked from another folder into a project.
+    // A GIF picked from another folder into a project.
     void findCopiesIntoProjectAndMeasures()
     {
-        FakePrompter prompter;
-        FakeFileDialogs dialogs;
-        ProjectSettings project{m_projectRoot, "images"};
-        std::unique_ptr<TBildeFrm> w(wizard(project));
-        dialogs.answerFiles({m_pictures + "/logo.gif"});
-        w->Button1->click();
-        QCOMPARE(FileDialogs::toDelphiFilter(dialogs.calls.at(0).request.filter),
+        find(m_pictures + "/logo.gif");
+        QCOMPARE(FileDialogs::toDelphiFilter(m_dialogs->calls.at(0).request.filter),
                  QString("GIF (*.gif)|*.gif|JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg|PNG (*.png)|*.png"));
         QCOMPARE(w->Edit1->text(), QString("logo.gif"));
-        QCOMPARE(w->Width1->text(), QString("120"));
-        QCOMPARE(w->Height1->text(), QString("60"));
-        QCOMPARE(readFile(m_projectRoot + "/images/logo.gif"), gif(120, 60));
-        QVERIFY(prompter.calls.isEmpty());
+        QCOMPARE(readFile(m_root + "/images/logo.gif"), gif(120, 60));
+        QVERIFY(m_prompter->calls.isEmpty());
         w->Edit6->setText("The logo");
         w->Button3->click();
-        QCOMPARE(m_inserted, QStringList{R"(<img src="images/logo.gif" Height="60" Width="120" alt="The logo" border="0">)"});
+        QCOMPARE(m_inserted,
+                 QStringList{R"(<img src="images/logo.gif" Height="60" Width="120" alt="The logo" border="0">)"});
     }
 
     void findWithoutProjectWarnsAndNamesFullPath()
     {
-        FakePrompter prompter;
-        FakeFileDialogs dialogs;
-        ProjectSettings project;
-        std::unique_ptr<TBildeFrm> w(wizard(project));
+        m_project.projectFolder.clear();
         QVERIFY(writeFile(m_pictures + "/LOGO.GIF", gif(7, 9)));
-        dialogs.answerFiles({m_pictures + "/LOGO.GIF"});
-        w->Button1->click();
+        find(m_pictures + "/LOGO.GIF");
         QCOMPARE(w->Edit1->text(), m_pictures + "/LOGO.GIF");
         QCOMPARE(w->Width1->text(), QString("7")); // upper-case extension: still the GIF reader
-        QCOMPARE(prompter.calls.size(), 1);
-        QCOMPARE(prompter.calls[0].caption, QString("WARNING!"));
-        QCOMPARE(prompter.calls[0].text, CopyToProjectFolder::noProjectWarning());
-        QCOMPARE(prompter.calls[0].icon, Prompter::Warning);
-        QVERIFY(!QFile::exists(m_projectRoot + "/images"));
+        QCOMPARE(m_prompter->calls.size(), 1);
+        QCOMPARE(m_prompter->calls[0].caption, QString("WARNING!"));
+        QCOMPARE(m_prompter->calls[0].text, CopyToProjectFolder::noProjectWarning());
+        QCOMPARE(m_prompter->calls[0].icon, Prompter::Warning);
+        QVERIFY(!QFile::exists(m_root + "/images"));
 
         // A project chosen afterwards changes the src but copies nothing.
-        project = {m_projectRoot, "img"};
+        m_project = {m_root, "img"};
         QVERIFY(w->buildTag().startsWith("<img src=\"img/" + m_pictures + "/LOGO.GIF\""));
-        QVERIFY(!QFile::exists(m_projectRoot + "/img/LOGO.GIF"));
+        QVERIFY(!QFile::exists(m_root + "/img"));
     }
 
     void unmeasurablePictureLeavesSizeEmpty_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("truncated png") << "t.png" << png(300, 200).left(20);
+        QTest::newRow("truncated png") << "t.png" << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\x0DIH", 14);
         QTest::newRow("jpeg named png") << "j.png" << QByteArray("\xFF\xD8\xFF\xC0\0\x11\x08\0\x10\0\x20", 11);
         QTest::newRow("lower-case gif signature") << "g.gif" << gif(5, 5).replace(0, 3, "gif");
         QTest::newRow("not a jpeg") << "n.jpg" << QByteArray("hello");
@@ -197,145 +170,94 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
-        FakePrompter prompter;
-        FakeFileDialogs dialogs;
-        ProjectSettings project{m_projectRoot, "images"};
-        std::unique_ptr<TBildeFrm> w(wizard(project));
         w->Width1->setText("111");
         w->Height1->setText("222");
         QVERIFY(writeFile(m_pictures + "/" + name, bytes));
-        dialogs.answerFiles({m_pictures + "/" + name});
-        w->Button1->click();
+        find(m_pictures + "/" + name);
         QCOMPARE(w->Edit1->text(), name);
-        QCOMPARE(w->Width1->text(), QString());
-        QCOMPARE(w->Height1->text(), QString());
         QCOMPARE(w->buildTag(), QString(R"(<img src="images/%1" border="0">)").arg(name));
-    }
-
-    void pngMeasured()
-    {
-        FakePrompter prompter;
-        FakeFileDialogs dialogs;
-        ProjectSettings project{m_projectRoot, "images"};
-        std::unique_ptr<TBildeFrm> w(wizard(project));
-        QVERIFY(writeFile(m_pictures + "/wide.png", png(70000, 30)));
-        dialogs.answerFiles({m_pictures + "/wide.png"});
-        w->Button1->click();
-        QCOMPARE(w->Width1->text(), QString("4464"));
-        QCOMPARE(w->Height1->text(), QString("30"));
     }
 
     void unopenablePictureEndsTheCommand()
     {
-        FakePrompter prompter;
-        FakeFileDialogs dialogs;
-        ProjectSettings project{m_projectRoot, "images"};
-        std::unique_ptr<TBildeFrm> w(wizard(project));
         w->Edit1->setText("before.gif");
-        dialogs.answerFiles({m_pictures + "/gone.jpg"});
-        w->Button1->click();
-        QCOMPARE(prompter.calls.size(), 1);
-        QCOMPARE(prompter.calls[0].icon, Prompter::Error);
-        QVERIFY(prompter.calls[0].text.contains("gone.jpg"));
+        find(m_pictures + "/gone.jpg");
+        QCOMPARE(m_prompter->calls.size(), 1);
+        QCOMPARE(m_prompter->calls[0].icon, Prompter::Error);
+        QVERIFY(m_prompter->calls[0].text.contains("gone.jpg"));
         QCOMPARE(w->Edit1->text(), QString("before.gif"));
     }
 
     // Picking the copy that already lies in the image folder leaves it whole.
     void pickingFromTheImageFolderKeepsThePicture()
     {
-        FakePrompter prompter;
-        FakeFileDialogs dialogs;
-        ProjectSettings project{m_projectRoot, "images"};
-        QDir().mkpath(m_projectRoot + "/images");
-        const QString inside = m_projectRoot + "/images/logo.gif";
+        QDir().mkpath(m_root + "/images");
+        const QString inside = m_root + "/images/logo.gif";
         QVERIFY(writeFile(inside, gif(120, 60)));
-        std::unique_ptr<TBildeFrm> w(wizard(project));
-        dialogs.answerFiles({inside});
-        w->Button1->click();
+        find(inside);
         QCOMPARE(readFile(inside), gif(120, 60));
         QCOMPARE(w->Edit1->text(), QString("logo.gif"));
         QCOMPARE(w->Width1->text(), QString("120"));
-        QVERIFY(prompter.calls.isEmpty());
-        QCOMPARE(QDir(m_projectRoot + "/images").entryList(QDir::Files), QStringList{"logo.gif"});
+        QVERIFY(m_prompter->calls.isEmpty());
+        QCOMPARE(QDir(m_root + "/images").entryList(QDir::Files), QStringList{"logo.gif"});
     }
 
     void pickingTheSameNameAgainOverwrites()
     {
-        FakePrompter prompter;
-        FakeFileDialogs dialogs;
-        ProjectSettings project{m_projectRoot, "images"};
-        std::unique_ptr<TBildeFrm> w(wizard(project));
-        dialogs.answerFiles({m_pictures + "/logo.gif"});
-        w->Button1->click();
+        find(m_pictures + "/logo.gif");
         QDir().mkpath(m_dir.filePath("other"));
         QVERIFY(writeFile(m_dir.filePath("other/logo.gif"), gif(1, 2)));
-        dialogs.answerFiles({m_dir.filePath("other/logo.gif")});
-        w->Button1->click();
-        QCOMPARE(readFile(m_projectRoot + "/images/logo.gif"), gif(1, 2));
+        find(m_dir.filePath("other/logo.gif"));
+        QCOMPARE(readFile(m_root + "/images/logo.gif"), gif(1, 2));
         QCOMPARE(w->Height1->text(), QString("2"));
+        QCOMPARE(QDir(m_root + "/images").entryList(QDir::Files), QStringList{"logo.gif"});
     }
 
     // A copy that fails is reported with the file's name; the field and tag still follow.
     void failedCopyIsReported()
     {
-        FakePrompter prompter;
-        FakeFileDialogs dialogs;
-        ProjectSettings project{m_dir.filePath("missing"), "images"};
-        std::unique_ptr<TBildeFrm> w(wizard(project));
-        dialogs.answerFiles({m_pictures + "/logo.gif"});
-        w->Button1->click();
-        QCOMPARE(prompter.calls.size(), 1);
-        QVERIFY(prompter.calls[0].text.contains(m_pictures + "/logo.gif"));
-        QCOMPARE(w->Edit1->text(), QString("logo.gif"));
+        m_project.projectFolder = m_dir.filePath("missing");
+        find(m_pictures + "/logo.gif");
+        QCOMPARE(m_prompter->calls.size(), 1);
+        QVERIFY(m_prompter->calls[0].text.contains(m_pictures + "/logo.gif"));
         QCOMPARE(w->Width1->text(), QString("120"));
         QVERIFY(w->buildTag().startsWith(R"(<img src="images/logo.gif")"));
     }
 
     void blankImageFolderCopiesIntoProjectRoot()
     {
-        FakePrompter prompter;
-        FakeFileDialogs dialogs;
-        ProjectSettings project{m_projectRoot, "  "};
-        std::unique_ptr<TBildeFrm> w(wizard(project));
-        dialogs.answerFiles({m_pictures + "/logo.gif"});
-        w->Button1->click();
-        QVERIFY(QFile::exists(m_projectRoot + "/logo.gif"));
+        m_project.imageFolder = "  ";
+        find(m_pictures + "/logo.gif");
+        QVERIFY(QFile::exists(m_root + "/logo.gif"));
         QVERIFY(w->buildTag().startsWith(R"(<img src="logo.gif")"));
     }
 
     void lowsrcNeverCopiesNorWarns()
     {
-        FakePrompter prompter;
-        FakeFileDialogs dialogs;
         FakeHelpViewer help;
-        for (const QString &root : {QString(), m_projectRoot}) {
-            ProjectSettings project{root, "images"};
-            std::unique_ptr<TBildeFrm> w(wizard(project));
-            dialogs.answerFiles({m_pictures + "/logo.gif"});
-            w->Button4->click();
+        for (const QString &root : {QString(), m_root}) {
+            m_project.projectFolder = root;
+            find(m_pictures + "/logo.gif", w->Button4);
             QCOMPARE(w->Edit9->text(), m_pictures + "/logo.gif");
-            w->Button5->click();
         }
-        QVERIFY(prompter.calls.isEmpty());
-        QVERIFY(!QFile::exists(m_projectRoot + "/images"));
-        QCOMPARE(help.pages, QStringList({"HID_IMAGEDLG", "HID_IMAGEDLG"}));
+        QVERIFY(m_prompter->calls.isEmpty());
+        QVERIFY(!QFile::exists(m_root + "/images"));
+        w->Button5->click();
+        QCOMPARE(help.pages, QStringList{"HID_IMAGEDLG"});
     }
 
     void copyFileKeepsExisting()
     {
-        const QString target = m_projectRoot + "/keep.htm";
+        const QString target = m_root + "/keep.htm";
         QVERIFY(writeFile(target, "old"));
-        QString error;
-        QVERIFY(!CopyToProjectFolder::copyFile(m_pictures + "/logo.gif", target,
-                                               CopyToProjectFolder::Existing::Keep, &error));
+        using CopyToProjectFolder::Existing;
+        QVERIFY(!CopyToProjectFolder::copyFile(m_pictures + "/logo.gif", target, Existing::Keep));
         QCOMPARE(readFile(target), QByteArray("old"));
-        QVERIFY(CopyToProjectFolder::copyFile(m_pictures + "/logo.gif", target,
-                                              CopyToProjectFolder::Existing::Overwrite, &error));
+        QVERIFY(CopyToProjectFolder::copyFile(m_pictures + "/logo.gif", target, Existing::Overwrite));
         QCOMPARE(readFile(target), gif(120, 60));
-        QCOMPARE(QDir(m_projectRoot).entryList(QDir::Files), QStringList{"keep.htm"}); // no temporary left
+        QCOMPARE(QDir(m_root).entryList(QDir::Files), QStringList{"keep.htm"}); // no temporary left
     }
 };
-
 
 QTEST_MAIN(TestBildeFrm)
 #include "tst_bildefrm.moc"
