@@ -29,7 +29,6 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::newRow("new") << "fresh" << int(CreateDirResult::Created) << "fresh";
         QTest::newRow("trimmed before the test") << " exists\t" << int(CreateDirResult::Exists) << "exists";
-        QTest::newRow("trimmed new") << "  spaced " << int(CreateDirResult::Created) << "spaced";
         QTest::newRow("slash") << "a/b" << int(CreateDirResult::InvalidName) << "a/b";
         QTest::newRow("dot dot") << ".." << int(CreateDirResult::InvalidName) << "..";
         QTest::newRow("dot dot inside") << "x..y" << int(CreateDirResult::InvalidName) << "x..y";

@@ -245,18 +245,6 @@ private slots:
         w->Button5->click();
         QCOMPARE(help.pages, QStringList{"HID_IMAGEDLG"});
     }
-
-    void copyFileKeepsExisting()
-    {
-        const QString target = m_root + "/keep.htm";
-        QVERIFY(writeFile(target, "old"));
-        using CopyToProjectFolder::Existing;
-        QVERIFY(!CopyToProjectFolder::copyFile(m_pictures + "/logo.gif", target, Existing::Keep));
-        QCOMPARE(readFile(target), QByteArray("old"));
-        QVERIFY(CopyToProjectFolder::copyFile(m_pictures + "/logo.gif", target, Existing::Overwrite));
-        QCOMPARE(readFile(target), gif(120, 60));
-        QCOMPARE(QDir(m_root).entryList(QDir::Files), QStringList{"keep.htm"}); // no temporary left
-    }
 };
 
 QTEST_MAIN(TestBildeFrm)

@@ -241,17 +241,6 @@ private slots:
         // Typed by hand, the source is written as typed.
         wizard.Edit2->setText("other.gif");
         QCOMPARE(wizard.buildText(), QString(R"(<input type="image" src="other.gif">)"));
-
-        // Without a project: the full path and the warning.
-        ProjectSettings none;
-        TImageButtonFrm local([&] { return none; }, sink.inserter());
-        dialogs.answerFiles({picture});
-        local.Button4->click();
-        QCOMPARE(local.Edit2->text(), picture);
-        QCOMPARE(prompter.calls.size(), 1);
-        QCOMPARE(prompter.calls[0].caption, QString("WARNING!"));
-        QCOMPARE(prompter.calls[0].icon, Prompter::Warning);
-        QCOMPARE(local.buildText(), QString(R"(<input type="image" src=")") + picture + "\">");
     }
 };
 
