@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "../shell/ShellFixture.h"
 #include "editor/EditorAdapter.h"
 #include "html/HtmlCommandHost.h"
 #include "html/HtmlCommands.h"
@@ -19,16 +20,10 @@ class FakeHost : public HtmlCommandHost
 public:
     FakeHost()
     {
-        for (const char *name : {"Insert2", "Modify1", "ools2", "New1"}) {
-            auto *m = new QMenu(&m_window);
-            m->setObjectName(QLatin1String(name));
-            registerMenu(m);
-        }
-        for (const char *name : {"HTMLdocument1", "CSSdocument1", "Save1", "Cut1"}) {
-            QAction *a = menu(QStringLiteral("New1"))->addAction(QLatin1String(name));
-            a->setObjectName(QLatin1String(name));
-            registerAction(a);
-        }
+        for (const char *name : {"Insert2", "Modify1", "ools2", "New1"})
+            addSubmenu(&m_bar, QLatin1String(name), QString());
+        for (const char *name : {"HTMLdocument1", "CSSdocument1", "Save1", "Cut1"})
+            addItem(menu(QStringLiteral("New1")), QLatin1String(name), QString());
         m_sheet = new QWidget(&m_window);
         auto *layout = new QVBoxLayout(m_sheet);
         layout->addWidget(new QPushButton(QStringLiteral("New HTML document.."), m_sheet));
@@ -39,23 +34,42 @@ public:
     EditorAdapter *activeEditor() const override { return active; }
     QMenu *menu(const QString &name) const override { return m_menus.value(name); }
     QAction *action(const QString &name) const override { return m_actions.value(name); }
-    void registerMenu(QMenu *m) override
+    QMenu *addSubmenu(QMenu *parent, const QString &name, const QString &caption) override
     {
-        QVERIFY(!m_menus.contains(m->objectName()));
-        m_menus.insert(m->objectName(), m);
-        m_actions.insert(m->objectName(), m->menuAction());
+        QMenu *m = parent->addMenu(caption);
+        m->setObjectName(name);
+        m->menuAction()->setObjectName(name);
+        m_menus.insert(name, m);
+        enter(m->menuAction());
+        return m;
     }
-    void registerAction(QAction *a) override
+    QAction *addItem(QMenu *menu, const QString &name, const QString &caption) override
     {
-        QVERIFY2(!m_actions.contains(a->objectName()), qPrintable(a->objectName()));
-        m_actions.insert(a->objectName(), a);
+        QAction *a = menu->addAction(caption);
+        a->setObjectName(name);
+        return enter(a);
+    }
+    QAction *addSeparator(QMenu *menu, const QString &name) override
+    {
+        QAction *a = menu->addSeparator();
+        a->setObjectName(name);
+        return enter(a);
     }
     QWidget *htmlSheet() const override { return m_sheet; }
 
     EditorAdapter *active = nullptr;
 
 private:
+    QAction *enter(QAction *a)
+    {
+        if (m_actions.contains(a->objectName()))
+            qFatal("registered twice: %s", qPrintable(a->objectName()));
+        m_actions.insert(a->objectName(), a);
+        return a;
+    }
+
     QWidget m_window;
+    QMenu m_bar;
     QWidget *m_sheet = nullptr;
     QHash<QString, QMenu *> m_menus;
     QHash<QString, QAction *> m_actions;
@@ -267,6 +281,28 @@ private Q_SLOTS:
         commands.toolPanel()->findChild<QToolButton *>(QStringLiteral("SpeedButton71"))->click();
         QVERIFY(commands.HTMLElement()->isVisible());
         commands.HTMLElement()->hide();
+    }
+
+    void inTheMainWindow()
+    {
+        ShellFixture fixture;
+        TMainForm *main = fixture.start();
+        QVERIFY(main->HTMLSheet->findChild<QWidget *>(QStringLiteral("HTMLToolPanel")));
+        main->action(QStringLiteral("Nonbrakingspace1"))->trigger();   // no document: nothing
+
+        main->HTMLdocument1Click();
+        TEditForm *page = fixture.active();
+        QVERIFY(page);
+        page->SynEdit1->setText(QStringLiteral("ab"));
+        page->SynEdit1->setCaret(1, 2);
+        main->action(QStringLiteral("Nonbrakingspace1"))->trigger();
+        QCOMPARE(page->SynEdit1->lines(), QStringList{"a&nbsp;b"});
+        QVERIFY(page->IsModified);
+
+        page->SynEdit1->selectAll();
+        page->popupMenu(QStringLiteral("Plasser1"))->findChild<QAction *>(QStringLiteral("Centered2"))->trigger();
+        QCOMPARE(page->SynEdit1->lines(), QStringList{"<div align=\"Center\">a&nbsp;b</div>"});
+        QCOMPARE(page->popupMenu(QStringLiteral("Common1"))->actions().size(), 10);
     }
 };
 
