@@ -21,6 +21,7 @@
 #include "platform/AppPaths.h"
 #include "platform/DelphiStrings.h"
 #include "platform/IniFile.h"
+#include "html/MainFormHtmlHost.h"
 #include "settings/SettingsKeys.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/SaveDocChangeFrm.h"
@@ -38,6 +39,7 @@ TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
 
     buildCentralArea();
     buildMenus();
+    MainFormHtmlHost::Install(this);
 
     OneTimeTimer = new QTimer(this);
     OneTimeTimer->setObjectName(QStringLiteral("OneTimeTimer"));
