@@ -18,10 +18,10 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "html/MainFormHtmlHost.h"
 #include "platform/AppPaths.h"
 #include "platform/DelphiStrings.h"
 #include "platform/IniFile.h"
-#include "html/MainFormHtmlHost.h"
 #include "settings/SettingsKeys.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/SaveDocChangeFrm.h"
