@@ -22,10 +22,11 @@ public:
     virtual QMenu *menu(const QString &name) const = 0;
     // A registered main-menu command by component name; nullptr when there is none.
     virtual QAction *action(const QString &name) const = 0;
-    // Registers a submenu made here (under its objectName) so that items can be found in it.
-    virtual void registerMenu(QMenu *menu) = 0;
-    // Registers a main-menu item made here under its objectName.
-    virtual void registerAction(QAction *action) = 0;
+    // Main-menu entries, each created with its component name as objectName and registered
+    // under it (a submenu as a menu, too): appended to the given menu.
+    virtual QMenu *addSubmenu(QMenu *parent, const QString &name, const QString &caption) = 0;
+    virtual QAction *addItem(QMenu *menu, const QString &name, const QString &caption) = 0;
+    virtual QAction *addSeparator(QMenu *menu, const QString &name) = 0;
     // The "HTML" tool tab of the side panel.
     virtual QWidget *htmlSheet() const = 0;
 };

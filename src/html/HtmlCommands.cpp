@@ -93,15 +93,13 @@ HtmlCommands::HtmlCommands(HtmlCommandHost *host, QObject *parent)
     if (QMenu *newMenu = m_host->menu(QStringLiteral("New1"))) {
         // File, New, "Frameset" follows the HTML document item.
         const Item &item = HtmlMenuLayout::newFramesetItem;
-        auto *a = new QAction(QLatin1String(item.caption), newMenu);
-        a->setObjectName(QLatin1String(item.name));
-        QAction *before = nullptr;
+        QAction *a = m_host->addItem(newMenu, QLatin1String(item.name), QLatin1String(item.caption));
         const QList<QAction *> items = newMenu->actions();
         const int html = items.indexOf(m_host->action(QStringLiteral("HTMLdocument1")));
-        if (html >= 0 && html + 1 < items.size())
-            before = items.at(html + 1);
-        newMenu->insertAction(before, a);
-        m_host->registerAction(a);
+        if (html >= 0 && html + 2 < items.size()) {
+            newMenu->removeAction(a);
+            newMenu->insertAction(items.at(html + 1), a);
+        }
         bindAction(a, QLatin1String(item.handler));
     }
 
@@ -115,14 +113,13 @@ HtmlCommands::~HtmlCommands() = default;
 void HtmlCommands::buildMainMenu(QMenu *menu, const Item *items)
 {
     for (const Item *item = items; item->caption; ++item) {
+        const QString name = QLatin1String(item->name);
+        const QString caption = QLatin1String(item->caption);
         if (item->children) {
-            QMenu *sub = addSubmenu(menu, *item);
-            m_host->registerMenu(sub);
-            buildMainMenu(sub, item->children);
+            buildMainMenu(m_host->addSubmenu(menu, name, caption), item->children);
             continue;
         }
-        QAction *a = addItem(menu, *item);
-        m_host->registerAction(a);
+        QAction *a = isSeparator(*item) ? m_host->addSeparator(menu, name) : m_host->addItem(menu, name, caption);
         if (item->handler) {
             bindAction(a, QLatin1String(item->handler));
             m_mainItems.insert(QLatin1String(item->handler), a);

@@ -3,63 +3,13 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QMenu>
-#include <QPushButton>
 #include <QToolButton>
-#include <QVBoxLayout>
 
+#include "../shell/ShellFixture.h"
 #include "editor/EditorAdapter.h"
-#include "html/HtmlCommandHost.h"
 #include "html/HtmlCommands.h"
 
 namespace {
-
-// A main window stand-in: the menus the commands fill, a registry and the HTML tab.
-class FakeHost : public HtmlCommandHost
-{
-public:
-    FakeHost()
-    {
-        for (const char *name : {"Insert2", "Modify1", "ools2", "New1"}) {
-            auto *m = new QMenu(&m_window);
-            m->setObjectName(QLatin1String(name));
-            registerMenu(m);
-        }
-        for (const char *name : {"HTMLdocument1", "CSSdocument1", "Save1", "Cut1"}) {
-            QAction *a = menu(QStringLiteral("New1"))->addAction(QLatin1String(name));
-            a->setObjectName(QLatin1String(name));
-            registerAction(a);
-        }
-        m_sheet = new QWidget(&m_window);
-        auto *layout = new QVBoxLayout(m_sheet);
-        layout->addWidget(new QPushButton(QStringLiteral("New HTML document.."), m_sheet));
-        layout->addStretch(1);
-    }
-
-    QWidget *window() const override { return const_cast<QWidget *>(&m_window); }
-    EditorAdapter *activeEditor() const override { return active; }
-    QMenu *menu(const QString &name) const override { return m_menus.value(name); }
-    QAction *action(const QString &name) const override { return m_actions.value(name); }
-    void registerMenu(QMenu *m) override
-    {
-        QVERIFY(!m_menus.contains(m->objectName()));
-        m_menus.insert(m->objectName(), m);
-        m_actions.insert(m->objectName(), m->menuAction());
-    }
-    void registerAction(QAction *a) override
-    {
-        QVERIFY2(!m_actions.contains(a->objectName()), qPrintable(a->objectName()));
-        m_actions.insert(a->objectName(), a);
-    }
-    QWidget *htmlSheet() const override { return m_sheet; }
-
-    EditorAdapter *active = nullptr;
-
-private:
-    QWidget m_window;
-    QWidget *m_sheet = nullptr;
-    QHash<QString, QMenu *> m_menus;
-    QHash<QString, QAction *> m_actions;
-};
 
 // "caption" per item, "caption[...]" for a submenu, "-" for a separator.
 QString describe(const QMenu *menu)
@@ -123,95 +73,87 @@ private Q_SLOTS:
     void menus()
     {
         QFETCH(QString, menu);
-        FakeHost host;
-        HtmlCommands commands(&host);
-        QMenu popup;
-        popup.setObjectName(QStringLiteral("PopupMenu1"));
-        HtmlDocumentPopup group;
-        group.common = popup.addMenu(QStringLiteral("Common"));
-        group.specialCharacters = popup.addMenu(QStringLiteral("Special characters"));
-        group.form = popup.addMenu(QStringLiteral("Form"));
-        group.alignment = popup.addMenu(QStringLiteral("Alignment"));
-        group.font = popup.addMenu(QStringLiteral("Font"));
-        commands.fillDocumentPopup(group, nullptr);
-
-        const QMenu *m = host.menu(menu);
-        if (menu == QLatin1String("HTMLElement"))
-            m = commands.HTMLElement();
-        else if (menu == QLatin1String("PopupMenu6"))
-            m = commands.PopupMenu6();
-        else if (menu == QLatin1String("PopupMenu1"))
-            m = &popup;
-        QVERIFY(m);
-        QTEST(describe(m), "expected");
+        ShellFixture fixture;
+        TMainForm *main = fixture.start();
+        main->HTMLdocument1Click();
+        TEditForm *page = fixture.active();
+        QString text;
+        if (menu == QLatin1String("PopupMenu1")) {
+            QStringList groups;
+            for (const char *name : {"Common1", "Spesiellebokstaver1", "Skjema1", "Plasser1", "Font2"}) {
+                const QMenu *m = page->popupMenu(QLatin1String(name));
+                groups << m->title() + QLatin1Char('[') + describe(m) + QLatin1Char(']');
+            }
+            text = groups.join(QLatin1Char('|'));
+        } else {
+            const QMenu *m = main->menu(menu) ? main->menu(menu) : main->findChild<QMenu *>(menu);
+            QVERIFY(m);
+            text = describe(m);
+        }
+        QTEST(text, "expected");
     }
 
     void shortcutItemsAreRegistered()
     {
-        FakeHost host;
-        HtmlCommands commands(&host);
+        ShellFixture fixture;
+        TMainForm *main = fixture.start();
         const char *const names[] = {"Nonbrakingspace1", "Linebreakbr1", "Frameset2", "able1", "FormBodyformform1",
                                      "Image1", "Link1", "Comment2", "OrderedList1", "UnorderedList1", "Font3",
                                      "StripHTMLcode1", "Popupmenu8", "Button3", "extarea2", "Image2", "Link2",
                                      "Comment3", "able2", "Objectwizard1", "Fontwizard1", "Frames1",
                                      "OrderedLists1", "Unorderedlist2", "Rollover1"};
         for (const char *name : names)
-            QVERIFY2(host.action(QLatin1String(name)), name);
-        QCOMPARE(host.action(QStringLiteral("Nonbrakingspace1"))->text(), QStringLiteral("Non braking space"));
+            QVERIFY2(main->action(QLatin1String(name)), name);
         // File, New, "Frameset" follows the HTML document item.
-        const QList<QAction *> items = host.menu(QStringLiteral("New1"))->actions();
-        QCOMPARE(items.indexOf(host.action(QStringLiteral("Frameset1"))), 1);
+        const QList<QAction *> items = main->menu(QStringLiteral("New1"))->actions();
+        QCOMPARE(items.indexOf(main->action(QStringLiteral("Frameset1"))),
+                 items.indexOf(main->action(QStringLiteral("HTMLdocument1"))) + 1);
     }
 
-    void commandsActOnTheActiveDocument()
+    void commandsActOnTheirDocument()
     {
-        FakeHost host;
-        HtmlCommands commands(&host);
-        host.action(QStringLiteral("able1"))->trigger();   // no document: nothing happens
+        ShellFixture fixture;
+        TMainForm *main = fixture.start();
+        main->action(QStringLiteral("OrderedList1"))->trigger();   // no document: nothing happens
+        main->HTMLdocument1Click();
+        TEditForm *other = fixture.active();
+        main->HTMLdocument1Click();
+        TEditForm *page = fixture.active();
+        QVERIFY(page != other);
+        EditorAdapter *active = page->SynEdit1;
+        active->setText(QStringLiteral("  x"));
+        active->setCaret(1, 4);
+        main->action(QStringLiteral("OrderedList1"))->trigger();
+        QCOMPARE(active->lines(), (QStringList{"  x<ol>", "    <li></li>", "  </ol>"}));
+        QCOMPARE(active->caretColumn(), 9);
+        QVERIFY(page->IsModified);
 
-        EditorAdapter active;
-        EditorAdapter other;
-        active.setText(QStringLiteral("  x"));
-        active.setCaret(1, 4);
-        host.active = &active;
-        host.action(QStringLiteral("OrderedList1"))->trigger();
-        QCOMPARE(active.lines(), (QStringList{"  x<ol>", "    <li></li>", "  </ol>"}));
-        QCOMPARE(active.caretLine(), 2);
-        QCOMPARE(active.caretColumn(), 9);
+        // HTMLElement shares the main menu's items (and so their shortcuts).
+        auto *htmlElement = main->findChild<QMenu *>(QStringLiteral("HTMLElement"));
+        QCOMPARE(htmlElement->actions().at(0), main->action(QStringLiteral("able1")));
 
-        // The pop-up shares the main menu's items.
-        QAction *nbsp = commands.HTMLElement()->findChild<QMenu *>(QStringLiteral("SpecialCaracters1"))->actions().at(0);
-        QCOMPARE(nbsp, host.action(QStringLiteral("Nonbrakingspace1")));
-
-        // A document pop-up forwards inserts to the active document but wraps its own selection.
-        other.setText(QStringLiteral("word"));
-        other.selectAll();
-        QMenu popup;
-        HtmlDocumentPopup group;
-        group.common = popup.addMenu(QStringLiteral("Common"));
-        group.alignment = popup.addMenu(QStringLiteral("Alignment"));
-        commands.fillDocumentPopup(group, &other);
-        group.common->findChild<QAction *>(QStringLiteral("Breakbr2"))->trigger();
-        QCOMPARE(active.line(2), QStringLiteral("    <li><br></li>"));
-        group.alignment->findChild<QAction *>(QStringLiteral("Right1"))->trigger();
-        QCOMPARE(other.lines(), QStringList{"<div align=\"Right\">word</div>"});
-        QCOMPARE(active.lineCount(), 3);
+        // Another window's pop-up forwards inserts to the active document but wraps its own selection.
+        other->SynEdit1->setText(QStringLiteral("word"));
+        other->SynEdit1->selectAll();
+        other->popupMenu(QStringLiteral("Common1"))->findChild<QAction *>(QStringLiteral("Breakbr2"))->trigger();
+        QCOMPARE(active->line(2), QStringLiteral("    <li><br></li>"));
+        other->popupMenu(QStringLiteral("Plasser1"))->findChild<QAction *>(QStringLiteral("Right1"))->trigger();
+        QCOMPARE(other->SynEdit1->lines(), QStringList{"<div align=\"Right\">word</div>"});
     }
 
     void openersWaitForTheirFeature()
     {
-        FakeHost host;
-        HtmlCommands commands(&host);
-        QAction *table = host.action(QStringLiteral("able2"));
-        auto *tableButton = commands.toolPanel()->findChild<QToolButton *>(QStringLiteral("SpeedButton35"));
-        QVERIFY(tableButton);
+        ShellFixture fixture;
+        TMainForm *main = fixture.start();
+        auto *commands = main->findChild<HtmlCommands *>(QStringLiteral("HTMLCommands"));
+        QAction *table = main->action(QStringLiteral("able2"));
+        auto *tableButton = main->HTMLSheet->findChild<QToolButton *>(QStringLiteral("SpeedButton35"));
         QVERIFY(!table->isEnabled());
         QVERIFY(!tableButton->isEnabled());
-        QVERIFY(!host.action(QStringLiteral("Frameset1"))->isEnabled());
-        QVERIFY(host.action(QStringLiteral("able1"))->isEnabled());
+        QVERIFY(!main->action(QStringLiteral("Frameset1"))->isEnabled());
 
         int opened = 0;
-        commands.provide(QStringLiteral("SpeedButton35Click"), [&] { ++opened; });
+        commands->provide(QStringLiteral("SpeedButton35Click"), [&] { ++opened; });
         QVERIFY(table->isEnabled());
         QVERIFY(tableButton->isEnabled());
         table->trigger();
@@ -220,19 +162,18 @@ private Q_SLOTS:
 
         // Link opens only while a document is open.
         int links = 0;
-        commands.provide(QStringLiteral("SpeedButton33Click"), [&] { ++links; });
-        host.action(QStringLiteral("Link2"))->trigger();
+        commands->provide(QStringLiteral("SpeedButton33Click"), [&] { ++links; });
+        main->action(QStringLiteral("Link2"))->trigger();
         QCOMPARE(links, 0);
-        EditorAdapter editor;
-        host.active = &editor;
-        host.action(QStringLiteral("Link2"))->trigger();
+        main->HTMLdocument1Click();
+        main->action(QStringLiteral("Link2"))->trigger();
         QCOMPARE(links, 1);
     }
 
     void toolTab()
     {
-        FakeHost host;
-        HtmlCommands commands(&host);
+        ShellFixture fixture;
+        TMainForm *main = fixture.start();
         const QStringList expected{
             "Form:|Button|Checkbox|Radio button|Textfield|File field|Text Area|Password field|Popup menu|"
             "Image button|Hidden field",
@@ -243,7 +184,7 @@ private Q_SLOTS:
             "Other:|Paste Code..|Strip html from current document (renames the file to .txt)|Save document|Print|Cut|"
             "Copy|Paste|Find..|Replace"};
         QStringList groups;
-        for (const QGroupBox *box : commands.toolPanel()->findChildren<QGroupBox *>()) {
+        for (const QGroupBox *box : main->HTMLSheet->findChildren<QGroupBox *>()) {
             QStringList parts{box->title()};
             for (const QToolButton *b : box->findChildren<QToolButton *>()) {
                 parts << b->toolTip();
@@ -252,21 +193,18 @@ private Q_SLOTS:
             groups << parts.join(QLatin1Char('|'));
         }
         QCOMPARE(groups, expected);
-        // Placed in the tab ahead of its closing stretch.
-        auto *layout = qobject_cast<QVBoxLayout *>(host.htmlSheet()->layout());
-        QCOMPARE(layout->indexOf(commands.toolPanel()), 1);
 
-        // Main-window command buttons follow their command; a missing command leaves them disabled.
-        auto *save = commands.toolPanel()->findChild<QToolButton *>(QStringLiteral("HTMLSave1"));
-        QVERIFY(save->isEnabled());
-        host.action(QStringLiteral("Save1"))->setEnabled(false);
+        // Buttons of main-window commands follow their command.
+        auto *save = main->HTMLSheet->findChild<QToolButton *>(QStringLiteral("HTMLSave1"));
         QVERIFY(!save->isEnabled());
-        QVERIFY(!commands.toolPanel()->findChild<QToolButton *>(QStringLiteral("HTMLPrint1"))->isEnabled());
+        main->HTMLdocument1Click();
+        QVERIFY(save->isEnabled());
 
         // "Paste Code.." drops down HTMLElement.
-        commands.toolPanel()->findChild<QToolButton *>(QStringLiteral("SpeedButton71"))->click();
-        QVERIFY(commands.HTMLElement()->isVisible());
-        commands.HTMLElement()->hide();
+        main->HTMLSheet->findChild<QToolButton *>(QStringLiteral("SpeedButton71"))->click();
+        auto *htmlElement = main->findChild<QMenu *>(QStringLiteral("HTMLElement"));
+        QVERIFY(htmlElement->isVisible());
+        htmlElement->hide();
     }
 };
 

@@ -76,7 +76,6 @@ private Q_SLOTS:
 
         // Unmeasured JPEG and PNG keep the caller's 111 x 222.
         QTest::newRow("jpeg baseline") << "jpg" << soi + app0 + frame(0xC0, 640, 480) << Result::Measured << 640 << 480;
-        QTest::newRow("jpeg extended") << "jpg" << soi + frame(0xC1, 1, 65535) << Result::Measured << 1 << 65535;
         QTest::newRow("jpeg progressive, fill bytes")
             << "jpg" << soi + app0.left(1) + QByteArray(3, '\xFF') + app0.mid(1) + QByteArray("\xFF\xFF\xFF", 3)
                    + frame(0xC2, 300, 200).mid(1)
@@ -91,15 +90,12 @@ private Q_SLOTS:
         QTest::newRow("jpeg truncated in segment") << "jpg" << soi + app0.left(10) << Result::NoSize << 111 << 222;
         QTest::newRow("jpeg zero segment length")
             << "jpg" << soi + QByteArray("\xFF\xE1\x00\x00", 4) + frame(0xC0, 5, 5) << Result::NoSize << 111 << 222;
-        QTest::newRow("jpeg only start of image") << "jpg" << soi << Result::NoSize << 111 << 222;
         QTest::newRow("png named jpeg") << "jpg" << png(10, 20) << Result::NoSize << 111 << 222;
-        QTest::newRow("empty jpeg") << "jpg" << QByteArray() << Result::NoSize << 111 << 222;
 
         QTest::newRow("png") << "png" << png(800, 600) << Result::Measured << 800 << 600;
         QTest::newRow("png 70000 wide") << "png" << png(70000, 3) << Result::Measured << 4464 << 3;
         QTest::newRow("jpeg named png") << "png" << soi + frame(0xC0, 1, 2) << Result::NoSize << 111 << 222;
         QTest::newRow("png truncated in height") << "png" << png(800, 600).left(23) << Result::NoSize << 111 << 222;
-        QTest::newRow("png signature only") << "png" << png(1, 1).left(8) << Result::NoSize << 111 << 222;
 
         // GIF always starts from 0 x 0.
         QTest::newRow("gif with colour table")
@@ -109,9 +105,6 @@ private Q_SLOTS:
             << Result::Measured << 7 << 9;
         QTest::newRow("gif without colour table")
             << "gif" << gif("GIF87a", 0x00, imageDescriptor(16, 17), 0) << Result::Measured << 16 << 17;
-        QTest::newRow("gif extension before image")
-            << "gif" << gif("GIF89a", 0x00, QByteArray("\x21\xF9\x04\x00\x00\x00\x00\x00", 8) + imageDescriptor(50, 60), 0)
-            << Result::Measured << 50 << 60;
         QTest::newRow("gif separator inside extension taken")
             << "gif" << gif("GIF89a", 0x00, QByteArray("\x21\xFE\x01,", 4) + le16(1) + le16(2) + le16(3) + le16(4) + '\0'
                             + imageDescriptor(50, 60), 0)

@@ -44,9 +44,6 @@ private Q_SLOTS:
         QTest::newRow("rest of tag line follows the block")
             << QStringList{"<head><title>T</title>", "</head>"} << 2 << 1 << "<head>" << 0
             << QStringList{"<head>", "f1", "  f2<title>T</title>", "</head>"} << 2 << 1;
-        QTest::newRow("caret keeps its line number")
-            << page << 3 << 1 << "<head>" << 0
-            << QStringList{"<html>", "<head>", "f1", "  f2", "</head>", "<body>", "</body>"} << 3 << 1;
         QStringList long40 = numbered(40);
         long40[4] = QStringLiteral("<head>");
         QStringList long40After = long40;
@@ -109,8 +106,6 @@ private Q_SLOTS:
             << QStringList{"<body>"} << 1 << 0 << " onload=\"go()\"" << QStringList{"<body onload=\"go()\">"} << 1;
         QTest::newRow("two line breaks")
             << page << 1 << 2 << "x" << QStringList{"<html>", "<body", "", "x bgcolor=\"red\">", "</body>"} << 3;
-        QTest::newRow("negative breaks count as none")
-            << QStringList{"<body>"} << 1 << -3 << " a" << QStringList{"<body a>"} << 1;
         QTest::newRow("missing tag") << QStringList{"<html>", "</html>"} << 2 << 1 << "x"
                                      << QStringList{"<html>", "</html>"} << 1;
     }
@@ -130,51 +125,6 @@ private Q_SLOTS:
         QCOMPARE(editor.caretColumn(), 1);
     }
 
-    void wrapping_data()
-    {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QList<int>>("selection");
-        QTest::addColumn<bool>("alignment");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<int>("expectedLine");
-        QTest::addColumn<int>("expectedColumn");
-
-        QTest::newRow("align, no selection")
-            << QStringList{"  ab"} << QList<int>{1, 3} << true
-            << QStringList{"  <div align=\"Center\"></div>ab"} << 1 << 29;
-        QTest::newRow("align, one line")
-            << QStringList{"xaby"} << QList<int>{1, 2, 1, 4} << true
-            << QStringList{"x<div align=\"Center\">ab</div>y"} << 1 << 30;
-        QTest::newRow("align, two lines keep their break")
-            << QStringList{"one", "two"} << QList<int>{1, 1, 2, 4} << true
-            << QStringList{"<div align=\"Center\">one", "two</div>"} << 2 << 10;
-        QTest::newRow("tags, no selection")
-            << QStringList{"ab"} << QList<int>{1, 2} << false << QStringList{"a<b><i></i></b>b"} << 1 << 16;
-        QTest::newRow("tags, selection nests")
-            << QStringList{"  word"} << QList<int>{1, 3, 1, 7} << false
-            << QStringList{"  <b><i>word</i></b>"} << 1 << 21;
-    }
-
-    void wrapping()
-    {
-        QFETCH(QStringList, lines);
-        QFETCH(QList<int>, selection);
-        QFETCH(bool, alignment);
-
-        EditorAdapter editor;
-        load(editor, lines, selection.at(0), selection.at(1));
-        if (selection.size() == 4)
-            editor.setSelection(selection.at(0), selection.at(1), selection.at(2), selection.at(3));
-        if (alignment)
-            PageInsertion::AlignmentTekst(&editor, QStringLiteral("Center"));
-        else
-            PageInsertion::StartEndTagTekst(&editor, QStringLiteral("<b><i>"), QStringLiteral("</i></b>"));
-        QTEST(editor.lines(), "expected");
-        QTEST(editor.caretLine(), "expectedLine");
-        QTEST(editor.caretColumn(), "expectedColumn");
-        editor.undo();
-        QCOMPARE(editor.lines(), lines);
-    }
 
     void noDocument()
     {
@@ -185,14 +135,6 @@ private Q_SLOTS:
         QVERIFY(PageInsertion::GetActiveEditorText(nullptr).isEmpty());
     }
 
-    void activeEditorText()
-    {
-        EditorAdapter editor;
-        load(editor, {"<head>", "<script>function a() {}</script>"}, 1, 1);
-        const QString text = PageInsertion::GetActiveEditorText(&editor);
-        QVERIFY(text.contains(QLatin1String("function a()")));
-        QVERIFY(text.startsWith(QLatin1String("<head>\n<script>")));
-    }
 };
 
 QTEST_MAIN(TestPageInsertion)
