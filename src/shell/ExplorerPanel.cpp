@@ -107,6 +107,12 @@ void ExplorerPanel::setMask(const QString &mask)
 
 void ExplorerPanel::setFilterItems(const QList<FileFilterEntry> &filter)
 {
+    bool same = FilterComboBox1->count() == filter.size();
+    for (int i = 0; same && i < filter.size(); ++i)
+        same = FilterComboBox1->itemText(i) == filter.at(i).description
+               && FilterComboBox1->itemData(i).toString() == filter.at(i).masks.join(u';');
+    if (same)
+        return;
     const QSignalBlocker blocker(FilterComboBox1);
     FilterComboBox1->clear();
     for (const FileFilterEntry &entry : filter)

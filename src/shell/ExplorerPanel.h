@@ -34,6 +34,7 @@ public:
     void setMask(const QString &mask);
 
     // The filter box: one item per entry; choosing an item gives the file list its masks.
+    // Setting the items it already holds keeps the chosen one.
     void setFilterItems(const QList<FileFilterEntry> &filter);
     int filterIndex() const;
     void setFilterIndex(int index); // 0-based; also sets the item's mask

@@ -24,6 +24,7 @@
 #include "platform/IniFile.h"
 #include "settings/SettingsKeys.h"
 #include "shell/EditFrmUnit.h"
+#include "shell/ExplorerMainForm.h"
 #include "shell/SaveDocChangeFrm.h"
 
 using namespace SettingsKeys;
@@ -40,6 +41,7 @@ TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
     buildCentralArea();
     buildMenus();
     MainFormHtmlHost::Install(this);
+    ExplorerMainForm::Install(this);
 
     OneTimeTimer = new QTimer(this);
     OneTimeTimer->setObjectName(QStringLiteral("OneTimeTimer"));
