@@ -12,14 +12,18 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QVBoxLayout>
 
 namespace ExplorerMainForm {
 
 ExplorerPanel *Install(TMainForm *main)
 {
     auto *panel = new ExplorerPanel(main->TabSheet5);
-    main->TabSheet5->layout()->setContentsMargins(0, 0, 0, 0);
-    main->TabSheet5->layout()->addWidget(panel);
+    QLayout *files = main->TabSheet5->layout();
+    if (!files)
+        files = new QVBoxLayout(main->TabSheet5);
+    files->setContentsMargins(0, 0, 0, 0);
+    files->addWidget(panel);
 
     const ProjectGetter project = [main] { return ProjectSettings{main->ProjectFolder(), main->ImageFolder()}; };
     panel->setProjectAccess(project, [main](const ProjectSettings &p) {
