@@ -584,6 +584,23 @@ QList<int> EditorAdapter::markerLines(int id) const
     return result;
 }
 
+QString EditorAdapter::attributeNameAt(int line, int column) const
+{
+    if (!m_highlighter || line < 1 || line > send(QsciScintillaBase::SCI_GETLINECOUNT))
+        return QString();
+    const Place p = placeOf(line, column);
+    const long lineEnd = send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line - 1);
+    int index = -1;
+    if (p.virtualSpace > 0 || p.pos >= lineEnd) {
+        index = m_highlighter->indexOfAttribute(QStringLiteral("Space"));
+    } else {
+        if (send(QsciScintillaBase::SCI_GETENDSTYLED) <= p.pos)
+            send(QsciScintillaBase::SCI_COLOURISE, send(QsciScintillaBase::SCI_GETENDSTYLED), lineEnd);
+        index = m_highlighter->attributeOfStyle(int(send(QsciScintillaBase::SCI_GETSTYLEAT, p.pos)));
+    }
+    return index < 0 ? QString() : m_highlighter->attribute(index).name;
+}
+
 // ---- search ------------------------------------------------------------------------------
 
 bool EditorAdapter::findText(const QString &text, bool caseSensitive, bool wholeWord,

@@ -112,6 +112,11 @@ public:
     bool hasMarker(int line, int id = 0) const;
     QList<int> markerLines(int id = 0) const;
 
+    // Name of the highlighter attribute painting the character at 1-based line/column;
+    // past the line end the whitespace attribute ("Space"); empty without a highlighter
+    // or when no attribute covers the lexer's style there.
+    QString attributeNameAt(int line, int column) const;
+
     // Searches from the caret (or the start/end of the text) and selects the match.
     bool findText(const QString &text, bool caseSensitive, bool wholeWord, bool forward,
                   bool fromCaret);

@@ -78,6 +78,15 @@ int Highlighter::indexOfAttribute(const QString &name) const
     return -1;
 }
 
+int Highlighter::attributeOfStyle(int lexerStyle) const
+{
+    for (int i = 0; i < m_attributes.size(); ++i) {
+        if (m_attributes.at(i).lexerStyles.contains(lexerStyle))
+            return i;
+    }
+    return -1;
+}
+
 void Highlighter::setAttribute(int index, TColor fg, TColor bg, int style)
 {
     if (index < 0 || index >= m_attributes.size())
