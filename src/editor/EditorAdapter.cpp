@@ -277,7 +277,10 @@ void EditorAdapter::setText(const QString &text)
 {
     const QByteArray bytes = normalizeLineEndings(text, m_format.lineEnding).toUtf8();
     ++m_loading;
+    const bool readOnly = m_editor->isReadOnly();   // a read-only document is still loadable
+    send(QsciScintillaBase::SCI_SETREADONLY, 0);
     send(QsciScintillaBase::SCI_SETTEXT, 0, reinterpret_cast<long>(bytes.constData()));
+    send(QsciScintillaBase::SCI_SETREADONLY, readOnly ? 1 : 0);
     send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     send(QsciScintillaBase::SCI_SETSAVEPOINT);
     --m_loading;
