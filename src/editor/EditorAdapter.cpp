@@ -5,6 +5,8 @@
 #include <Qsci/qscilexer.h>
 #include <Qsci/qsciscintilla.h>
 
+#include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -13,6 +15,11 @@ namespace {
 constexpr int LineColorMarker = 24;
 constexpr int LineColorIndicator = 20;
 constexpr int MarkerMask = (1 << LineColorMarker) - 1;   // the callers' marks 0..23
+
+bool isCallerMark(int id)
+{
+    return id >= 0 && id < LineColorMarker;
+}
 
 int eolMode(TextFile::LineEnding ending)
 {
@@ -50,6 +57,8 @@ EditorAdapter::EditorAdapter(QWidget *parent)
     m_editor->setTabWidth(8);
     m_editor->setEolMode(QsciScintilla::EolUnix);
     send(QsciScintillaBase::SCI_SETPASTECONVERTENDINGS, 1);
+    send(QsciScintillaBase::SCI_SETSCROLLWIDTH, 1);
+    send(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1);
 
     m_font = QFont(QStringLiteral("Courier New"), 10);
     m_font.setStyleHint(QFont::TypeWriter);
@@ -68,6 +77,7 @@ EditorAdapter::EditorAdapter(QWidget *parent)
         defineIndicator(id, QsciScintillaBase::INDIC_SQUIGGLE, Qt::red);
 
     applyAppearance();
+    m_editor->installEventFilter(this);
 
     connect(m_editor, &QsciScintilla::textChanged, this, [this] {
         if (m_loading == 0)
@@ -130,8 +140,30 @@ void EditorAdapter::setCaret(int line, int column)
     send(QsciScintillaBase::SCI_SETSELECTIONNCARETVIRTUALSPACE, 0, p.virtualSpace);
     send(QsciScintillaBase::SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0, p.virtualSpace);
     send(QsciScintillaBase::SCI_CHOOSECARETX);
-    send(QsciScintillaBase::SCI_SCROLLCARET);
+    scrollToCaret();
     emitCaretIfMoved();
+}
+
+void EditorAdapter::scrollToCaret()
+{
+    // A hidden editor has no size yet: scrolling now would shift the view sideways for
+    // good, so the scroll waits for the first show.
+    if (!m_editor->isVisible()) {
+        m_scrollPending = true;
+        return;
+    }
+    m_scrollPending = false;
+    send(QsciScintillaBase::SCI_SCROLLCARET);
+}
+
+bool EditorAdapter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_editor && m_scrollPending && event->type() == QEvent::Show)
+        QTimer::singleShot(0, this, [this] {
+            if (m_editor && m_scrollPending)
+                scrollToCaret();
+        });
+    return QObject::eventFilter(watched, event);
 }
 
 void EditorAdapter::emitCaretIfMoved()
@@ -245,7 +277,10 @@ void EditorAdapter::setText(const QString &text)
 {
     const QByteArray bytes = normalizeLineEndings(text, m_format.lineEnding).toUtf8();
     ++m_loading;
+    const bool readOnly = m_editor->isReadOnly();   // a read-only document is still loadable
+    send(QsciScintillaBase::SCI_SETREADONLY, 0);
     send(QsciScintillaBase::SCI_SETTEXT, 0, reinterpret_cast<long>(bytes.constData()));
+    send(QsciScintillaBase::SCI_SETREADONLY, readOnly ? 1 : 0);
     send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     send(QsciScintillaBase::SCI_SETSAVEPOINT);
     --m_loading;
@@ -281,8 +316,10 @@ void EditorAdapter::insertAtCaret(const QString &text)
         pos += virtualSpace;
     }
     send(QsciScintillaBase::SCI_INSERTTEXT, pos, reinterpret_cast<long>(bytes.constData()));
-    send(QsciScintillaBase::SCI_GOTOPOS, pos + bytes.size());
+    send(QsciScintillaBase::SCI_SETEMPTYSELECTION, pos + bytes.size());
+    send(QsciScintillaBase::SCI_CHOOSECARETX);
     send(QsciScintillaBase::SCI_ENDUNDOACTION);
+    scrollToCaret();
     emitCaretIfMoved();
 }
 
@@ -317,7 +354,7 @@ void EditorAdapter::setSelection(int line1, int col1, int line2, int col2)
     send(QsciScintillaBase::SCI_SETSELECTION, caret.pos, anchor.pos);
     send(QsciScintillaBase::SCI_SETSELECTIONNCARETVIRTUALSPACE, 0, caret.virtualSpace);
     send(QsciScintillaBase::SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0, anchor.virtualSpace);
-    send(QsciScintillaBase::SCI_SCROLLCARET);
+    scrollToCaret();
     emitCaretIfMoved();
 }
 
@@ -520,26 +557,34 @@ void EditorAdapter::clearIndicator(int id)
     send(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0, send(QsciScintillaBase::SCI_GETLENGTH));
 }
 
+void EditorAdapter::defineMarker(int id, const QPixmap &image)
+{
+    if (isCallerMark(id))
+        m_editor->markerDefine(image, id);
+}
+
 void EditorAdapter::addMarker(int line, int id)
 {
-    if (line >= 1 && line <= send(QsciScintillaBase::SCI_GETLINECOUNT) && !hasMarker(line, id))
+    if (isCallerMark(id) && line >= 1 && line <= send(QsciScintillaBase::SCI_GETLINECOUNT)
+        && !hasMarker(line, id))
         m_editor->markerAdd(line - 1, id);
 }
 
 void EditorAdapter::deleteMarker(int line, int id)
 {
-    if (line >= 1)
+    if (isCallerMark(id) && line >= 1)
         m_editor->markerDelete(line - 1, id);
 }
 
 void EditorAdapter::clearMarkers(int id)
 {
-    m_editor->markerDeleteAll(id);
+    if (isCallerMark(id))
+        m_editor->markerDeleteAll(id);
 }
 
 bool EditorAdapter::hasMarker(int line, int id) const
 {
-    if (line < 1)
+    if (!isCallerMark(id) || line < 1)
         return false;
     return (m_editor->markersAtLine(line - 1) & (1u << id)) != 0;
 }
@@ -547,12 +592,31 @@ bool EditorAdapter::hasMarker(int line, int id) const
 QList<int> EditorAdapter::markerLines(int id) const
 {
     QList<int> result;
+    if (!isCallerMark(id))
+        return result;
     long l = send(QsciScintillaBase::SCI_MARKERNEXT, 0, 1L << id);
     while (l >= 0) {
         result.append(int(l) + 1);
         l = send(QsciScintillaBase::SCI_MARKERNEXT, l + 1, 1L << id);
     }
     return result;
+}
+
+QString EditorAdapter::attributeNameAt(int line, int column) const
+{
+    if (!m_highlighter || line < 1 || line > send(QsciScintillaBase::SCI_GETLINECOUNT))
+        return QString();
+    const Place p = placeOf(line, column);
+    const long lineEnd = send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line - 1);
+    int index = -1;
+    if (p.virtualSpace > 0 || p.pos >= lineEnd) {
+        index = m_highlighter->indexOfAttribute(QStringLiteral("Space"));
+    } else {
+        if (send(QsciScintillaBase::SCI_GETENDSTYLED) <= p.pos)
+            send(QsciScintillaBase::SCI_COLOURISE, send(QsciScintillaBase::SCI_GETENDSTYLED), lineEnd);
+        index = m_highlighter->attributeOfStyle(int(send(QsciScintillaBase::SCI_GETSTYLEAT, p.pos)));
+    }
+    return index < 0 ? QString() : m_highlighter->attribute(index).name;
 }
 
 // ---- search ------------------------------------------------------------------------------
@@ -586,6 +650,7 @@ bool EditorAdapter::findText(const QString &text, bool caseSensitive, bool whole
         return false;
     const long foundEnd = send(QsciScintillaBase::SCI_GETTARGETEND);
     send(QsciScintillaBase::SCI_SETSEL, found, foundEnd);
+    scrollToCaret();
     emitCaretIfMoved();
     return true;
 }

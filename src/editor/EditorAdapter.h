@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QList>
 #include <QObject>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 
@@ -105,12 +106,18 @@ public:
     void setIndicator(int id, int line, int column, int length);
     void clearIndicator(int id);
 
-    // Gutter marks (breakpoints use mark 0). Lines are 1-based.
+    // Gutter marks (breakpoints use mark 0, a red circle unless given an image). Lines are 1-based.
+    void defineMarker(int id, const QPixmap &image);
     void addMarker(int line, int id = 0);
     void deleteMarker(int line, int id = 0);
     void clearMarkers(int id = 0);
     bool hasMarker(int line, int id = 0) const;
     QList<int> markerLines(int id = 0) const;
+
+    // Name of the highlighter attribute painting the character at 1-based line/column;
+    // past the line end the whitespace attribute ("Space"); empty without a highlighter
+    // or when no attribute covers the lexer's style there.
+    QString attributeNameAt(int line, int column) const;
 
     // Searches from the caret (or the start/end of the text) and selects the match.
     bool findText(const QString &text, bool caseSensitive, bool wholeWord, bool forward,
@@ -125,6 +132,9 @@ Q_SIGNALS:
     void textChanged();
     void caretMoved(int line, int column);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     struct Place { long pos; long virtualSpace; };
     Place placeOf(int line, int column) const;
@@ -132,6 +142,7 @@ private:
     void applyAppearance();
     void applyGutter();
     void emitCaretIfMoved();
+    void scrollToCaret();
     long send(unsigned int msg, unsigned long w = 0, long l = 0) const;
 
     QsciScintilla *m_editor;
@@ -146,6 +157,7 @@ private:
     bool m_gutterVisible = true;
     bool m_lineNumbers = false;
     bool m_lineColorsSet = false;
+    bool m_scrollPending = false;
     int m_lastCaretLine = 0;
     int m_lastCaretColumn = 0;
 };

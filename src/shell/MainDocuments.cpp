@@ -365,6 +365,7 @@ void TMainForm::subWindowActivated(QMdiSubWindow *sub)
         return;
     m_lastActivated = w;
     w->FormActivate();
+    emit documentActivated(w);
 }
 
 void TMainForm::documentClosing(TEditForm *w)

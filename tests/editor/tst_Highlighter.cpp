@@ -76,6 +76,32 @@ private Q_SLOTS:
         QVERIFY(php.attribute(php.indexOfAttribute(QStringLiteral("Variable"))).lexerStyles.contains(style));
     }
 
+    void attributeAtEditorPosition_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("line comment") << 1 << 4 << "Comment";
+        QTest::newRow("javadoc") << 2 << 5 << "Documentation";
+        QTest::newRow("keyword") << 3 << 1 << "Reserved word";
+        QTest::newRow("identifier") << 3 << 7 << "Identifier";
+        QTest::newRow("number") << 4 << 14 << "Number";
+        QTest::newRow("string") << 6 << 25 << "String";
+        QTest::newRow("past line end") << 8 << 5 << "Space";
+    }
+    void attributeAtEditorPosition()
+    {
+        QFETCH(int, line);
+        QFETCH(int, column);
+        QFETCH(QString, name);
+        EditorAdapter ed;
+        QCOMPARE(ed.attributeNameAt(1, 1), QString());   // no highlighter
+        Highlighter java(Highlighter::Java);
+        ed.setHighlighter(&java);
+        ed.setText(java.sampleSource());
+        QCOMPARE(ed.attributeNameAt(line, column), name);
+    }
+
     void colourFileRoundTrip()
     {
         QTemporaryDir dir;
@@ -186,6 +212,28 @@ private Q_SLOTS:
         QCOMPARE(state, 0);
         QCOMPARE(int(closing.at(0)), int(GeneralLexer::Comment));
         QCOMPARE(int(closing.at(3)), int(GeneralLexer::Identifier));
+    }
+
+    void generalLexerRestylesFollowingLines()
+    {
+        EditorAdapter ed;
+        Highlighter h(Highlighter::General);
+        h.generalLexer()->setCommentStyles(GeneralLexer::CComments);
+        h.setKeywords({ QStringLiteral("end") });
+        ed.setHighlighter(&h);
+        ed.setText(QStringLiteral("x\ny\nend"));
+        QsciScintilla *w = ed.widget();
+        auto styleAt = [w](long pos) { return int(w->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, pos)); };
+        w->recolor();
+        QCOMPARE(styleAt(4), int(GeneralLexer::ReservedWord));
+        ed.setCaret(1, 1);
+        ed.insertAtCaret(QStringLiteral("/*"));   // opens a comment over every following line
+        w->recolor(0, 4);                          // styling asked for the first line only
+        QCOMPARE(styleAt(7), int(GeneralLexer::Comment));
+        ed.setCaret(2, 2);
+        ed.insertAtCaret(QStringLiteral("*/"));
+        w->recolor(4, 8);
+        QCOMPARE(styleAt(9), int(GeneralLexer::ReservedWord));
     }
 
     void generalCaseSensitiveKeywords()
