@@ -9,8 +9,6 @@
 
 #include <QAction>
 #include <QLayout>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QVBoxLayout>
 
@@ -41,7 +39,7 @@ ExplorerPanel *Install(TMainForm *main)
     };
     follow(false);
     QObject::connect(main, &TMainForm::documentCreated, panel, [follow] { follow(true); });
-    QObject::connect(main->mdiArea(), &QMdiArea::subWindowActivated, panel, [follow] { follow(false); });
+    QObject::connect(main, &TMainForm::documentActivated, panel, [follow] { follow(false); });
 
     QObject::connect(panel, &ExplorerPanel::fileActivated, main, &TMainForm::openFromExplorer);
     QObject::connect(panel, &ExplorerPanel::driveClicked, main, [main] {

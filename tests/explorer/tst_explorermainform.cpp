@@ -27,12 +27,14 @@ private slots:
         QVERIFY(panel);
         QCOMPARE(panel->FilterComboBox1->count(), main->UpdateFilesFilter().size());
 
-        main->LoadFile(f.write("page.HTML", "<html>\n"));
+        TEditForm *page = main->LoadFile(f.write("page.HTML", "<html>\n"));
         QCOMPARE(panel->filterIndex(), 1);
         QCOMPARE(panel->mask(), QString("*.htm"));
         main->Source1Click();
         QCOMPARE(panel->filterIndex(), 0);
         QCOMPARE(panel->mask(), QString("*.java"));
+        main->mdiArea()->setActiveSubWindow(page->subWindow());
+        QCOMPARE(panel->filterIndex(), 1);
 
         // Double-clicking a file in the list opens it.
         f.write("other.txt", "x\n");
