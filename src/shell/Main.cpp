@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "html/MainFormHtmlHost.h"
 #include "platform/AppPaths.h"
 #include "platform/DelphiStrings.h"
 #include "platform/IniFile.h"
@@ -38,6 +39,7 @@ TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
 
     buildCentralArea();
     buildMenus();
+    MainFormHtmlHost::Install(this);
 
     OneTimeTimer = new QTimer(this);
     OneTimeTimer->setObjectName(QStringLiteral("OneTimeTimer"));
