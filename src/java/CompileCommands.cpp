@@ -103,6 +103,11 @@ CompileCommands::CompileCommands(CompileHost *host, QObject *parent)
 
 CompileCommands::~CompileCommands() = default;
 
+TCompiler1 *CompileCommands::CompilerWindow() const
+{
+    return m_compilerWindow;
+}
+
 bool CompileCommands::isCompiling() const
 {
     return m_runner->isRunning();
