@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include "../shell/ShellFixture.h"
+#include "analysis/JavaDocumentScanner.h"
 #include "java/CompileCommands.h"
 #include "java/Compiler.h"
 #include "java/MainFormCompileHost.h"
@@ -118,6 +119,9 @@ void TestMainCompile::compileJumpAndRun()
     QMenu *compiling = doc->popupMenu("ools2");
     QVERIFY(compiling->findChild<QAction *>("Compile1") && compiling->findChild<QAction *>("CompileandRun1"));
     main->EnableDisableTabs(false);   // the command shows the tabs it fills
+    // The scanner over the document (the run and debug commands ask it for the main class).
+    QCOMPARE(JavaDocumentScanner::FindMainClassName(doc->editor()), QStringLiteral("Hello"));
+    QCOMPARE(JavaDocumentScanner::FindMainClassName(nullptr), QString());
 
     QSignalSpy runs(commands, &CompileCommands::runProgramRequested);
     main->action("Compile1")->trigger();
