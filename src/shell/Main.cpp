@@ -19,6 +19,7 @@
 #include <limits>
 
 #include "html/MainFormHtmlHost.h"
+#include "java/MainFormCompileHost.h"
 #include "platform/AppPaths.h"
 #include "platform/DelphiStrings.h"
 #include "platform/IniFile.h"
@@ -40,6 +41,7 @@ TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
     buildCentralArea();
     buildMenus();
     MainFormHtmlHost::Install(this);
+    MainFormCompileHost::install(this);
 
     OneTimeTimer = new QTimer(this);
     OneTimeTimer->setObjectName(QStringLiteral("OneTimeTimer"));
