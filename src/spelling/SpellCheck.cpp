@@ -286,7 +286,7 @@ bool TSpellCheck::isWordCorrect(QStringView word) const
     for (qsizetype i = 0; i < w.size(); ++i)
         lower[i] = lowerChar(w[i].unicode());
     const QStringView lw(lower.constData(), lower.size());
-    if (m_words.findWord(lw) >= 0)
+    if (m_words.contains(lw))
         return true;
     return !m_skipList.isEmpty() && m_skipList.contains(lw, Qt::CaseInsensitive);
 }

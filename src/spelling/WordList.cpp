@@ -15,18 +15,6 @@ QStringView WordList::Batch::word(int i) const
     return QStringView(m_chars).mid(e.offset, e.length);
 }
 
-QStringView WordList::word(int i) const
-{
-    const Record &r = m_records[size_t(i)];
-    return QStringView(m_chars).mid(r.offset, r.length);
-}
-
-QStringView WordList::soundKey(int i) const
-{
-    const Record &r = m_records[size_t(i)];
-    return QStringView(m_keys).mid(r.keyOffset, r.keyLength);
-}
-
 WordList::Range WordList::group(char16_t c) const
 {
     if (c < 256)
@@ -56,6 +44,52 @@ int WordList::findWord(QStringView w) const
         }
     }
     return found;
+}
+
+std::uint32_t WordList::hashOf(QStringView w)
+{
+    std::uint32_t h = 2166136261u;
+    for (const QChar c : w)
+        h = (h ^ c.unicode()) * 16777619u;
+    return h ^ (h >> 15);
+}
+
+bool WordList::contains(QStringView w) const
+{
+    if (m_slots.empty() || w.isEmpty())
+        return false;
+    const std::uint32_t mask = std::uint32_t(m_slots.size() - 1);
+    const QChar *chars = m_chars.constData();
+    const std::uint32_t h = hashOf(w);
+    for (std::uint32_t i = h & mask;; i = (i + 1) & mask) {
+        const Slot &slot = m_slots[i];
+        if (slot.position == kEmptySlot)
+            return false;
+        if (slot.hash != h)
+            continue;
+        const Record &r = m_records[slot.position];
+        if (r.length == std::uint32_t(w.size())
+            && std::equal(w.begin(), w.end(), chars + r.offset))
+            return true;
+    }
+}
+
+void WordList::buildHash()
+{
+    size_t capacity = 16;
+    while (capacity < m_records.size() * 2)
+        capacity *= 2;
+    m_slots.assign(capacity, Slot{kEmptySlot, 0});
+    const std::uint32_t mask = std::uint32_t(capacity - 1);
+    for (size_t p = 0; p < m_records.size(); ++p) {
+        if (p > 0 && word(int(p)) == word(int(p - 1)))
+            continue;   // equal words sit together; the first stands for them
+        const std::uint32_t h = hashOf(word(int(p)));
+        std::uint32_t i = h & mask;
+        while (m_slots[i].position != kEmptySlot)
+            i = (i + 1) & mask;
+        m_slots[i] = Slot{std::uint32_t(p), h};
+    }
 }
 
 int WordList::appendBatch(Batch &&batch)
@@ -101,13 +135,16 @@ void WordList::clear()
     m_records.clear();
     m_records.shrink_to_fit();
     buildIndex();
+    m_slots.clear();
+    m_slots.shrink_to_fit();
 }
 
 std::size_t WordList::memoryBytes() const
 {
     return size_t(m_chars.capacity() + m_keys.capacity()) * sizeof(QChar)
         + m_records.capacity() * sizeof(Record) + sizeof(m_latinIndex)
-        + size_t(m_otherIndex.capacity()) * (sizeof(char16_t) + sizeof(Range));
+        + size_t(m_otherIndex.capacity()) * (sizeof(char16_t) + sizeof(Range))
+        + m_slots.capacity() * sizeof(Slot);
 }
 
 bool WordList::less(const Record &a, const Record &b) const
@@ -142,4 +179,5 @@ void WordList::buildIndex()
             m_otherIndex.insert(c, {i, j});
         i = j + 1;
     }
+    buildHash();
 }

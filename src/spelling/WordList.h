@@ -15,6 +15,14 @@
 // hundred thousand words is a few large blocks rather than a hundred thousand strings.
 class WordList
 {
+    struct Record {
+        std::uint32_t offset;
+        std::uint32_t length;
+        std::uint32_t keyOffset;
+        std::uint32_t keyLength;
+        bool isUser;
+    };
+
 public:
     struct Range {
         int first = -1;
@@ -46,12 +54,23 @@ public:
 
     int size() const { return int(m_records.size()); }
     bool isEmpty() const { return m_records.empty(); }
-    QStringView word(int i) const;
-    QStringView soundKey(int i) const;
+    QStringView word(int i) const
+    {
+        const Record &r = m_records[size_t(i)];
+        return QStringView(m_chars.constData() + r.offset, r.length);
+    }
+    QStringView soundKey(int i) const
+    {
+        const Record &r = m_records[size_t(i)];
+        return QStringView(m_keys.constData() + r.keyOffset, r.keyLength);
+    }
     bool isUser(int i) const { return m_records[size_t(i)].isUser; }
 
-    // Leftmost position of word, or -1. Searches only the run of word's first character.
+    // Leftmost position of word, or -1: the binary search over the run of word's first
+    // character.
     int findWord(QStringView word) const;
+    // Whether word is in the list: the same answer as findWord(word) >= 0, by hash.
+    bool contains(QStringView word) const;
     // The run of words whose first character is c.
     Range group(char16_t c) const;
 
@@ -73,26 +92,27 @@ public:
     std::size_t memoryBytes() const;
 
 private:
-    struct Record {
-        std::uint32_t offset;
-        std::uint32_t length;
-        std::uint32_t keyOffset;
-        std::uint32_t keyLength;
-        bool isUser;
-    };
-
     int mergeBatch(Batch &&batch);
     template<typename KeyOf>
     void setKey(Record &r, KeyOf &keyOf);
     void sortAndIndex();
     void buildIndex();
+    void buildHash();
     bool less(const Record &a, const Record &b) const;
+    static std::uint32_t hashOf(QStringView w);
 
     QString m_chars;
     QString m_keys;
     std::vector<Record> m_records;
     Range m_latinIndex[256];
     QHash<char16_t, Range> m_otherIndex;
+    // Open addressing over record positions (the first of equal words); kEmptySlot is free.
+    static constexpr std::uint32_t kEmptySlot = 0xFFFFFFFFu;
+    struct Slot {
+        std::uint32_t position;
+        std::uint32_t hash;
+    };
+    std::vector<Slot> m_slots;
 };
 
 template<typename KeyOf>
