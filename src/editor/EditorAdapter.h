@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QList>
 #include <QObject>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 
@@ -105,7 +106,8 @@ public:
     void setIndicator(int id, int line, int column, int length);
     void clearIndicator(int id);
 
-    // Gutter marks (breakpoints use mark 0). Lines are 1-based.
+    // Gutter marks (breakpoints use mark 0, a red circle unless given an image). Lines are 1-based.
+    void defineMarker(int id, const QPixmap &image);
     void addMarker(int line, int id = 0);
     void deleteMarker(int line, int id = 0);
     void clearMarkers(int id = 0);

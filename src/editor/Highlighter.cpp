@@ -158,12 +158,16 @@ QStringList Highlighter::keywords() const
 
 void Highlighter::setBaseFont(const QFont &font)
 {
+    if (font == m_font)
+        return;
     m_font = font;
     applyToLexer();
 }
 
 void Highlighter::setDefaultPaper(const QColor &paper)
 {
+    if (paper == m_paper)
+        return;
     m_paper = paper;
     applyToLexer();
 }
