@@ -5,11 +5,14 @@
 #include <algorithm>
 
 #include "platform/AppPaths.h"
+#include "editor/EditorAdapter.h"
 #include "spelling/AccentMap.h"
+#include "spelling/DrawAutoSpellCheckPlugin.h"
 #include "spelling/DictionaryFiles.h"
 #include "spelling/EditDistance.h"
 #include "spelling/Soundex.h"
 #include "spelling/SpellCheckMetaphone.h"
+#include "spelling/SpellCheckWalk.h"
 
 namespace {
 
@@ -105,10 +108,8 @@ void TSpellCheck::setOptions(SpellCheckOptions o)
 {
     if (o == m_options)
         return;
-    const bool autoChanged = (o ^ m_options).testFlag(sscoAutoSpellCheck);
     m_options = o;
-    if (autoChanged)
-        Q_EMIT appearanceChanged();
+    Q_EMIT appearanceChanged();
 }
 
 void TSpellCheck::setOption(SpellCheckOption o, bool on)
@@ -123,7 +124,8 @@ void TSpellCheck::setPenColor(TColor c)
     if (c == m_penColor)
         return;
     m_penColor = c;
-    Q_EMIT appearanceChanged();
+    if (m_currentPlugin)
+        m_currentPlugin->setPenColor(c);
 }
 
 void TSpellCheck::setUnderlineStyle(UnderlineStyle s)
@@ -131,7 +133,8 @@ void TSpellCheck::setUnderlineStyle(UnderlineStyle s)
     if (s == m_underlineStyle)
         return;
     m_underlineStyle = s;
-    Q_EMIT appearanceChanged();
+    if (m_currentPlugin)
+        m_currentPlugin->setUnderlineStyle(s);
 }
 
 QString TSpellCheck::userDirectory() const
@@ -144,12 +147,91 @@ QString TSpellCheck::defaultDictionaryPath()
     return AppPaths::dataPath(QStringLiteral("dictionaries/"));
 }
 
+void TSpellCheck::setCheckAttribs(const QStringList &names)
+{
+    m_checkAttribs = names;
+    Q_EMIT appearanceChanged();
+}
+
+void TSpellCheck::setSkipList(const QStringList &words)
+{
+    m_skipList = words;
+    Q_EMIT appearanceChanged();
+}
+
+int TSpellCheck::registerEditor(EditorAdapter *editor)
+{
+    if (!editor)
+        return -1;
+    const int known = m_editors.indexOf(editor);
+    if (known >= 0)
+        return known;
+    auto *plugin = new TDrawAutoSpellCheckPlugin(editor, this);
+    plugin->setPenColor(m_penColor);
+    plugin->setUnderlineStyle(m_underlineStyle);
+    m_editors.append(editor);
+    m_plugins.append(plugin);
+    // The editor owns its underline; when it goes, the checker forgets both.
+    connect(plugin, &QObject::destroyed, this, [this, plugin] {
+        const int i = m_plugins.indexOf(plugin);
+        if (i >= 0) {
+            m_plugins.removeAt(i);
+            m_editors.removeAt(i);
+        }
+    });
+    return int(m_editors.size() - 1);
+}
+
+EditorAdapter *TSpellCheck::editor() const
+{
+    return m_editor;
+}
+
+TDrawAutoSpellCheckPlugin *TSpellCheck::currentPlugin() const
+{
+    return m_currentPlugin;
+}
+
+TDrawAutoSpellCheckPlugin *TSpellCheck::pluginOf(EditorAdapter *editor) const
+{
+    const int i = editor ? m_editors.indexOf(editor) : -1;
+    return i >= 0 ? m_plugins.at(i) : nullptr;
+}
+
 void TSpellCheck::setEditor(EditorAdapter *editor)
 {
     if (editor == m_editor)
         return;
-    m_editor = editor;
-    Q_EMIT editorChanged(editor);
+    const int i = registerEditor(editor);
+    if (i < 0) {
+        m_editor = nullptr;
+        m_currentPlugin = nullptr;
+    } else {
+        m_editor = editor;
+        m_currentPlugin = m_plugins.at(i);
+        m_currentPlugin->setChecker(this);
+        m_currentPlugin->setPenColor(m_penColor);
+    }
+    Q_EMIT appearanceChanged();
+}
+
+QString TSpellCheck::noDictionaryText()
+{
+    return QStringLiteral("No dictionary is loaded.");
+}
+
+bool TSpellCheck::spellCheckDocument(QString *error)
+{
+    if (!m_openDictionary) {
+        if (error)
+            *error = noDictionaryText();
+        return false;
+    }
+    if (!m_editor || m_busy)
+        return false;
+    SpellCheckWalk walk(*this, *m_editor);
+    walk.run();
+    return true;
 }
 
 QString TSpellCheck::languageNotFoundText(const QString &language)

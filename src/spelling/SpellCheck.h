@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -13,6 +15,7 @@
 
 class EditorAdapter;
 class EditDistance;
+class TDrawAutoSpellCheckPlugin;
 
 // The spell checker: one language's word list in memory (or several, loaded one after the
 // other), the word test, user words and skipped words, and the suggestion collectors.
@@ -63,7 +66,7 @@ public:
     void setApostrophes(const QString &chars);
     bool busy() const { return m_busy; }
     QStringList checkAttribs() const { return m_checkAttribs; }
-    void setCheckAttribs(const QStringList &names) { m_checkAttribs = names; }
+    void setCheckAttribs(const QStringList &names);
     QString dictionary() const { return m_dictionary; }
     // The stored folder, or the default folder when none is stored; always ends in "/".
     QString dictionaryPath() const;
@@ -80,7 +83,7 @@ public:
     TColor penColor() const { return m_penColor; }
     void setPenColor(TColor c);
     QStringList skipList() const { return m_skipList; }
-    void setSkipList(const QStringList &words) { m_skipList = words; }
+    void setSkipList(const QStringList &words);
     UnderlineStyle underlineStyle() const { return m_underlineStyle; }
     void setUnderlineStyle(UnderlineStyle s);
     QString userDirectory() const;
@@ -126,9 +129,21 @@ public:
     // The sound key of a word under the current algorithm and hash length.
     QString soundKeyOf(QStringView word) const;
 
-    // The document check and the underline work on this editor (none by default).
-    EditorAdapter *editor() const { return m_editor; }
+    // The document check and the underline work on this editor (none by default). Setting
+    // an editor registers it: it gets its underline, which lives as long as the editor.
+    EditorAdapter *editor() const;
     void setEditor(EditorAdapter *editor);
+    // Position of editor among the registered editors (registering it when new); -1 for none.
+    int registerEditor(EditorAdapter *editor);
+    // The underline of a registered editor, or nullptr.
+    TDrawAutoSpellCheckPlugin *pluginOf(EditorAdapter *editor) const;
+    TDrawAutoSpellCheckPlugin *currentPlugin() const;
+
+    // Checks the words of editor() from the caret or the top, asking the check-word handler
+    // about each unknown word. False, with noDictionaryText() in error, when no dictionary is
+    // loaded; false without a reason when there is no editor or a check already runs.
+    bool spellCheckDocument(QString *error = nullptr);
+    static QString noDictionaryText();
 
     CheckWordHandler checkWordHandler() const { return m_checkWordHandler; }
     void setCheckWordHandler(CheckWordHandler h) { m_checkWordHandler = std::move(h); }
@@ -147,7 +162,6 @@ Q_SIGNALS:
     void wordCorrected(const QString &word, const QString &correctWord);
     // The underline's look changed (pen colour, style, options, words): repaint the editor.
     void appearanceChanged();
-    void editorChanged(EditorAdapter *editor);
 
 private:
     friend class SpellCheckWalk;
@@ -172,7 +186,10 @@ private:
     UnderlineStyle m_underlineStyle = usMicrosoftWord;
     QString m_userDirectory;
     bool m_useUserDictionary = true;
-    EditorAdapter *m_editor = nullptr;
+    QPointer<EditorAdapter> m_editor;
+    QList<QPointer<EditorAdapter>> m_editors;
+    QList<TDrawAutoSpellCheckPlugin *> m_plugins;   // in step with m_editors
+    QPointer<TDrawAutoSpellCheckPlugin> m_currentPlugin;
     CheckWordHandler m_checkWordHandler;
 
     WordList m_words;
