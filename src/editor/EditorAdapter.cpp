@@ -499,17 +499,6 @@ int EditorAdapter::linesOnScreen() const
     return int(send(QsciScintillaBase::SCI_LINESONSCREEN));
 }
 
-QPoint EditorAdapter::pixelPosition(int line, int column) const
-{
-    const Place p = placeOf(line, column);
-    int x = int(send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, p.pos));
-    if (p.virtualSpace > 0)
-        x += int(p.virtualSpace
-                 * send(QsciScintillaBase::SCI_TEXTWIDTH, QsciScintillaBase::STYLE_DEFAULT,
-                        reinterpret_cast<long>(" ")));
-    return QPoint(x, int(send(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, p.pos)));
-}
-
 void EditorAdapter::setFirstVisibleLine(int line)
 {
     send(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, qMax(0, line - 1));

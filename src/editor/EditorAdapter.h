@@ -5,7 +5,6 @@
 #include <QList>
 #include <QObject>
 #include <QPixmap>
-#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -96,9 +95,6 @@ public:
     int firstVisibleLine() const;
     int linesOnScreen() const;
     void setFirstVisibleLine(int line);
-    // Left edge of a 1-based column and top of its line, in the text area's pixels
-    // (0 is the editor's left border, so the gutter lies before the text).
-    QPoint pixelPosition(int line, int column) const;
 
     // Colours one line's text and background (one colour pair at a time, e.g. the error line).
     void setLineColors(int line, const QColor &fg, const QColor &bg);

@@ -1,12 +1,21 @@
 #include "DrawAutoSpellCheckPlugin.h"
 
 #include <QEvent>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <Qsci/qsciscintilla.h>
 
 #include "editor/EditorAdapter.h"
 #include "spelling/WordNavigation.h"
+
+namespace {
+
+// No character is narrower than this many pixels: a column past (scrolled width + view
+// width) / this lies right of the view, whatever the font.
+constexpr int NarrowestCharacter = 2;
+
+} // namespace
 
 TDrawAutoSpellCheckPlugin::TDrawAutoSpellCheckPlugin(EditorAdapter *editor, TSpellCheck *checker)
     : QObject(editor), m_editor(editor)
@@ -109,22 +118,28 @@ void TDrawAutoSpellCheckPlugin::refresh()
     const TSpellCheck &checker = *m_checker;
     const bool anyAttribute = e.highlighter() == nullptr;
     const QStringList attribs = checker.checkAttribs();
+    // Words right of the view are not looked at; they are when the view scrolls to them.
     const int clipWidth = e.widget()->viewport()->width();
+    const QScrollBar *bar = e.widget()->horizontalScrollBar();
+    const int scrolled = bar ? bar->value() : 0;
+    const int cutoff = (scrolled + clipWidth) / NarrowestCharacter + 2;
     const int first = e.firstVisibleLine();
     const int last = qMin(e.lineCount(), first + e.linesOnScreen());
     for (int line = first; line <= last; ++line) {
         const QString text = e.line(line);
         int x = 1;
         do {
+            if (x >= cutoff)
+                break;   // the rest of the line lies right of the visible text
             const WordNavigation::Span span = WordNavigation::wordAt(text, x, checker);
             const QStringView word =
                 span.isEmpty() ? QStringView() : QStringView(text).mid(span.column - 1, span.length);
-            if (e.pixelPosition(line, x).x() > clipWidth)
-                break;
-            bool tested = anyAttribute;
-            if (!tested && !word.isEmpty())
-                tested = attribs.contains(e.attributeNameAt(line, x), Qt::CaseInsensitive);
-            if (tested && !checker.isWordCorrect(word)) {
+            // The word test is the cheaper one, so it goes first.
+            const bool unknown = !checker.isWordCorrect(word);
+            if (unknown
+                && (anyAttribute
+                    || (!word.isEmpty()
+                        && attribs.contains(e.attributeNameAt(line, x), Qt::CaseInsensitive)))) {
                 e.setIndicator(IndicatorId, line, x, int(word.size()));
                 m_underlined.append({line, x, int(word.size())});
             }
