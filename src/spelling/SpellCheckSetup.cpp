@@ -1,6 +1,7 @@
 #include "SpellCheckSetup.h"
 
 #include "platform/IniFile.h"
+#include "platform/Prompter.h"
 #include "platform/TColor.h"
 #include "spelling/SpellCheck.h"
 
@@ -51,6 +52,15 @@ QString applyStartupSettings(TSpellCheck &checker, const IniFile &ini,
     checker.setOption(TSpellCheck::sscoHourGlass,
                       ini.readBool(section, QStringLiteral("ShowHourglass"), false));
     return error;
+}
+
+bool loadDictionaryAsked(TSpellCheck &checker, const QString &language, QWidget *parent)
+{
+    QString error;
+    if (checker.loadDictionary(language, QString(), &error))
+        return true;
+    Prompter::instance()->messageDlg(parent, error, Prompter::Warning, Prompter::OkButton);
+    return false;
 }
 
 } // namespace SpellCheckSetup

@@ -4,6 +4,7 @@
 
 class IniFile;
 class QObject;
+class QWidget;
 class TSpellCheck;
 
 namespace SpellCheckSetup {
@@ -21,5 +22,9 @@ TSpellCheck *createMainSpellChecker(QObject *parent);
 // Returns the reason the dictionary was not loaded, or an empty text.
 QString applyStartupSettings(TSpellCheck &checker, const IniFile &ini,
                              const QString &programFolder);
+
+// Loads the dictionary of language when the user asked for it (the Options dialog): when it
+// cannot be loaded, the checker keeps what it had and the user is told why.
+bool loadDictionaryAsked(TSpellCheck &checker, const QString &language, QWidget *parent);
 
 } // namespace SpellCheckSetup

@@ -3,6 +3,7 @@
 #include "spelling/SpellCheck.h"
 #include "spelling/SpellCheckSetup.h"
 
+#include "FakePrompter.h"
 #include "TempProgramFolder.h"
 
 #include <QTest>
@@ -17,6 +18,7 @@ private slots:
     void settingsApplied();
     void missingLanguageStillAppliesTheRest();
     void noDictionaries();
+    void askedLanguageNotFound();
 };
 
 void TestSpellCheckSetup::mainCheckerDefaults()
@@ -99,6 +101,22 @@ void TestSpellCheckSetup::noDictionaries()
     QCOMPARE(SpellCheckSetup::applyStartupSettings(c, ini, home.path()), QString());
     QVERIFY(!c.openDictionary());
     QVERIFY(c.options().testFlag(TSpellCheck::sscoAutoSpellCheck));
+}
+
+void TestSpellCheckSetup::askedLanguageNotFound()
+{
+    TempProgramFolder home;
+    QVERIFY(home.writeFile("dictionaries/english.1-0-0.dic", "hello\n"));
+    TSpellCheck c;
+    c.setDictionaryPath(home.path() + "dictionaries");
+    FakePrompter prompter;
+    QVERIFY(SpellCheckSetup::loadDictionaryAsked(c, "English", nullptr));
+    QVERIFY(prompter.calls.isEmpty());
+    QVERIFY(!SpellCheckSetup::loadDictionaryAsked(c, "Dutch", nullptr));
+    QCOMPARE(prompter.texts(), QStringList({TSpellCheck::languageNotFoundText("Dutch")}));
+    QCOMPARE(prompter.calls[0].icon, Prompter::Warning);
+    QCOMPARE(c.language().name, QStringLiteral("english"));
+    QVERIFY(c.isWordCorrect(u"hello"));
 }
 
 QTEST_GUILESS_MAIN(TestSpellCheckSetup)
