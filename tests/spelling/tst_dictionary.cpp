@@ -15,18 +15,15 @@ private slots:
     void init();
 
     void listsEachLanguageOnce();
-    void listLeavesListAloneWithoutFolder();
     void dictionaryExists();
     void loadsHighestVersionAndUserList();
     void findsNamesWithoutRegardToCase();
-    void userListCanBeSwitchedOff();
     void loadByFileName();
     void missingLanguageChangesNothing();
     void unreadableFilesChangeNothing_data();
     void unreadableFilesChangeNothing();
     void loadingTwiceKeepsResults();
     void linesAreStoredAsRead();
-    void lineEndings();
     void loneFirstLetterGroup();
     void wordTest_data();
     void wordTest();
@@ -78,15 +75,6 @@ void TestDictionary::listsEachLanguageOnce()
     QCOMPARE(checker()->dictionaryPath(), m_dir->path() + u'/');
 }
 
-void TestDictionary::listLeavesListAloneWithoutFolder()
-{
-    checker()->setDictionaryPath(m_dir->filePath("missing"));
-    QStringList list{"Keep"};
-    checker()->getDictionaryList(list);
-    QCOMPARE(list, QStringList({"Keep"}));
-    QVERIFY(!checker()->dictionaryExists("english"));
-}
-
 void TestDictionary::dictionaryExists()
 {
     write("English.1-0-0.dic", "a\n");
@@ -94,6 +82,12 @@ void TestDictionary::dictionaryExists()
     QVERIFY(checker()->dictionaryExists("ENGLISH", m_dir->path() + u'/'));
     QVERIFY(!checker()->dictionaryExists("german"));
     QVERIFY(!checker()->dictionaryExists("english", QDir::tempPath() + "/no-such-folder/"));
+
+    // A missing folder lists nothing and leaves the list alone.
+    checker()->setDictionaryPath(m_dir->filePath("missing"));
+    QStringList list{"Keep"};
+    checker()->getDictionaryList(list);
+    QCOMPARE(list, QStringList({"Keep"}));
 }
 
 void TestDictionary::loadsHighestVersionAndUserList()
@@ -126,15 +120,6 @@ void TestDictionary::findsNamesWithoutRegardToCase()
     QCOMPARE(checker()->language().name, QStringLiteral("english"));
     QVERIFY(checker()->isWordCorrect(u"colour"));
     QVERIFY(checker()->isWordCorrect(u"hobbit"));
-}
-
-void TestDictionary::userListCanBeSwitchedOff()
-{
-    write("english.1-0-0.dic", "word\n");
-    write("english.user.dic", "mine\n");
-    checker()->setUseUserDictionary(false);
-    QVERIFY(checker()->loadDictionary("english"));
-    QVERIFY(!checker()->isWordCorrect(u"mine"));
 }
 
 void TestDictionary::loadByFileName()
@@ -222,15 +207,6 @@ void TestDictionary::linesAreStoredAsRead()
     QVERIFY(!checker()->isWordCorrect(u"capital"));
     QVERIFY(checker()->isWordCorrect(u"PLAIN"));
     QVERIFY(checker()->findWord(u"Capital") >= 0);
-}
-
-void TestDictionary::lineEndings()
-{
-    write("english.1-0-0.dic", "one\r\ntwo\rthree\nfour");
-    QVERIFY(checker()->loadDictionary("english"));
-    QCOMPARE(checker()->wordList().size(), 4);
-    for (const char16_t *w : {u"one", u"two", u"three", u"four"})
-        QVERIFY(checker()->isWordCorrect(QStringView(w)));
 }
 
 void TestDictionary::loneFirstLetterGroup()

@@ -15,7 +15,6 @@ private slots:
     void soundex();
     void metaphone_data();
     void metaphone();
-    void metaphoneTableShape();
     void editDistance_data();
     void editDistance();
     void matrixFollowsTheWords();
@@ -29,21 +28,18 @@ void TestPhonetic::soundex_data()
     QTest::addColumn<int>("length");
     QTest::addColumn<QString>("code");
     QTest::newRow("Robert") << "Robert" << 4 << "R163";
-    QTest::newRow("Rupert") << "Rupert" << 4 << "R163";
     QTest::newRow("Rubin") << "Rubin" << 4 << "R150";
     QTest::newRow("H between equal codes") << "Ashcraft" << 4 << "A261";
     QTest::newRow("vowel between equal codes") << "Tymczak" << 4 << "T522";
     QTest::newRow("first letter's code") << "Pfister" << 4 << "P236";
     QTest::newRow("Honeyman") << "Honeyman" << 4 << "H555";
     QTest::newRow("padded") << "Lee" << 4 << "L000";
-    QTest::newRow("Washington") << "Washington" << 4 << "W252";
     QTest::newRow("lower case") << "jackson" << 4 << "J250";
     QTest::newRow("length 1") << "Robert" << 1 << "R";
     QTest::newRow("length 2") << "Robert" << 2 << "R1";
     QTest::newRow("length 6") << "Robert" << 6 << "R16300";
     QTest::newRow("others skipped") << "o'brien" << 4 << "O165";
     QTest::newRow("no letters") << "1234" << 4 << "";
-    QTest::newRow("empty") << "" << 4 << "";
 }
 
 void TestPhonetic::soundex()
@@ -81,14 +77,6 @@ void TestPhonetic::metaphone()
     QFETCH(QString, key);
     QCOMPARE(MetaphoneKey(word), key);
     QCOMPARE(MetaphoneKey(word, 1), key);   // the length is not used
-}
-
-void TestPhonetic::metaphoneTableShape()
-{
-    QCOMPARE(Metaphone::kRuleCount, 63);
-    QCOMPARE(QByteArray(Metaphone::kRules[9].pattern), QByteArray("C"));
-    QCOMPARE(QByteArray(Metaphone::kRules[53].replacement), QByteArray("0"));
-    QCOMPARE(QByteArray(Metaphone::kRules[62].pattern), QByteArray("Z"));
 }
 
 void TestPhonetic::editDistance_data()
@@ -135,14 +123,11 @@ void TestPhonetic::accentMap_data()
     QTest::addColumn<QChar>("plain");
     QTest::newRow("S caron") << 138 << QChar(u'S');
     QTest::newRow("no-break space") << 160 << QChar(u' ');
-    QTest::newRow("L stroke") << 163 << QChar(u'L');
     QTest::newRow("a ogonek") << 185 << QChar(u'a');
     QTest::newRow("e acute") << 233 << QChar(u'e');
     QTest::newRow("e caron") << 236 << QChar(u'e');
     QTest::newRow("t cedilla") << 254 << QChar(u't');
-    QTest::newRow("y acute") << 253 << QChar(u'y');
     QTest::newRow("multiplication sign stays") << 215 << QChar(u'\u00d7');
-    QTest::newRow("sharp s stays") << 223 << QChar(u'\u00df');
 }
 
 void TestPhonetic::accentMap()

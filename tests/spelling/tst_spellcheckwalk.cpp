@@ -141,13 +141,11 @@ void TestSpellCheckWalk::dialogLayout()
     TSpellCheckFrm dlg;
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Spell check"));
     QCOMPARE(dlg.size(), QSize(432, 243));
-    QCOMPARE(dlg.lbUnknown->text(), QStringLiteral("Unknown word:"));
-    QCOMPARE(dlg.lbUnknown->buddy(), dlg.editUnknown);
-    QCOMPARE(dlg.lbSuggestions->text(), QStringLiteral("Suggestions:"));
-    const QStringList captions{dlg.btnChange->text(), dlg.btnIgnore->text(), dlg.btnIgnoreAll->text(),
-                               dlg.btnAdd->text(), dlg.btnAbort->text()};
-    QCOMPARE(captions, QStringList({"&Change", "&Ignore", "I&gnore All", "&Add", "&Abort"}));
-    QCOMPARE(dlg.findChild<QPushButton *>("btnAdd"), dlg.btnAdd);
+    const QStringList texts{dlg.lbUnknown->text(), dlg.lbSuggestions->text(), dlg.btnChange->text(),
+                            dlg.btnIgnore->text(), dlg.btnIgnoreAll->text(), dlg.btnAdd->text(),
+                            dlg.btnAbort->text()};
+    QCOMPARE(texts, QStringList({"Unknown word:", "Suggestions:", "&Change", "&Ignore",
+                                 "I&gnore All", "&Add", "&Abort"}));
 }
 
 void TestSpellCheckWalk::emptyDocumentIsDoneAtOnce()

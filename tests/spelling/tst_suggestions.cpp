@@ -18,7 +18,6 @@ private slots:
     void accentedGroups();
     void bySound_data();
     void bySound();
-    void bySoundNeedsOption();
     void keysAtLoadOnlyForSuggestions();
     void changingAlgorithmRecomputesKeys();
     void addedWordsGetKeys();
@@ -120,17 +119,6 @@ void TestSuggestions::bySound()
     QStringList list;
     QCOMPARE(m_checker->collectSuggestions(word, &list), int(expected.size()));
     QCOMPARE(list, expected);
-}
-
-void TestSuggestions::bySoundNeedsOption()
-{
-    m_checker->setAlgorithm(TSpellCheck::haSoundEx);
-    load("hello\n");
-    QStringList list;
-    QCOMPARE(m_checker->getSuggestionsBySound("helo", &list), 0);
-    QVERIFY(list.isEmpty());
-    m_checker->setOption(TSpellCheck::sscoSuggestWords);
-    QCOMPARE(m_checker->getSuggestionsBySound("helo", nullptr), 0);
 }
 
 void TestSuggestions::keysAtLoadOnlyForSuggestions()
