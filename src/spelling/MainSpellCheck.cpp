@@ -1,8 +1,6 @@
 #include "MainSpellCheck.h"
 
 #include <QAction>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 
 #include "platform/AppPaths.h"
@@ -57,12 +55,10 @@ void install(TMainForm *main)
                      [commands](TEditForm *window) { bindPopup(window, commands); });
 
     // The active document's editor is the one checked and underlined.
-    const auto follow = [main, checker] {
-        if (TEditForm *window = main->GetActiveEditor())
-            checker->setEditor(window->SynEdit1);
-    };
-    QObject::connect(main->mdiArea(), &QMdiArea::subWindowActivated, checker, follow);
-    follow();
+    if (TEditForm *window = main->GetActiveEditor())
+        checker->setEditor(window->SynEdit1);
+    QObject::connect(main, &TMainForm::documentActivated, checker,
+                     [checker](TEditForm *window) { checker->setEditor(window->SynEdit1); });
     QObject::connect(main, &TMainForm::documentClosed, checker, [checker](TEditForm *window) {
         if (checker->editor() == window->SynEdit1)
             checker->setEditor(nullptr);
