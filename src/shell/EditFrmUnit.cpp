@@ -27,6 +27,7 @@ TEditForm::TEditForm(TMainForm *mainForm, QWidget *parent)
     : QWidget(parent), m_main(mainForm)
 {
     setObjectName(QStringLiteral("EditForm"));
+    setWindowTitle(QStringLiteral("EditForm"));   // until AddUnit names the document
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
