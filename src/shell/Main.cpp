@@ -18,6 +18,8 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "html/MainFormHtmlHost.h"
+#include "java/MainFormCompileHost.h"
 #include "platform/AppPaths.h"
 #include "platform/DelphiStrings.h"
 #include "platform/IniFile.h"
@@ -39,6 +41,8 @@ TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
 
     buildCentralArea();
     buildMenus();
+    MainFormHtmlHost::Install(this);
+    MainFormCompileHost::install(this);
 
     OneTimeTimer = new QTimer(this);
     OneTimeTimer->setObjectName(QStringLiteral("OneTimeTimer"));
