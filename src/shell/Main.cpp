@@ -26,6 +26,7 @@
 #include "settings/SettingsKeys.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/SaveDocChangeFrm.h"
+#include "spelling/MainSpellCheck.h"
 
 using namespace SettingsKeys;
 
@@ -132,10 +133,15 @@ void TMainForm::LoadShortcuts() {}
 void TMainForm::showTipWindow() {}
 // Filled in by the menu styling feature.
 void TMainForm::restartFlatMenu() {}
-// Filled in by the spell checker feature.
-void TMainForm::setUpSpellChecker() {}
-// Filled in by the spell-check dialog and print preview features.
-void TMainForm::createHiddenForms() {}
+void TMainForm::setUpSpellChecker()
+{
+    MainSpellCheck::setUp(this);
+}
+// Filled in by the print preview feature.
+void TMainForm::createHiddenForms()
+{
+    MainSpellCheck::createDialog(this);
+}
 
 void TMainForm::buildCentralArea()
 {
