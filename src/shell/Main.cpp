@@ -137,7 +137,8 @@ void TMainForm::setUpSpellChecker()
 {
     MainSpellCheck::setUp(this);
 }
-// Filled in by the print preview feature.
+// The hidden forms of the program block: the spell-check dialog (the print preview
+// window comes with printing).
 void TMainForm::createHiddenForms()
 {
     MainSpellCheck::createDialog(this);
