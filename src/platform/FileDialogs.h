@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 // A file-type filter entry: description and masks, e.g. {"HTML (*.htm;*.html)", {"*.htm"}}.
@@ -39,7 +40,11 @@ public:
     virtual QString getExistingDirectory(QWidget *parent, const QString &caption, const QString &dir) = 0;
     virtual bool getColor(QWidget *parent, QColor &color) = 0;
     virtual bool getFont(QWidget *parent, QFont &font) = 0;
+    // Printer set-up on printer(); false when cancelled.
     virtual bool printSetup(QWidget *parent) = 0;
+
+    // The program's printer, which print set-up configures and printing uses.
+    static QPrinter *printer();
 
     // Converts a filter to Qt's form: "Desc (*.a *.b)" entries joined by ";;",
     // masks separated by blanks and "*.*" written as "*".

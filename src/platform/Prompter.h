@@ -39,6 +39,9 @@ public:
     static int question(QWidget *parent, const QString &text);           // "Question", Yes/No
     static int warning(QWidget *parent, const QString &text);            // "WARNING!", OK
 
+    // The title messageDlg() gives a dialog of this kind.
+    static QString dlgCaption(Icon icon);
+
     static Prompter *instance();
     // Installs p (not owned); nullptr restores the widget-based prompter.
     static void setInstance(Prompter *p);

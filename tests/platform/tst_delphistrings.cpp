@@ -1,0 +1,168 @@
+#include "platform/DelphiStrings.h"
+
+#include <QTest>
+
+class TestDelphiStrings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pos_data();
+    void pos();
+    void trim();
+    void strToIntDef_data();
+    void strToIntDef();
+    void copy_data();
+    void copy();
+    void fileNames_data();
+    void fileNames();
+    void textToLines_data();
+    void textToLines();
+    void linesToText();
+};
+
+void TestDelphiStrings::pos_data()
+{
+    QTest::addColumn<QString>("needle");
+    QTest::addColumn<QString>("haystack");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("first char") << "a" << "abc" << 1;
+    QTest::newRow("middle") << "bc" << "abcbc" << 2;
+    QTest::newRow("absent") << "x" << "abc" << 0;
+    QTest::newRow("case matters") << "A" << "abc" << 0;
+    QTest::newRow("empty needle") << "" << "abc" << 0;
+    QTest::newRow("empty both") << "" << "" << 0;
+}
+
+void TestDelphiStrings::pos()
+{
+    QFETCH(QString, needle);
+    QFETCH(QString, haystack);
+    QFETCH(int, expected);
+    QCOMPARE(Delphi::pos(needle, haystack), expected);
+    QCOMPARE(Delphi::contains(haystack, needle), expected > 0);
+}
+
+void TestDelphiStrings::trim()
+{
+    const QString s = QStringLiteral("\t\x01 a b\r\n\x1f ");
+    QCOMPARE(Delphi::trim(s), QStringLiteral("a b"));
+    QCOMPARE(Delphi::trimLeft(s), QStringLiteral("a b\r\n\x1f "));
+    QCOMPARE(Delphi::trimRight(s), QStringLiteral("\t\x01 a b"));
+    QCOMPARE(Delphi::trim(QStringLiteral(" \t ")), QString());
+    // Non-breaking space is above ' ' and stays.
+    QCOMPARE(Delphi::trim(QStringLiteral("\u00a0x")), QStringLiteral("\u00a0x"));
+}
+
+void TestDelphiStrings::strToIntDef_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("decimal") << "42" << 42;
+    QTest::newRow("plus") << "+7" << 7;
+    QTest::newRow("minus") << "-12" << -12;
+    QTest::newRow("hex") << "$1F" << 31;
+    QTest::newRow("hex lower") << "$ff" << 255;
+    QTest::newRow("negative hex") << "-$10" << -16;
+    QTest::newRow("hex top bit") << "$80000005" << int(0x80000005u);
+    QTest::newRow("max") << "2147483647" << 2147483647;
+    QTest::newRow("min") << "-2147483648" << int(-2147483647 - 1);
+    QTest::newRow("overflow") << "2147483648" << -1;
+    QTest::newRow("hex overflow") << "$100000000" << -1;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("sign only") << "-" << -1;
+    QTest::newRow("dollar only") << "$" << -1;
+    QTest::newRow("trailing text") << "12px" << -1;
+    QTest::newRow("blank around") << " 12" << -1;
+    QTest::newRow("decimal point") << "1.5" << -1;
+    QTest::newRow("0x not a prefix") << "0x10" << -1;
+    QTest::newRow("word") << "abc" << -1;
+}
+
+void TestDelphiStrings::strToIntDef()
+{
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    QCOMPARE(Delphi::strToIntDef(text, -1), expected);
+    int value = 99;
+    QCOMPARE(Delphi::tryStrToInt(text, value), expected != -1);
+}
+
+void TestDelphiStrings::copy_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("start") << 1 << 2 << "ab";
+    QTest::newRow("middle") << 2 << 3 << "bcd";
+    QTest::newRow("clipped") << 4 << 100 << "de";
+    QTest::newRow("index zero") << 0 << 2 << "ab";
+    QTest::newRow("past end") << 6 << 1 << "";
+    QTest::newRow("negative count") << 1 << -1 << "";
+}
+
+void TestDelphiStrings::copy()
+{
+    QFETCH(int, index);
+    QFETCH(int, count);
+    QFETCH(QString, expected);
+    QCOMPARE(Delphi::copy(QStringLiteral("abcde"), index, count), expected);
+}
+
+void TestDelphiStrings::fileNames_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("ext");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("changed");
+    QTest::newRow("plain") << "/a/b/File.java" << ".java" << "File.java" << "/a/b/" << "/a/b/File.class";
+    QTest::newRow("two dots") << "x.tar.gz" << ".gz" << "x.tar.gz" << "" << "x.tar.class";
+    QTest::newRow("no ext") << "/a.b/c" << "" << "c" << "/a.b/" << "/a.b/c.class";
+    QTest::newRow("backslash") << "C:\\d\\e.htm" << ".htm" << "e.htm" << "C:\\d\\" << "C:\\d\\e.class";
+    QTest::newRow("dot file") << "/h/.rc" << ".rc" << ".rc" << "/h/" << "/h/.class";
+    QTest::newRow("folder only") << "/a/" << "" << "" << "/a/" << "/a/.class";
+}
+
+void TestDelphiStrings::fileNames()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, ext);
+    QFETCH(QString, name);
+    QFETCH(QString, path);
+    QFETCH(QString, changed);
+    QCOMPARE(Delphi::extractFileExt(file), ext);
+    QCOMPARE(Delphi::extractFileName(file), name);
+    QCOMPARE(Delphi::extractFilePath(file), path);
+    QCOMPARE(Delphi::changeFileExt(file, QStringLiteral(".class")), changed);
+}
+
+void TestDelphiStrings::textToLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty") << "" << QStringList();
+    QTest::newRow("one line, no break") << "a" << QStringList{"a"};
+    QTest::newRow("final break adds no line") << "a\r\n" << QStringList{"a"};
+    QTest::newRow("only a break") << "\n" << QStringList{""};
+    QTest::newRow("mixed breaks") << "a\r\nb\nc\rd" << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("LF CR is two breaks") << "a\n\rb" << QStringList{"a", "", "b"};
+    QTest::newRow("blank lines") << "\r\n\r\nx" << QStringList{"", "", "x"};
+}
+
+void TestDelphiStrings::textToLines()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QCOMPARE(Delphi::textToLines(text), lines);
+}
+
+void TestDelphiStrings::linesToText()
+{
+    QCOMPARE(Delphi::linesToText({}), QString());
+    QCOMPARE(Delphi::linesToText({"a", "", "b"}), QStringLiteral("a\r\n\r\nb\r\n"));
+    QCOMPARE(Delphi::linesToText({"a"}, QStringLiteral("\n")), QStringLiteral("a\n"));
+}
+
+QTEST_APPLESS_MAIN(TestDelphiStrings)
+#include "tst_delphistrings.moc"

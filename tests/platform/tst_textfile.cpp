@@ -1,0 +1,199 @@
+#include "platform/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using Encoding = TextFile::Encoding;
+using LineEnding = TextFile::LineEnding;
+
+class TestTextFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data();
+    void roundTrip();
+    void nulIsNotText();
+    void unreadable();
+    void convertsLineBreaks();
+    void keepsPermissions();
+    void failedWriteKeepsOldFile();
+    void readOnlyFolder();
+    void latin1DocumentGetsCharacterItCannotHold();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    static bool put(const QString &file, const QByteArray &bytes);
+    static QByteArray get(const QString &file);
+
+    QTemporaryDir m_dir;
+};
+
+bool TestTextFile::put(const QString &file, const QByteArray &bytes)
+{
+    QFile f(file);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray TestTextFile::get(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void TestTextFile::roundTrip_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<int>("lineEnding");
+    QTest::addColumn<bool>("bom");
+    QTest::addColumn<QString>("text");
+    const int utf8 = int(Encoding::Utf8), latin1 = int(Encoding::Latin1);
+    QTest::newRow("empty") << QByteArray() << utf8 << int(LineEnding::LF) << false << "";
+    QTest::newRow("LF, final break") << QByteArray("a\nb\n") << utf8 << int(LineEnding::LF) << false
+                                     << "a\nb\n";
+    QTest::newRow("CRLF, no final break")
+        << QByteArray("a\r\nb") << utf8 << int(LineEnding::CRLF) << false << "a\r\nb";
+    QTest::newRow("CR") << QByteArray("a\rb\r") << utf8 << int(LineEnding::CR) << false << "a\rb\r";
+    QTest::newRow("UTF-8") << QByteArray("bl\xc3\xa5\r\n") << utf8 << int(LineEnding::CRLF) << false
+                           << QStringLiteral("bl\u00e5\r\n");
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbfx\n") << utf8 << int(LineEnding::LF)
+                                    << true << "x\n";
+    QTest::newRow("Latin-1") << QByteArray("bl\xe5\r\n\xff") << latin1 << int(LineEnding::CRLF)
+                             << false << QStringLiteral("bl\u00e5\r\n\u00ff");
+    QTest::newRow("BOM then Latin-1") << QByteArray("\xef\xbb\xbf\xe5") << latin1
+                                      << int(LineEnding::LF) << false
+                                      << QStringLiteral("\u00ef\u00bb\u00bf\u00e5");
+    QTest::newRow("only line breaks") << QByteArray("\r\n\r\n") << utf8 << int(LineEnding::CRLF)
+                                      << false << "\r\n\r\n";
+}
+
+void TestTextFile::roundTrip()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, encoding);
+    QFETCH(int, lineEnding);
+    QFETCH(bool, bom);
+    QFETCH(QString, text);
+    const QString file = path(QStringLiteral("round.txt"));
+    QVERIFY(put(file, bytes));
+
+    TextFile::Content content;
+    QString error;
+    QVERIFY2(TextFile::load(file, content, &error), qPrintable(error));
+    QCOMPARE(content.text, text);
+    QCOMPARE(int(content.format.encoding), encoding);
+    QCOMPARE(int(content.format.lineEnding), lineEnding);
+    QCOMPARE(content.format.utf8Bom, bom);
+
+    QVERIFY(QFile::remove(file));
+    QVERIFY2(TextFile::save(file, content.text, content.format, &error), qPrintable(error));
+    QCOMPARE(get(file), bytes);
+}
+
+void TestTextFile::nulIsNotText()
+{
+    const QString file = path(QStringLiteral("binary.dat"));
+    QVERIFY(put(file, QByteArray("ab\0cd", 5)));
+    TextFile::Content content;
+    content.text = QStringLiteral("untouched");
+    QString error;
+    QVERIFY(!TextFile::load(file, content, &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(content.text, QStringLiteral("untouched"));
+}
+
+void TestTextFile::unreadable()
+{
+    TextFile::Content content;
+    QString error;
+    QVERIFY(!TextFile::load(path(QStringLiteral("missing.txt")), content, &error));
+    QVERIFY(!error.isEmpty());
+    error.clear();
+    QVERIFY(!TextFile::load(m_dir.path(), content, &error));
+    QVERIFY(!error.isEmpty());
+}
+
+void TestTextFile::convertsLineBreaks()
+{
+    const QString mixed = QStringLiteral("a\r\nb\nc\rd\n\r");
+    QCOMPARE(TextFile::convertLineEndings(mixed, LineEnding::CRLF),
+             QStringLiteral("a\r\nb\r\nc\r\nd\r\n\r\n"));
+    QCOMPARE(TextFile::convertLineEndings(mixed, LineEnding::LF), QStringLiteral("a\nb\nc\nd\n\n"));
+    QCOMPARE(TextFile::convertLineEndings(mixed, LineEnding::CR), QStringLiteral("a\rb\rc\rd\r\r"));
+
+    const QString file = path(QStringLiteral("mixed.txt"));
+    TextFile::Format format;
+    format.lineEnding = LineEnding::CRLF;
+    QVERIFY(TextFile::save(file, mixed, format));
+    QCOMPARE(get(file), QByteArray("a\r\nb\r\nc\r\nd\r\n\r\n"));
+}
+
+void TestTextFile::keepsPermissions()
+{
+    const QString file = path(QStringLiteral("script.sh"));
+    QVERIFY(put(file, "old"));
+    const QFile::Permissions perms = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+        | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(file, perms));
+    QVERIFY(TextFile::save(file, QStringLiteral("new"), {}));
+    QCOMPARE(get(file), QByteArray("new"));
+    QCOMPARE(QFile::permissions(file), perms);
+}
+
+void TestTextFile::failedWriteKeepsOldFile()
+{
+    // The target's folder is a file, so nothing can be written there.
+    const QString notAFolder = path(QStringLiteral("plain"));
+    QVERIFY(put(notAFolder, "keep"));
+    QString error;
+    QVERIFY(!TextFile::save(notAFolder + QStringLiteral("/doc.txt"), QStringLiteral("x"), {}, &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(get(notAFolder), QByteArray("keep"));
+
+    // The target is a folder: it stays a folder with its content.
+    const QString folder = path(QStringLiteral("folder"));
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/inner")));
+    error.clear();
+    QVERIFY(!TextFile::save(folder, QStringLiteral("x"), {}, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(QFileInfo(folder + QStringLiteral("/inner")).isDir());
+}
+
+void TestTextFile::readOnlyFolder()
+{
+    if (::geteuid() == 0)
+        QSKIP("Permission bits do not stop the superuser from writing");
+    const QString folder = path(QStringLiteral("locked"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString file = folder + QStringLiteral("/doc.txt");
+    QVERIFY(put(file, "old text"));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    QString error;
+    const bool saved = TextFile::save(file, QStringLiteral("new"), {}, &error);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!saved);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(get(file), QByteArray("old text"));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("doc.txt")});
+}
+
+void TestTextFile::latin1DocumentGetsCharacterItCannotHold()
+{
+    // Writing "?" for the euro sign would lose it; the text is kept whole as UTF-8 instead.
+    TextFile::Format format;
+    format.encoding = Encoding::Latin1;
+    QCOMPARE(TextFile::encode(QStringLiteral("\u00e5"), format), QByteArray("\xe5"));
+    const QByteArray bytes = TextFile::encode(QStringLiteral("\u00e5\u20ac"), format);
+    TextFile::Content content;
+    QVERIFY(TextFile::decode(bytes, content));
+    QCOMPARE(content.text, QStringLiteral("\u00e5\u20ac"));
+}
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "tst_textfile.moc"
