@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -32,10 +35,14 @@ public:
     int lineCount() const;
     QStringList lines() const;
     QString line(int line) const;          // 1-based; empty when out of range
-    QString text() const;                  // lines joined by the document's line ending
+    // The whole text with every line break in the document's line ending (a final
+    // line break is kept when the document has one).
+    QString text() const;
+    // Same as setText() with the lines joined by the document's line ending.
     void setLines(const QStringList &lines);
 
     // Programmatic load: no textChanged(), undo history cleared, modified flag cleared.
+    // Line breaks of any kind become the document's line ending.
     void setText(const QString &text);
     // Loads bytes decoded by TextFile and keeps their format for saving.
     void loadContent(const TextFile::Content &content);
@@ -48,7 +55,7 @@ public:
     bool hasSelection() const;
     QString selectedText() const;
     void selectAll();
-    // Selection in 1-based line/column.
+    // Selection in 1-based line/column: anchor at line1/col1, caret at line2/col2.
     void setSelection(int line1, int col1, int line2, int col2);
 
     // Leading blanks (spaces only) of the caret line.
@@ -70,13 +77,75 @@ public:
     void setHighlighter(Highlighter *h);   // nullptr: no highlighting
     Highlighter *highlighter() const { return m_highlighter; }
 
+    // Appearance. The gutter is one margin holding line numbers (when shown) and marks.
+    void setEditorFont(const QFont &font);
+    QFont editorFont() const { return m_font; }
+    void setBackgroundColor(const QColor &c);
+    void setGutterColor(const QColor &c);
+    void setGutterVisible(bool visible);
+    void setGutterWidth(int pixels);
+    void setShowLineNumbers(bool show);
+    bool showLineNumbers() const { return m_lineNumbers; }
+    void setShowSpecialChars(bool show);
+    void setReadOnly(bool readOnly);
+    bool isReadOnly() const;
+
+    // Visible part, 1-based first line.
+    int firstVisibleLine() const;
+    int linesOnScreen() const;
+    void setFirstVisibleLine(int line);
+
+    // Colours one line's text and background (one colour pair at a time, e.g. the error line).
+    void setLineColors(int line, const QColor &fg, const QColor &bg);
+    void clearLineColors();
+
+    // Indicators (0..19 free for callers; a squiggle by default): a range of length
+    // characters from 1-based line/column.
+    void defineIndicator(int id, int style, const QColor &color);
+    void setIndicator(int id, int line, int column, int length);
+    void clearIndicator(int id);
+
+    // Gutter marks (breakpoints use mark 0). Lines are 1-based.
+    void addMarker(int line, int id = 0);
+    void deleteMarker(int line, int id = 0);
+    void clearMarkers(int id = 0);
+    bool hasMarker(int line, int id = 0) const;
+    QList<int> markerLines(int id = 0) const;
+
+    // Searches from the caret (or the start/end of the text) and selects the match.
+    bool findText(const QString &text, bool caseSensitive, bool wholeWord, bool forward,
+                  bool fromCaret);
+
+    // A text as a line list: breaks CR, LF or CR LF; a final break adds no line.
+    static QStringList splitLines(const QString &text);
+    // Every line break of text made the given ending; returns text itself when nothing changes.
+    static QString normalizeLineEndings(const QString &text, TextFile::LineEnding ending);
+
 Q_SIGNALS:
     void textChanged();
     void caretMoved(int line, int column);
 
 private:
+    struct Place { long pos; long virtualSpace; };
+    Place placeOf(int line, int column) const;
+    int columnOf(long pos) const;
+    void applyAppearance();
+    void applyGutter();
+    void emitCaretIfMoved();
+    long send(unsigned int msg, unsigned long w = 0, long l = 0) const;
+
     QsciScintilla *m_editor;
     Highlighter *m_highlighter = nullptr;
     TextFile::Format m_format;
     int m_loading = 0;
+    bool m_forcedModified = false;
+    QFont m_font;
+    QColor m_paper = Qt::white;
+    QColor m_gutterColor;
+    int m_gutterWidth = 52;
+    bool m_gutterVisible = true;
+    bool m_lineNumbers = false;
+    bool m_lineColorsSet = false;
+    int m_lastCaretLine = 0;
+    int m_lastCaretColumn = 0;
 };

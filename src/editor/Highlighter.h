@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -9,6 +10,7 @@
 #include "platform/TColor.h"
 
 class QsciLexer;
+class GeneralLexer;
 
 // A named attribute of a highlighter (what the colour files call an element):
 // "Comment", "Reserved word", ... with its colours and style bits
@@ -29,6 +31,7 @@ class Highlighter : public QObject
     Q_OBJECT
 public:
     enum Kind { Java, HTML, CSS, XML, Perl, PHP, General };
+    enum StyleBits { Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
 
     explicit Highlighter(Kind kind, QObject *parent = nullptr);
     ~Highlighter() override;
@@ -44,19 +47,30 @@ public:
     void setAttribute(int index, TColor fg, TColor bg, int style);
 
     // Colour files. load applies, per attribute with a section holding at least one key,
-    // each key present; absent sections/keys leave the attribute alone.
+    // each key present; absent sections/keys leave the attribute alone. load is false
+    // when the file does not exist, save when it could not be written.
     bool loadFromFile(const QString &iniFileName);
     bool saveToFile(const QString &iniFileName) const;
 
-    // The sample source text of the highlighter.
+    // The sample source text of the highlighter (lines separated by LF).
     QString sampleSource() const;
 
-    // General highlighter settings (user-defined languages).
+    // General highlighter settings (user-defined languages); ignored by the other kinds.
     void setKeywords(const QStringList &words);
     QStringList keywords() const;
+    GeneralLexer *generalLexer() const;    // nullptr unless kind() is General
+
+    // Editor-wide appearance the attributes are drawn on: the font of every style
+    // (attributes add bold/italic/underline) and the paper behind attributes whose
+    // background is clNone.
+    void setBaseFont(const QFont &font);
+    void setDefaultPaper(const QColor &paper);
 
     // Pushes attribute colours and styles into the lexer.
     void applyToLexer();
+
+    // The colour a TColor paints with; clNone and clDefault give fallback.
+    static QColor paintColor(TColor c, const QColor &fallback);
 
 Q_SIGNALS:
     void changed();
@@ -65,4 +79,6 @@ private:
     Kind m_kind;
     QsciLexer *m_lexer = nullptr;
     QList<HighlighterAttribute> m_attributes;
+    QFont m_font;
+    QColor m_paper = Qt::white;
 };

@@ -1,0 +1,591 @@
+#include "editor/EditorAdapter.h"
+
+#include "editor/Highlighter.h"
+
+#include <Qsci/qscilexer.h>
+#include <Qsci/qsciscintilla.h>
+
+#include <QWidget>
+
+namespace {
+
+// Marks and indicators the adapter keeps for itself.
+constexpr int LineColorMarker = 24;
+constexpr int LineColorIndicator = 20;
+constexpr int MarkerMask = (1 << LineColorMarker) - 1;   // the callers' marks 0..23
+
+int eolMode(TextFile::LineEnding ending)
+{
+    switch (ending) {
+    case TextFile::LineEnding::CRLF: return QsciScintillaBase::SC_EOL_CRLF;
+    case TextFile::LineEnding::CR: return QsciScintillaBase::SC_EOL_CR;
+    case TextFile::LineEnding::LF: break;
+    }
+    return QsciScintillaBase::SC_EOL_LF;
+}
+
+QString eolText(TextFile::LineEnding ending)
+{
+    switch (ending) {
+    case TextFile::LineEnding::CRLF: return QStringLiteral("\r\n");
+    case TextFile::LineEnding::CR: return QStringLiteral("\r");
+    case TextFile::LineEnding::LF: break;
+    }
+    return QStringLiteral("\n");
+}
+
+} // namespace
+
+EditorAdapter::EditorAdapter(QWidget *parent)
+    : QObject(parent), m_editor(new QsciScintilla(parent))
+{
+    m_editor->setObjectName(QStringLiteral("SynEdit1"));
+    connect(m_editor, &QObject::destroyed, this, [this] { m_editor = nullptr; });
+
+    m_editor->setUtf8(true);
+    send(QsciScintillaBase::SCI_SETVIRTUALSPACEOPTIONS,
+         QsciScintillaBase::SCVS_RECTANGULARSELECTION | QsciScintillaBase::SCVS_USERACCESSIBLE);
+    m_editor->setAutoIndent(true);
+    m_editor->setIndentationsUseTabs(false);
+    m_editor->setTabWidth(8);
+    m_editor->setEolMode(QsciScintilla::EolUnix);
+    send(QsciScintillaBase::SCI_SETPASTECONVERTENDINGS, 1);
+
+    m_font = QFont(QStringLiteral("Courier New"), 10);
+    m_font.setStyleHint(QFont::TypeWriter);
+    m_font.setFixedPitch(true);
+    m_gutterColor = TColor::clBtnFace.toQColor();
+
+    // Gutter: margin 0 only, holding the numbers and the marks.
+    for (int m = 1; m < 5; ++m)
+        m_editor->setMarginWidth(m, 0);
+    m_editor->markerDefine(QsciScintilla::Circle, 0);
+    m_editor->setMarkerBackgroundColor(QColor(Qt::red), 0);
+    m_editor->setMarkerForegroundColor(QColor(Qt::darkRed), 0);
+    m_editor->markerDefine(QsciScintilla::Background, LineColorMarker);
+    send(QsciScintillaBase::SCI_INDICSETSTYLE, LineColorIndicator, QsciScintillaBase::INDIC_TEXTFORE);
+    for (int id = 0; id < LineColorIndicator; ++id)
+        defineIndicator(id, QsciScintillaBase::INDIC_SQUIGGLE, Qt::red);
+
+    applyAppearance();
+
+    connect(m_editor, &QsciScintilla::textChanged, this, [this] {
+        if (m_loading == 0)
+            Q_EMIT textChanged();
+    });
+    connect(m_editor, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { emitCaretIfMoved(); });
+}
+
+EditorAdapter::~EditorAdapter()
+{
+    if (m_editor && !m_editor->parent())
+        delete m_editor;
+}
+
+long EditorAdapter::send(unsigned int msg, unsigned long w, long l) const
+{
+    return m_editor->SendScintilla(msg, w, l);
+}
+
+// ---- caret and positions ---------------------------------------------------------------
+
+int EditorAdapter::columnOf(long pos) const
+{
+    const long lineNo = send(QsciScintillaBase::SCI_LINEFROMPOSITION, pos);
+    const long start = send(QsciScintillaBase::SCI_POSITIONFROMLINE, lineNo);
+    return int(send(QsciScintillaBase::SCI_COUNTCHARACTERS, start, pos)) + 1;
+}
+
+EditorAdapter::Place EditorAdapter::placeOf(int line, int column) const
+{
+    const long docLines = send(QsciScintillaBase::SCI_GETLINECOUNT);
+    const long lineNo = qBound(0L, long(line) - 1, docLines - 1);
+    const long start = send(QsciScintillaBase::SCI_POSITIONFROMLINE, lineNo);
+    const long end = send(QsciScintillaBase::SCI_GETLINEENDPOSITION, lineNo);
+    const long chars = send(QsciScintillaBase::SCI_COUNTCHARACTERS, start, end);
+    const long wanted = qMax(0L, long(column) - 1);
+    if (wanted <= chars)
+        return { send(QsciScintillaBase::SCI_POSITIONRELATIVE, start, wanted), 0 };
+    return { end, wanted - chars };
+}
+
+int EditorAdapter::caretLine() const
+{
+    return int(send(QsciScintillaBase::SCI_LINEFROMPOSITION,
+                    send(QsciScintillaBase::SCI_GETCURRENTPOS))) + 1;
+}
+
+int EditorAdapter::caretColumn() const
+{
+    const long pos = send(QsciScintillaBase::SCI_GETCURRENTPOS);
+    const long main = send(QsciScintillaBase::SCI_GETMAINSELECTION);
+    return columnOf(pos) + int(send(QsciScintillaBase::SCI_GETSELECTIONNCARETVIRTUALSPACE, main));
+}
+
+void EditorAdapter::setCaret(int line, int column)
+{
+    const int clampedLine = qBound(1, line, qMax(1, lineCount()));
+    const Place p = placeOf(clampedLine, column);
+    send(QsciScintillaBase::SCI_SETEMPTYSELECTION, p.pos);
+    send(QsciScintillaBase::SCI_SETSELECTIONNCARETVIRTUALSPACE, 0, p.virtualSpace);
+    send(QsciScintillaBase::SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0, p.virtualSpace);
+    send(QsciScintillaBase::SCI_CHOOSECARETX);
+    send(QsciScintillaBase::SCI_SCROLLCARET);
+    emitCaretIfMoved();
+}
+
+void EditorAdapter::emitCaretIfMoved()
+{
+    if (!m_editor)
+        return;
+    const int l = caretLine();
+    const int c = caretColumn();
+    if (l == m_lastCaretLine && c == m_lastCaretColumn)
+        return;
+    m_lastCaretLine = l;
+    m_lastCaretColumn = c;
+    Q_EMIT caretMoved(l, c);
+}
+
+// ---- text ------------------------------------------------------------------------------
+
+QStringList EditorAdapter::splitLines(const QString &text)
+{
+    QStringList result;
+    const int n = text.size();
+    int start = 0;
+    for (int i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            continue;
+        result.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        result.append(text.mid(start));
+    return result;
+}
+
+QString EditorAdapter::normalizeLineEndings(const QString &text, TextFile::LineEnding ending)
+{
+    // Fast path: already uniform in the wanted ending.
+    bool uniform = true;
+    const int n = text.size();
+    for (int i = 0; i < n && uniform; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r')) {
+            const bool crlf = i + 1 < n && text.at(i + 1) == QLatin1Char('\n');
+            uniform = ending == (crlf ? TextFile::LineEnding::CRLF : TextFile::LineEnding::CR);
+            if (crlf)
+                ++i;
+        } else if (c == QLatin1Char('\n')) {
+            uniform = ending == TextFile::LineEnding::LF;
+        }
+    }
+    if (uniform)
+        return text;
+
+    const QString eol = eolText(ending);
+    QString out;
+    out.reserve(n + n / 16);
+    for (int i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r')) {
+            if (i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            out += eol;
+        } else if (c == QLatin1Char('\n')) {
+            out += eol;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+int EditorAdapter::lineCount() const
+{
+    const long length = send(QsciScintillaBase::SCI_GETLENGTH);
+    if (length == 0)
+        return 0;
+    const long docLines = send(QsciScintillaBase::SCI_GETLINECOUNT);
+    // A final line break leaves an empty last line in the document: no line of ours.
+    const long lastStart = send(QsciScintillaBase::SCI_POSITIONFROMLINE, docLines - 1);
+    return int(lastStart == length ? docLines - 1 : docLines);
+}
+
+QStringList EditorAdapter::lines() const
+{
+    return splitLines(m_editor->text());
+}
+
+QString EditorAdapter::line(int line) const
+{
+    if (line < 1 || line > lineCount())
+        return QString();
+    QString s = m_editor->text(line - 1);
+    while (s.endsWith(QLatin1Char('\n')) || s.endsWith(QLatin1Char('\r')))
+        s.chop(1);
+    return s;
+}
+
+QString EditorAdapter::text() const
+{
+    return normalizeLineEndings(m_editor->text(), m_format.lineEnding);
+}
+
+void EditorAdapter::setLines(const QStringList &lines)
+{
+    setText(lines.join(eolText(m_format.lineEnding)));
+}
+
+void EditorAdapter::setText(const QString &text)
+{
+    const QByteArray bytes = normalizeLineEndings(text, m_format.lineEnding).toUtf8();
+    ++m_loading;
+    send(QsciScintillaBase::SCI_SETTEXT, 0, reinterpret_cast<long>(bytes.constData()));
+    send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+    send(QsciScintillaBase::SCI_SETSAVEPOINT);
+    --m_loading;
+    m_forcedModified = false;
+    emitCaretIfMoved();
+}
+
+void EditorAdapter::loadContent(const TextFile::Content &content)
+{
+    setFormat(content.format);
+    setText(content.text);
+}
+
+void EditorAdapter::setFormat(const TextFile::Format &f)
+{
+    m_format = f;
+    send(QsciScintillaBase::SCI_SETEOLMODE, eolMode(f.lineEnding));
+}
+
+void EditorAdapter::insertAtCaret(const QString &text)
+{
+    const QByteArray bytes = normalizeLineEndings(text, m_format.lineEnding).toUtf8();
+    send(QsciScintillaBase::SCI_BEGINUNDOACTION);
+    if (hasSelection())
+        m_editor->SendScintilla(QsciScintillaBase::SCI_REPLACESEL, "");
+    long pos = send(QsciScintillaBase::SCI_GETCURRENTPOS);
+    const long main = send(QsciScintillaBase::SCI_GETMAINSELECTION);
+    const long virtualSpace = send(QsciScintillaBase::SCI_GETSELECTIONNCARETVIRTUALSPACE, main);
+    if (virtualSpace > 0) {
+        // The caret stands past the line end: fill up to it with blanks first.
+        const QByteArray blanks(int(virtualSpace), ' ');
+        send(QsciScintillaBase::SCI_INSERTTEXT, pos, reinterpret_cast<long>(blanks.constData()));
+        pos += virtualSpace;
+    }
+    send(QsciScintillaBase::SCI_INSERTTEXT, pos, reinterpret_cast<long>(bytes.constData()));
+    send(QsciScintillaBase::SCI_GOTOPOS, pos + bytes.size());
+    send(QsciScintillaBase::SCI_ENDUNDOACTION);
+    emitCaretIfMoved();
+}
+
+// Asked of Scintilla itself: QsciScintilla's own selection flag follows only after
+// the next update notification.
+bool EditorAdapter::hasSelection() const
+{
+    return send(QsciScintillaBase::SCI_GETSELECTIONEMPTY) == 0;
+}
+
+QString EditorAdapter::selectedText() const
+{
+    const long start = send(QsciScintillaBase::SCI_GETSELECTIONSTART);
+    const long end = send(QsciScintillaBase::SCI_GETSELECTIONEND);
+    if (end <= start)
+        return QString();
+    QByteArray bytes(int(end - start) + 1, '\0');
+    m_editor->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, start, end, bytes.data());
+    bytes.chop(1);
+    return QString::fromUtf8(bytes);
+}
+
+void EditorAdapter::selectAll()
+{
+    m_editor->selectAll(true);
+}
+
+void EditorAdapter::setSelection(int line1, int col1, int line2, int col2)
+{
+    const Place anchor = placeOf(line1, col1);
+    const Place caret = placeOf(line2, col2);
+    send(QsciScintillaBase::SCI_SETSELECTION, caret.pos, anchor.pos);
+    send(QsciScintillaBase::SCI_SETSELECTIONNCARETVIRTUALSPACE, 0, caret.virtualSpace);
+    send(QsciScintillaBase::SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0, anchor.virtualSpace);
+    send(QsciScintillaBase::SCI_SCROLLCARET);
+    emitCaretIfMoved();
+}
+
+QString EditorAdapter::caretLineIndent() const
+{
+    const QString s = line(caretLine());
+    int n = 0;
+    while (n < s.size() && s.at(n) == QLatin1Char(' '))
+        ++n;
+    return s.left(n);
+}
+
+// ---- undo, clipboard, modified flag ------------------------------------------------------
+
+void EditorAdapter::beginUndoAction() { send(QsciScintillaBase::SCI_BEGINUNDOACTION); }
+void EditorAdapter::endUndoAction() { send(QsciScintillaBase::SCI_ENDUNDOACTION); }
+void EditorAdapter::undo() { m_editor->undo(); }
+void EditorAdapter::redo() { m_editor->redo(); }
+void EditorAdapter::cut() { m_editor->cut(); }
+void EditorAdapter::copy() { m_editor->copy(); }
+void EditorAdapter::paste() { m_editor->paste(); }
+
+bool EditorAdapter::isModified() const
+{
+    return m_forcedModified || send(QsciScintillaBase::SCI_GETMODIFY) != 0;
+}
+
+void EditorAdapter::setModified(bool m)
+{
+    // Scintilla only knows "at the save point"; a forced modified flag is kept beside it.
+    m_forcedModified = m;
+    if (!m)
+        send(QsciScintillaBase::SCI_SETSAVEPOINT);
+}
+
+// ---- highlighter and appearance ----------------------------------------------------------
+
+void EditorAdapter::setHighlighter(Highlighter *h)
+{
+    if (m_highlighter == h)
+        return;
+    if (m_highlighter)
+        disconnect(m_highlighter, nullptr, this, nullptr);
+    m_highlighter = h;
+    if (h) {
+        connect(h, &QObject::destroyed, this, [this] {
+            m_highlighter = nullptr;
+            if (m_editor)
+                m_editor->setLexer(nullptr);
+            applyAppearance();
+        });
+        h->setBaseFont(m_font);
+        h->setDefaultPaper(m_paper);
+    }
+    m_editor->setLexer(h ? h->lexer() : nullptr);
+    applyAppearance();
+}
+
+void EditorAdapter::applyAppearance()
+{
+    if (!m_editor)
+        return;
+    if (!m_highlighter) {
+        // Without a lexer every style is the default style.
+        m_editor->setFont(m_font);
+        m_editor->setPaper(m_paper);
+        m_editor->setColor(Qt::black);
+        send(QsciScintillaBase::SCI_STYLECLEARALL);
+    } else {
+        m_highlighter->applyToLexer();
+    }
+    applyGutter();
+}
+
+void EditorAdapter::applyGutter()
+{
+    m_editor->setMarginType(0, m_lineNumbers ? QsciScintilla::NumberMargin
+                                             : QsciScintilla::SymbolMargin);
+    m_editor->setMarginMarkerMask(0, MarkerMask);
+    m_editor->setMarginWidth(0, m_gutterVisible ? m_gutterWidth : 0);
+    m_editor->setMarginsFont(m_font);
+    m_editor->setMarginsBackgroundColor(m_gutterColor);
+    m_editor->setMarginsForegroundColor(Qt::black);
+}
+
+void EditorAdapter::setEditorFont(const QFont &font)
+{
+    m_font = font;
+    if (m_highlighter)
+        m_highlighter->setBaseFont(font);
+    applyAppearance();
+}
+
+void EditorAdapter::setBackgroundColor(const QColor &c)
+{
+    m_paper = c;
+    if (m_highlighter)
+        m_highlighter->setDefaultPaper(c);
+    applyAppearance();
+}
+
+void EditorAdapter::setGutterColor(const QColor &c)
+{
+    m_gutterColor = c;
+    applyGutter();
+}
+
+void EditorAdapter::setGutterVisible(bool visible)
+{
+    m_gutterVisible = visible;
+    applyGutter();
+}
+
+void EditorAdapter::setGutterWidth(int pixels)
+{
+    m_gutterWidth = qMax(0, pixels);
+    applyGutter();
+}
+
+void EditorAdapter::setShowLineNumbers(bool show)
+{
+    m_lineNumbers = show;
+    applyGutter();
+}
+
+void EditorAdapter::setShowSpecialChars(bool show)
+{
+    m_editor->setWhitespaceVisibility(show ? QsciScintilla::WsVisible : QsciScintilla::WsInvisible);
+    m_editor->setEolVisibility(show);
+}
+
+void EditorAdapter::setReadOnly(bool readOnly) { m_editor->setReadOnly(readOnly); }
+bool EditorAdapter::isReadOnly() const { return m_editor->isReadOnly(); }
+
+int EditorAdapter::firstVisibleLine() const
+{
+    return int(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE)) + 1;
+}
+
+int EditorAdapter::linesOnScreen() const
+{
+    return int(send(QsciScintillaBase::SCI_LINESONSCREEN));
+}
+
+void EditorAdapter::setFirstVisibleLine(int line)
+{
+    send(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, qMax(0, line - 1));
+}
+
+// ---- line colours, indicators, marks -----------------------------------------------------
+
+void EditorAdapter::setLineColors(int line, const QColor &fg, const QColor &bg)
+{
+    clearLineColors();
+    if (line < 1 || line > send(QsciScintillaBase::SCI_GETLINECOUNT))
+        return;
+    m_editor->setMarkerBackgroundColor(bg, LineColorMarker);
+    m_editor->markerAdd(line - 1, LineColorMarker);
+    m_editor->SendScintilla(QsciScintillaBase::SCI_INDICSETFORE, (unsigned long)LineColorIndicator, fg);
+    const long start = send(QsciScintillaBase::SCI_POSITIONFROMLINE, line - 1);
+    const long end = send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line - 1);
+    send(QsciScintillaBase::SCI_SETINDICATORCURRENT, LineColorIndicator);
+    send(QsciScintillaBase::SCI_INDICATORFILLRANGE, start, end - start);
+    m_lineColorsSet = true;
+}
+
+void EditorAdapter::clearLineColors()
+{
+    if (!m_lineColorsSet)
+        return;
+    m_editor->markerDeleteAll(LineColorMarker);
+    clearIndicator(LineColorIndicator);
+    m_lineColorsSet = false;
+}
+
+void EditorAdapter::defineIndicator(int id, int style, const QColor &color)
+{
+    send(QsciScintillaBase::SCI_INDICSETSTYLE, id, style);
+    m_editor->SendScintilla(QsciScintillaBase::SCI_INDICSETFORE, (unsigned long)id, color);
+}
+
+void EditorAdapter::setIndicator(int id, int line, int column, int length)
+{
+    if (line < 1 || line > send(QsciScintillaBase::SCI_GETLINECOUNT) || length <= 0)
+        return;
+    const Place from = placeOf(line, column);
+    if (from.virtualSpace > 0)
+        return;
+    const long docLength = send(QsciScintillaBase::SCI_GETLENGTH);
+    long to = send(QsciScintillaBase::SCI_POSITIONRELATIVE, from.pos, length);
+    if (to == 0)   // past the end of the text
+        to = docLength;
+    send(QsciScintillaBase::SCI_SETINDICATORCURRENT, id);
+    send(QsciScintillaBase::SCI_INDICATORFILLRANGE, from.pos, to - from.pos);
+}
+
+void EditorAdapter::clearIndicator(int id)
+{
+    send(QsciScintillaBase::SCI_SETINDICATORCURRENT, id);
+    send(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0, send(QsciScintillaBase::SCI_GETLENGTH));
+}
+
+void EditorAdapter::addMarker(int line, int id)
+{
+    if (line >= 1 && line <= send(QsciScintillaBase::SCI_GETLINECOUNT) && !hasMarker(line, id))
+        m_editor->markerAdd(line - 1, id);
+}
+
+void EditorAdapter::deleteMarker(int line, int id)
+{
+    if (line >= 1)
+        m_editor->markerDelete(line - 1, id);
+}
+
+void EditorAdapter::clearMarkers(int id)
+{
+    m_editor->markerDeleteAll(id);
+}
+
+bool EditorAdapter::hasMarker(int line, int id) const
+{
+    if (line < 1)
+        return false;
+    return (m_editor->markersAtLine(line - 1) & (1u << id)) != 0;
+}
+
+QList<int> EditorAdapter::markerLines(int id) const
+{
+    QList<int> result;
+    long l = send(QsciScintillaBase::SCI_MARKERNEXT, 0, 1L << id);
+    while (l >= 0) {
+        result.append(int(l) + 1);
+        l = send(QsciScintillaBase::SCI_MARKERNEXT, l + 1, 1L << id);
+    }
+    return result;
+}
+
+// ---- search ------------------------------------------------------------------------------
+
+bool EditorAdapter::findText(const QString &text, bool caseSensitive, bool wholeWord,
+                             bool forward, bool fromCaret)
+{
+    if (text.isEmpty())
+        return false;
+    const QByteArray needle = text.toUtf8();
+    const long length = send(QsciScintillaBase::SCI_GETLENGTH);
+    long start;
+    long end;
+    if (forward) {
+        start = fromCaret ? send(QsciScintillaBase::SCI_GETSELECTIONEND) : 0;
+        end = length;
+    } else {
+        start = fromCaret ? send(QsciScintillaBase::SCI_GETSELECTIONSTART) : length;
+        end = 0;   // a range from high to low searches backwards
+    }
+    int flags = 0;
+    if (caseSensitive)
+        flags |= QsciScintillaBase::SCFIND_MATCHCASE;
+    if (wholeWord)
+        flags |= QsciScintillaBase::SCFIND_WHOLEWORD;
+    send(QsciScintillaBase::SCI_SETSEARCHFLAGS, flags);
+    send(QsciScintillaBase::SCI_SETTARGETRANGE, start, end);
+    const long found = m_editor->SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET,
+                                               uintptr_t(needle.size()), needle.constData());
+    if (found < 0)
+        return false;
+    const long foundEnd = send(QsciScintillaBase::SCI_GETTARGETEND);
+    send(QsciScintillaBase::SCI_SETSEL, found, foundEnd);
+    emitCaretIfMoved();
+    return true;
+}

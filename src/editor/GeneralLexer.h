@@ -1,0 +1,64 @@
+#pragma once
+
+#include <Qsci/qscilexercustom.h>
+
+#include <QByteArray>
+#include <QSet>
+#include <QStringList>
+
+// The lexer of user-defined languages: a keyword list, a set of comment styles and one
+// string delimiter. Everything else is identifiers, numbers, blanks and symbols.
+class GeneralLexer : public QsciLexerCustom
+{
+    Q_OBJECT
+public:
+    enum Style { Space = 0, Comment, Identifier, ReservedWord, Number, String, Symbol, Preprocessor };
+
+    enum CommentStyle {
+        NoComments = 0,
+        AnsiComments = 0x01,     // (* ... *)
+        PascalComments = 0x02,   // { ... }
+        CComments = 0x04,        // /* ... */
+        CppComments = 0x08,      // // to the line end
+        AsmComments = 0x10,      // ; to the line end
+        BasicComments = 0x20,    // ' to the line end
+        UnixComments = 0x40,     // # to the line end
+    };
+    Q_DECLARE_FLAGS(CommentStyles, CommentStyle)
+
+    explicit GeneralLexer(QObject *parent = nullptr);
+
+    void setKeywords(const QStringList &words);
+    QStringList keywords() const { return m_keywords; }
+    void setCommentStyles(CommentStyles styles);
+    CommentStyles commentStyles() const { return m_comments; }
+    void setCaseSensitive(bool on);
+    bool isCaseSensitive() const { return m_caseSensitive; }
+    void setStringDelimiter(char delimiter);   // '"' or '\''
+    char stringDelimiter() const { return m_delimiter; }
+    // Lines whose first non-blank is '#' are preprocessor lines (off by default).
+    void setDetectPreprocessor(bool on);
+
+    // QsciLexer
+    const char *language() const override { return "General"; }
+    QString description(int style) const override;
+    bool caseSensitive() const override { return m_caseSensitive; }
+    void styleText(int start, int end) override;
+
+    // Styles one line of UTF-8 text. state is the open block comment carried in from
+    // the previous line (0 none) and is updated for the next line. Returns one style per byte.
+    QByteArray styleLine(const QByteArray &line, int &state) const;
+
+private:
+    bool isKeyword(const QByteArray &word) const;
+    void restyle();
+
+    QStringList m_keywords;
+    QSet<QString> m_keywordSet;
+    CommentStyles m_comments = NoComments;
+    bool m_caseSensitive = false;
+    bool m_preprocessor = false;
+    char m_delimiter = '\'';
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(GeneralLexer::CommentStyles)

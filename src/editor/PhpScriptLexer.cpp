@@ -1,0 +1,13 @@
+#include "editor/PhpScriptLexer.h"
+
+#include <Qsci/qsciscintillabase.h>
+
+PhpScriptLexer::PhpScriptLexer(QObject *parent)
+    : QsciLexerHTML(parent)
+{
+}
+
+int PhpScriptLexer::lexerId() const
+{
+    return QsciScintillaBase::SCLEX_PHPSCRIPT;
+}
