@@ -5,6 +5,8 @@
 #include <Qsci/qscilexer.h>
 #include <Qsci/qsciscintilla.h>
 
+#include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -50,6 +52,8 @@ EditorAdapter::EditorAdapter(QWidget *parent)
     m_editor->setTabWidth(8);
     m_editor->setEolMode(QsciScintilla::EolUnix);
     send(QsciScintillaBase::SCI_SETPASTECONVERTENDINGS, 1);
+    send(QsciScintillaBase::SCI_SETSCROLLWIDTH, 1);
+    send(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1);
 
     m_font = QFont(QStringLiteral("Courier New"), 10);
     m_font.setStyleHint(QFont::TypeWriter);
@@ -68,6 +72,7 @@ EditorAdapter::EditorAdapter(QWidget *parent)
         defineIndicator(id, QsciScintillaBase::INDIC_SQUIGGLE, Qt::red);
 
     applyAppearance();
+    m_editor->installEventFilter(this);
 
     connect(m_editor, &QsciScintilla::textChanged, this, [this] {
         if (m_loading == 0)
@@ -130,8 +135,30 @@ void EditorAdapter::setCaret(int line, int column)
     send(QsciScintillaBase::SCI_SETSELECTIONNCARETVIRTUALSPACE, 0, p.virtualSpace);
     send(QsciScintillaBase::SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0, p.virtualSpace);
     send(QsciScintillaBase::SCI_CHOOSECARETX);
-    send(QsciScintillaBase::SCI_SCROLLCARET);
+    scrollToCaret();
     emitCaretIfMoved();
+}
+
+void EditorAdapter::scrollToCaret()
+{
+    // A hidden editor has no size yet: scrolling now would shift the view sideways for
+    // good, so the scroll waits for the first show.
+    if (!m_editor->isVisible()) {
+        m_scrollPending = true;
+        return;
+    }
+    m_scrollPending = false;
+    send(QsciScintillaBase::SCI_SCROLLCARET);
+}
+
+bool EditorAdapter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_editor && m_scrollPending && event->type() == QEvent::Show)
+        QTimer::singleShot(0, this, [this] {
+            if (m_editor && m_scrollPending)
+                scrollToCaret();
+        });
+    return QObject::eventFilter(watched, event);
 }
 
 void EditorAdapter::emitCaretIfMoved()
@@ -281,8 +308,10 @@ void EditorAdapter::insertAtCaret(const QString &text)
         pos += virtualSpace;
     }
     send(QsciScintillaBase::SCI_INSERTTEXT, pos, reinterpret_cast<long>(bytes.constData()));
-    send(QsciScintillaBase::SCI_GOTOPOS, pos + bytes.size());
+    send(QsciScintillaBase::SCI_SETEMPTYSELECTION, pos + bytes.size());
+    send(QsciScintillaBase::SCI_CHOOSECARETX);
     send(QsciScintillaBase::SCI_ENDUNDOACTION);
+    scrollToCaret();
     emitCaretIfMoved();
 }
 
@@ -317,7 +346,7 @@ void EditorAdapter::setSelection(int line1, int col1, int line2, int col2)
     send(QsciScintillaBase::SCI_SETSELECTION, caret.pos, anchor.pos);
     send(QsciScintillaBase::SCI_SETSELECTIONNCARETVIRTUALSPACE, 0, caret.virtualSpace);
     send(QsciScintillaBase::SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0, anchor.virtualSpace);
-    send(QsciScintillaBase::SCI_SCROLLCARET);
+    scrollToCaret();
     emitCaretIfMoved();
 }
 
@@ -586,6 +615,7 @@ bool EditorAdapter::findText(const QString &text, bool caseSensitive, bool whole
         return false;
     const long foundEnd = send(QsciScintillaBase::SCI_GETTARGETEND);
     send(QsciScintillaBase::SCI_SETSEL, found, foundEnd);
+    scrollToCaret();
     emitCaretIfMoved();
     return true;
 }

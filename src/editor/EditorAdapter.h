@@ -125,6 +125,9 @@ Q_SIGNALS:
     void textChanged();
     void caretMoved(int line, int column);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     struct Place { long pos; long virtualSpace; };
     Place placeOf(int line, int column) const;
@@ -132,6 +135,7 @@ private:
     void applyAppearance();
     void applyGutter();
     void emitCaretIfMoved();
+    void scrollToCaret();
     long send(unsigned int msg, unsigned long w = 0, long l = 0) const;
 
     QsciScintilla *m_editor;
@@ -146,6 +150,7 @@ private:
     bool m_gutterVisible = true;
     bool m_lineNumbers = false;
     bool m_lineColorsSet = false;
+    bool m_scrollPending = false;
     int m_lastCaretLine = 0;
     int m_lastCaretColumn = 0;
 };

@@ -19,13 +19,14 @@ public:
         setObjectName(QStringLiteral("HelpWindow"));
         setWindowTitle(QStringLiteral("Help"));
         setOpenExternalLinks(true);
-        setSearchPaths({AppPaths::dataPath(QStringLiteral("help/"))});
         resize(640, 520);
     }
 
     void showPage(const QString &page)
     {
-        const QString fileName = AppPaths::dataPath(QStringLiteral("help/") + page + QStringLiteral(".html"));
+        const QString folder = AppPaths::dataPath(QStringLiteral("help/"));
+        setSearchPaths({folder});
+        const QString fileName = folder + page + QStringLiteral(".html");
         if (QFileInfo(fileName).isFile()) {
             setSource(QUrl::fromLocalFile(fileName));
         } else {

@@ -188,6 +188,28 @@ private Q_SLOTS:
         QCOMPARE(int(closing.at(3)), int(GeneralLexer::Identifier));
     }
 
+    void generalLexerRestylesFollowingLines()
+    {
+        EditorAdapter ed;
+        Highlighter h(Highlighter::General);
+        h.generalLexer()->setCommentStyles(GeneralLexer::CComments);
+        h.setKeywords({ QStringLiteral("end") });
+        ed.setHighlighter(&h);
+        ed.setText(QStringLiteral("x\ny\nend"));
+        QsciScintilla *w = ed.widget();
+        auto styleAt = [w](long pos) { return int(w->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, pos)); };
+        w->recolor();
+        QCOMPARE(styleAt(4), int(GeneralLexer::ReservedWord));
+        ed.setCaret(1, 1);
+        ed.insertAtCaret(QStringLiteral("/*"));   // opens a comment over every following line
+        w->recolor(0, 4);                          // styling asked for the first line only
+        QCOMPARE(styleAt(7), int(GeneralLexer::Comment));
+        ed.setCaret(2, 2);
+        ed.insertAtCaret(QStringLiteral("*/"));
+        w->recolor(4, 8);
+        QCOMPARE(styleAt(9), int(GeneralLexer::ReservedWord));
+    }
+
     void generalCaseSensitiveKeywords()
     {
         Highlighter h(Highlighter::General);
