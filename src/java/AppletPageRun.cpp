@@ -1,38 +1,42 @@
 #include "java/AppletPageRun.h"
 
+#include "java/ProcessRunner.h"
+
 #include <QFileInfo>
 
-AppletPageRun::AppletPageRun(QObject *parent) : QObject(parent), m_process(new QProcess(this))
-{
-    m_process->setProcessChannelMode(QProcess::MergedChannels);
-    connect(m_process, &QProcess::readyReadStandardOutput, this,
-            [this] { m_process->readAllStandardOutput(); });
-    connect(m_process, &QProcess::finished, this, &AppletPageRun::end);
-    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            end();
-    });
+namespace {
+// The viewer's output is read in small pieces and dropped.
+constexpr int ReadSize = 16;
 }
 
-AppletPageRun::~AppletPageRun()
+AppletPageRun::AppletPageRun(QObject *parent)
+    : QObject(parent), m_process(new ProcessRunner(this))
 {
-    if (m_process->state() != QProcess::NotRunning) {
-        m_process->disconnect(this);
-        m_process->kill();
-        m_process->waitForFinished(2000);
-    }
+    m_process->setReadSize(ReadSize);
+    connect(m_process, &ProcessRunner::finished, this, &AppletPageRun::end);
+    connect(m_process, &ProcessRunner::failedToStart, this, &AppletPageRun::end);
 }
+
+AppletPageRun::~AppletPageRun() = default; // the runner ends a viewer still running; the page goes
 
 bool AppletPageRun::start(const QString &folder, const QString &classFileName,
                           const QString &program, const QStringList &arguments, QString *error)
 {
     if (!m_page.write(folder, classFileName, error))
         return false;
-    m_process->setWorkingDirectory(folder);
-    m_process->setProgram(program);
-    m_process->setArguments(arguments + QStringList{QFileInfo(m_page.fileName()).fileName()});
-    m_process->start();
+    m_process->start(program, arguments + QStringList{QFileInfo(m_page.fileName()).fileName()},
+                     folder);
     return true;
+}
+
+QString AppletPageRun::program() const
+{
+    return m_process->program();
+}
+
+QStringList AppletPageRun::arguments() const
+{
+    return m_process->arguments();
 }
 
 void AppletPageRun::end()

@@ -3,9 +3,10 @@
 #include "java/AppletPage.h"
 
 #include <QObject>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
+
+class ProcessRunner;
 
 // One run of the applet viewer: writes the applet page beside the class, starts the viewer
 // on it (the viewer's window shows; its output is read and dropped) and removes the page
@@ -25,8 +26,8 @@ public:
                const QStringList &arguments, QString *error = nullptr);
 
     const AppletPage &page() const { return m_page; }
-    QString program() const { return m_process->program(); }
-    QStringList arguments() const { return m_process->arguments(); }
+    QString program() const;
+    QStringList arguments() const;
 
 signals:
     // The viewer has ended and the page is gone.
@@ -36,6 +37,6 @@ private:
     void end();
 
     AppletPage m_page;
-    QProcess *m_process;
+    ProcessRunner *m_process;
     bool m_ended = false;
 };

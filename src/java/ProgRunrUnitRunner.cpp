@@ -1,61 +1,41 @@
 #include "java/ProgRunrUnitRunner.h"
 
+#include "java/ProcessRunner.h"
 #include "platform/DelphiStrings.h"
 
-TRunnerThread::TRunnerThread(QObject *parent) : QObject(parent) {}
-
-TRunnerThread::~TRunnerThread()
-{
-    if (m_process && m_process->state() != QProcess::NotRunning) {
-        m_process->disconnect(this);
-        m_process->kill();
-        m_process->waitForFinished(2000);
-    }
+namespace {
+constexpr int ReadSize = 1500;
 }
+
+TRunnerThread::TRunnerThread(QObject *parent)
+    : QObject(parent), m_process(new ProcessRunner(this))
+{
+    m_process->setReadSize(ReadSize);
+    connect(m_process, &ProcessRunner::outputReceived, this, &TRunnerThread::feed);
+    connect(m_process, &ProcessRunner::finished, this, &TRunnerThread::finish);
+    connect(m_process, &ProcessRunner::failedToStart, this, &TRunnerThread::finish);
+}
+
+TRunnerThread::~TRunnerThread() = default;
 
 void TRunnerThread::start(const QString &program, const QStringList &arguments,
                           const QString &workDir)
 {
-    Q_ASSERT(!m_process);
-    m_process = new QProcess(this);
-    m_process->setProcessChannelMode(QProcess::MergedChannels);
-    m_process->setWorkingDirectory(workDir);
-    connect(m_process, &QProcess::readyReadStandardOutput, this, &TRunnerThread::readOutput);
-    connect(m_process, &QProcess::finished, this, [this] {
-        readOutput();
-        finish();
-    });
-    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            finish();
-    });
-    m_process->start(program, arguments);
+    m_process->start(program, arguments, workDir);
 }
 
 bool TRunnerThread::SendInputLine(const QString &line)
 {
-    if (!isRunning())
+    if (m_finished)
         return false;
-    const QByteArray bytes = (Delphi::trim(line) + QStringLiteral("\r\n")).toUtf8();
-    return m_process->write(bytes) == bytes.size();
+    return m_process->write(Delphi::trim(line) + QStringLiteral("\r\n"));
 }
 
-bool TRunnerThread::isRunning() const
+void TRunnerThread::feed(const QString &piece)
 {
-    return m_process && m_process->state() == QProcess::Running && !m_finished;
-}
-
-void TRunnerThread::readOutput()
-{
-    if (m_process)
-        feed(m_process->readAllStandardOutput());
-}
-
-void TRunnerThread::feed(const QByteArray &bytes)
-{
-    if (m_finished || bytes.isEmpty())
+    if (m_finished || piece.isEmpty())
         return;
-    m_line += m_decoder.decode(bytes);
+    m_line += piece;
     const qsizetype lastBreak = m_line.lastIndexOf(QLatin1Char('\n'));
     if (lastBreak < 0)
         return;

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QByteArray>
 #include <QObject>
-#include <QProcess>
 #include <QString>
-#include <QStringConverter>
 #include <QStringList>
+
+class ProcessRunner;
 
 // Runs one program for a console window: its output (standard output and error joined)
 // is assembled into lines, and lines typed in the console go to its standard input.
@@ -32,7 +31,7 @@ public:
     bool SendInputLine(const QString &line);
 
     // Output as read from the program; public so the assembly is testable without a process.
-    void feed(const QByteArray &bytes);
+    void feed(const QString &piece);
     // The end of the output: hands out the partial line, then emits finished().
     void finish();
 
@@ -41,7 +40,6 @@ public:
     QString takePartialLine();
     QString partialLine() const { return m_line; }
 
-    bool isRunning() const;
     bool isFinished() const { return m_finished; }
 
 signals:
@@ -49,10 +47,7 @@ signals:
     void finished();
 
 private:
-    void readOutput();
-
-    QProcess *m_process = nullptr;
-    QStringDecoder m_decoder{QStringDecoder::Utf8};
+    ProcessRunner *m_process;
     QString m_line; // FLine: output not yet ended by a line break
     bool m_finished = false;
 };

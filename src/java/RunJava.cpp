@@ -2,6 +2,7 @@
 
 #include "java/AppletPage.h"
 #include "java/AppletPageRun.h"
+#include "java/JavaCommandLine.h"
 #include "java/ProgRunrUnit.h"
 #include "platform/DelphiStrings.h"
 #include "platform/Prompter.h"
@@ -21,7 +22,7 @@ QString javaTool(const QString &javaBinDir, const QString &tool)
 {
     if (javaBinDir.trimmed().isEmpty())
         return QString();
-    const QFileInfo info(QDir(javaBinDir).filePath(tool));
+    const QFileInfo info(JavaCommandLine::toolPath(javaBinDir, tool));
     return info.isFile() && info.isExecutable() ? info.absoluteFilePath() : QString();
 }
 
@@ -52,12 +53,6 @@ QString RunJava::defaultAppletViewerDir()
 bool RunJava::FinnesMainFunc(const QString &documentText)
 {
     return Delphi::contains(documentText, QStringLiteral(" main("));
-}
-
-QString RunJava::javaClassPath(const QString &classPath)
-{
-    QString path = classPath;
-    return path.replace(QLatin1Char(';'), QLatin1Char(':'));
 }
 
 QStringList RunJava::appletViewerCommand(const QString &javaBinDir) const
@@ -93,7 +88,7 @@ RunJava::Result RunJava::runProgram(const QString &documentFileName,
 
     if (origin == Origin::CompileAndRun && settings.javaAppsInDosWindow) {
         const QStringList command{java, QStringLiteral("-classpath"),
-                                  javaClassPath(settings.classPath), cls};
+                                  JavaCommandLine::classPath(settings.classPath), cls};
         result.terminal = m_shell.terminal(folder, command);
         if (!result.terminal)
             m_prompter.messageDlg(m_owner,

@@ -49,8 +49,6 @@ public:
     Result run(const QString &documentFileName, const QString &documentText,
                const RunJavaSettings &settings, Origin origin) const;
 
-    // The class path as java takes it: a ";" typed by the user separates entries as ":" does.
-    static QString javaClassPath(const QString &classPath);
     // The applet viewer's program and its arguments before the page's name.
     QStringList appletViewerCommand(const QString &javaBinDir) const;
 
