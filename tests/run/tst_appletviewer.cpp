@@ -10,7 +10,6 @@
 
 #include <QImage>
 #include <QPointer>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -54,35 +53,20 @@ public class Hello extends Applet {
 }
 )";
 
-// An X server of our own on a free display number, gone with this object.
+// An X server of our own on a display number it finds free (-displayfd), gone with this object.
 class Xvfb
 {
 public:
     bool start()
     {
-        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-        if (xvfb.isEmpty())
+        m_server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                                QStringLiteral("-screen"), QStringLiteral("0"),
+                                                QStringLiteral("1024x768x24"),
+                                                QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        if (!m_server.waitForStarted(5000) || !m_server.waitForReadyRead(10000))
             return false;
-        for (int tries = 0; tries < 10; ++tries) {
-            const int n = 20 + int(QRandomGenerator::global()->bounded(70));
-            if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-                continue;
-            m_server.start(xvfb, {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"),
-                                  QStringLiteral("0"), QStringLiteral("1024x768x24"),
-                                  QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-            m_server.waitForStarted();
-            const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
-            for (int i = 0; i < 100 && m_server.state() == QProcess::Running; ++i) {
-                if (QFile::exists(socket)) {
-                    m_display = QStringLiteral(":%1").arg(n);
-                    return true;
-                }
-                QTest::qWait(50);
-            }
-            m_server.kill();
-            m_server.waitForFinished();
-        }
-        return false;
+        m_display = u':' + QString::fromLatin1(m_server.readAllStandardOutput().trimmed());
+        return m_display.size() > 1;
     }
     ~Xvfb()
     {

@@ -4,7 +4,6 @@
 #include "FakePrompter.h"
 #include "FakeShell.h"
 #include "RunTestKit.h"
-#include "java/AppletPage.h"
 #include "java/AppletPageRun.h"
 #include "java/ProgRunrUnit.h"
 #include "java/RunJava.h"
@@ -148,12 +147,6 @@ void TestRunJava::appletPageThatCannotBeWritten()
     QVERIFY(prompter.calls.first().text.startsWith(QStringLiteral("Could not write the applet page in ")));
     QTest::qWait(200);
     QVERIFY(!QFile::exists(jdk + QStringLiteral("/appletviewer.log")));
-
-    AppletPage page;
-    QString error;
-    QVERIFY(!page.write(m_dir->filePath(QStringLiteral("gone")), QStringLiteral("Hello.class"), &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY(page.fileName().isEmpty());
 }
 
 void TestRunJava::viewerChoice()
@@ -170,9 +163,6 @@ void TestRunJava::viewerChoice()
     makeJdk(true, true);
     QCOMPARE(runJava.appletViewerCommand(jdk), QStringList{jdk + QStringLiteral("/appletviewer")});
     QVERIFY(runJava.appletViewerCommand(m_docFolder).isEmpty());
-    QVERIFY(runJava.appletViewerCommand(QString()).isEmpty());
-    QCOMPARE(RunJava::defaultAppletViewerDir(),
-             QCoreApplication::applicationDirPath() + QStringLiteral("/appletviewer"));
 }
 
 void TestRunJava::javaMissing_data()
