@@ -15,6 +15,7 @@ import java.awt.BorderLayout;
 import java.awt.Dimension;
 import java.awt.EventQueue;
 import java.awt.Frame;
+import java.awt.GraphicsEnvironment;
 import java.awt.Label;
 import java.awt.event.WindowAdapter;
 import java.awt.event.WindowEvent;
@@ -49,6 +50,10 @@ public final class AppletViewer {
             System.err.println("AppletViewer: no applet tag with a code attribute in " + page);
             System.exit(1);
             return;
+        }
+        if (GraphicsEnvironment.isHeadless()) {
+            System.err.println("AppletViewer: no display to show " + tag.code() + " on");
+            System.exit(1);
         }
         EventQueue.invokeLater(() -> open(page, tag));
     }
