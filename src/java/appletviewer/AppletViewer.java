@@ -82,7 +82,6 @@ public final class AppletViewer {
             Label failure = new Label("Applet not loaded: " + e, Label.CENTER);
             failure.setPreferredSize(new Dimension(width, height));
             frame.add(failure, BorderLayout.CENTER);
-            applet = null;
         }
 
         final Applet running = applet;
