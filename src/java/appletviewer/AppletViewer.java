@@ -82,6 +82,7 @@ public final class AppletViewer {
             Label failure = new Label("Applet not loaded: " + e, Label.CENTER);
             failure.setPreferredSize(new Dimension(width, height));
             frame.add(failure, BorderLayout.CENTER);
+            applet = null; // whatever was made of it is not shown, so it is not run
         }
 
         final Applet running = applet;
