@@ -1,0 +1,431 @@
+#include "shell/EditFrmUnit.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <Qsci/qsciscintilla.h>
+
+#include "editor/EditorAdapter.h"
+#include "platform/DelphiStrings.h"
+#include "platform/FileDialogs.h"
+#include "platform/IniFile.h"
+#include "platform/Prompter.h"
+#include "platform/TextFile.h"
+#include "settings/SettingsKeys.h"
+#include "shell/DocumentTypes.h"
+#include "shell/Main.h"
+
+namespace {
+const char *const kHighlighterNames[] = {"SynJavaSyn1", "SynHTMLSyn1", "SynCssSyn1",  "SynXMLSyn1",
+                                         "SynPerlSyn1", "SynPHPSyn1",  "SynGeneralSyn1"};
+}
+
+TEditForm::TEditForm(TMainForm *mainForm, QWidget *parent)
+    : QWidget(parent), m_main(mainForm)
+{
+    setObjectName(QStringLiteral("EditForm"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    SynEdit1 = new EditorAdapter(this);
+    SynEdit1->setObjectName(QStringLiteral("SynEdit1"));
+    SynEdit1->widget()->setObjectName(QStringLiteral("SynEdit1"));
+    layout->addWidget(SynEdit1->widget(), 1);
+
+    buildStatusBar();
+    layout->addWidget(StatusBar1);
+    buildPopupMenu();
+
+    QsciScintilla *sci = SynEdit1->widget();
+    sci->setAutoIndent(true);
+    sci->setIndentationsUseTabs(false);
+    sci->setTabIndents(true);
+    sci->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(sci, &QWidget::customContextMenuRequested, this,
+            [this, sci](const QPoint &pos) { PopupMenu1->popup(sci->mapToGlobal(pos)); });
+    connect(SynEdit1, &EditorAdapter::textChanged, this, &TEditForm::SynEdit1Change);
+    setFocusProxy(sci);
+
+    FormCreate();
+}
+
+TEditForm::~TEditForm() = default;
+
+void TEditForm::FormCreate()
+{
+    WatchList.clear();
+    LineAtCaret.clear();
+    WordAtCaret.clear();
+    ErrorLine = -1;
+    setPanelText(2, QStringLiteral("Insertion"));
+    HasFileName = false;
+    LineNumbersShown = false;
+    InitialLineCount = 0;
+    CaretLineIndex = 0;
+    IsModified = false;
+    // The Java highlighter is the window's default; AddUnit switches by type right after.
+    ChangeSyntaxToJava();
+}
+
+QString TEditForm::caption() const
+{
+    if (QMdiSubWindow *sub = subWindow())
+        return sub->windowTitle();
+    return windowTitle();
+}
+
+void TEditForm::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+    if (QMdiSubWindow *sub = subWindow())
+        sub->setWindowTitle(caption);
+}
+
+QMdiSubWindow *TEditForm::subWindow() const
+{
+    return qobject_cast<QMdiSubWindow *>(parentWidget());
+}
+
+void TEditForm::buildStatusBar()
+{
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    const int widths[] = {60, 70, 100, 50};
+    for (int i = 0; i < 4; ++i) {
+        auto *panel = new QLabel(StatusBar1);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setFixedWidth(widths[i]);
+        if (i < 3)
+            panel->setAlignment(Qt::AlignCenter);
+        panel->setFrameShape(QFrame::StyledPanel);
+        StatusBar1->addWidget(panel);
+        m_panels.append(panel);
+    }
+}
+
+QString TEditForm::panelText(int panel) const
+{
+    return m_panels.value(panel) ? m_panels.at(panel)->text() : QString();
+}
+
+void TEditForm::setPanelText(int panel, const QString &text)
+{
+    if (QLabel *label = m_panels.value(panel))
+        label->setText(text);
+}
+
+// --- Pop-up menu ------------------------------------------------------------------------
+
+QAction *TEditForm::addPopupItem(QMenu *menu, const QString &name, const QString &caption)
+{
+    QAction *a = menu->addAction(caption);
+    a->setObjectName(name);
+    m_popupActions.insert(name, a);
+    return a;
+}
+
+QMenu *TEditForm::addPopupSubmenu(QMenu *menu, const QString &name, const QString &caption)
+{
+    QMenu *sub = menu->addMenu(caption);
+    sub->setObjectName(name);
+    sub->menuAction()->setObjectName(name);
+    m_popupActions.insert(name, sub->menuAction());
+    m_popupMenus.insert(name, sub);
+    return sub;
+}
+
+QAction *TEditForm::addPopupSeparator(QMenu *menu, const QString &name)
+{
+    QAction *a = menu->addSeparator();
+    a->setObjectName(name);
+    m_popupActions.insert(name, a);
+    return a;
+}
+
+void TEditForm::buildPopupMenu()
+{
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+
+    QMenu *edit = addPopupSubmenu(PopupMenu1, QStringLiteral("Edit1"), QStringLiteral("Edit"));
+    connect(addPopupItem(edit, QStringLiteral("Undo1"), QStringLiteral("Undo")),
+            &QAction::triggered, this, &TEditForm::Undo1Click);
+    connect(addPopupItem(edit, QStringLiteral("Gjenta1"), QStringLiteral("Redo")),
+            &QAction::triggered, this, &TEditForm::Gjenta1Click);
+    addPopupSeparator(edit, QStringLiteral("N1"));
+    connect(addPopupItem(edit, QStringLiteral("Klipput1"), QStringLiteral("Cut")),
+            &QAction::triggered, this, &TEditForm::Klipput1Click);
+    connect(addPopupItem(edit, QStringLiteral("Copier1"), QStringLiteral("Copy")),
+            &QAction::triggered, this, &TEditForm::Copier1Click);
+    connect(addPopupItem(edit, QStringLiteral("Liminn1"), QStringLiteral("Paste")),
+            &QAction::triggered, this, &TEditForm::Liminn1Click);
+    connect(addPopupItem(edit, QStringLiteral("VelgAlt1"), QStringLiteral("Select all")),
+            &QAction::triggered, this, &TEditForm::VelgAlt1Click);
+
+    // Java group.
+    addPopupItem(PopupMenu1, QStringLiteral("Addtodebuggerwatch1"), QStringLiteral("Add to debugger watch"));
+    addPopupSeparator(PopupMenu1, QStringLiteral("N14"));
+    addPopupSubmenu(PopupMenu1, QStringLiteral("ools2"), QStringLiteral("Compiling"));
+    addPopupSubmenu(PopupMenu1, QStringLiteral("Debugging1"), QStringLiteral("Debugging"));
+    addPopupSubmenu(PopupMenu1, QStringLiteral("Insert2"), QStringLiteral("Insert code"));
+    addPopupSeparator(PopupMenu1, QStringLiteral("N4"));
+    addPopupItem(PopupMenu1, QStringLiteral("Setbookmark1"), QStringLiteral("Set breakpoint"));
+    addPopupItem(PopupMenu1, QStringLiteral("Clearbookmark1"), QStringLiteral("Clear breakpoint on current line"));
+    addPopupItem(PopupMenu1, QStringLiteral("Nextbreakpoint1"), QStringLiteral("Next breakpoint"));
+    addPopupItem(PopupMenu1, QStringLiteral("Previousbreakboint1"), QStringLiteral("Previous breakpoint"));
+    addPopupSeparator(PopupMenu1, QStringLiteral("N2"));
+
+    // HTML group.
+    addPopupSubmenu(PopupMenu1, QStringLiteral("Common1"), QStringLiteral("Common"));
+    addPopupSubmenu(PopupMenu1, QStringLiteral("Spesiellebokstaver1"), QStringLiteral("Special characters"));
+    addPopupSubmenu(PopupMenu1, QStringLiteral("Skjema1"), QStringLiteral("Form"));
+    addPopupSubmenu(PopupMenu1, QStringLiteral("Plasser1"), QStringLiteral("Alignment"));
+    addPopupSubmenu(PopupMenu1, QStringLiteral("Font2"), QStringLiteral("Font"));
+    addPopupSeparator(PopupMenu1, QStringLiteral("N5"));
+
+    // Document commands that call the main window's handlers.
+    connect(addPopupItem(PopupMenu1, QStringLiteral("Save1"), QStringLiteral("S&ave")),
+            &QAction::triggered, m_main, &TMainForm::Save1Click);
+    connect(addPopupItem(PopupMenu1, QStringLiteral("SaveAs1"), QStringLiteral("Sa&ve as..")),
+            &QAction::triggered, m_main, &TMainForm::SaveAs1Click);
+    addPopupSeparator(PopupMenu1, QStringLiteral("N3"));
+    connect(addPopupItem(PopupMenu1, QStringLiteral("Closedocument1"), QStringLiteral("Close document")),
+            &QAction::triggered, m_main, &TMainForm::Close1Click);
+}
+
+QAction *TEditForm::popupAction(const QString &name) const
+{
+    return m_popupActions.value(name);
+}
+
+QMenu *TEditForm::popupMenu(const QString &name) const
+{
+    return m_popupMenus.value(name);
+}
+
+QStringList TEditForm::popupJavaGroup() const
+{
+    return {QStringLiteral("Addtodebuggerwatch1"), QStringLiteral("N14"), QStringLiteral("ools2"),
+            QStringLiteral("Debugging1"), QStringLiteral("Insert2"), QStringLiteral("N4"),
+            QStringLiteral("Setbookmark1"), QStringLiteral("Clearbookmark1"),
+            QStringLiteral("Nextbreakpoint1"), QStringLiteral("Previousbreakboint1"), QStringLiteral("N2")};
+}
+
+QStringList TEditForm::popupHTMLGroup() const
+{
+    return {QStringLiteral("Common1"), QStringLiteral("Spesiellebokstaver1"), QStringLiteral("Skjema1"),
+            QStringLiteral("Plasser1"), QStringLiteral("Font2"), QStringLiteral("N5")};
+}
+
+void TEditForm::Liminn1Click() { SynEdit1->paste(); }
+void TEditForm::Copier1Click() { SynEdit1->copy(); }
+void TEditForm::Klipput1Click() { SynEdit1->cut(); }
+void TEditForm::VelgAlt1Click() { SynEdit1->selectAll(); }
+void TEditForm::Undo1Click() { SynEdit1->undo(); }
+void TEditForm::Gjenta1Click() { SynEdit1->redo(); }
+
+// --- Highlighters -----------------------------------------------------------------------
+
+Highlighter *TEditForm::highlighter(Highlighter::Kind kind)
+{
+    Highlighter *h = m_highlighters.value(kind);
+    if (!h) {
+        h = new Highlighter(kind, this);
+        h->setObjectName(QLatin1String(kHighlighterNames[kind]));
+        m_highlighters.insert(kind, h);
+    }
+    return h;
+}
+
+Highlighter *TEditForm::currentHighlighter() const
+{
+    return SynEdit1->highlighter();
+}
+
+void TEditForm::setHighlighterKind(Highlighter::Kind kind)
+{
+    Highlighter *h = highlighter(kind);
+    if (SynEdit1->highlighter() != h)
+        SynEdit1->setHighlighter(h);
+}
+
+void TEditForm::ChangeSyntaxToJava() { setHighlighterKind(Highlighter::Java); }
+void TEditForm::ChangeSyntaxToHTML() { setHighlighterKind(Highlighter::HTML); }
+void TEditForm::ChangeSyntaxToPerl() { setHighlighterKind(Highlighter::Perl); }
+void TEditForm::ChangeSyntaxToXML() { setHighlighterKind(Highlighter::XML); }
+void TEditForm::ChangeSyntaxToCSS() { setHighlighterKind(Highlighter::CSS); }
+void TEditForm::ChangeSyntaxToPHP() { setHighlighterKind(Highlighter::PHP); }
+void TEditForm::ChangeSyntaxToGeneralHighlighter() { setHighlighterKind(Highlighter::General); }
+void TEditForm::ChangeSyntaxToNoHighlighter() { SynEdit1->setHighlighter(nullptr); }
+
+// --- Text -------------------------------------------------------------------------------
+
+void TEditForm::SkrivUtTekst(const QString &text)
+{
+    SynEdit1->insertAtCaret(text);
+    // insertAtCaret reports the change, but an empty text changes nothing; the document
+    // counts as modified either way.
+    if (!IsModified)
+        SynEdit1Change();
+}
+
+void TEditForm::SynEdit1Change()
+{
+    IsModified = true;
+    setPanelText(1, QStringLiteral("Modified"));
+    if (SynEdit1->caretLine() == ErrorLine)
+        m_main->ErrorLineHighlighted = false;
+    // ResetMarkButtons: filled in by the breakpoint feature.
+}
+
+// --- Activation -------------------------------------------------------------------------
+
+void TEditForm::FormActivate()
+{
+    if (InitialLineCount == 0)
+        InitialLineCount = SynEdit1->lineCount();
+    // Pointing the shared spell checker at this editor: filled in by the spell checker.
+    // Reloading the user-defined language's keywords: filled in by the custom languages.
+    if (QAction *lineNumbers = m_main->action(QStringLiteral("Linenumbers1"))) {
+        QsciScintilla *sci = SynEdit1->widget();
+        sci->setMarginLineNumbers(0, lineNumbers->isChecked());
+    }
+    if (IniFile *ini = m_main->iniFile()) {
+        const bool special = ini->readBool(QLatin1String(SettingsKeys::ApplicationOptions),
+                                           QLatin1String(SettingsKeys::ViewSecialChars), false);
+        SynEdit1->widget()->setWhitespaceVisibility(special ? QsciScintilla::WsVisible
+                                                            : QsciScintilla::WsInvisible);
+        SynEdit1->widget()->setEolVisibility(special);
+    }
+    const QString title = caption();
+    if (!Delphi::contains(title, QStringLiteral("EditorForm"))) {
+        const QString ext = Delphi::extractFileExt(title).toLower();
+        m_main->UpdateMaskAndJTab();
+        m_main->ViewMainMenu(ext);
+        m_main->PopupMenuItemsUpdate(ext);
+    }
+    // The explorer's file list takes the mask of its selected filter item: filled in by the explorer.
+}
+
+// --- Loading and saving -----------------------------------------------------------------
+
+bool TEditForm::loadFromFile(const QString &fileName, QString *error)
+{
+    TextFile::Content content;
+    if (!TextFile::load(fileName, content, error))
+        return false;
+    SynEdit1->loadContent(content);
+    return true;
+}
+
+bool TEditForm::writeTo(const QString &fileName)
+{
+    QString reason;
+    if (TextFile::save(fileName, SynEdit1->text(), SynEdit1->format(), &reason))
+        return true;
+    Prompter::instance()->messageDlg(this, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
+                                     Prompter::Error, Prompter::OkButton);
+    return false;
+}
+
+bool TEditForm::SaveFileNow()
+{
+    if (!HasFileName && IsModified)
+        return SaveFileAs();
+    if (!HasFileName)
+        return false;
+    // The caption may have been changed (strip HTML renames the document): save under it
+    // in the document's folder.
+    const QString target = Delphi::extractFilePath(DocumentFileName) + caption();
+    if (!writeTo(target))
+        return false;
+    DocumentFileName = target;
+    HasFileName = true;
+    IsModified = false;
+    SynEdit1->setModified(false);
+    setPanelText(1, QString());
+    return true;
+}
+
+bool TEditForm::SaveFileAs()
+{
+    const QString oldCaption = caption();
+    const QString ext = Delphi::extractFileExt(oldCaption).toLower();
+
+    FileDialogs::Request req;
+    req.filter = m_main->UpdateFilesFilter();
+    req.filterIndex = DocumentTypes::saveFilterIndexFor(ext, req.filter.size() - 1);
+    if (Delphi::contains(ext, QStringLiteral(".htm")) && !m_main->ProjectFolder().isEmpty())
+        req.initialDir = m_main->ProjectFolder();
+    else if (HasFileName)
+        req.initialDir = Delphi::extractFilePath(DocumentFileName);
+    req.defaultExt = ext;
+    req.fileName = oldCaption;
+
+    const FileDialogs::Answer answer = FileDialogs::instance()->getSaveFileName(this, req);
+    if (!answer.accepted || answer.files.isEmpty() || answer.files.first().trimmed().isEmpty())
+        return false;
+    QString chosen = answer.files.first();
+    if (Delphi::extractFileExt(chosen).isEmpty() && !ext.isEmpty())
+        chosen += ext;
+    chosen = QFileInfo(chosen).absoluteFilePath();
+
+    if (QFileInfo::exists(chosen)
+        && Prompter::instance()->messageDlg(this, QStringLiteral("File aldready exists, overwrite ?"),
+                                            Prompter::Warning, Prompter::YesButton | Prompter::NoButton)
+               != Prompter::Yes)
+        return false;
+
+    // Write first, so that a failed write leaves the document's name as it was.
+    if (!writeTo(chosen))
+        return false;
+    const QString newCaption = Delphi::extractFileName(chosen);
+    DocumentFileName = chosen;
+    m_main->OppdaterListeView(newCaption, oldCaption);
+    setCaption(newCaption);
+    IsModified = false;
+    SynEdit1->setModified(false);
+    setPanelText(1, QString());
+    HasFileName = true;
+    m_main->AddFileToHist(DocumentFileName);
+    return true;
+}
+
+// --- Closing ----------------------------------------------------------------------------
+
+void TEditForm::closeEvent(QCloseEvent *event)
+{
+    if (m_closed || FormClose()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+bool TEditForm::FormClose()
+{
+    IniFile *ini = m_main->iniFile();
+    const bool warn = ini ? ini->readBool(QLatin1String(SettingsKeys::ApplicationOptions),
+                                          QLatin1String(SettingsKeys::WarnBeforeClose), true)
+                          : true;
+    if (IsModified && warn) {
+        const int answer = Prompter::instance()->messageBox(
+            this, QStringLiteral("Question"), QStringLiteral("Save changes made to the document?"),
+            Prompter::Question, Prompter::YesButton | Prompter::NoButton | Prompter::CancelButton);
+        if (answer == Prompter::Cancel)
+            return false;
+        // A save that was chosen but did not happen (dialog cancelled, write failed) keeps
+        // the window open, so nothing typed is lost.
+        if (answer == Prompter::Yes && !SaveFileNow())
+            return false;
+    }
+    m_closed = true;
+    m_main->documentClosing(this);
+    return true;
+}

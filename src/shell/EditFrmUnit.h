@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include "editor/Highlighter.h"
+
+class EditorAdapter;
+class QAction;
+class QLabel;
+class QMdiSubWindow;
+class QMenu;
+class QStatusBar;
+class TMainForm;
+
+// One open document: the widget inside a document sub-window of the main window's MDI
+// area, holding one editor. The window caption (the bare file name, or "Untitled" + number +
+// extension) is the document's identity: duplicate test, "Open Files" list, type tests.
+class TEditForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TEditForm(TMainForm *mainForm, QWidget *parent = nullptr);
+    ~TEditForm() override;
+
+    // The caption is the title of the sub-window that holds this form.
+    QString caption() const;
+    void setCaption(const QString &caption);
+    QMdiSubWindow *subWindow() const;
+
+    EditorAdapter *SynEdit1 = nullptr;
+    EditorAdapter *editor() const { return SynEdit1; }
+
+    // Status bar: four panels of 60, 70, 100 and 50 pixels; panel 1 "Modified", panel 2 "Insertion".
+    QStatusBar *StatusBar1 = nullptr;
+    QString panelText(int panel) const;
+    void setPanelText(int panel, const QString &text);
+
+    // Highlighters are made on first use; the switches set the editor's highlighter.
+    Highlighter *highlighter(Highlighter::Kind kind);
+    Highlighter *currentHighlighter() const;
+    void ChangeSyntaxToJava();
+    void ChangeSyntaxToHTML();
+    void ChangeSyntaxToPerl();
+    void ChangeSyntaxToXML();
+    void ChangeSyntaxToCSS();
+    void ChangeSyntaxToPHP();
+    void ChangeSyntaxToGeneralHighlighter();
+    void ChangeSyntaxToNoHighlighter();
+
+    // Document state.
+    bool IsModified = false;
+    bool LineNumbersShown = false;
+    bool HasFileName = false;
+    int InitialLineCount = 0;
+    int CaretLineIndex = 0;
+    int ErrorLine = -1;
+    QString WordAtCaret;
+    QString LineAtCaret;
+    QString DocumentFileName;     // full path; empty for an untitled document
+    QString CustomLanguage;       // user-defined language name; empty for built-in types
+    QStringList WatchList;        // watched variables, "Class.member"
+    QString CompletedMethodName;
+
+    // Reads fileName into the editor (encoding and line ending kept for saving).
+    // False, with the reason, when it cannot be read or is not text.
+    bool loadFromFile(const QString &fileName, QString *error = nullptr);
+
+    // Saves to the document's file (Save as for a modified untitled document).
+    // True when the file was written.
+    bool SaveFileNow();
+    // Asks for a new file name and saves there. True when the file was written.
+    bool SaveFileAs();
+
+    // Replaces the selection with text at the caret; marks the document modified.
+    void SkrivUtTekst(const QString &text);
+
+    // The document's context menu and its own action registry (names of its items).
+    QMenu *PopupMenu1 = nullptr;
+    QAction *popupAction(const QString &name) const;
+    QMenu *popupMenu(const QString &name) const;
+    QStringList popupJavaGroup() const;
+    QStringList popupHTMLGroup() const;
+
+    // Pop-up edit commands.
+    void Liminn1Click();
+    void Copier1Click();
+    void Klipput1Click();
+    void VelgAlt1Click();
+    void Undo1Click();
+    void Gjenta1Click();
+
+    // Runs each time the window becomes the active document.
+    void FormActivate();
+    void SynEdit1Change();
+
+    // True once the window has accepted its close (it is deleted shortly after).
+    bool isClosed() const { return m_closed; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormCreate();
+    void buildStatusBar();
+    void buildPopupMenu();
+    QAction *addPopupItem(QMenu *menu, const QString &name, const QString &caption);
+    QMenu *addPopupSubmenu(QMenu *menu, const QString &name, const QString &caption);
+    QAction *addPopupSeparator(QMenu *menu, const QString &name);
+    void setHighlighterKind(Highlighter::Kind kind);
+    bool writeTo(const QString &fileName);
+    bool FormClose();
+
+    TMainForm *m_main;
+    QList<QLabel *> m_panels;
+    QHash<int, Highlighter *> m_highlighters;
+    QHash<QString, QAction *> m_popupActions;
+    QHash<QString, QMenu *> m_popupMenus;
+    bool m_closed = false;
+};

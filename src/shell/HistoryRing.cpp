@@ -1,0 +1,47 @@
+#include "shell/HistoryRing.h"
+
+#include "platform/IniFile.h"
+#include "settings/SettingsKeys.h"
+
+namespace {
+const QString kSection = QLatin1String(SettingsKeys::History);
+const QString kCount = QLatin1String(SettingsKeys::Count);
+const QString kPrev = QLatin1String(SettingsKeys::Prev);
+}
+
+int HistoryRing::count() const
+{
+    return m_ini ? m_ini->readInteger(kSection, kCount, 0) : 0;
+}
+
+bool HistoryRing::record(const QString &fileName)
+{
+    if (!m_ini)
+        return false;
+    const int used = count();
+    for (int i = 1; i <= used; ++i)
+        if (m_ini->readString(kSection, QString::number(i), QString()) == fileName)
+            return false;
+    if (used <= Slots - 1)
+        m_ini->writeInteger(kSection, kCount, used + 1);
+    const int prev = m_ini->readInteger(kSection, kPrev, 0);
+    m_ini->writeInteger(kSection, kPrev, prev >= 0 && prev <= Slots - 1 ? prev + 1 : 1);
+    const int slot = m_ini->readInteger(kSection, kPrev, 1);
+    m_ini->writeString(kSection, QString::number(slot), fileName);
+    return true;
+}
+
+QStringList HistoryRing::entries() const
+{
+    QStringList files;
+    const int used = count();
+    for (int i = 1; i <= used; ++i)
+        files.append(m_ini->readString(kSection, QString::number(i), QString()));
+    return files;
+}
+
+void HistoryRing::clear()
+{
+    if (m_ini)
+        m_ini->eraseSection(kSection);
+}

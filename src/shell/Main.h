@@ -1,0 +1,305 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+
+#include "platform/FileDialogs.h"
+#include "shell/DocumentTypes.h"
+
+class IniFile;
+class QAction;
+class QGroupBox;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QSplitter;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TEditForm;
+class TSaveDocChangeFrm;
+
+// The main window: an MDI frame of document windows (TEditForm) with the side panel
+// (explorer, Java, HTML and general tool tabs), the bottom pane ("Open Files", compiler and
+// debugger tabs), the menu bar and the settings file.
+//
+// Integration for other subsystems:
+// - Every main-menu command is a QAction registered under its component name: action("Save1").
+//   Submenus are reachable by name through menu("Insert2"); addMenuItem() adds and registers
+//   an item of a later feature. A command that belongs to another subsystem keeps its handler
+//   name and is bound by connecting to the action's triggered() signal.
+// - The active document is GetActiveEditor() (nullptr when none is open); text goes in through
+//   SkrivTekstenTilEditor(); documents are made only through AddUnit/MakeUnit/MakeUnitByName/
+//   LagEnhetHTML/LoadFile.
+// - The settings file is iniFile() (valid from construction until the window has closed);
+//   each reader passes its own default.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // arguments: the program's command line (arguments.value(1) is the file to open).
+    explicit TMainForm(const QStringList &arguments = QStringList(), QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // --- Action registry of the main menu ------------------------------------------------
+    QAction *action(const QString &name) const;
+    QMenu *menu(const QString &name) const;
+    // Adds an item to the menu named menuName at position (-1: at the end) and registers it.
+    QAction *addMenuItem(const QString &menuName, const QString &name, const QString &caption,
+                         int position = -1);
+
+    // --- Settings file -------------------------------------------------------------------
+    IniFile *iniFile() const { return m_iniFile.get(); }
+    QString iniFileName() const { return m_iniFileName; }
+
+    // --- Documents -----------------------------------------------------------------------
+    // The current document window (QMdiArea::currentSubWindow()), or nullptr.
+    TEditForm *GetActiveEditor() const;
+    // Open document windows, most recently active first (the frame's child list).
+    QList<TEditForm *> documentWindows() const;
+    int documentCount() const { return documentWindows().size(); }
+    int documentCounter() const { return m_documentCounter; }
+    // Inserts text at the active document's caret (replacing the selection); no-op without one.
+    void SkrivTekstenTilEditor(const QString &text);
+    // The leading blanks (spaces only) of the active document's caret line.
+    QString FindWhitespaceInFront() const;
+    // Applies the "EditorOptions" settings and the View check marks to the active document.
+    void LoadUserSettings();
+    // Loads the colour file of the active document's type into its highlighter.
+    void UpdateColorsInEditor();
+
+    QString ProjectFolder() const { return m_projectFolder; }
+    void setProjectFolder(const QString &folder) { m_projectFolder = folder; }
+    QString ImageFolder() const { return m_imageFolder; }
+    void setImageFolder(const QString &name) { m_imageFolder = name; }
+
+    // Creating documents.
+    TEditForm *AddUnit(const QString &name, const QString &ext);
+    TEditForm *MakeUnit(const QString &ext);
+    TEditForm *MakeUnitByName(const QString &name, const QString &text);
+    TEditForm *LagEnhetHTML(const QString &text, int caretLine);
+    // The name MakeUnit gives a new document: "Untitled" + the lowest number from
+    // DocumentCounter + 1 up that no open document's caption uses, + ext.
+    QString nextUntitledName(const QString &ext) const;
+
+    // New-document commands (File, New and the new-document pop-up).
+    void Source1Click();
+    void Applet1Click();
+    void HTMLdocument1Click();
+    void Perldocument1Click();
+    void PHPdocument1Click();
+    void XMLdocument1Click();
+    void CSSdocument1Click();
+    void Textfile1Click();
+
+    // --- Loading and saving --------------------------------------------------------------
+    // Opens fileName in a new document window (no duplicate test).
+    TEditForm *LoadFile(const QString &fileName);
+    // True when a document window's caption equals name, ignoring case.
+    bool AllreadyOpen(const QString &name) const;
+    // File, Load: the open dialog, the duplicate test, LoadFile.
+    void Load1Click();
+    // The explorer's double-click on its selected file (an empty selection does nothing).
+    void openFromExplorer(const QString &selectedFile);
+    void Save1Click();
+    void SaveAs1Click();
+    void Saveall1Click();
+    // The file-type filter of the open and save dialogs (built-in types, user-defined
+    // languages, "All files").
+    QList<FileFilterEntry> UpdateFilesFilter();
+
+    // --- Reopen history and "Open Files" list --------------------------------------------
+    void SaveFileHistory(const QString &fileName);
+    void LoadHistFromFile();
+    void AddFileToHist(const QString &fileName);
+    void LoadHistFile(const QString &fileName);
+    void ClearList1Click();
+    QStringList reopenItems() const;     // captions of the Reopen history items, top first
+
+    QTreeWidgetItem *addOpenFilesEntry(TEditForm *window);
+    void RemoveItemFromList(const QString &caption);
+    void removeOpenFilesEntry(TEditForm *window);
+    void OppdaterListeView(const QString &newName, const QString &oldName);
+    void Gotodocumentwindow1Click();
+    void Delete1Click();
+    void UpdateListView1ItemSize();
+    QStringList openFilesEntries() const;
+
+    // --- Closing -------------------------------------------------------------------------
+    void Close1Click();
+    void Closeall2Click();
+    void CloseAll1Click();
+    // Closes every document window, last to first; false when one stayed open.
+    bool CloseAll();
+    void Exit1Click();
+
+    // --- Menu and tab states by document type -----------------------------------------
+    void EnableMainMenu();
+    void DisableMainMenu();
+    void ViewMainMenu(const QString &kind);
+    void ViewJavaInMainMenu(bool show);
+    void EnableDisableTabs(bool show);
+    void EnableGeneralButtons(bool enable);
+    void PopupMenuItemsUpdate(const QString &kind);
+    void UpdateMaskAndJTab();
+    void PageControl3Change();
+    void Tools1Click();
+    void Messagepane1Click();
+    static QStringList documentItemNames();      // the 23 items enabled while documents are open
+    static QStringList javaMenuNames();
+    static QStringList htmlMenuNames();
+    static QStringList javaEditItemNames();
+
+    // The explorer filter item selected by document type (the explorer's filter box uses it).
+    int filterIndex() const { return m_filterIndex; }
+    void setFilterIndex(int index) { m_filterIndex = index; }
+    QString explorerMask() const { return m_explorerMask; }
+    void setExplorerMask(const QString &mask) { m_explorerMask = mask; }
+
+    // --- Edit commands -------------------------------------------------------------------
+    void Past1Click();
+    void Copy1Click();
+    void Cut1Click();
+    void SelectAll1Click();
+    void SpeedButton79Click();   // Undo
+    void SpeedButton93Click();   // Redo
+
+    // --- Start-up and timers -------------------------------------------------------------
+    void OneTimeTimerTimer();
+    void AutosaveTimerTimer();
+    void FormActivate();
+    QTimer *OneTimeTimer = nullptr;
+    QTimer *AutosaveTimer = nullptr;
+
+    // --- Widgets -------------------------------------------------------------------------
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+    QWidget *Panel2 = nullptr;
+    QTabWidget *PageControl3 = nullptr;
+    QWidget *TabSheet5 = nullptr;      // "Files": the explorer panel goes here
+    QWidget *JavaSheet = nullptr;
+    QWidget *HTMLSheet = nullptr;
+    QWidget *GeneralSheet = nullptr;
+    QGroupBox *GroupBox12 = nullptr;   // "Quick find:"
+    QTabWidget *PageControl4 = nullptr;
+    QWidget *FileSheet = nullptr;
+    QTreeWidget *ListView1 = nullptr;  // "Open Files"
+    QWidget *TabSheet6 = nullptr;      // "Compiler messages"
+    QWidget *TabSheet7 = nullptr;      // "Debugger"
+    QWidget *TabSheet8 = nullptr;      // "Compiler output"
+    QWidget *DebugVars = nullptr;      // "Debug vars"
+    QMenu *PopupMenu3 = nullptr;       // new-document pop-up
+    QMenu *OpenFilesPopup = nullptr;   // "Open Files" list pop-up
+    QList<QToolButton *> generalToolButtons() const { return m_generalButtons; }
+    QList<QToolButton *> undoRedoButtons() const { return m_undoRedoButtons; }
+    QList<QToolButton *> undoRedoPlaceholders() const { return m_undoRedoPlaceholders; }
+    bool isTabShown(QWidget *page) const;
+
+    // --- Shared state of the subsystems --------------------------------------------------
+    QString CurrentFileExt;
+    bool ClosingFromOpenFilesList = false;
+    bool ErrorLineHighlighted = false;
+    QStringList CompilerOutputLines;
+    int CompileErrorCount = 0;
+
+    // Creates the hidden spell-check and print-preview forms; filled in by those features.
+    void createHiddenForms();
+
+Q_SIGNALS:
+    // After a document window was created (and set up) or closed.
+    void documentCreated(TEditForm *window);
+    void documentClosed(TEditForm *window);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    friend class TEditForm;
+
+    void FormCreate();
+    bool FormCloseQuery();
+    void FormClose();
+
+    // Steps of start-up filled in by their features.
+    void LoadCustomLanglistFromFile();
+    void LagNyCompletionListe();
+    void LoadShortcuts();
+    void showTipWindow();
+    void restartFlatMenu();
+    void setUpSpellChecker();
+
+    // Window construction (MainMenus.cpp, Main.cpp).
+    void buildMenus();
+    void buildFileMenu();
+    void buildEditMenus();
+    void buildViewAndWindowMenus();
+    void buildNewDocumentPopup();
+    void buildCentralArea();
+    void buildSidePanel();
+    void buildGeneralSheet();
+    void buildBottomPane();
+    QMenu *addTopMenu(const QString &name, const QString &caption);
+    QMenu *addSubmenu(QMenu *parent, const QString &name, const QString &caption);
+    QAction *addItem(QMenu *menu, const QString &name, const QString &caption);
+    QAction *addSeparator(QMenu *menu, const QString &name);
+    void registerAction(QAction *action);
+    void bind(const QString &name, void (TMainForm::*handler)());
+    QToolButton *addNewDocumentButton(QWidget *parent, const QString &caption);
+    void showNewDocumentPopup(QToolButton *button);
+    void setSideTab(DocumentTypes::SideTab tab);
+    void setTabShown(QTabWidget *pages, QWidget *page, bool shown);
+
+    // Files (MainFiles.cpp).
+    void openChosenFile(const QString &fileName);
+    QString FindLangNameFromFilterString(const QString &ext);
+    TEditForm *windowOfEntry(QTreeWidgetItem *item) const;
+    void removeOpenFilesEntryItem(QTreeWidgetItem *entry);
+
+    // Document windows (MainDocuments.cpp).
+    void newDocument(DocumentTypes::NewDocument kind);
+    void placeTemplateCaret(TEditForm *window, const DocumentTypes::CaretRule &rule);
+    void subWindowActivated(QMdiSubWindow *window);
+    void documentClosing(TEditForm *window);
+    bool documentIsUnique(TEditForm *window) const;
+    bool readCommandLineFile();
+    void bringToFront(TEditForm *window);
+    bool templatesOn() const;
+
+    // Settings helpers.
+    bool readBool(const char *section, const char *key, bool def) const;
+    int readInt(const char *section, const char *key, int def) const;
+    QString readString(const char *section, const char *key, const QString &def) const;
+
+    QStringList m_arguments;
+    std::unique_ptr<IniFile> m_iniFile;
+    QString m_iniFileName;
+    QString m_helpFile;
+    int m_documentCounter = 0;
+    QString m_projectFolder;
+    QString m_imageFolder;
+    int m_filterIndex = 0;
+    QString m_explorerMask;
+    QTreeWidgetItem *LastOpenFilesItem = nullptr;
+
+    QMdiArea *m_mdiArea = nullptr;
+    QSplitter *m_sideSplitter = nullptr;   // Splitter1: side panel | documents
+    QSplitter *m_bottomSplitter = nullptr; // documents / bottom pane
+    QHash<QString, QAction *> m_actions;
+    QHash<QString, QMenu *> m_menus;
+    QList<QToolButton *> m_generalButtons;
+    QList<QToolButton *> m_undoRedoButtons;
+    QList<QToolButton *> m_undoRedoPlaceholders;
+    QPointer<TEditForm> m_lastActivated;
+    bool m_destroying = false;
+    bool m_closed = false;
+};
+
+// The one main window of the program.
+extern TMainForm *MainForm;

@@ -1,0 +1,445 @@
+// Document windows: creation, new documents with their templates, activation, closing,
+// the editor settings and the edit commands.
+#include <QAction>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <Qsci/qsciscintilla.h>
+#include <Qsci/qscilexer.h>
+
+#include "editor/EditorAdapter.h"
+#include "editor/Highlighter.h"
+#include "platform/AppPaths.h"
+#include "platform/DelphiStrings.h"
+#include "platform/IniFile.h"
+#include "platform/Prompter.h"
+#include "platform/TColor.h"
+#include "settings/SettingsKeys.h"
+#include "shell/EditFrmUnit.h"
+#include "shell/Main.h"
+
+using namespace SettingsKeys;
+using DocumentTypes::DocType;
+using DocumentTypes::NewDocument;
+
+// --- The active document ----------------------------------------------------------------
+
+TEditForm *TMainForm::GetActiveEditor() const
+{
+    if (!m_mdiArea)
+        return nullptr;
+    QMdiSubWindow *sub = m_mdiArea->currentSubWindow();
+    auto *w = sub ? qobject_cast<TEditForm *>(sub->widget()) : nullptr;
+    return w && !w->isClosed() ? w : nullptr;
+}
+
+QList<TEditForm *> TMainForm::documentWindows() const
+{
+    QList<TEditForm *> windows;
+    if (!m_mdiArea)
+        return windows;
+    // Stacking order has the topmost window last; the child list has it first.
+    const QList<QMdiSubWindow *> subs = m_mdiArea->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = subs.crbegin(); it != subs.crend(); ++it) {
+        auto *w = qobject_cast<TEditForm *>((*it)->widget());
+        if (w && !w->isClosed())
+            windows.append(w);
+    }
+    return windows;
+}
+
+void TMainForm::SkrivTekstenTilEditor(const QString &text)
+{
+    if (TEditForm *w = GetActiveEditor())
+        w->SkrivUtTekst(text);
+}
+
+QString TMainForm::FindWhitespaceInFront() const
+{
+    TEditForm *w = GetActiveEditor();
+    return w ? w->editor()->caretLineIndent() : QString();
+}
+
+void TMainForm::bringToFront(TEditForm *window)
+{
+    if (!window || !window->subWindow())
+        return;
+    QMdiSubWindow *sub = window->subWindow();
+    if (sub->isMinimized())
+        sub->showNormal();
+    m_mdiArea->setActiveSubWindow(sub);
+    sub->raise();
+}
+
+// --- Editor settings ----------------------------------------------------------------------
+
+void TMainForm::UpdateColorsInEditor()
+{
+    TEditForm *w = GetActiveEditor();
+    if (!w)
+        return;
+    const QString title = Delphi::trim(w->caption()).toLower();
+    if (title.isEmpty())
+        return;
+    static const struct {
+        const char *pattern;
+        const char *file;
+    } table[] = {{".java", "Java"}, {".htm", "HTML"}, {".css", "CSS"},  {".xml", "XML"},
+                 {".pl", "PERL"},   {".perl", "PERL"}, {".php", "PHP"}};
+    QString language;
+    for (const auto &row : table) {
+        if (Delphi::contains(title, QLatin1String(row.pattern))) {
+            language = QLatin1String(row.file);
+            break;
+        }
+    }
+    if (language.isEmpty()) {
+        if (Delphi::contains(title, QStringLiteral(".txt")))
+            return;
+        language = w->CustomLanguage;
+    }
+    const QString file = AppPaths::dataPath(QStringLiteral("colors/lang/") + language + QStringLiteral(".ini"));
+    Highlighter *h = w->currentHighlighter();
+    if (!h || !QFileInfo::exists(file))
+        return;
+    h->loadFromFile(file);
+    h->applyToLexer();
+}
+
+void TMainForm::LoadUserSettings()
+{
+    TEditForm *w = GetActiveEditor();
+    if (!w)
+        return;
+    QsciScintilla *sci = w->editor()->widget();
+
+    // 1. Colours of the document's type.
+    UpdateColorsInEditor();
+
+    // 2. Gutter and background colours; a colour text that is not valid gives the default.
+    const TColor gutter = TColor::fromStringDef(readString(EditorOptions, GTRColor, QStringLiteral("clBtnFace")),
+                                                TColor::clBtnFace);
+    const TColor background = TColor::fromStringDef(readString(EditorOptions, BGColor, QStringLiteral("clWhite")),
+                                                    TColor::clWhite);
+    sci->setMarginsBackgroundColor(gutter.toQColor());
+    sci->setPaper(background.toQColor());
+
+    const bool onlyWindow = documentCount() == 1;
+    // 3.
+    if (onlyWindow && readBool(ApplicationOptions, MaxWinAtStart, false) && w->subWindow())
+        w->subWindow()->showMaximized();
+
+    // 4. Font.
+    QFont font(readString(EditorOptions, FontType, QStringLiteral("Courier New")));
+    font.setStyleHint(QFont::Monospace);
+    const int size = readInt(EditorOptions, FontSize, 10);
+    if (size > 0)
+        font.setPointSize(size);
+    sci->setFont(font);
+    sci->setMarginsFont(font);
+    if (Highlighter *h = w->currentHighlighter()) {
+        if (QsciLexer *lexer = h->lexer()) {
+            lexer->setFont(font);
+            lexer->setDefaultPaper(background.toQColor());
+        }
+    }
+
+    // 5. Line numbers: the first document takes the stored setting, the others the View item.
+    QAction *lineNumbers = action(QStringLiteral("Linenumbers1"));
+    if (onlyWindow) {
+        const bool show = readBool(EditorOptions, ShowLineNumbers, false);
+        lineNumbers->setChecked(show);
+        w->LineNumbersShown = show;
+    } else {
+        w->LineNumbersShown = lineNumbers->isChecked();
+    }
+    sci->setMarginLineNumbers(0, w->LineNumbersShown);
+
+    // 6. Gutter.
+    const bool gutterShown = readBool(EditorOptions, ShowGutter, true);
+    const int gutterWidth = readInt(EditorOptions, GutterSize, 52);
+    sci->setMarginWidth(0, gutterShown ? qMax(0, gutterWidth) : 0);
+    // "LeadingZeros": the line-number margin of the editor has no such option.
+
+    // 7. View check marks.
+    action(QStringLiteral("CompletionProposal1"))->setChecked(readBool(EditorOptions, CompProposal, true));
+    action(QStringLiteral("Autocompletion1"))->setChecked(readBool(EditorOptions, AutoCompletion, true));
+    action(QStringLiteral("Specialcharacters1"))->setChecked(readBool(ApplicationOptions, ViewSecialChars, false));
+}
+
+// --- Creating document windows ----------------------------------------------------------
+
+TEditForm *TMainForm::AddUnit(const QString &name, const QString &ext)
+{
+    ++m_documentCounter;
+    QString documentName = name;
+    if (documentName == QLatin1String("Untitled"))
+        documentName = QStringLiteral("Untitled") + QString::number(m_documentCounter);
+
+    auto *w = new TEditForm(this);
+    QMdiSubWindow *sub = m_mdiArea->addSubWindow(w);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    const QSize area = m_mdiArea->viewport()->size();
+    sub->resize(qMax(400, area.width() * 3 / 4), qMax(300, area.height() * 3 / 4));
+    sub->show();
+    m_mdiArea->setActiveSubWindow(sub);
+
+    switch (DocumentTypes::menuKindFor(ext)) {
+    case DocumentTypes::MenuKind::Java:
+        ViewJavaInMainMenu(true);
+        ViewMainMenu(QStringLiteral(".java"));
+        PopupMenuItemsUpdate(QStringLiteral(".java"));
+        break;
+    case DocumentTypes::MenuKind::HTML:
+        ViewJavaInMainMenu(false);
+        ViewMainMenu(QStringLiteral(".htm"));
+        PopupMenuItemsUpdate(QStringLiteral(".html"));
+        break;
+    case DocumentTypes::MenuKind::Other:
+        ViewJavaInMainMenu(false);
+        PopupMenuItemsUpdate(QStringLiteral(".other"));
+        ViewMainMenu(QStringLiteral("other document type"));
+        break;
+    }
+
+    w->setCaption(Delphi::extractFileName(documentName));
+    if (QFileInfo(documentName).isAbsolute()) {
+        w->DocumentFileName = documentName;
+        QString reason;
+        if (!w->loadFromFile(documentName, &reason)) {
+            // The window stays, empty and untitled: it is not bound to a file it could not read,
+            // so saving it can never overwrite that file with nothing.
+            w->DocumentFileName.clear();
+            Prompter::instance()->messageDlg(this, QStringLiteral("Could not open file ") + documentName
+                                                       + QLatin1Char('\n') + reason,
+                                             Prompter::Warning, Prompter::OkButton);
+        }
+    } else {
+        w->DocumentFileName.clear();
+        w->editor()->setCaret(1, 1);
+    }
+    w->CustomLanguage.clear();
+    return w;
+}
+
+QString TMainForm::nextUntitledName(const QString &ext) const
+{
+    const QList<TEditForm *> windows = documentWindows();
+    for (int n = m_documentCounter + 1;; ++n) {
+        const QString name = QStringLiteral("Untitled") + QString::number(n) + ext;
+        const bool used = std::any_of(windows.cbegin(), windows.cend(), [&](TEditForm *w) {
+            return w->caption().compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (!used)
+            return name;
+    }
+}
+
+TEditForm *TMainForm::MakeUnit(const QString &ext)
+{
+    TEditForm *w = AddUnit(nextUntitledName(ext), ext);
+    addOpenFilesEntry(w);
+    return w;
+}
+
+TEditForm *TMainForm::MakeUnitByName(const QString &name, const QString &text)
+{
+    TEditForm *w = AddUnit(name, Delphi::extractFileExt(name).toLower());
+    addOpenFilesEntry(w);
+    w->ChangeSyntaxToHTML();
+    w->SkrivUtTekst(text);
+    w->editor()->setCaret(6, 1);
+    w->setPanelText(1, QString());
+    w->IsModified = false;
+    w->editor()->setModified(false);
+    // Re-attaching the HTML attribute completion: filled in by the completion feature.
+    LoadUserSettings();
+    emit documentCreated(w);
+    return w;
+}
+
+bool TMainForm::templatesOn() const
+{
+    return readBool(ApplicationOptions, TmpltCodeOnNewDoc, true);
+}
+
+void TMainForm::placeTemplateCaret(TEditForm *w, const DocumentTypes::CaretRule &rule)
+{
+    EditorAdapter *e = w->editor();
+    switch (rule.kind) {
+    case DocumentTypes::CaretRule::Stay:
+        break;
+    case DocumentTypes::CaretRule::At:
+        e->setCaret(rule.line, rule.column);
+        break;
+    case DocumentTypes::CaretRule::AboveEnd:
+        e->setCaret(qMax(1, e->caretLine() - 1), rule.column);
+        break;
+    }
+}
+
+TEditForm *TMainForm::LagEnhetHTML(const QString &text, int caretLine)
+{
+    EnableMainMenu();
+    setSideTab(DocumentTypes::SideTab::HTML);
+    EnableDisableTabs(false);
+    m_filterIndex = 1;
+    m_explorerMask = QStringLiteral("*.htm");
+    TEditForm *w = MakeUnit(QStringLiteral(".htm"));
+    if (templatesOn() && !text.isEmpty())
+        SkrivTekstenTilEditor(text);
+    w->editor()->setCaret(caretLine, 1);
+    w->setPanelText(1, QString());
+    w->ChangeSyntaxToHTML();
+    // Re-attaching the HTML attribute completion: filled in by the completion feature.
+    LoadUserSettings();
+    w->IsModified = false;
+    w->editor()->setModified(false);
+    emit documentCreated(w);
+    return w;
+}
+
+void TMainForm::newDocument(NewDocument kind)
+{
+    const DocType type = DocumentTypes::docTypeOf(kind);
+    if (kind == NewDocument::HTML) {
+        LagEnhetHTML(DocumentTypes::templateFor(kind).text, 6);
+        return;
+    }
+    if (type == DocType::Java) {
+        GroupBox12->setVisible(readBool(ApplicationOptions, JavaQuickFind, true));
+        PageControl4->setVisible(true);
+        // The Window item follows the pane it controls.
+        action(QStringLiteral("Messagepane1"))->setChecked(true);
+    }
+    EnableMainMenu();
+    const QString ext = DocumentTypes::newDocumentExtension(type);
+    const DocumentTypes::TabChoice tab = DocumentTypes::sideTabFor(ext);
+    setSideTab(tab.tab);
+    EnableDisableTabs(type == DocType::Java);
+    if (tab.filterItem >= 0)
+        m_filterIndex = tab.filterItem;
+    m_explorerMask = QLatin1Char('*') + ext;
+
+    TEditForm *w = MakeUnit(ext);
+    DocumentTypes::Template tmpl = DocumentTypes::templateFor(kind);
+    if (kind == NewDocument::Perl)
+        tmpl.text = w->highlighter(Highlighter::Perl)->sampleSource();
+    if (templatesOn() && !tmpl.text.isEmpty()) {
+        SkrivTekstenTilEditor(tmpl.text);
+        placeTemplateCaret(w, tmpl.caret);
+    }
+    w->setPanelText(1, QString());
+    switch (type) {
+    case DocType::Java: w->ChangeSyntaxToJava(); break;
+    case DocType::Perl: w->ChangeSyntaxToPerl(); break;
+    case DocType::PHP: w->ChangeSyntaxToPHP(); break;
+    case DocType::XML: w->ChangeSyntaxToXML(); break;
+    case DocType::CSS: w->ChangeSyntaxToCSS(); break;
+    case DocType::Text: w->ChangeSyntaxToNoHighlighter(); break;
+    case DocType::HTML:
+    case DocType::Custom: break;
+    }
+    // Handing the code-template list to the Java document's template expander: filled in
+    // by the completion word lists feature.
+    LoadUserSettings();
+    w->IsModified = false;
+    w->editor()->setModified(false);
+    if (type == DocType::Text)
+        ViewJavaInMainMenu(false);
+    if (type != DocType::Java)
+        EnableGeneralButtons(true);
+    emit documentCreated(w);
+}
+
+void TMainForm::Source1Click() { newDocument(NewDocument::JavaApplication); }
+void TMainForm::Applet1Click() { newDocument(NewDocument::JavaApplet); }
+void TMainForm::HTMLdocument1Click() { newDocument(NewDocument::HTML); }
+void TMainForm::Perldocument1Click() { newDocument(NewDocument::Perl); }
+void TMainForm::PHPdocument1Click() { newDocument(NewDocument::PHP); }
+void TMainForm::XMLdocument1Click() { newDocument(NewDocument::XML); }
+void TMainForm::CSSdocument1Click() { newDocument(NewDocument::CSS); }
+void TMainForm::Textfile1Click() { newDocument(NewDocument::Text); }
+
+// --- Activation and closing ---------------------------------------------------------------
+
+void TMainForm::subWindowActivated(QMdiSubWindow *sub)
+{
+    if (m_destroying || !sub)
+        return;
+    auto *w = qobject_cast<TEditForm *>(sub->widget());
+    // Only a change of document counts; the frame losing and regaining focus does not.
+    if (!w || w->isClosed() || w == m_lastActivated)
+        return;
+    m_lastActivated = w;
+    w->FormActivate();
+}
+
+void TMainForm::documentClosing(TEditForm *w)
+{
+    if (m_destroying)
+        return;
+    if (!ClosingFromOpenFilesList)
+        removeOpenFilesEntry(w);
+    ClosingFromOpenFilesList = false;
+
+    if (documentWindows().isEmpty()) {
+        QMdiSubWindow *sub = w->subWindow();
+        if (m_iniFile)
+            m_iniFile->writeBool(QLatin1String(ApplicationOptions), QLatin1String(MaxWinAtStart),
+                                 sub && (sub->isMaximized() || sub->isMinimized()));
+        ViewMainMenu(QStringLiteral("Other document"));
+        DisableMainMenu();
+        EnableDisableTabs(false);
+        setSideTab(DocumentTypes::SideTab::General);
+        const QSignalBlocker block(PageControl3);
+        PageControl3->setCurrentWidget(TabSheet5);
+    }
+    --m_documentCounter;
+    if (m_lastActivated == w)
+        m_lastActivated = nullptr;
+    // Detaching the shared spell checker: filled in by the spell checker.
+    UpdateListView1ItemSize();
+    emit documentClosed(w);
+}
+
+// --- Edit commands ----------------------------------------------------------------------
+
+void TMainForm::Past1Click()
+{
+    if (TEditForm *w = GetActiveEditor())
+        w->Liminn1Click();
+}
+
+void TMainForm::Copy1Click()
+{
+    if (TEditForm *w = GetActiveEditor())
+        w->Copier1Click();
+}
+
+void TMainForm::Cut1Click()
+{
+    if (TEditForm *w = GetActiveEditor())
+        w->Klipput1Click();
+}
+
+void TMainForm::SelectAll1Click()
+{
+    if (TEditForm *w = GetActiveEditor())
+        w->VelgAlt1Click();
+}
+
+void TMainForm::SpeedButton79Click()
+{
+    if (TEditForm *w = GetActiveEditor())
+        w->Undo1Click();
+}
+
+void TMainForm::SpeedButton93Click()
+{
+    if (TEditForm *w = GetActiveEditor())
+        w->Gjenta1Click();
+}

@@ -1,0 +1,270 @@
+// The menu bar of the main window and the new-document pop-up. Every item is created with its
+// component name as objectName and registered in the action registry under that name.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "shell/Main.h"
+
+QAction *TMainForm::action(const QString &name) const
+{
+    return m_actions.value(name);
+}
+
+QMenu *TMainForm::menu(const QString &name) const
+{
+    return m_menus.value(name);
+}
+
+void TMainForm::registerAction(QAction *a)
+{
+    Q_ASSERT(!m_actions.contains(a->objectName()));
+    m_actions.insert(a->objectName(), a);
+}
+
+QMenu *TMainForm::addTopMenu(const QString &name, const QString &caption)
+{
+    QMenu *m = menuBar()->addMenu(caption);
+    m->setObjectName(name);
+    m->menuAction()->setObjectName(name);
+    m_menus.insert(name, m);
+    registerAction(m->menuAction());
+    return m;
+}
+
+QMenu *TMainForm::addSubmenu(QMenu *parent, const QString &name, const QString &caption)
+{
+    QMenu *m = parent->addMenu(caption);
+    m->setObjectName(name);
+    m->menuAction()->setObjectName(name);
+    m_menus.insert(name, m);
+    registerAction(m->menuAction());
+    return m;
+}
+
+QAction *TMainForm::addItem(QMenu *m, const QString &name, const QString &caption)
+{
+    QAction *a = m->addAction(caption);
+    a->setObjectName(name);
+    registerAction(a);
+    return a;
+}
+
+QAction *TMainForm::addSeparator(QMenu *m, const QString &name)
+{
+    QAction *a = m->addSeparator();
+    a->setObjectName(name);
+    registerAction(a);
+    return a;
+}
+
+QAction *TMainForm::addMenuItem(const QString &menuName, const QString &name, const QString &caption,
+                                int position)
+{
+    QMenu *m = menu(menuName);
+    if (!m || m_actions.contains(name))
+        return nullptr;
+    auto *a = new QAction(caption, m);
+    a->setObjectName(name);
+    const QList<QAction *> existing = m->actions();
+    if (position >= 0 && position < existing.size())
+        m->insertAction(existing.at(position), a);
+    else
+        m->addAction(a);
+    registerAction(a);
+    return a;
+}
+
+void TMainForm::bind(const QString &name, void (TMainForm::*handler)())
+{
+    QAction *a = action(name);
+    Q_ASSERT(a);
+    connect(a, &QAction::triggered, this, handler);
+}
+
+void TMainForm::buildMenus()
+{
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    buildFileMenu();
+    buildEditMenus();
+    buildViewAndWindowMenus();
+    buildNewDocumentPopup();
+}
+
+void TMainForm::buildFileMenu()
+{
+    QMenu *file = addTopMenu(QStringLiteral("File1"), QStringLiteral("&File"));
+    QMenu *newMenu = addSubmenu(file, QStringLiteral("New1"), QStringLiteral("New"));
+    addItem(newMenu, QStringLiteral("NyApplikasjonkode1"), QStringLiteral("Java application document"));
+    addItem(newMenu, QStringLiteral("NyAppletkode1"), QStringLiteral("Java applet document"));
+    addItem(newMenu, QStringLiteral("HTMLdocument1"), QStringLiteral("HTML document"));
+    addItem(newMenu, QStringLiteral("Perldocument1"), QStringLiteral("Perl document"));
+    addItem(newMenu, QStringLiteral("PHPdocument1"), QStringLiteral("PHP document"));
+    addItem(newMenu, QStringLiteral("XMLdocument1"), QStringLiteral("XML document"));
+    addItem(newMenu, QStringLiteral("CSSdocument1"), QStringLiteral("CSS document"));
+    addItem(newMenu, QStringLiteral("Textfile1"), QStringLiteral("Text file"));
+    QMenu *custom = addSubmenu(newMenu, QStringLiteral("Customlanguages1"),
+                               QStringLiteral("Custom language document"));
+    addItem(custom, QStringLiteral("empty4"), QStringLiteral("(empty)"))->setEnabled(false);
+    addSeparator(custom, QStringLiteral("N40"));
+    addItem(custom, QStringLiteral("Definenewcustomlanguage1"), QStringLiteral("Define new custom language.."));
+
+    addItem(file, QStringLiteral("Load1"), QStringLiteral("&Load.."));
+    QMenu *reopen = addSubmenu(file, QStringLiteral("Reopen1"), QStringLiteral("Reopen"));
+    addItem(reopen, QStringLiteral("empty1"), QStringLiteral("(empty)"))->setEnabled(false);
+    addItem(reopen, QStringLiteral("ClearList1"), QStringLiteral("Clear List"));
+    addSeparator(file, QStringLiteral("N6"));
+    addItem(file, QStringLiteral("Save1"), QStringLiteral("S&ave"));
+    addItem(file, QStringLiteral("SaveAs1"), QStringLiteral("Sa&ve as.."));
+    addItem(file, QStringLiteral("Saveall1"), QStringLiteral("Save all"));
+    addSeparator(file, QStringLiteral("N7"));
+    addItem(file, QStringLiteral("Close1"), QStringLiteral("Close"));
+    addItem(file, QStringLiteral("Closeall2"), QStringLiteral("Close all"));
+    addSeparator(file, QStringLiteral("N8"));
+    addItem(file, QStringLiteral("Print1"), QStringLiteral("P&rint.."));
+    addItem(file, QStringLiteral("PrinterSetup1"), QStringLiteral("&Print Setup.."));
+    addItem(file, QStringLiteral("ForhndVisning1"), QStringLiteral("Print Preview"));
+    addSubmenu(file, QStringLiteral("Exporter1"), QStringLiteral("Export to"));
+    addSubmenu(file, QStringLiteral("Sendtoexternal1"), QStringLiteral("Send to external program"));
+    addSeparator(file, QStringLiteral("N9"));
+    addItem(file, QStringLiteral("Exit1"), QStringLiteral("Quit"));
+
+    bind(QStringLiteral("NyApplikasjonkode1"), &TMainForm::Source1Click);
+    bind(QStringLiteral("NyAppletkode1"), &TMainForm::Applet1Click);
+    bind(QStringLiteral("HTMLdocument1"), &TMainForm::HTMLdocument1Click);
+    bind(QStringLiteral("Perldocument1"), &TMainForm::Perldocument1Click);
+    bind(QStringLiteral("PHPdocument1"), &TMainForm::PHPdocument1Click);
+    bind(QStringLiteral("XMLdocument1"), &TMainForm::XMLdocument1Click);
+    bind(QStringLiteral("CSSdocument1"), &TMainForm::CSSdocument1Click);
+    bind(QStringLiteral("Textfile1"), &TMainForm::Textfile1Click);
+    bind(QStringLiteral("Load1"), &TMainForm::Load1Click);
+    bind(QStringLiteral("ClearList1"), &TMainForm::ClearList1Click);
+    bind(QStringLiteral("Save1"), &TMainForm::Save1Click);
+    bind(QStringLiteral("SaveAs1"), &TMainForm::SaveAs1Click);
+    bind(QStringLiteral("Saveall1"), &TMainForm::Saveall1Click);
+    bind(QStringLiteral("Close1"), &TMainForm::Close1Click);
+    bind(QStringLiteral("Closeall2"), &TMainForm::Closeall2Click);
+    bind(QStringLiteral("Exit1"), &TMainForm::Exit1Click);
+}
+
+void TMainForm::buildEditMenus()
+{
+    QMenu *edit = addTopMenu(QStringLiteral("Edit1"), QStringLiteral("&Edit"));
+    addItem(edit, QStringLiteral("Undo1"), QStringLiteral("Undo"));
+    addItem(edit, QStringLiteral("Redo1"), QStringLiteral("Redo"));
+    addSeparator(edit, QStringLiteral("N10"));
+    addItem(edit, QStringLiteral("Cut1"), QStringLiteral("Cut"));
+    addItem(edit, QStringLiteral("Copy1"), QStringLiteral("Copy"));
+    addItem(edit, QStringLiteral("Past1"), QStringLiteral("Paste"));
+    addItem(edit, QStringLiteral("SelectAll1"), QStringLiteral("Select All"));
+    addSeparator(edit, QStringLiteral("N22"));
+    addItem(edit, QStringLiteral("Comment1"), QStringLiteral("Comment"));
+    addItem(edit, QStringLiteral("Uncomment1"), QStringLiteral("Uncomment"));
+    addSeparator(edit, QStringLiteral("N4"));
+    addItem(edit, QStringLiteral("Indent1"), QStringLiteral("Indent"));
+    addItem(edit, QStringLiteral("Unindent1"), QStringLiteral("Unindent"));
+    addSeparator(edit, QStringLiteral("N11"));
+    addItem(edit, QStringLiteral("Options2"), QStringLiteral("Options"));
+
+    bind(QStringLiteral("Undo1"), &TMainForm::SpeedButton79Click);
+    bind(QStringLiteral("Redo1"), &TMainForm::SpeedButton93Click);
+    bind(QStringLiteral("Cut1"), &TMainForm::Cut1Click);
+    bind(QStringLiteral("Copy1"), &TMainForm::Copy1Click);
+    bind(QStringLiteral("Past1"), &TMainForm::Past1Click);
+    bind(QStringLiteral("SelectAll1"), &TMainForm::SelectAll1Click);
+
+    // The type-specific menus; their items come with their features.
+    addTopMenu(QStringLiteral("Insert1"), QStringLiteral("Insert"));
+    addTopMenu(QStringLiteral("Insert2"), QStringLiteral("&Insert"));
+
+    QMenu *search = addTopMenu(QStringLiteral("Search1"), QStringLiteral("&Search"));
+    addItem(search, QStringLiteral("Find1"), QStringLiteral("Find.."));
+    addItem(search, QStringLiteral("FindNext1"), QStringLiteral("Find Next"));
+    addItem(search, QStringLiteral("Replace1"), QStringLiteral("Replace.."));
+    addItem(search, QStringLiteral("Replaceagain1"), QStringLiteral("Replace again"));
+    addSeparator(search, QStringLiteral("N12"));
+    addItem(search, QStringLiteral("Gotoline1"), QStringLiteral("Goto line number.."));
+    addSeparator(search, QStringLiteral("N17"));
+    addItem(search, QStringLiteral("Nextbookmark1"), QStringLiteral("Next breakpoint"));
+    addItem(search, QStringLiteral("Previousbookmark1"), QStringLiteral("Previous breakpoint"));
+
+    addTopMenu(QStringLiteral("Project1"), QStringLiteral("HTML Project"));
+    addTopMenu(QStringLiteral("Modify1"), QStringLiteral("&Modify"));
+    addTopMenu(QStringLiteral("Debugging1"), QStringLiteral("Debugging"));
+    addTopMenu(QStringLiteral("ools1"), QStringLiteral("Tools"));
+    addTopMenu(QStringLiteral("ools2"), QStringLiteral("Tools"));
+}
+
+void TMainForm::buildViewAndWindowMenus()
+{
+    QMenu *view = addTopMenu(QStringLiteral("View1"), QStringLiteral("&View"));
+    for (const auto &[name, caption] : {std::pair{"Linenumbers1", "Line Numbers"},
+                                        std::pair{"Specialcharacters1", "Special characters"},
+                                        std::pair{"CompletionProposal1", "Completion Proposal"},
+                                        std::pair{"Autocompletion1", "Autocompletion"}})
+        addItem(view, QLatin1String(name), QLatin1String(caption))->setCheckable(true);
+
+    QMenu *window = addTopMenu(QStringLiteral("Windows1"), QStringLiteral("&Window"));
+    QAction *tools = addItem(window, QStringLiteral("Tools1"), QStringLiteral("Show File and Tools tab"));
+    tools->setCheckable(true);
+    tools->setChecked(true);
+    QAction *pane = addItem(window, QStringLiteral("Messagepane1"),
+                            QStringLiteral("Show Open Files (and java compile - debug) tabs"));
+    pane->setCheckable(true);
+    pane->setChecked(true);
+    addSeparator(window, QStringLiteral("N13"));
+    addItem(window, QStringLiteral("TileHorizontally1"), QStringLiteral("Devide Horisontally"));
+    addItem(window, QStringLiteral("TileVertically1"), QStringLiteral("Devide Vertically"));
+    addItem(window, QStringLiteral("MinimizeAll1"), QStringLiteral("Minimize All"));
+    addItem(window, QStringLiteral("Nexteditorwindow1"), QStringLiteral("Next editor window"));
+    addItem(window, QStringLiteral("Previouseditorwindow1"), QStringLiteral("Previous editor window"));
+    addSeparator(window, QStringLiteral("N15"));
+    addItem(window, QStringLiteral("CloseAll1"), QStringLiteral("Close all"));
+
+    // The handlers toggle the check themselves: undo the action's own toggle first.
+    connect(tools, &QAction::triggered, this, [this, tools] {
+        tools->setChecked(!tools->isChecked());
+        Tools1Click();
+    });
+    connect(pane, &QAction::triggered, this, [this, pane] {
+        pane->setChecked(!pane->isChecked());
+        Messagepane1Click();
+    });
+    bind(QStringLiteral("CloseAll1"), &TMainForm::CloseAll1Click);
+
+    addTopMenu(QStringLiteral("Help1"), QStringLiteral("&Help"));
+}
+
+void TMainForm::buildNewDocumentPopup()
+{
+    PopupMenu3 = new QMenu(this);
+    PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
+    static const struct {
+        const char *name;
+        const char *caption;
+        void (TMainForm::*handler)();
+    } items[] = {
+        {"Javaapplication1", "Java application", &TMainForm::Source1Click},
+        {"Javaapplet1", "Java applet", &TMainForm::Applet1Click},
+        {"htmldocument2", "html document", &TMainForm::HTMLdocument1Click},
+        {"Perldocument2", "Perl document", &TMainForm::Perldocument1Click},
+        {"phpdocument2", "php document", &TMainForm::PHPdocument1Click},
+        {"xmldocument2", "xml document", &TMainForm::XMLdocument1Click},
+        {"cssdocument2", "css document", &TMainForm::CSSdocument1Click},
+        {"txtfile1", "txt file", &TMainForm::Textfile1Click},
+    };
+    for (const auto &item : items) {
+        QAction *a = PopupMenu3->addAction(QLatin1String(item.caption));
+        a->setObjectName(QLatin1String(item.name));
+        connect(a, &QAction::triggered, this, item.handler);
+    }
+    QMenu *custom = PopupMenu3->addMenu(QStringLiteral("Custom language document"));
+    custom->setObjectName(QStringLiteral("Customlanguages2"));
+    custom->menuAction()->setObjectName(QStringLiteral("Customlanguages2"));
+    QAction *empty = custom->addAction(QStringLiteral("(empty)"));
+    empty->setObjectName(QStringLiteral("empty5"));
+    empty->setEnabled(false);
+    custom->addSeparator();
+    custom->addAction(QStringLiteral("Define new custom language.."))
+        ->setObjectName(QStringLiteral("Definenewcustomlanguage2"));
+}

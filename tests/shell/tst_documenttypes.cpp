@@ -1,0 +1,90 @@
+#include <QTest>
+
+#include "shell/DocumentTypes.h"
+
+using namespace DocumentTypes;
+
+Q_DECLARE_METATYPE(DocumentTypes::DocType)
+Q_DECLARE_METATYPE(DocumentTypes::MenuKind)
+Q_DECLARE_METATYPE(DocumentTypes::SideTab)
+
+// Each consumer of the type table tests the patterns in its own order; containment means an
+// extension can match more than one pattern, so the order decides.
+class TestDocumentTypes : public QObject
+{
+    Q_OBJECT
+private slots:
+    void orders_data();
+    void orders();
+    void templatesEndWithoutLineBreakAndUseCR();
+    void filterListsBothHtmlSpellings();
+};
+
+void TestDocumentTypes::orders_data()
+{
+    QTest::addColumn<QString>("ext");
+    QTest::addColumn<DocType>("loading");
+    QTest::addColumn<MenuKind>("menus");
+    QTest::addColumn<int>("saveIndex");
+    QTest::addColumn<SideTab>("tab");
+    QTest::addColumn<int>("filterItem");
+
+    QTest::newRow("java") << ".java" << DocType::Java << MenuKind::Java << 1 << SideTab::Java << 0;
+    QTest::newRow("htm") << ".htm" << DocType::HTML << MenuKind::HTML << 2 << SideTab::HTML << 1;
+    QTest::newRow("html") << ".html" << DocType::HTML << MenuKind::HTML << 2 << SideTab::HTML << 1;
+    QTest::newRow("pl") << ".pl" << DocType::Perl << MenuKind::Other << 3 << SideTab::General << 2;
+    QTest::newRow("php") << ".php" << DocType::PHP << MenuKind::Other << 4 << SideTab::General << 3;
+    QTest::newRow("xml") << ".xml" << DocType::XML << MenuKind::Other << 5 << SideTab::General << 4;
+    QTest::newRow("css") << ".css" << DocType::CSS << MenuKind::Other << 6 << SideTab::General << 5;
+    QTest::newRow("txt") << ".txt" << DocType::Text << MenuKind::Other << 7 << SideTab::General << 6;
+    // ".perl" holds none of the patterns: a user-defined type on loading.
+    QTest::newRow("perl") << ".perl" << DocType::Custom << MenuKind::Other << 99 << SideTab::General << -1;
+    QTest::newRow("none") << "" << DocType::Custom << MenuKind::Other << 99 << SideTab::General << -1;
+    QTest::newRow("custom") << ".pas" << DocType::Custom << MenuKind::Other << 99 << SideTab::General << -1;
+    // ".phtml" contains ".htm" (HTML everywhere) and not ".php".
+    QTest::newRow("phtml") << ".phtml" << DocType::Custom << MenuKind::Other << 99 << SideTab::General << -1;
+    // A caption-like text with two patterns: each order picks its own first match.
+    QTest::newRow("css.pl") << ".css.pl" << DocType::CSS << MenuKind::Other << 6 << SideTab::General << 2;
+    QTest::newRow("xml.php") << "a.xml.php" << DocType::XML << MenuKind::Other << 5 << SideTab::General << 3;
+    QTest::newRow("htm.java") << ".htm.java" << DocType::Java << MenuKind::Java << 1 << SideTab::HTML << 1;
+}
+
+void TestDocumentTypes::orders()
+{
+    QFETCH(QString, ext);
+    QFETCH(DocType, loading);
+    QFETCH(MenuKind, menus);
+    QFETCH(int, saveIndex);
+    QFETCH(SideTab, tab);
+    QFETCH(int, filterItem);
+
+    QCOMPARE(typeForLoading(ext), loading);
+    QCOMPARE(menuKindFor(ext), menus);
+    QCOMPARE(saveFilterIndexFor(ext, 99), saveIndex);
+    const TabChoice choice = sideTabFor(ext);
+    QCOMPARE(choice.tab, tab);
+    QCOMPARE(choice.filterItem, filterItem);
+}
+
+void TestDocumentTypes::templatesEndWithoutLineBreakAndUseCR()
+{
+    for (NewDocument kind : allNewDocuments()) {
+        const Template t = templateFor(kind);
+        QVERIFY(!t.text.contains(QLatin1Char('\n')));
+        QVERIFY(!t.text.endsWith(QLatin1Char('\r')));
+    }
+    QCOMPARE(templateFor(NewDocument::PHP).text, QStringLiteral("function aFunction() {\r\r}"));
+    QVERIFY(templateFor(NewDocument::Text).text.isEmpty());
+}
+
+void TestDocumentTypes::filterListsBothHtmlSpellings()
+{
+    const QList<FileFilterEntry> filter = builtInFilter();
+    QCOMPARE(filter.size(), 7);
+    QCOMPARE(filter.at(1).description, QStringLiteral("HTML (*.htm;*.html)"));
+    QVERIFY(filter.at(1).masks.contains(QStringLiteral("*.html")));
+    QVERIFY(FileDialogs::toQtFilter(filter).contains(QStringLiteral("*.html")));
+}
+
+QTEST_GUILESS_MAIN(TestDocumentTypes)
+#include "tst_documenttypes.moc"

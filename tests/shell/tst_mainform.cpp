@@ -1,0 +1,496 @@
+#include <QAction>
+#include <QGroupBox>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "ShellFixture.h"
+#include "editor/Highlighter.h"
+#include "platform/DelphiStrings.h"
+#include "platform/IniFile.h"
+#include <QDir>
+#include <QMenuBar>
+#include <Qsci/qsciscintilla.h>
+
+// Start-up, new documents and their templates, "Untitled" numbering, and the menu and tab
+// states that follow the active document.
+class TestMainForm : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startupWithoutSettings();
+    void autoSaveTimer_data();
+    void autoSaveTimer();
+    void quickFindFollowsSetting();
+    void commandLineBlankOpensNothing();
+    void commandLineRelativeNameIsMadeAbsolute();
+    void commandLineUnreadableFileLeavesUntitledDocument();
+    void newDocuments_data();
+    void newDocuments();
+    void templatesOff();
+    void perlTemplateIsHighlighterSample();
+    void untitledNumbering();
+    void insertHelpers();
+    void statesFollowActiveDocument();
+    void lastCloseRestoresNoDocumentState();
+    void sideTabChangeByHand();
+    void windowToggles();
+    void invalidColourFallsBackToDefault();
+};
+
+namespace {
+
+bool menuShown(TMainForm *m, const QStringList &names)
+{
+    for (const QString &n : names)
+        if (!m->action(n)->isVisible())
+            return false;
+    return true;
+}
+
+bool menuHidden(TMainForm *m, const QStringList &names)
+{
+    for (const QString &n : names)
+        if (m->action(n)->isVisible())
+            return false;
+    return true;
+}
+
+bool documentItemsEnabled(TMainForm *m, bool enabled)
+{
+    // A hidden action reports itself disabled; it gets its state back when shown.
+    for (const QString &n : TMainForm::documentItemNames())
+        if (m->action(n)->isVisible() && m->action(n)->isEnabled() != enabled)
+            return false;
+    return true;
+}
+
+bool bottomTabsShown(TMainForm *m, bool shown)
+{
+    for (QWidget *page : {m->TabSheet6, m->TabSheet7, m->TabSheet8, m->DebugVars})
+        if (m->isTabShown(page) != shown)
+            return false;
+    return true;
+}
+
+} // namespace
+
+void TestMainForm::startupWithoutSettings()
+{
+    ShellFixture f;
+    TMainForm *m = f.start();
+    QCOMPARE(m->windowTitle(), QStringLiteral("Quillmarsh's Editor v3.3"));
+    QCOMPARE(MainForm, m);
+    QVERIFY(!m->AutosaveTimer->isActive());
+    QVERIFY(!m->OneTimeTimer->isActive());
+    QCOMPARE(m->iniFileName(), f.path(QStringLiteral("qmEditor.ini")));
+    QVERIFY(m->reopenItems().isEmpty());
+    QVERIFY(m->action(QStringLiteral("empty1"))->isVisible());
+    QVERIFY(!m->action(QStringLiteral("empty1"))->isEnabled());
+    QVERIFY(documentItemsEnabled(m, false));
+    QVERIFY(menuHidden(m, TMainForm::javaMenuNames() + TMainForm::htmlMenuNames()));
+    QVERIFY(!m->isTabShown(m->JavaSheet));
+    QVERIFY(!m->isTabShown(m->HTMLSheet));
+    QVERIFY(m->isTabShown(m->TabSheet5));
+    QVERIFY(m->isTabShown(m->GeneralSheet));
+    QVERIFY(m->isTabShown(m->FileSheet));
+    QVERIFY(bottomTabsShown(m, false));
+    QVERIFY(m->GroupBox12->isVisibleTo(m->JavaSheet));
+    QCOMPARE(m->ImageFolder(), QStringLiteral("images"));
+    QVERIFY(m->ProjectFolder().isEmpty());
+    QVERIFY(m->GetActiveEditor() == nullptr);
+    // Reading settings creates no file.
+    QVERIFY(!QFile::exists(m->iniFileName()));
+
+    // Every top menu in its order.
+    QStringList tops;
+    for (QAction *a : m->menuBar()->actions())
+        tops << a->objectName();
+    QCOMPARE(tops, QStringList({"File1", "Edit1", "Insert1", "Insert2", "Search1", "Project1", "Modify1",
+                                "Debugging1", "ools1", "ools2", "View1", "Windows1", "Help1"}));
+}
+
+void TestMainForm::autoSaveTimer_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<int>("interval");   // 0: timer off
+    QTest::newRow("five minutes") << QByteArray("[ApplicationOptions]\r\nAutoSave=1\r\nAutoSaveInterval=5\r\n") << 300000;
+    QTest::newRow("empty interval") << QByteArray("[ApplicationOptions]\r\nAutoSave=1\r\nAutoSaveInterval=\r\n") << 60000;
+    QTest::newRow("no interval") << QByteArray("[ApplicationOptions]\r\nAutoSave=1\r\n") << 60000;
+    QTest::newRow("zero") << QByteArray("[ApplicationOptions]\r\nAutoSave=1\r\nAutoSaveInterval=0\r\n") << 0;
+    QTest::newRow("negative") << QByteArray("[ApplicationOptions]\r\nAutoSave=1\r\nAutoSaveInterval=-2\r\n") << 0;
+    QTest::newRow("huge") << QByteArray("[ApplicationOptions]\r\nAutoSave=1\r\nAutoSaveInterval=99999999\r\n") << 2147483647;
+    QTest::newRow("auto-save off") << QByteArray("[ApplicationOptions]\r\nAutoSave=0\r\nAutoSaveInterval=5\r\n") << 0;
+    QTest::newRow("auto-save not a number") << QByteArray("[ApplicationOptions]\r\nAutoSave=yes\r\n") << 0;
+}
+
+void TestMainForm::autoSaveTimer()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(int, interval);
+    ShellFixture f(ini);
+    TMainForm *m = f.start();
+    QCOMPARE(m->AutosaveTimer->isActive(), interval != 0);
+    if (interval)
+        QCOMPARE(m->AutosaveTimer->interval(), interval);
+}
+
+void TestMainForm::quickFindFollowsSetting()
+{
+    ShellFixture f("[ApplicationOptions]\r\nJavaQuickFind=0\r\n");
+    TMainForm *m = f.start();
+    QVERIFY(!m->GroupBox12->isVisibleTo(m->JavaSheet));
+    m->iniFile()->writeBool(QStringLiteral("ApplicationOptions"), QStringLiteral("JavaQuickFind"), true);
+    m->FormActivate();
+    QVERIFY(m->GroupBox12->isVisibleTo(m->JavaSheet));
+}
+
+void TestMainForm::commandLineBlankOpensNothing()
+{
+    ShellFixture f;
+    TMainForm *m = f.start({QStringLiteral("qmeditor"), QStringLiteral("   ")});
+    QCOMPARE(m->documentCount(), 0);
+    QVERIFY(f.prompter.calls.isEmpty());
+}
+
+void TestMainForm::commandLineRelativeNameIsMadeAbsolute()
+{
+    ShellFixture f;
+    f.write(QStringLiteral("sub/Hello.java"), "class Hello {}\n");
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(f.path(QStringLiteral("sub")));
+    TMainForm *m = f.start({QStringLiteral("qmeditor"), QStringLiteral("Hello.java")}, false);
+    // The timer fires by itself shortly after creation.
+    QTRY_COMPARE(m->documentCount(), 1);
+    QDir::setCurrent(previous);
+    TEditForm *w = f.active();
+    QCOMPARE(w->caption(), QStringLiteral("Hello.java"));
+    QCOMPARE(w->DocumentFileName, QFileInfo(f.path(QStringLiteral("sub/Hello.java"))).absoluteFilePath());
+    QVERIFY(w->HasFileName);
+    QVERIFY(!w->IsModified);
+    QCOMPARE(w->editor()->lines(), QStringList{"class Hello {}"});
+    QVERIFY(menuShown(m, TMainForm::javaMenuNames()));
+}
+
+namespace {
+// Notes whether the start-up timer was still running when a message came up.
+class TimerWatchingPrompter : public FakePrompter
+{
+public:
+    int messageDlg(QWidget *parent, const QString &text, Icon icon, Buttons buttons) override
+    {
+        timerActiveAtMessage = MainForm && MainForm->OneTimeTimer->isActive();
+        return FakePrompter::messageDlg(parent, text, icon, buttons);
+    }
+    bool timerActiveAtMessage = true;
+};
+} // namespace
+
+void TestMainForm::commandLineUnreadableFileLeavesUntitledDocument()
+{
+    ShellFixture f;
+    TimerWatchingPrompter prompter;
+    const QString missing = f.path(QStringLiteral("missing.txt"));
+    TMainForm *m = f.start({QStringLiteral("qmeditor"), missing}, false);
+    QTRY_COMPARE(m->documentCount(), 1);
+    QVERIFY(!prompter.timerActiveAtMessage);
+    QCOMPARE(prompter.calls.size(), 1);
+    QVERIFY(prompter.calls.at(0).text.startsWith(QStringLiteral("Could not open file ") + missing));
+    QCOMPARE(prompter.calls.at(0).icon, Prompter::Warning);
+    TEditForm *w = f.active();
+    QVERIFY(w->DocumentFileName.isEmpty());
+    QVERIFY(!w->HasFileName);
+    QCOMPARE(w->editor()->lineCount(), 0);
+    // Never bound to the file: neither saving nor auto-saving can create or overwrite it.
+    w->SaveFileNow();
+    m->AutosaveTimerTimer();
+    QVERIFY(!QFile::exists(missing));
+    QVERIFY(f.dialogs.calls.isEmpty());
+    // No history for a file that was not read.
+    QVERIFY(!f.iniText().contains("missing.txt"));
+}
+
+Q_DECLARE_METATYPE(Highlighter::Kind)
+
+void TestMainForm::newDocuments_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("caretLine");
+    QTest::addColumn<int>("caretColumn");
+    QTest::addColumn<QString>("sideTab");
+    QTest::addColumn<int>("filterItem");
+    QTest::addColumn<int>("highlighter");   // -1: none
+
+    QTest::newRow("java application")
+        << "NyApplikasjonkode1" << "Untitled1.java"
+        << QStringList{"", "class Classname {", "  public static void main(String args[]) {", "     ", "  }", "}"}
+        << 4 << 6 << "JavaSheet" << 0 << int(Highlighter::Java);
+    QTest::newRow("java applet")
+        << "NyAppletkode1" << "Untitled1.java"
+        << QStringList{"", "import java.awt.*;", "import javax.swing.*;", "",
+                       "public class Applet1 extends JApplet {", "  public void init() {",
+                       "    Container content = getContentPane();", "  }", "}"}
+        << 7 << 42 << "JavaSheet" << 0 << int(Highlighter::Java);
+    QTest::newRow("html")
+        << "HTMLdocument1" << "Untitled1.htm"
+        << QStringList{"<html>", "<head>", "<title>No title</title>", "</head>", "<body>", "", "</body>", "</html>"}
+        << 6 << 1 << "HTMLSheet" << 1 << int(Highlighter::HTML);
+    QTest::newRow("php") << "PHPdocument1" << "Untitled1.php"
+                         << QStringList{"function aFunction() {", "", "}"} << 2 << 4 << "GeneralSheet" << 3
+                         << int(Highlighter::PHP);
+    QTest::newRow("xml")
+        << "XMLdocument1" << "Untitled1.xml"
+        << QStringList{"", "<?xml version=\"1.0\"?>", "<!DOCTYPE root [", "  ]>", "<!-- Comment -->", "<root>",
+                       "  <![CDATA[ **CDATA section** ]]>", "", "</root>"}
+        << 8 << 3 << "GeneralSheet" << 4 << int(Highlighter::XML);
+    QTest::newRow("css") << "CSSdocument1" << "Untitled1.css"
+                         << QStringList{"body", "{", "  font-family: \"Arial\";", "  font-size: 12pt;", "", "}"}
+                         << 5 << 3 << "GeneralSheet" << 5 << int(Highlighter::CSS);
+    QTest::newRow("text") << "Textfile1" << "Untitled1.txt" << QStringList{} << 1 << 1 << "GeneralSheet" << 6 << -1;
+}
+
+void TestMainForm::newDocuments()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, lines);
+    QFETCH(int, caretLine);
+    QFETCH(int, caretColumn);
+    QFETCH(QString, sideTab);
+    QFETCH(int, filterItem);
+    QFETCH(int, highlighter);
+
+    ShellFixture f;
+    TMainForm *m = f.start();
+    m->action(command)->trigger();
+    TEditForm *w = f.active();
+    QVERIFY(w);
+    QCOMPARE(w->caption(), caption);
+    QCOMPARE(w->editor()->lines(), lines);
+    QCOMPARE(w->editor()->caretLine(), caretLine);
+    QCOMPARE(w->editor()->caretColumn(), caretColumn);
+    QVERIFY(!w->IsModified);
+    QVERIFY(!w->HasFileName);
+    QVERIFY(w->DocumentFileName.isEmpty());
+    QVERIFY(w->panelText(1).isEmpty());
+    QCOMPARE(w->panelText(2), QStringLiteral("Insertion"));
+    QCOMPARE(m->openFilesEntries(), QStringList{caption});
+    if (highlighter < 0)
+        QVERIFY(!w->currentHighlighter());
+    else
+        QCOMPARE(int(w->currentHighlighter()->kind()), highlighter);
+
+    QVERIFY(documentItemsEnabled(m, true));
+    for (QWidget *page : {m->JavaSheet, m->HTMLSheet, m->GeneralSheet})
+        QCOMPARE(m->isTabShown(page), page->objectName() == sideTab);
+    QCOMPARE(m->filterIndex(), filterItem);
+    const bool java = sideTab == QLatin1String("JavaSheet");
+    const bool html = sideTab == QLatin1String("HTMLSheet");
+    QVERIFY(java ? menuShown(m, TMainForm::javaMenuNames()) : menuHidden(m, TMainForm::javaMenuNames()));
+    QVERIFY(html ? menuShown(m, TMainForm::htmlMenuNames()) : menuHidden(m, TMainForm::htmlMenuNames()));
+    QVERIFY(java ? menuShown(m, TMainForm::javaEditItemNames()) : menuHidden(m, TMainForm::javaEditItemNames()));
+    QVERIFY(bottomTabsShown(m, java));
+    for (const QString &n : w->popupJavaGroup())
+        QCOMPARE(w->popupAction(n)->isVisible(), java);
+    for (const QString &n : w->popupHTMLGroup())
+        QCOMPARE(w->popupAction(n)->isVisible(), html);
+    if (!java && !html) {
+        for (QToolButton *b : m->generalToolButtons())
+            QVERIFY(b->isEnabled());
+        for (QToolButton *b : m->undoRedoButtons())
+            QVERIFY(b->isVisibleTo(m->GeneralSheet));
+        for (QToolButton *b : m->undoRedoPlaceholders())
+            QVERIFY(!b->isVisibleTo(m->GeneralSheet));
+    }
+    // The template is one undo step of a document that counts as unchanged.
+    QVERIFY(!w->editor()->isModified());
+}
+
+void TestMainForm::templatesOff()
+{
+    ShellFixture f("[ApplicationOptions]\r\nTmpltCodeOnNewDoc=0\r\n");
+    TMainForm *m = f.start();
+    for (const char *command : {"NyApplikasjonkode1", "NyAppletkode1", "HTMLdocument1", "Perldocument1",
+                                "PHPdocument1", "XMLdocument1", "CSSdocument1", "Textfile1"}) {
+        m->action(QLatin1String(command))->trigger();
+        TEditForm *w = f.active();
+        QCOMPARE(w->editor()->lineCount(), 0);
+        // The HTML caret goes to line 6, clamped to the empty text.
+        QCOMPARE(w->editor()->caretLine(), 1);
+    }
+}
+
+void TestMainForm::perlTemplateIsHighlighterSample()
+{
+    ShellFixture f;
+    TMainForm *m = f.start();
+    m->Perldocument1Click();
+    TEditForm *w = f.active();
+    QCOMPARE(w->caption(), QStringLiteral("Untitled1.pl"));
+    QCOMPARE(int(w->currentHighlighter()->kind()), int(Highlighter::Perl));
+    const QString sample = w->currentHighlighter()->sampleSource();
+    QVERIFY(!sample.isEmpty());
+    QCOMPARE(w->editor()->lines(), Delphi::textToLines(sample));
+}
+
+void TestMainForm::untitledNumbering()
+{
+    ShellFixture f;
+    TMainForm *m = f.start();
+    m->Source1Click();
+    m->Source1Click();
+    QCOMPARE(f.active()->caption(), QStringLiteral("Untitled2.java"));
+    QVERIFY(ShellFixture::closeWindow(f.active()));
+    m->Source1Click();
+    QCOMPARE(f.active()->caption(), QStringLiteral("Untitled2.java"));
+
+    // Closing the first of three leaves Untitled2 and Untitled3: the next is not a third
+    // "Untitled3.java" but the lowest free number above the count.
+    m->Source1Click();
+    QCOMPARE(f.active()->caption(), QStringLiteral("Untitled3.java"));
+    TEditForm *first = nullptr;
+    for (TEditForm *w : m->documentWindows())
+        if (w->caption() == QLatin1String("Untitled1.java"))
+            first = w;
+    QVERIFY(first);
+    QVERIFY(ShellFixture::closeWindow(first));
+    m->Source1Click();
+    QCOMPARE(f.active()->caption(), QStringLiteral("Untitled4.java"));
+    // Another type may reuse a number.
+    m->Textfile1Click();
+    QCOMPARE(f.active()->caption(), QStringLiteral("Untitled4.txt"));
+    QStringList captions;
+    for (TEditForm *w : m->documentWindows())
+        captions << w->caption().toLower();
+    captions.removeDuplicates();
+    QCOMPARE(captions.size(), m->documentCount());
+}
+
+void TestMainForm::insertHelpers()
+{
+    ShellFixture f;
+    TMainForm *m = f.start();
+    m->SkrivTekstenTilEditor(QStringLiteral("nothing happens"));
+    QCOMPARE(m->FindWhitespaceInFront(), QString());
+
+    m->Textfile1Click();
+    TEditForm *w = f.active();
+    m->SkrivTekstenTilEditor(QStringLiteral("    x\r\tb"));
+    QVERIFY(w->IsModified);
+    QCOMPARE(w->panelText(1), QStringLiteral("Modified"));
+    QCOMPARE(w->editor()->text(), QStringLiteral("    x\n\tb"));   // a new document uses LF
+    QCOMPARE(m->FindWhitespaceInFront(), QString());
+    w->editor()->setCaret(1, 3);
+    QCOMPARE(m->FindWhitespaceInFront(), QStringLiteral("    "));
+    // A selection is replaced.
+    w->editor()->setSelection(1, 5, 1, 6);
+    m->SkrivTekstenTilEditor(QStringLiteral("yz"));
+    QCOMPARE(w->editor()->lines().first(), QStringLiteral("    yz"));
+}
+
+void TestMainForm::statesFollowActiveDocument()
+{
+    ShellFixture f;
+    TMainForm *m = f.start();
+    m->Source1Click();
+    TEditForm *java = f.active();
+    m->HTMLdocument1Click();
+    TEditForm *html = f.active();
+    m->Textfile1Click();
+    TEditForm *text = f.active();
+
+    m->mdiArea()->setActiveSubWindow(java->subWindow());
+    QCOMPARE(f.active(), java);
+    QVERIFY(m->isTabShown(m->JavaSheet) && !m->isTabShown(m->HTMLSheet) && !m->isTabShown(m->GeneralSheet));
+    QVERIFY(menuShown(m, TMainForm::javaMenuNames()) && menuHidden(m, TMainForm::htmlMenuNames()));
+    QVERIFY(bottomTabsShown(m, true));
+    QCOMPARE(m->filterIndex(), 0);
+
+    m->mdiArea()->setActiveSubWindow(html->subWindow());
+    QVERIFY(m->isTabShown(m->HTMLSheet) && !m->isTabShown(m->JavaSheet));
+    QVERIFY(menuShown(m, TMainForm::htmlMenuNames()) && menuHidden(m, TMainForm::javaMenuNames()));
+    QVERIFY(menuHidden(m, TMainForm::javaEditItemNames()));
+    QVERIFY(bottomTabsShown(m, false));
+    QCOMPARE(m->filterIndex(), 1);
+    for (const QString &n : html->popupHTMLGroup())
+        QVERIFY(html->popupAction(n)->isVisible());
+
+    m->mdiArea()->setActiveSubWindow(text->subWindow());
+    QVERIFY(m->isTabShown(m->GeneralSheet) && !m->isTabShown(m->HTMLSheet));
+    QVERIFY(menuHidden(m, TMainForm::htmlMenuNames() + TMainForm::javaMenuNames()));
+    QCOMPARE(m->filterIndex(), 6);
+    QCOMPARE(m->documentWindows().first(), text);
+}
+
+void TestMainForm::lastCloseRestoresNoDocumentState()
+{
+    ShellFixture f;
+    TMainForm *m = f.start();
+    m->Source1Click();
+    m->PageControl3->setCurrentWidget(m->JavaSheet);
+    QVERIFY(ShellFixture::closeWindow(f.active()));
+    QCOMPARE(m->documentCount(), 0);
+    QCOMPARE(m->documentCounter(), 0);
+    QVERIFY(documentItemsEnabled(m, false));
+    QVERIFY(menuHidden(m, TMainForm::javaMenuNames() + TMainForm::htmlMenuNames()));
+    QVERIFY(bottomTabsShown(m, false));
+    QVERIFY(!m->isTabShown(m->JavaSheet) && !m->isTabShown(m->HTMLSheet) && m->isTabShown(m->GeneralSheet));
+    QCOMPARE(m->PageControl3->currentWidget(), m->TabSheet5);
+    QVERIFY(m->openFilesEntries().isEmpty());
+    QCOMPARE(f.iniText(), QByteArray("[ApplicationOptions]\r\nMaxWinAtStart=0\r\n"));
+}
+
+void TestMainForm::sideTabChangeByHand()
+{
+    ShellFixture f;
+    TMainForm *m = f.start();
+    m->PageControl3->setCurrentWidget(m->GeneralSheet);
+    for (QToolButton *b : m->generalToolButtons())
+        QVERIFY(!b->isEnabled());
+    for (QToolButton *b : m->undoRedoPlaceholders())
+        QVERIFY(b->isVisibleTo(m->GeneralSheet));
+    m->Textfile1Click();
+    m->EnableGeneralButtons(false);
+    m->PageControl3->setCurrentWidget(m->TabSheet5);
+    for (QToolButton *b : m->generalToolButtons())
+        QVERIFY(b->isEnabled());
+}
+
+void TestMainForm::windowToggles()
+{
+    ShellFixture f;
+    TMainForm *m = f.start();
+    QAction *tools = m->action(QStringLiteral("Tools1"));
+    QAction *pane = m->action(QStringLiteral("Messagepane1"));
+    QVERIFY(tools->isChecked() && pane->isChecked());
+    tools->trigger();
+    QVERIFY(!tools->isChecked());
+    QVERIFY(!m->Panel2->isVisible());
+    m->Tools1Click();
+    QVERIFY(tools->isChecked());
+    QVERIFY(m->Panel2->isVisible());
+    pane->trigger();
+    QVERIFY(!pane->isChecked());
+    QVERIFY(!m->PageControl4->isVisible());
+    // A new Java document brings the bottom pane back.
+    m->Source1Click();
+    QVERIFY(m->PageControl4->isVisible());
+    QVERIFY(pane->isChecked());
+}
+
+void TestMainForm::invalidColourFallsBackToDefault()
+{
+    ShellFixture f("[EditorOptions]\r\nBGColor=notacolour\r\nGTRColor=$0000FF\r\nFontSize=abc\r\n");
+    TMainForm *m = f.start();
+    m->Textfile1Click();
+    QsciScintilla *sci = f.active()->editor()->widget();
+    QCOMPARE(sci->paper(), QColor(Qt::white));
+    QCOMPARE(sci->font().pointSize(), 10);
+}
+
+QTEST_MAIN(TestMainForm)
+#include "tst_mainform.moc"
