@@ -1,0 +1,27 @@
+#pragma once
+
+#include "java/RunJava.h"
+
+#include <QPointer>
+
+class TMainForm;
+class TProgRunFrm;
+
+// The main window's run command (TMainForm.RunJava): runs the active document window's
+// class with the settings of the settings file. Compile and run calls it with
+// RunJava::Origin::CompileAndRun, the compile-result window's "Run" button with
+// RunJava::Origin::RunCommand. Created by the main window's Java commands, one per window.
+class RunJavaCommand
+{
+public:
+    explicit RunJavaCommand(TMainForm &mainForm) : m_mainForm(mainForm) {}
+
+    // Does nothing without an active document window.
+    ::RunJava::Result RunJava(::RunJava::Origin origin);
+
+    // The most recently opened console window (gone when the main window is).
+    QPointer<TProgRunFrm> ProgRunWindow;
+
+private:
+    TMainForm &m_mainForm;
+};
