@@ -9,6 +9,8 @@
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
 
+RunJavaCommand::RunJavaCommand(TMainForm &mainForm) : QObject(&mainForm), m_mainForm(mainForm) {}
+
 ::RunJava::Result RunJavaCommand::RunJava(::RunJava::Origin origin)
 {
     TEditForm *window = m_mainForm.GetActiveEditor();

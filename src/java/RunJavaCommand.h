@@ -2,6 +2,7 @@
 
 #include "java/RunJava.h"
 
+#include <QObject>
 #include <QPointer>
 
 class TMainForm;
@@ -10,11 +11,12 @@ class TProgRunFrm;
 // The main window's run command (TMainForm.RunJava): runs the active document window's
 // class with the settings of the settings file. Compile and run calls it with
 // RunJava::Origin::CompileAndRun, the compile-result window's "Run" button with
-// RunJava::Origin::RunCommand. Created by the main window's Java commands, one per window.
-class RunJavaCommand
+// RunJava::Origin::RunCommand. One per main window, which owns it.
+class RunJavaCommand : public QObject
 {
+    Q_OBJECT
 public:
-    explicit RunJavaCommand(TMainForm &mainForm) : m_mainForm(mainForm) {}
+    explicit RunJavaCommand(TMainForm &mainForm);
 
     // Does nothing without an active document window.
     ::RunJava::Result RunJava(::RunJava::Origin origin);
