@@ -513,6 +513,11 @@ void EditorAdapter::setLineColors(int line, const QColor &fg, const QColor &bg)
     m_lineColorsSet = true;
 }
 
+void EditorAdapter::setSelectionBackgroundColor(const QColor &c)
+{
+    m_editor->setSelectionBackgroundColor(c);
+}
+
 void EditorAdapter::clearLineColors()
 {
     if (!m_lineColorsSet)

@@ -98,6 +98,8 @@ public:
     // Colours one line's text and background (one colour pair at a time, e.g. the error line).
     void setLineColors(int line, const QColor &fg, const QColor &bg);
     void clearLineColors();
+    // Background of selected text.
+    void setSelectionBackgroundColor(const QColor &c);
 
     // Indicators (0..19 free for callers; a squiggle by default): a range of length
     // characters from 1-based line/column.
