@@ -17,8 +17,10 @@ QStringList FinnKlasseNavnene(const QStringList &lines);
 
 // The member declarations of the class whose name contains className, in text order:
 // fields «int count», methods «public void run()» (cut at "throws"), each name of a comma
-// list with the list's type. Constructors and a main method without throws clause are left
-// out; with includePrivate false so is every declaration holding "private".
+// list with the list's type (a class name or a primitive type; a comma in an initialiser or
+// a throws clause makes no list). Constructors and a main method without throws clause are
+// left out; with includePrivate false so is every declaration holding "private". The class
+// body ends at its closing brace: what follows belongs to no member of the class.
 QStringList FinnAlleDatamedlemmer(const QStringList &lines, const QString &className,
                                   bool includePrivate);
 

@@ -16,6 +16,11 @@ constexpr int LineColorMarker = 24;
 constexpr int LineColorIndicator = 20;
 constexpr int MarkerMask = (1 << LineColorMarker) - 1;   // the callers' marks 0..23
 
+bool isCallerMark(int id)
+{
+    return id >= 0 && id < LineColorMarker;
+}
+
 int eolMode(TextFile::LineEnding ending)
 {
     switch (ending) {
@@ -272,7 +277,10 @@ void EditorAdapter::setText(const QString &text)
 {
     const QByteArray bytes = normalizeLineEndings(text, m_format.lineEnding).toUtf8();
     ++m_loading;
+    const bool readOnly = m_editor->isReadOnly();   // a read-only document is still loadable
+    send(QsciScintillaBase::SCI_SETREADONLY, 0);
     send(QsciScintillaBase::SCI_SETTEXT, 0, reinterpret_cast<long>(bytes.constData()));
+    send(QsciScintillaBase::SCI_SETREADONLY, readOnly ? 1 : 0);
     send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     send(QsciScintillaBase::SCI_SETSAVEPOINT);
     --m_loading;
@@ -554,26 +562,34 @@ void EditorAdapter::clearIndicator(int id)
     send(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0, send(QsciScintillaBase::SCI_GETLENGTH));
 }
 
+void EditorAdapter::defineMarker(int id, const QPixmap &image)
+{
+    if (isCallerMark(id))
+        m_editor->markerDefine(image, id);
+}
+
 void EditorAdapter::addMarker(int line, int id)
 {
-    if (line >= 1 && line <= send(QsciScintillaBase::SCI_GETLINECOUNT) && !hasMarker(line, id))
+    if (isCallerMark(id) && line >= 1 && line <= send(QsciScintillaBase::SCI_GETLINECOUNT)
+        && !hasMarker(line, id))
         m_editor->markerAdd(line - 1, id);
 }
 
 void EditorAdapter::deleteMarker(int line, int id)
 {
-    if (line >= 1)
+    if (isCallerMark(id) && line >= 1)
         m_editor->markerDelete(line - 1, id);
 }
 
 void EditorAdapter::clearMarkers(int id)
 {
-    m_editor->markerDeleteAll(id);
+    if (isCallerMark(id))
+        m_editor->markerDeleteAll(id);
 }
 
 bool EditorAdapter::hasMarker(int line, int id) const
 {
-    if (line < 1)
+    if (!isCallerMark(id) || line < 1)
         return false;
     return (m_editor->markersAtLine(line - 1) & (1u << id)) != 0;
 }
@@ -581,12 +597,31 @@ bool EditorAdapter::hasMarker(int line, int id) const
 QList<int> EditorAdapter::markerLines(int id) const
 {
     QList<int> result;
+    if (!isCallerMark(id))
+        return result;
     long l = send(QsciScintillaBase::SCI_MARKERNEXT, 0, 1L << id);
     while (l >= 0) {
         result.append(int(l) + 1);
         l = send(QsciScintillaBase::SCI_MARKERNEXT, l + 1, 1L << id);
     }
     return result;
+}
+
+QString EditorAdapter::attributeNameAt(int line, int column) const
+{
+    if (!m_highlighter || line < 1 || line > send(QsciScintillaBase::SCI_GETLINECOUNT))
+        return QString();
+    const Place p = placeOf(line, column);
+    const long lineEnd = send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line - 1);
+    int index = -1;
+    if (p.virtualSpace > 0 || p.pos >= lineEnd) {
+        index = m_highlighter->indexOfAttribute(QStringLiteral("Space"));
+    } else {
+        if (send(QsciScintillaBase::SCI_GETENDSTYLED) <= p.pos)
+            send(QsciScintillaBase::SCI_COLOURISE, send(QsciScintillaBase::SCI_GETENDSTYLED), lineEnd);
+        index = m_highlighter->attributeOfStyle(int(send(QsciScintillaBase::SCI_GETSTYLEAT, p.pos)));
+    }
+    return index < 0 ? QString() : m_highlighter->attribute(index).name;
 }
 
 // ---- search ------------------------------------------------------------------------------

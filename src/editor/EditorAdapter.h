@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QList>
 #include <QObject>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 
@@ -107,12 +108,18 @@ public:
     void setIndicator(int id, int line, int column, int length);
     void clearIndicator(int id);
 
-    // Gutter marks (breakpoints use mark 0). Lines are 1-based.
+    // Gutter marks (breakpoints use mark 0, a red circle unless given an image). Lines are 1-based.
+    void defineMarker(int id, const QPixmap &image);
     void addMarker(int line, int id = 0);
     void deleteMarker(int line, int id = 0);
     void clearMarkers(int id = 0);
     bool hasMarker(int line, int id = 0) const;
     QList<int> markerLines(int id = 0) const;
+
+    // Name of the highlighter attribute painting the character at 1-based line/column;
+    // past the line end the whitespace attribute ("Space"); empty without a highlighter
+    // or when no attribute covers the lexer's style there.
+    QString attributeNameAt(int line, int column) const;
 
     // Searches from the caret (or the start/end of the text) and selects the match.
     bool findText(const QString &text, bool caseSensitive, bool wholeWord, bool forward,

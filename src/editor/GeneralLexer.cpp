@@ -36,6 +36,23 @@ GeneralLexer::GeneralLexer(QObject *parent)
 {
 }
 
+GeneralLexer::CommentStyles GeneralLexer::fromLanguageFlags(bool pascal, bool c, bool asmStyle,
+                                                           bool basic, bool ansi)
+{
+    CommentStyles styles = NoComments;
+    if (pascal)
+        styles |= PascalComments;
+    if (c)
+        styles |= CComments | CppComments;
+    if (asmStyle)
+        styles |= AsmComments;
+    if (basic)
+        styles |= BasicComments;
+    if (ansi)
+        styles |= AnsiComments;
+    return styles;
+}
+
 QString GeneralLexer::description(int style) const
 {
     switch (style) {

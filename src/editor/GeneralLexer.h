@@ -28,6 +28,10 @@ public:
 
     explicit GeneralLexer(QObject *parent = nullptr);
 
+    // The comment styles of a language file's "CommentTypes" flags: Pascal { }, C /* */
+    // and //, Asm ;, Basic ', Ansi (* *).
+    static CommentStyles fromLanguageFlags(bool pascal, bool c, bool asmStyle, bool basic, bool ansi);
+
     void setKeywords(const QStringList &words);
     QStringList keywords() const { return m_keywords; }
     void setCommentStyles(CommentStyles styles);

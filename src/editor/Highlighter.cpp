@@ -78,6 +78,15 @@ int Highlighter::indexOfAttribute(const QString &name) const
     return -1;
 }
 
+int Highlighter::attributeOfStyle(int lexerStyle) const
+{
+    for (int i = 0; i < m_attributes.size(); ++i) {
+        if (m_attributes.at(i).lexerStyles.contains(lexerStyle))
+            return i;
+    }
+    return -1;
+}
+
 void Highlighter::setAttribute(int index, TColor fg, TColor bg, int style)
 {
     if (index < 0 || index >= m_attributes.size())
@@ -149,12 +158,16 @@ QStringList Highlighter::keywords() const
 
 void Highlighter::setBaseFont(const QFont &font)
 {
+    if (font == m_font)
+        return;
     m_font = font;
     applyToLexer();
 }
 
 void Highlighter::setDefaultPaper(const QColor &paper)
 {
+    if (paper == m_paper)
+        return;
     m_paper = paper;
     applyToLexer();
 }

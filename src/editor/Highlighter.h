@@ -44,6 +44,7 @@ public:
     int attributeCount() const { return m_attributes.size(); }
     HighlighterAttribute attribute(int index) const { return m_attributes.at(index); }
     int indexOfAttribute(const QString &name) const;   // -1 when absent
+    int attributeOfStyle(int lexerStyle) const;        // -1 when no attribute paints it
     void setAttribute(int index, TColor fg, TColor bg, int style);
 
     // Colour files. load applies, per attribute with a section holding at least one key,

@@ -103,6 +103,11 @@ CompileCommands::CompileCommands(CompileHost *host, QObject *parent)
 
 CompileCommands::~CompileCommands() = default;
 
+TCompiler1 *CompileCommands::CompilerWindow() const
+{
+    return m_compilerWindow;
+}
+
 bool CompileCommands::isCompiling() const
 {
     return m_runner->isRunning();
@@ -122,10 +127,10 @@ QString CompileCommands::completionStamp()
 {
     const QDateTime now = Clock::instance()->now();
     const QLocale locale;
-    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
-    timeFormat.remove(QStringLiteral(" t")).remove(u't');   // no time zone
+    // The long time format without the time zone ("t").
+    const QString timeFormat = locale.timeFormat(QLocale::LongFormat).remove(u't').trimmed();
     return QStringLiteral("Compilation complete: ") + locale.toString(now.date(), QLocale::ShortFormat)
-           + u' ' + now.time().toString(timeFormat.trimmed());
+           + u' ' + locale.toString(now.time(), timeFormat);
 }
 
 // --- Commands -----------------------------------------------------------------------------

@@ -41,7 +41,7 @@ public:
     QAction *Kopiertilskrivebord1 = nullptr;      // "Copy log to clipboard"
 
     // The last compile-result window (earlier ones stay open); nullptr before the first.
-    TCompiler1 *CompilerWindow() const { return m_compilerWindow; }
+    TCompiler1 *CompilerWindow() const;
 
     bool isCompiling() const;
 

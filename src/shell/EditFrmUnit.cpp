@@ -12,7 +12,6 @@
 #include "editor/EditorAdapter.h"
 #include "platform/DelphiStrings.h"
 #include "platform/FileDialogs.h"
-#include "platform/IniFile.h"
 #include "platform/Prompter.h"
 #include "platform/TextFile.h"
 #include "settings/SettingsKeys.h"
@@ -41,10 +40,7 @@ TEditForm::TEditForm(TMainForm *mainForm, QWidget *parent)
     layout->addWidget(StatusBar1);
     buildPopupMenu();
 
-    QsciScintilla *sci = SynEdit1->widget();
-    sci->setAutoIndent(true);
-    sci->setIndentationsUseTabs(false);
-    sci->setTabIndents(true);
+    QWidget *sci = SynEdit1->widget();
     sci->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(sci, &QWidget::customContextMenuRequested, this,
             [this, sci](const QPoint &pos) { PopupMenu1->popup(sci->mapToGlobal(pos)); });
@@ -292,17 +288,10 @@ void TEditForm::FormActivate()
         InitialLineCount = SynEdit1->lineCount();
     // Pointing the shared spell checker at this editor: filled in by the spell checker.
     // Reloading the user-defined language's keywords: filled in by the custom languages.
-    if (QAction *lineNumbers = m_main->action(QStringLiteral("Linenumbers1"))) {
-        QsciScintilla *sci = SynEdit1->widget();
-        sci->setMarginLineNumbers(0, lineNumbers->isChecked());
-    }
-    if (IniFile *ini = m_main->iniFile()) {
-        const bool special = ini->readBool(QLatin1String(SettingsKeys::ApplicationOptions),
-                                           QLatin1String(SettingsKeys::ViewSecialChars), false);
-        SynEdit1->widget()->setWhitespaceVisibility(special ? QsciScintilla::WsVisible
-                                                            : QsciScintilla::WsInvisible);
-        SynEdit1->widget()->setEolVisibility(special);
-    }
+    if (QAction *lineNumbers = m_main->action(QStringLiteral("Linenumbers1")))
+        SynEdit1->setShowLineNumbers(lineNumbers->isChecked());
+    SynEdit1->setShowSpecialChars(m_main->readBool(SettingsKeys::ApplicationOptions,
+                                                   SettingsKeys::ViewSecialChars, false));
     const QString title = caption();
     if (!Delphi::contains(title, QStringLiteral("EditorForm"))) {
         const QString ext = Delphi::extractFileExt(title).toLower();
@@ -410,10 +399,7 @@ void TEditForm::closeEvent(QCloseEvent *event)
 
 bool TEditForm::FormClose()
 {
-    IniFile *ini = m_main->iniFile();
-    const bool warn = ini ? ini->readBool(QLatin1String(SettingsKeys::ApplicationOptions),
-                                          QLatin1String(SettingsKeys::WarnBeforeClose), true)
-                          : true;
+    const bool warn = m_main->readBool(SettingsKeys::ApplicationOptions, SettingsKeys::WarnBeforeClose, true);
     if (IsModified && warn) {
         const int answer = Prompter::instance()->messageBox(
             this, QStringLiteral("Question"), QStringLiteral("Save changes made to the document?"),

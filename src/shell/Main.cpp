@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "java/MainFormCompileHost.h"
 #include "platform/AppPaths.h"
 #include "platform/DelphiStrings.h"
 #include "platform/IniFile.h"
@@ -38,6 +39,7 @@ TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
 
     buildCentralArea();
     buildMenus();
+    MainFormCompileHost::install(this);
 
     OneTimeTimer = new QTimer(this);
     OneTimeTimer->setObjectName(QStringLiteral("OneTimeTimer"));

@@ -122,6 +122,8 @@ public:
     void ClearList1Click();
     QStringList reopenItems() const;     // captions of the Reopen history items, top first
 
+    // "Open Files" entries belong to their windows; the caption-based routines serve callers
+    // that know only a name (OppdaterListeView renames, e.g. after strip HTML).
     QTreeWidgetItem *addOpenFilesEntry(TEditForm *window);
     void RemoveItemFromList(const QString &caption);
     void removeOpenFilesEntry(TEditForm *window);
@@ -211,8 +213,9 @@ public:
     void createHiddenForms();
 
 Q_SIGNALS:
-    // After a document window was created (and set up) or closed.
+    // After a document window was created (and set up), became the active document, or closed.
     void documentCreated(TEditForm *window);
+    void documentActivated(TEditForm *window);
     void documentClosed(TEditForm *window);
 
 protected:
@@ -267,7 +270,6 @@ private:
     void placeTemplateCaret(TEditForm *window, const DocumentTypes::CaretRule &rule);
     void subWindowActivated(QMdiSubWindow *window);
     void documentClosing(TEditForm *window);
-    bool documentIsUnique(TEditForm *window) const;
     bool readCommandLineFile();
     void bringToFront(TEditForm *window);
     bool templatesOn() const;

@@ -7,8 +7,6 @@
 #include <QMdiSubWindow>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <Qsci/qsciscintilla.h>
-#include <Qsci/qscilexer.h>
 
 #include "editor/EditorAdapter.h"
 #include "editor/Highlighter.h"
@@ -114,7 +112,7 @@ void TMainForm::LoadUserSettings()
     TEditForm *w = GetActiveEditor();
     if (!w)
         return;
-    QsciScintilla *sci = w->editor()->widget();
+    EditorAdapter *e = w->editor();
 
     // 1. Colours of the document's type.
     UpdateColorsInEditor();
@@ -124,8 +122,8 @@ void TMainForm::LoadUserSettings()
                                                 TColor::clBtnFace);
     const TColor background = TColor::fromStringDef(readString(EditorOptions, BGColor, QStringLiteral("clWhite")),
                                                     TColor::clWhite);
-    sci->setMarginsBackgroundColor(gutter.toQColor());
-    sci->setPaper(background.toQColor());
+    e->setGutterColor(gutter.toQColor());
+    e->setBackgroundColor(background.toQColor());
 
     const bool onlyWindow = documentCount() == 1;
     // 3.
@@ -134,18 +132,11 @@ void TMainForm::LoadUserSettings()
 
     // 4. Font.
     QFont font(readString(EditorOptions, FontType, QStringLiteral("Courier New")));
-    font.setStyleHint(QFont::Monospace);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
     const int size = readInt(EditorOptions, FontSize, 10);
-    if (size > 0)
-        font.setPointSize(size);
-    sci->setFont(font);
-    sci->setMarginsFont(font);
-    if (Highlighter *h = w->currentHighlighter()) {
-        if (QsciLexer *lexer = h->lexer()) {
-            lexer->setFont(font);
-            lexer->setDefaultPaper(background.toQColor());
-        }
-    }
+    font.setPointSize(size > 0 ? size : 10);
+    e->setEditorFont(font);
 
     // 5. Line numbers: the first document takes the stored setting, the others the View item.
     QAction *lineNumbers = action(QStringLiteral("Linenumbers1"));
@@ -156,13 +147,11 @@ void TMainForm::LoadUserSettings()
     } else {
         w->LineNumbersShown = lineNumbers->isChecked();
     }
-    sci->setMarginLineNumbers(0, w->LineNumbersShown);
+    e->setShowLineNumbers(w->LineNumbersShown);
 
-    // 6. Gutter.
-    const bool gutterShown = readBool(EditorOptions, ShowGutter, true);
-    const int gutterWidth = readInt(EditorOptions, GutterSize, 52);
-    sci->setMarginWidth(0, gutterShown ? qMax(0, gutterWidth) : 0);
-    // "LeadingZeros": the line-number margin of the editor has no such option.
+    // 6. Gutter. ("LeadingZeros": the editor's line-number margin has no such option.)
+    e->setGutterVisible(readBool(EditorOptions, ShowGutter, true));
+    e->setGutterWidth(qMax(0, readInt(EditorOptions, GutterSize, 52)));
 
     // 7. View check marks.
     action(QStringLiteral("CompletionProposal1"))->setChecked(readBool(EditorOptions, CompProposal, true));
@@ -376,6 +365,7 @@ void TMainForm::subWindowActivated(QMdiSubWindow *sub)
         return;
     m_lastActivated = w;
     w->FormActivate();
+    emit documentActivated(w);
 }
 
 void TMainForm::documentClosing(TEditForm *w)

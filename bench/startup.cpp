@@ -1,0 +1,156 @@
+// Start-up speed of the main window against a bare QMainWindow holding one QsciScintilla:
+// the time until the window is on screen and painted, empty and with a 4 MB Java file given
+// on the command line (shown and highlighted). Each case runs in its own process, five times;
+// the medians are compared.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMainWindow>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QWindow>
+#include <Qsci/qscilexerjava.h>
+#include <Qsci/qsciscintilla.h>
+#include <algorithm>
+#include <cstdio>
+
+#include "editor/EditorAdapter.h"
+#include "shell/EditFrmUnit.h"
+#include "shell/Main.h"
+
+namespace {
+
+QElapsedTimer g_clock;
+
+void waitExposed(QWidget *w)
+{
+    while (!w->windowHandle() || !w->windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// Paints the whole window now (styling the visible text) and reports the time.
+int finish(QWidget *window)
+{
+    window->repaint();
+    QCoreApplication::processEvents();
+    const qint64 ms = g_clock.nsecsElapsed() / 1000;
+    std::printf("%lld\n", static_cast<long long>(ms));
+    return 0;
+}
+
+void place(QWidget *w)
+{
+    w->setGeometry(w->screen()->availableGeometry());
+    w->show();
+}
+
+int runBare(const QString &file)
+{
+    QMainWindow window;
+    auto *editor = new QsciScintilla(&window);
+    window.setCentralWidget(editor);
+    if (!file.isEmpty()) {
+        editor->setUtf8(true);
+        editor->setLexer(new QsciLexerJava(editor));
+        QFile f(file);
+        if (!f.open(QIODevice::ReadOnly))
+            return 1;
+        editor->setText(QString::fromUtf8(f.readAll()));
+    }
+    place(&window);
+    waitExposed(&window);
+    return finish(&window);
+}
+
+int runMain(const QString &file)
+{
+    QStringList args{QCoreApplication::applicationFilePath()};
+    if (!file.isEmpty())
+        args << file;
+    TMainForm window(args);
+    place(&window);
+    waitExposed(&window);
+    while (!file.isEmpty() && !window.GetActiveEditor())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return finish(&window);
+}
+
+double median(QList<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.at(v.size() / 2);
+}
+
+double measure(const QString &mode, const QString &file)
+{
+    QList<double> times;
+    for (int i = 0; i < 5; ++i) {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p.start(QCoreApplication::applicationFilePath(), {mode, file});
+        p.waitForFinished(120000);
+        bool ok = false;
+        const double us = QString::fromLatin1(p.readAllStandardOutput()).trimmed().toDouble(&ok);
+        if (ok)
+            times << us / 1000.0;
+    }
+    return times.isEmpty() ? -1 : median(times);
+}
+
+QString makeJavaFile(const QString &folder)
+{
+    const QString name = folder + QStringLiteral("/Big.java");
+    QFile f(name);
+    f.open(QIODevice::WriteOnly);
+    QByteArray chunk;
+    chunk += "public class Big {\n";
+    int n = 0;
+    while (chunk.size() < 4 * 1024 * 1024) {
+        chunk += "    /* method number " + QByteArray::number(n) + " */\n";
+        chunk += "    public int method" + QByteArray::number(n) + "(int a, String s) {\n";
+        chunk += "        if (a > 10) { return a * 2 + s.length(); } // a comment\n";
+        chunk += "        String t = \"text \" + a;\n        return t.length();\n    }\n";
+        ++n;
+    }
+    chunk += "}\n";
+    f.write(chunk);
+    return name;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    g_clock.start();
+    if (argc >= 2 && QByteArray(argv[1]) != "all") {
+        QApplication app(argc, argv);
+        const QString mode = QString::fromLocal8Bit(argv[1]);
+        const QString file = argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QString();
+        if (mode == QLatin1String("bare"))
+            return runBare(file);
+        if (mode == QLatin1String("main"))
+            return runMain(file);
+        return 2;
+    }
+
+    QCoreApplication app(argc, argv);
+    QTemporaryDir home;   // an empty program folder: no settings file
+    qputenv("QMEDITOR_HOME", QFile::encodeName(home.path()));
+    const QString big = makeJavaFile(home.path());
+
+    const double bare = measure(QStringLiteral("bare"), QString());
+    const double main = measure(QStringLiteral("main"), QString());
+    const double bareFile = measure(QStringLiteral("bare"), big);
+    const double mainFile = measure(QStringLiteral("main"), big);
+    std::printf("empty window:   bare %.1f ms, main window %.1f ms, ratio %.2f (limit 1.5)\n", bare, main,
+                main / bare);
+    std::printf("4 MB Java file: bare %.1f ms, main window %.1f ms, ratio %.2f (limit 2.0)\n", bareFile,
+                mainFile, mainFile / bareFile);
+    const bool ok = bare > 0 && main > 0 && main / bare <= 1.5 && mainFile / bareFile <= 2.0;
+    std::printf("%s\n", ok ? "within limits" : "OVER LIMIT");
+    return ok ? 0 : 1;
+}
