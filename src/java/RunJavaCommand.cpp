@@ -1,6 +1,8 @@
 #include "java/RunJavaCommand.h"
 
 #include "editor/EditorAdapter.h"
+#include "java/CompileCommands.h"
+#include "java/MainFormCompileHost.h"
 #include "java/ProgRunrUnit.h"
 #include "platform/IniFile.h"
 #include "platform/Prompter.h"
@@ -9,7 +11,21 @@
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
 
-RunJavaCommand::RunJavaCommand(TMainForm &mainForm) : QObject(&mainForm), m_mainForm(mainForm) {}
+RunJavaCommand::RunJavaCommand(TMainForm &mainForm) : QObject(&mainForm), m_mainForm(mainForm)
+{
+    setObjectName(QStringLiteral("RunJavaCommand"));
+}
+
+RunJavaCommand *RunJavaCommand::install(TMainForm *mainForm)
+{
+    auto *command = new RunJavaCommand(*mainForm);
+    // The request does not tell Compile and run from the result window's "Run"; both are
+    // taken as Compile and run, so "JavaAppsInDosWindow" sends either to a terminal.
+    if (CompileCommands *compile = MainFormCompileHost::commandsOf(mainForm))
+        connect(compile, &CompileCommands::runProgramRequested, command,
+                [command] { command->RunJava(::RunJava::Origin::CompileAndRun); });
+    return command;
+}
 
 ::RunJava::Result RunJavaCommand::RunJava(::RunJava::Origin origin)
 {

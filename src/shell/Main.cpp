@@ -19,6 +19,7 @@
 #include <limits>
 
 #include "java/MainFormCompileHost.h"
+#include "java/RunJavaCommand.h"
 #include "platform/AppPaths.h"
 #include "platform/DelphiStrings.h"
 #include "platform/IniFile.h"
@@ -40,6 +41,7 @@ TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
     buildCentralArea();
     buildMenus();
     MainFormCompileHost::install(this);
+    RunJavaCommand::install(this);
 
     OneTimeTimer = new QTimer(this);
     OneTimeTimer->setObjectName(QStringLiteral("OneTimeTimer"));

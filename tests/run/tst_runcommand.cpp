@@ -1,4 +1,5 @@
-// The main window's run command: the active document and the settings file drive RunJava.
+// The main window's run command: the active document and the settings file drive RunJava,
+// and Compile and run ends in a running program.
 
 #include "../shell/ShellFixture.h"
 #include "FakeShell.h"
@@ -6,6 +7,7 @@
 #include "java/ProgRunrUnit.h"
 #include "java/RunJavaCommand.h"
 
+#include <QAction>
 #include <QPlainTextEdit>
 
 class TestRunCommand : public QObject
@@ -13,6 +15,7 @@ class TestRunCommand : public QObject
     Q_OBJECT
 private slots:
     void runsActiveDocumentWithSettings();
+    void compileAndRunRunsTheProgram();
 };
 
 void TestRunCommand::runsActiveDocumentWithSettings()
@@ -23,7 +26,8 @@ void TestRunCommand::runsActiveDocumentWithSettings()
                     + "\r\n[ApplicationOptions]\r\nJavaAppsInDosWindow=1\r\n");
     FakeShell shell;
     TMainForm *main = fx.start();
-    auto *command = new RunJavaCommand(*main); // owned by the main window
+    auto *command = main->findChild<RunJavaCommand *>(QStringLiteral("RunJavaCommand"));
+    QVERIFY(command);
     QVERIFY(!command->RunJava(RunJava::Origin::RunCommand).console); // no document: nothing
 
     const QString file = fx.write(QStringLiteral("Hello.java"),
@@ -41,6 +45,24 @@ void TestRunCommand::runsActiveDocumentWithSettings()
     QVERIFY(command->RunJava(RunJava::Origin::CompileAndRun).terminal);
     QCOMPARE(shell.calls.size(), 1);
     QCOMPARE(command->ProgRunWindow.data(), result.console);
+}
+
+void TestRunCommand::compileAndRunRunsTheProgram()
+{
+    const QString jdk = RunTestKit::jdkBinDir();
+    if (jdk.isEmpty())
+        QSKIP("no JDK");
+    ShellFixture fx("[CompilerOptions]\r\nJavaBinDir=" + jdk.toUtf8() + "\r\n[Tips]\r\ndoShow=0\r\n");
+    TMainForm *main = fx.start();
+    QVERIFY(main->LoadFile(fx.write(QStringLiteral("Hi.java"),
+                                    "public class Hi {\n  public static void main(String[] a) {\n"
+                                    "    System.out.print(\"compiled and run\");\n  }\n}\n")));
+    main->action(QStringLiteral("CompileandRun1"))->trigger();
+
+    auto *command = main->findChild<RunJavaCommand *>(QStringLiteral("RunJavaCommand"));
+    QTRY_VERIFY_WITH_TIMEOUT(command->ProgRunWindow && command->ProgRunWindow->Finished(), 60000);
+    QCOMPARE(command->ProgRunWindow->RichEdit1->toPlainText(), QStringLiteral("compiled and run\nDone!\n"));
+    QCOMPARE(command->ProgRunWindow->windowTitle(), QStringLiteral("Finished!"));
 }
 
 QTEST_MAIN(TestRunCommand)
