@@ -177,7 +177,6 @@ void TestRunJava::javaMissing_data()
         "There is no java program in the javabin catalog %1. Please check the javabin catalog (can "
         "be found under Edit->Options->Compiler)!");
     QTest::newRow("program, no catalog") << ProgramText << true << noCatalog;
-    QTest::newRow("program, folder without java") << ProgramText << false << noJava;
     QTest::newRow("applet, folder without java") << AppletText << false << noJava;
 }
 
