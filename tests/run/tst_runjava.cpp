@@ -1,5 +1,5 @@
-// Running a document: program or applet, console or terminal, the applet page and the
-// choice of viewer, with fake JDK tools (shell scripts) where the real ones are not needed.
+// Running a document: program or applet, console or terminal, the applet page, a missing
+// java, with fake JDK tools (shell scripts) where the real ones are not needed.
 
 #include "FakePrompter.h"
 #include "FakeShell.h"
@@ -30,7 +30,6 @@ private slots:
     void appletPage_data();
     void appletPage();
     void appletPageThatCannotBeWritten();
-    void viewerChoice();
     void javaMissing_data();
     void javaMissing();
     void consoleOrTerminal_data();
@@ -147,22 +146,6 @@ void TestRunJava::appletPageThatCannotBeWritten()
     QVERIFY(prompter.calls.first().text.startsWith(QStringLiteral("Could not write the applet page in ")));
     QTest::qWait(200);
     QVERIFY(!QFile::exists(jdk + QStringLiteral("/appletviewer.log")));
-}
-
-void TestRunJava::viewerChoice()
-{
-    FakeShell shell;
-    FakePrompter prompter;
-    RunJava runJava(m_owner, shell, prompter);
-    runJava.setAppletViewerDir(QStringLiteral("/opt/viewer"));
-
-    const QString jdk = makeJdk(true, false);
-    QCOMPARE(runJava.appletViewerCommand(jdk),
-             (QStringList{jdk + QStringLiteral("/java"), "-classpath", "/opt/viewer",
-                          "quillmarsh.appletviewer.AppletViewer"}));
-    makeJdk(true, true);
-    QCOMPARE(runJava.appletViewerCommand(jdk), QStringList{jdk + QStringLiteral("/appletviewer")});
-    QVERIFY(runJava.appletViewerCommand(m_docFolder).isEmpty());
 }
 
 void TestRunJava::javaMissing_data()
