@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "html/MainFormHtmlHost.h"
 #include "java/MainFormCompileHost.h"
 #include "java/RunJavaCommand.h"
 #include "platform/AppPaths.h"
@@ -26,6 +27,7 @@
 #include "settings/SettingsKeys.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/SaveDocChangeFrm.h"
+#include "spelling/MainSpellCheck.h"
 
 using namespace SettingsKeys;
 
@@ -40,6 +42,7 @@ TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
 
     buildCentralArea();
     buildMenus();
+    MainFormHtmlHost::Install(this);
     MainFormCompileHost::install(this);
     RunJavaCommand::install(this);
 
@@ -132,10 +135,15 @@ void TMainForm::LoadShortcuts() {}
 void TMainForm::showTipWindow() {}
 // Filled in by the menu styling feature.
 void TMainForm::restartFlatMenu() {}
-// Filled in by the spell checker feature.
-void TMainForm::setUpSpellChecker() {}
-// Filled in by the spell-check dialog and print preview features.
-void TMainForm::createHiddenForms() {}
+void TMainForm::setUpSpellChecker()
+{
+    MainSpellCheck::setUp(this);
+}
+// Filled in by the print preview feature.
+void TMainForm::createHiddenForms()
+{
+    MainSpellCheck::createDialog(this);
+}
 
 void TMainForm::buildCentralArea()
 {

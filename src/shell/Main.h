@@ -53,6 +53,10 @@ public:
     // Adds an item to the menu named menuName at position (-1: at the end) and registers it.
     QAction *addMenuItem(const QString &menuName, const QString &name, const QString &caption,
                          int position = -1);
+    // Append a registered submenu, item or separator to a menu (features that build menus).
+    QMenu *addSubmenu(QMenu *parent, const QString &name, const QString &caption);
+    QAction *addItem(QMenu *menu, const QString &name, const QString &caption);
+    QAction *addSeparator(QMenu *menu, const QString &name);
 
     // --- Settings file -------------------------------------------------------------------
     IniFile *iniFile() const { return m_iniFile.get(); }
@@ -249,9 +253,6 @@ private:
     void buildGeneralSheet();
     void buildBottomPane();
     QMenu *addTopMenu(const QString &name, const QString &caption);
-    QMenu *addSubmenu(QMenu *parent, const QString &name, const QString &caption);
-    QAction *addItem(QMenu *menu, const QString &name, const QString &caption);
-    QAction *addSeparator(QMenu *menu, const QString &name);
     void registerAction(QAction *action);
     void bind(const QString &name, void (TMainForm::*handler)());
     QToolButton *addNewDocumentButton(QWidget *parent, const QString &caption);

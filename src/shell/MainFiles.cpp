@@ -206,12 +206,15 @@ void TMainForm::AddFileToHist(const QString &fileName)
 {
     QMenu *reopen = menu(QStringLiteral("Reopen1"));
     const QList<QAction *> items = reopen->actions();
-    for (int i = 1; i < items.size(); ++i)
-        if (items.at(i)->text().compare(fileName, Qt::CaseInsensitive) == 0)
+    for (int i = 1; i < items.size(); ++i) {
+        // History items keep their path as data (their text escapes "&"); "Clear List" has none.
+        const QVariant path = items.at(i)->data();
+        const QString caption = path.isValid() ? path.toString() : items.at(i)->text();
+        if (caption.compare(fileName, Qt::CaseInsensitive) == 0)
             return;
-    auto *item = new QAction(fileName, reopen);
+    }
     // The caption is a path: no mnemonic.
-    item->setText(QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    auto *item = new QAction(QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&")), reopen);
     item->setData(fileName);
     connect(item, &QAction::triggered, this, [this, fileName] { LoadHistFile(fileName); });
     reopen->insertAction(items.value(1), item);
