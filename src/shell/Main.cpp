@@ -20,6 +20,7 @@
 
 #include "html/MainFormHtmlHost.h"
 #include "java/MainFormCompileHost.h"
+#include "java/RunJavaCommand.h"
 #include "platform/AppPaths.h"
 #include "platform/DelphiStrings.h"
 #include "platform/IniFile.h"
@@ -43,6 +44,7 @@ TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
     buildMenus();
     MainFormHtmlHost::Install(this);
     MainFormCompileHost::install(this);
+    RunJavaCommand::install(this);
 
     OneTimeTimer = new QTimer(this);
     OneTimeTimer->setObjectName(QStringLiteral("OneTimeTimer"));
