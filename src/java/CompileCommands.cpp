@@ -187,7 +187,8 @@ bool CompileCommands::startCompile(Mode mode, CompileDocument *doc, const QStrin
     case Mode::WithWindow:
         m_compilerWindow = new TCompiler1(window());
         m_compilerWindow->ProjName->setText(Delphi::extractFileName(doc->fileName()));
-        connect(m_compilerWindow, &TCompiler1::runRequested, this, &CompileCommands::runProgramRequested);
+        connect(m_compilerWindow, &TCompiler1::runRequested, this,
+                [this] { emit runProgramRequested(false); });
         m_compilerWindow->show();
         m_compilerWindow->raise();
         m_compilerWindow->setWindowTitle(QStringLiteral("Compiling file, please wait.."));
@@ -281,7 +282,7 @@ void CompileCommands::finishAndRun(int count)
         log(QStringLiteral("Running program."));
         log(QString());
         emit compileFinished(count);
-        emit runProgramRequested();
+        emit runProgramRequested(true);
     } else {
         log(QStringLiteral("Errors found, can't run program now!"));
         emit compileFinished(count);

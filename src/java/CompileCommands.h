@@ -73,9 +73,10 @@ public:
     static QString completionStamp();
 
 Q_SIGNALS:
-    // Compile and run found no errors, or the result window's "Run" was pressed: the program
-    // of the active document window is to be run. The run command connects here.
-    void runProgramRequested();
+    // Compile and run found no errors (fromCompileAndRun true), or the result window's "Run"
+    // was pressed (false): the program of the active document window is to be run.
+    // The run command connects here.
+    void runProgramRequested(bool fromCompileAndRun);
     // A compile has ended (also when the compiler could not be started: count 1).
     void compileFinished(int errorCount);
 

@@ -19,11 +19,13 @@ RunJavaCommand::RunJavaCommand(TMainForm &mainForm) : QObject(&mainForm), m_main
 RunJavaCommand *RunJavaCommand::install(TMainForm *mainForm)
 {
     auto *command = new RunJavaCommand(*mainForm);
-    // The request does not tell Compile and run from the result window's "Run"; both are
-    // taken as Compile and run, so "JavaAppsInDosWindow" sends either to a terminal.
+    // Only Compile and run may go to a terminal ("JavaAppsInDosWindow"); the result
+    // window's "Run" always uses the console window.
     if (CompileCommands *compile = MainFormCompileHost::commandsOf(mainForm))
-        connect(compile, &CompileCommands::runProgramRequested, command,
-                [command] { command->RunJava(::RunJava::Origin::CompileAndRun); });
+        connect(compile, &CompileCommands::runProgramRequested, command, [command](bool fromCompileAndRun) {
+            command->RunJava(fromCompileAndRun ? ::RunJava::Origin::CompileAndRun
+                                               : ::RunJava::Origin::RunCommand);
+        });
     return command;
 }
 

@@ -178,12 +178,14 @@ void TestMainCompile::compileJumpAndRun()
     QVERIFY(f.log().contains("\nNo errors found.\nCompilation complete: "));
     w->BitBtn3->click();
     QCOMPARE(runs.count(), 1);
+    QCOMPARE(runs.at(0).at(0).toBool(), false);   // "Run": never a terminal
     w->BitBtn1->click();
     QVERIFY(w->isHidden());
 
     compiling->findChild<QAction *>("CompileandRun1")->trigger();
     QVERIFY(f.waitForCompile());
     QCOMPARE(runs.count(), 2);
+    QCOMPARE(runs.at(1).at(0).toBool(), true);
     QVERIFY(f.log().contains("\nRunning program.\n"));
 }
 
