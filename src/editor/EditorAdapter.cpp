@@ -2,6 +2,8 @@
 
 #include "editor/Highlighter.h"
 
+#include <cstring>
+
 #include <Qsci/qscilexer.h>
 #include <Qsci/qsciscintilla.h>
 
@@ -275,7 +277,11 @@ void EditorAdapter::setLines(const QStringList &lines)
 
 void EditorAdapter::setText(const QString &text)
 {
-    const QByteArray bytes = normalizeLineEndings(text, m_format.lineEnding).toUtf8();
+    loadBytes(normalizeLineEndings(text, m_format.lineEnding).toUtf8());
+}
+
+void EditorAdapter::loadBytes(const QByteArray &bytes)
+{
     ++m_loading;
     const bool readOnly = m_editor->isReadOnly();   // a read-only document is still loadable
     send(QsciScintillaBase::SCI_SETREADONLY, 0);
@@ -292,6 +298,44 @@ void EditorAdapter::loadContent(const TextFile::Content &content)
 {
     setFormat(content.format);
     setText(content.text);
+}
+
+namespace {
+
+// True when every line break in bytes is the given ending.
+bool uniformLineEndings(const QByteArray &bytes, TextFile::LineEnding ending)
+{
+    const char *data = bytes.constData();
+    const qsizetype n = bytes.size();
+    switch (ending) {
+    case TextFile::LineEnding::LF:
+        return std::memchr(data, '\r', size_t(n)) == nullptr;
+    case TextFile::LineEnding::CR:
+        return std::memchr(data, '\n', size_t(n)) == nullptr;
+    case TextFile::LineEnding::CRLF:
+        for (qsizetype i = 0; i < n; ++i) {
+            if (data[i] == '\r') {
+                if (i + 1 >= n || data[i + 1] != '\n')
+                    return false;
+                ++i;
+            } else if (data[i] == '\n') {
+                return false;
+            }
+        }
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void EditorAdapter::loadUtf8(const QByteArray &utf8, const TextFile::Format &format)
+{
+    setFormat(format);
+    if (uniformLineEndings(utf8, format.lineEnding))
+        loadBytes(utf8);
+    else
+        setText(QString::fromUtf8(utf8));
 }
 
 void EditorAdapter::setFormat(const TextFile::Format &f)
@@ -519,6 +563,11 @@ void EditorAdapter::setLineColors(int line, const QColor &fg, const QColor &bg)
     send(QsciScintillaBase::SCI_SETINDICATORCURRENT, LineColorIndicator);
     send(QsciScintillaBase::SCI_INDICATORFILLRANGE, start, end - start);
     m_lineColorsSet = true;
+}
+
+void EditorAdapter::setSelectionBackgroundColor(const QColor &c)
+{
+    m_editor->setSelectionBackgroundColor(c);
 }
 
 void EditorAdapter::clearLineColors()

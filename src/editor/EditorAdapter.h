@@ -47,6 +47,8 @@ public:
     void setText(const QString &text);
     // Loads bytes decoded by TextFile and keeps their format for saving.
     void loadContent(const TextFile::Content &content);
+    // The same from UTF-8 bytes (TextFile::loadUtf8): uniform line endings go to the editor as they are.
+    void loadUtf8(const QByteArray &utf8, const TextFile::Format &format);
     TextFile::Format format() const { return m_format; }
     void setFormat(const TextFile::Format &f);
 
@@ -99,6 +101,8 @@ public:
     // Colours one line's text and background (one colour pair at a time, e.g. the error line).
     void setLineColors(int line, const QColor &fg, const QColor &bg);
     void clearLineColors();
+    // Background of selected text.
+    void setSelectionBackgroundColor(const QColor &c);
 
     // Indicators (0..19 free for callers; a squiggle by default): a range of length
     // characters from 1-based line/column.
@@ -136,6 +140,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Replaces the whole text with UTF-8 bytes as a load: no textChanged(), no undo, not modified.
+    void loadBytes(const QByteArray &bytes);
     struct Place { long pos; long virtualSpace; };
     Place placeOf(int line, int column) const;
     int columnOf(long pos) const;

@@ -7,6 +7,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cstring>
+
 namespace {
 
 const char utf8Bom[] = "\xEF\xBB\xBF";
@@ -78,7 +80,7 @@ QByteArray TextFile::encode(const QString &text, const Format &format)
     return bytes;
 }
 
-bool TextFile::load(const QString &fileName, Content &out, QString *error)
+bool TextFile::readAll(const QString &fileName, QByteArray &bytes, QString *error)
 {
     QFileInfo info(fileName);
     if (info.isDir()) {
@@ -92,13 +94,101 @@ bool TextFile::load(const QString &fileName, Content &out, QString *error)
             *error = file.errorString();
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    return decode(bytes, out, error);
+    return true;
+}
+
+bool TextFile::load(const QString &fileName, Content &out, QString *error)
+{
+    QByteArray bytes;
+    return readAll(fileName, bytes, error) && decode(bytes, out, error);
+}
+
+bool TextFile::loadUtf8(const QString &fileName, QByteArray &utf8, Format &format, QString *error)
+{
+    QByteArray bytes;
+    return readAll(fileName, bytes, error) && decodeToUtf8(bytes, utf8, format, error);
+}
+
+bool TextFile::decodeToUtf8(const QByteArray &bytes, QByteArray &utf8, Format &format, QString *error)
+{
+    if (bytes.contains('\0')) {
+        if (error)
+            *error = QCoreApplication::translate("TextFile", "The file holds a NUL byte and is not a text file.");
+        return false;
+    }
+    Format result;
+    const bool bom = bytes.startsWith(utf8Bom);
+    const qsizetype start = bom ? 3 : 0;
+    if (isValidUtf8(bytes.constData() + start, bytes.size() - start)) {
+        result.encoding = Encoding::Utf8;
+        result.utf8Bom = bom;
+        utf8 = bom ? bytes.mid(start) : bytes;   // no copy without a BOM
+    } else {
+        result.encoding = Encoding::Latin1;
+        utf8 = QString::fromLatin1(bytes).toUtf8();
+    }
+    result.lineEnding = firstLineEnding(bytes);
+    format = result;
+    return true;
+}
+
+// Well-formed UTF-8 as QStringDecoder accepts it: no overlong forms, no surrogates,
+// nothing above U+10FFFF. Runs of ASCII are skipped eight bytes at a time.
+bool TextFile::isValidUtf8(const char *data, qsizetype size)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(data);
+    const unsigned char *end = p + size;
+    while (p < end) {
+        while (end - p >= 8) {
+            quint64 word;
+            std::memcpy(&word, p, 8);
+            if (word & 0x8080808080808080ULL)
+                break;
+            p += 8;
+        }
+        if (p >= end)
+            break;
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int more;
+        unsigned char lo = 0x80, hi = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            more = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2;
+            if (c == 0xE0)
+                lo = 0xA0;
+            else if (c == 0xED)
+                hi = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3;
+            if (c == 0xF0)
+                lo = 0x90;
+            else if (c == 0xF4)
+                hi = 0x8F;
+        } else {
+            return false;
+        }
+        if (end - p <= more)
+            return false;
+        if (p[1] < lo || p[1] > hi)
+            return false;
+        for (int k = 2; k <= more; ++k) {
+            if (p[k] < 0x80 || p[k] > 0xBF)
+                return false;
+        }
+        p += more + 1;
+    }
+    return true;
 }
 
 bool TextFile::save(const QString &fileName, const QString &text, const Format &format,

@@ -30,6 +30,14 @@ public:
     // Reads a file whole; false with the system's reason when it cannot be read or is not text.
     static bool load(const QString &fileName, Content &out, QString *error = nullptr);
 
+    // The same, giving the text as UTF-8 bytes for the editor: a UTF-8 file's own bytes
+    // (without its BOM) are handed over without being decoded and encoded again.
+    static bool loadUtf8(const QString &fileName, QByteArray &utf8, Format &format,
+                         QString *error = nullptr);
+    static bool decodeToUtf8(const QByteArray &bytes, QByteArray &utf8, Format &format,
+                             QString *error = nullptr);
+    static bool isValidUtf8(const char *data, qsizetype size);
+
     // Writes text (whose line breaks may be any of CR, LF, CR LF; they are converted to
     // format.lineEnding) to a temporary file in the same folder and renames it over fileName,
     // keeping the old file's permissions. On failure the old file is untouched.
@@ -39,4 +47,7 @@ public:
     // Text with every line break made the given ending.
     static QString convertLineEndings(const QString &text, LineEnding ending);
     static QString lineEndingText(LineEnding ending);
+
+private:
+    static bool readAll(const QString &fileName, QByteArray &bytes, QString *error);
 };

@@ -307,10 +307,11 @@ void TEditForm::FormActivate()
 
 bool TEditForm::loadFromFile(const QString &fileName, QString *error)
 {
-    TextFile::Content content;
-    if (!TextFile::load(fileName, content, error))
+    QByteArray utf8;
+    TextFile::Format format;
+    if (!TextFile::loadUtf8(fileName, utf8, format, error))
         return false;
-    SynEdit1->loadContent(content);
+    SynEdit1->loadUtf8(utf8, format);
     return true;
 }
 

@@ -19,6 +19,8 @@
 #include <limits>
 
 #include "html/MainFormHtmlHost.h"
+#include "java/MainFormCompileHost.h"
+#include "java/RunJavaCommand.h"
 #include "platform/AppPaths.h"
 #include "platform/DelphiStrings.h"
 #include "platform/IniFile.h"
@@ -26,6 +28,7 @@
 #include "shell/EditFrmUnit.h"
 #include "shell/ExplorerMainForm.h"
 #include "shell/SaveDocChangeFrm.h"
+#include "spelling/MainSpellCheck.h"
 
 using namespace SettingsKeys;
 
@@ -41,6 +44,8 @@ TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
     buildCentralArea();
     buildMenus();
     MainFormHtmlHost::Install(this);
+    MainFormCompileHost::install(this);
+    RunJavaCommand::install(this);
     ExplorerMainForm::Install(this);
 
     OneTimeTimer = new QTimer(this);
@@ -132,10 +137,16 @@ void TMainForm::LoadShortcuts() {}
 void TMainForm::showTipWindow() {}
 // Filled in by the menu styling feature.
 void TMainForm::restartFlatMenu() {}
-// Filled in by the spell checker feature.
-void TMainForm::setUpSpellChecker() {}
-// Filled in by the spell-check dialog and print preview features.
-void TMainForm::createHiddenForms() {}
+void TMainForm::setUpSpellChecker()
+{
+    MainSpellCheck::setUp(this);
+}
+// The hidden forms of the program block: the spell-check dialog (the print preview
+// window comes with printing).
+void TMainForm::createHiddenForms()
+{
+    MainSpellCheck::createDialog(this);
+}
 
 void TMainForm::buildCentralArea()
 {

@@ -18,6 +18,8 @@ class TestTextFile : public QObject
 private slots:
     void roundTrip_data();
     void roundTrip();
+    void utf8PathAgreesWithDecoder_data();
+    void utf8PathAgreesWithDecoder();
     void nulIsNotText();
     void unreadable();
     void convertsLineBreaks();
@@ -95,6 +97,36 @@ void TestTextFile::roundTrip()
     QVERIFY(QFile::remove(file));
     QVERIFY2(TextFile::save(file, content.text, content.format, &error), qPrintable(error));
     QCOMPARE(get(file), bytes);
+}
+
+void TestTextFile::utf8PathAgreesWithDecoder_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("ascii") << QByteArray("plain text\nline two\n");
+    QTest::newRow("long ascii then utf8") << QByteArray("abcdefghijklmnopqrstuvwxyz \xC3\xA6\xC3\xB8\xC3\xA5");
+    QTest::newRow("three and four bytes") << QByteArray("\xE2\x82\xAC \xF0\x9F\x98\x80 end");
+    QTest::newRow("bom") << QByteArray("\xEF\xBB\xBFhello\r\n");
+    QTest::newRow("latin1") << QByteArray("bl\xE5" "b\xE6r\n");
+    QTest::newRow("overlong") << QByteArray("\xC0\xAF");
+    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80");
+    QTest::newRow("above U+10FFFF") << QByteArray("\xF4\x90\x80\x80");
+    QTest::newRow("truncated at end") << QByteArray("abc\xE2\x82");
+    QTest::newRow("stray continuation") << QByteArray("abc\x80" "def");
+}
+
+// The editor's byte path must take a file exactly as the text decoder does.
+void TestTextFile::utf8PathAgreesWithDecoder()
+{
+    QFETCH(QByteArray, bytes);
+    TextFile::Content content;
+    QVERIFY(TextFile::decode(bytes, content));
+    QByteArray utf8;
+    TextFile::Format format;
+    QVERIFY(TextFile::decodeToUtf8(bytes, utf8, format));
+    QCOMPARE(int(format.encoding), int(content.format.encoding));
+    QCOMPARE(format.utf8Bom, content.format.utf8Bom);
+    QCOMPARE(int(format.lineEnding), int(content.format.lineEnding));
+    QCOMPARE(QString::fromUtf8(utf8), content.text);
 }
 
 void TestTextFile::nulIsNotText()

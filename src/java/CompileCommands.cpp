@@ -1,0 +1,420 @@
+#include "java/CompileCommands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QLocale>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "editor/EditorAdapter.h"
+#include "java/CompileHost.h"
+#include "java/Compiler.h"
+#include "java/CompilerOutput.h"
+#include "java/JavaCommandLine.h"
+#include "java/ProcessRunner.h"
+#include "platform/Clock.h"
+#include "platform/DelphiStrings.h"
+#include "platform/FileDialogs.h"
+#include "platform/IniFile.h"
+#include "platform/Prompter.h"
+#include "platform/TColor.h"
+#include "platform/TextFile.h"
+
+namespace {
+
+const char *const NoJavaFolder =
+    "No javabin catalog defined, don't know where to look for javac. Please spesify the javabin "
+    "catalog (can be found under Edit->Options->Compiler)!";
+const char *const NoJavaFolderNow =
+    "No javabin catalog defined, don't know where to look for javac. Please spesify the javabin "
+    "catalog now!";
+
+// The page's layout, made on first use.
+QVBoxLayout *pageLayout(QWidget *page)
+{
+    if (auto *layout = qobject_cast<QVBoxLayout *>(page->layout()))
+        return layout;
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
+QString readCompilerOption(IniFile *ini, const char *key)
+{
+    return ini ? ini->readString(QStringLiteral("CompilerOptions"), QLatin1String(key), QString())
+               : QString();
+}
+
+} // namespace
+
+CompileCommands::CompileCommands(CompileHost *host, QObject *parent)
+    : QObject(parent), m_host(host), m_runner(new ProcessRunner(this))
+{
+    m_runner->setReadSize(50);
+    connect(m_runner, &ProcessRunner::finished, this, &CompileCommands::compilerFinished);
+    connect(m_runner, &ProcessRunner::failedToStart, this, &CompileCommands::compilerFailedToStart);
+
+    QWidget *outputPage = m_host->outputPage();
+    KompilatorLogTxt = new QPlainTextEdit(outputPage);
+    KompilatorLogTxt->setObjectName(QStringLiteral("KompilatorLogTxt"));
+    KompilatorLogTxt->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    KompilatorLogTxt->setLineWrapMode(QPlainTextEdit::NoWrap);
+    KompilatorLogTxt->setContextMenuPolicy(Qt::CustomContextMenu);
+    pageLayout(outputPage)->addWidget(KompilatorLogTxt);
+
+    LogPopupMenu = new QMenu(KompilatorLogTxt);
+    LogPopupMenu->setObjectName(QStringLiteral("LogPopupMenu"));
+    auto addLogCommand = [this](const char *name, const QString &text, void (CompileCommands::*handler)()) {
+        QAction *a = LogPopupMenu->addAction(text);
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    Restartlog1 = addLogCommand("Restartlog1", QStringLiteral("Empty log window"),
+                                &CompileCommands::Restartlog1Click);
+    Lagretilfil1 = addLogCommand("Lagretilfil1", QStringLiteral("Store log to file.."),
+                                 &CompileCommands::Lagretilfil1Click);
+    Kopiertilskrivebord1 = addLogCommand("Kopiertilskrivebord1", QStringLiteral("Copy log to clipboard"),
+                                         &CompileCommands::Kopiertilskrivebord1Click);
+    connect(KompilatorLogTxt, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        LogPopupMenu->popup(KompilatorLogTxt->viewport()->mapToGlobal(pos));
+    });
+
+    QWidget *messagesPage = m_host->messagesPage();
+    KompilerErrors = new QTreeWidget(messagesPage);
+    KompilerErrors->setObjectName(QStringLiteral("KompilerErrors"));
+    KompilerErrors->setColumnCount(2);
+    KompilerErrors->setHeaderLabels({QStringLiteral("Line"), QStringLiteral("Error message")});
+    KompilerErrors->setRootIsDecorated(false);
+    KompilerErrors->setSelectionMode(QAbstractItemView::SingleSelection);
+    KompilerErrors->header()->resizeSection(0, 60);
+    pageLayout(messagesPage)->addWidget(KompilerErrors);
+    connect(KompilerErrors, &QTreeWidget::itemClicked, this, &CompileCommands::KompilerErrorsClick);
+    connect(KompilerErrors, &QTreeWidget::itemDoubleClicked, this, &CompileCommands::KompilerErrorsDblClick);
+}
+
+CompileCommands::~CompileCommands() = default;
+
+TCompiler1 *CompileCommands::CompilerWindow() const
+{
+    return m_compilerWindow;
+}
+
+bool CompileCommands::isCompiling() const
+{
+    return m_runner->isRunning();
+}
+
+QWidget *CompileCommands::window() const
+{
+    return m_host->window();
+}
+
+void CompileCommands::log(const QString &line)
+{
+    KompilatorLogTxt->appendPlainText(line);
+}
+
+QString CompileCommands::completionStamp()
+{
+    const QDateTime now = Clock::instance()->now();
+    const QLocale locale;
+    // The long time format without the time zone ("t").
+    const QString timeFormat = locale.timeFormat(QLocale::LongFormat).remove(u't').trimmed();
+    return QStringLiteral("Compilation complete: ") + locale.toString(now.date(), QLocale::ShortFormat)
+           + u' ' + locale.toString(now.time(), timeFormat);
+}
+
+// --- Commands -----------------------------------------------------------------------------
+
+void CompileCommands::Compile1Click()
+{
+    if (isCompiling())
+        return;
+    CompileDocument *doc = m_host->activeDocument();
+    if (!doc || !doc->save())
+        return;
+    startCompile(Mode::WithWindow, doc, QString::fromLatin1(NoJavaFolder));
+}
+
+void CompileCommands::SpeedButton36Click()
+{
+    if (isCompiling())
+        return;
+    CompileDocument *doc = m_host->activeDocument();
+    if (!doc || !doc->save())
+        return;
+    startCompile(Mode::AndRun, doc, QString::fromLatin1(NoJavaFolderNow));
+}
+
+bool CompileCommands::CompileNoCompilerWnd(const std::function<void(int)> &done)
+{
+    if (isCompiling())
+        return false;
+    CompileDocument *doc = m_host->activeDocument();
+    if (!doc || !doc->save())
+        return false;
+    m_silentDone = done;
+    return startCompile(Mode::Silent, doc, QString::fromLatin1(NoJavaFolder));
+}
+
+bool CompileCommands::startCompile(Mode mode, CompileDocument *doc, const QString &noJavaFolderText)
+{
+    IniFile *ini = m_host->settings();
+    const QString javaBinDir = readCompilerOption(ini, "JavaBinDir");
+    const QString options = readCompilerOption(ini, "DebugGenOptions");
+    const QString classPath = readCompilerOption(ini, "ClassPathDir");
+    if (javaBinDir.isEmpty()) {
+        Prompter::instance()->messageBox(window(), QStringLiteral("Information"), noJavaFolderText,
+                                         Prompter::Information, Prompter::OkButton);
+        return false;
+    }
+
+    const ToolCommand cmd = JavaCommandLine::javac(javaBinDir, options, classPath, doc->fileName());
+    m_mode = mode;
+    m_caption = doc->caption();
+
+    m_host->showBottomTab(m_host->messagesPage(), false);
+    switch (mode) {
+    case Mode::WithWindow:
+        m_compilerWindow = new TCompiler1(window());
+        m_compilerWindow->ProjName->setText(Delphi::extractFileName(doc->fileName()));
+        connect(m_compilerWindow, &TCompiler1::runRequested, this,
+                [this] { emit runProgramRequested(false); });
+        m_compilerWindow->show();
+        m_compilerWindow->raise();
+        m_compilerWindow->setWindowTitle(QStringLiteral("Compiling file, please wait.."));
+        KompilerErrors->clear();
+        m_host->showBottomTab(m_host->outputPage(), true);
+        log(QStringLiteral("Compiling: ") + doc->fileName());
+        break;
+    case Mode::AndRun:
+        m_host->showBottomTab(m_host->outputPage(), true);
+        log(QStringLiteral("Compiling: ") + doc->fileName());
+        KompilerErrors->clear();
+        break;
+    case Mode::Silent:
+        m_host->showBottomTab(m_host->outputPage(), false);
+        KompilerErrors->clear();
+        log(QStringLiteral("Compiling: ") + doc->fileName());
+        break;
+    }
+
+    m_runner->start(cmd.program, cmd.arguments, cmd.folder);
+    return true;
+}
+
+void CompileCommands::compilerFinished(int exitCode, bool normalExit)
+{
+    const QString output = m_runner->output();
+    const QString trimmed = Delphi::trim(output);
+    log(trimmed);
+    if (m_mode == Mode::WithWindow && m_compilerWindow)
+        m_compilerWindow->CompilerOutput = trimmed;
+
+    const QStringList lines = CompilerOutput::splitLines(output);
+    m_host->setCompilerOutputLines(lines);
+    const int analysed = AnalyseOutput(lines, m_caption);
+    const int count = CompilerOutput::errorCountAfterExit(analysed, exitCode, normalExit);
+
+    switch (m_mode) {
+    case Mode::WithWindow:
+        finishWithWindow(count);
+        break;
+    case Mode::AndRun:
+        finishAndRun(count);
+        break;
+    case Mode::Silent:
+        finishSilent(count);
+        break;
+    }
+}
+
+void CompileCommands::compilerFailedToStart(const QString &message)
+{
+    m_host->setCompilerOutputLines({});
+    KompilerErrors->clear();
+    log(message);
+    log(QString());
+    if (m_mode == Mode::WithWindow && m_compilerWindow) {
+        m_compilerWindow->BitBtn1->setEnabled(true);
+        m_compilerWindow->setWindowTitle(QStringLiteral("Compilation complete"));
+    }
+    m_host->setCompileErrorCount(m_mode == Mode::Silent ? 1 : 0);
+    Prompter::instance()->messageDlg(window(), message, Prompter::Error, Prompter::OkButton);
+
+    if (m_mode == Mode::Silent && m_silentDone)
+        std::exchange(m_silentDone, nullptr)(1);
+    emit compileFinished(1);
+}
+
+void CompileCommands::finishWithWindow(int count)
+{
+    if (TCompiler1 *w = m_compilerWindow) {
+        w->Label5->setText(QString::number(count));
+        w->BitBtn2->setEnabled(count > 0);
+        w->BitBtn1->setEnabled(true);
+        w->BitBtn3->setEnabled(count == 0);
+        w->setWindowTitle(QStringLiteral("Compilation complete"));
+    }
+    if (count == 0)
+        log(QStringLiteral("No errors found."));
+    log(completionStamp());
+    log(QString());
+    m_host->setCompileErrorCount(0);
+    emit compileFinished(count);
+}
+
+void CompileCommands::finishAndRun(int count)
+{
+    m_host->setCompileErrorCount(0);
+    if (count == 0) {
+        log(QStringLiteral("No errors found."));
+        log(completionStamp());
+        log(QStringLiteral("Running program."));
+        log(QString());
+        emit compileFinished(count);
+        emit runProgramRequested(true);
+    } else {
+        log(QStringLiteral("Errors found, can't run program now!"));
+        emit compileFinished(count);
+    }
+}
+
+void CompileCommands::finishSilent(int count)
+{
+    if (count == 0)
+        log(QStringLiteral("No errors found."));
+    log(completionStamp());
+    log(QString());
+    m_host->setCompileErrorCount(count);
+    if (m_silentDone)
+        std::exchange(m_silentDone, nullptr)(count);
+    emit compileFinished(count);
+}
+
+int CompileCommands::AnalyseOutput(const QStringList &lines, const QString &caption)
+{
+    KompilerErrors->clear();
+    const CompilerOutput::Result result = CompilerOutput::analyse(lines, caption);
+    for (const CompilerMessage &entry : result.entries)
+        new QTreeWidgetItem(KompilerErrors, {entry.line, entry.message});
+    return result.errorCount;
+}
+
+// --- The message list -----------------------------------------------------------------------
+
+void CompileCommands::KompilerErrorsClick()
+{
+    QTreeWidgetItem *item = KompilerErrors->currentItem();
+    if (KompilerErrors->topLevelItemCount() == 0 || !item)
+        return;
+    KompilerErrors->setToolTip(CompilerOutput::hintText({item->text(0), item->text(1)}));
+}
+
+void CompileCommands::KompilerErrorsDblClick()
+{
+    if (KompilerErrors->topLevelItemCount() == 0 || !KompilerErrors->currentItem())
+        return;
+    if (CompileDocument *doc = m_host->activeDocument())
+        SelectErrorLine(doc);
+}
+
+void CompileCommands::SelectErrorLine(CompileDocument *doc)
+{
+    QTreeWidgetItem *item = KompilerErrors->currentItem();
+    EditorAdapter *editor = doc->editor();
+    if (!item || !editor)
+        return;
+    editor->setSelectionBackgroundColor(QColor(0, 0, 255));
+
+    const QString caption = item->text(0);
+    int line = 0;
+    if (!Delphi::tryStrToInt(caption, line)) {
+        Prompter::instance()->messageBox(window(), QApplication::applicationName(),
+                                         QStringLiteral("'%1' is not a valid integer value").arg(caption),
+                                         Prompter::Error, Prompter::OkButton);
+        return;
+    }
+    if (line > editor->lineCount())
+        --line;
+    editor->setCaret(line, editor->caretColumn());
+    doc->bringToFront();
+
+    m_host->setErrorLineHighlighted(true);
+    doc->setErrorLine(editor->caretLine());
+    paintErrorLine(editor, editor->caretLine());
+}
+
+void CompileCommands::paintErrorLine(EditorAdapter *editor, int line)
+{
+    clearPaintedLines();
+    editor->setLineColors(line, TColor::clWhite.toQColor(), TColor::clMaroon.toQColor());
+    m_painted.append({editor, line});
+    connect(editor, &EditorAdapter::textChanged, this, &CompileCommands::editorChanged,
+            Qt::UniqueConnection);
+}
+
+void CompileCommands::editorChanged()
+{
+    auto *editor = qobject_cast<EditorAdapter *>(sender());
+    // Editing the error line ends the highlight (in every document).
+    for (const PaintedLine &p : std::as_const(m_painted)) {
+        if (p.editor == editor && editor->caretLine() == p.line)
+            m_host->setErrorLineHighlighted(false);
+    }
+    if (!m_host->errorLineHighlighted())
+        clearPaintedLines();
+}
+
+void CompileCommands::clearPaintedLines()
+{
+    for (const PaintedLine &p : std::as_const(m_painted)) {
+        if (p.editor)
+            p.editor->clearLineColors();
+    }
+    m_painted.clear();
+}
+
+// --- The log's pop-up -----------------------------------------------------------------------
+
+void CompileCommands::Restartlog1Click()
+{
+    KompilatorLogTxt->clear();
+}
+
+void CompileCommands::Kopiertilskrivebord1Click()
+{
+    KompilatorLogTxt->selectAll();
+    KompilatorLogTxt->copy();
+    QTextCursor cursor = KompilatorLogTxt->textCursor();
+    cursor.clearSelection();
+    KompilatorLogTxt->setTextCursor(cursor);
+}
+
+void CompileCommands::Lagretilfil1Click()
+{
+    FileDialogs::Request request;
+    request.filter = m_host->saveDialogFilter();
+    const FileDialogs::Answer answer = FileDialogs::instance()->getSaveFileName(window(), request);
+    if (!answer.accepted || answer.files.isEmpty())
+        return;
+    QString text = KompilatorLogTxt->toPlainText();
+    if (!text.isEmpty())
+        text += u'\n';
+    QString error;
+    if (!TextFile::save(answer.files.first(), text, TextFile::Format(), &error)) {
+        Prompter::instance()->messageDlg(window(),
+                                         QStringLiteral("Could not store the log in %1: %2")
+                                             .arg(answer.files.first(), error),
+                                         Prompter::Error, Prompter::OkButton);
+    }
+}

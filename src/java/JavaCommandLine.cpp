@@ -1,0 +1,58 @@
+#include "java/JavaCommandLine.h"
+
+#include <QFileInfo>
+#include <QProcess>
+
+#include "java/ProcessRunner.h"
+
+QString ToolCommand::displayText() const
+{
+    return ProcessRunner::commandLineText(program, arguments);
+}
+
+namespace JavaCommandLine {
+
+QString toolPath(const QString &javaBinDir, const QString &tool)
+{
+    QString dir = javaBinDir.trimmed();
+    dir.replace(u'\\', u'/');
+    while (dir.size() > 1 && dir.endsWith(u'/'))
+        dir.chop(1);
+    if (dir == QStringLiteral("/"))
+        return dir + tool;
+    return dir + u'/' + tool;
+}
+
+QString classPath(const QString &setting)
+{
+    const QString t = setting.trimmed();
+    if (t.compare(QStringLiteral("C:\\;."), Qt::CaseInsensitive) == 0)
+        return QStringLiteral(".");
+    QString path = t;
+    path.replace(u';', u':');
+    return path;
+}
+
+QStringList compilerOptions(const QString &debugGenOptions)
+{
+    QStringList options = QProcess::splitCommand(debugGenOptions);
+    options.removeAll(QStringLiteral("-g:"));
+    return options;
+}
+
+ToolCommand javac(const QString &javaBinDir, const QString &debugGenOptions,
+                  const QString &classPathDir, const QString &documentFileName)
+{
+    const QFileInfo file(documentFileName);
+    ToolCommand cmd;
+    cmd.program = toolPath(javaBinDir, QStringLiteral("javac"));
+    cmd.folder = file.absolutePath();
+    if (!debugGenOptions.trimmed().isEmpty()) {
+        cmd.arguments = compilerOptions(debugGenOptions);
+        cmd.arguments << QStringLiteral("-classpath") << classPath(classPathDir);
+    }
+    cmd.arguments << file.fileName();
+    return cmd;
+}
+
+} // namespace JavaCommandLine

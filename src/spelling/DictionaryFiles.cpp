@@ -1,0 +1,147 @@
+#include "DictionaryFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace DictionaryFiles {
+
+namespace {
+
+bool matchFrom(QStringView name, QStringView mask)
+{
+    while (!mask.isEmpty()) {
+        const QChar m = mask.front();
+        if (m == u'*') {
+            mask = mask.mid(1);
+            for (qsizetype i = 0; i <= name.size(); ++i) {
+                if (matchFrom(name.mid(i), mask))
+                    return true;
+            }
+            return false;
+        }
+        if (name.isEmpty())
+            return false;
+        if (m != u'?' && m.toCaseFolded() != name.front().toCaseFolded())
+            return false;
+        name = name.mid(1);
+        mask = mask.mid(1);
+    }
+    return name.isEmpty();
+}
+
+QString withSlash(const QString &folder)
+{
+    if (folder.isEmpty() || folder.endsWith(u'/'))
+        return folder;
+    return folder + u'/';
+}
+
+} // namespace
+
+bool matchesMask(const QString &name, const QString &mask)
+{
+    return matchFrom(name, mask);
+}
+
+QStringList entriesMatching(const QString &folder, const QString &mask)
+{
+    QStringList out;
+    if (folder.isEmpty())
+        return out;
+    const QDir dir(folder);
+    if (!dir.exists())
+        return out;
+    const QStringList names = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                | QDir::NoDotAndDotDot,
+                                            QDir::Name);
+    for (const QString &n : names) {
+        if (matchesMask(n, mask))
+            out.append(n);
+    }
+    return out;
+}
+
+QString findDictionaryFile(const QString &folder, const QString &language, QString *realName)
+{
+    QString best;
+    QString bestReal;
+    const QStringList names = entriesMatching(folder, language + QStringLiteral(".?-?-?.dic"));
+    for (const QString &n : names) {
+        if (n.contains(QStringLiteral(".user.")))
+            continue;
+        const QString lower = n.toLower();
+        if (best.isEmpty() || lower > best) {
+            best = lower;
+            bestReal = n;
+        }
+    }
+    if (realName)
+        *realName = bestReal;
+    return best;
+}
+
+QString findFileNoCase(const QString &folder, const QString &name)
+{
+    const QString dir = withSlash(folder);
+    if (QFileInfo::exists(dir + name))
+        return dir + name;
+    const QDir d(folder);
+    if (folder.isEmpty() || !d.exists())
+        return QString();
+    const QStringList all = d.entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                            | QDir::NoDotAndDotDot,
+                                        QDir::Name);
+    for (const QString &n : all) {
+        if (n.compare(name, Qt::CaseInsensitive) == 0)
+            return dir + n;
+    }
+    return QString();
+}
+
+bool isBlank(QStringView line)
+{
+    return std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() <= u' '; });
+}
+
+bool readWordFile(const QString &path, bool isUser, WordList::Batch &batch, QString *error)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QFileInfo(path).isDir() ? QStringLiteral("Is a folder") : file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+
+    const QStringView all(text);
+    const qsizetype n = all.size();
+    qsizetype start = 0;
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && all[end] != u'\n' && all[end] != u'\r')
+            ++end;
+        const QStringView line = all.mid(start, end - start);
+        if (!isBlank(line))
+            batch.add(line, isUser);
+        if (end < n && all[end] == u'\r' && end + 1 < n && all[end + 1] == u'\n')
+            ++end;
+        start = end + 1;
+    }
+    return true;
+}
+
+} // namespace DictionaryFiles

@@ -1,0 +1,160 @@
+// The main window's spell checker: start-up, the commands and the active document.
+#include "editor/EditorAdapter.h"
+#include "shell/EditFrmUnit.h"
+#include "shell/Main.h"
+#include "spelling/DrawAutoSpellCheckPlugin.h"
+#include "spelling/MainSpellCheck.h"
+#include "spelling/SpellCheck.h"
+#include "spelling/SpellCheckCommands.h"
+#include "spelling/SpellCheckUnit.h"
+
+#include "FakePrompter.h"
+#include "TempProgramFolder.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+class TestMainSpellCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startUp();
+    void missingLanguageAtStartUp();
+    void menuAndPopupCommands();
+    void followsTheActiveDocument();
+    void underlinesTheActiveDocument();
+
+private:
+    void start(const QByteArray &ini);
+    TEditForm *newTextDocument()
+    {
+        m_main->Textfile1Click();   // a text document has no highlighter: every word counts
+        return m_main->GetActiveEditor();
+    }
+
+    std::unique_ptr<TempProgramFolder> m_folder;
+    std::unique_ptr<FakePrompter> m_prompter;
+    std::unique_ptr<TMainForm> m_main;
+    QStringList m_asked;
+};
+
+void TestMainSpellCheck::init()
+{
+    m_folder = std::make_unique<TempProgramFolder>();
+    QVERIFY(m_folder->writeFile("dictionaries/english.1-0-0.dic", "hello\nworld\nfine\n"));
+    m_prompter = std::make_unique<FakePrompter>();
+    m_asked.clear();
+}
+
+void TestMainSpellCheck::cleanup()
+{
+    m_main.reset();
+    m_prompter.reset();
+    m_folder.reset();
+}
+
+void TestMainSpellCheck::start(const QByteArray &ini)
+{
+    if (!ini.isEmpty())
+        QVERIFY(m_folder->writeFile("qmEditor.ini", ini));
+    m_main = std::make_unique<TMainForm>();
+    m_main->createHiddenForms();
+    m_main->resize(900, 600);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    m_main->OneTimeTimerTimer();
+    MainSpellCheck::commands(m_main.get())->setExecDialog([this](TSpellCheckFrm &dlg) {
+        m_asked.append(dlg.editUnknown->text());
+        return int(TSpellCheckFrm::mrNo);
+    });
+}
+
+void TestMainSpellCheck::startUp()
+{
+    start("[SpellCheck]\r\nUnderlineColor=clBlue\r\nIgnoreSingleChar=1\r\n");
+    TSpellCheck *checker = MainSpellCheck::spellChecker(m_main.get());
+    QCOMPARE(checker->objectName(), QStringLiteral("SpellChecker1"));
+    QCOMPARE(checker->parent(), m_main.get());
+    QVERIFY(checker->openDictionary());
+    QCOMPARE(checker->dictionaryPath(), m_folder->path() + "dictionaries/");
+    QCOMPARE(checker->penColor(), TColor::clBlue);
+    QVERIFY(checker->options().testFlag(TSpellCheck::sscoIgnoreSingleChars));
+    QVERIFY(checker->options().testFlag(TSpellCheck::sscoSuggestWords));
+    QVERIFY(SpellCheckFrm);
+    QCOMPARE(SpellCheckFrm->windowTitle(), QStringLiteral("Spell check"));
+    QCOMPARE(MainSpellCheck::spellChecker(m_main.get()), checker);   // made once
+}
+
+void TestMainSpellCheck::missingLanguageAtStartUp()
+{
+    start("[SpellCheck]\r\nDictLanguage=Klingon\r\nUnderlineColor=clGreen\r\n");
+    TSpellCheck *checker = MainSpellCheck::spellChecker(m_main.get());
+    QVERIFY(!checker->openDictionary());
+    QCOMPARE(checker->penColor(), TColor::clGreen);
+    QVERIFY(m_prompter->calls.isEmpty());
+}
+
+void TestMainSpellCheck::menuAndPopupCommands()
+{
+    start({});
+    QAction *command = m_main->action("Spellcheck1");
+    QVERIFY(command);
+    QCOMPARE(command->text(), QStringLiteral("Spell check.."));
+
+    TEditForm *doc = newTextDocument();
+    QVERIFY(doc);
+    m_main->SkrivTekstenTilEditor("helo world\nfien");
+    doc->SynEdit1->setCaret(2, 3);
+    command->trigger();   // from the caret on
+    QCOMPARE(m_asked, QStringList({"fien"}));
+    QCOMPARE(m_prompter->texts(), QStringList({"Spell check done!"}));
+    QCOMPARE(doc->SynEdit1->caretLine(), 2);
+    QCOMPARE(doc->SynEdit1->caretColumn(), 3);
+
+    QAction *popupItem = doc->PopupMenu1->findChild<QAction *>("Spellcheck1");
+    if (!popupItem)
+        popupItem = doc->popupAction("Spellcheck1");
+    QVERIFY(popupItem);
+    QCOMPARE(popupItem->text(), QStringLiteral("Spellcheck document.."));
+    m_asked.clear();
+    doc->SynEdit1->setCaret(1, 1);
+    popupItem->trigger();
+    QCOMPARE(m_asked, QStringList({"helo", "fien"}));
+}
+
+void TestMainSpellCheck::followsTheActiveDocument()
+{
+    start({});
+    TSpellCheck *checker = MainSpellCheck::spellChecker(m_main.get());
+    TEditForm *first = newTextDocument();
+    QCOMPARE(checker->editor(), first->SynEdit1);
+    TEditForm *second = newTextDocument();
+    QCOMPARE(checker->editor(), second->SynEdit1);
+    m_main->Close1Click();
+    QTRY_COMPARE(m_main->documentCount(), 1);
+    QTRY_COMPARE(checker->editor(), first->SynEdit1);
+    m_main->Close1Click();
+    QTRY_COMPARE(m_main->documentCount(), 0);
+    QCOMPARE(checker->editor(), nullptr);
+}
+
+void TestMainSpellCheck::underlinesTheActiveDocument()
+{
+    start({});
+    TEditForm *doc = newTextDocument();
+    m_main->SkrivTekstenTilEditor("hello wrold");
+    TSpellCheck *checker = MainSpellCheck::spellChecker(m_main.get());
+    TDrawAutoSpellCheckPlugin *plugin = checker->pluginOf(doc->SynEdit1);
+    QVERIFY(plugin);
+    QTRY_COMPARE(plugin->underlined().size(), 1);
+    QCOMPARE(plugin->underlined().first().column, 7);
+}
+
+QTEST_MAIN(TestMainSpellCheck)
+#include "tst_mainspellcheck.moc"
