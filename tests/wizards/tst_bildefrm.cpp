@@ -224,14 +224,6 @@ private slots:
         QVERIFY(w->buildTag().startsWith(R"(<img src="images/logo.gif")"));
     }
 
-    void blankImageFolderCopiesIntoProjectRoot()
-    {
-        m_project.imageFolder = "  ";
-        find(m_pictures + "/logo.gif");
-        QVERIFY(QFile::exists(m_root + "/logo.gif"));
-        QVERIFY(w->buildTag().startsWith(R"(<img src="logo.gif")"));
-    }
-
     void lowsrcNeverCopiesNorWarns()
     {
         FakeHelpViewer help;
