@@ -26,6 +26,7 @@
 #include "platform/IniFile.h"
 #include "settings/SettingsKeys.h"
 #include "shell/EditFrmUnit.h"
+#include "shell/ExplorerMainForm.h"
 #include "shell/SaveDocChangeFrm.h"
 #include "spelling/MainSpellCheck.h"
 
@@ -45,6 +46,7 @@ TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
     MainFormHtmlHost::Install(this);
     MainFormCompileHost::install(this);
     RunJavaCommand::install(this);
+    ExplorerMainForm::Install(this);
 
     OneTimeTimer = new QTimer(this);
     OneTimeTimer->setObjectName(QStringLiteral("OneTimeTimer"));

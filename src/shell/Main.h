@@ -208,6 +208,7 @@ public:
 
     // --- Shared state of the subsystems --------------------------------------------------
     QString CurrentFileExt;
+    QString WorkingFolder;   // "Set as working dir": where the open and save dialogs start
     bool ClosingFromOpenFilesList = false;
     bool ErrorLineHighlighted = false;
     QStringList CompilerOutputLines;

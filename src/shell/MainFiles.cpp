@@ -122,6 +122,7 @@ void TMainForm::Load1Click()
     FileDialogs::Request request;
     request.filter = UpdateFilesFilter();
     request.filterIndex = m_filterIndex + 1;
+    request.initialDir = WorkingFolder;
     request.fileName.clear();
     const FileDialogs::Answer answer = FileDialogs::instance()->getOpenFileName(this, request);
     if (!answer.accepted || answer.files.isEmpty() || Delphi::trim(answer.files.first()).isEmpty())

@@ -1,0 +1,126 @@
+#include "CopyToProjectFolder.h"
+
+#include "platform/DelphiStrings.h"
+#include "platform/Prompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace CopyToProjectFolder {
+
+QList<FileFilterEntry> pictureFilter()
+{
+    return {{QStringLiteral("GIF (*.gif)"), {QStringLiteral("*.gif")}},
+            {QStringLiteral("JPEG (*.jpg;*.jpeg)"), {QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")}},
+            {QStringLiteral("PNG (*.png)"), {QStringLiteral("*.png")}}};
+}
+
+QString noProjectWarning()
+{
+    return QStringLiteral("A project catalog is not defined so the link for this image will point "
+                          "to an image on you local machine!!");
+}
+
+QString noProsjectWarning()
+{
+    return QStringLiteral("A prosject catalog is not defined so the link for this image will point "
+                          "to an image on you local machine!!");
+}
+
+QString targetFolder(const ProjectSettings &project, Target target)
+{
+    QString root = project.projectFolder;
+    while (root.size() > 1 && root.endsWith(u'/'))
+        root.chop(1);
+    const QString images = Delphi::trim(project.imageFolder);
+    if (target == Target::ProjectFolder || images.isEmpty())
+        return root;
+    return root + u'/' + images;
+}
+
+QString imagePath(const ProjectSettings &project, const QString &bareName)
+{
+    const QString images = Delphi::trim(project.imageFolder);
+    return images.isEmpty() ? bareName : images + u'/' + bareName;
+}
+
+bool copyFile(const QString &from, const QString &to, Existing existing,
+                                   QString *error)
+{
+    const QFileInfo source(from);
+    const QFileInfo target(to);
+    if (target.exists() && source.exists()
+        && source.canonicalFilePath() == target.canonicalFilePath())
+        return true;
+    if (target.exists() && existing == Existing::Keep) {
+        if (error)
+            *error = QStringLiteral("the file already exists");
+        return false;
+    }
+
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = in.errorString();
+        return false;
+    }
+    QSaveFile out(to);
+    if (!out.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 n = in.read(buffer, sizeof buffer);
+        if (n < 0) {
+            if (error)
+                *error = in.errorString();
+            out.cancelWriting();
+            return false;
+        }
+        if (n == 0)
+            break;
+        if (out.write(buffer, n) != n) {
+            if (error)
+                *error = out.errorString();
+            out.cancelWriting();
+            return false;
+        }
+    }
+    if (!out.commit()) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString run(QWidget *parent, const ProjectSettings &project,
+                                 const QString &file, const Options &options)
+{
+    if (project.projectFolder.isEmpty()) {
+        Prompter::instance()->messageBox(parent, QStringLiteral("WARNING!"), options.warningText,
+                                         options.warningIcon ? Prompter::Warning : Prompter::NoIcon,
+                                         Prompter::OkButton);
+        return file;
+    }
+
+    const QString bareName = Delphi::extractFileName(file);
+    const QString folder = targetFolder(project, options.target);
+    QDir().mkdir(folder); // one level, as the project folder itself must exist; may exist already
+    const QString target = folder + u'/' + bareName;
+    QString reason;
+    const bool kept = options.existing == Existing::Keep && QFileInfo::exists(target);
+    if (!kept && !copyFile(file, target, options.existing, &reason)) {
+        Prompter::instance()->messageBox(
+            parent, QStringLiteral("WARNING!"),
+            QStringLiteral("Could not copy \"%1\" to \"%2\": %3").arg(file, target, reason),
+            Prompter::Warning, Prompter::OkButton);
+    }
+    return bareName;
+}
+
+} // namespace CopyToProjectFolder

@@ -1,0 +1,42 @@
+#include "ExplorerFileList.h"
+
+#include "shell/ExplorerMask.h"
+
+#include <QDir>
+#include <QStyle>
+
+ExplorerFileList::ExplorerFileList(QWidget *parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+void ExplorerFileList::setDirectory(const QString &path)
+{
+    m_directory = path;
+    refresh();
+}
+
+void ExplorerFileList::setMask(const QString &mask)
+{
+    m_mask = mask;
+    refresh();
+}
+
+void ExplorerFileList::refresh()
+{
+    clear();
+    if (m_directory.isEmpty())
+        return;
+    const QIcon icon = style()->standardIcon(QStyle::SP_FileIcon);
+    const QStringList names = ExplorerMask::files(m_directory, m_mask);
+    for (const QString &name : names)
+        new QListWidgetItem(icon, name, this);
+}
+
+QString ExplorerFileList::fileName() const
+{
+    const QListWidgetItem *item = currentItem();
+    if (!item || !item->isSelected())
+        return {};
+    return QDir(m_directory).filePath(item->text());
+}
