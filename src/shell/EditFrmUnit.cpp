@@ -354,6 +354,8 @@ bool TEditForm::SaveFileAs()
     req.filterIndex = DocumentTypes::saveFilterIndexFor(ext, req.filter.size() - 1);
     if (Delphi::contains(ext, QStringLiteral(".htm")) && !m_main->ProjectFolder().isEmpty())
         req.initialDir = m_main->ProjectFolder();
+    else if (!m_main->WorkingFolder.isEmpty())
+        req.initialDir = m_main->WorkingFolder;
     else if (HasFileName)
         req.initialDir = Delphi::extractFilePath(DocumentFileName);
     req.defaultExt = ext;

@@ -44,9 +44,11 @@ private slots:
         emit panel->FileListBox3->itemDoubleClicked(panel->FileListBox3->item(0));
         QCOMPARE(main->GetActiveEditor()->caption(), QString("other.txt"));
 
-        // "Set as working dir": the open dialog starts there.
+        // "Set as working dir": the open and save dialogs start there.
         panel->Setasworkingdir1->trigger();
         main->Load1Click();
+        QCOMPARE(f.dialogs.calls.last().request.initialDir, panel->selectedFolder());
+        main->GetActiveEditor()->SaveFileAs();
         QCOMPARE(f.dialogs.calls.last().request.initialDir, panel->selectedFolder());
     }
 
