@@ -54,6 +54,13 @@ ExplorerPanel *Install(TMainForm *main)
         FormFieldOpeners::provideTo(*html, host);
     }
 
+    // The project folder is also chosen from the "HTML Project" menu of HTML documents.
+    if (QMenu *htmlProject = main->menu(QStringLiteral("Project1"))) {
+        QAction *define = main->addItem(htmlProject, QStringLiteral("Defineprojectcatalog1"),
+                                        QStringLiteral("Define project catalog.."));
+        QObject::connect(define, &QAction::triggered, panel, &ExplorerPanel::Defineprojectcatalog1Click);
+    }
+
     if (QMenu *sendTo = main->menu(QStringLiteral("Sendtoexternal1"))) {
         QAction *add = main->addItem(sendTo, QStringLiteral("Add2"), QStringLiteral("Add.."));
         QObject::connect(add, &QAction::triggered, main, [main] { (new TSendToExtPrgFrm(main))->show(); });

@@ -64,6 +64,11 @@ private slots:
         project->Button2->click();
         QCOMPARE(main->ProjectFolder(), f.path("site"));
 
+        // The HTML Project menu opens the same dialog, showing the folder just chosen.
+        main->action("Defineprojectcatalog1")->trigger();
+        const auto dialogs = panel->findChildren<TProsjektKatFrm *>();
+        QCOMPARE(dialogs.last()->Edit1->text(), f.path("site"));
+
         main->HTMLdocument1Click();
         main->GetActiveEditor()->editor()->setText(QString());
         main->findChild<HtmlCommands *>()->run("SpeedButton22Click");
