@@ -85,8 +85,12 @@ SpellCheckCommands *commands(TMainForm *main)
 void setUp(TMainForm *main)
 {
     TSpellCheck *checker = spellChecker(main);
-    if (main->iniFile())
+    if (!main->iniFile())
+        return;
+    const QString error =
         SpellCheckSetup::applyStartupSettings(*checker, *main->iniFile(), AppPaths::programFolder());
+    if (auto *cmds = commands(main))
+        cmds->setStartupError(error);
 }
 
 void createDialog(TMainForm *main)

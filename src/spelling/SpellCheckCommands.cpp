@@ -42,6 +42,8 @@ void SpellCheckCommands::Spellcheck1Click()
     m_checker->setEditor(editor);
     QString error;
     if (!m_checker->spellCheckDocument(&error) && !error.isEmpty()) {
+        if (!m_checker->openDictionary() && !m_startupError.isEmpty())
+            error = m_startupError;
         Prompter::instance()->messageBox(m_window, QGuiApplication::applicationDisplayName(), error,
                                          Prompter::Error, Prompter::OkButton);
     }

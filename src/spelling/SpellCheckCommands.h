@@ -35,6 +35,9 @@ public:
     // The dialog used: the program's SpellCheckFrm when there is one, else one of our own.
     TSpellCheckFrm *dialog();
     void setExecDialog(ExecDialog exec) { m_exec = std::move(exec); }
+    // Why start-up loaded no dictionary (the language was not found); said instead of
+    // "No dictionary is loaded." when the command finds none.
+    void setStartupError(const QString &error) { m_startupError = error; }
 
 private:
     QPointer<TSpellCheck> m_checker;
@@ -42,4 +45,5 @@ private:
     QPointer<QWidget> m_window;
     QPointer<TSpellCheckFrm> m_ownDialog;
     ExecDialog m_exec;
+    QString m_startupError;
 };

@@ -98,6 +98,13 @@ void TestMainSpellCheck::missingLanguageAtStartUp()
     QVERIFY(!checker->openDictionary());
     QCOMPARE(checker->penColor(), TColor::clGreen);
     QVERIFY(m_prompter->calls.isEmpty());
+
+    // Asked to check, the command says which language was not found.
+    QVERIFY(newTextDocument());
+    m_main->SkrivTekstenTilEditor("helo");
+    m_main->action("Spellcheck1")->trigger();
+    QCOMPARE(m_prompter->texts(),
+             QStringList({"The dictionary for the language \"Klingon\" was not found."}));
 }
 
 void TestMainSpellCheck::menuAndPopupCommands()
