@@ -181,6 +181,7 @@ bool CompileCommands::startCompile(Mode mode, CompileDocument *doc, const QStrin
     const ToolCommand cmd = JavaCommandLine::javac(javaBinDir, options, classPath, doc->fileName());
     m_mode = mode;
     m_caption = doc->caption();
+    m_fileName = doc->fileName();
 
     m_host->showBottomTab(m_host->messagesPage(), false);
     switch (mode) {
@@ -188,7 +189,7 @@ bool CompileCommands::startCompile(Mode mode, CompileDocument *doc, const QStrin
         m_compilerWindow = new TCompiler1(window());
         m_compilerWindow->ProjName->setText(Delphi::extractFileName(doc->fileName()));
         connect(m_compilerWindow, &TCompiler1::runRequested, this,
-                [this] { emit runProgramRequested(false); });
+                [this, file = m_fileName] { emit runProgramRequested(false, file); });
         m_compilerWindow->show();
         m_compilerWindow->raise();
         m_compilerWindow->setWindowTitle(QStringLiteral("Compiling file, please wait.."));
@@ -282,7 +283,7 @@ void CompileCommands::finishAndRun(int count)
         log(QStringLiteral("Running program."));
         log(QString());
         emit compileFinished(count);
-        emit runProgramRequested(true);
+        emit runProgramRequested(true, m_fileName);
     } else {
         log(QStringLiteral("Errors found, can't run program now!"));
         emit compileFinished(count);

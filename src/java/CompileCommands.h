@@ -74,9 +74,10 @@ public:
 
 Q_SIGNALS:
     // Compile and run found no errors (fromCompileAndRun true), or the result window's "Run"
-    // was pressed (false): the program of the active document window is to be run.
+    // was pressed (false): the program of the document compiled (fileName) is to be run,
+    // even when another window became active while the compiler ran.
     // The run command connects here.
-    void runProgramRequested(bool fromCompileAndRun);
+    void runProgramRequested(bool fromCompileAndRun, const QString &fileName);
     // A compile has ended (also when the compiler could not be started: count 1).
     void compileFinished(int errorCount);
 
@@ -100,6 +101,7 @@ private:
     QPointer<TCompiler1> m_compilerWindow;
     Mode m_mode = Mode::WithWindow;
     QString m_caption;   // caption of the document being compiled
+    QString m_fileName;  // and its file
     std::function<void(int)> m_silentDone;
 
     struct PaintedLine {

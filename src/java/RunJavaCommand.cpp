@@ -22,16 +22,26 @@ RunJavaCommand *RunJavaCommand::install(TMainForm *mainForm)
     // Only Compile and run may go to a terminal ("JavaAppsInDosWindow"); the result
     // window's "Run" always uses the console window.
     if (CompileCommands *compile = MainFormCompileHost::commandsOf(mainForm))
-        connect(compile, &CompileCommands::runProgramRequested, command, [command](bool fromCompileAndRun) {
-            command->RunJava(fromCompileAndRun ? ::RunJava::Origin::CompileAndRun
-                                               : ::RunJava::Origin::RunCommand);
-        });
+        connect(compile, &CompileCommands::runProgramRequested, command,
+                [command](bool fromCompileAndRun, const QString &fileName) {
+                    command->RunJava(fromCompileAndRun ? ::RunJava::Origin::CompileAndRun
+                                                       : ::RunJava::Origin::RunCommand,
+                                     fileName);
+                });
     return command;
 }
 
-::RunJava::Result RunJavaCommand::RunJava(::RunJava::Origin origin)
+::RunJava::Result RunJavaCommand::RunJava(::RunJava::Origin origin, const QString &fileName)
 {
     TEditForm *window = m_mainForm.GetActiveEditor();
+    if (!fileName.isEmpty()) {
+        // The compiled document, wherever it stands now; nothing when it was closed.
+        window = nullptr;
+        for (TEditForm *w : m_mainForm.documentWindows()) {
+            if (w->DocumentFileName == fileName)
+                window = w;
+        }
+    }
     if (!window)
         return {};
     RunJavaSettings settings;

@@ -20,8 +20,9 @@ public:
     // request (Compile and run without errors, and the compile-result window's "Run").
     static RunJavaCommand *install(TMainForm *mainForm);
 
-    // Does nothing without an active document window.
-    ::RunJava::Result RunJava(::RunJava::Origin origin);
+    // Runs the document window whose file is fileName, or the active one when fileName is
+    // empty; does nothing when there is no such window.
+    ::RunJava::Result RunJava(::RunJava::Origin origin, const QString &fileName = QString());
 
     // The most recently opened console window (gone when the main window is).
     QPointer<TProgRunFrm> ProgRunWindow;

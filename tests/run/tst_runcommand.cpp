@@ -35,6 +35,8 @@ void TestRunCommand::compileAndRun()
                                   "    System.out.print(\"compiled and run\");\n  }\n}\n");
     QVERIFY(main->LoadFile(file));
     main->action(QStringLiteral("CompileandRun1"))->trigger();
+    // Another window becomes active while javac runs: the compiled program still runs.
+    main->Textfile1Click();
     QTRY_VERIFY_WITH_TIMEOUT(command->ProgRunWindow && command->ProgRunWindow->Finished(), 60000);
     QCOMPARE(command->ProgRunWindow->parent(), main);
     QCOMPARE(command->ProgRunWindow->RichEdit1->toPlainText(), QStringLiteral("compiled and run\nDone!\n"));
@@ -42,7 +44,7 @@ void TestRunCommand::compileAndRun()
     // With "JavaAppsInDosWindow" on, Compile and run opens a terminal in the document's folder.
     main->iniFile()->writeBool(QStringLiteral("ApplicationOptions"), QStringLiteral("JavaAppsInDosWindow"), true);
     main->iniFile()->writeString(QStringLiteral("CompilerOptions"), QStringLiteral("ClassPathDir"), QStringLiteral("C:\\;."));
-    QVERIFY(command->RunJava(RunJava::Origin::CompileAndRun).terminal);
+    QVERIFY(command->RunJava(RunJava::Origin::CompileAndRun, file).terminal);
     QCOMPARE(shell.calls.size(), 1);
     QCOMPARE(shell.calls.first().target, QFileInfo(file).absolutePath());
     QCOMPARE(shell.calls.first().command,
