@@ -9,15 +9,6 @@ namespace ExplorerMask {
 
 namespace {
 
-bool matchesPattern(const QString &pattern, const QString &fileName)
-{
-    if (pattern == QLatin1String("*") || pattern == QLatin1String("*.*"))
-        return true;
-    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
-                                QRegularExpression::CaseInsensitiveOption);
-    return re.match(fileName).hasMatch();
-}
-
 QStringList sorted(QStringList names)
 {
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
@@ -29,30 +20,46 @@ QStringList sorted(QStringList names)
 
 } // namespace
 
-bool matches(const QString &mask, const QString &fileName)
+Matcher::Matcher(const QString &mask)
 {
-    if (mask.trimmed().isEmpty())
-        return true;
     const QStringList patterns = mask.split(u';', Qt::SkipEmptyParts);
+    auto add = [this](const QString &pattern) {
+        m_patterns.append(QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
+                                             QRegularExpression::CaseInsensitiveOption));
+    };
+    m_all = mask.trimmed().isEmpty();
     for (QString pattern : patterns) {
         pattern = pattern.trimmed();
         if (pattern.isEmpty())
             continue;
-        if (matchesPattern(pattern, fileName))
-            return true;
-        if (pattern.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive)
-            && matchesPattern(pattern + u'l', fileName))
-            return true;
+        if (pattern == QLatin1String("*") || pattern == QLatin1String("*.*"))
+            m_all = true;
+        add(pattern);
+        if (pattern.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive))
+            add(pattern + u'l');
     }
-    return false;
+}
+
+bool Matcher::matches(const QString &fileName) const
+{
+    if (m_all)
+        return true;
+    return std::any_of(m_patterns.cbegin(), m_patterns.cend(),
+                       [&](const QRegularExpression &re) { return re.match(fileName).hasMatch(); });
+}
+
+bool matches(const QString &mask, const QString &fileName)
+{
+    return Matcher(mask).matches(fileName);
 }
 
 QStringList files(const QString &folder, const QString &mask)
 {
     QStringList result;
+    const Matcher matcher(mask);
     const QStringList names = QDir(folder).entryList(QDir::Files);
     for (const QString &name : names) {
-        if (matches(mask, name))
+        if (matcher.matches(name))
             result.append(name);
     }
     return sorted(result);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +10,18 @@
 // pattern ending in ".htm" also takes the ".html" files, as the document types count them
 // as one. An empty mask takes every file.
 namespace ExplorerMask {
+
+// A mask made ready once for testing many names.
+class Matcher
+{
+public:
+    explicit Matcher(const QString &mask);
+    bool matches(const QString &fileName) const;
+
+private:
+    bool m_all = false;
+    QList<QRegularExpression> m_patterns;
+};
 
 bool matches(const QString &mask, const QString &fileName);
 
