@@ -12,6 +12,7 @@ constexpr int ReadSize = 16;
 AppletPageRun::AppletPageRun(QObject *parent)
     : QObject(parent), m_process(new ProcessRunner(this))
 {
+    m_process->setKeepOutput(false);
     m_process->setReadSize(ReadSize);
     connect(m_process, &ProcessRunner::finished, this, &AppletPageRun::end);
     connect(m_process, &ProcessRunner::failedToStart, this, &AppletPageRun::end);

@@ -67,7 +67,8 @@ void ProcessRunner::readAvailable()
         const QString piece = m_decoder.decode(QByteArrayView(bytes).sliced(at, qMin<qsizetype>(m_readSize, bytes.size() - at)));
         if (piece.isEmpty())
             continue;   // only part of a character so far
-        m_output += piece;
+        if (m_keepOutput)
+            m_output += piece;
         emit outputReceived(piece);
         if (!self)
             return;

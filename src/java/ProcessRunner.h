@@ -32,8 +32,10 @@ public:
 
     bool isRunning() const { return m_running; }
 
-    // Everything received in this run so far.
+    // Everything received in this run so far (kept only while keepOutput is on, the default;
+    // a console program's endless output is not held twice).
     QString output() const { return m_output; }
+    void setKeepOutput(bool keep) { m_keepOutput = keep; }
     QString program() const { return m_program; }
     QStringList arguments() const { return m_arguments; }
     // The command line as text for the log (see commandLineText()).
@@ -58,6 +60,7 @@ Q_SIGNALS:
     void failedToStart(const QString &message);
 
 private:
+    bool m_keepOutput = true;
     void readAvailable();
     void onFinished(int exitCode, QProcess::ExitStatus status);
     void onError(QProcess::ProcessError error);

@@ -10,6 +10,7 @@ constexpr int ReadSize = 1500;
 TRunnerThread::TRunnerThread(QObject *parent)
     : QObject(parent), m_process(new ProcessRunner(this))
 {
+    m_process->setKeepOutput(false);
     m_process->setReadSize(ReadSize);
     connect(m_process, &ProcessRunner::outputReceived, this, &TRunnerThread::feed);
     connect(m_process, &ProcessRunner::finished, this, &TRunnerThread::finish);
