@@ -7,7 +7,6 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmarsh's Editor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillmarsh's Editor"));
 
     TMainForm mainForm(QApplication::arguments());
     mainForm.createHiddenForms();

@@ -94,6 +94,8 @@ private:
             dialog.setDefaultSuffix(ext);
         if (!req.fileName.isEmpty())
             dialog.selectFile(req.fileName);
+        if (!req.confirmOverwrite)
+            dialog.setOption(QFileDialog::DontConfirmOverwrite);
 
         Answer answer;
         answer.filterIndex = req.filterIndex;

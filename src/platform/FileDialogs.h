@@ -26,6 +26,7 @@ public:
         int filterIndex = 1;           // 1-based, as the original dialogs count
         QString defaultExt;            // without or with the dot
         bool multiSelect = false;
+        bool confirmOverwrite = true;  // save: the dialog asks before an existing file is chosen
     };
     struct Answer {
         bool accepted = false;

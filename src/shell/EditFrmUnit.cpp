@@ -360,6 +360,7 @@ bool TEditForm::SaveFileAs()
         req.initialDir = Delphi::extractFilePath(DocumentFileName);
     req.defaultExt = ext;
     req.fileName = oldCaption;
+    req.confirmOverwrite = false;   // the overwrite question below is the only one
 
     const FileDialogs::Answer answer = FileDialogs::instance()->getSaveFileName(this, req);
     if (!answer.accepted || answer.files.isEmpty() || answer.files.first().trimmed().isEmpty())

@@ -3,6 +3,8 @@
 #include "platform/IniFile.h"
 #include "settings/SettingsKeys.h"
 
+#include <algorithm>
+
 namespace {
 const QString kSection = QLatin1String(SettingsKeys::History);
 const QString kCount = QLatin1String(SettingsKeys::Count);
@@ -11,7 +13,8 @@ const QString kPrev = QLatin1String(SettingsKeys::Prev);
 
 int HistoryRing::count() const
 {
-    return m_ini ? m_ini->readInteger(kSection, kCount, 0) : 0;
+    // The ring has at most 20 slots; a damaged "Count" must not make start-up walk millions.
+    return m_ini ? std::clamp(m_ini->readInteger(kSection, kCount, 0), 0, int(Slots)) : 0;
 }
 
 bool HistoryRing::record(const QString &fileName)

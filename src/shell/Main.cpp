@@ -427,8 +427,13 @@ void TMainForm::AutosaveTimerTimer()
     if (!w || Delphi::trim(w->DocumentFileName).isEmpty())
         return;
     // Only unsaved changes are written; an unchanged document is left alone on disk.
-    if (w->IsModified)
+    // A failed save shows a message box; the timer must not start another save (and
+    // another box) from inside it.
+    if (w->IsModified && !m_autoSaving) {
+        m_autoSaving = true;
         w->SaveFileNow();
+        m_autoSaving = false;
+    }
 }
 
 // --- Closing the main window -----------------------------------------------------------

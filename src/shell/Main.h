@@ -302,6 +302,7 @@ private:
     QList<QToolButton *> m_undoRedoPlaceholders;
     QPointer<TEditForm> m_lastActivated;
     bool m_destroying = false;
+    bool m_autoSaving = false;   // an auto-save is under way (its error box may be open)
     bool m_closed = false;
 };
 

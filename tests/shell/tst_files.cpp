@@ -178,6 +178,7 @@ void TestFiles::saveAsDialogAndOverwrite()
     QCOMPARE(QStringList({req.fileName, req.defaultExt, req.initialDir, req.filter.last().description}),
              QStringList({"Untitled1.htm", ".htm", f.path(QStringLiteral("project")), "All files (*.*)"}));
     QCOMPARE(req.filterIndex, 2);
+    QVERIFY(!req.confirmOverwrite);   // one overwrite question, ours
     QCOMPARE(f.prompter.calls.last().text, QStringLiteral("File aldready exists, overwrite ?"));
     QCOMPARE(f.read(existing), QByteArray("old"));
     QVERIFY(w->caption() == QLatin1String("Untitled1.htm") && !w->HasFileName);
@@ -208,6 +209,17 @@ void TestFiles::failedWriteKeepsDocumentModified()
     // The folder goes away and a plain file takes its name: nothing can be written there.
     QVERIFY(QDir(f.path(QString())).rename(QStringLiteral("sub"), QStringLiteral("moved")));
     f.write(QStringLiteral("sub"), "blocker");
+    // Auto-save meets the failure; its timer firing again under the error box starts no
+    // second save (and no second box).
+    int fired = 0;
+    f.prompter.whileShown = [&] {
+        if (++fired < 3)
+            m->AutosaveTimerTimer();
+    };
+    m->AutosaveTimerTimer();
+    f.prompter.whileShown = nullptr;
+    QCOMPARE(f.prompter.calls.size(), 1);
+    f.prompter.calls.clear();
     QVERIFY(!w->SaveFileNow());
     QCOMPARE(f.prompter.calls.size(), 1);
     const QString text = f.prompter.calls.first().text;
@@ -360,6 +372,16 @@ void TestFiles::historyAtStartupAndClearList()
                            .toUtf8());
     TMainForm *m = f.start();
     QCOMPARE(m->reopenItems(), QStringList({b, a}));
+    // A damaged count is taken as the ring's 20 slots at most.
+    f.folder.writeFile(QStringLiteral("qmEditor.ini"),
+                       QStringLiteral("[History]\r\nCount=2000000000\r\n1=%1\r\n").arg(a).toUtf8());
+    m->LoadHistFromFile();
+    QCOMPARE(m->reopenItems(), QStringList({a}));
+    f.folder.writeFile(QStringLiteral("qmEditor.ini"),
+                       QStringLiteral("[History]\r\nCount=3\r\nPrev=3\r\n1=%1\r\n2=%2\r\n3=%3\r\n")
+                           .arg(a, f.path(QStringLiteral("missing.txt")), b)
+                           .toUtf8());
+    m->LoadHistFromFile();
     QVERIFY(!m->action(QStringLiteral("empty1"))->isVisible());
 
     f.prompter.answers = {Prompter::No};

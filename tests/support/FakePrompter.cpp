@@ -15,12 +15,16 @@ int FakePrompter::messageBox(QWidget *, const QString &caption, const QString &t
                              Buttons buttons)
 {
     calls.append({MessageBoxCall, caption, text, icon, buttons, {}});
+    if (whileShown)
+        whileShown();
     return answer(buttons);
 }
 
 int FakePrompter::messageDlg(QWidget *, const QString &text, Icon icon, Buttons buttons)
 {
     calls.append({MessageDlgCall, dlgCaption(icon), text, icon, buttons, {}});
+    if (whileShown)
+        whileShown();
     return answer(buttons);
 }
 

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <functional>
+
 // Records every message and input dialog and answers from queues.
 class FakePrompter : public Prompter
 {
@@ -35,6 +37,9 @@ public:
     QList<int> answers;             // taken in turn by message boxes
     int defaultAnswer = 0;          // 0: the first of OK, Yes, No, Cancel offered
     QList<InputAnswer> inputAnswers; // taken in turn by input dialogs; cancel when empty
+    // Runs while a message box is "open" (after it is recorded): what the user's event loop
+    // could run meanwhile, such as a timer.
+    std::function<void()> whileShown;
 
     // Texts of all calls, for quick checks.
     QStringList texts() const;
