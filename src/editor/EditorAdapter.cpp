@@ -1,6 +1,7 @@
 #include "editor/EditorAdapter.h"
 
 #include "editor/Highlighter.h"
+#include "platform/DelphiStrings.h"
 
 #include <cstring>
 
@@ -33,15 +34,6 @@ int eolMode(TextFile::LineEnding ending)
     return QsciScintillaBase::SC_EOL_LF;
 }
 
-QString eolText(TextFile::LineEnding ending)
-{
-    switch (ending) {
-    case TextFile::LineEnding::CRLF: return QStringLiteral("\r\n");
-    case TextFile::LineEnding::CR: return QStringLiteral("\r");
-    case TextFile::LineEnding::LF: break;
-    }
-    return QStringLiteral("\n");
-}
 
 } // namespace
 
@@ -185,58 +177,12 @@ void EditorAdapter::emitCaretIfMoved()
 
 QStringList EditorAdapter::splitLines(const QString &text)
 {
-    QStringList result;
-    const int n = text.size();
-    int start = 0;
-    for (int i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
-            continue;
-        result.append(text.mid(start, i - start));
-        if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        result.append(text.mid(start));
-    return result;
+    return Delphi::textToLines(text);
 }
 
 QString EditorAdapter::normalizeLineEndings(const QString &text, TextFile::LineEnding ending)
 {
-    // Fast path: already uniform in the wanted ending.
-    bool uniform = true;
-    const int n = text.size();
-    for (int i = 0; i < n && uniform; ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\r')) {
-            const bool crlf = i + 1 < n && text.at(i + 1) == QLatin1Char('\n');
-            uniform = ending == (crlf ? TextFile::LineEnding::CRLF : TextFile::LineEnding::CR);
-            if (crlf)
-                ++i;
-        } else if (c == QLatin1Char('\n')) {
-            uniform = ending == TextFile::LineEnding::LF;
-        }
-    }
-    if (uniform)
-        return text;
-
-    const QString eol = eolText(ending);
-    QString out;
-    out.reserve(n + n / 16);
-    for (int i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\r')) {
-            if (i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            out += eol;
-        } else if (c == QLatin1Char('\n')) {
-            out += eol;
-        } else {
-            out += c;
-        }
-    }
-    return out;
+    return TextFile::convertLineEndings(text, ending);
 }
 
 int EditorAdapter::lineCount() const
@@ -272,7 +218,7 @@ QString EditorAdapter::text() const
 
 void EditorAdapter::setLines(const QStringList &lines)
 {
-    setText(lines.join(eolText(m_format.lineEnding)));
+    setText(lines.join(TextFile::lineEndingText(m_format.lineEnding)));
 }
 
 void EditorAdapter::setText(const QString &text)

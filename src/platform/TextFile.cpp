@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <cstring>
@@ -30,31 +29,12 @@ TextFile::LineEnding firstLineEnding(const QByteArray &bytes)
 
 bool TextFile::decode(const QByteArray &bytes, Content &out, QString *error)
 {
-    if (bytes.contains('\0')) {
-        if (error)
-            *error = QCoreApplication::translate("TextFile", "The file holds a NUL byte and is not a text file.");
+    QByteArray utf8;
+    Format format;
+    if (!decodeToUtf8(bytes, utf8, format, error))
         return false;
-    }
-    Content result;
-    QByteArrayView body(bytes);
-    const bool bom = bytes.startsWith(utf8Bom);
-    if (bom)
-        body = body.sliced(3);
-
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(body);
-    if (!utf8.hasError()) {
-        result.format.encoding = Encoding::Utf8;
-        result.format.utf8Bom = bom;
-        result.text = text;
-    } else {
-        // Not UTF-8: every byte is a Latin-1 character, a would-be BOM included.
-        result.format.encoding = Encoding::Latin1;
-        result.format.utf8Bom = false;
-        result.text = QString::fromLatin1(bytes);
-    }
-    result.format.lineEnding = firstLineEnding(bytes);
-    out = result;
+    out.text = QString::fromUtf8(utf8);
+    out.format = format;
     return true;
 }
 
@@ -220,10 +200,26 @@ bool TextFile::save(const QString &fileName, const QString &text, const Format &
 
 QString TextFile::convertLineEndings(const QString &text, LineEnding ending)
 {
+    const qsizetype n = text.size();
+    // Most texts already end every line the wanted way: then they are returned as they are.
+    bool uniform = true;
+    for (qsizetype i = 0; i < n && uniform; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r') {
+            const bool crlf = i + 1 < n && text.at(i + 1) == u'\n';
+            uniform = ending == (crlf ? LineEnding::CRLF : LineEnding::CR);
+            if (crlf)
+                ++i;
+        } else if (c == u'\n') {
+            uniform = ending == LineEnding::LF;
+        }
+    }
+    if (uniform)
+        return text;
+
     const QString eol = lineEndingText(ending);
     QString result;
-    result.reserve(text.size() + text.size() / 16);
-    const qsizetype n = text.size();
+    result.reserve(n + n / 16);
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text.at(i);
         if (c == u'\r') {

@@ -104,7 +104,6 @@ void TMainForm::UpdateColorsInEditor()
     if (!h || !QFileInfo::exists(file))
         return;
     h->loadFromFile(file);
-    h->applyToLexer();
 }
 
 void TMainForm::LoadUserSettings()
