@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -38,21 +39,24 @@ bool TextFile::decode(const QByteArray &bytes, Content &out, QString *error)
     return true;
 }
 
-QByteArray TextFile::encode(const QString &text, const Format &format)
+TextFile::Format TextFile::formatFor(const QString &text, const Format &format)
 {
-    if (format.encoding == Encoding::Latin1) {
-        // A character Latin-1 cannot hold would be lost; such a text is written as UTF-8.
-        bool representable = true;
-        for (QChar c : text) {
-            if (c.unicode() > 0xFF) {
-                representable = false;
-                break;
-            }
-        }
-        if (representable)
-            return text.toLatin1();
-        return text.toUtf8();
-    }
+    if (format.encoding != Encoding::Latin1)
+        return format;
+    const bool representable = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
+    if (representable)
+        return format;
+    Format utf8 = format;
+    utf8.encoding = Encoding::Utf8;
+    utf8.utf8Bom = false;
+    return utf8;
+}
+
+QByteArray TextFile::encode(const QString &text, const Format &wanted)
+{
+    const Format format = formatFor(text, wanted);
+    if (format.encoding == Encoding::Latin1)
+        return text.toLatin1();
     QByteArray bytes;
     if (format.utf8Bom)
         bytes = QByteArray(utf8Bom);

@@ -26,6 +26,9 @@ public:
     // Decodes bytes; false (with reason) when they hold a NUL byte.
     static bool decode(const QByteArray &bytes, Content &out, QString *error = nullptr);
     static QByteArray encode(const QString &text, const Format &format);
+    // The format text is written in: a Latin-1 text holding a character Latin-1 cannot
+    // store is written as UTF-8, so that nothing is lost.
+    static Format formatFor(const QString &text, const Format &format);
 
     // Reads a file whole; false with the system's reason when it cannot be read or is not text.
     static bool load(const QString &fileName, Content &out, QString *error = nullptr);

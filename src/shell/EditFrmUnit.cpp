@@ -318,8 +318,13 @@ bool TEditForm::loadFromFile(const QString &fileName, QString *error)
 bool TEditForm::writeTo(const QString &fileName)
 {
     QString reason;
-    if (TextFile::save(fileName, SynEdit1->text(), SynEdit1->format(), &reason))
+    const QString text = SynEdit1->text();
+    // Once a character Latin-1 cannot hold is typed, the file is UTF-8 from then on.
+    const TextFile::Format format = TextFile::formatFor(text, SynEdit1->format());
+    if (TextFile::save(fileName, text, format, &reason)) {
+        SynEdit1->setFormat(format);
         return true;
+    }
     Prompter::instance()->messageDlg(this, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
                                      Prompter::Error, Prompter::OkButton);
     return false;

@@ -102,6 +102,14 @@ void TestFiles::editKeepsEncodingAndLineEnding()
     QCOMPARE(f.read(file), QByteArray("caf\xe9\r\nend\r\n\xe9\r\nx"));
     QVERIFY(!f.active()->IsModified);
     QVERIFY(f.active()->panelText(1).isEmpty());
+
+    // A euro sign does not fit Latin-1: the file becomes UTF-8, and stays so after the sign goes.
+    m->SkrivTekstenTilEditor(QStringLiteral("\u20ac"));
+    m->action(QStringLiteral("Save1"))->trigger();
+    QCOMPARE(f.read(file), QByteArray("caf\xc3\xa9\r\nend\r\n\xc3\xa9\r\nx\xe2\x82\xac"));
+    f.active()->editor()->undo();
+    m->action(QStringLiteral("Save1"))->trigger();
+    QCOMPARE(f.read(file), QByteArray("caf\xc3\xa9\r\nend\r\n\xc3\xa9\r\nx"));
 }
 
 void TestFiles::loadFailure_data()
