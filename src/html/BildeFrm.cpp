@@ -100,19 +100,9 @@ TBildeFrm::TBildeFrm(ProjectGetter project, std::function<void(const QString &)>
     connect(Button5, &QPushButton::clicked, this, &TBildeFrm::Button5Click);
 }
 
-QString TBildeFrm::pickPicture()
-{
-    FileDialogs::Request request;
-    request.filter = CopyToProjectFolder::pictureFilter();
-    const FileDialogs::Answer answer = FileDialogs::instance()->getOpenFileName(this, request);
-    if (!answer.accepted || answer.files.isEmpty())
-        return {};
-    return answer.files.first();
-}
-
 void TBildeFrm::Button1Click()
 {
-    const QString file = pickPicture();
+    const QString file = CopyToProjectFolder::pickPicture(this);
     if (file.isEmpty())
         return;
 
@@ -134,7 +124,7 @@ void TBildeFrm::Button1Click()
 
 void TBildeFrm::Button4Click()
 {
-    const QString file = pickPicture();
+    const QString file = CopyToProjectFolder::pickPicture(this);
     if (!file.isEmpty())
         Edit9->setText(file);
 }

@@ -37,8 +37,6 @@ public slots:
     void Button5Click(); // Help
 
 private:
-    QString pickPicture();
-
     ProjectGetter m_project;
     std::function<void(const QString &)> m_insertText;
 };

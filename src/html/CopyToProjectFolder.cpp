@@ -17,6 +17,16 @@ QList<FileFilterEntry> pictureFilter()
             {QStringLiteral("PNG (*.png)"), {QStringLiteral("*.png")}}};
 }
 
+QString pickPicture(QWidget *parent)
+{
+    FileDialogs::Request request;
+    request.filter = pictureFilter();
+    const FileDialogs::Answer answer = FileDialogs::instance()->getOpenFileName(parent, request);
+    if (!answer.accepted || answer.files.isEmpty())
+        return {};
+    return answer.files.first();
+}
+
 QString noProjectWarning()
 {
     return QStringLiteral("A project catalog is not defined so the link for this image will point "

@@ -62,4 +62,7 @@ bool copyFile(const QString &from, const QString &to, Existing existing,
 // The open dialog filter of the picture pickers: GIF, JPEG, PNG.
 QList<FileFilterEntry> pictureFilter();
 
+// The open dialog of the picture pickers; empty when cancelled.
+QString pickPicture(QWidget *parent);
+
 } // namespace CopyToProjectFolder

@@ -23,13 +23,11 @@ TImageButtonFrm::TImageButtonFrm(ProjectGetter project, InsertText insertText,
 
 void TImageButtonFrm::Button4Click()
 {
-    FileDialogs::Request request;
-    request.filter = CopyToProjectFolder::pictureFilter();
-    const FileDialogs::Answer answer = FileDialogs::instance()->getOpenFileName(this, request);
-    if (!answer.accepted || answer.files.isEmpty())
+    const QString file = CopyToProjectFolder::pickPicture(this);
+    if (file.isEmpty())
         return;
     const ProjectSettings project = m_project();
-    Edit2->setText(CopyToProjectFolder::run(this, project, answer.files.first()));
+    Edit2->setText(CopyToProjectFolder::run(this, project, file));
     m_copiedName = project.projectFolder.isEmpty() ? QString() : Edit2->text();
 }
 

@@ -33,14 +33,15 @@ bool matchFrom(QStringView name, QStringView mask)
     return name.isEmpty();
 }
 
-QString withSlash(const QString &folder)
-{
-    if (folder.isEmpty() || folder.endsWith(u'/'))
-        return folder;
-    return folder + u'/';
-}
-
 } // namespace
+
+QString withSlash(QString folder)
+{
+    folder.replace(u'\\', u'/');
+    if (!folder.isEmpty() && !folder.endsWith(u'/'))
+        folder += u'/';
+    return folder;
+}
 
 bool matchesMask(const QString &name, const QString &mask)
 {

@@ -11,6 +11,9 @@
 // is always opened under its real name.
 namespace DictionaryFiles {
 
+// folder with "\\" taken as "/" and a trailing "/" (an empty folder stays empty).
+QString withSlash(QString folder);
+
 // Whether name fits the wildcard mask ("*" any run, "?" one character), ignoring case.
 bool matchesMask(const QString &name, const QString &mask);
 

@@ -16,14 +16,6 @@
 
 namespace {
 
-QString withSlash(QString folder)
-{
-    folder.replace(u'\\', u'/');
-    if (!folder.endsWith(u'/'))
-        folder += u'/';
-    return folder;
-}
-
 // s with the character c removed from both ends.
 QStringView trimChar(QStringView s, QChar c)
 {
@@ -92,7 +84,7 @@ void TSpellCheck::setApostrophes(const QString &chars)
 
 QString TSpellCheck::dictionaryPath() const
 {
-    return m_dictionaryPath.isEmpty() ? defaultDictionaryPath() : withSlash(m_dictionaryPath);
+    return m_dictionaryPath.isEmpty() ? defaultDictionaryPath() : DictionaryFiles::withSlash(m_dictionaryPath);
 }
 
 void TSpellCheck::setHashLength(int length)
@@ -139,7 +131,7 @@ void TSpellCheck::setUnderlineStyle(UnderlineStyle s)
 
 QString TSpellCheck::userDirectory() const
 {
-    return m_userDirectory.isEmpty() ? defaultDictionaryPath() : withSlash(m_userDirectory);
+    return m_userDirectory.isEmpty() ? defaultDictionaryPath() : DictionaryFiles::withSlash(m_userDirectory);
 }
 
 QString TSpellCheck::defaultDictionaryPath()
