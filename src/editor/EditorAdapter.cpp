@@ -68,22 +68,56 @@ EditorAdapter::EditorAdapter(QWidget *parent)
     m_editor->markerDefine(QsciScintilla::Background, LineColorMarker);
     send(QsciScintillaBase::SCI_INDICSETSTYLE, LineColorIndicator, QsciScintillaBase::INDIC_TEXTFORE);
     for (int id = 0; id < LineColorIndicator; ++id)
-        defineIndicator(id, QsciScintillaBase::INDIC_SQUIGGLE, Qt::red);
+        defineIndicator(id, IndicatorStyle::Squiggle, Qt::red);
 
     applyAppearance();
     m_editor->installEventFilter(this);
 
     connect(m_editor, &QsciScintilla::textChanged, this, [this] {
+        Q_EMIT contentsChanged();
         if (m_loading == 0)
             Q_EMIT textChanged();
     });
-    connect(m_editor, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { emitCaretIfMoved(); });
+    connect(m_editor, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        emitCaretIfMoved();
+        if (updated & (QsciScintillaBase::SC_UPDATE_V_SCROLL | QsciScintillaBase::SC_UPDATE_H_SCROLL))
+            Q_EMIT viewScrolled();
+    });
 }
 
 EditorAdapter::~EditorAdapter()
 {
     if (m_editor && !m_editor->parent())
         delete m_editor;
+}
+
+QWidget *EditorAdapter::widget() const
+{
+    return m_editor;
+}
+
+QWidget *EditorAdapter::viewport() const
+{
+    return m_editor ? m_editor->viewport() : nullptr;
+}
+
+int EditorAdapter::horizontalScrollOffset() const
+{
+    return m_editor ? int(send(QsciScintillaBase::SCI_GETXOFFSET)) : 0;
+}
+
+void EditorAdapter::ensureCaretVisible()
+{
+    if (!m_editor)
+        return;
+    m_editor->ensureCursorVisible();
+    m_editor->update();
+}
+
+void EditorAdapter::repaintView()
+{
+    if (m_editor)
+        m_editor->viewport()->update();
 }
 
 long EditorAdapter::send(unsigned int msg, unsigned long w, long l) const
@@ -525,9 +559,16 @@ void EditorAdapter::clearLineColors()
     m_lineColorsSet = false;
 }
 
-void EditorAdapter::defineIndicator(int id, int style, const QColor &color)
+void EditorAdapter::defineIndicator(int id, IndicatorStyle style, const QColor &color)
 {
-    send(QsciScintillaBase::SCI_INDICSETSTYLE, id, style);
+    int scintillaStyle = QsciScintillaBase::INDIC_SQUIGGLE;
+    switch (style) {
+    case IndicatorStyle::Squiggle: break;
+    case IndicatorStyle::SquiggleLow: scintillaStyle = QsciScintillaBase::INDIC_SQUIGGLELOW; break;
+    case IndicatorStyle::Plain: scintillaStyle = QsciScintillaBase::INDIC_PLAIN; break;
+    case IndicatorStyle::Box: scintillaStyle = QsciScintillaBase::INDIC_BOX; break;
+    }
+    send(QsciScintillaBase::SCI_INDICSETSTYLE, id, scintillaStyle);
     m_editor->SendScintilla(QsciScintillaBase::SCI_INDICSETFORE, (unsigned long)id, color);
 }
 

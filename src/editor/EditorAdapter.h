@@ -25,7 +25,10 @@ public:
     explicit EditorAdapter(QWidget *parent = nullptr);
     ~EditorAdapter() override;
 
-    QsciScintilla *widget() const { return m_editor; }
+    // The editor widget (for layouts, focus, pop-up menus and event filters).
+    QWidget *widget() const;
+    // The part of the widget the text is drawn on.
+    QWidget *viewport() const;
 
     // Caret, 1-based. Column counts characters; past the line end is virtual space.
     int caretLine() const;
@@ -97,6 +100,12 @@ public:
     int firstVisibleLine() const;
     int linesOnScreen() const;
     void setFirstVisibleLine(int line);
+    // Pixels the view is scrolled to the right.
+    int horizontalScrollOffset() const;
+    // Scrolls the caret into view and repaints.
+    void ensureCaretVisible();
+    // Repaints the text area.
+    void repaintView();
 
     // Colours one line's text and background (one colour pair at a time, e.g. the error line).
     void setLineColors(int line, const QColor &fg, const QColor &bg);
@@ -106,7 +115,8 @@ public:
 
     // Indicators (0..19 free for callers; a squiggle by default): a range of length
     // characters from 1-based line/column.
-    void defineIndicator(int id, int style, const QColor &color);
+    enum class IndicatorStyle { Squiggle, SquiggleLow, Plain, Box };
+    void defineIndicator(int id, IndicatorStyle style, const QColor &color);
     void setIndicator(int id, int line, int column, int length);
     void clearIndicator(int id);
 
@@ -133,7 +143,12 @@ public:
     static QString normalizeLineEndings(const QString &text, TextFile::LineEnding ending);
 
 Q_SIGNALS:
+    // The user's edits and inserts (not loads).
     void textChanged();
+    // Every change of the text, loads included.
+    void contentsChanged();
+    // The view scrolled up, down or sideways.
+    void viewScrolled();
     void caretMoved(int line, int column);
 
 protected:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileDialogs.h"
+#include "settings/ProjectSettings.h"
 
 #include <QList>
 #include <QString>
@@ -8,18 +9,6 @@
 #include <functional>
 
 class QWidget;
-
-// The HTML project of the main window: chosen in the project folder dialog, read by the
-// wizards whenever they pick a file or build their text. Not stored in the settings file.
-struct ProjectSettings {
-    QString projectFolder;                          // full path; empty: no project chosen
-    QString imageFolder = QStringLiteral("images"); // name of the image folder inside it
-};
-
-// How a wizard reads the project settings at the moment it needs them, and how the project
-// dialog writes them back (both stand for the main window's state).
-using ProjectGetter = std::function<ProjectSettings()>;
-using ProjectSetter = std::function<void(const ProjectSettings &)>;
 
 // How every HTML wizard treats a file the user picks for a page: with a project the file
 // is copied into it and the page names it relatively; without one the page names the

@@ -10,7 +10,9 @@
 #include <QToolButton>
 
 #include "editor/EditorAdapter.h"
-#include "html/HtmlCommandHost.h"
+#include "host/ActionRegistry.h"
+#include "host/FeatureHost.h"
+#include "host/HostDocument.h"
 #include "html/HtmlInsertCommands.h"
 
 using HtmlMenuLayout::Item;
@@ -52,60 +54,43 @@ QAction *addItem(QMenu *menu, const Item &item)
     return a;
 }
 
-// Puts the tool panel into the sheet's own layout, ahead of a closing stretch.
-void placeInSheet(QWidget *sheet, QWidget *panel)
-{
-    auto *layout = qobject_cast<QBoxLayout *>(sheet->layout());
-    if (!layout) {
-        if (sheet->layout()) {
-            sheet->layout()->addWidget(panel);
-            return;
-        }
-        layout = new QVBoxLayout(sheet);
-        layout->addWidget(panel);
-        layout->addStretch(1);
-        return;
-    }
-    int index = layout->count();
-    if (index > 0 && layout->itemAt(index - 1)->spacerItem())
-        --index;
-    layout->insertWidget(index, panel);
-}
-
 } // namespace
 
-HtmlCommands::HtmlCommands(HtmlCommandHost *host, QObject *parent)
-    : QObject(parent), m_host(host)
+HtmlCommands::HtmlCommands(FeatureHost &host, QObject *parent)
+    : QObject(parent), m_host(&host)
 {
     initHtmlResources();
+    ActionRegistry &registry = m_host->actions();
     QWidget *window = m_host->window();
     m_htmlElement = new QMenu(window);
     m_htmlElement->setObjectName(QStringLiteral("HTMLElement"));
     m_clockMenu = new QMenu(window);
     m_clockMenu->setObjectName(QStringLiteral("PopupMenu6"));
 
-    if (QMenu *insert = m_host->menu(QStringLiteral("Insert2")))
+    if (QMenu *insert = registry.menu(QStringLiteral("Insert2")))
         buildMainMenu(insert, HtmlMenuLayout::insertMenu);
-    if (QMenu *modify = m_host->menu(QStringLiteral("Modify1")))
+    if (QMenu *modify = registry.menu(QStringLiteral("Modify1")))
         buildMainMenu(modify, HtmlMenuLayout::modifyMenu);
-    if (QMenu *tools = m_host->menu(QStringLiteral("ools2")))
+    if (QMenu *tools = registry.menu(QStringLiteral("ools2")))
         buildMainMenu(tools, HtmlMenuLayout::toolsMenu);
-    if (QMenu *newMenu = m_host->menu(QStringLiteral("New1"))) {
+    if (QMenu *newMenu = registry.menu(QStringLiteral("New1"))) {
         // File, New, "Frameset" follows the HTML document item.
         const Item &item = HtmlMenuLayout::newFramesetItem;
-        QAction *a = m_host->addItem(newMenu, QLatin1String(item.name), QLatin1String(item.caption));
         const QList<QAction *> items = newMenu->actions();
-        const int html = items.indexOf(m_host->action(QStringLiteral("HTMLdocument1")));
-        if (html >= 0 && html + 2 < items.size()) {
-            newMenu->removeAction(a);
-            newMenu->insertAction(items.at(html + 1), a);
-        }
-        bindAction(a, QLatin1String(item.handler));
+        const int html = items.indexOf(registry.action(QStringLiteral("HTMLdocument1")));
+        QAction *a = registry.addItem(newMenu, QLatin1String(item.name), QLatin1String(item.caption),
+                                      html >= 0 ? html + 1 : -1);
+        if (a)
+            bindAction(a, QLatin1String(item.handler));
     }
 
     buildPopup(m_htmlElement, HtmlMenuLayout::htmlElementMenu);
     buildPopup(m_clockMenu, HtmlMenuLayout::clockMenu);
     buildToolPanel();
+
+    for (HostDocument *document : m_host->documents())
+        fillDocumentPopup(document);
+    connect(m_host, &FeatureHost::documentCreated, this, &HtmlCommands::fillDocumentPopup);
 }
 
 HtmlCommands::~HtmlCommands() = default;
@@ -115,12 +100,14 @@ void HtmlCommands::buildMainMenu(QMenu *menu, const Item *items)
     for (const Item *item = items; item->caption; ++item) {
         const QString name = QLatin1String(item->name);
         const QString caption = QLatin1String(item->caption);
+        ActionRegistry &registry = m_host->actions();
         if (item->children) {
-            buildMainMenu(m_host->addSubmenu(menu, name, caption), item->children);
+            if (QMenu *sub = registry.addSubmenu(menu, name, caption))
+                buildMainMenu(sub, item->children);
             continue;
         }
-        QAction *a = isSeparator(*item) ? m_host->addSeparator(menu, name) : m_host->addItem(menu, name, caption);
-        if (item->handler) {
+        QAction *a = isSeparator(*item) ? registry.addSeparator(menu, name) : registry.addItem(menu, name, caption);
+        if (a && item->handler) {
             bindAction(a, QLatin1String(item->handler));
             m_mainItems.insert(QLatin1String(item->handler), a);
         }
@@ -144,29 +131,39 @@ void HtmlCommands::buildPopup(QMenu *menu, const Item *items)
     }
 }
 
-void HtmlCommands::fillDocumentPopup(const HtmlDocumentPopup &popup, EditorAdapter *editor)
+void HtmlCommands::fillDocumentPopup(HostDocument *document)
 {
-    const std::pair<QMenu *, const Item *> groups[] = {
-        {popup.common, HtmlMenuLayout::documentCommon},
-        {popup.specialCharacters, HtmlMenuLayout::documentSpecialCharacters},
-        {popup.form, HtmlMenuLayout::documentForm},
-        {popup.alignment, HtmlMenuLayout::documentAlignment},
-        {popup.font, HtmlMenuLayout::documentFont},
+    if (!document)
+        return;
+    const std::pair<const char *, const Item *> groups[] = {
+        {"Common1", HtmlMenuLayout::documentCommon},
+        {"Spesiellebokstaver1", HtmlMenuLayout::documentSpecialCharacters},
+        {"Skjema1", HtmlMenuLayout::documentForm},
+        {"Plasser1", HtmlMenuLayout::documentAlignment},
+        {"Font2", HtmlMenuLayout::documentFont},
     };
-    for (const auto &[menu, items] : groups) {
-        if (menu)
-            buildDocumentItems(menu, items, editor);
+    for (const auto &[name, items] : groups) {
+        QMenu *menu = document->popupActions().menu(QLatin1String(name));
+        if (menu && menu->isEmpty())
+            buildDocumentItems(document, menu, items);
     }
 }
 
-void HtmlCommands::buildDocumentItems(QMenu *menu, const Item *items, EditorAdapter *editor)
+void HtmlCommands::buildDocumentItems(HostDocument *document, QMenu *menu, const Item *items)
 {
+    ActionRegistry &registry = document->popupActions();
+    EditorAdapter *editor = document->editor();
     for (const Item *item = items; item->caption; ++item) {
+        const QString name = QLatin1String(item->name);
         if (item->children) {
-            buildDocumentItems(addSubmenu(menu, *item), item->children, editor);
+            if (QMenu *sub = registry.addSubmenu(menu, name, QLatin1String(item->caption)))
+                buildDocumentItems(document, sub, item->children);
             continue;
         }
-        QAction *a = addItem(menu, *item);
+        QAction *a = isSeparator(*item) ? registry.addSeparator(menu, name)
+                                        : registry.addItem(menu, name, QLatin1String(item->caption));
+        if (!a || !item->handler)
+            continue;
         const QString handler = QLatin1String(item->handler);
         const HtmlInsert::Command *row = HtmlInsert::find(handler);
         if (!isWrapping(row)) {
@@ -184,7 +181,7 @@ void HtmlCommands::buildDocumentItems(QMenu *menu, const Item *items, EditorAdap
 
 void HtmlCommands::buildToolPanel()
 {
-    QWidget *sheet = m_host->htmlSheet();
+    QWidget *sheet = m_host->page(FeatureHost::Page::Html);
     if (!sheet)
         return;
     m_toolPanel = new QWidget(sheet);
@@ -212,7 +209,7 @@ void HtmlCommands::buildToolPanel()
                 continue;
             }
             // Buttons for the main window's own commands follow their command's state.
-            QAction *command = m_host->action(QLatin1String(def->action));
+            QAction *command = m_host->actions().action(QLatin1String(def->action));
             b->setEnabled(command && command->isEnabled());
             if (command) {
                 connect(b, &QAbstractButton::clicked, command, &QAction::trigger);
@@ -222,7 +219,7 @@ void HtmlCommands::buildToolPanel()
         grid->setColumnStretch(ToolColumns, 1);
         panelLayout->addWidget(box);
     }
-    placeInSheet(sheet, m_toolPanel);
+    m_host->addToPage(FeatureHost::Page::Html, m_toolPanel);
 }
 
 void HtmlCommands::bindAction(QAction *action, const QString &handler)

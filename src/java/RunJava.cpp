@@ -99,6 +99,8 @@ RunJava::Result RunJava::runProgram(const QString &documentFileName,
 
     result.console = new TProgRunFrm(m_owner, Delphi::extractFileName(documentFileName), java,
                                      {cls}, folder);
+    // One console per run, freed (with its program) when the user closes it.
+    result.console->setAttribute(Qt::WA_DeleteOnClose);
     result.console->show();
     return result;
 }

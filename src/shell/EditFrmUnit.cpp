@@ -3,18 +3,18 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QStatusBar>
 #include <QVBoxLayout>
-#include <Qsci/qsciscintilla.h>
 
 #include "editor/EditorAdapter.h"
 #include "platform/DelphiStrings.h"
 #include "platform/FileDialogs.h"
 #include "platform/Prompter.h"
 #include "platform/TextFile.h"
-#include "settings/SettingsKeys.h"
+#include "settings/AppSettings.h"
 #include "shell/DocumentTypes.h"
 #include "shell/Main.h"
 
@@ -119,91 +119,78 @@ void TEditForm::setPanelText(int panel, const QString &text)
 
 // --- Pop-up menu ------------------------------------------------------------------------
 
-QAction *TEditForm::addPopupItem(QMenu *menu, const QString &name, const QString &caption)
-{
-    QAction *a = menu->addAction(caption);
-    a->setObjectName(name);
-    m_popupActions.insert(name, a);
-    return a;
-}
-
-QMenu *TEditForm::addPopupSubmenu(QMenu *menu, const QString &name, const QString &caption)
-{
-    QMenu *sub = menu->addMenu(caption);
-    sub->setObjectName(name);
-    sub->menuAction()->setObjectName(name);
-    m_popupActions.insert(name, sub->menuAction());
-    m_popupMenus.insert(name, sub);
-    return sub;
-}
-
-QAction *TEditForm::addPopupSeparator(QMenu *menu, const QString &name)
-{
-    QAction *a = menu->addSeparator();
-    a->setObjectName(name);
-    m_popupActions.insert(name, a);
-    return a;
-}
-
 void TEditForm::buildPopupMenu()
 {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
 
-    QMenu *edit = addPopupSubmenu(PopupMenu1, QStringLiteral("Edit1"), QStringLiteral("Edit"));
-    connect(addPopupItem(edit, QStringLiteral("Undo1"), QStringLiteral("Undo")),
+    QMenu *edit = m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Edit1"), QStringLiteral("Edit"));
+    connect(m_popupActions.addItem(edit, QStringLiteral("Undo1"), QStringLiteral("Undo")),
             &QAction::triggered, this, &TEditForm::Undo1Click);
-    connect(addPopupItem(edit, QStringLiteral("Gjenta1"), QStringLiteral("Redo")),
+    connect(m_popupActions.addItem(edit, QStringLiteral("Gjenta1"), QStringLiteral("Redo")),
             &QAction::triggered, this, &TEditForm::Gjenta1Click);
-    addPopupSeparator(edit, QStringLiteral("N1"));
-    connect(addPopupItem(edit, QStringLiteral("Klipput1"), QStringLiteral("Cut")),
+    m_popupActions.addSeparator(edit, QStringLiteral("N1"));
+    connect(m_popupActions.addItem(edit, QStringLiteral("Klipput1"), QStringLiteral("Cut")),
             &QAction::triggered, this, &TEditForm::Klipput1Click);
-    connect(addPopupItem(edit, QStringLiteral("Copier1"), QStringLiteral("Copy")),
+    connect(m_popupActions.addItem(edit, QStringLiteral("Copier1"), QStringLiteral("Copy")),
             &QAction::triggered, this, &TEditForm::Copier1Click);
-    connect(addPopupItem(edit, QStringLiteral("Liminn1"), QStringLiteral("Paste")),
+    connect(m_popupActions.addItem(edit, QStringLiteral("Liminn1"), QStringLiteral("Paste")),
             &QAction::triggered, this, &TEditForm::Liminn1Click);
-    connect(addPopupItem(edit, QStringLiteral("VelgAlt1"), QStringLiteral("Select all")),
+    connect(m_popupActions.addItem(edit, QStringLiteral("VelgAlt1"), QStringLiteral("Select all")),
             &QAction::triggered, this, &TEditForm::VelgAlt1Click);
 
     // Java group.
-    addPopupItem(PopupMenu1, QStringLiteral("Addtodebuggerwatch1"), QStringLiteral("Add to debugger watch"));
-    addPopupSeparator(PopupMenu1, QStringLiteral("N14"));
-    addPopupSubmenu(PopupMenu1, QStringLiteral("ools2"), QStringLiteral("Compiling"));
-    addPopupSubmenu(PopupMenu1, QStringLiteral("Debugging1"), QStringLiteral("Debugging"));
-    addPopupSubmenu(PopupMenu1, QStringLiteral("Insert2"), QStringLiteral("Insert code"));
-    addPopupSeparator(PopupMenu1, QStringLiteral("N4"));
-    addPopupItem(PopupMenu1, QStringLiteral("Setbookmark1"), QStringLiteral("Set breakpoint"));
-    addPopupItem(PopupMenu1, QStringLiteral("Clearbookmark1"), QStringLiteral("Clear breakpoint on current line"));
-    addPopupItem(PopupMenu1, QStringLiteral("Nextbreakpoint1"), QStringLiteral("Next breakpoint"));
-    addPopupItem(PopupMenu1, QStringLiteral("Previousbreakboint1"), QStringLiteral("Previous breakpoint"));
-    addPopupSeparator(PopupMenu1, QStringLiteral("N2"));
+    m_popupActions.addItem(PopupMenu1, QStringLiteral("Addtodebuggerwatch1"), QStringLiteral("Add to debugger watch"));
+    m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N14"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("ools2"), QStringLiteral("Compiling"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Debugging1"), QStringLiteral("Debugging"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Insert2"), QStringLiteral("Insert code"));
+    m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N4"));
+    m_popupActions.addItem(PopupMenu1, QStringLiteral("Setbookmark1"), QStringLiteral("Set breakpoint"));
+    m_popupActions.addItem(PopupMenu1, QStringLiteral("Clearbookmark1"), QStringLiteral("Clear breakpoint on current line"));
+    m_popupActions.addItem(PopupMenu1, QStringLiteral("Nextbreakpoint1"), QStringLiteral("Next breakpoint"));
+    m_popupActions.addItem(PopupMenu1, QStringLiteral("Previousbreakboint1"), QStringLiteral("Previous breakpoint"));
+    m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N2"));
 
     // HTML group.
-    addPopupSubmenu(PopupMenu1, QStringLiteral("Common1"), QStringLiteral("Common"));
-    addPopupSubmenu(PopupMenu1, QStringLiteral("Spesiellebokstaver1"), QStringLiteral("Special characters"));
-    addPopupSubmenu(PopupMenu1, QStringLiteral("Skjema1"), QStringLiteral("Form"));
-    addPopupSubmenu(PopupMenu1, QStringLiteral("Plasser1"), QStringLiteral("Alignment"));
-    addPopupSubmenu(PopupMenu1, QStringLiteral("Font2"), QStringLiteral("Font"));
-    addPopupSeparator(PopupMenu1, QStringLiteral("N5"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Common1"), QStringLiteral("Common"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Spesiellebokstaver1"), QStringLiteral("Special characters"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Skjema1"), QStringLiteral("Form"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Plasser1"), QStringLiteral("Alignment"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Font2"), QStringLiteral("Font"));
+    m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N5"));
 
     // Document commands that call the main window's handlers.
-    connect(addPopupItem(PopupMenu1, QStringLiteral("Save1"), QStringLiteral("S&ave")),
+    connect(m_popupActions.addItem(PopupMenu1, QStringLiteral("Save1"), QStringLiteral("S&ave")),
             &QAction::triggered, m_main, &TMainForm::Save1Click);
-    connect(addPopupItem(PopupMenu1, QStringLiteral("SaveAs1"), QStringLiteral("Sa&ve as..")),
+    connect(m_popupActions.addItem(PopupMenu1, QStringLiteral("SaveAs1"), QStringLiteral("Sa&ve as..")),
             &QAction::triggered, m_main, &TMainForm::SaveAs1Click);
-    addPopupSeparator(PopupMenu1, QStringLiteral("N3"));
-    connect(addPopupItem(PopupMenu1, QStringLiteral("Closedocument1"), QStringLiteral("Close document")),
+    m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N3"));
+    connect(m_popupActions.addItem(PopupMenu1, QStringLiteral("Closedocument1"), QStringLiteral("Close document")),
             &QAction::triggered, m_main, &TMainForm::Close1Click);
 }
 
 QAction *TEditForm::popupAction(const QString &name) const
 {
-    return m_popupActions.value(name);
+    return m_popupActions.action(name);
 }
 
 QMenu *TEditForm::popupMenu(const QString &name) const
 {
-    return m_popupMenus.value(name);
+    return m_popupActions.menu(name);
+}
+
+void TEditForm::bringToFront()
+{
+    QMdiSubWindow *sub = subWindow();
+    if (!sub)
+        return;
+    if (sub->isMinimized())
+        sub->showNormal();
+    if (QMdiArea *area = sub->mdiArea())
+        area->setActiveSubWindow(sub);
+    sub->raise();
+    setFocus();   // the editor is the window's focus proxy
 }
 
 QStringList TEditForm::popupJavaGroup() const
@@ -276,8 +263,7 @@ void TEditForm::SynEdit1Change()
 {
     IsModified = true;
     setPanelText(1, QStringLiteral("Modified"));
-    if (SynEdit1->caretLine() == ErrorLine)
-        m_main->ErrorLineHighlighted = false;
+    // (The compile commands unpaint the error line when it is edited.)
     // ResetMarkButtons: filled in by the breakpoint feature.
 }
 
@@ -291,8 +277,7 @@ void TEditForm::FormActivate()
     // Reloading the user-defined language's keywords: filled in by the custom languages.
     if (QAction *lineNumbers = m_main->action(QStringLiteral("Linenumbers1")))
         SynEdit1->setShowLineNumbers(lineNumbers->isChecked());
-    SynEdit1->setShowSpecialChars(m_main->readBool(SettingsKeys::ApplicationOptions,
-                                                   SettingsKeys::ViewSecialChars, false));
+    SynEdit1->setShowSpecialChars(m_main->settings().boolValue(Settings::Key::ViewSecialChars));
     const QString title = caption();
     if (!Delphi::contains(title, QStringLiteral("EditorForm"))) {
         const QString ext = Delphi::extractFileExt(title).toLower();
@@ -346,6 +331,7 @@ bool TEditForm::SaveFileNow()
     IsModified = false;
     SynEdit1->setModified(false);
     setPanelText(1, QString());
+    emit m_main->documentSaved(this);
     return true;
 }
 
@@ -393,6 +379,7 @@ bool TEditForm::SaveFileAs()
     setPanelText(1, QString());
     HasFileName = true;
     m_main->AddFileToHist(DocumentFileName);
+    emit m_main->documentSaved(this);
     return true;
 }
 
@@ -409,7 +396,7 @@ void TEditForm::closeEvent(QCloseEvent *event)
 
 bool TEditForm::FormClose()
 {
-    const bool warn = m_main->readBool(SettingsKeys::ApplicationOptions, SettingsKeys::WarnBeforeClose, true);
+    const bool warn = m_main->settings().boolValue(Settings::Key::WarnBeforeClose);
     if (IsModified && warn) {
         const int answer = Prompter::instance()->messageBox(
             this, QStringLiteral("Question"), QStringLiteral("Save changes made to the document?"),

@@ -1,14 +1,14 @@
 #include "shell/HistoryRing.h"
 
-#include "platform/IniFile.h"
-#include "settings/SettingsKeys.h"
+#include "settings/AppSettings.h"
+
 
 #include <algorithm>
 
 namespace {
-const QString kSection = QLatin1String(SettingsKeys::History);
-const QString kCount = QLatin1String(SettingsKeys::Count);
-const QString kPrev = QLatin1String(SettingsKeys::Prev);
+const QString kSection = QLatin1String(Settings::History);
+const QString kCount = QStringLiteral("Count");
+const QString kPrev = QStringLiteral("Prev");
 }
 
 int HistoryRing::count() const

@@ -7,10 +7,12 @@
 #include <QStringList>
 #include <memory>
 
+#include "host/ActionRegistry.h"
 #include "platform/FileDialogs.h"
 #include "shell/DocumentTypes.h"
 
-class IniFile;
+class AppSettings;
+class Features;
 class QAction;
 class QGroupBox;
 class QMdiArea;
@@ -29,16 +31,15 @@ class TSaveDocChangeFrm;
 // (explorer, Java, HTML and general tool tabs), the bottom pane ("Open Files", compiler and
 // debugger tabs), the menu bar and the settings file.
 //
-// Integration for other subsystems:
-// - Every main-menu command is a QAction registered under its component name: action("Save1").
-//   Submenus are reachable by name through menu("Insert2"); addMenuItem() adds and registers
-//   an item of a later feature. A command that belongs to another subsystem keeps its handler
-//   name and is bound by connecting to the action's triggered() signal.
+// The main window holds the shell's own logic. Features (HTML, Java, spelling, ...) are
+// installed by the composition root (src/app/Features) before start-up runs; they see the
+// window only through the host interface (src/host/FeatureHost.h):
+// - Every main-menu command is a QAction registered under its component name in actions():
+//   action("Save1"), menu("Insert2").
 // - The active document is GetActiveEditor() (nullptr when none is open); text goes in through
 //   SkrivTekstenTilEditor(); documents are made only through AddUnit/MakeUnit/MakeUnitByName/
 //   LagEnhetHTML/LoadFile.
-// - The settings file is iniFile() (valid from construction until the window has closed);
-//   each reader passes its own default.
+// - The settings file is settings(), each reader with its own default from the key table.
 class TMainForm : public QMainWindow
 {
     Q_OBJECT
@@ -48,19 +49,17 @@ public:
     ~TMainForm() override;
 
     // --- Action registry of the main menu ------------------------------------------------
-    QAction *action(const QString &name) const;
-    QMenu *menu(const QString &name) const;
-    // Adds an item to the menu named menuName at position (-1: at the end) and registers it.
-    QAction *addMenuItem(const QString &menuName, const QString &name, const QString &caption,
-                         int position = -1);
-    // Append a registered submenu, item or separator to a menu (features that build menus).
-    QMenu *addSubmenu(QMenu *parent, const QString &name, const QString &caption);
-    QAction *addItem(QMenu *menu, const QString &name, const QString &caption);
-    QAction *addSeparator(QMenu *menu, const QString &name);
+    ActionRegistry &actions() { return m_registry; }
+    const ActionRegistry &actions() const { return m_registry; }
+    QAction *action(const QString &name) const { return m_registry.action(name); }
+    QMenu *menu(const QString &name) const { return m_registry.menu(name); }
 
     // --- Settings file -------------------------------------------------------------------
-    IniFile *iniFile() const { return m_iniFile.get(); }
+    AppSettings &settings() const { return *m_settings; }
     QString iniFileName() const { return m_iniFileName; }
+
+    // The features installed by the composition root.
+    Features &features() const { return *m_features; }
 
     // --- Documents -----------------------------------------------------------------------
     // The current document window (QMdiArea::currentSubWindow()), or nullptr.
@@ -210,11 +209,8 @@ public:
     QString CurrentFileExt;
     QString WorkingFolder;   // "Set as working dir": where the open and save dialogs start
     bool ClosingFromOpenFilesList = false;
-    bool ErrorLineHighlighted = false;
-    QStringList CompilerOutputLines;
-    int CompileErrorCount = 0;
 
-    // Creates the hidden spell-check and print-preview forms; filled in by those features.
+    // Creates the program's hidden forms (the spell-check dialog, ...) of the features.
     void createHiddenForms();
 
 Q_SIGNALS:
@@ -222,6 +218,8 @@ Q_SIGNALS:
     void documentCreated(TEditForm *window);
     void documentActivated(TEditForm *window);
     void documentClosed(TEditForm *window);
+    // After a document window was written to its file.
+    void documentSaved(TEditForm *window);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -235,7 +233,7 @@ private:
     bool FormCloseQuery();
     void FormClose();
 
-    // Steps of start-up filled in by their features.
+    // Steps of start-up that belong to features: each forwards to its feature.
     void LoadCustomLanglistFromFile();
     void LagNyCompletionListe();
     void LoadShortcuts();
@@ -254,7 +252,6 @@ private:
     void buildGeneralSheet();
     void buildBottomPane();
     QMenu *addTopMenu(const QString &name, const QString &caption);
-    void registerAction(QAction *action);
     void bind(const QString &name, void (TMainForm::*handler)());
     QToolButton *addNewDocumentButton(QWidget *parent, const QString &caption);
     void showNewDocumentPopup(QToolButton *button);
@@ -276,13 +273,10 @@ private:
     void bringToFront(TEditForm *window);
     bool templatesOn() const;
 
-    // Settings helpers.
-    bool readBool(const char *section, const char *key, bool def) const;
-    int readInt(const char *section, const char *key, int def) const;
-    QString readString(const char *section, const char *key, const QString &def) const;
-
     QStringList m_arguments;
-    std::unique_ptr<IniFile> m_iniFile;
+    ActionRegistry m_registry;
+    AppSettings *m_settings = nullptr;
+    Features *m_features = nullptr;
     QString m_iniFileName;
     QString m_helpFile;
     int m_documentCounter = 0;
@@ -295,8 +289,6 @@ private:
     QMdiArea *m_mdiArea = nullptr;
     QSplitter *m_sideSplitter = nullptr;   // Splitter1: side panel | documents
     QSplitter *m_bottomSplitter = nullptr; // documents / bottom pane
-    QHash<QString, QAction *> m_actions;
-    QHash<QString, QMenu *> m_menus;
     QList<QToolButton *> m_generalButtons;
     QList<QToolButton *> m_undoRedoButtons;
     QList<QToolButton *> m_undoRedoPlaceholders;

@@ -12,14 +12,13 @@
 #include "editor/Highlighter.h"
 #include "platform/AppPaths.h"
 #include "platform/DelphiStrings.h"
-#include "platform/IniFile.h"
 #include "platform/Prompter.h"
 #include "platform/TColor.h"
-#include "settings/SettingsKeys.h"
+#include "settings/AppSettings.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
 
-using namespace SettingsKeys;
+using Settings::Key;
 using DocumentTypes::DocType;
 using DocumentTypes::NewDocument;
 
@@ -117,30 +116,26 @@ void TMainForm::LoadUserSettings()
     UpdateColorsInEditor();
 
     // 2. Gutter and background colours; a colour text that is not valid gives the default.
-    const TColor gutter = TColor::fromStringDef(readString(EditorOptions, GTRColor, QStringLiteral("clBtnFace")),
-                                                TColor::clBtnFace);
-    const TColor background = TColor::fromStringDef(readString(EditorOptions, BGColor, QStringLiteral("clWhite")),
-                                                    TColor::clWhite);
-    e->setGutterColor(gutter.toQColor());
-    e->setBackgroundColor(background.toQColor());
+    e->setGutterColor(m_settings->colourValue(Key::GTRColor).toQColor());
+    e->setBackgroundColor(m_settings->colourValue(Key::BGColor).toQColor());
 
     const bool onlyWindow = documentCount() == 1;
     // 3.
-    if (onlyWindow && readBool(ApplicationOptions, MaxWinAtStart, false) && w->subWindow())
+    if (onlyWindow && m_settings->boolValue(Key::MaxWinAtStart) && w->subWindow())
         w->subWindow()->showMaximized();
 
     // 4. Font.
-    QFont font(readString(EditorOptions, FontType, QStringLiteral("Courier New")));
+    QFont font(m_settings->textValue(Key::FontType));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    const int size = readInt(EditorOptions, FontSize, 10);
+    const int size = m_settings->intValue(Key::FontSize);
     font.setPointSize(size > 0 ? size : 10);
     e->setEditorFont(font);
 
     // 5. Line numbers: the first document takes the stored setting, the others the View item.
     QAction *lineNumbers = action(QStringLiteral("Linenumbers1"));
     if (onlyWindow) {
-        const bool show = readBool(EditorOptions, ShowLineNumbers, false);
+        const bool show = m_settings->boolValue(Key::ShowLineNumbers);
         lineNumbers->setChecked(show);
         w->LineNumbersShown = show;
     } else {
@@ -149,13 +144,13 @@ void TMainForm::LoadUserSettings()
     e->setShowLineNumbers(w->LineNumbersShown);
 
     // 6. Gutter. ("LeadingZeros": the editor's line-number margin has no such option.)
-    e->setGutterVisible(readBool(EditorOptions, ShowGutter, true));
-    e->setGutterWidth(qMax(0, readInt(EditorOptions, GutterSize, 52)));
+    e->setGutterVisible(m_settings->boolValue(Key::ShowGutter));
+    e->setGutterWidth(qMax(0, m_settings->intValue(Key::GutterSize)));
 
     // 7. View check marks.
-    action(QStringLiteral("CompletionProposal1"))->setChecked(readBool(EditorOptions, CompProposal, true));
-    action(QStringLiteral("Autocompletion1"))->setChecked(readBool(EditorOptions, AutoCompletion, true));
-    action(QStringLiteral("Specialcharacters1"))->setChecked(readBool(ApplicationOptions, ViewSecialChars, false));
+    action(QStringLiteral("CompletionProposal1"))->setChecked(m_settings->boolValue(Key::CompProposal));
+    action(QStringLiteral("Autocompletion1"))->setChecked(m_settings->boolValue(Key::AutoCompletion));
+    action(QStringLiteral("Specialcharacters1"))->setChecked(m_settings->boolValue(Key::ViewSecialChars));
 }
 
 // --- Creating document windows ----------------------------------------------------------
@@ -251,7 +246,7 @@ TEditForm *TMainForm::MakeUnitByName(const QString &name, const QString &text)
 
 bool TMainForm::templatesOn() const
 {
-    return readBool(ApplicationOptions, TmpltCodeOnNewDoc, true);
+    return m_settings->boolValue(Key::TmpltCodeOnNewDoc);
 }
 
 void TMainForm::placeTemplateCaret(TEditForm *w, const DocumentTypes::CaretRule &rule)
@@ -298,7 +293,7 @@ void TMainForm::newDocument(NewDocument kind)
         return;
     }
     if (type == DocType::Java) {
-        GroupBox12->setVisible(readBool(ApplicationOptions, JavaQuickFind, true));
+        GroupBox12->setVisible(m_settings->boolValue(Key::JavaQuickFind));
         PageControl4->setVisible(true);
         // The Window item follows the pane it controls.
         action(QStringLiteral("Messagepane1"))->setChecked(true);
@@ -377,9 +372,7 @@ void TMainForm::documentClosing(TEditForm *w)
 
     if (documentWindows().isEmpty()) {
         QMdiSubWindow *sub = w->subWindow();
-        if (m_iniFile)
-            m_iniFile->writeBool(QLatin1String(ApplicationOptions), QLatin1String(MaxWinAtStart),
-                                 sub && (sub->isMaximized() || sub->isMinimized()));
+        m_settings->setBool(Key::MaxWinAtStart, sub && (sub->isMaximized() || sub->isMinimized()));
         ViewMainMenu(QStringLiteral("Other document"));
         DisableMainMenu();
         EnableDisableTabs(false);

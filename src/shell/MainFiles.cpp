@@ -7,7 +7,6 @@
 
 #include "editor/EditorAdapter.h"
 #include "platform/DelphiStrings.h"
-#include "platform/IniFile.h"
 #include "platform/Prompter.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/HistoryRing.h"
@@ -176,7 +175,7 @@ void TMainForm::Saveall1Click()
 
 void TMainForm::SaveFileHistory(const QString &fileName)
 {
-    HistoryRing(m_iniFile.get()).record(fileName);
+    HistoryRing(m_settings).record(fileName);
 }
 
 namespace {
@@ -198,7 +197,7 @@ void TMainForm::LoadHistFromFile()
         reopen->removeAction(a);
         a->deleteLater();
     }
-    for (const QString &file : HistoryRing(m_iniFile.get()).entries())
+    for (const QString &file : HistoryRing(m_settings).entries())
         if (!file.isEmpty() && QFileInfo::exists(file))
             AddFileToHist(file);
 }
@@ -257,7 +256,7 @@ void TMainForm::ClearList1Click()
         reopen->removeAction(a);
         a->deleteLater();
     }
-    HistoryRing(m_iniFile.get()).clear();
+    HistoryRing(m_settings).clear();
     action(QStringLiteral("empty1"))->setVisible(true);
 }
 

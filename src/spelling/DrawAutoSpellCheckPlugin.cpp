@@ -1,10 +1,8 @@
 #include "DrawAutoSpellCheckPlugin.h"
 
 #include <QEvent>
-#include <QScrollBar>
 #include <QTimer>
-
-#include <Qsci/qsciscintilla.h>
+#include <QWidget>
 
 #include "editor/EditorAdapter.h"
 #include "spelling/WordNavigation.h"
@@ -22,16 +20,12 @@ TDrawAutoSpellCheckPlugin::TDrawAutoSpellCheckPlugin(EditorAdapter *editor, TSpe
 {
     setChecker(checker);
     applyLook();
-    if (QsciScintilla *w = editor->widget()) {
-        connect(w, &QsciScintilla::textChanged, this, &TDrawAutoSpellCheckPlugin::scheduleRefresh);
-        connect(w, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
-            if (updated & (QsciScintillaBase::SC_UPDATE_V_SCROLL | QsciScintillaBase::SC_UPDATE_H_SCROLL))
-                scheduleRefresh();
-        });
+    connect(editor, &EditorAdapter::contentsChanged, this, &TDrawAutoSpellCheckPlugin::scheduleRefresh);
+    connect(editor, &EditorAdapter::viewScrolled, this, &TDrawAutoSpellCheckPlugin::scheduleRefresh);
+    if (QWidget *w = editor->widget())
         w->installEventFilter(this);
-        if (w->viewport())
-            w->viewport()->installEventFilter(this);
-    }
+    if (QWidget *view = editor->viewport())
+        view->installEventFilter(this);
     scheduleRefresh();
 }
 
@@ -76,11 +70,10 @@ void TDrawAutoSpellCheckPlugin::applyLook()
     // The Word style is the editor's squiggle (offsets 0, 1, 2, 1 below the text); the
     // WordPerfect style has no exact match among the editor's underlines and takes the low
     // squiggle, the nearest one.
-    const int style = m_style == TSpellCheck::usMicrosoftWord ? QsciScintillaBase::INDIC_SQUIGGLE
-                                                              : QsciScintillaBase::INDIC_SQUIGGLELOW;
+    const auto style = m_style == TSpellCheck::usMicrosoftWord ? EditorAdapter::IndicatorStyle::Squiggle
+                                                               : EditorAdapter::IndicatorStyle::SquiggleLow;
     m_editor->defineIndicator(IndicatorId, style, m_penColor.toQColor());
-    if (QsciScintilla *w = m_editor->widget())
-        w->viewport()->update();
+    m_editor->repaintView();
 }
 
 void TDrawAutoSpellCheckPlugin::scheduleRefresh()
@@ -119,9 +112,8 @@ void TDrawAutoSpellCheckPlugin::refresh()
     const bool anyAttribute = e.highlighter() == nullptr;
     const QStringList attribs = checker.checkAttribs();
     // Words right of the view are not looked at; they are when the view scrolls to them.
-    const int clipWidth = e.widget()->viewport()->width();
-    const QScrollBar *bar = e.widget()->horizontalScrollBar();
-    const int scrolled = bar ? bar->value() : 0;
+    const int clipWidth = e.viewport()->width();
+    const int scrolled = e.horizontalScrollOffset();
     const int cutoff = (scrolled + clipWidth) / NarrowestCharacter + 2;
     const int first = e.firstVisibleLine();
     const int last = qMin(e.lineCount(), first + e.linesOnScreen());

@@ -1,8 +1,7 @@
 #include "SpellCheckWalk.h"
 
 #include <QGuiApplication>
-
-#include <Qsci/qsciscintilla.h>
+#include <QWidget>
 
 #include "editor/EditorAdapter.h"
 #include "platform/DelphiStrings.h"
@@ -120,10 +119,7 @@ bool SpellCheckWalk::checkOneWord(const QString &word)
     const auto opts = m_checker.options();
     if (opts.testFlag(TSpellCheck::sscoHideCursor))
         setUpdatesLocked(false);
-    if (QsciScintilla *w = m_editor.widget()) {
-        w->ensureCursorVisible();
-        w->update();
-    }
+    m_editor.ensureCaretVisible();
     if (opts.testFlag(TSpellCheck::sscoHourGlass))
         setHourGlass(false);
 
@@ -184,7 +180,7 @@ void SpellCheckWalk::setUpdatesLocked(bool locked)
     if (locked == m_locked)
         return;
     m_locked = locked;
-    if (QsciScintilla *w = m_editor.widget())
+    if (QWidget *w = m_editor.widget())
         w->setUpdatesEnabled(!locked);
 }
 

@@ -1,3 +1,4 @@
+#include "ScintillaOf.h"
 #include "editor/EditorAdapter.h"
 #include "editor/GeneralLexer.h"
 #include "editor/Highlighter.h"
@@ -71,8 +72,8 @@ private Q_SLOTS:
         Highlighter php(Highlighter::PHP);
         ed.setHighlighter(&php);
         ed.setText(QStringLiteral("$name = 'x';"));
-        ed.widget()->recolor();
-        const int style = int(ed.widget()->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, 1));
+        scintillaOf(ed)->recolor();
+        const int style = int(scintillaOf(ed)->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, 1));
         QVERIFY(php.attribute(php.indexOfAttribute(QStringLiteral("Variable"))).lexerStyles.contains(style));
     }
 
@@ -222,7 +223,7 @@ private Q_SLOTS:
         h.setKeywords({ QStringLiteral("end") });
         ed.setHighlighter(&h);
         ed.setText(QStringLiteral("x\ny\nend"));
-        QsciScintilla *w = ed.widget();
+        QsciScintilla *w = scintillaOf(ed);
         auto styleAt = [w](long pos) { return int(w->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, pos)); };
         w->recolor();
         QCOMPARE(styleAt(4), int(GeneralLexer::ReservedWord));

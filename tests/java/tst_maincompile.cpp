@@ -13,8 +13,8 @@
 #include "analysis/JavaDocumentScanner.h"
 #include "java/CompileCommands.h"
 #include "java/Compiler.h"
-#include "java/MainFormCompileHost.h"
-#include "platform/IniFile.h"
+#include "app/Features.h"
+#include "settings/AppSettings.h"
 
 namespace {
 
@@ -35,15 +35,15 @@ struct CompileFixture : ShellFixture {
     CompileFixture() : ShellFixture("[Tips]\r\ndoShow=0\r\n")
     {
         start();
-        commands = MainFormCompileHost::commandsOf(main.get());
+        commands = main->features().compile;
         doc = main->LoadFile(write("my src/Hello.java", helloWithError));
     }
 
     void setJava(const QString &binDir, const QString &options = QString())
     {
-        main->iniFile()->writeString("CompilerOptions", "JavaBinDir", binDir);
-        main->iniFile()->writeString("CompilerOptions", "DebugGenOptions", options);
-        main->iniFile()->writeString("CompilerOptions", "ClassPathDir", "C:\\;.");
+        main->settings().setText(Settings::Key::JavaBinDir, binDir);
+        main->settings().setText(Settings::Key::DebugGenOptions, options);
+        main->settings().setText(Settings::Key::ClassPathDir, "C:\\;.");
     }
 
     // A fake javac; returns its folder.
@@ -142,8 +142,8 @@ void TestMainCompile::compileJumpAndRun()
     QCOMPARE(w->windowTitle(), QStringLiteral("Compilation complete"));
     QVERIFY(main->isTabShown(main->TabSheet6) && main->isTabShown(main->TabSheet8));
     QCOMPARE(main->PageControl4->currentWidget(), main->TabSheet8);
-    QVERIFY(main->CompilerOutputLines.contains("1 error"));
-    QCOMPARE(main->CompileErrorCount, 0);
+    QVERIFY(commands->CompilerOutputLines().contains("1 error"));
+    QCOMPARE(commands->CompileErrorCount(), 0);
     QVERIFY(f.log().startsWith("Compiling: " + doc->DocumentFileName + "\n"));
     QVERIFY(!f.log().contains("No errors found."));
 
@@ -156,13 +156,13 @@ void TestMainCompile::compileJumpAndRun()
     QCOMPARE(doc->editor()->caretLine(), 4);
     QCOMPARE(doc->editor()->caretColumn(), 3);
     QCOMPARE(doc->ErrorLine, 4);
-    QVERIFY(main->ErrorLineHighlighted);
+    QVERIFY(commands->ErrorLineHighlighted());
     doc->editor()->setCaret(1, 1);
     doc->editor()->insertAtCaret(" ");
-    QVERIFY(main->ErrorLineHighlighted);
+    QVERIFY(commands->ErrorLineHighlighted());
     doc->editor()->setSelection(4, 28, 4, 33);
     doc->editor()->insertAtCaret("count");
-    QVERIFY(!main->ErrorLineHighlighted);
+    QVERIFY(!commands->ErrorLineHighlighted());
     entry->setText(0, "x");
     commands->KompilerErrorsDblClick();
     QCOMPARE(f.prompter.texts(), QStringList{"'x' is not a valid integer value"});

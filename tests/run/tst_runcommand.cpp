@@ -1,6 +1,8 @@
 // The main window's run command: Compile and run ends in a running program; the settings
 // file's values reach the run.
 
+#include "app/Features.h"
+#include "settings/AppSettings.h"
 #include "../shell/ShellFixture.h"
 #include "FakeShell.h"
 #include "RunTestKit.h"
@@ -26,7 +28,7 @@ void TestRunCommand::compileAndRun()
     ShellFixture fx("[CompilerOptions]\r\nJavaBinDir=" + jdk.toUtf8() + "\r\n[Tips]\r\ndoShow=0\r\n");
     FakeShell shell;
     TMainForm *main = fx.start();
-    auto *command = main->findChild<RunJavaCommand *>(QStringLiteral("RunJavaCommand"));
+    auto *command = main->features().run;
     QVERIFY(command);
     QVERIFY(!command->RunJava(RunJava::Origin::RunCommand).console); // no document: nothing
 
@@ -42,8 +44,8 @@ void TestRunCommand::compileAndRun()
     QCOMPARE(command->ProgRunWindow->RichEdit1->toPlainText(), QStringLiteral("compiled and run\nDone!\n"));
 
     // With "JavaAppsInDosWindow" on, Compile and run opens a terminal in the document's folder.
-    main->iniFile()->writeBool(QStringLiteral("ApplicationOptions"), QStringLiteral("JavaAppsInDosWindow"), true);
-    main->iniFile()->writeString(QStringLiteral("CompilerOptions"), QStringLiteral("ClassPathDir"), QStringLiteral("C:\\;."));
+    main->settings().setBool(Settings::Key::JavaAppsInDosWindow, true);
+    main->settings().setText(Settings::Key::ClassPathDir, QStringLiteral("C:\\;."));
     QVERIFY(command->RunJava(RunJava::Origin::CompileAndRun, file).terminal);
     QCOMPARE(shell.calls.size(), 1);
     QCOMPARE(shell.calls.first().target, QFileInfo(file).absolutePath());

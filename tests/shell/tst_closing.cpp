@@ -1,3 +1,4 @@
+#include "settings/AppSettings.h"
 #include <QDir>
 #include <QPushButton>
 #include <QTimer>
@@ -200,7 +201,7 @@ void TestClosing::closeQuery()
         QCOMPARE(f.read(f.path(name)), savedFiles.contains(name) ? QByteArray("new ") + kOriginal : kOriginal);
     QCOMPARE(f.read(f.path(QStringLiteral("unchanged.txt"))), QByteArray("u"));
     QVERIFY(f.prompter.calls.isEmpty());
-    QCOMPARE(m->iniFile() == nullptr, programCloses);
+    QCOMPARE(m->isVisible(), !programCloses);
 }
 
 void TestClosing::closeQueryFailedSaveKeepsProgramRunning()
@@ -217,7 +218,7 @@ void TestClosing::closeQueryFailedSaveKeepsProgramRunning()
     QVERIFY(!m->close());
     QCOMPARE(m->documentCount(), 1);
     QVERIFY(f.active()->IsModified);
-    QVERIFY(m->iniFile());
+    QVERIFY(m->isVisible());
 
     // Cancelling the save dialog keeps it running as well.
     answerSaveDialog({}, TSaveDocChangeFrm::Yes);
@@ -243,7 +244,7 @@ void TestClosing::maxWinAtStart()
     QVERIFY(ShellFixture::closeWindow(g.active()));
     QVERIFY(g.iniText().contains("MaxWinAtStart=1"));
     // With no documents open the program's close leaves the key alone.
-    n->iniFile()->writeString(QStringLiteral("ApplicationOptions"), QStringLiteral("MaxWinAtStart"), QStringLiteral("x"));
+    n->settings().setText(Settings::Key::MaxWinAtStart, QStringLiteral("x"));
     QVERIFY(n->close());
     QVERIFY(g.iniText().contains("MaxWinAtStart=x"));
 }

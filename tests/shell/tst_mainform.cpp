@@ -1,3 +1,5 @@
+#include "ScintillaOf.h"
+#include "settings/AppSettings.h"
 #include <QAction>
 #include <QGroupBox>
 #include <QMenu>
@@ -113,7 +115,7 @@ void TestMainForm::quickFindFollowsSetting()
     ShellFixture f("[ApplicationOptions]\r\nJavaQuickFind=0\r\n");
     TMainForm *m = f.start();
     QVERIFY(!m->GroupBox12->isVisibleTo(m->JavaSheet));
-    m->iniFile()->writeBool(QStringLiteral("ApplicationOptions"), QStringLiteral("JavaQuickFind"), true);
+    m->settings().setBool(Settings::Key::JavaQuickFind, true);
     m->FormActivate();
     QVERIFY(m->GroupBox12->isVisibleTo(m->JavaSheet));
 }
@@ -426,7 +428,7 @@ void TestMainForm::invalidColourFallsBackToDefault()
     ShellFixture f("[EditorOptions]\r\nBGColor=notacolour\r\nGTRColor=$0000FF\r\nFontSize=abc\r\n");
     TMainForm *m = f.start();
     m->Textfile1Click();
-    QsciScintilla *sci = f.active()->editor()->widget();
+    QsciScintilla *sci = scintillaOf(*f.active()->editor());
     QCOMPARE(sci->paper(), QColor(Qt::white));
     QCOMPARE(sci->font().pointSize(), 10);
 }

@@ -1,5 +1,5 @@
 // The start-up set-up of the main window's spell checker from the settings file.
-#include "platform/IniFile.h"
+#include "settings/AppSettings.h"
 #include "spelling/SpellCheck.h"
 #include "spelling/SpellCheckSetup.h"
 
@@ -40,7 +40,7 @@ void TestSpellCheckSetup::defaultsWithoutSettings()
     QVERIFY(home.writeFile("dictionaries/english.1-0-0.dic", "hello\n"));
     TSpellCheck c;
     c.setOptions(TSpellCheck::sscoIgnoreSingleChars | TSpellCheck::sscoSelectWord);
-    const IniFile ini(home.filePath("qmEditor.ini"));
+    const AppSettings ini(home.filePath("qmEditor.ini"));
     QCOMPARE(SpellCheckSetup::applyStartupSettings(c, ini, home.path()), QString());
     QCOMPARE(c.dictionaryPath(), home.path() + "dictionaries/");
     QCOMPARE(c.userDirectory(), home.path() + "dictionaries/");
@@ -61,7 +61,7 @@ void TestSpellCheckSetup::settingsApplied()
                                            "IgnoreWordsWithNum=1\r\nIgnoreSingleChar=1\r\n"
                                            "ShowHourglass=1\r\n"));
     TSpellCheck c;
-    const IniFile ini(home.filePath("qmEditor.ini"));
+    const AppSettings ini(home.filePath("qmEditor.ini"));
     QCOMPARE(SpellCheckSetup::applyStartupSettings(c, ini, home.path()), QString());
     QVERIFY(c.isWordCorrect(u"hallo"));
     QVERIFY(!c.isWordCorrect(u"hello"));
@@ -77,7 +77,7 @@ void TestSpellCheckSetup::missingLanguageStillAppliesTheRest()
     QVERIFY(home.writeFile("qmEditor.ini", "[SpellCheck]\r\nDictLanguage=Klingon\r\n"
                                            "UnderlineColor=clGreen\r\nIgnoreSingleChar=1\r\n"));
     TSpellCheck c;
-    const IniFile ini(home.filePath("qmEditor.ini"));
+    const AppSettings ini(home.filePath("qmEditor.ini"));
     const QString error = SpellCheckSetup::applyStartupSettings(c, ini, home.path());
     QCOMPARE(error, TSpellCheck::languageNotFoundText("Klingon"));
     QVERIFY(!c.openDictionary());
@@ -91,7 +91,7 @@ void TestSpellCheckSetup::noDictionaries()
 {
     TempProgramFolder home;   // no dictionaries folder at all
     TSpellCheck c;
-    const IniFile ini(home.filePath("qmEditor.ini"));
+    const AppSettings ini(home.filePath("qmEditor.ini"));
     QCOMPARE(SpellCheckSetup::applyStartupSettings(c, ini, home.path()), QString());
     QVERIFY(!c.openDictionary());
     QVERIFY(c.options().testFlag(TSpellCheck::sscoAutoSpellCheck));

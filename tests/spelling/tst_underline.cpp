@@ -1,4 +1,5 @@
 // The as-you-type underline in an offscreen editor.
+#include "ScintillaOf.h"
 #include "editor/EditorAdapter.h"
 #include "editor/Highlighter.h"
 #include "spelling/DrawAutoSpellCheckPlugin.h"
@@ -89,7 +90,7 @@ QList<Underline> TestUnderline::pass()
 
 long TestUnderline::indicatorAt(int line, int column) const
 {
-    QsciScintilla *w = m_editor->widget();
+    QsciScintilla *w = scintillaOf(*m_editor);
     const long pos = w->positionFromLineIndex(line - 1, column - 1);
     return w->SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT,
                             TDrawAutoSpellCheckPlugin::IndicatorId, pos);
@@ -124,7 +125,7 @@ void TestUnderline::indicatorInTheText()
     QCOMPARE(indicatorAt(1, 7), 1L);
     QCOMPARE(indicatorAt(1, 11), 1L);
     QCOMPARE(indicatorAt(1, 13), 0L);
-    QCOMPARE(m_editor->widget()->SendScintilla(QsciScintillaBase::SCI_INDICGETSTYLE,
+    QCOMPARE(scintillaOf(*m_editor)->SendScintilla(QsciScintillaBase::SCI_INDICGETSTYLE,
                                                TDrawAutoSpellCheckPlugin::IndicatorId),
              long(QsciScintillaBase::INDIC_SQUIGGLE));
 }
@@ -174,7 +175,7 @@ void TestUnderline::followsScrolling()
 
 void TestUnderline::penColourAndStyle()
 {
-    QsciScintilla *w = m_editor->widget();
+    QsciScintilla *w = scintillaOf(*m_editor);
     const auto fore = [w] {
         return w->SendScintilla(QsciScintillaBase::SCI_INDICGETFORE,
                                 TDrawAutoSpellCheckPlugin::IndicatorId);
