@@ -4,12 +4,15 @@
 #include <QAction>
 #include <QMenu>
 
+#include <memory>
+
 #include "app/MainWindowHost.h"
 #include "host/ActionRegistry.h"
 #include "html/FormFieldOpeners.h"
 #include "html/HtmlCommands.h"
 #include "java/CompileCommands.h"
 #include "java/RunJavaCommand.h"
+#include "platform/Prompter.h"
 #include "settings/AppSettings.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/ExplorerPanel.h"
@@ -69,6 +72,22 @@ void installSendTo(TMainForm &main, FeatureHost &host)
         });
 }
 
+// The first settings write that fails says why, once; the program goes on without saving.
+void reportSettingsFailure(TMainForm &main, FeatureHost &host)
+{
+    TMainForm *m = &main;
+    auto said = std::make_shared<bool>(false);
+    QObject::connect(&host.settings(), &AppSettings::writeFailed, m,
+                     [m, said](const QString &fileName, const QString &reason) {
+                         if (*said)
+                             return;
+                         *said = true;
+                         Prompter::instance()->messageDlg(m, QStringLiteral("Could not save ") + fileName
+                                                                 + QLatin1Char('\n') + reason,
+                                                          Prompter::Warning, Prompter::OkButton);
+                     });
+}
+
 } // namespace
 
 Features::Features(TMainForm &main) : QObject(&main)
@@ -80,6 +99,9 @@ Features *installFeatures(TMainForm &main)
 {
     auto *f = new Features(main);
     FeatureHost &host = *(f->host = new MainWindowHost(main));
+
+    // 0. A settings file that cannot be written is reported once.
+    reportSettingsFailure(main, host);
 
     // 1. The HTML commands: the "&Insert", "&Modify" and HTML "Tools" menus, File, New,
     //    "Frameset", the "HTML" tool tab and the HTML group of every document pop-up.

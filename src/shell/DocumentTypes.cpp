@@ -93,6 +93,35 @@ QString newDocumentExtension(DocType type)
     return QString();
 }
 
+bool isHtml(const QString &lowerExt)
+{
+    return Delphi::contains(lowerExt, QStringLiteral(".htm"));
+}
+
+QString explorerMaskFor(const QString &lowerExt)
+{
+    return Delphi::contains(lowerExt, QStringLiteral(".html")) ? QStringLiteral("*.htm")
+                                                              : QLatin1Char('*') + lowerExt;
+}
+
+QString colourFileFor(const QString &lowerCaption)
+{
+    static const struct {
+        const char *pattern;
+        const char *file;
+    } table[] = {{".java", "Java"}, {".htm", "HTML"},  {".css", "CSS"}, {".xml", "XML"},
+                 {".pl", "PERL"},   {".perl", "PERL"}, {".php", "PHP"}};
+    for (const auto &row : table)
+        if (Delphi::contains(lowerCaption, QLatin1String(row.pattern)))
+            return QLatin1String(row.file);
+    return QString();
+}
+
+bool isPlainText(const QString &lowerCaption)
+{
+    return Delphi::contains(lowerCaption, QStringLiteral(".txt"));
+}
+
 Template templateFor(NewDocument kind)
 {
     using K = CaretRule::Kind;

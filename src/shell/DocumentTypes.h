@@ -38,6 +38,20 @@ TabChoice sideTabFor(const QString &lowerExt);
 // The extension a new untitled document of a built-in type gets (".java", ".htm", ...).
 QString newDocumentExtension(DocType type);
 
+// An HTML page (".htm", also ".html"): Save as starts in the project folder.
+bool isHtml(const QString &lowerExt);
+
+// The explorer's file mask after loading a file: "*.htm" for ".html" (which also shows the
+// ".html" files), else "*" + the extension.
+QString explorerMaskFor(const QString &lowerExt);
+
+// The colour file (in "colors/lang", without ".ini") of a window caption: ".java" Java,
+// ".htm" HTML, ".css" CSS, ".xml" XML, ".pl" and ".perl" PERL, ".php" PHP tested in that
+// order; empty for a ".txt" caption and for any other (a user-defined language's colour file
+// is named by the language).
+QString colourFileFor(const QString &lowerCaption);
+bool isPlainText(const QString &lowerCaption);
+
 // Templates of new documents. Lines are separated by a carriage return alone.
 struct CaretRule {
     enum Kind {

@@ -343,7 +343,7 @@ bool TEditForm::SaveFileAs()
     FileDialogs::Request req;
     req.filter = m_main->UpdateFilesFilter();
     req.filterIndex = DocumentTypes::saveFilterIndexFor(ext, req.filter.size() - 1);
-    if (Delphi::contains(ext, QStringLiteral(".htm")) && !m_main->ProjectFolder().isEmpty())
+    if (DocumentTypes::isHtml(ext) && !m_main->ProjectFolder().isEmpty())
         req.initialDir = m_main->ProjectFolder();
     else if (!m_main->WorkingFolder.isEmpty())
         req.initialDir = m_main->WorkingFolder;

@@ -81,20 +81,9 @@ void TMainForm::UpdateColorsInEditor()
     const QString title = Delphi::trim(w->caption()).toLower();
     if (title.isEmpty())
         return;
-    static const struct {
-        const char *pattern;
-        const char *file;
-    } table[] = {{".java", "Java"}, {".htm", "HTML"}, {".css", "CSS"},  {".xml", "XML"},
-                 {".pl", "PERL"},   {".perl", "PERL"}, {".php", "PHP"}};
-    QString language;
-    for (const auto &row : table) {
-        if (Delphi::contains(title, QLatin1String(row.pattern))) {
-            language = QLatin1String(row.file);
-            break;
-        }
-    }
+    QString language = DocumentTypes::colourFileFor(title);
     if (language.isEmpty()) {
-        if (Delphi::contains(title, QStringLiteral(".txt")))
+        if (DocumentTypes::isPlainText(title))
             return;
         language = w->CustomLanguage;
     }
@@ -270,8 +259,9 @@ TEditForm *TMainForm::LagEnhetHTML(const QString &text, int caretLine)
     setSideTab(DocumentTypes::SideTab::HTML);
     EnableDisableTabs(false);
     m_filterIndex = 1;
-    m_explorerMask = QStringLiteral("*.htm");
-    TEditForm *w = MakeUnit(QStringLiteral(".htm"));
+    const QString ext = DocumentTypes::newDocumentExtension(DocType::HTML);
+    m_explorerMask = QLatin1Char('*') + ext;
+    TEditForm *w = MakeUnit(ext);
     if (templatesOn() && !text.isEmpty())
         SkrivTekstenTilEditor(text);
     w->editor()->setCaret(caretLine, 1);

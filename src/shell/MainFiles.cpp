@@ -44,8 +44,7 @@ TEditForm *TMainForm::LoadFile(const QString &fileName)
     // A file that could not be read leaves an untitled document: no file name, no history.
     w->HasFileName = loaded;
     CurrentFileExt = ext;
-    m_explorerMask = Delphi::contains(ext, QStringLiteral(".html")) ? QStringLiteral("*.htm")
-                                                                   : QLatin1Char('*') + ext;
+    m_explorerMask = DocumentTypes::explorerMaskFor(ext);
     if (loaded)
         SaveFileHistory(fileName);
 

@@ -54,8 +54,9 @@ void TMainForm::DisableMainMenu()
 
 void TMainForm::ViewMainMenu(const QString &kind)
 {
-    const bool java = Delphi::contains(kind, QStringLiteral(".java"));
-    const bool html = !java && Delphi::contains(kind, QStringLiteral(".htm"));
+    const DocumentTypes::MenuKind menus = DocumentTypes::menuKindFor(kind);
+    const bool java = menus == DocumentTypes::MenuKind::Java;
+    const bool html = menus == DocumentTypes::MenuKind::HTML;
     for (const QString &name : javaMenuNames())
         action(name)->setVisible(java);
     for (const QString &name : htmlMenuNames())
@@ -89,8 +90,9 @@ void TMainForm::PopupMenuItemsUpdate(const QString &kind)
     TEditForm *w = GetActiveEditor();
     if (!w)
         return;
-    const bool java = Delphi::contains(kind, QStringLiteral(".java"));
-    const bool html = !java && Delphi::contains(kind, QStringLiteral(".htm"));
+    const DocumentTypes::MenuKind menus = DocumentTypes::menuKindFor(kind);
+    const bool java = menus == DocumentTypes::MenuKind::Java;
+    const bool html = menus == DocumentTypes::MenuKind::HTML;
     for (const QString &name : w->popupJavaGroup())
         w->popupAction(name)->setVisible(java);
     for (const QString &name : w->popupHTMLGroup())

@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QToolButton>
 
-#include "../shell/ShellFixture.h"
+#include "ShellFixture.h"
 #include "editor/EditorAdapter.h"
 #include "html/HtmlCommands.h"
 

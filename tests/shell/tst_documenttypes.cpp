@@ -17,6 +17,7 @@ private slots:
     void orders_data();
     void orders();
     void filterListsBothHtmlSpellings();
+    void everyFilterExtension();
 };
 
 void TestDocumentTypes::orders_data()
@@ -72,6 +73,40 @@ void TestDocumentTypes::filterListsBothHtmlSpellings()
     QCOMPARE(filter.at(1).description, QStringLiteral("HTML (*.htm;*.html)"));
     QVERIFY(filter.at(1).masks.contains(QStringLiteral("*.html")));
     QVERIFY(FileDialogs::toQtFilter(filter).contains(QStringLiteral("*.html")));
+}
+
+// Every extension the file filter offers is decided once, the same for loading, the colours
+// and the explorer's mask.
+void TestDocumentTypes::everyFilterExtension()
+{
+    const struct {
+        const char *ext;
+        DocType loading;
+        const char *colourFile;
+        const char *explorerMask;
+    } decided[] = {
+        {".java", DocType::Java, "Java", "*.java"}, {".htm", DocType::HTML, "HTML", "*.htm"},
+        {".html", DocType::HTML, "HTML", "*.htm"},  {".pl", DocType::Perl, "PERL", "*.pl"},
+        // ".perl" is offered with Perl and coloured as Perl, but holds no loading pattern.
+        {".perl", DocType::Custom, "PERL", "*.perl"}, {".php", DocType::PHP, "PHP", "*.php"},
+        {".xml", DocType::XML, "XML", "*.xml"},       {".css", DocType::CSS, "CSS", "*.css"},
+        {".txt", DocType::Text, "", "*.txt"},
+    };
+    QStringList offered;
+    for (const FileFilterEntry &entry : builtInFilter())
+        for (const QString &mask : entry.masks)
+            offered << mask.mid(1);
+    QStringList tested;
+    for (const auto &row : decided) {
+        const QString ext = QLatin1String(row.ext);
+        tested << ext;
+        QCOMPARE(typeForLoading(ext), row.loading);
+        QCOMPARE(colourFileFor(QStringLiteral("name") + ext), QLatin1String(row.colourFile));
+        QCOMPARE(explorerMaskFor(ext), QLatin1String(row.explorerMask));
+        QCOMPARE(isPlainText(QStringLiteral("name") + ext), row.loading == DocType::Text);
+        QCOMPARE(isHtml(ext), row.loading == DocType::HTML);
+    }
+    QCOMPARE(offered, tested);
 }
 
 QTEST_GUILESS_MAIN(TestDocumentTypes)

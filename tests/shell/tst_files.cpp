@@ -33,6 +33,7 @@ private slots:
     void reopenRefusedWhileOpen();
     void openFilesList();
     void closeFromOpenFilesList();
+    void unwritableSettingsSaidOnce();
 };
 
 namespace {
@@ -487,6 +488,25 @@ void TestFiles::closeFromOpenFilesList()
     m->Delete1Click();
     QVERIFY(m->openFilesEntries().isEmpty());
     m->Gotodocumentwindow1Click();
+}
+
+
+// A settings file that can never be written is reported once, with its name and why; the
+// files still open.
+void TestFiles::unwritableSettingsSaidOnce()
+{
+    ShellFixture f;
+    QVERIFY(QDir().mkpath(f.path(QStringLiteral("qmEditor.ini"))));
+    TMainForm *m = f.start();
+    QVERIFY(m->LoadFile(f.write(QStringLiteral("one.txt"), "1")));
+    QVERIFY(m->LoadFile(f.write(QStringLiteral("two.txt"), "2")));
+    QCOMPARE(m->documentCount(), 2);
+    QCOMPARE(f.prompter.calls.size(), 1);
+    const FakePrompter::Call call = f.prompter.calls.first();
+    QCOMPARE(call.icon, Prompter::Warning);
+    QVERIFY2(call.text.startsWith(QStringLiteral("Could not save ") + f.path(QStringLiteral("qmEditor.ini")) + u'\n'),
+             qPrintable(call.text));
+    QVERIFY(call.text.size() > f.path(QStringLiteral("qmEditor.ini")).size() + 16);
 }
 
 QTEST_MAIN(TestFiles)

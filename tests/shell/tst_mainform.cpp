@@ -47,7 +47,7 @@ namespace {
 bool documentItemsEnabled(TMainForm *m, bool enabled)
 {
     // A hidden action reports itself disabled; it gets its state back when shown.
-    for (const QString &n : TMainForm::documentItemNames())
+    for (const QString &n : Names::documentItems)
         if (m->action(n)->isVisible() && m->action(n)->isEnabled() != enabled)
             return false;
     return true;
@@ -260,8 +260,8 @@ void TestMainForm::newDocuments()
     QCOMPARE(m->filterIndex(), filterItem);
     const bool java = sideTab == QLatin1String("JavaSheet");
     const bool html = sideTab == QLatin1String("HTMLSheet");
-    for (const QString &n : w->popupJavaGroup() + w->popupHTMLGroup())
-        QCOMPARE(w->popupAction(n)->isVisible(), w->popupJavaGroup().contains(n) ? java : html);
+    for (const QString &n : Names::popupJavaGroup + Names::popupHtmlGroup)
+        QCOMPARE(w->popupAction(n)->isVisible(), Names::popupJavaGroup.contains(n) ? java : html);
     if (!java && !html)
         QVERIFY(m->generalToolButtons().first()->isEnabled() && m->undoRedoButtons().first()->isVisibleTo(m->GeneralSheet));
     // The template is one undo step of a document that counts as unchanged.

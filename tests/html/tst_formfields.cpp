@@ -193,7 +193,13 @@ private slots:
                 QCOMPARE(QByteArray(open.last()->metaObject()->className()), expected.value(entry.first));
                 QVERIFY(open.last()->isVisible());
             }
-            qDeleteAll(owner.findChildren<QDialog *>(Qt::FindDirectChildrenOnly));
+            // A wizard made for one use is freed when it closes.
+            for (QDialog *wizard : owner.findChildren<QDialog *>(Qt::FindDirectChildrenOnly)) {
+                QPointer<QDialog> gone(wizard);
+                wizard->close();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                QVERIFY2(!gone, expected.value(entry.first).constData());
+            }
         }
     }
 

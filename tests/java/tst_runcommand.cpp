@@ -3,7 +3,7 @@
 
 #include "app/Features.h"
 #include "settings/AppSettings.h"
-#include "../shell/ShellFixture.h"
+#include "ShellFixture.h"
 #include "FakeShell.h"
 #include "RunTestKit.h"
 #include "java/ProgRunrUnit.h"

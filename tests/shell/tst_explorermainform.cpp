@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "../shell/ShellFixture.h"
+#include "ShellFixture.h"
 #include "html/FormFieldCheckBox.h"
 #include "html/HtmlCommands.h"
 #include "shell/ExplorerFileList.h"
