@@ -53,9 +53,11 @@ ExplorerPanel *installExplorer(TMainForm &main, FeatureHost &host)
                      [m](const QString &folder) { m->WorkingFolder = folder; });
 
     // The project folder is also chosen from the "HTML Project" menu of HTML documents.
-    if (QAction *define = host.actions().addItem(QStringLiteral("Project1"), QStringLiteral("Defineprojectcatalog1"),
+    if (QAction *define = host.actions().addItem(QStringLiteral("Project1"),
+                                                 QStringLiteral("Defineprojectcatalog1"),
                                                  QStringLiteral("Define project catalog..")))
-        QObject::connect(define, &QAction::triggered, panel, &ExplorerPanel::Defineprojectcatalog1Click);
+        QObject::connect(define, &QAction::triggered, panel,
+                         &ExplorerPanel::Defineprojectcatalog1Click);
     return panel;
 }
 
@@ -63,8 +65,8 @@ ExplorerPanel *installExplorer(TMainForm &main, FeatureHost &host)
 void installSendTo(TMainForm &main, FeatureHost &host)
 {
     TMainForm *m = &main;
-    if (QAction *add = host.actions().addItem(QStringLiteral("Sendtoexternal1"), QStringLiteral("Add2"),
-                                              QStringLiteral("Add..")))
+    if (QAction *add = host.actions().addItem(QStringLiteral("Sendtoexternal1"),
+                                              QStringLiteral("Add2"), QStringLiteral("Add..")))
         QObject::connect(add, &QAction::triggered, m, [m] {
             auto *form = new TSendToExtPrgFrm(m);
             form->setAttribute(Qt::WA_DeleteOnClose);
@@ -77,15 +79,16 @@ void reportSettingsFailure(TMainForm &main, FeatureHost &host)
 {
     TMainForm *m = &main;
     auto said = std::make_shared<bool>(false);
-    QObject::connect(&host.settings(), &AppSettings::writeFailed, m,
-                     [m, said](const QString &fileName, const QString &reason) {
-                         if (*said)
-                             return;
-                         *said = true;
-                         Prompter::instance()->messageDlg(m, QStringLiteral("Could not save ") + fileName
-                                                                 + QLatin1Char('\n') + reason,
-                                                          Prompter::Warning, Prompter::OkButton);
-                     });
+    QObject::connect(
+        &host.settings(), &AppSettings::writeFailed, m,
+        [m, said](const QString &fileName, const QString &reason) {
+            if (*said)
+                return;
+            *said = true;
+            Prompter::instance()->messageDlg(
+                m, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
+                Prompter::Warning, Prompter::OkButton);
+        });
 }
 
 } // namespace
@@ -128,8 +131,8 @@ Features *installFeatures(TMainForm &main)
     f->explorer = installExplorer(main, host);
 
     // 5. The form-field and image tag wizards behind their HTML items and buttons.
-    const WizardHost wizards{&main, [&host](const QString &text) { host.insertText(text); },
-                             [&host] { return host.project(); }};
+    const WizardHost wizards {&main, [&host](const QString &text) { host.insertText(text); },
+                              [&host] { return host.project(); }};
     FormFieldOpeners::provideTo(*f->html, wizards);
 
     // 6. "Send to external program".

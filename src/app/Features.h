@@ -26,11 +26,11 @@ public:
     SpellCheckFeature *spelling = nullptr;
 
     // Start-up steps of the main window's creation, in the order it calls them.
-    void LoadCustomLanglistFromFile();   // user-defined languages in the New menus
-    void LagNyCompletionListe();         // the code-template list
-    void showTipWindow();                // the tip of the day
-    void LoadShortcuts();                // the shortcut table
-    void restartFlatMenu();              // the menu styling
+    void LoadCustomLanglistFromFile(); // user-defined languages in the New menus
+    void LagNyCompletionListe();       // the code-template list
+    void showTipWindow();              // the tip of the day
+    void LoadShortcuts();              // the shortcut table
+    void restartFlatMenu();            // the menu styling
     // Step of the one-shot start-up timer.
     void setUpSpellChecker();
     // The program block's hidden forms.

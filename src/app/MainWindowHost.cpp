@@ -9,10 +9,14 @@
 MainWindowHost::MainWindowHost(TMainForm &main) : FeatureHost(&main), m_main(main)
 {
     setObjectName(QStringLiteral("FeatureHost"));
-    connect(&main, &TMainForm::documentCreated, this, [this](TEditForm *w) { emit documentCreated(w); });
-    connect(&main, &TMainForm::documentActivated, this, [this](TEditForm *w) { emit documentActivated(w); });
-    connect(&main, &TMainForm::documentClosed, this, [this](TEditForm *w) { emit documentClosed(w); });
-    connect(&main, &TMainForm::documentSaved, this, [this](TEditForm *w) { emit documentSaved(w); });
+    connect(&main, &TMainForm::documentCreated, this,
+            [this](TEditForm *w) { emit documentCreated(w); });
+    connect(&main, &TMainForm::documentActivated, this,
+            [this](TEditForm *w) { emit documentActivated(w); });
+    connect(&main, &TMainForm::documentClosed, this,
+            [this](TEditForm *w) { emit documentClosed(w); });
+    connect(&main, &TMainForm::documentSaved, this,
+            [this](TEditForm *w) { emit documentSaved(w); });
 }
 
 QWidget *MainWindowHost::window() const
@@ -113,7 +117,7 @@ void MainWindowHost::showPage(Page which, bool current)
 
 ProjectSettings MainWindowHost::project() const
 {
-    return ProjectSettings{m_main.ProjectFolder(), m_main.ImageFolder()};
+    return ProjectSettings {m_main.ProjectFolder(), m_main.ImageFolder()};
 }
 
 void MainWindowHost::setProject(const ProjectSettings &project)

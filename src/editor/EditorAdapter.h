@@ -33,12 +33,12 @@ public:
     // Caret, 1-based. Column counts characters; past the line end is virtual space.
     int caretLine() const;
     int caretColumn() const;
-    void setCaret(int line, int column);   // line clamped to 1..lineCount (at least 1)
+    void setCaret(int line, int column); // line clamped to 1..lineCount (at least 1)
 
     // Lines: a final line break adds no line, an empty text has 0 lines.
     int lineCount() const;
     QStringList lines() const;
-    QString line(int line) const;          // 1-based; empty when out of range
+    QString line(int line) const; // 1-based; empty when out of range
     // The whole text with every line break in the document's line ending (a final
     // line break is kept when the document has one).
     QString text() const;
@@ -80,7 +80,7 @@ public:
     bool isModified() const;
     void setModified(bool m);
 
-    void setHighlighter(Highlighter *h);   // nullptr: no highlighting
+    void setHighlighter(Highlighter *h); // nullptr: no highlighting
     Highlighter *highlighter() const { return m_highlighter; }
 
     // Appearance. The gutter is one margin holding line numbers (when shown) and marks.
@@ -157,7 +157,10 @@ protected:
 private:
     // Replaces the whole text with UTF-8 bytes as a load: no textChanged(), no undo, not modified.
     void loadBytes(const QByteArray &bytes);
-    struct Place { long pos; long virtualSpace; };
+    struct Place {
+        long pos;
+        long virtualSpace;
+    };
     Place placeOf(int line, int column) const;
     int columnOf(long pos) const;
     void applyAppearance();

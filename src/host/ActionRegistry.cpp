@@ -37,7 +37,7 @@ bool ActionRegistry::add(QAction *action)
     if (name.isEmpty() || contains(name))
         return refuse(name);
     m_actions.insert(name, action);
-    m_order.removeAll(name);   // a name whose action was destroyed may come back
+    m_order.removeAll(name); // a name whose action was destroyed may come back
     m_order.append(name);
     return true;
 }
@@ -66,7 +66,8 @@ QMenu *ActionRegistry::addSubmenu(QMenu *parent, const QString &name, const QStr
     return sub;
 }
 
-QAction *ActionRegistry::addItem(QMenu *menu, const QString &name, const QString &caption, int position)
+QAction *ActionRegistry::addItem(QMenu *menu, const QString &name, const QString &caption,
+                                 int position)
 {
     if (!menu || name.isEmpty() || contains(name)) {
         refuse(name);
@@ -83,8 +84,8 @@ QAction *ActionRegistry::addItem(QMenu *menu, const QString &name, const QString
     return a;
 }
 
-QAction *ActionRegistry::addItem(const QString &menuName, const QString &name, const QString &caption,
-                                 int position)
+QAction *ActionRegistry::addItem(const QString &menuName, const QString &name,
+                                 const QString &caption, int position)
 {
     QMenu *m = menu(menuName);
     return m ? addItem(m, name, caption, position) : nullptr;

@@ -21,15 +21,15 @@ class FeatureHost : public QObject
 public:
     // The named pages of the side panel and of the bottom pane.
     enum class Page {
-        Files,              // "Files" (the explorer)
-        Java,               // "Java" tool tab
-        Html,               // "HTML" tool tab
-        General,            // "General" tool tab
-        OpenFiles,          // "Open Files"
-        CompilerMessages,   // "Compiler messages"
-        Debugger,           // "Debugger"
-        CompilerOutput,     // "Compiler output"
-        DebugVars           // "Debug vars"
+        Files,            // "Files" (the explorer)
+        Java,             // "Java" tool tab
+        Html,             // "HTML" tool tab
+        General,          // "General" tool tab
+        OpenFiles,        // "Open Files"
+        CompilerMessages, // "Compiler messages"
+        Debugger,         // "Debugger"
+        CompilerOutput,   // "Compiler output"
+        DebugVars         // "Debug vars"
     };
 
     using QObject::QObject;

@@ -32,7 +32,7 @@ struct Options {
 // Copies the file into the project when there is one; a failed copy is reported
 // with the file's name.
 QString run(QWidget *parent, const ProjectSettings &project, const QString &file,
-        const Options &options = Options());
+            const Options &options = Options());
 
 // The folder a target kind stands for (without a trailing "/"); the image folder is
 // the project folder itself when its name is blank.
@@ -45,8 +45,7 @@ QString imagePath(const ProjectSettings &project, const QString &bareName);
 // Copies from to to without ever damaging to: the bytes go to a temporary file beside
 // it, which then replaces it. Copying a file onto itself does nothing and succeeds.
 // With Existing::Keep an existing to is left alone and the result is false.
-bool copyFile(const QString &from, const QString &to, Existing existing,
-              QString *error = nullptr);
+bool copyFile(const QString &from, const QString &to, Existing existing, QString *error = nullptr);
 
 // The open dialog filter of the picture pickers: GIF, JPEG, PNG.
 QList<FileFilterEntry> pictureFilter();

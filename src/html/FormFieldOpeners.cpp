@@ -44,9 +44,14 @@ QList<QPair<QString, std::function<void()>>> openers(const WizardHost &host)
         {QStringLiteral("SpeedButton21Click"), opener<TKnappeForm>(host)},
         {QStringLiteral("SpeedButton26Click"), opener<TTextArea>(host)},
         {QStringLiteral("SpeedButton29Click"),
-         [host] { freedOnClose(new TImageButtonFrm(host.project, host.insertText, host.owner))->showCentred(); }},
+         [host] {
+             freedOnClose(new TImageButtonFrm(host.project, host.insertText, host.owner))
+                 ->showCentred();
+         }},
         {QStringLiteral("SpeedButton30Click"),
-         [host] { freedOnClose(new TBildeFrm(host.project, host.insertText, host.owner))->show(); }},
+         [host] {
+             freedOnClose(new TBildeFrm(host.project, host.insertText, host.owner))->show();
+         }},
     };
 }
 

@@ -35,7 +35,8 @@ bool isSeparator(const Item &item)
 // Rows that wrap the selection through the page insertion services.
 bool isWrapping(const HtmlInsert::Command *row)
 {
-    return row && (row->wrap == HtmlInsert::Wrap::Alignment || row->wrap == HtmlInsert::Wrap::StartEnd);
+    return row
+        && (row->wrap == HtmlInsert::Wrap::Alignment || row->wrap == HtmlInsert::Wrap::StartEnd);
 }
 
 QMenu *addSubmenu(QMenu *parent, const Item &item)
@@ -49,15 +50,15 @@ QMenu *addSubmenu(QMenu *parent, const Item &item)
 
 QAction *addItem(QMenu *menu, const Item &item)
 {
-    QAction *a = isSeparator(item) ? menu->addSeparator() : menu->addAction(QLatin1String(item.caption));
+    QAction *a =
+        isSeparator(item) ? menu->addSeparator() : menu->addAction(QLatin1String(item.caption));
     a->setObjectName(QLatin1String(item.name));
     return a;
 }
 
 } // namespace
 
-HtmlCommands::HtmlCommands(FeatureHost &host, QObject *parent)
-    : QObject(parent), m_host(&host)
+HtmlCommands::HtmlCommands(FeatureHost &host, QObject *parent) : QObject(parent), m_host(&host)
 {
     initHtmlResources();
     ActionRegistry &registry = m_host->actions();
@@ -78,8 +79,8 @@ HtmlCommands::HtmlCommands(FeatureHost &host, QObject *parent)
         const Item &item = HtmlMenuLayout::newFramesetItem;
         const QList<QAction *> items = newMenu->actions();
         const int html = items.indexOf(registry.action(QStringLiteral("HTMLdocument1")));
-        QAction *a = registry.addItem(newMenu, QLatin1String(item.name), QLatin1String(item.caption),
-                                      html >= 0 ? html + 1 : -1);
+        QAction *a = registry.addItem(newMenu, QLatin1String(item.name),
+                                      QLatin1String(item.caption), html >= 0 ? html + 1 : -1);
         if (a)
             bindAction(a, QLatin1String(item.handler));
     }
@@ -106,7 +107,8 @@ void HtmlCommands::buildMainMenu(QMenu *menu, const Item *items)
                 buildMainMenu(sub, item->children);
             continue;
         }
-        QAction *a = isSeparator(*item) ? registry.addSeparator(menu, name) : registry.addItem(menu, name, caption);
+        QAction *a = isSeparator(*item) ? registry.addSeparator(menu, name)
+                                        : registry.addItem(menu, name, caption);
         if (a && item->handler) {
             bindAction(a, QLatin1String(item->handler));
             m_mainItems.insert(QLatin1String(item->handler), a);
@@ -160,14 +162,15 @@ void HtmlCommands::buildDocumentItems(HostDocument *document, QMenu *menu, const
                 buildDocumentItems(document, sub, item->children);
             continue;
         }
-        QAction *a = isSeparator(*item) ? registry.addSeparator(menu, name)
-                                        : registry.addItem(menu, name, QLatin1String(item->caption));
+        QAction *a = isSeparator(*item)
+            ? registry.addSeparator(menu, name)
+            : registry.addItem(menu, name, QLatin1String(item->caption));
         if (!a || !item->handler)
             continue;
         const QString handler = QLatin1String(item->handler);
         const HtmlInsert::Command *row = HtmlInsert::find(handler);
         if (!isWrapping(row)) {
-            bindAction(a, handler);   // forwards to the main window's handler
+            bindAction(a, handler); // forwards to the main window's handler
             continue;
         }
         // Alignment and font items wrap the selection of their own document.
@@ -189,7 +192,8 @@ void HtmlCommands::buildToolPanel()
     auto *panelLayout = new QVBoxLayout(m_toolPanel);
     panelLayout->setContentsMargins(0, 0, 0, 0);
 
-    for (const HtmlMenuLayout::ToolGroup *group = HtmlMenuLayout::toolGroups; group->title; ++group) {
+    for (const HtmlMenuLayout::ToolGroup *group = HtmlMenuLayout::toolGroups; group->title;
+         ++group) {
         auto *box = new QGroupBox(QLatin1String(group->title), m_toolPanel);
         box->setObjectName(QLatin1String(group->name));
         auto *grid = new QGridLayout(box);
@@ -213,7 +217,8 @@ void HtmlCommands::buildToolPanel()
             b->setEnabled(command && command->isEnabled());
             if (command) {
                 connect(b, &QAbstractButton::clicked, command, &QAction::trigger);
-                connect(command, &QAction::changed, b, [b, command] { b->setEnabled(command->isEnabled()); });
+                connect(command, &QAction::changed, b,
+                        [b, command] { b->setEnabled(command->isEnabled()); });
             }
         }
         grid->setColumnStretch(ToolColumns, 1);
@@ -231,9 +236,11 @@ void HtmlCommands::bindAction(QAction *action, const QString &handler)
 void HtmlCommands::bindButton(QAbstractButton *button, const QString &handler)
 {
     if (handler == QLatin1String(HtmlMenuLayout::pasteCodeHandler))
-        connect(button, &QAbstractButton::clicked, this, [this, button] { dropDown(m_htmlElement, button); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, button] { dropDown(m_htmlElement, button); });
     else if (handler == QLatin1String(HtmlMenuLayout::clockHandler))
-        connect(button, &QAbstractButton::clicked, this, [this, button] { dropDown(m_clockMenu, button); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, button] { dropDown(m_clockMenu, button); });
     else
         connect(button, &QAbstractButton::clicked, this, [this, handler] { run(handler); });
     track(button, handler);
@@ -259,8 +266,8 @@ void HtmlCommands::setObjectEnabled(QObject *itemOrButton, bool enabled)
 bool HtmlCommands::isAvailable(const QString &handler) const
 {
     return m_provided.contains(handler) || HtmlInsert::find(handler)
-           || handler == QLatin1String(HtmlMenuLayout::pasteCodeHandler)
-           || handler == QLatin1String(HtmlMenuLayout::clockHandler);
+        || handler == QLatin1String(HtmlMenuLayout::pasteCodeHandler)
+        || handler == QLatin1String(HtmlMenuLayout::clockHandler);
 }
 
 void HtmlCommands::provide(const QString &handler, std::function<void()> function)
@@ -284,9 +291,10 @@ void HtmlCommands::run(const QString &handler)
 {
     const auto provided = m_provided.constFind(handler);
     if (provided != m_provided.constEnd()) {
-        if (HtmlMenuLayout::needsDocument(handler.toLatin1().constData()) && !m_host->activeEditor())
+        if (HtmlMenuLayout::needsDocument(handler.toLatin1().constData())
+            && !m_host->activeEditor())
             return;
-        const std::function<void()> function = provided.value();   // may replace itself
+        const std::function<void()> function = provided.value(); // may replace itself
         function();
         return;
     }

@@ -68,7 +68,7 @@ private:
     QMenu *m_htmlElement = nullptr;
     QMenu *m_clockMenu = nullptr;
     QWidget *m_toolPanel = nullptr;
-    QHash<QString, QAction *> m_mainItems;                 // main-menu item of each insert handler
+    QHash<QString, QAction *> m_mainItems; // main-menu item of each insert handler
     QHash<QString, std::function<void()>> m_provided;
-    QHash<QString, QList<QPointer<QObject>>> m_bound;      // disabled items and buttons by handler
+    QHash<QString, QList<QPointer<QObject>>> m_bound; // disabled items and buttons by handler
 };

@@ -71,7 +71,8 @@ CompileCommands::CompileCommands(FeatureHost &host, QObject *parent)
 
     LogPopupMenu = new QMenu(KompilatorLogTxt);
     LogPopupMenu->setObjectName(QStringLiteral("LogPopupMenu"));
-    auto addLogCommand = [this](const char *name, const QString &text, void (CompileCommands::*handler)()) {
+    auto addLogCommand = [this](const char *name, const QString &text,
+                                void (CompileCommands::*handler)()) {
         QAction *a = LogPopupMenu->addAction(text);
         a->setObjectName(QLatin1String(name));
         connect(a, &QAction::triggered, this, handler);
@@ -81,11 +82,13 @@ CompileCommands::CompileCommands(FeatureHost &host, QObject *parent)
                                 &CompileCommands::Restartlog1Click);
     Lagretilfil1 = addLogCommand("Lagretilfil1", QStringLiteral("Store log to file.."),
                                  &CompileCommands::Lagretilfil1Click);
-    Kopiertilskrivebord1 = addLogCommand("Kopiertilskrivebord1", QStringLiteral("Copy log to clipboard"),
-                                         &CompileCommands::Kopiertilskrivebord1Click);
-    connect(KompilatorLogTxt, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        LogPopupMenu->popup(KompilatorLogTxt->viewport()->mapToGlobal(pos));
-    });
+    Kopiertilskrivebord1 =
+        addLogCommand("Kopiertilskrivebord1", QStringLiteral("Copy log to clipboard"),
+                      &CompileCommands::Kopiertilskrivebord1Click);
+    connect(KompilatorLogTxt, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) {
+                LogPopupMenu->popup(KompilatorLogTxt->viewport()->mapToGlobal(pos));
+            });
 
     QWidget *messagesPage = m_host->page(Page::CompilerMessages);
     KompilerErrors = new QTreeWidget(messagesPage);
@@ -97,7 +100,8 @@ CompileCommands::CompileCommands(FeatureHost &host, QObject *parent)
     KompilerErrors->header()->resizeSection(0, 60);
     pageLayout(messagesPage)->addWidget(KompilerErrors);
     connect(KompilerErrors, &QTreeWidget::itemClicked, this, &CompileCommands::KompilerErrorsClick);
-    connect(KompilerErrors, &QTreeWidget::itemDoubleClicked, this, &CompileCommands::KompilerErrorsDblClick);
+    connect(KompilerErrors, &QTreeWidget::itemDoubleClicked, this,
+            &CompileCommands::KompilerErrorsDblClick);
 
     bindCommands();
 }
@@ -137,8 +141,8 @@ void CompileCommands::bindCommands()
     };
     addButton("CompileSpeedButton", QStringLiteral("Compile"), QStringLiteral("Compile.."),
               &CompileCommands::Compile1Click);
-    addButton("SpeedButton36", QStringLiteral("Compile and run"), QStringLiteral("Compile and run.."),
-              &CompileCommands::SpeedButton36Click);
+    addButton("SpeedButton36", QStringLiteral("Compile and run"),
+              QStringLiteral("Compile and run.."), &CompileCommands::SpeedButton36Click);
     m_host->addToPage(Page::Java, row, 1);
 
     for (HostDocument *document : m_host->documents())
@@ -153,7 +157,8 @@ void CompileCommands::bindDocument(HostDocument *document)
     QMenu *compiling = popup.menu(QStringLiteral("ools2"));
     if (!compiling || popup.contains(QStringLiteral("Compile1")))
         return;
-    if (QAction *compile = popup.addItem(compiling, QStringLiteral("Compile1"), QStringLiteral("Compile")))
+    if (QAction *compile =
+            popup.addItem(compiling, QStringLiteral("Compile1"), QStringLiteral("Compile")))
         connect(compile, &QAction::triggered, this, &CompileCommands::Compile1Click);
     if (QAction *andRun = popup.addItem(compiling, QStringLiteral("CompileandRun1"),
                                         QStringLiteral("Compile and Run")))
@@ -186,8 +191,9 @@ QString CompileCommands::completionStamp()
     const QLocale locale;
     // The long time format without the time zone ("t").
     const QString timeFormat = locale.timeFormat(QLocale::LongFormat).remove(u't').trimmed();
-    return QStringLiteral("Compilation complete: ") + locale.toString(now.date(), QLocale::ShortFormat)
-           + u' ' + locale.toString(now.time(), timeFormat);
+    return QStringLiteral("Compilation complete: ")
+        + locale.toString(now.date(), QLocale::ShortFormat) + u' '
+        + locale.toString(now.time(), timeFormat);
 }
 
 // --- Commands -----------------------------------------------------------------------------
@@ -285,15 +291,9 @@ void CompileCommands::compilerFinished(int exitCode, bool normalExit)
     const int count = CompilerOutput::errorCountAfterExit(analysed, exitCode, normalExit);
 
     switch (m_mode) {
-    case Mode::WithWindow:
-        finishWithWindow(count);
-        break;
-    case Mode::AndRun:
-        finishAndRun(count);
-        break;
-    case Mode::Silent:
-        finishSilent(count);
-        break;
+    case Mode::WithWindow: finishWithWindow(count); break;
+    case Mode::AndRun: finishAndRun(count); break;
+    case Mode::Silent: finishSilent(count); break;
     }
 }
 
@@ -398,9 +398,10 @@ void CompileCommands::SelectErrorLine(HostDocument *doc)
     const QString caption = item->text(0);
     int line = 0;
     if (!Delphi::tryStrToInt(caption, line)) {
-        Prompter::instance()->messageBox(window(), QApplication::applicationName(),
-                                         QStringLiteral("'%1' is not a valid integer value").arg(caption),
-                                         Prompter::Error, Prompter::OkButton);
+        Prompter::instance()->messageBox(
+            window(), QApplication::applicationName(),
+            QStringLiteral("'%1' is not a valid integer value").arg(caption), Prompter::Error,
+            Prompter::OkButton);
         return;
     }
     if (line > editor->lineCount())
@@ -471,9 +472,9 @@ void CompileCommands::Lagretilfil1Click()
         text += u'\n';
     QString error;
     if (!TextFile::save(answer.files.first(), text, TextFile::Format(), &error)) {
-        Prompter::instance()->messageDlg(window(),
-                                         QStringLiteral("Could not store the log in %1: %2")
-                                             .arg(answer.files.first(), error),
-                                         Prompter::Error, Prompter::OkButton);
+        Prompter::instance()->messageDlg(
+            window(),
+            QStringLiteral("Could not store the log in %1: %2").arg(answer.files.first(), error),
+            Prompter::Error, Prompter::OkButton);
     }
 }

@@ -34,12 +34,12 @@ public:
     explicit CompileCommands(FeatureHost &host, QObject *parent = nullptr);
     ~CompileCommands() override;
 
-    QPlainTextEdit *KompilatorLogTxt = nullptr;   // "Compiler output" log
-    QTreeWidget *KompilerErrors = nullptr;        // "Compiler messages": "Line", "Error message"
-    QMenu *LogPopupMenu = nullptr;                // pop-up of the log
-    QAction *Restartlog1 = nullptr;               // "Empty log window"
-    QAction *Lagretilfil1 = nullptr;              // "Store log to file.."
-    QAction *Kopiertilskrivebord1 = nullptr;      // "Copy log to clipboard"
+    QPlainTextEdit *KompilatorLogTxt = nullptr; // "Compiler output" log
+    QTreeWidget *KompilerErrors = nullptr;      // "Compiler messages": "Line", "Error message"
+    QMenu *LogPopupMenu = nullptr;              // pop-up of the log
+    QAction *Restartlog1 = nullptr;             // "Empty log window"
+    QAction *Lagretilfil1 = nullptr;            // "Store log to file.."
+    QAction *Kopiertilskrivebord1 = nullptr;    // "Copy log to clipboard"
 
     // The last compile-result window (earlier ones stay open); nullptr before the first.
     TCompiler1 *CompilerWindow() const;
@@ -101,7 +101,7 @@ private:
     void finishSilent(int count);
     void log(const QString &line);
     void paintErrorLine(EditorAdapter *editor, int line);
-    void editorChanged();   // textChanged of an editor with a painted error line
+    void editorChanged(); // textChanged of an editor with a painted error line
     void clearPaintedLines();
     QWidget *window() const;
 
@@ -112,8 +112,8 @@ private:
     bool m_errorLineHighlighted = false;
     QPointer<TCompiler1> m_compilerWindow;
     Mode m_mode = Mode::WithWindow;
-    QString m_caption;   // caption of the document being compiled
-    QString m_fileName;  // and its file
+    QString m_caption;  // caption of the document being compiled
+    QString m_fileName; // and its file
     std::function<void(int)> m_silentDone;
 
     struct PaintedLine {

@@ -20,7 +20,7 @@
 namespace {
 // The class library's cl3DLight (system colour 22).
 const TColor cl3DLight(static_cast<std::int32_t>(0x80000016));
-}
+} // namespace
 
 TProgRunFrm::TProgRunFrm(QWidget *owner, const QString &documentCaption, const QString &program,
                          const QStringList &arguments, const QString &workDir)
@@ -38,8 +38,8 @@ TProgRunFrm::TProgRunFrm(QWidget *owner, const QString &documentCaption, const Q
                       &TProgRunFrm::CopyClick);
     Cut = makeButton(QStringLiteral("Cut"), QStringLiteral("Cut"), QStringLiteral("edit-cut"),
                      &TProgRunFrm::CutClick);
-    Paste = makeButton(QStringLiteral("Paste"), QStringLiteral("Paste"), QStringLiteral("edit-paste"),
-                       &TProgRunFrm::PasteClick);
+    Paste = makeButton(QStringLiteral("Paste"), QStringLiteral("Paste"),
+                       QStringLiteral("edit-paste"), &TProgRunFrm::PasteClick);
     SelectAll = makeButton(QStringLiteral("SelectAll"), QStringLiteral("Select all"),
                            QStringLiteral("edit-select-all"), &TProgRunFrm::SelectAllClick);
     Undo = makeButton(QStringLiteral("Undo"), QStringLiteral("Undo"), QStringLiteral("edit-undo"),
@@ -181,8 +181,23 @@ void TProgRunFrm::programFinished()
     }
 }
 
-void TProgRunFrm::CopyClick() { RichEdit1->copy(); }
-void TProgRunFrm::CutClick() { RichEdit1->cut(); }
-void TProgRunFrm::PasteClick() { RichEdit1->paste(); }
-void TProgRunFrm::SelectAllClick() { RichEdit1->selectAll(); }
-void TProgRunFrm::UndoClick() { RichEdit1->undo(); }
+void TProgRunFrm::CopyClick()
+{
+    RichEdit1->copy();
+}
+void TProgRunFrm::CutClick()
+{
+    RichEdit1->cut();
+}
+void TProgRunFrm::PasteClick()
+{
+    RichEdit1->paste();
+}
+void TProgRunFrm::SelectAllClick()
+{
+    RichEdit1->selectAll();
+}
+void TProgRunFrm::UndoClick()
+{
+    RichEdit1->undo();
+}

@@ -34,7 +34,8 @@ RunJavaCommand::RunJavaCommand(FeatureHost &host, QObject *parent) : QObject(par
     run.classPath = settings.textValue(Key::ClassPathDir);
     run.javaAppsInDosWindow = settings.boolValue(Key::JavaAppsInDosWindow);
     ::RunJava runner(m_host.window(), *Shell::instance(), *Prompter::instance());
-    const ::RunJava::Result result = runner.run(document->fileName(), document->editor()->text(), run, origin);
+    const ::RunJava::Result result =
+        runner.run(document->fileName(), document->editor()->text(), run, origin);
     if (result.console)
         ProgRunWindow = result.console;
     return result;

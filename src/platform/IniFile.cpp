@@ -22,8 +22,8 @@ struct ParsedIni {
     };
     struct Section {
         QString name;
-        int line;     // the "[name]" line
-        int end;      // first line after the section
+        int line; // the "[name]" line
+        int end;  // first line after the section
         QList<Key> keys;
     };
 
@@ -201,10 +201,7 @@ QString oneLine(QString s)
 
 } // namespace
 
-IniFile::IniFile(const QString &fileName)
-    : m_fileName(fileName)
-{
-}
+IniFile::IniFile(const QString &fileName) : m_fileName(fileName) {}
 
 QStringList IniFile::loadLines() const
 {
@@ -272,7 +269,7 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
         return storeLines(lines);
     }
     if (const ParsedIni::Key *k = ParsedIni::findKey(*s, keyName)) {
-        lines[k->line] = k->name + u'=' + oneLine(value);   // the key keeps its spelling
+        lines[k->line] = k->name + u'=' + oneLine(value); // the key keeps its spelling
         return storeLines(lines);
     }
     // A new key goes after the section's last non-blank line.
@@ -342,7 +339,8 @@ bool IniFile::valueExists(const QString &section, const QString &key) const
 QStringList IniFile::readSections() const
 {
     QStringList names;
-    for (const ParsedIni::Section &s : stateOf(m_fileName, m_updating ? &m_pending : nullptr)->sections) {
+    for (const ParsedIni::Section &s :
+         stateOf(m_fileName, m_updating ? &m_pending : nullptr)->sections) {
         if (!names.contains(s.name, Qt::CaseInsensitive))
             names.append(s.name);
     }

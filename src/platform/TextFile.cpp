@@ -20,7 +20,7 @@ TextFile::LineEnding firstLineEnding(const QByteArray &bytes)
             return TextFile::LineEnding::LF;
         if (bytes.at(k) == '\r') {
             return k + 1 < bytes.size() && bytes.at(k + 1) == '\n' ? TextFile::LineEnding::CRLF
-                                                                    : TextFile::LineEnding::CR;
+                                                                   : TextFile::LineEnding::CR;
         }
     }
     return TextFile::LineEnding::LF;
@@ -43,7 +43,8 @@ TextFile::Format TextFile::formatFor(const QString &text, const Format &format)
 {
     if (format.encoding != Encoding::Latin1)
         return format;
-    const bool representable = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
+    const bool representable =
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
     if (representable)
         return format;
     Format utf8 = format;
@@ -99,11 +100,13 @@ bool TextFile::loadUtf8(const QString &fileName, QByteArray &utf8, Format &forma
     return readAll(fileName, bytes, error) && decodeToUtf8(bytes, utf8, format, error);
 }
 
-bool TextFile::decodeToUtf8(const QByteArray &bytes, QByteArray &utf8, Format &format, QString *error)
+bool TextFile::decodeToUtf8(const QByteArray &bytes, QByteArray &utf8, Format &format,
+                            QString *error)
 {
     if (bytes.contains('\0')) {
         if (error)
-            *error = QCoreApplication::translate("TextFile", "The file holds a NUL byte and is not a text file.");
+            *error = QCoreApplication::translate(
+                "TextFile", "The file holds a NUL byte and is not a text file.");
         return false;
     }
     Format result;
@@ -112,7 +115,7 @@ bool TextFile::decodeToUtf8(const QByteArray &bytes, QByteArray &utf8, Format &f
     if (isValidUtf8(bytes.constData() + start, bytes.size() - start)) {
         result.encoding = Encoding::Utf8;
         result.utf8Bom = bom;
-        utf8 = bom ? bytes.mid(start) : bytes;   // no copy without a BOM
+        utf8 = bom ? bytes.mid(start) : bytes; // no copy without a BOM
     } else {
         result.encoding = Encoding::Latin1;
         utf8 = QString::fromLatin1(bytes).toUtf8();
@@ -242,12 +245,9 @@ QString TextFile::convertLineEndings(const QString &text, LineEnding ending)
 QString TextFile::lineEndingText(LineEnding ending)
 {
     switch (ending) {
-    case LineEnding::CRLF:
-        return QStringLiteral("\r\n");
-    case LineEnding::CR:
-        return QStringLiteral("\r");
-    case LineEnding::LF:
-        break;
+    case LineEnding::CRLF: return QStringLiteral("\r\n");
+    case LineEnding::CR: return QStringLiteral("\r");
+    case LineEnding::LF: break;
     }
     return QStringLiteral("\n");
 }

@@ -8,8 +8,7 @@ using Settings::Reader;
 
 AppSettings::AppSettings(const QString &fileName, QObject *parent)
     : QObject(parent), m_ini(fileName)
-{
-}
+{}
 
 bool AppSettings::boolValue(Key key, Reader reader) const
 {
@@ -22,12 +21,14 @@ int AppSettings::intValue(Key key, Reader reader) const
     const QString def = Settings::defaultText(key, reader);
     // A NumberText reader that wants a number falls back to its own default when the
     // stored text is none.
-    return m_ini.readInteger(Settings::section(key), Settings::name(key), Delphi::strToIntDef(def, 0));
+    return m_ini.readInteger(Settings::section(key), Settings::name(key),
+                             Delphi::strToIntDef(def, 0));
 }
 
 QString AppSettings::textValue(Key key, Reader reader) const
 {
-    return m_ini.readString(Settings::section(key), Settings::name(key), Settings::defaultText(key, reader));
+    return m_ini.readString(Settings::section(key), Settings::name(key),
+                            Settings::defaultText(key, reader));
 }
 
 TColor AppSettings::colourValue(Key key, Reader reader) const
@@ -64,7 +65,8 @@ bool AppSettings::setColour(Key key, const TColor &value)
     return writeString(Settings::section(key), Settings::name(key), value.toString());
 }
 
-QString AppSettings::readString(const QString &section, const QString &key, const QString &def) const
+QString AppSettings::readString(const QString &section, const QString &key,
+                                const QString &def) const
 {
     return m_ini.readString(section, key, def);
 }

@@ -28,7 +28,8 @@ public:
     bool boolValue(Settings::Key key, Settings::Reader reader = Settings::Reader::Program) const;
     int intValue(Settings::Key key, Settings::Reader reader = Settings::Reader::Program) const;
     QString textValue(Settings::Key key, Settings::Reader reader = Settings::Reader::Program) const;
-    TColor colourValue(Settings::Key key, Settings::Reader reader = Settings::Reader::Program) const;
+    TColor colourValue(Settings::Key key,
+                       Settings::Reader reader = Settings::Reader::Program) const;
     bool contains(Settings::Key key) const;
 
     bool setBool(Settings::Key key, bool value);

@@ -25,7 +25,8 @@ const KeyInfo table[] = {
     {Key::PrintHeader, App, "PrintHeader", Form::Bool, "1", "1", nullptr, nullptr},
     {Key::PrintPageNum, App, "PrintPageNum", Form::Bool, "1", "1", nullptr, nullptr},
     {Key::PrintTime, App, "PrintTime", Form::Bool, "1", "0", nullptr, nullptr},
-    {Key::ShowColorHighltPrint, App, "ShowColorHighltPrint", Form::Bool, "1", "1", nullptr, nullptr},
+    {Key::ShowColorHighltPrint, App, "ShowColorHighltPrint", Form::Bool, "1", "1", nullptr,
+     nullptr},
     {Key::ShowPrintLnNr, App, "ShowPrintLnNr", Form::Bool, "0", "0", nullptr, nullptr},
     {Key::TmpltCodeOnNewDoc, App, "TmpltCodeOnNewDoc", Form::Bool, "1", "1", nullptr, nullptr},
     {Key::ViewSecialChars, App, "ViewSecialChars", Form::Bool, "0", "0", nullptr, nullptr},
@@ -59,7 +60,8 @@ const KeyInfo table[] = {
     {Key::IgnoreSingleChar, Spell, "IgnoreSingleChar", Form::Bool, "0", "0", nullptr, nullptr},
     {Key::IgnoreWordsWithNum, Spell, "IgnoreWordsWithNum", Form::Bool, "0", "0", nullptr, nullptr},
     {Key::ShowHourglass, Spell, "ShowHourglass", Form::Bool, "0", "0", nullptr, nullptr},
-    {Key::UnderlineColor, Spell, "UnderlineColor", Form::Colour, "clRed", "clRed", nullptr, nullptr},
+    {Key::UnderlineColor, Spell, "UnderlineColor", Form::Colour, "clRed", "clRed", nullptr,
+     nullptr},
 
     {Key::FirstRun, "SynHighlOptions", "FirstRun", Form::Bool, "1", "1", nullptr, nullptr},
 
@@ -69,7 +71,8 @@ const KeyInfo table[] = {
 
     {Key::TipsDoShow, "Tips", "doShow", Form::Bool, "1", nullptr, nullptr, nullptr},
 
-    {Key::ShortcutDefaultList, "ShortCutList", "DefaultList", Form::Bool, "1", "1", nullptr, nullptr},
+    {Key::ShortcutDefaultList, "ShortCutList", "DefaultList", Form::Bool, "1", "1", nullptr,
+     nullptr},
 };
 
 static_assert(sizeof(table) / sizeof(table[0]) == std::size_t(Key::KeyCount),

@@ -22,39 +22,73 @@ inline constexpr char Shortcuts[] = "Shortcuts";
 
 // How a value is stored.
 enum class Form {
-    Bool,        // "1" / "0"; read as an integer, non-zero is true
-    Integer,     // decimal
-    Text,        // as is
-    NumberText,  // the text of an edit box, read by some as text and by others as an integer
-    Colour       // a colour name ("clWhite") or "$00BBGGRR"
+    Bool,       // "1" / "0"; read as an integer, non-zero is true
+    Integer,    // decimal
+    Text,       // as is
+    NumberText, // the text of an edit box, read by some as text and by others as an integer
+    Colour      // a colour name ("clWhite") or "$00BBGGRR"
 };
 
 // Who reads: each has its own defaults.
 enum class Reader {
-    Program,   // the main window, printing and the Java tools
-    Options,   // the Options dialog
-    Debugger,  // the debugger
-    StartUp    // the main window's creation
+    Program,  // the main window, printing and the Java tools
+    Options,  // the Options dialog
+    Debugger, // the debugger
+    StartUp   // the main window's creation
 };
 
 enum class Key {
     // "ApplicationOptions"
-    AutoSave, AutoSaveInterval, JavaAppsInDosWindow, JavaQuickFind, MaxWinAtStart, NameOfPrntDoc,
-    PrintDate, PrintFooter, PrintHeader, PrintPageNum, PrintTime, ShowColorHighltPrint,
-    ShowPrintLnNr, TmpltCodeOnNewDoc, ViewSecialChars, WarnBeforeClose,
+    AutoSave,
+    AutoSaveInterval,
+    JavaAppsInDosWindow,
+    JavaQuickFind,
+    MaxWinAtStart,
+    NameOfPrntDoc,
+    PrintDate,
+    PrintFooter,
+    PrintHeader,
+    PrintPageNum,
+    PrintTime,
+    ShowColorHighltPrint,
+    ShowPrintLnNr,
+    TmpltCodeOnNewDoc,
+    ViewSecialChars,
+    WarnBeforeClose,
     // "CompilerOptions"
-    AllDebugInfo, ClassPathDir, DebugGenOptions, DisableVarn, JavaBinDir, NoDebugInfo,
-    SelDebugLineNum, SelDebugLocalVar, SelDebugSourceFile, VerboseOutput,
+    AllDebugInfo,
+    ClassPathDir,
+    DebugGenOptions,
+    DisableVarn,
+    JavaBinDir,
+    NoDebugInfo,
+    SelDebugLineNum,
+    SelDebugLocalVar,
+    SelDebugSourceFile,
+    VerboseOutput,
     // "EditorOptions"
-    AutoCompletion, BGColor, CompProposal, FontSize, FontType, GTRColor, GutterSize, LeadingZeros,
-    ShowGutter, ShowLineNumbers,
+    AutoCompletion,
+    BGColor,
+    CompProposal,
+    FontSize,
+    FontType,
+    GTRColor,
+    GutterSize,
+    LeadingZeros,
+    ShowGutter,
+    ShowLineNumbers,
     // "SpellCheck"
-    AutoSpellCheck, DictLanguage, IgnoreSingleChar, IgnoreWordsWithNum, ShowHourglass,
+    AutoSpellCheck,
+    DictLanguage,
+    IgnoreSingleChar,
+    IgnoreWordsWithNum,
+    ShowHourglass,
     UnderlineColor,
     // "SynHighlOptions"
     FirstRun,
     // "History": the ring's size and position (the slots "1" .. "20" are numbered keys)
-    HistoryCount, HistoryPrev,
+    HistoryCount,
+    HistoryPrev,
     // "Tips"
     TipsDoShow,
     // "ShortCutList" (the rows "0" .. "88" are numbered keys)

@@ -13,7 +13,7 @@ struct Pattern {
     DocType type;
 };
 
-template<std::size_t N>
+template <std::size_t N>
 DocType firstMatch(const QString &ext, const Pattern (&order)[N], DocType otherwise)
 {
     for (const Pattern &p : order)
@@ -101,7 +101,7 @@ bool isHtml(const QString &lowerExt)
 QString explorerMaskFor(const QString &lowerExt)
 {
     return Delphi::contains(lowerExt, QStringLiteral(".html")) ? QStringLiteral("*.htm")
-                                                              : QLatin1Char('*') + lowerExt;
+                                                               : QLatin1Char('*') + lowerExt;
 }
 
 QString colourFileFor(const QString &lowerCaption)
@@ -160,17 +160,21 @@ Template templateFor(NewDocument kind)
                        QStringLiteral("  font-family: \"Arial\";"),
                        QStringLiteral("  font-size: 12pt;"), QString(), QStringLiteral("}")}),
                 {K::AboveEnd, 0, 3}};
-    case NewDocument::Perl:   // the Perl highlighter's sample source, supplied by the caller
-    case NewDocument::Text:
-        break;
+    case NewDocument::Perl: // the Perl highlighter's sample source, supplied by the caller
+    case NewDocument::Text: break;
     }
     return {};
 }
 
 QList<NewDocument> allNewDocuments()
 {
-    return {NewDocument::JavaApplication, NewDocument::JavaApplet, NewDocument::HTML,
-            NewDocument::Perl, NewDocument::PHP, NewDocument::XML, NewDocument::CSS,
+    return {NewDocument::JavaApplication,
+            NewDocument::JavaApplet,
+            NewDocument::HTML,
+            NewDocument::Perl,
+            NewDocument::PHP,
+            NewDocument::XML,
+            NewDocument::CSS,
             NewDocument::Text};
 }
 
@@ -195,7 +199,8 @@ QList<FileFilterEntry> builtInFilter()
     // stays as the program has always shown it.
     return {
         {QStringLiteral("Java (*.java)"), {QStringLiteral("*.java")}},
-        {QStringLiteral("HTML (*.htm;*.html)"), {QStringLiteral("*.htm"), QStringLiteral("*.html")}},
+        {QStringLiteral("HTML (*.htm;*.html)"),
+         {QStringLiteral("*.htm"), QStringLiteral("*.html")}},
         {QStringLiteral("Perl (*.pl;*.perl)"), {QStringLiteral("*.pl"), QStringLiteral("*.perl")}},
         {QStringLiteral("PHP (*.php)"), {QStringLiteral("*.php")}},
         {QStringLiteral("XML (*.xml)"), {QStringLiteral("*.xml")}},

@@ -55,9 +55,9 @@ bool isPlainText(const QString &lowerCaption);
 // Templates of new documents. Lines are separated by a carriage return alone.
 struct CaretRule {
     enum Kind {
-        Stay,       // the caret stays where the insert left it
-        At,         // line, column (1-based)
-        AboveEnd    // column on the line above the caret's line after the insert
+        Stay,    // the caret stays where the insert left it
+        At,      // line, column (1-based)
+        AboveEnd // column on the line above the caret's line after the insert
     };
     Kind kind = Stay;
     int line = 0;
@@ -65,7 +65,7 @@ struct CaretRule {
 };
 
 struct Template {
-    QString text;          // empty: no template
+    QString text; // empty: no template
     CaretRule caret;
 };
 

@@ -19,15 +19,15 @@
 #include "shell/Main.h"
 
 namespace {
-const char *const kHighlighterNames[] = {"SynJavaSyn1", "SynHTMLSyn1", "SynCssSyn1",  "SynXMLSyn1",
-                                         "SynPerlSyn1", "SynPHPSyn1",  "SynGeneralSyn1"};
+const char *const kHighlighterNames[] = {"SynJavaSyn1",   "SynHTMLSyn1", "SynCssSyn1",
+                                         "SynXMLSyn1",    "SynPerlSyn1", "SynPHPSyn1",
+                                         "SynGeneralSyn1"};
 }
 
-TEditForm::TEditForm(TMainForm *mainForm, QWidget *parent)
-    : QWidget(parent), m_main(mainForm)
+TEditForm::TEditForm(TMainForm *mainForm, QWidget *parent) : QWidget(parent), m_main(mainForm)
 {
     setObjectName(QStringLiteral("EditForm"));
-    setWindowTitle(QStringLiteral("EditForm"));   // until AddUnit names the document
+    setWindowTitle(QStringLiteral("EditForm")); // until AddUnit names the document
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -124,7 +124,8 @@ void TEditForm::buildPopupMenu()
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
 
-    QMenu *edit = m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Edit1"), QStringLiteral("Edit"));
+    QMenu *edit =
+        m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Edit1"), QStringLiteral("Edit"));
     connect(m_popupActions.addItem(edit, QStringLiteral("Undo1"), QStringLiteral("Undo")),
             &QAction::triggered, this, &TEditForm::Undo1Click);
     connect(m_popupActions.addItem(edit, QStringLiteral("Gjenta1"), QStringLiteral("Redo")),
@@ -140,21 +141,28 @@ void TEditForm::buildPopupMenu()
             &QAction::triggered, this, &TEditForm::VelgAlt1Click);
 
     // Java group.
-    m_popupActions.addItem(PopupMenu1, QStringLiteral("Addtodebuggerwatch1"), QStringLiteral("Add to debugger watch"));
+    m_popupActions.addItem(PopupMenu1, QStringLiteral("Addtodebuggerwatch1"),
+                           QStringLiteral("Add to debugger watch"));
     m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N14"));
     m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("ools2"), QStringLiteral("Compiling"));
-    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Debugging1"), QStringLiteral("Debugging"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Debugging1"),
+                              QStringLiteral("Debugging"));
     m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Insert2"), QStringLiteral("Insert code"));
     m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N4"));
-    m_popupActions.addItem(PopupMenu1, QStringLiteral("Setbookmark1"), QStringLiteral("Set breakpoint"));
-    m_popupActions.addItem(PopupMenu1, QStringLiteral("Clearbookmark1"), QStringLiteral("Clear breakpoint on current line"));
-    m_popupActions.addItem(PopupMenu1, QStringLiteral("Nextbreakpoint1"), QStringLiteral("Next breakpoint"));
-    m_popupActions.addItem(PopupMenu1, QStringLiteral("Previousbreakboint1"), QStringLiteral("Previous breakpoint"));
+    m_popupActions.addItem(PopupMenu1, QStringLiteral("Setbookmark1"),
+                           QStringLiteral("Set breakpoint"));
+    m_popupActions.addItem(PopupMenu1, QStringLiteral("Clearbookmark1"),
+                           QStringLiteral("Clear breakpoint on current line"));
+    m_popupActions.addItem(PopupMenu1, QStringLiteral("Nextbreakpoint1"),
+                           QStringLiteral("Next breakpoint"));
+    m_popupActions.addItem(PopupMenu1, QStringLiteral("Previousbreakboint1"),
+                           QStringLiteral("Previous breakpoint"));
     m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N2"));
 
     // HTML group.
     m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Common1"), QStringLiteral("Common"));
-    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Spesiellebokstaver1"), QStringLiteral("Special characters"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Spesiellebokstaver1"),
+                              QStringLiteral("Special characters"));
     m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Skjema1"), QStringLiteral("Form"));
     m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Plasser1"), QStringLiteral("Alignment"));
     m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Font2"), QStringLiteral("Font"));
@@ -163,10 +171,12 @@ void TEditForm::buildPopupMenu()
     // Document commands that call the main window's handlers.
     connect(m_popupActions.addItem(PopupMenu1, QStringLiteral("Save1"), QStringLiteral("S&ave")),
             &QAction::triggered, m_main, &TMainForm::Save1Click);
-    connect(m_popupActions.addItem(PopupMenu1, QStringLiteral("SaveAs1"), QStringLiteral("Sa&ve as..")),
-            &QAction::triggered, m_main, &TMainForm::SaveAs1Click);
+    connect(
+        m_popupActions.addItem(PopupMenu1, QStringLiteral("SaveAs1"), QStringLiteral("Sa&ve as..")),
+        &QAction::triggered, m_main, &TMainForm::SaveAs1Click);
     m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N3"));
-    connect(m_popupActions.addItem(PopupMenu1, QStringLiteral("Closedocument1"), QStringLiteral("Close document")),
+    connect(m_popupActions.addItem(PopupMenu1, QStringLiteral("Closedocument1"),
+                                   QStringLiteral("Close document")),
             &QAction::triggered, m_main, &TMainForm::Close1Click);
 }
 
@@ -190,29 +200,55 @@ void TEditForm::bringToFront()
     if (QMdiArea *area = sub->mdiArea())
         area->setActiveSubWindow(sub);
     sub->raise();
-    setFocus();   // the editor is the window's focus proxy
+    setFocus(); // the editor is the window's focus proxy
 }
 
 QStringList TEditForm::popupJavaGroup() const
 {
-    return {QStringLiteral("Addtodebuggerwatch1"), QStringLiteral("N14"), QStringLiteral("ools2"),
-            QStringLiteral("Debugging1"), QStringLiteral("Insert2"), QStringLiteral("N4"),
-            QStringLiteral("Setbookmark1"), QStringLiteral("Clearbookmark1"),
-            QStringLiteral("Nextbreakpoint1"), QStringLiteral("Previousbreakboint1"), QStringLiteral("N2")};
+    return {QStringLiteral("Addtodebuggerwatch1"),
+            QStringLiteral("N14"),
+            QStringLiteral("ools2"),
+            QStringLiteral("Debugging1"),
+            QStringLiteral("Insert2"),
+            QStringLiteral("N4"),
+            QStringLiteral("Setbookmark1"),
+            QStringLiteral("Clearbookmark1"),
+            QStringLiteral("Nextbreakpoint1"),
+            QStringLiteral("Previousbreakboint1"),
+            QStringLiteral("N2")};
 }
 
 QStringList TEditForm::popupHTMLGroup() const
 {
-    return {QStringLiteral("Common1"), QStringLiteral("Spesiellebokstaver1"), QStringLiteral("Skjema1"),
-            QStringLiteral("Plasser1"), QStringLiteral("Font2"), QStringLiteral("N5")};
+    return {QStringLiteral("Common1"), QStringLiteral("Spesiellebokstaver1"),
+            QStringLiteral("Skjema1"), QStringLiteral("Plasser1"),
+            QStringLiteral("Font2"),   QStringLiteral("N5")};
 }
 
-void TEditForm::Liminn1Click() { SynEdit1->paste(); }
-void TEditForm::Copier1Click() { SynEdit1->copy(); }
-void TEditForm::Klipput1Click() { SynEdit1->cut(); }
-void TEditForm::VelgAlt1Click() { SynEdit1->selectAll(); }
-void TEditForm::Undo1Click() { SynEdit1->undo(); }
-void TEditForm::Gjenta1Click() { SynEdit1->redo(); }
+void TEditForm::Liminn1Click()
+{
+    SynEdit1->paste();
+}
+void TEditForm::Copier1Click()
+{
+    SynEdit1->copy();
+}
+void TEditForm::Klipput1Click()
+{
+    SynEdit1->cut();
+}
+void TEditForm::VelgAlt1Click()
+{
+    SynEdit1->selectAll();
+}
+void TEditForm::Undo1Click()
+{
+    SynEdit1->undo();
+}
+void TEditForm::Gjenta1Click()
+{
+    SynEdit1->redo();
+}
 
 // --- Highlighters -----------------------------------------------------------------------
 
@@ -239,14 +275,38 @@ void TEditForm::setHighlighterKind(Highlighter::Kind kind)
         SynEdit1->setHighlighter(h);
 }
 
-void TEditForm::ChangeSyntaxToJava() { setHighlighterKind(Highlighter::Java); }
-void TEditForm::ChangeSyntaxToHTML() { setHighlighterKind(Highlighter::HTML); }
-void TEditForm::ChangeSyntaxToPerl() { setHighlighterKind(Highlighter::Perl); }
-void TEditForm::ChangeSyntaxToXML() { setHighlighterKind(Highlighter::XML); }
-void TEditForm::ChangeSyntaxToCSS() { setHighlighterKind(Highlighter::CSS); }
-void TEditForm::ChangeSyntaxToPHP() { setHighlighterKind(Highlighter::PHP); }
-void TEditForm::ChangeSyntaxToGeneralHighlighter() { setHighlighterKind(Highlighter::General); }
-void TEditForm::ChangeSyntaxToNoHighlighter() { SynEdit1->setHighlighter(nullptr); }
+void TEditForm::ChangeSyntaxToJava()
+{
+    setHighlighterKind(Highlighter::Java);
+}
+void TEditForm::ChangeSyntaxToHTML()
+{
+    setHighlighterKind(Highlighter::HTML);
+}
+void TEditForm::ChangeSyntaxToPerl()
+{
+    setHighlighterKind(Highlighter::Perl);
+}
+void TEditForm::ChangeSyntaxToXML()
+{
+    setHighlighterKind(Highlighter::XML);
+}
+void TEditForm::ChangeSyntaxToCSS()
+{
+    setHighlighterKind(Highlighter::CSS);
+}
+void TEditForm::ChangeSyntaxToPHP()
+{
+    setHighlighterKind(Highlighter::PHP);
+}
+void TEditForm::ChangeSyntaxToGeneralHighlighter()
+{
+    setHighlighterKind(Highlighter::General);
+}
+void TEditForm::ChangeSyntaxToNoHighlighter()
+{
+    SynEdit1->setHighlighter(nullptr);
+}
 
 // --- Text -------------------------------------------------------------------------------
 
@@ -310,8 +370,9 @@ bool TEditForm::writeTo(const QString &fileName)
         SynEdit1->setFormat(format);
         return true;
     }
-    Prompter::instance()->messageDlg(this, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
-                                     Prompter::Error, Prompter::OkButton);
+    Prompter::instance()->messageDlg(
+        this, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
+        Prompter::Error, Prompter::OkButton);
     return false;
 }
 
@@ -351,7 +412,7 @@ bool TEditForm::SaveFileAs()
         req.initialDir = Delphi::extractFilePath(DocumentFileName);
     req.defaultExt = ext;
     req.fileName = oldCaption;
-    req.confirmOverwrite = false;   // the overwrite question below is the only one
+    req.confirmOverwrite = false; // the overwrite question below is the only one
 
     const FileDialogs::Answer answer = FileDialogs::instance()->getSaveFileName(this, req);
     if (!answer.accepted || answer.files.isEmpty() || answer.files.first().trimmed().isEmpty())
@@ -362,9 +423,10 @@ bool TEditForm::SaveFileAs()
     chosen = QFileInfo(chosen).absoluteFilePath();
 
     if (QFileInfo::exists(chosen)
-        && Prompter::instance()->messageDlg(this, QStringLiteral("File aldready exists, overwrite ?"),
-                                            Prompter::Warning, Prompter::YesButton | Prompter::NoButton)
-               != Prompter::Yes)
+        && Prompter::instance()->messageDlg(
+               this, QStringLiteral("File aldready exists, overwrite ?"), Prompter::Warning,
+               Prompter::YesButton | Prompter::NoButton)
+            != Prompter::Yes)
         return false;
 
     // Write first, so that a failed write leaves the document's name as it was.

@@ -71,9 +71,9 @@ public:
     int ErrorLine = -1;
     QString WordAtCaret;
     QString LineAtCaret;
-    QString DocumentFileName;     // full path; empty for an untitled document
-    QString CustomLanguage;       // user-defined language name; empty for built-in types
-    QStringList WatchList;        // watched variables, "Class.member"
+    QString DocumentFileName; // full path; empty for an untitled document
+    QString CustomLanguage;   // user-defined language name; empty for built-in types
+    QStringList WatchList;    // watched variables, "Class.member"
     QString CompletedMethodName;
 
     // Reads fileName into the editor (encoding and line ending kept for saving).

@@ -2,14 +2,13 @@
 
 #include "settings/AppSettings.h"
 
-
 #include <algorithm>
 
 namespace {
 const QString kSection = QLatin1String(Settings::History);
 const QString kCount = QStringLiteral("Count");
 const QString kPrev = QStringLiteral("Prev");
-}
+} // namespace
 
 int HistoryRing::count() const
 {

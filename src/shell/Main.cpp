@@ -124,13 +124,34 @@ void TMainForm::FormCreate()
     restartFlatMenu();
 }
 
-void TMainForm::LoadCustomLanglistFromFile() { m_features->LoadCustomLanglistFromFile(); }
-void TMainForm::LagNyCompletionListe() { m_features->LagNyCompletionListe(); }
-void TMainForm::LoadShortcuts() { m_features->LoadShortcuts(); }
-void TMainForm::showTipWindow() { m_features->showTipWindow(); }
-void TMainForm::restartFlatMenu() { m_features->restartFlatMenu(); }
-void TMainForm::setUpSpellChecker() { m_features->setUpSpellChecker(); }
-void TMainForm::createHiddenForms() { m_features->createHiddenForms(); }
+void TMainForm::LoadCustomLanglistFromFile()
+{
+    m_features->LoadCustomLanglistFromFile();
+}
+void TMainForm::LagNyCompletionListe()
+{
+    m_features->LagNyCompletionListe();
+}
+void TMainForm::LoadShortcuts()
+{
+    m_features->LoadShortcuts();
+}
+void TMainForm::showTipWindow()
+{
+    m_features->showTipWindow();
+}
+void TMainForm::restartFlatMenu()
+{
+    m_features->restartFlatMenu();
+}
+void TMainForm::setUpSpellChecker()
+{
+    m_features->setUpSpellChecker();
+}
+void TMainForm::createHiddenForms()
+{
+    m_features->createHiddenForms();
+}
 
 void TMainForm::buildCentralArea()
 {
@@ -197,14 +218,14 @@ void TMainForm::buildSidePanel()
         return page;
     };
     TabSheet5 = makeSheet(QStringLiteral("TabSheet5"), QStringLiteral("Files"));
-    new QVBoxLayout(TabSheet5);   // the explorer panel is placed here
+    new QVBoxLayout(TabSheet5); // the explorer panel is placed here
 
     JavaSheet = makeSheet(QStringLiteral("JavaSheet"), QStringLiteral("Java"));
     auto *javaLayout = new QVBoxLayout(JavaSheet);
     javaLayout->addWidget(addNewDocumentButton(JavaSheet, QStringLiteral("New java document..")));
     GroupBox12 = new QGroupBox(QStringLiteral("Quick find:"), JavaSheet);
     GroupBox12->setObjectName(QStringLiteral("GroupBox12"));
-    new QVBoxLayout(GroupBox12);   // the quick-find boxes are placed here
+    new QVBoxLayout(GroupBox12); // the quick-find boxes are placed here
     javaLayout->addWidget(GroupBox12);
     javaLayout->addStretch(1);
 
@@ -232,10 +253,18 @@ void TMainForm::buildGeneralSheet()
         const char *caption;
         const char *action;
     } buttons[] = {
-        {"Save document", "Save1"}, {"Save as..", "SaveAs1"},     {"Print", "Print1"},
-        {"Print preview", "ForhndVisning1"}, {"Cut", "Cut1"},     {"Copy", "Copy1"},
-        {"Select all", "SelectAll1"}, {"Paste", "Past1"},         {"Find..", "Find1"},
-        {"Find next", "FindNext1"}, {"Replace", "Replace1"},      {"Replace again", "Replaceagain1"},
+        {"Save document", "Save1"},
+        {"Save as..", "SaveAs1"},
+        {"Print", "Print1"},
+        {"Print preview", "ForhndVisning1"},
+        {"Cut", "Cut1"},
+        {"Copy", "Copy1"},
+        {"Select all", "SelectAll1"},
+        {"Paste", "Past1"},
+        {"Find..", "Find1"},
+        {"Find next", "FindNext1"},
+        {"Replace", "Replace1"},
+        {"Replace again", "Replaceagain1"},
     };
     int row = 0;
     auto place = [&](QToolButton *b) {
@@ -262,7 +291,8 @@ void TMainForm::buildGeneralSheet()
             b->setText(text);
             if (working) {
                 const bool undo = text == undoText;
-                b->setObjectName(undo ? QStringLiteral("GeneralUndo") : QStringLiteral("GeneralRedo"));
+                b->setObjectName(undo ? QStringLiteral("GeneralUndo")
+                                      : QStringLiteral("GeneralRedo"));
                 connect(b, &QToolButton::clicked, this,
                         undo ? &TMainForm::SpeedButton79Click : &TMainForm::SpeedButton93Click);
             } else {
@@ -275,9 +305,9 @@ void TMainForm::buildGeneralSheet()
         }
     };
     addPair(QStringLiteral("Undo"), QStringLiteral("Redo"), m_undoRedoButtons, true);
-    row -= 2;   // the placeholders take the same places
-    addPair(QStringLiteral("Undo (Ctrl+Z)"), QStringLiteral("Redo (Ctrl+Shift+Z)"), m_undoRedoPlaceholders,
-            false);
+    row -= 2; // the placeholders take the same places
+    addPair(QStringLiteral("Undo (Ctrl+Z)"), QStringLiteral("Redo (Ctrl+Shift+Z)"),
+            m_undoRedoPlaceholders, false);
 }
 
 void TMainForm::buildBottomPane()
@@ -311,7 +341,8 @@ void TMainForm::buildBottomPane()
     connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         OpenFilesPopup->popup(ListView1->viewport()->mapToGlobal(pos));
     });
-    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { Gotodocumentwindow1Click(); });
+    connect(ListView1, &QTreeWidget::itemDoubleClicked, this,
+            [this] { Gotodocumentwindow1Click(); });
 
     auto makePage = [this](const QString &name, const QString &caption) {
         auto *page = new QWidget(PageControl4);

@@ -123,7 +123,7 @@ public:
     void AddFileToHist(const QString &fileName);
     void LoadHistFile(const QString &fileName);
     void ClearList1Click();
-    QStringList reopenItems() const;     // captions of the Reopen history items, top first
+    QStringList reopenItems() const; // captions of the Reopen history items, top first
 
     // "Open Files" entries belong to their windows; the caption-based routines serve callers
     // that know only a name (OppdaterListeView renames, e.g. after strip HTML).
@@ -156,7 +156,7 @@ public:
     void PageControl3Change();
     void Tools1Click();
     void Messagepane1Click();
-    static QStringList documentItemNames();      // the 23 items enabled while documents are open
+    static QStringList documentItemNames(); // the 23 items enabled while documents are open
     static QStringList javaMenuNames();
     static QStringList htmlMenuNames();
     static QStringList javaEditItemNames();
@@ -172,8 +172,8 @@ public:
     void Copy1Click();
     void Cut1Click();
     void SelectAll1Click();
-    void SpeedButton79Click();   // Undo
-    void SpeedButton93Click();   // Redo
+    void SpeedButton79Click(); // Undo
+    void SpeedButton93Click(); // Redo
 
     // --- Start-up and timers -------------------------------------------------------------
     void OneTimeTimerTimer();
@@ -186,20 +186,20 @@ public:
     QMdiArea *mdiArea() const { return m_mdiArea; }
     QWidget *Panel2 = nullptr;
     QTabWidget *PageControl3 = nullptr;
-    QWidget *TabSheet5 = nullptr;      // "Files": the explorer panel goes here
+    QWidget *TabSheet5 = nullptr; // "Files": the explorer panel goes here
     QWidget *JavaSheet = nullptr;
     QWidget *HTMLSheet = nullptr;
     QWidget *GeneralSheet = nullptr;
-    QGroupBox *GroupBox12 = nullptr;   // "Quick find:"
+    QGroupBox *GroupBox12 = nullptr; // "Quick find:"
     QTabWidget *PageControl4 = nullptr;
     QWidget *FileSheet = nullptr;
-    QTreeWidget *ListView1 = nullptr;  // "Open Files"
-    QWidget *TabSheet6 = nullptr;      // "Compiler messages"
-    QWidget *TabSheet7 = nullptr;      // "Debugger"
-    QWidget *TabSheet8 = nullptr;      // "Compiler output"
-    QWidget *DebugVars = nullptr;      // "Debug vars"
-    QMenu *PopupMenu3 = nullptr;       // new-document pop-up
-    QMenu *OpenFilesPopup = nullptr;   // "Open Files" list pop-up
+    QTreeWidget *ListView1 = nullptr; // "Open Files"
+    QWidget *TabSheet6 = nullptr;     // "Compiler messages"
+    QWidget *TabSheet7 = nullptr;     // "Debugger"
+    QWidget *TabSheet8 = nullptr;     // "Compiler output"
+    QWidget *DebugVars = nullptr;     // "Debug vars"
+    QMenu *PopupMenu3 = nullptr;      // new-document pop-up
+    QMenu *OpenFilesPopup = nullptr;  // "Open Files" list pop-up
     QList<QToolButton *> generalToolButtons() const { return m_generalButtons; }
     QList<QToolButton *> undoRedoButtons() const { return m_undoRedoButtons; }
     QList<QToolButton *> undoRedoPlaceholders() const { return m_undoRedoPlaceholders; }
@@ -207,7 +207,7 @@ public:
 
     // --- Shared state of the subsystems --------------------------------------------------
     QString CurrentFileExt;
-    QString WorkingFolder;   // "Set as working dir": where the open and save dialogs start
+    QString WorkingFolder; // "Set as working dir": where the open and save dialogs start
     bool ClosingFromOpenFilesList = false;
 
     // Creates the program's hidden forms (the spell-check dialog, ...) of the features.
@@ -294,7 +294,7 @@ private:
     QList<QToolButton *> m_undoRedoPlaceholders;
     QPointer<TEditForm> m_lastActivated;
     bool m_destroying = false;
-    bool m_autoSaving = false;   // an auto-save is under way (its error box may be open)
+    bool m_autoSaving = false; // an auto-save is under way (its error box may be open)
     bool m_closed = false;
 };
 

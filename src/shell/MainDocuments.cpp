@@ -18,9 +18,9 @@
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
 
-using Settings::Key;
 using DocumentTypes::DocType;
 using DocumentTypes::NewDocument;
+using Settings::Key;
 
 // --- The active document ----------------------------------------------------------------
 
@@ -87,7 +87,8 @@ void TMainForm::UpdateColorsInEditor()
             return;
         language = w->CustomLanguage;
     }
-    const QString file = AppPaths::dataPath(QStringLiteral("colors/lang/") + language + QStringLiteral(".ini"));
+    const QString file =
+        AppPaths::dataPath(QStringLiteral("colors/lang/") + language + QStringLiteral(".ini"));
     Highlighter *h = w->currentHighlighter();
     if (!h || !QFileInfo::exists(file))
         return;
@@ -137,9 +138,12 @@ void TMainForm::LoadUserSettings()
     e->setGutterWidth(qMax(0, m_settings->intValue(Key::GutterSize)));
 
     // 7. View check marks.
-    action(QStringLiteral("CompletionProposal1"))->setChecked(m_settings->boolValue(Key::CompProposal));
-    action(QStringLiteral("Autocompletion1"))->setChecked(m_settings->boolValue(Key::AutoCompletion));
-    action(QStringLiteral("Specialcharacters1"))->setChecked(m_settings->boolValue(Key::ViewSecialChars));
+    action(QStringLiteral("CompletionProposal1"))
+        ->setChecked(m_settings->boolValue(Key::CompProposal));
+    action(QStringLiteral("Autocompletion1"))
+        ->setChecked(m_settings->boolValue(Key::AutoCompletion));
+    action(QStringLiteral("Specialcharacters1"))
+        ->setChecked(m_settings->boolValue(Key::ViewSecialChars));
 }
 
 // --- Creating document windows ----------------------------------------------------------
@@ -185,8 +189,9 @@ TEditForm *TMainForm::AddUnit(const QString &name, const QString &ext)
             // The window stays, empty and untitled: it is not bound to a file it could not read,
             // so saving it can never overwrite that file with nothing.
             w->DocumentFileName.clear();
-            Prompter::instance()->messageDlg(this, QStringLiteral("Could not open file ") + documentName
-                                                       + QLatin1Char('\n') + reason,
+            Prompter::instance()->messageDlg(this,
+                                             QStringLiteral("Could not open file ") + documentName
+                                                 + QLatin1Char('\n') + reason,
                                              Prompter::Warning, Prompter::OkButton);
         }
     } else {
@@ -242,11 +247,8 @@ void TMainForm::placeTemplateCaret(TEditForm *w, const DocumentTypes::CaretRule 
 {
     EditorAdapter *e = w->editor();
     switch (rule.kind) {
-    case DocumentTypes::CaretRule::Stay:
-        break;
-    case DocumentTypes::CaretRule::At:
-        e->setCaret(rule.line, rule.column);
-        break;
+    case DocumentTypes::CaretRule::Stay: break;
+    case DocumentTypes::CaretRule::At: e->setCaret(rule.line, rule.column); break;
     case DocumentTypes::CaretRule::AboveEnd:
         e->setCaret(qMax(1, e->caretLine() - 1), rule.column);
         break;
@@ -328,14 +330,38 @@ void TMainForm::newDocument(NewDocument kind)
     emit documentCreated(w);
 }
 
-void TMainForm::Source1Click() { newDocument(NewDocument::JavaApplication); }
-void TMainForm::Applet1Click() { newDocument(NewDocument::JavaApplet); }
-void TMainForm::HTMLdocument1Click() { newDocument(NewDocument::HTML); }
-void TMainForm::Perldocument1Click() { newDocument(NewDocument::Perl); }
-void TMainForm::PHPdocument1Click() { newDocument(NewDocument::PHP); }
-void TMainForm::XMLdocument1Click() { newDocument(NewDocument::XML); }
-void TMainForm::CSSdocument1Click() { newDocument(NewDocument::CSS); }
-void TMainForm::Textfile1Click() { newDocument(NewDocument::Text); }
+void TMainForm::Source1Click()
+{
+    newDocument(NewDocument::JavaApplication);
+}
+void TMainForm::Applet1Click()
+{
+    newDocument(NewDocument::JavaApplet);
+}
+void TMainForm::HTMLdocument1Click()
+{
+    newDocument(NewDocument::HTML);
+}
+void TMainForm::Perldocument1Click()
+{
+    newDocument(NewDocument::Perl);
+}
+void TMainForm::PHPdocument1Click()
+{
+    newDocument(NewDocument::PHP);
+}
+void TMainForm::XMLdocument1Click()
+{
+    newDocument(NewDocument::XML);
+}
+void TMainForm::CSSdocument1Click()
+{
+    newDocument(NewDocument::CSS);
+}
+void TMainForm::Textfile1Click()
+{
+    newDocument(NewDocument::Text);
+}
 
 // --- Activation and closing ---------------------------------------------------------------
 

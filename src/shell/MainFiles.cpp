@@ -49,7 +49,7 @@ TEditForm *TMainForm::LoadFile(const QString &fileName)
         SaveFileHistory(fileName);
 
     switch (DocumentTypes::typeForLoading(ext)) {
-    case DocumentTypes::DocType::Java: break;   // the window's default highlighter
+    case DocumentTypes::DocType::Java: break; // the window's default highlighter
     case DocumentTypes::DocType::HTML: w->ChangeSyntaxToHTML(); break;
     case DocumentTypes::DocType::CSS: w->ChangeSyntaxToCSS(); break;
     case DocumentTypes::DocType::XML: w->ChangeSyntaxToXML(); break;
@@ -89,9 +89,8 @@ QString TMainForm::FindLangNameFromFilterString(const QString &ext)
 bool TMainForm::AllreadyOpen(const QString &name) const
 {
     const QList<TEditForm *> windows = documentWindows();
-    return std::any_of(windows.cbegin(), windows.cend(), [&](TEditForm *w) {
-        return w->caption().toLower() == name.toLower();
-    });
+    return std::any_of(windows.cbegin(), windows.cend(),
+                       [&](TEditForm *w) { return w->caption().toLower() == name.toLower(); });
 }
 
 void TMainForm::openChosenFile(const QString &fileName)
@@ -103,8 +102,9 @@ void TMainForm::openChosenFile(const QString &fileName)
         EnableGeneralButtons(true);
         return;
     }
-    if (Prompter::instance()->messageBox(this, QStringLiteral("Question"), QLatin1String(kDuplicateQuestion),
-                                         Prompter::Question, Prompter::YesButton | Prompter::NoButton)
+    if (Prompter::instance()->messageBox(this, QStringLiteral("Question"),
+                                         QLatin1String(kDuplicateQuestion), Prompter::Question,
+                                         Prompter::YesButton | Prompter::NoButton)
         != Prompter::Yes)
         return;
     for (TEditForm *w : documentWindows()) {
@@ -213,7 +213,8 @@ void TMainForm::AddFileToHist(const QString &fileName)
             return;
     }
     // The caption is a path: no mnemonic.
-    auto *item = new QAction(QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&")), reopen);
+    auto *item =
+        new QAction(QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&")), reopen);
     item->setData(fileName);
     connect(item, &QAction::triggered, this, [this, fileName] { LoadHistFile(fileName); });
     reopen->insertAction(items.value(1), item);
@@ -235,7 +236,8 @@ void TMainForm::LoadHistFile(const QString &fileName)
             this,
             QStringLiteral("A file with the filename ") + QLatin1Char('"') + bare + QLatin1Char('"')
                 + QStringLiteral(" already exists in an editor window.") + QLatin1Char('\n')
-                + QStringLiteral("You have to close this window before you can open another file with the same filename."),
+                + QStringLiteral("You have to close this window before you can open another file "
+                                 "with the same filename."),
             Prompter::Information, Prompter::OkButton);
         return;
     }
@@ -245,9 +247,10 @@ void TMainForm::LoadHistFile(const QString &fileName)
 
 void TMainForm::ClearList1Click()
 {
-    if (Prompter::instance()->messageBox(this, QStringLiteral("Question"),
-                                         QStringLiteral("Are you sure you want to clear the history list?"),
-                                         Prompter::Question, Prompter::YesButton | Prompter::NoButton)
+    if (Prompter::instance()->messageBox(
+            this, QStringLiteral("Question"),
+            QStringLiteral("Are you sure you want to clear the history list?"), Prompter::Question,
+            Prompter::YesButton | Prompter::NoButton)
         != Prompter::Yes)
         return;
     QMenu *reopen = menu(QStringLiteral("Reopen1"));
@@ -268,7 +271,8 @@ constexpr int kWindowRole = Qt::UserRole + 1;
 QTreeWidgetItem *TMainForm::addOpenFilesEntry(TEditForm *window)
 {
     auto *item = new QTreeWidgetItem(ListView1, QStringList(window->caption()));
-    item->setData(0, kWindowRole, QVariant::fromValue<quintptr>(reinterpret_cast<quintptr>(window)));
+    item->setData(0, kWindowRole,
+                  QVariant::fromValue<quintptr>(reinterpret_cast<quintptr>(window)));
     UpdateListView1ItemSize();
     return item;
 }
@@ -400,7 +404,8 @@ void TMainForm::UpdateListView1ItemSize()
     const int rows = ListView1->height() / 20;
     if (rows < 1)
         return;
-    const int width = ListView1->topLevelItemCount() > rows ? ListView1->width() - 21 : ListView1->width() - 5;
+    const int width =
+        ListView1->topLevelItemCount() > rows ? ListView1->width() - 21 : ListView1->width() - 5;
     ListView1->setColumnWidth(0, qMax(0, width));
 }
 

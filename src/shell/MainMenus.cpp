@@ -34,8 +34,10 @@ void TMainForm::buildFileMenu()
 {
     QMenu *file = addTopMenu(QStringLiteral("File1"), QStringLiteral("&File"));
     QMenu *newMenu = m_registry.addSubmenu(file, QStringLiteral("New1"), QStringLiteral("New"));
-    m_registry.addItem(newMenu, QStringLiteral("NyApplikasjonkode1"), QStringLiteral("Java application document"));
-    m_registry.addItem(newMenu, QStringLiteral("NyAppletkode1"), QStringLiteral("Java applet document"));
+    m_registry.addItem(newMenu, QStringLiteral("NyApplikasjonkode1"),
+                       QStringLiteral("Java application document"));
+    m_registry.addItem(newMenu, QStringLiteral("NyAppletkode1"),
+                       QStringLiteral("Java applet document"));
     m_registry.addItem(newMenu, QStringLiteral("HTMLdocument1"), QStringLiteral("HTML document"));
     m_registry.addItem(newMenu, QStringLiteral("Perldocument1"), QStringLiteral("Perl document"));
     m_registry.addItem(newMenu, QStringLiteral("PHPdocument1"), QStringLiteral("PHP document"));
@@ -43,14 +45,18 @@ void TMainForm::buildFileMenu()
     m_registry.addItem(newMenu, QStringLiteral("CSSdocument1"), QStringLiteral("CSS document"));
     m_registry.addItem(newMenu, QStringLiteral("Textfile1"), QStringLiteral("Text file"));
     QMenu *custom = m_registry.addSubmenu(newMenu, QStringLiteral("Customlanguages1"),
-                               QStringLiteral("Custom language document"));
-    m_registry.addItem(custom, QStringLiteral("empty4"), QStringLiteral("(empty)"))->setEnabled(false);
+                                          QStringLiteral("Custom language document"));
+    m_registry.addItem(custom, QStringLiteral("empty4"), QStringLiteral("(empty)"))
+        ->setEnabled(false);
     m_registry.addSeparator(custom, QStringLiteral("N40"));
-    m_registry.addItem(custom, QStringLiteral("Definenewcustomlanguage1"), QStringLiteral("Define new custom language.."));
+    m_registry.addItem(custom, QStringLiteral("Definenewcustomlanguage1"),
+                       QStringLiteral("Define new custom language.."));
 
     m_registry.addItem(file, QStringLiteral("Load1"), QStringLiteral("&Load.."));
-    QMenu *reopen = m_registry.addSubmenu(file, QStringLiteral("Reopen1"), QStringLiteral("Reopen"));
-    m_registry.addItem(reopen, QStringLiteral("empty1"), QStringLiteral("(empty)"))->setEnabled(false);
+    QMenu *reopen =
+        m_registry.addSubmenu(file, QStringLiteral("Reopen1"), QStringLiteral("Reopen"));
+    m_registry.addItem(reopen, QStringLiteral("empty1"), QStringLiteral("(empty)"))
+        ->setEnabled(false);
     m_registry.addItem(reopen, QStringLiteral("ClearList1"), QStringLiteral("Clear List"));
     m_registry.addSeparator(file, QStringLiteral("N6"));
     m_registry.addItem(file, QStringLiteral("Save1"), QStringLiteral("S&ave"));
@@ -64,7 +70,8 @@ void TMainForm::buildFileMenu()
     m_registry.addItem(file, QStringLiteral("PrinterSetup1"), QStringLiteral("&Print Setup.."));
     m_registry.addItem(file, QStringLiteral("ForhndVisning1"), QStringLiteral("Print Preview"));
     m_registry.addSubmenu(file, QStringLiteral("Exporter1"), QStringLiteral("Export to"));
-    m_registry.addSubmenu(file, QStringLiteral("Sendtoexternal1"), QStringLiteral("Send to external program"));
+    m_registry.addSubmenu(file, QStringLiteral("Sendtoexternal1"),
+                          QStringLiteral("Send to external program"));
     m_registry.addSeparator(file, QStringLiteral("N9"));
     m_registry.addItem(file, QStringLiteral("Exit1"), QStringLiteral("Quit"));
 
@@ -125,7 +132,8 @@ void TMainForm::buildEditMenus()
     m_registry.addItem(search, QStringLiteral("Gotoline1"), QStringLiteral("Goto line number.."));
     m_registry.addSeparator(search, QStringLiteral("N17"));
     m_registry.addItem(search, QStringLiteral("Nextbookmark1"), QStringLiteral("Next breakpoint"));
-    m_registry.addItem(search, QStringLiteral("Previousbookmark1"), QStringLiteral("Previous breakpoint"));
+    m_registry.addItem(search, QStringLiteral("Previousbookmark1"),
+                       QStringLiteral("Previous breakpoint"));
 
     addTopMenu(QStringLiteral("Project1"), QStringLiteral("HTML Project"));
     addTopMenu(QStringLiteral("Modify1"), QStringLiteral("&Modify"));
@@ -137,26 +145,32 @@ void TMainForm::buildEditMenus()
 void TMainForm::buildViewAndWindowMenus()
 {
     QMenu *view = addTopMenu(QStringLiteral("View1"), QStringLiteral("&View"));
-    for (const auto &[name, caption] : {std::pair{"Linenumbers1", "Line Numbers"},
-                                        std::pair{"Specialcharacters1", "Special characters"},
-                                        std::pair{"CompletionProposal1", "Completion Proposal"},
-                                        std::pair{"Autocompletion1", "Autocompletion"}})
+    for (const auto &[name, caption] : {std::pair {"Linenumbers1", "Line Numbers"},
+                                        std::pair {"Specialcharacters1", "Special characters"},
+                                        std::pair {"CompletionProposal1", "Completion Proposal"},
+                                        std::pair {"Autocompletion1", "Autocompletion"}})
         m_registry.addItem(view, QLatin1String(name), QLatin1String(caption))->setCheckable(true);
 
     QMenu *window = addTopMenu(QStringLiteral("Windows1"), QStringLiteral("&Window"));
-    QAction *tools = m_registry.addItem(window, QStringLiteral("Tools1"), QStringLiteral("Show File and Tools tab"));
+    QAction *tools = m_registry.addItem(window, QStringLiteral("Tools1"),
+                                        QStringLiteral("Show File and Tools tab"));
     tools->setCheckable(true);
     tools->setChecked(true);
-    QAction *pane = m_registry.addItem(window, QStringLiteral("Messagepane1"),
-                            QStringLiteral("Show Open Files (and java compile - debug) tabs"));
+    QAction *pane =
+        m_registry.addItem(window, QStringLiteral("Messagepane1"),
+                           QStringLiteral("Show Open Files (and java compile - debug) tabs"));
     pane->setCheckable(true);
     pane->setChecked(true);
     m_registry.addSeparator(window, QStringLiteral("N13"));
-    m_registry.addItem(window, QStringLiteral("TileHorizontally1"), QStringLiteral("Devide Horisontally"));
-    m_registry.addItem(window, QStringLiteral("TileVertically1"), QStringLiteral("Devide Vertically"));
+    m_registry.addItem(window, QStringLiteral("TileHorizontally1"),
+                       QStringLiteral("Devide Horisontally"));
+    m_registry.addItem(window, QStringLiteral("TileVertically1"),
+                       QStringLiteral("Devide Vertically"));
     m_registry.addItem(window, QStringLiteral("MinimizeAll1"), QStringLiteral("Minimize All"));
-    m_registry.addItem(window, QStringLiteral("Nexteditorwindow1"), QStringLiteral("Next editor window"));
-    m_registry.addItem(window, QStringLiteral("Previouseditorwindow1"), QStringLiteral("Previous editor window"));
+    m_registry.addItem(window, QStringLiteral("Nexteditorwindow1"),
+                       QStringLiteral("Next editor window"));
+    m_registry.addItem(window, QStringLiteral("Previouseditorwindow1"),
+                       QStringLiteral("Previous editor window"));
     m_registry.addSeparator(window, QStringLiteral("N15"));
     m_registry.addItem(window, QStringLiteral("CloseAll1"), QStringLiteral("Close all"));
 

@@ -10,14 +10,18 @@
 
 QStringList TMainForm::documentItemNames()
 {
-    return {QStringLiteral("Windows1"),   QStringLiteral("View1"),         QStringLiteral("Search1"),
-            QStringLiteral("Undo1"),      QStringLiteral("Redo1"),         QStringLiteral("Past1"),
-            QStringLiteral("Cut1"),       QStringLiteral("SelectAll1"),    QStringLiteral("Copy1"),
-            QStringLiteral("Comment1"),   QStringLiteral("Uncomment1"),    QStringLiteral("Indent1"),
-            QStringLiteral("Unindent1"),  QStringLiteral("Print1"),        QStringLiteral("PrinterSetup1"),
-            QStringLiteral("ForhndVisning1"), QStringLiteral("Save1"),     QStringLiteral("SaveAs1"),
-            QStringLiteral("Exporter1"),  QStringLiteral("Saveall1"),      QStringLiteral("Close1"),
-            QStringLiteral("Closeall2"),  QStringLiteral("Sendtoexternal1")};
+    return {QStringLiteral("Windows1"),       QStringLiteral("View1"),
+            QStringLiteral("Search1"),        QStringLiteral("Undo1"),
+            QStringLiteral("Redo1"),          QStringLiteral("Past1"),
+            QStringLiteral("Cut1"),           QStringLiteral("SelectAll1"),
+            QStringLiteral("Copy1"),          QStringLiteral("Comment1"),
+            QStringLiteral("Uncomment1"),     QStringLiteral("Indent1"),
+            QStringLiteral("Unindent1"),      QStringLiteral("Print1"),
+            QStringLiteral("PrinterSetup1"),  QStringLiteral("ForhndVisning1"),
+            QStringLiteral("Save1"),          QStringLiteral("SaveAs1"),
+            QStringLiteral("Exporter1"),      QStringLiteral("Saveall1"),
+            QStringLiteral("Close1"),         QStringLiteral("Closeall2"),
+            QStringLiteral("Sendtoexternal1")};
 }
 
 QStringList TMainForm::javaMenuNames()
@@ -33,9 +37,15 @@ QStringList TMainForm::htmlMenuNames()
 
 QStringList TMainForm::javaEditItemNames()
 {
-    return {QStringLiteral("N22"),        QStringLiteral("N4"),       QStringLiteral("Comment1"),
-            QStringLiteral("Uncomment1"), QStringLiteral("Indent1"),  QStringLiteral("Unindent1"),
-            QStringLiteral("N17"),        QStringLiteral("Nextbookmark1"), QStringLiteral("Previousbookmark1")};
+    return {QStringLiteral("N22"),
+            QStringLiteral("N4"),
+            QStringLiteral("Comment1"),
+            QStringLiteral("Uncomment1"),
+            QStringLiteral("Indent1"),
+            QStringLiteral("Unindent1"),
+            QStringLiteral("N17"),
+            QStringLiteral("Nextbookmark1"),
+            QStringLiteral("Previousbookmark1")};
 }
 
 void TMainForm::EnableMainMenu()

@@ -20,8 +20,10 @@ TDrawAutoSpellCheckPlugin::TDrawAutoSpellCheckPlugin(EditorAdapter *editor, TSpe
 {
     setChecker(checker);
     applyLook();
-    connect(editor, &EditorAdapter::contentsChanged, this, &TDrawAutoSpellCheckPlugin::scheduleRefresh);
-    connect(editor, &EditorAdapter::viewScrolled, this, &TDrawAutoSpellCheckPlugin::scheduleRefresh);
+    connect(editor, &EditorAdapter::contentsChanged, this,
+            &TDrawAutoSpellCheckPlugin::scheduleRefresh);
+    connect(editor, &EditorAdapter::viewScrolled, this,
+            &TDrawAutoSpellCheckPlugin::scheduleRefresh);
     if (QWidget *w = editor->widget())
         w->installEventFilter(this);
     if (QWidget *view = editor->viewport())
@@ -70,8 +72,9 @@ void TDrawAutoSpellCheckPlugin::applyLook()
     // The Word style is the editor's squiggle (offsets 0, 1, 2, 1 below the text); the
     // WordPerfect style has no exact match among the editor's underlines and takes the low
     // squiggle, the nearest one.
-    const auto style = m_style == TSpellCheck::usMicrosoftWord ? EditorAdapter::IndicatorStyle::Squiggle
-                                                               : EditorAdapter::IndicatorStyle::SquiggleLow;
+    const auto style = m_style == TSpellCheck::usMicrosoftWord
+        ? EditorAdapter::IndicatorStyle::Squiggle
+        : EditorAdapter::IndicatorStyle::SquiggleLow;
     m_editor->defineIndicator(IndicatorId, style, m_penColor.toQColor());
     m_editor->repaintView();
 }
@@ -122,10 +125,11 @@ void TDrawAutoSpellCheckPlugin::refresh()
         int x = 1;
         do {
             if (x >= cutoff)
-                break;   // the rest of the line lies right of the visible text
+                break; // the rest of the line lies right of the visible text
             const WordNavigation::Span span = WordNavigation::wordAt(text, x, checker);
-            const QStringView word =
-                span.isEmpty() ? QStringView() : QStringView(text).mid(span.column - 1, span.length);
+            const QStringView word = span.isEmpty()
+                ? QStringView()
+                : QStringView(text).mid(span.column - 1, span.length);
             // The word test is the cheaper one, so it goes first.
             const bool unknown = !checker.isWordCorrect(word);
             if (unknown

@@ -16,7 +16,8 @@ SpellCheckFeature::SpellCheckFeature(FeatureHost &host, QObject *parent)
     : QObject(parent),
       m_host(host),
       m_checker(SpellCheckSetup::createMainSpellChecker(host.window())),
-      m_commands(new SpellCheckCommands(m_checker, [&host] { return host.activeEditor(); }, host.window()))
+      m_commands(new SpellCheckCommands(
+          m_checker, [&host] { return host.activeEditor(); }, host.window()))
 {
     setObjectName(QStringLiteral("SpellCheckFeature"));
     m_commands->setObjectName(QStringLiteral("SpellCheckCommands"));
@@ -58,8 +59,8 @@ void SpellCheckFeature::bindPopup(HostDocument *document)
 
 void SpellCheckFeature::setUp()
 {
-    const QString error =
-        SpellCheckSetup::applyStartupSettings(*m_checker, m_host.settings(), AppPaths::programFolder());
+    const QString error = SpellCheckSetup::applyStartupSettings(*m_checker, m_host.settings(),
+                                                                AppPaths::programFolder());
     m_commands->setStartupError(error);
 }
 

@@ -41,8 +41,10 @@ QString applyStartupSettings(TSpellCheck &checker, const AppSettings &settings,
 
     checker.setPenColor(settings.colourValue(Key::UnderlineColor));
     checker.setOption(TSpellCheck::sscoAutoSpellCheck, settings.boolValue(Key::AutoSpellCheck));
-    checker.setOption(TSpellCheck::sscoIgnoreWordsWithNumbers, settings.boolValue(Key::IgnoreWordsWithNum));
-    checker.setOption(TSpellCheck::sscoIgnoreSingleChars, settings.boolValue(Key::IgnoreSingleChar));
+    checker.setOption(TSpellCheck::sscoIgnoreWordsWithNumbers,
+                      settings.boolValue(Key::IgnoreWordsWithNum));
+    checker.setOption(TSpellCheck::sscoIgnoreSingleChars,
+                      settings.boolValue(Key::IgnoreSingleChar));
     checker.setOption(TSpellCheck::sscoHourGlass, settings.boolValue(Key::ShowHourglass));
     return error;
 }

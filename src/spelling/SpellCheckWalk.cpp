@@ -10,10 +10,9 @@
 SpellCheckWalk::SpellCheckWalk(TSpellCheck &checker, EditorAdapter &editor)
     : m_checker(checker),
       m_editor(editor),
-      m_lines{[&editor] { return editor.lineCount(); },
-              [&editor](int line) { return editor.line(line); }}
-{
-}
+      m_lines {[&editor] { return editor.lineCount(); },
+               [&editor](int line) { return editor.line(line); }}
+{}
 
 SpellCheckWalk::~SpellCheckWalk()
 {
@@ -139,9 +138,7 @@ bool SpellCheckWalk::checkOneWord(const QString &word)
             m_aborted = true;
             m_editor.setCaret(m_editor.caretLine(), m_editor.caretColumn());
             break;
-        case TSpellCheck::caIgnore:
-            Q_EMIT m_checker.wordSkipped(word, false);
-            break;
+        case TSpellCheck::caIgnore: Q_EMIT m_checker.wordSkipped(word, false); break;
         case TSpellCheck::caIgnoreAll:
             m_checker.addSkip(word);
             Q_EMIT m_checker.wordSkipped(word, true);
@@ -151,11 +148,8 @@ bool SpellCheckWalk::checkOneWord(const QString &word)
             m_editor.insertAtCaret(correct);
             Q_EMIT m_checker.wordCorrected(word, correct);
             break;
-        case TSpellCheck::caAdd:
-            m_checker.addWord(word);
-            break;
-        default:
-            break;
+        case TSpellCheck::caAdd: m_checker.addWord(word); break;
+        default: break;
         }
     }
 

@@ -31,13 +31,12 @@ private slots:
         QVERIFY(!r.addSubmenu(file, QStringLiteral("Save1"), QStringLiteral("Sub")));
         QVERIFY(!r.addItem(file, QString(), QStringLiteral("No name")));
         auto *stray = new QAction(QStringLiteral("Stray"), file);
-        stray->setObjectName(QStringLiteral("File1"));   // a menu's name is taken too
+        stray->setObjectName(QStringLiteral("File1")); // a menu's name is taken too
         QVERIFY(!r.add(stray));
         QCOMPARE(file->actions().size(), before);
         QCOMPARE(r.action(QStringLiteral("Save1")), save);
         QCOMPARE(r.action(QStringLiteral("File1")), file->menuAction());
-        QCOMPARE(r.refusedNames(),
-                 QStringList({"Save1", "Save1", "Save1", QString(), "File1"}));
+        QCOMPARE(r.refusedNames(), QStringList({"Save1", "Save1", "Save1", QString(), "File1"}));
     }
 
     // Items go where asked; submenus are found as menus and as actions.
@@ -55,7 +54,8 @@ private slots:
         QMenu *sub = r.addSubmenu(edit, QStringLiteral("More1"), QStringLiteral("More"));
         r.addSeparator(sub, QStringLiteral("N1"));
         r.addItem(sub, QStringLiteral("Last1"), QStringLiteral("Last"));
-        QVERIFY(!r.addItem(QStringLiteral("NoSuchMenu"), QStringLiteral("X1"), QStringLiteral("X")));
+        QVERIFY(
+            !r.addItem(QStringLiteral("NoSuchMenu"), QStringLiteral("X1"), QStringLiteral("X")));
 
         QCOMPARE(r.menu(QStringLiteral("More1")), sub);
         QCOMPARE(r.action(QStringLiteral("More1")), sub->menuAction());
@@ -63,7 +63,8 @@ private slots:
         for (QAction *a : r.inMenuOrder(&bar))
             order << a->objectName();
         QCOMPARE(order, QStringList({"Edit1", "Cut1", "Copy1", "Paste1", "More1", "N1", "Last1"}));
-        QCOMPARE(r.names(), QStringList({"Edit1", "Cut1", "Paste1", "Copy1", "More1", "N1", "Last1"}));
+        QCOMPARE(r.names(),
+                 QStringList({"Edit1", "Cut1", "Paste1", "Copy1", "More1", "N1", "Last1"}));
     }
 
     // A destroyed action leaves the registry, and its name may be used again.

@@ -13,17 +13,19 @@ class TestLayering : public QObject
 private slots:
     void includesPointDown()
     {
-        const QString root = QString::fromLocal8Bit(qgetenv("QMEDITOR_SOURCE")) + QStringLiteral("/src");
+        const QString root =
+            QString::fromLocal8Bit(qgetenv("QMEDITOR_SOURCE")) + QStringLiteral("/src");
         QVERIFY2(QFile::exists(root), "QMEDITOR_SOURCE names the source tree");
 
-        const QHash<QString, QStringList> allowed{
+        const QHash<QString, QStringList> allowed {
             {"platform", {"platform"}},
             {"editor", {"platform", "editor"}},
             {"settings", {"platform", "settings"}},
             {"host", {"platform", "editor", "settings", "host"}},
         };
-        const QStringList featureBase{"platform", "editor", "settings", "host", "analysis"};
-        const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s*[\"<]([^\">]+)[\">]"));
+        const QStringList featureBase {"platform", "editor", "settings", "host", "analysis"};
+        const QRegularExpression include(
+            QStringLiteral("^\\s*#\\s*include\\s*[\"<]([^\">]+)[\">]"));
 
         QStringList broken;
         int files = 0;
@@ -37,7 +39,7 @@ private slots:
                     checkNoScintilla(path, relative, include, broken);
                 continue;
             }
-            QStringList may = allowed.value(folder, featureBase + QStringList{folder});
+            QStringList may = allowed.value(folder, featureBase + QStringList {folder});
             QFile f(path);
             QVERIFY(f.open(QIODevice::ReadOnly));
             ++files;
@@ -52,7 +54,7 @@ private slots:
                 if (target.startsWith(QLatin1String("../")))
                     broken << relative + QStringLiteral(": ") + target;
                 if (!line.contains(u'"') || !target.contains(u'/'))
-                    continue;   // a library header or one of the folder's own
+                    continue; // a library header or one of the folder's own
                 if (!may.contains(target.section(u'/', 0, 0)))
                     broken << relative + QStringLiteral(": ") + target;
             }

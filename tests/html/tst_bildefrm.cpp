@@ -16,13 +16,16 @@ Q_DECLARE_METATYPE(BildeTagFields)
 
 namespace {
 
-QByteArray le16(int v) { return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF); }
+QByteArray le16(int v)
+{
+    return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF);
+}
 
 // A GIF without a colour table whose image descriptor gives width x height.
 QByteArray gif(int width, int height)
 {
-    return QByteArray("GIF89a") + le16(width) + le16(height) + QByteArray(3, '\0') + ','
-           + le16(0) + le16(0) + le16(width) + le16(height) + '\0';
+    return QByteArray("GIF89a") + le16(width) + le16(height) + QByteArray(3, '\0') + ',' + le16(0)
+        + le16(0) + le16(width) + le16(height) + '\0';
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -89,17 +92,28 @@ private slots:
         QTest::addColumn<QString>("projectFolder");
         QTest::addColumn<QString>("imageFolder");
         QTest::addColumn<QString>("expected");
-        BildeTagFields all{"a.gif", "1", "2", "n", "left", "3", "4", "alt", "map", "low.gif", "5", true};
+        BildeTagFields all {"a.gif", "1",   "2",   "n",       "left", "3",
+                            "4",     "alt", "map", "low.gif", "5",    true};
         const QString rest = R"( Height="1" Width="2" Name="n" Align="left" hspace="3" vspace="4")"
                              R"( alt="alt" usemap="#map" lowsrc="low.gif" border="5" ismap>)";
-        QTest::newRow("nothing") << BildeTagFields() << "" << "images" << "<img>";
-        QTest::newRow("all, no project") << all << "" << "images" << R"(<img src="a.gif")" + rest;
-        QTest::newRow("all, project") << all << "/p" << "images" << R"(<img src="images/a.gif")" + rest;
+        QTest::newRow("nothing") << BildeTagFields() << ""
+                                 << "images"
+                                 << "<img>";
+        QTest::newRow("all, no project") << all << ""
+                                         << "images"
+                                         << R"(<img src="a.gif")" + rest;
+        QTest::newRow("all, project") << all << "/p"
+                                      << "images"
+                                      << R"(<img src="images/a.gif")" + rest;
         all.file.clear();
-        QTest::newRow("no file, no src") << all << "/p" << "images" << "<img" + rest;
+        QTest::newRow("no file, no src") << all << "/p"
+                                         << "images"
+                                         << "<img" + rest;
         BildeTagFields file;
         file.file = "a.gif";
-        QTest::newRow("blank image folder") << file << "/p" << " \t" << R"(<img src="a.gif">)";
+        QTest::newRow("blank image folder") << file << "/p"
+                                            << " \t"
+                                            << R"(<img src="a.gif">)";
     }
 
     void tag()
@@ -115,7 +129,7 @@ private slots:
     {
         w->show();
         w->Button3->click();
-        QCOMPARE(m_inserted, QStringList{"<img border=\"0\">"});
+        QCOMPARE(m_inserted, QStringList {"<img border=\"0\">"});
         QVERIFY(!w->isVisible());
         w->SpinEdit1->findChild<QLineEdit *>()->clear();
         w->ComboBox1->setCurrentIndex(7);
@@ -133,8 +147,10 @@ private slots:
         QVERIFY(m_prompter->calls.isEmpty());
         w->Edit6->setText("The logo");
         w->Button3->click();
-        QCOMPARE(m_inserted,
-                 QStringList{R"(<img src="images/logo.gif" Height="60" Width="120" alt="The logo" border="0">)"});
+        QCOMPARE(
+            m_inserted,
+            QStringList {
+                R"(<img src="images/logo.gif" Height="60" Width="120" alt="The logo" border="0">)"});
     }
 
     void findWithoutProjectWarnsAndNamesFullPath()
@@ -160,8 +176,10 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("truncated png") << "t.png" << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\x0DIH", 14);
-        QTest::newRow("jpeg named png") << "j.png" << QByteArray("\xFF\xD8\xFF\xC0\0\x11\x08\0\x10\0\x20", 11);
+        QTest::newRow("truncated png")
+            << "t.png" << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\x0DIH", 14);
+        QTest::newRow("jpeg named png")
+            << "j.png" << QByteArray("\xFF\xD8\xFF\xC0\0\x11\x08\0\x10\0\x20", 11);
         QTest::newRow("lower-case gif signature") << "g.gif" << gif(5, 5).replace(0, 3, "gif");
         QTest::newRow("not a jpeg") << "n.jpg" << QByteArray("hello");
     }
@@ -199,7 +217,7 @@ private slots:
         QCOMPARE(w->Edit1->text(), QString("logo.gif"));
         QCOMPARE(w->Width1->text(), QString("120"));
         QVERIFY(m_prompter->calls.isEmpty());
-        QCOMPARE(QDir(m_root + "/images").entryList(QDir::Files), QStringList{"logo.gif"});
+        QCOMPARE(QDir(m_root + "/images").entryList(QDir::Files), QStringList {"logo.gif"});
     }
 
     void pickingTheSameNameAgainOverwrites()
@@ -210,7 +228,7 @@ private slots:
         find(m_dir.filePath("other/logo.gif"));
         QCOMPARE(readFile(m_root + "/images/logo.gif"), gif(1, 2));
         QCOMPARE(w->Height1->text(), QString("2"));
-        QCOMPARE(QDir(m_root + "/images").entryList(QDir::Files), QStringList{"logo.gif"});
+        QCOMPARE(QDir(m_root + "/images").entryList(QDir::Files), QStringList {"logo.gif"});
     }
 
     // A copy that fails is reported with the file's name; the field and tag still follow.
@@ -235,7 +253,7 @@ private slots:
         QVERIFY(m_prompter->calls.isEmpty());
         QVERIFY(!QFile::exists(m_root + "/images"));
         w->Button5->click();
-        QCOMPARE(help.pages, QStringList{"HID_IMAGEDLG"});
+        QCOMPARE(help.pages, QStringList {"HID_IMAGEDLG"});
     }
 };
 

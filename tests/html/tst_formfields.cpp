@@ -21,7 +21,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-using Fields = QMap<QString, QString>; // objectName -> text; "CheckBox1" "1" ticks; combos take an index
+using Fields =
+    QMap<QString, QString>; // objectName -> text; "CheckBox1" "1" ticks; combos take an index
 
 namespace {
 
@@ -69,7 +70,8 @@ void fill(QWidget *wizard, const Fields &fields)
     }
 }
 
-const QStringList kinds{"checkbox", "radio", "text", "password", "image", "hidden", "file", "button", "textarea"};
+const QStringList kinds {"checkbox", "radio", "text",   "password", "image",
+                         "hidden",   "file",  "button", "textarea"};
 
 } // namespace
 
@@ -83,47 +85,61 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<Fields>("fields");
         QTest::addColumn<QString>("expected");
-        auto row = [](const char *name, const char *kind, const Fields &fields, const char *expected) {
+        auto row = [](const char *name, const char *kind, const Fields &fields,
+                      const char *expected) {
             QTest::newRow(name) << QString(kind) << fields << QString(expected);
         };
         const QString b = "   ";
         row("checkbox empty", "checkbox", {}, R"(<input type="checkbox">)");
-        row("checkbox blank", "checkbox", {{"Edit1", b}, {"Edit2", " \t"}}, R"(<input type="checkbox">)");
-        row("checkbox filled", "checkbox", {{"Edit1", "x"}, {"Edit2", "Yes"}}, R"(<input type="checkbox" name="x">Yes)");
-        row("checkbox leading blanks kept", "checkbox", {{"Edit1", " x"}, {"CheckBox1", "1"}, {"Edit2", " Yes"}},
+        row("checkbox blank", "checkbox", {{"Edit1", b}, {"Edit2", " \t"}},
+            R"(<input type="checkbox">)");
+        row("checkbox filled", "checkbox", {{"Edit1", "x"}, {"Edit2", "Yes"}},
+            R"(<input type="checkbox" name="x">Yes)");
+        row("checkbox leading blanks kept", "checkbox",
+            {{"Edit1", " x"}, {"CheckBox1", "1"}, {"Edit2", " Yes"}},
             R"(<input type="checkbox" name=" x" checked> Yes)");
         row("radio empty", "radio", {}, R"(<input type="radio">)");
         row("radio blank", "radio", {{"Edit1", b}, {"Edit2", b}}, R"(<input type="radio">)");
         row("radio filled", "radio", {{"Edit1", "g"}, {"Edit2", "A"}, {"CheckBox1", "1"}},
             R"(<input type="radio" name="g" checked>A)");
         row("text empty", "text", {}, R"(<input type="text">)");
-        row("text blank", "text", {{"Edit1", b}, {"Edit2", b}, {"Edit3", b}}, R"(<input type="text">)");
+        row("text blank", "text", {{"Edit1", b}, {"Edit2", b}, {"Edit3", b}},
+            R"(<input type="text">)");
         row("text filled", "text", {{"Edit1", "n"}, {"Edit2", "v \"q\""}, {"Edit3", "20"}},
             R"(<input type="text" name="n" value="v "q"" size="20">)");
         row("password empty", "password", {}, R"(<input type="password">)");
-        row("password blank", "password", {{"Edit1", b}, {"Edit2", b}, {"Edit3", b}}, R"(<input type="password">)");
-        row("password filled", "password", {{"Edit1", "pw"}, {"Edit3", "8"}}, R"(<input type="password" name="pw" size="8">)");
+        row("password blank", "password", {{"Edit1", b}, {"Edit2", b}, {"Edit3", b}},
+            R"(<input type="password">)");
+        row("password filled", "password", {{"Edit1", "pw"}, {"Edit3", "8"}},
+            R"(<input type="password" name="pw" size="8">)");
         row("image initial", "image", {}, "<input type=\"image\" src=\"#\">");
         row("image empty", "image", {{"Edit2", ""}}, R"(<input type="image">)");
         row("image blank", "image", {{"Edit1", b}, {"Edit2", b}}, R"(<input type="image">)");
-        row("image filled", "image", {{"Edit1", "go"}, {"Edit2", "b.gif"}}, R"(<input type="image" name="go" src="b.gif">)");
+        row("image filled", "image", {{"Edit1", "go"}, {"Edit2", "b.gif"}},
+            R"(<input type="image" name="go" src="b.gif">)");
         row("hidden empty", "hidden", {}, R"(<input type="hidden">)");
         row("hidden blank", "hidden", {{"Edit1", b}, {"Edit2", b}}, R"(<input type="hidden">)");
-        row("hidden filled", "hidden", {{"Edit1", "id"}, {"Edit2", "7"}}, R"(<input type="hidden" name="id" value="7">)");
+        row("hidden filled", "hidden", {{"Edit1", "id"}, {"Edit2", "7"}},
+            R"(<input type="hidden" name="id" value="7">)");
         row("file empty", "file", {}, R"(<input type="file">)");
         row("file blank", "file", {{"Edit1", b}, {"Edit2", b}}, R"(<input type="file">)");
-        row("file filled", "file", {{"Edit1", "up"}, {"Edit2", "30"}}, R"(<input type="file" name="up" size="30">)");
+        row("file filled", "file", {{"Edit1", "up"}, {"Edit2", "30"}},
+            R"(<input type="file" name="up" size="30">)");
         row("button empty", "button", {}, R"(<input type="button">)");
-        row("button blank", "button", {{"NameField", b}, {"ValueField", b}}, R"(<input type="button">)");
-        row("button filled, type last", "button", {{"NameField", "n"}, {"ValueField", "Go"}, {"ChooseCombo", "2"}},
+        row("button blank", "button", {{"NameField", b}, {"ValueField", b}},
+            R"(<input type="button">)");
+        row("button filled, type last", "button",
+            {{"NameField", "n"}, {"ValueField", "Go"}, {"ChooseCombo", "2"}},
             R"(<input name="n" value="Go" type="reset">)");
         row("button send", "button", {{"ChooseCombo", "1"}}, R"(<input type="submit">)");
         row("textarea initial", "textarea", {}, R"(<textarea rows="10" cols="30"></textarea>)");
-        row("textarea empty, physical", "textarea", {{"Edit2", ""}, {"Edit3", ""}, {"ComboBox1", "1"}},
+        row("textarea empty, physical", "textarea",
+            {{"Edit2", ""}, {"Edit3", ""}, {"ComboBox1", "1"}},
             R"(<textarea wrap="physical"></textarea>)");
         row("textarea blank written", "textarea", {{"Edit1", b}, {"Edit2", " "}},
             R"(<textarea Name="   " rows=" " cols="30"></textarea>)");
-        row("textarea filled", "textarea", {{"Edit1", "t"}, {"Edit2", "5"}, {"Edit3", "40"}, {"ComboBox1", "0"}},
+        row("textarea filled", "textarea",
+            {{"Edit1", "t"}, {"Edit2", "5"}, {"Edit3", "40"}, {"ComboBox1", "0"}},
             R"(<textarea Name="t" rows="5" cols="40" wrap="virtual"></textarea>)");
     }
 
@@ -139,7 +155,7 @@ private slots:
         wizard->show();
         fill(wizard, fields);
         QTest::mouseClick(wizard->okButton(), Qt::LeftButton);
-        QCOMPARE(sink.lines, QStringList{expected});
+        QCOMPARE(sink.lines, QStringList {expected});
         if (wizard) {
             QVERIFY(!wizard->isVisible());
             delete wizard;
@@ -150,18 +166,21 @@ private slots:
     // Help opens the wizard's topic (none for the hidden and file fields).
     void cancelAndHelp()
     {
-        const QHash<QString, QString> topics{
-            {"checkbox", "HID_CHECKBOX"}, {"radio", "HID_RADIOBUTTONDLG"}, {"text", "HID_TEXTFIELDDLG"},
-            {"password", "HID_PWDFIELDDLG"}, {"image", "HID_IMAGEBUTTON"}, {"button", "HID_BUTTON"},
+        const QHash<QString, QString> topics {
+            {"checkbox", "HID_CHECKBOX"}, {"radio", "HID_RADIOBUTTONDLG"},
+            {"text", "HID_TEXTFIELDDLG"}, {"password", "HID_PWDFIELDDLG"},
+            {"image", "HID_IMAGEBUTTON"}, {"button", "HID_BUTTON"},
             {"textarea", "HID_TEXTAREA"}};
         for (const QString &kind : kinds) {
             FakeHelpViewer help;
             Sink sink;
             QPointer<FormFieldWizard> wizard = makeWizard(kind, ProjectSettings(), sink.inserter());
             const bool bitButtons = kind == "button" || kind == "textarea";
-            QCOMPARE(wizard->helpButton()->objectName(), QString(bitButtons ? "Button1" : "Button3"));
+            QCOMPARE(wizard->helpButton()->objectName(),
+                     QString(bitButtons ? "Button1" : "Button3"));
             wizard->helpButton()->click();
-            QCOMPARE(help.pages, topics.contains(kind) ? QStringList{topics.value(kind)} : QStringList());
+            QCOMPARE(help.pages,
+                     topics.contains(kind) ? QStringList {topics.value(kind)} : QStringList());
             wizard->show();
             wizard->cancelButton()->click();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -176,21 +195,23 @@ private slots:
     {
         QWidget owner;
         Sink sink;
-        const WizardHost host{&owner, sink.inserter(), [] { return ProjectSettings(); }};
-        const QHash<QString, QByteArray> expected{
-            {"SpeedButton22Click", "TCheckBoxGenFrm"}, {"SpeedButton23Click", "TRadioButtonFrm"},
-            {"SpeedButton24Click", "TTextfieldFrm"}, {"SpeedButton25Click", "TFileFieldFrm"},
+        const WizardHost host {&owner, sink.inserter(), [] { return ProjectSettings(); }};
+        const QHash<QString, QByteArray> expected {
+            {"SpeedButton22Click", "TCheckBoxGenFrm"},   {"SpeedButton23Click", "TRadioButtonFrm"},
+            {"SpeedButton24Click", "TTextfieldFrm"},     {"SpeedButton25Click", "TFileFieldFrm"},
             {"SpeedButton27Click", "TPasswordFieldFrm"}, {"SpeedButton102Click", "THidnFieldFrm"},
-            {"SpeedButton21Click", "TKnappeForm"}, {"SpeedButton26Click", "TTextArea"},
-            {"SpeedButton29Click", "TImageButtonFrm"}, {"SpeedButton30Click", "TBildeFrm"}};
+            {"SpeedButton21Click", "TKnappeForm"},       {"SpeedButton26Click", "TTextArea"},
+            {"SpeedButton29Click", "TImageButtonFrm"},   {"SpeedButton30Click", "TBildeFrm"}};
         const auto list = FormFieldOpeners::openers(host);
         QCOMPARE(list.size(), expected.size());
         for (const auto &entry : list) {
             for (int copy = 1; copy <= 2; ++copy) {
                 entry.second();
-                const QList<QDialog *> open = owner.findChildren<QDialog *>(Qt::FindDirectChildrenOnly);
+                const QList<QDialog *> open =
+                    owner.findChildren<QDialog *>(Qt::FindDirectChildrenOnly);
                 QCOMPARE(open.size(), copy);
-                QCOMPARE(QByteArray(open.last()->metaObject()->className()), expected.value(entry.first));
+                QCOMPARE(QByteArray(open.last()->metaObject()->className()),
+                         expected.value(entry.first));
                 QVERIFY(open.last()->isVisible());
             }
             // A wizard made for one use is freed when it closes.
@@ -218,7 +239,7 @@ private slots:
         FakePrompter prompter;
         FakeFileDialogs dialogs;
         Sink sink;
-        ProjectSettings project{dir.filePath("project"), "images"};
+        ProjectSettings project {dir.filePath("project"), "images"};
         TImageButtonFrm wizard([&] { return project; }, sink.inserter());
         dialogs.answerFiles({picture});
         wizard.Button4->click();

@@ -18,7 +18,8 @@ inline QString jdkBinDir()
     if (QFileInfo(jdk17 + QStringLiteral("/javac")).isExecutable())
         return jdk17;
     const QString javac = QStandardPaths::findExecutable(QStringLiteral("javac"));
-    return javac.isEmpty() ? QString() : QFileInfo(QFileInfo(javac).canonicalFilePath()).absolutePath();
+    return javac.isEmpty() ? QString()
+                           : QFileInfo(QFileInfo(javac).canonicalFilePath()).absolutePath();
 }
 
 inline bool writeFile(const QString &fileName, const QByteArray &bytes,
@@ -38,7 +39,8 @@ inline QByteArray readFile(const QString &fileName)
 }
 
 // Writes <folder>/<className>.java and compiles it there; returns javac's complaints, empty on success.
-inline QString compileJava(const QString &folder, const QString &className, const QByteArray &source)
+inline QString compileJava(const QString &folder, const QString &className,
+                           const QByteArray &source)
 {
     const QString file = QDir(folder).filePath(className + QStringLiteral(".java"));
     if (!writeFile(file, source))

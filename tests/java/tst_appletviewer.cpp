@@ -59,10 +59,11 @@ class Xvfb
 public:
     bool start()
     {
-        m_server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                                QStringLiteral("-screen"), QStringLiteral("0"),
-                                                QStringLiteral("1024x768x24"),
-                                                QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        m_server.start(QStringLiteral("Xvfb"),
+                       {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                        QStringLiteral("-screen"), QStringLiteral("0"),
+                        QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                        QStringLiteral("tcp")});
         if (!m_server.waitForStarted(5000) || !m_server.waitForReadyRead(10000))
             return false;
         m_display = u':' + QString::fromLatin1(m_server.readAllStandardOutput().trimmed());
@@ -127,7 +128,8 @@ QImage readXwd(const QByteArray &data)
 QString viewerDir()
 {
     const QString data = qEnvironmentVariable("QMEDITOR_DATA");
-    return data.isEmpty() ? RunJava::defaultAppletViewerDir() : data + QStringLiteral("/appletviewer");
+    return data.isEmpty() ? RunJava::defaultAppletViewerDir()
+                          : data + QStringLiteral("/appletviewer");
 }
 
 } // namespace
@@ -147,8 +149,9 @@ void TestAppletViewer::appletRunsInOurViewer()
     if (QStandardPaths::findExecutable(QStringLiteral("xwininfo")).isEmpty()
         || QStandardPaths::findExecutable(QStringLiteral("xwd")).isEmpty())
         QSKIP("xwininfo and xwd are needed");
-    QVERIFY2(QFile::exists(viewerDir() + QStringLiteral("/quillmarsh/appletviewer/AppletViewer.class")),
-             "the applet viewer is not built");
+    QVERIFY2(
+        QFile::exists(viewerDir() + QStringLiteral("/quillmarsh/appletviewer/AppletViewer.class")),
+        "the applet viewer is not built");
     Xvfb xvfb;
     if (!xvfb.start())
         QSKIP("no Xvfb display");
@@ -165,9 +168,9 @@ void TestAppletViewer::appletRunsInOurViewer()
     QWidget owner;
     RunJava runJava(&owner, shell, prompter);
     runJava.setAppletViewerDir(viewerDir());
-    const RunJava::Result result =
-        runJava.run(dir.filePath(QStringLiteral("Hello.java")), QStringLiteral("public class Hello {}"),
-                    {jdk, {}, false}, RunJava::Origin::RunCommand);
+    const RunJava::Result result = runJava.run(dir.filePath(QStringLiteral("Hello.java")),
+                                               QStringLiteral("public class Hello {}"),
+                                               {jdk, {}, false}, RunJava::Origin::RunCommand);
     qputenv("DISPLAY", previousDisplay);
     QVERIFY(prompter.calls.isEmpty());
     QVERIFY(result.applet);
@@ -177,10 +180,11 @@ void TestAppletViewer::appletRunsInOurViewer()
 
     // The window: titled with the class, the page's size.
     QString info;
-    const QStringList query{QStringLiteral("-display"), xvfb.display(), QStringLiteral("-name"),
-                            QStringLiteral("Applet Viewer: Hello.class")};
+    const QStringList query {QStringLiteral("-display"), xvfb.display(), QStringLiteral("-name"),
+                             QStringLiteral("Applet Viewer: Hello.class")};
     QTRY_VERIFY_WITH_TIMEOUT(
-        (info = runTool(QStringLiteral("xwininfo"), query)).contains(QStringLiteral("IsViewable")), 20000);
+        (info = runTool(QStringLiteral("xwininfo"), query)).contains(QStringLiteral("IsViewable")),
+        20000);
     QCOMPARE(field(info, QStringLiteral("Width")), 500);
     QCOMPARE(field(info, QStringLiteral("Height")), 500);
     const int left = field(info, QStringLiteral("Absolute upper-left X"));
@@ -191,9 +195,10 @@ void TestAppletViewer::appletRunsInOurViewer()
     QImage shot;
     const QPoint inBlock(left + 120, top + 70), outside(left + 300, top + 300);
     QTRY_VERIFY_WITH_TIMEOUT(
-        (QProcess::execute(QStringLiteral("xwd"), {QStringLiteral("-display"), xvfb.display(),
-                                                   QStringLiteral("-root"), QStringLiteral("-silent"),
-                                                   QStringLiteral("-out"), dump}) == 0)
+        (QProcess::execute(QStringLiteral("xwd"),
+                           {QStringLiteral("-display"), xvfb.display(), QStringLiteral("-root"),
+                            QStringLiteral("-silent"), QStringLiteral("-out"), dump})
+         == 0)
             && !(shot = readXwd(RunTestKit::readFile(dump))).isNull()
             && shot.pixelColor(inBlock) == QColor(Qt::red),
         10000);

@@ -83,17 +83,17 @@ void TestConsole::lineAssembly_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("partial");
 
-    QTest::newRow("CR LF") << QStringList{"one\r\n"} << QStringList{"one"} << "";
-    QTest::newRow("LF as Java prints") << QStringList{"one\ntwo\n"} << QStringList{"one", "two"}
-                                       << "";
-    QTest::newRow("line over two reads") << QStringList{"hel", "lo\r", "\nwor"}
-                                         << QStringList{"hello"} << "wor";
-    QTest::newRow("blank lines not shown") << QStringList{"a\n\n   \r\nb\n"}
-                                           << QStringList{"a", "b"} << "";
-    QTest::newRow("lines trimmed") << QStringList{"  x \t\r\n"} << QStringList{"x"} << "";
-    QTest::newRow("repeated line shown again") << QStringList{"same\n", "same\n"}
-                                               << QStringList{"same", "same"} << "";
-    QTest::newRow("prompt waits") << QStringList{"Name: "} << QStringList{} << "Name: ";
+    QTest::newRow("CR LF") << QStringList {"one\r\n"} << QStringList {"one"} << "";
+    QTest::newRow("LF as Java prints")
+        << QStringList {"one\ntwo\n"} << QStringList {"one", "two"} << "";
+    QTest::newRow("line over two reads")
+        << QStringList {"hel", "lo\r", "\nwor"} << QStringList {"hello"} << "wor";
+    QTest::newRow("blank lines not shown")
+        << QStringList {"a\n\n   \r\nb\n"} << QStringList {"a", "b"} << "";
+    QTest::newRow("lines trimmed") << QStringList {"  x \t\r\n"} << QStringList {"x"} << "";
+    QTest::newRow("repeated line shown again")
+        << QStringList {"same\n", "same\n"} << QStringList {"same", "same"} << "";
+    QTest::newRow("prompt waits") << QStringList {"Name: "} << QStringList {} << "Name: ";
 }
 
 void TestConsole::lineAssembly()
@@ -127,7 +127,7 @@ void TestConsole::partialLineTakenByTimerAndAtEnd()
     runner.feed(QStringLiteral("done\nbye"));
     runner.finish();
     runner.finish();
-    QCOMPARE(events, (QStringList{"done", "bye", "<end>"}));
+    QCOMPARE(events, (QStringList {"done", "bye", "<end>"}));
     QVERIFY(runner.isFinished());
     QVERIFY(!runner.SendInputLine(QStringLiteral("late")));
 }
@@ -151,8 +151,8 @@ void TestConsole::conversationWithJava()
     QCOMPARE(console.Timer1->interval(), 1000);
 
     // The prompt has no line break: the refresh timer shows it within about a second.
-    QTRY_COMPARE_WITH_TIMEOUT(consoleLines(console),
-                              (QStringList{"Hello from Java", "Name: "}), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(consoleLines(console), (QStringList {"Hello from Java", "Name: "}),
+                              10000);
     QVERIFY(!console.Timer1->isActive());
 
     typeLine(console, QStringLiteral("Bob"));
@@ -160,8 +160,8 @@ void TestConsole::conversationWithJava()
     QTRY_VERIFY_WITH_TIMEOUT(console.Finished(), 10000);
 
     QCOMPARE(consoleLines(console),
-             (QStringList{"Hello from Java", "Name: ", "Bob", "Hi Bob!", "Bytes: 66 111 98 13 10",
-                          "on stderr", "bye", "Done!"}));
+             (QStringList {"Hello from Java", "Name: ", "Bob", "Hi Bob!", "Bytes: 66 111 98 13 10",
+                           "on stderr", "bye", "Done!"}));
     QCOMPARE(console.windowTitle(), QStringLiteral("Finished!"));
 }
 
@@ -182,15 +182,17 @@ void TestConsole::twoConsolesEachTalkToTheirOwnProgram()
     QWidget owner;
     TProgRunFrm older(&owner, QStringLiteral("Echo.java"), java, {QStringLiteral("Echo")}, one);
     TProgRunFrm newer(&owner, QStringLiteral("Echo.java"), java, {QStringLiteral("Echo")}, two);
-    QTRY_COMPARE_WITH_TIMEOUT(consoleLines(older), QStringList{"one ready"}, 10000);
-    QTRY_COMPARE_WITH_TIMEOUT(consoleLines(newer), QStringList{"two ready"}, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(consoleLines(older), QStringList {"one ready"}, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(consoleLines(newer), QStringList {"two ready"}, 10000);
 
     typeLine(older, QStringLiteral("to the first"));
     QTRY_COMPARE_WITH_TIMEOUT(consoleLines(older),
-                              (QStringList{"one ready", "to the first", "one: to the first"}), 10000);
+                              (QStringList {"one ready", "to the first", "one: to the first"}),
+                              10000);
     typeLine(newer, QStringLiteral("to the second"));
     QTRY_COMPARE_WITH_TIMEOUT(consoleLines(newer),
-                              (QStringList{"two ready", "to the second", "two: to the second"}), 10000);
+                              (QStringList {"two ready", "to the second", "two: to the second"}),
+                              10000);
 
     typeLine(older, QStringLiteral("quit"));
     QTRY_VERIFY_WITH_TIMEOUT(older.Finished(), 10000);
@@ -205,10 +207,11 @@ void TestConsole::programThatCannotStart()
 {
     QTemporaryDir dir;
     QWidget owner;
-    TProgRunFrm console(&owner, QStringLiteral("Gone.java"), dir.filePath(QStringLiteral("no-java")),
-                        {QStringLiteral("Gone")}, dir.path());
+    TProgRunFrm console(&owner, QStringLiteral("Gone.java"),
+                        dir.filePath(QStringLiteral("no-java")), {QStringLiteral("Gone")},
+                        dir.path());
     QTRY_VERIFY_WITH_TIMEOUT(console.Finished(), 5000);
-    QCOMPARE(consoleLines(console), QStringList{"Done!"});
+    QCOMPARE(consoleLines(console), QStringList {"Done!"});
     QCOMPARE(console.windowTitle(), QStringLiteral("Finished!"));
 }
 

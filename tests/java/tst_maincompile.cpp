@@ -28,7 +28,8 @@ const QByteArray helloWithError = "public class Hello {\n"
 QString realJavaFolder()
 {
     const QString javac = QStandardPaths::findExecutable("javac");
-    return javac.isEmpty() ? QString() : QFileInfo(QFileInfo(javac).canonicalFilePath()).absolutePath();
+    return javac.isEmpty() ? QString()
+                           : QFileInfo(QFileInfo(javac).canonicalFilePath()).absolutePath();
 }
 
 struct CompileFixture : ShellFixture {
@@ -85,13 +86,15 @@ void TestMainCompile::nothingRunsWithoutJavaFolderOrSave()
     f.main->action("Compile1")->trigger();
     f.main->action("CompileandRun1")->trigger();
     QVERIFY(!f.commands->CompileNoCompilerWnd([](int) {}));
-    const QString text = "No javabin catalog defined, don't know where to look for javac. Please spesify the "
-                         "javabin catalog (can be found under Edit->Options->Compiler)!";
+    const QString text =
+        "No javabin catalog defined, don't know where to look for javac. Please spesify the "
+        "javabin catalog (can be found under Edit->Options->Compiler)!";
     QCOMPARE(f.prompter.texts(),
-             (QStringList{text,
-                          "No javabin catalog defined, don't know where to look for javac. Please spesify "
-                          "the javabin catalog now!",
-                          text}));
+             (QStringList {
+                 text,
+                 "No javabin catalog defined, don't know where to look for javac. Please spesify "
+                 "the javabin catalog now!",
+                 text}));
     QCOMPARE(f.prompter.calls.at(0).caption, QStringLiteral("Information"));
     QVERIFY(f.log().isEmpty());
     QVERIFY(!f.commands->CompilerWindow());
@@ -117,8 +120,9 @@ void TestMainCompile::compileJumpAndRun()
     CompileCommands *commands = f.commands;
     QVERIFY(main->menu("ools1")->actions().contains(main->action("Compile1")));
     QMenu *compiling = doc->popupMenu("ools2");
-    QVERIFY(compiling->findChild<QAction *>("Compile1") && compiling->findChild<QAction *>("CompileandRun1"));
-    main->EnableDisableTabs(false);   // the command shows the tabs it fills
+    QVERIFY(compiling->findChild<QAction *>("Compile1")
+            && compiling->findChild<QAction *>("CompileandRun1"));
+    main->EnableDisableTabs(false); // the command shows the tabs it fills
     // The scanner over the document (the run and debug commands ask it for the main class).
     QCOMPARE(JavaDocumentScanner::FindMainClassName(doc->editor()), QStringLiteral("Hello"));
     QCOMPARE(JavaDocumentScanner::FindMainClassName(nullptr), QString());
@@ -150,7 +154,8 @@ void TestMainCompile::compileJumpAndRun()
     // Hint, jump, and the error line painted until it is edited.
     commands->KompilerErrors->setCurrentItem(entry);
     commands->KompilerErrorsClick();
-    QCOMPARE(commands->KompilerErrors->toolTip(), QStringLiteral("Line 4:  error: cannot find symbol"));
+    QCOMPARE(commands->KompilerErrors->toolTip(),
+             QStringLiteral("Line 4:  error: cannot find symbol"));
     doc->editor()->setCaret(1, 3);
     commands->KompilerErrorsDblClick();
     QCOMPARE(doc->editor()->caretLine(), 4);
@@ -165,7 +170,7 @@ void TestMainCompile::compileJumpAndRun()
     QVERIFY(!commands->ErrorLineHighlighted());
     entry->setText(0, "x");
     commands->KompilerErrorsDblClick();
-    QCOMPARE(f.prompter.texts(), QStringList{"'x' is not a valid integer value"});
+    QCOMPARE(f.prompter.texts(), QStringList {"'x' is not a valid integer value"});
 
     // Corrected: Compile saves and enables Run; Compile and run asks for the run.
     main->action("Compile1")->trigger();
@@ -178,7 +183,7 @@ void TestMainCompile::compileJumpAndRun()
     QVERIFY(f.log().contains("\nNo errors found.\nCompilation complete: "));
     w->BitBtn3->click();
     QCOMPARE(runs.count(), 1);
-    QCOMPARE(runs.at(0).at(0).toBool(), false);   // "Run": never a terminal
+    QCOMPARE(runs.at(0).at(0).toBool(), false); // "Run": never a terminal
     // OK hides the result window, which was made for this compile and is freed.
     QPointer<TCompiler1> gone(w);
     w->BitBtn1->click();
@@ -205,7 +210,8 @@ void TestMainCompile::compilerFailures()
     QVERIFY(!f.commands->CompilerWindow()->BitBtn3->isEnabled());
     QVERIFY(!f.log().contains("No errors found."));
     const QString message = f.prompter.texts().value(0);
-    QVERIFY2(message.contains(f.path("no jdk/bin/javac")) && message.contains("does not exist"), qPrintable(message));
+    QVERIFY2(message.contains(f.path("no jdk/bin/javac")) && message.contains("does not exist"),
+             qPrintable(message));
     int count = -1;
     QVERIFY(f.commands->CompileNoCompilerWnd([&](int n) { count = n; }));
     QVERIFY(f.waitForCompile());

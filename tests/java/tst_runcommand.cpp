@@ -25,7 +25,8 @@ void TestRunCommand::compileAndRun()
     const QString jdk = RunTestKit::jdkBinDir();
     if (jdk.isEmpty())
         QSKIP("no JDK");
-    ShellFixture fx("[CompilerOptions]\r\nJavaBinDir=" + jdk.toUtf8() + "\r\n[Tips]\r\ndoShow=0\r\n");
+    ShellFixture fx("[CompilerOptions]\r\nJavaBinDir=" + jdk.toUtf8()
+                    + "\r\n[Tips]\r\ndoShow=0\r\n");
     FakeShell shell;
     TMainForm *main = fx.start();
     auto *command = main->features().run;
@@ -41,7 +42,8 @@ void TestRunCommand::compileAndRun()
     main->Textfile1Click();
     QTRY_VERIFY_WITH_TIMEOUT(command->ProgRunWindow && command->ProgRunWindow->Finished(), 60000);
     QCOMPARE(command->ProgRunWindow->parent(), main);
-    QCOMPARE(command->ProgRunWindow->RichEdit1->toPlainText(), QStringLiteral("compiled and run\nDone!\n"));
+    QCOMPARE(command->ProgRunWindow->RichEdit1->toPlainText(),
+             QStringLiteral("compiled and run\nDone!\n"));
 
     // With "JavaAppsInDosWindow" on, Compile and run opens a terminal in the document's folder.
     main->settings().setBool(Settings::Key::JavaAppsInDosWindow, true);
@@ -50,7 +52,7 @@ void TestRunCommand::compileAndRun()
     QCOMPARE(shell.calls.size(), 1);
     QCOMPARE(shell.calls.first().target, QFileInfo(file).absolutePath());
     QCOMPARE(shell.calls.first().command,
-             (QStringList{jdk + QStringLiteral("/java"), "-classpath", ".", "Hi"}));
+             (QStringList {jdk + QStringLiteral("/java"), "-classpath", ".", "Hi"}));
 }
 
 QTEST_MAIN(TestRunCommand)

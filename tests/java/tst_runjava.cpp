@@ -15,9 +15,10 @@
 #include <QTest>
 
 namespace {
-const char *const ProgramText = "public class Hello {\n    public static void main(String[] a) {}\n}\n";
+const char *const ProgramText =
+    "public class Hello {\n    public static void main(String[] a) {}\n}\n";
 const char *const AppletText = "public class Hello extends java.applet.Applet {\n}\n";
-}
+} // namespace
 
 class TestRunJava : public QObject
 {
@@ -67,8 +68,9 @@ QString TestRunJava::makeJdk(bool withJava, bool withAppletViewer)
     if (withJava)
         RunTestKit::writeScript(bin + QStringLiteral("/java"), "echo \"$(pwd) | $*\"\n");
     if (withAppletViewer)
-        RunTestKit::writeScript(bin + QStringLiteral("/appletviewer"),
-                                "pwd > \"$0.log\"; echo \"$@\" >> \"$0.log\"; cat \"$1\" > \"$0.page\"\n");
+        RunTestKit::writeScript(
+            bin + QStringLiteral("/appletviewer"),
+            "pwd > \"$0.log\"; echo \"$@\" >> \"$0.log\"; cat \"$1\" > \"$0.page\"\n");
     return bin;
 }
 
@@ -77,7 +79,8 @@ void TestRunJava::programOrApplet_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("program");
     QTest::newRow("public static void main") << ProgramText << true;
-    QTest::newRow("main at the start of a line") << "class A {\nvoid\nmain(String[] a) {}\n}" << false;
+    QTest::newRow("main at the start of a line")
+        << "class A {\nvoid\nmain(String[] a) {}\n}" << false;
     QTest::newRow("void main( without blank") << "class A { void\tmain(String[] a) {} }" << false;
     QTest::newRow("applet class") << AppletText << false;
     QTest::newRow("empty") << "" << false;
@@ -94,9 +97,9 @@ void TestRunJava::appletPage_data()
 {
     QTest::addColumn<QStringList>("existing");
     QTest::addColumn<QString>("pageName");
-    QTest::newRow("no page yet") << QStringList{} << "tmp.htm";
-    QTest::newRow("user's tmp.htm") << QStringList{"tmp.htm"} << "tmp1.htm";
-    QTest::newRow("tmp.htm and tmp1.htm") << QStringList{"tmp.htm", "tmp1.htm"} << "tmp2.htm";
+    QTest::newRow("no page yet") << QStringList {} << "tmp.htm";
+    QTest::newRow("user's tmp.htm") << QStringList {"tmp.htm"} << "tmp1.htm";
+    QTest::newRow("tmp.htm and tmp1.htm") << QStringList {"tmp.htm", "tmp1.htm"} << "tmp2.htm";
 }
 
 void TestRunJava::appletPage()
@@ -110,9 +113,9 @@ void TestRunJava::appletPage()
     FakePrompter prompter;
     RunJava runJava(m_owner, shell, prompter);
     const QString jdk = makeJdk(false, true);
-    const RunJava::Result result = runJava.run(m_docFolder + QStringLiteral("/Hello.java"),
-                                               AppletText, {jdk, {}, true},
-                                               RunJava::Origin::CompileAndRun);
+    const RunJava::Result result =
+        runJava.run(m_docFolder + QStringLiteral("/Hello.java"), AppletText, {jdk, {}, true},
+                    RunJava::Origin::CompileAndRun);
     QVERIFY(result.applet);
     QVERIFY(!result.console && !result.terminal);
     QPointer<AppletPageRun> run = result.applet;
@@ -122,11 +125,13 @@ void TestRunJava::appletPage()
     const QByteArray expectedPage =
         "<applet code=\"Hello.class\" width=\"500\" height=\"500\"></applet>\r\n";
     QCOMPARE(RunTestKit::readFile(jdk + QStringLiteral("/appletviewer.page")), expectedPage);
-    QCOMPARE(QString::fromLocal8Bit(RunTestKit::readFile(jdk + QStringLiteral("/appletviewer.log"))),
-             m_docFolder + u'\n' + pageName + u'\n');
+    QCOMPARE(
+        QString::fromLocal8Bit(RunTestKit::readFile(jdk + QStringLiteral("/appletviewer.log"))),
+        m_docFolder + u'\n' + pageName + u'\n');
     QVERIFY(!QFile::exists(m_docFolder + u'/' + pageName));
     for (const QString &name : existing)
-        QCOMPARE(RunTestKit::readFile(m_docFolder + u'/' + name), QByteArray("<p>the user's own page</p>\n"));
+        QCOMPARE(RunTestKit::readFile(m_docFolder + u'/' + name),
+                 QByteArray("<p>the user's own page</p>\n"));
     QTRY_VERIFY(run.isNull()); // the run cleans up after itself
     QVERIFY(prompter.calls.isEmpty());
 }
@@ -137,13 +142,14 @@ void TestRunJava::appletPageThatCannotBeWritten()
     FakePrompter prompter;
     RunJava runJava(m_owner, shell, prompter);
     const QString jdk = makeJdk(false, true);
-    const RunJava::Result result = runJava.run(m_dir->filePath(QStringLiteral("gone/Hello.java")),
-                                               AppletText, {jdk, {}, false},
-                                               RunJava::Origin::RunCommand);
+    const RunJava::Result result =
+        runJava.run(m_dir->filePath(QStringLiteral("gone/Hello.java")), AppletText,
+                    {jdk, {}, false}, RunJava::Origin::RunCommand);
     QVERIFY(!result.applet);
     QCOMPARE(prompter.calls.size(), 1);
     QCOMPARE(prompter.calls.first().icon, Prompter::Error);
-    QVERIFY(prompter.calls.first().text.startsWith(QStringLiteral("Could not write the applet page in ")));
+    QVERIFY(prompter.calls.first().text.startsWith(
+        QStringLiteral("Could not write the applet page in ")));
     QTest::qWait(200);
     QVERIFY(!QFile::exists(jdk + QStringLiteral("/appletviewer.log")));
 }
@@ -202,10 +208,10 @@ void TestRunJava::consoleOrTerminal()
     FakePrompter prompter;
     RunJava runJava(m_owner, shell, prompter);
     const QString jdk = makeJdk(true, false);
-    const RunJava::Result result = runJava.run(
-        m_docFolder + QStringLiteral("/Hello.java"), ProgramText,
-        {jdk, QStringLiteral("lib/a.jar;."), dosWindow},
-        compileAndRun ? RunJava::Origin::CompileAndRun : RunJava::Origin::RunCommand);
+    const RunJava::Result result =
+        runJava.run(m_docFolder + QStringLiteral("/Hello.java"), ProgramText,
+                    {jdk, QStringLiteral("lib/a.jar;."), dosWindow},
+                    compileAndRun ? RunJava::Origin::CompileAndRun : RunJava::Origin::RunCommand);
     QVERIFY(prompter.calls.isEmpty());
     QVERIFY(!result.applet);
     if (terminal) {
@@ -213,8 +219,9 @@ void TestRunJava::consoleOrTerminal()
         QCOMPARE(shell.calls.size(), 1);
         QCOMPARE(shell.calls.first().kind, FakeShell::Terminal);
         QCOMPARE(shell.calls.first().target, m_docFolder);
-        QCOMPARE(shell.calls.first().command,
-                 (QStringList{jdk + QStringLiteral("/java"), "-classpath", "lib/a.jar:.", "Hello"}));
+        QCOMPARE(
+            shell.calls.first().command,
+            (QStringList {jdk + QStringLiteral("/java"), "-classpath", "lib/a.jar:.", "Hello"}));
         return;
     }
     QVERIFY(shell.calls.isEmpty());
@@ -222,7 +229,8 @@ void TestRunJava::consoleOrTerminal()
     QCOMPARE(result.console->parent(), m_owner);
     QVERIFY(result.console->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(result.console->Finished(), 10000);
-    QCOMPARE(result.console->RichEdit1->toPlainText(), m_docFolder + QStringLiteral(" | Hello\nDone!\n"));
+    QCOMPARE(result.console->RichEdit1->toPlainText(),
+             m_docFolder + QStringLiteral(" | Hello\nDone!\n"));
 }
 
 QTEST_MAIN(TestRunJava)

@@ -75,8 +75,8 @@ void TestAppSettings::readersAndTheirDefaults_data()
 {
     QTest::addColumn<Key>("key");
     QTest::addColumn<Reader>("reader");
-    QTest::addColumn<QString>("text");   // textValue
-    QTest::addColumn<int>("number");     // intValue
+    QTest::addColumn<QString>("text"); // textValue
+    QTest::addColumn<int>("number");   // intValue
 
     // Present in the file.
     QTest::newRow("bool in other case") << Key::AutoSave << Reader::Program << "1" << 1;
@@ -157,7 +157,7 @@ void TestAppSettings::batchIsSeenOnlyAfterCommit()
     for (int i = 0; i < 170; ++i)
         QVERIFY(settings.writeInteger(QStringLiteral("Many"), QString::number(i), i));
     QVERIFY(settings.setText(Key::FontSize, QStringLiteral("14")));
-    settings.beginUpdate();   // nested: only the outermost commit writes
+    settings.beginUpdate(); // nested: only the outermost commit writes
     QVERIFY(settings.setBool(Key::AutoSave, true));
     QVERIFY(settings.commit());
     QCOMPARE(settings.intValue(Key::FontSize), 14);
@@ -169,17 +169,21 @@ void TestAppSettings::batchIsSeenOnlyAfterCommit()
     QVERIFY(settings.commit());
     QCOMPARE(other.readInteger(QStringLiteral("EditorOptions"), QStringLiteral("FontSize"), 0), 14);
     QCOMPARE(other.readInteger(QStringLiteral("Many"), QStringLiteral("169"), -1), 169);
-    QVERIFY(other.readBool(QStringLiteral("ApplicationOptions"), QStringLiteral("AutoSave"), false));
+    QVERIFY(
+        other.readBool(QStringLiteral("ApplicationOptions"), QStringLiteral("AutoSave"), false));
     QCOMPARE(changed.count(), 172);
-    QCOMPARE(changed.last(), QVariantList({QStringLiteral("ApplicationOptions"), QStringLiteral("AutoSave")}));
+    QCOMPARE(changed.last(),
+             QVariantList({QStringLiteral("ApplicationOptions"), QStringLiteral("AutoSave")}));
 
     // The scope object commits when it goes.
     {
         AppSettings::Batch batch(settings);
         settings.setBool(Key::AutoSave, false);
-        QVERIFY(other.readBool(QStringLiteral("ApplicationOptions"), QStringLiteral("AutoSave"), false));
+        QVERIFY(other.readBool(QStringLiteral("ApplicationOptions"), QStringLiteral("AutoSave"),
+                               false));
     }
-    QVERIFY(!other.readBool(QStringLiteral("ApplicationOptions"), QStringLiteral("AutoSave"), true));
+    QVERIFY(
+        !other.readBool(QStringLiteral("ApplicationOptions"), QStringLiteral("AutoSave"), true));
 }
 
 void TestAppSettings::emptyBatchWritesNothing()
@@ -210,7 +214,7 @@ void TestAppSettings::failedWriteIsReported()
     QCOMPARE(failed.first().at(1).toString(), settings.lastError());
 
     settings.beginUpdate();
-    QVERIFY(settings.setBool(Key::AutoSave, true));   // held in the batch
+    QVERIFY(settings.setBool(Key::AutoSave, true)); // held in the batch
     QVERIFY(!settings.commit());
     QCOMPARE(failed.count(), 2);
     QCOMPARE(changed.count(), 0);

@@ -76,7 +76,8 @@ private slots:
         QVERIFY(checkbox && checkbox->isVisible());
         checkbox->Edit1->setText("ok");
         checkbox->okButton()->click();
-        QCOMPARE(main->GetActiveEditor()->editor()->text(), QString(R"(<input type="checkbox" name="ok">)"));
+        QCOMPARE(main->GetActiveEditor()->editor()->text(),
+                 QString(R"(<input type="checkbox" name="ok">)"));
 
         main->action("Add2")->trigger();
         QVERIFY(main->findChild<TSendToExtPrgFrm *>());

@@ -47,8 +47,9 @@ class TestExplorerPanel : public QObject
 private slots:
     void initTestCase()
     {
-        const QStringList files{"a.htm", "b.html", "C.HTM", "d.java", "e.pl", "f.perl", "g.txt",
-                                "noext", ".hidden.htm", "x.htmx", "sub1/inner.java"};
+        const QStringList files {"a.htm",       "b.html", "C.HTM",          "d.java",
+                                 "e.pl",        "f.perl", "g.txt",          "noext",
+                                 ".hidden.htm", "x.htmx", "sub1/inner.java"};
         QDir().mkpath(m_dir.filePath("sub1"));
         QDir().mkpath(m_dir.filePath("sub2"));
         for (const QString &name : files) {
@@ -61,13 +62,12 @@ private slots:
     {
         QTest::addColumn<QString>("mask");
         QTest::addColumn<QStringList>("files");
-        QTest::newRow("htm takes html") << "*.htm" << QStringList{"a.htm", "b.html", "C.HTM"};
-        QTest::newRow("html alone") << "*.html" << QStringList{"b.html"};
-        QTest::newRow("two patterns") << "*.pl;*.perl" << QStringList{"e.pl", "f.perl"};
-        QTest::newRow("all") << "*.*"
-                             << QStringList{"a.htm", "b.html", "C.HTM", "d.java", "e.pl", "f.perl", "g.txt",
-                                            "noext", "x.htmx"};
-        QTest::newRow("none") << "*.css" << QStringList{};
+        QTest::newRow("htm takes html") << "*.htm" << QStringList {"a.htm", "b.html", "C.HTM"};
+        QTest::newRow("html alone") << "*.html" << QStringList {"b.html"};
+        QTest::newRow("two patterns") << "*.pl;*.perl" << QStringList {"e.pl", "f.perl"};
+        QTest::newRow("all") << "*.*" << QStringList {"a.htm",  "b.html", "C.HTM", "d.java", "e.pl",
+                                                      "f.perl", "g.txt",  "noext", "x.htmx"};
+        QTest::newRow("none") << "*.css" << QStringList {};
     }
 
     void mask()
@@ -87,7 +87,8 @@ private slots:
         QCOMPARE(panel.directory(), m_dir.path());
         const QStringList entries = texts(panel.DirectoryListBox3);
         QCOMPARE(entries.first(), QString("/"));
-        QCOMPARE(entries.mid(entries.size() - 3), QStringList({QFileInfo(m_dir.path()).fileName(), "sub1", "sub2"}));
+        QCOMPARE(entries.mid(entries.size() - 3),
+                 QStringList({QFileInfo(m_dir.path()).fileName(), "sub1", "sub2"}));
         QCOMPARE(panel.selectedFolder(), panel.directory());
 
         QCOMPARE(panel.DriveComboBox3->roots().mid(0, 2), QStringList({"/", QDir::homePath()}));
@@ -100,14 +101,15 @@ private slots:
         QVERIFY(sub1);
         doubleClick(list, sub1);
         QCOMPARE(panel.directory(), m_dir.filePath("sub1"));
-        QCOMPARE(texts(panel.FileListBox3), QStringList{"inner.java"});
+        QCOMPARE(texts(panel.FileListBox3), QStringList {"inner.java"});
     }
 
     void filterBoxSetsTheMask()
     {
         ExplorerPanel panel;
         panel.setDirectory(m_dir.path());
-        panel.setFilterItems({{"Java (*.java)", {"*.java"}}, {"HTML (*.htm;*.html)", {"*.htm"}},
+        panel.setFilterItems({{"Java (*.java)", {"*.java"}},
+                              {"HTML (*.htm;*.html)", {"*.htm"}},
                               {"Perl (*.pl;*.perl)", {"*.pl", "*.perl"}}});
         QCOMPARE(panel.FilterComboBox1->itemText(1), QString("HTML (*.htm;*.html)"));
         panel.setFilterIndex(1);
@@ -128,7 +130,8 @@ private slots:
         QSignalSpy opened(&panel, &ExplorerPanel::fileActivated);
         auto *files = panel.FileListBox3;
         QCOMPARE(panel.selectedFile(), QString());
-        QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, QPoint(5, files->viewport()->height() - 3));
+        QTest::mouseDClick(files->viewport(), Qt::LeftButton, {},
+                           QPoint(5, files->viewport()->height() - 3));
         QCOMPARE(opened.count(), 0);
 
         QListWidgetItem *html = files->findItems("b.html", Qt::MatchExactly).value(0);
@@ -146,8 +149,9 @@ private slots:
         QStringList captions;
         for (QAction *a : panel.PopupMenu5->actions())
             captions << a->text();
-        QCOMPARE(captions, QStringList({"Create new directory", "Set as working dir", "Explore from here",
-                                        "Open in dos promt from here", "Define project catalog.."}));
+        QCOMPARE(captions,
+                 QStringList({"Create new directory", "Set as working dir", "Explore from here",
+                              "Open in dos promt from here", "Define project catalog.."}));
 
         QSignalSpy working(&panel, &ExplorerPanel::workingFolderChosen);
         panel.Setasworkingdir1->trigger();
@@ -163,8 +167,9 @@ private slots:
         QVERIFY(shell.calls[1].command.isEmpty());
 
         // The project dialog shows the main window's project and hands OK back to it.
-        ProjectSettings project{"/old", "pics"};
-        panel.setProjectAccess([&] { return project; }, [&](const ProjectSettings &p) { project = p; });
+        ProjectSettings project {"/old", "pics"};
+        panel.setProjectAccess([&] { return project; },
+                               [&](const ProjectSettings &p) { project = p; });
         panel.Defineprojectcatalog1->trigger();
         auto *dialog = panel.findChild<TProsjektKatFrm *>();
         QVERIFY(dialog && dialog->isVisible());

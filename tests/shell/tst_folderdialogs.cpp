@@ -28,7 +28,8 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("path");
         QTest::newRow("new") << "fresh" << int(CreateDirResult::Created) << "fresh";
-        QTest::newRow("trimmed before the test") << " exists\t" << int(CreateDirResult::Exists) << "exists";
+        QTest::newRow("trimmed before the test")
+            << " exists\t" << int(CreateDirResult::Exists) << "exists";
         QTest::newRow("slash") << "a/b" << int(CreateDirResult::InvalidName) << "a/b";
         QTest::newRow("dot dot") << ".." << int(CreateDirResult::InvalidName) << "..";
         QTest::newRow("dot dot inside") << "x..y" << int(CreateDirResult::InvalidName) << "x..y";
@@ -40,11 +41,13 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, kind);
         QFETCH(QString, path);
-        const QStringList before = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList before =
+            QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         const CreateDirResult result = ::createSubfolder(m_dir.path(), name);
         QCOMPARE(int(result.kind), kind);
         QCOMPARE(result.path, m_dir.path() + "/" + path);
-        const QStringList after = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList after =
+            QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         QCOMPARE(after.size(), before.size() + (kind == CreateDirResult::Created ? 1 : 0));
         QVERIFY(QFileInfo(m_dir.filePath("exists")).isDir());
     }
@@ -56,12 +59,19 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("icon");
-        QTest::newRow("exists") << "" << "exists" << "Information"
+        QTest::newRow("exists") << ""
+                                << "exists"
+                                << "Information"
                                 << "The directory could not be created because it already exists?"
                                 << int(Prompter::Information);
-        QTest::newRow("cannot create") << "/no/such" << "x" << "Error" << "Cannot create /no/such/x"
-                                       << int(Prompter::Error);
-        QTest::newRow("refused") << "" << "../up" << "Error" << "Cannot create " << int(Prompter::Error);
+        QTest::newRow("cannot create") << "/no/such"
+                                       << "x"
+                                       << "Error"
+                                       << "Cannot create /no/such/x" << int(Prompter::Error);
+        QTest::newRow("refused") << ""
+                                 << "../up"
+                                 << "Error"
+                                 << "Cannot create " << int(Prompter::Error);
     }
 
     void createDialogMessages()
@@ -72,7 +82,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, icon);
         FakePrompter prompter;
-        QPointer<TCreateDirFrm> dialog = new TCreateDirFrm(parent.isEmpty() ? m_dir.path() : parent);
+        QPointer<TCreateDirFrm> dialog =
+            new TCreateDirFrm(parent.isEmpty() ? m_dir.path() : parent);
         QSignalSpy created(dialog.data(), &TCreateDirFrm::folderCreated);
         dialog->show();
         dialog->Edit1->setText(name);
@@ -104,14 +115,14 @@ private slots:
         dialog->Button3->click(); // Cancel keeps what was there
         QCOMPARE(project.projectFolder, QString());
         QCOMPARE(project.imageFolder, QString("images"));
-        QCOMPARE(help.pages, QStringList{"HID_PROJECT"});
+        QCOMPARE(help.pages, QStringList {"HID_PROJECT"});
     }
 
     // Find.. asks the folder chooser; OK there puts the chosen folder in the root field,
     // Cancel leaves it.
     void findChoosesAFolder()
     {
-        ProjectSettings project{m_dir.path(), "images"};
+        ProjectSettings project {m_dir.path(), "images"};
         std::unique_ptr<TProsjektKatFrm> dialog(new TProsjektKatFrm(project, {}));
         dialog->setAttribute(Qt::WA_DeleteOnClose, false);
         const QString target = m_dir.filePath("exists");

@@ -35,7 +35,7 @@ private:
     void start(const QByteArray &ini);
     TEditForm *newTextDocument()
     {
-        m_main->Textfile1Click();   // a text document has no highlighter: every word counts
+        m_main->Textfile1Click(); // a text document has no highlighter: every word counts
         return m_main->GetActiveEditor();
     }
 
@@ -89,7 +89,7 @@ void TestMainSpellCheck::startUp()
     QVERIFY(checker->options().testFlag(TSpellCheck::sscoSuggestWords));
     QVERIFY(SpellCheckFrm);
     QCOMPARE(SpellCheckFrm->windowTitle(), QStringLiteral("Spell check"));
-    QCOMPARE(m_main->features().spelling->checker(), checker);   // made once
+    QCOMPARE(m_main->features().spelling->checker(), checker); // made once
 }
 
 void TestMainSpellCheck::missingLanguageAtStartUp()
@@ -119,7 +119,7 @@ void TestMainSpellCheck::menuAndPopupCommands()
     QVERIFY(doc);
     m_main->SkrivTekstenTilEditor("helo world\nfien");
     doc->SynEdit1->setCaret(2, 3);
-    command->trigger();   // from the caret on
+    command->trigger(); // from the caret on
     QCOMPARE(m_asked, QStringList({"fien"}));
     QCOMPARE(m_prompter->texts(), QStringList({"Spell check done!"}));
     QCOMPARE(doc->SynEdit1->caretLine(), 2);

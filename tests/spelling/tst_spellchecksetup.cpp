@@ -56,26 +56,29 @@ void TestSpellCheckSetup::settingsApplied()
     TempProgramFolder home;
     QVERIFY(home.writeFile("dictionaries/english.1-0-0.dic", "hello\n"));
     QVERIFY(home.writeFile("dictionaries/German.1-0-0.dic", "hallo\n"));
-    QVERIFY(home.writeFile("qmEditor.ini", "[SpellCheck]\r\nDictLanguage=German\r\n"
-                                           "UnderlineColor=clBlue\r\nAutoSpellCheck=0\r\n"
-                                           "IgnoreWordsWithNum=1\r\nIgnoreSingleChar=1\r\n"
-                                           "ShowHourglass=1\r\n"));
+    QVERIFY(home.writeFile("qmEditor.ini",
+                           "[SpellCheck]\r\nDictLanguage=German\r\n"
+                           "UnderlineColor=clBlue\r\nAutoSpellCheck=0\r\n"
+                           "IgnoreWordsWithNum=1\r\nIgnoreSingleChar=1\r\n"
+                           "ShowHourglass=1\r\n"));
     TSpellCheck c;
     const AppSettings ini(home.filePath("qmEditor.ini"));
     QCOMPARE(SpellCheckSetup::applyStartupSettings(c, ini, home.path()), QString());
     QVERIFY(c.isWordCorrect(u"hallo"));
     QVERIFY(!c.isWordCorrect(u"hello"));
     QCOMPARE(c.penColor(), TColor::clBlue);
-    QCOMPARE(c.options(), TSpellCheck::sscoIgnoreWordsWithNumbers | TSpellCheck::sscoIgnoreSingleChars
-                              | TSpellCheck::sscoHourGlass);
+    QCOMPARE(c.options(),
+             TSpellCheck::sscoIgnoreWordsWithNumbers | TSpellCheck::sscoIgnoreSingleChars
+                 | TSpellCheck::sscoHourGlass);
 }
 
 void TestSpellCheckSetup::missingLanguageStillAppliesTheRest()
 {
     TempProgramFolder home;
     QVERIFY(home.writeFile("dictionaries/english.1-0-0.dic", "hello\n"));
-    QVERIFY(home.writeFile("qmEditor.ini", "[SpellCheck]\r\nDictLanguage=Klingon\r\n"
-                                           "UnderlineColor=clGreen\r\nIgnoreSingleChar=1\r\n"));
+    QVERIFY(home.writeFile("qmEditor.ini",
+                           "[SpellCheck]\r\nDictLanguage=Klingon\r\n"
+                           "UnderlineColor=clGreen\r\nIgnoreSingleChar=1\r\n"));
     TSpellCheck c;
     const AppSettings ini(home.filePath("qmEditor.ini"));
     const QString error = SpellCheckSetup::applyStartupSettings(c, ini, home.path());
@@ -89,7 +92,7 @@ void TestSpellCheckSetup::missingLanguageStillAppliesTheRest()
 
 void TestSpellCheckSetup::noDictionaries()
 {
-    TempProgramFolder home;   // no dictionaries folder at all
+    TempProgramFolder home; // no dictionaries folder at all
     TSpellCheck c;
     const AppSettings ini(home.filePath("qmEditor.ini"));
     QCOMPARE(SpellCheckSetup::applyStartupSettings(c, ini, home.path()), QString());

@@ -20,20 +20,30 @@
 // The main window's item groups by component name, as the menu states name them.
 namespace Names {
 // Enabled while documents are open.
-inline const QStringList documentItems{
-    "Windows1", "View1",   "Search1",        "Undo1",  "Redo1",   "Past1",    "Cut1",     "SelectAll1",
-    "Copy1",    "Comment1", "Uncomment1",    "Indent1", "Unindent1", "Print1", "PrinterSetup1",
-    "ForhndVisning1", "Save1", "SaveAs1", "Exporter1", "Saveall1", "Close1", "Closeall2",
-    "Sendtoexternal1"};
-inline const QStringList javaMenus{"Insert1", "Debugging1", "ools1"};
-inline const QStringList htmlMenus{"Insert2", "Project1", "Modify1", "ools2"};
-inline const QStringList javaEditItems{"N22", "N4", "Comment1", "Uncomment1", "Indent1", "Unindent1",
-                                       "N17", "Nextbookmark1", "Previousbookmark1"};
+inline const QStringList documentItems {
+    "Windows1",  "View1",      "Search1",       "Undo1",          "Redo1",          "Past1",
+    "Cut1",      "SelectAll1", "Copy1",         "Comment1",       "Uncomment1",     "Indent1",
+    "Unindent1", "Print1",     "PrinterSetup1", "ForhndVisning1", "Save1",          "SaveAs1",
+    "Exporter1", "Saveall1",   "Close1",        "Closeall2",      "Sendtoexternal1"};
+inline const QStringList javaMenus {"Insert1", "Debugging1", "ools1"};
+inline const QStringList htmlMenus {"Insert2", "Project1", "Modify1", "ools2"};
+inline const QStringList javaEditItems {
+    "N22",       "N4",  "Comment1",      "Uncomment1",       "Indent1",
+    "Unindent1", "N17", "Nextbookmark1", "Previousbookmark1"};
 // The document pop-up's groups.
-inline const QStringList popupJavaGroup{"Addtodebuggerwatch1", "N14", "ools2", "Debugging1", "Insert2", "N4",
-                                        "Setbookmark1", "Clearbookmark1", "Nextbreakpoint1",
-                                        "Previousbreakboint1", "N2"};
-inline const QStringList popupHtmlGroup{"Common1", "Spesiellebokstaver1", "Skjema1", "Plasser1", "Font2", "N5"};
+inline const QStringList popupJavaGroup {"Addtodebuggerwatch1",
+                                         "N14",
+                                         "ools2",
+                                         "Debugging1",
+                                         "Insert2",
+                                         "N4",
+                                         "Setbookmark1",
+                                         "Clearbookmark1",
+                                         "Nextbreakpoint1",
+                                         "Previousbreakboint1",
+                                         "N2"};
+inline const QStringList popupHtmlGroup {
+    "Common1", "Spesiellebokstaver1", "Skjema1", "Plasser1", "Font2", "N5"};
 } // namespace Names
 
 // The screen a document type gives: its side tab alone (nullptr: none of the three), the Java
@@ -46,7 +56,8 @@ inline bool typeStateIs(TMainForm *m, QWidget *sideTab, bool documentOpen = true
     for (QWidget *page : {m->JavaSheet, m->HTMLSheet, m->GeneralSheet})
         if (sideTab && m->isTabShown(page) != (page == sideTab))
             return false;
-    const QStringList javaItems = Names::javaMenus + (documentOpen ? Names::javaEditItems : QStringList());
+    const QStringList javaItems =
+        Names::javaMenus + (documentOpen ? Names::javaEditItems : QStringList());
     for (const QString &n : javaItems)
         if (m->action(n)->isVisible() != java)
             return false;
@@ -109,8 +120,5 @@ struct ShellFixture {
     QByteArray iniText() const { return folder.readFile(QStringLiteral("qmEditor.ini")); }
 
     // Closes a document window as the user would; true when it went.
-    static bool closeWindow(TEditForm *w)
-    {
-        return w->subWindow()->close();
-    }
+    static bool closeWindow(TEditForm *w) { return w->subWindow()->close(); }
 };
