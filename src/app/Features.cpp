@@ -12,6 +12,8 @@
 #include "html/HtmlCommands.h"
 #include "java/CompileCommands.h"
 #include "java/RunJavaCommand.h"
+#include "javagen/JavaGeneratorCommands.h"
+#include "javagen/JavaSnippetCommands.h"
 #include "platform/Prompter.h"
 #include "settings/AppSettings.h"
 #include "shell/EditFrmUnit.h"
@@ -140,6 +142,14 @@ Features *installFeatures(TMainForm &main)
 
     // 7. The spell checker "SpellChecker1", its commands and the active document's underline.
     f->spelling = new SpellCheckFeature(host, f);
+
+    // 8. The Java code generators (class wizard, try/catch, exception class, expression
+    //    builder): the Java "Tools" items and their buttons on the "Java" tab.
+    f->javaGenerators = new JavaGeneratorCommands(host, f);
+
+    // 9. The Java snippets: the Java "Insert" menu, the "Insert code.." button's pop-up and
+    //    every document pop-up's "Insert code" submenu.
+    f->javaSnippets = new JavaSnippetCommands(host, f);
 
     return f;
 }
