@@ -45,6 +45,7 @@ TExpBuilder::TExpBuilder(CodeTarget target, QWidget *parent)
 
     ListView1 = makeList("ListView1", this);
     ListView2 = makeList("ListView2", this);
+    ListView2->setIconSize(QSize(16, 16));
     SynMemo1 = JavaMemo::make(this);
     SynMemo1->setSmartTabs(true);
     Button1 = makeButton("Button1", QStringLiteral("OK"), this);

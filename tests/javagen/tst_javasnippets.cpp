@@ -252,6 +252,13 @@ void TestJavaSnippets::menusHoldTheTable()
     QCOMPARE(f.main->action("Systemoutprintln1")->shortcut(), QKeySequence("F2"));
     QCOMPARE(f.doc->popupActions().action("Systemoutprintln1")->shortcut(), QKeySequence("F2"));
 
+    // F2 in the document runs it.
+    f.reset("");
+    f.doc->activateWindow();
+    f.doc->editor()->widget()->setFocus();
+    QTest::keyClick(f.doc->editor()->widget(), Qt::Key_F2);
+    QCOMPARE(f.editor()->lines(), QStringList {"System.out.println(\"\");"});
+
     // A document made later gets its own submenu.
     f.main->Source1Click();
     QCOMPARE(names(f.active()->popupActions().menu("Insert2")), documentItems);
