@@ -9,10 +9,11 @@
 //
 // Use: setLine(), then while (!atEnd()) { token(), kind(), column() ...; next(); }. The state
 // is carried from line to line, so a tag, value or comment that spans lines is read as a
-// whole. setLine(line) goes on where the previous line ended (it first reads what is left of
-// that line when the caller stopped early); setLine(line, state) starts from a saved state()
-// instead. A caller may cut a line short at any column by passing a shorter view: the cut
-// line is read as if it ended there.
+// whole. setLine(line) goes on where the previous line ended: when the caller stopped reading
+// that line early, setLine() first reads what is left of it, so its text must still be alive.
+// setLine(line, state) starts from a saved state() instead and never looks back. A caller may
+// cut a line short at any column by passing a shorter view: the cut line is read as if it
+// ended there.
 //
 // Rules (other code depends on these token boundaries):
 // - The tokens of a line cover it exactly and in order; no token is empty; an empty line has
