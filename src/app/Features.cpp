@@ -10,6 +10,7 @@
 #include "host/ActionRegistry.h"
 #include "html/FormFieldOpeners.h"
 #include "html/HtmlCommands.h"
+#include "html/StripHtmlCommand.h"
 #include "java/CompileCommands.h"
 #include "java/RunJavaCommand.h"
 #include "javagen/JavaGeneratorCommands.h"
@@ -143,12 +144,15 @@ Features *installFeatures(TMainForm &main)
     // 7. The spell checker "SpellChecker1", its commands and the active document's underline.
     f->spelling = new SpellCheckFeature(host, f);
 
-    // 8. The Java code generators (class wizard, try/catch, exception class, expression
+    // 8. Strip HTML behind Tools, "Strip HTML from document" and the HTML tab's "Button5".
+    (new StripHtmlCommand(host, f))->provideTo(*f->html);
+
+    // 9. The Java code generators (class wizard, try/catch, exception class, expression
     //    builder): the Java "Tools" items and their buttons on the "Java" tab.
     f->javaGenerators = new JavaGeneratorCommands(host, f);
 
-    // 9. The Java snippets: the Java "Insert" menu, the "Insert code.." button's pop-up and
-    //    every document pop-up's "Insert code" submenu.
+    // 10. The Java snippets: the Java "Insert" menu, the "Insert code.." button's pop-up and
+    //     every document pop-up's "Insert code" submenu.
     f->javaSnippets = new JavaSnippetCommands(host, f);
 
     return f;
