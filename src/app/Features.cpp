@@ -10,6 +10,7 @@
 #include "host/ActionRegistry.h"
 #include "html/FormFieldOpeners.h"
 #include "html/HtmlCommands.h"
+#include "html/HtmlWizardOpeners.h"
 #include "java/CompileCommands.h"
 #include "java/RunJavaCommand.h"
 #include "platform/Prompter.h"
@@ -132,7 +133,8 @@ Features *installFeatures(TMainForm &main)
 
     // 5. The form-field and image tag wizards behind their HTML items and buttons.
     const WizardHost wizards {&main, [&host](const QString &text) { host.insertText(text); },
-                              [&host] { return host.project(); }};
+                              [&host] { return host.project(); },
+                              [&host] { return host.activeEditor(); }};
     FormFieldOpeners::provideTo(*f->html, wizards);
 
     // 6. "Send to external program".
@@ -140,6 +142,10 @@ Features *installFeatures(TMainForm &main)
 
     // 7. The spell checker "SpellChecker1", its commands and the active document's underline.
     f->spelling = new SpellCheckFeature(host, f);
+
+    // 8. The comment, table, list, frameset, font, object and horizontal-rule wizards behind
+    //    their HTML items and buttons and File, New, "Frameset".
+    HtmlWizardOpeners::provideTo(*f->html, wizards, host);
 
     return f;
 }
