@@ -23,6 +23,9 @@ EntryList::EntryList(const Setup &setup, QWidget *parent) : QWidget(parent), m_s
     m_list->setUniformRowHeights(true);
     m_list->header()->setStretchLastSection(false);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Room for the ruled column, the others at their default width, frame and scroll bar.
+    m_list->setMinimumWidth(setup.width.wideWidth + 24
+                            + (m_list->columnCount() - 1) * m_list->header()->defaultSectionSize());
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
