@@ -11,6 +11,7 @@
 #include "html/FormFieldOpeners.h"
 #include "html/HtmlCommands.h"
 #include "html/HtmlWizardOpeners.h"
+#include "html/StripHtmlCommand.h"
 #include "java/CompileCommands.h"
 #include "java/RunJavaCommand.h"
 #include "platform/Prompter.h"
@@ -143,7 +144,10 @@ Features *installFeatures(TMainForm &main)
     // 7. The spell checker "SpellChecker1", its commands and the active document's underline.
     f->spelling = new SpellCheckFeature(host, f);
 
-    // 8. The comment, table, list, frameset, font, object and horizontal-rule wizards behind
+    // 8. Strip HTML behind Tools, "Strip HTML from document" and the HTML tab's "Button5".
+    (new StripHtmlCommand(host, f))->provideTo(*f->html);
+
+    // 9. The comment, table, list, frameset, font, object and horizontal-rule wizards behind
     //    their HTML items and buttons and File, New, "Frameset".
     HtmlWizardOpeners::provideTo(*f->html, wizards, host);
 
