@@ -10,6 +10,7 @@
 #include "host/ActionRegistry.h"
 #include "html/FormFieldOpeners.h"
 #include "html/HtmlCommands.h"
+#include "html/HtmlWizardOpeners.h"
 #include "html/StripHtmlCommand.h"
 #include "java/CompileCommands.h"
 #include "java/RunJavaCommand.h"
@@ -135,7 +136,8 @@ Features *installFeatures(TMainForm &main)
 
     // 5. The form-field and image tag wizards behind their HTML items and buttons.
     const WizardHost wizards {&main, [&host](const QString &text) { host.insertText(text); },
-                              [&host] { return host.project(); }};
+                              [&host] { return host.project(); },
+                              [&host] { return host.activeEditor(); }};
     FormFieldOpeners::provideTo(*f->html, wizards);
 
     // 6. "Send to external program".
@@ -154,6 +156,10 @@ Features *installFeatures(TMainForm &main)
     // 10. The Java snippets: the Java "Insert" menu, the "Insert code.." button's pop-up and
     //     every document pop-up's "Insert code" submenu.
     f->javaSnippets = new JavaSnippetCommands(host, f);
+
+    // 11. The comment, table, list, frameset, font, object and horizontal-rule wizards behind
+    //     their HTML items and buttons and File, New, "Frameset".
+    HtmlWizardOpeners::provideTo(*f->html, wizards, host);
 
     return f;
 }
