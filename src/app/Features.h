@@ -4,9 +4,13 @@
 
 class CompileCommands;
 class ExplorerPanel;
+class ExportCommands;
 class FeatureHost;
+class HelpCommands;
 class HtmlCommands;
+class PrintCommands;
 class RunJavaCommand;
+class ShellLaunchCommands;
 class SpellCheckFeature;
 class TMainForm;
 
@@ -24,6 +28,10 @@ public:
     RunJavaCommand *run = nullptr;
     ExplorerPanel *explorer = nullptr;
     SpellCheckFeature *spelling = nullptr;
+    PrintCommands *print = nullptr;
+    ExportCommands *exports = nullptr;
+    HelpCommands *help = nullptr;
+    ShellLaunchCommands *launches = nullptr;
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus
