@@ -36,20 +36,11 @@ QString ExporterHTML::escape(const QString &text)
     out.reserve(text.size() + text.size() / 8);
     for (const QChar ch : text) {
         switch (ch.unicode()) {
-        case '&':
-            out += QLatin1String("&amp;");
-            break;
-        case '<':
-            out += QLatin1String("&lt;");
-            break;
-        case '>':
-            out += QLatin1String("&gt;");
-            break;
-        case '"':
-            out += QLatin1String("&quot;");
-            break;
-        default:
-            out += ch;
+        case '&': out += QLatin1String("&amp;"); break;
+        case '<': out += QLatin1String("&lt;"); break;
+        case '>': out += QLatin1String("&gt;"); break;
+        case '"': out += QLatin1String("&quot;"); break;
+        default: out += ch;
         }
     }
     return out;
@@ -91,7 +82,7 @@ QString ExporterHTML::exportText(const StyledText &text, const QString &title) c
     for (const StyledRun &run : text.runs) {
         const TextStyle s = text.styles.value(run.style);
         const bool plain = !s.bold && !s.italic && !s.underline && s.fore == QColor(Qt::black)
-                           && (!s.back.isValid() || s.back == text.paper);
+            && (!s.back.isValid() || s.back == text.paper);
         if (plain) {
             out += escape(run.text);
             continue;
@@ -100,7 +91,7 @@ QString ExporterHTML::exportText(const StyledText &text, const QString &title) c
         out += escape(run.text);
         out += QLatin1String("</span>");
     }
-    out += QLatin1String("</pre>\n</body>\n</html>\n");
+    out += QLatin1String("</pre></body></html>");
     return out;
 }
 
@@ -175,7 +166,8 @@ QString ExporterRTF::exportText(const StyledText &text, const QString &title) co
     out += escape(text.fontFamily.isEmpty() ? QStringLiteral("Courier New") : text.fontFamily);
     out += QLatin1String(";}}\n{\\colortbl;");
     for (const QColor &c : colours)
-        out += QStringLiteral("\\red%1\\green%2\\blue%3;").arg(c.red()).arg(c.green()).arg(c.blue());
+        out +=
+            QStringLiteral("\\red%1\\green%2\\blue%3;").arg(c.red()).arg(c.green()).arg(c.blue());
     out += QLatin1String("}\n{\\info{\\title ");
     out += escape(title);
     out += QLatin1String("}}\n\\f0\\fs");

@@ -97,8 +97,9 @@ void PrintEngine::prepareView()
         if (face[0])
             view->SendScintilla(Sci::SCI_STYLESETFONT, Sci::STYLE_DEFAULT,
                                 static_cast<const char *>(face));
-        view->SendScintilla(Sci::SCI_STYLESETSIZEFRACTIONAL, Sci::STYLE_DEFAULT,
-                            src->SendScintilla(Sci::SCI_STYLEGETSIZEFRACTIONAL, Sci::STYLE_DEFAULT));
+        view->SendScintilla(
+            Sci::SCI_STYLESETSIZEFRACTIONAL, Sci::STYLE_DEFAULT,
+            src->SendScintilla(Sci::SCI_STYLEGETSIZEFRACTIONAL, Sci::STYLE_DEFAULT));
         view->SendScintilla(Sci::SCI_STYLESETFORE, Sci::STYLE_DEFAULT, 0L);
         view->SendScintilla(Sci::SCI_STYLESETBACK, Sci::STYLE_DEFAULT, 0xffffffL);
         view->SendScintilla(Sci::SCI_STYLECLEARALL);
@@ -107,10 +108,10 @@ void PrintEngine::prepareView()
 
     // Margin 0 holds the line numbers when they are printed; no other margin is printed.
     view->SendScintilla(Sci::SCI_SETMARGINTYPEN, 0UL, long(Sci::SC_MARGIN_NUMBER));
-    const long numberWidth =
-        LineNumbers ? view->SendScintilla(Sci::SCI_TEXTWIDTH, Sci::STYLE_LINENUMBER,
-                                          static_cast<const char *>("99999"))
-                    : 0;
+    const long numberWidth = LineNumbers
+        ? view->SendScintilla(Sci::SCI_TEXTWIDTH, Sci::STYLE_LINENUMBER,
+                              static_cast<const char *>("99999"))
+        : 0;
     view->SendScintilla(Sci::SCI_SETMARGINWIDTHN, 0UL, numberWidth);
     for (unsigned long m = 1; m < 5; ++m)
         view->SendScintilla(Sci::SCI_SETMARGINWIDTHN, m, 0L);
@@ -161,7 +162,8 @@ QVector<long> PrintEngine::layOut(QPainter &painter, const QRect &area) const
     long pos = 0;
     while (pos < end) {
         starts.append(pos);
-        const long next = m_view->SendScintilla(Sci::SCI_FORMATRANGE, 0UL, &painter, area, pos, end);
+        const long next =
+            m_view->SendScintilla(Sci::SCI_FORMATRANGE, 0UL, &painter, area, pos, end);
         if (next <= pos)
             break;
         pos = next;
@@ -193,8 +195,9 @@ int PrintEngine::paint(QPrinter *printer, QString *error)
     const int footerHeight = sectionHeight(Footer, printer);
     const QRect area = page.adjusted(0, headerHeight, 0, -footerHeight);
     const QRect headerBand(page.left(), page.top(), page.width(), headerHeight);
-    const QRect footerBand(page.left(), page.bottom() - footerHeight
-                                            + QFontMetrics(defaultFont(), printer).lineSpacing() / 2,
+    const QRect footerBand(page.left(),
+                           page.bottom() - footerHeight
+                               + QFontMetrics(defaultFont(), printer).lineSpacing() / 2,
                            page.width(), footerHeight);
 
     // First the pages are counted, then drawn.

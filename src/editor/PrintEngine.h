@@ -47,9 +47,9 @@ public:
     explicit PrintEngine(QObject *parent = nullptr);
     ~PrintEngine() override;
 
-    QString DocTitle;        // the document's name
-    QString Title;           // the print job's name
-    bool Highlight = true;   // colours and font styles of the highlighter; else black text
+    QString DocTitle;      // the document's name
+    QString Title;         // the print job's name
+    bool Highlight = true; // colours and font styles of the highlighter; else black text
     bool LineNumbers = false;
     Section Header;
     Section Footer;

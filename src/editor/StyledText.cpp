@@ -20,7 +20,8 @@ TextStyle styleOf(const QsciScintilla &sci, int style)
     const auto s = static_cast<unsigned long>(style);
     look.fore = fromBgr(sci.SendScintilla(Sci::SCI_STYLEGETFORE, s));
     look.back = fromBgr(sci.SendScintilla(Sci::SCI_STYLEGETBACK, s));
-    look.bold = sci.SendScintilla(Sci::SCI_STYLEGETBOLD, s) != 0;
+    // QScintilla keeps a Qt font weight as a negative Scintilla weight.
+    look.bold = qAbs(sci.SendScintilla(Sci::SCI_STYLEGETWEIGHT, s)) >= 600;
     look.italic = sci.SendScintilla(Sci::SCI_STYLEGETITALIC, s) != 0;
     look.underline = sci.SendScintilla(Sci::SCI_STYLEGETUNDERLINE, s) != 0;
     return look;

@@ -97,7 +97,7 @@ void ExportCommands::exportWith(TEditForm &document, const Exporter &exporter)
                 Prompter::Error, Prompter::OkButton);
         } else {
             const QString title = QLatin1Char('"') + document.caption() + QLatin1Char('"')
-                                  + QStringLiteral(" exported as ") + exporter.formatName();
+                + QStringLiteral(" exported as ") + exporter.formatName();
             EditorAdapter &editor = *document.SynEdit1;
             const StyledText text = StyledText::of(editor, editor.hasSelection());
             TextFile::Format format;
@@ -105,9 +105,10 @@ void ExportCommands::exportWith(TEditForm &document, const Exporter &exporter)
             format.lineEnding = TextFile::LineEnding::LF;
             QString reason;
             if (!TextFile::save(target, exporter.exportText(text, title), format, &reason))
-                Prompter::instance()->messageDlg(
-                    &document, QStringLiteral("Could not save ") + target + QLatin1Char('\n') + reason,
-                    Prompter::Error, Prompter::OkButton);
+                Prompter::instance()->messageDlg(&document,
+                                                 QStringLiteral("Could not save ") + target
+                                                     + QLatin1Char('\n') + reason,
+                                                 Prompter::Error, Prompter::OkButton);
         }
     }
     document.SynEdit1->widget()->setFocus();

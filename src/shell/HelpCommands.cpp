@@ -18,12 +18,11 @@ bool startUpTipsAllowed = true;
 HelpCommands::HelpCommands(TMainForm &main, QObject *parent) : QObject(parent), m_main(main)
 {
     setObjectName(QStringLiteral("HelpCommands"));
-    for (const auto &[name, handler] :
-         {std::pair {"ipoftheday1", &HelpCommands::ipoftheday1Click},
-          std::pair {"Content1", &HelpCommands::Content1Click},
-          std::pair {"Index1", &HelpCommands::Index1Click},
-          std::pair {"Homepage1", &HelpCommands::Homepage1Click},
-          std::pair {"About1", &HelpCommands::About1Click}})
+    for (const auto &[name, handler] : {std::pair {"ipoftheday1", &HelpCommands::ipoftheday1Click},
+                                        std::pair {"Content1", &HelpCommands::Content1Click},
+                                        std::pair {"Index1", &HelpCommands::Index1Click},
+                                        std::pair {"Homepage1", &HelpCommands::Homepage1Click},
+                                        std::pair {"About1", &HelpCommands::About1Click}})
         if (QAction *a = main.action(QLatin1String(name)))
             connect(a, &QAction::triggered, this, handler);
 }
@@ -46,8 +45,8 @@ void HelpCommands::showTipAtStartUp()
 
 void HelpCommands::ipoftheday1Click()
 {
-    auto *tips = new TTipWindowFrm(m_main.settings(), AppPaths::dataPath(QStringLiteral("tips.txt")),
-                                   &m_main);
+    auto *tips = new TTipWindowFrm(m_main.settings(),
+                                   AppPaths::dataPath(QStringLiteral("tips.txt")), &m_main);
     tips->setWindowFlag(Qt::Window);
     tips->show();
 }

@@ -31,7 +31,7 @@ QString noPrinterReason(const QPrinter &printer)
         return QStringLiteral("No printer is installed.");
     if (!printer.isValid())
         return QStringLiteral("The printer \"") + printer.printerName()
-               + QStringLiteral("\" is not available.");
+            + QStringLiteral("\" is not available.");
     return QString();
 }
 
@@ -95,14 +95,15 @@ bool PrintCommands::SkrivUt()
         engine.Footer.Add(QStringLiteral("Printed from Quillmarsh's Editor"), font, Qt::AlignLeft,
                           1);
         if (settings.boolValue(Key::PrintPageNum))
-            engine.Footer.Add(QStringLiteral("Page $PAGENUM$ of $PAGECOUNT$"), font,
-                              Qt::AlignRight, 1);
+            engine.Footer.Add(QStringLiteral("Page $PAGENUM$ of $PAGECOUNT$"), font, Qt::AlignRight,
+                              1);
     }
     // 5.
     engine.setEditor(document->SynEdit1);
     // 6. The preview draws this job; its page count comes when it is drawn.
     if (m_preview) {
-        m_preview->setPaintPages([this](QPrinter *printer) { return SynEditPrint1->paint(printer); });
+        m_preview->setPaintPages(
+            [this](QPrinter *printer) { return SynEditPrint1->paint(printer); });
         m_preview->setPrintJob([this] { printJob(); });
         m_preview->setWindowTitle(QStringLiteral("Print preview of document - ") + caption);
     }
@@ -115,7 +116,7 @@ void PrintCommands::printJob()
     QString reason = noPrinterReason(*printer);
     if (reason.isEmpty()) {
         printer->setDocName(SynEditPrint1->Title.isEmpty() ? SynEditPrint1->DocTitle
-                                                          : SynEditPrint1->Title);
+                                                           : SynEditPrint1->Title);
         if (SynEditPrint1->paint(printer, &reason) > 0)
             return;
     }

@@ -30,8 +30,8 @@ TPrintPreviewFrm::TPrintPreviewFrm(QPrinter *printer, QWidget *parent) : QDialog
               QStringLiteral("document-print"), &TPrintPreviewFrm::PrintClick);
     addButton(QStringLiteral("ZoomOutButton"), QStringLiteral("Zoom out"),
               QStringLiteral("zoom-out"), &TPrintPreviewFrm::ZoomOutClick);
-    addButton(QStringLiteral("ZoomInButton"), QStringLiteral("Zoom inn"),
-              QStringLiteral("zoom-in"), &TPrintPreviewFrm::ZoomInClick);
+    addButton(QStringLiteral("ZoomInButton"), QStringLiteral("Zoom inn"), QStringLiteral("zoom-in"),
+              &TPrintPreviewFrm::ZoomInClick);
     addButton(QStringLiteral("FullPageButton"), QStringLiteral("View full page (100 % view)"),
               QStringLiteral("zoom-fit-best"), &TPrintPreviewFrm::FullPageClick);
     addButton(QStringLiteral("FillWindowButton"), QStringLiteral("Fill window"),
@@ -106,8 +106,9 @@ QString TPrintPreviewFrm::statusText() const
 
 void TPrintPreviewFrm::showPageNumber()
 {
-    m_panel->setText(QStringLiteral(" Page: ") + QString::number(SynEditPrintPreview1->currentPage())
-                     + QStringLiteral(" of ") + QString::number(m_pageCount));
+    m_panel->setText(QStringLiteral(" Page: ")
+                     + QString::number(SynEditPrintPreview1->currentPage()) + QStringLiteral(" of ")
+                     + QString::number(m_pageCount));
 }
 
 int TPrintPreviewFrm::zoomPercent() const

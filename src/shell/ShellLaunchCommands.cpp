@@ -41,11 +41,11 @@ void ShellLaunchCommands::Showdospromt1Click()
 {
     const QString folder = QDir::currentPath();
     if (!Shell::instance()->terminal(folder, {}))
-        Prompter::instance()->messageDlg(
-            &m_main,
-            QStringLiteral("No terminal could be started (")
-                + Shell::terminalCommand(folder, {}).value(0) + QLatin1Char(')'),
-            Prompter::Warning, Prompter::OkButton);
+        Prompter::instance()->messageDlg(&m_main,
+                                         QStringLiteral("No terminal could be started (")
+                                             + Shell::terminalCommand(folder, {}).value(0)
+                                             + QLatin1Char(')'),
+                                         Prompter::Warning, Prompter::OkButton);
 }
 
 void ShellLaunchCommands::Viewpageinbrowser1Click()

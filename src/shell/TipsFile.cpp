@@ -11,7 +11,7 @@ bool TipsFile::readLines(QStringList &lines, QString *error) const
     if (!TextFile::load(m_fileName, content, &reason)) {
         if (error)
             *error = QStringLiteral("Cannot open file \"") + m_fileName + QStringLiteral("\". ")
-                     + reason;
+                + reason;
         return false;
     }
     lines = EditorAdapter::splitLines(content.text);
