@@ -91,6 +91,9 @@ QString ExporterHTML::exportText(const StyledText &text, const QString &title) c
         out += escape(run.text);
         out += QLatin1String("</span>");
     }
+    // A final line break would be taken as the end of the block: one more keeps it.
+    if (!text.runs.isEmpty() && text.runs.last().text.endsWith(u'\n'))
+        out += u'\n';
     out += QLatin1String("</pre></body></html>");
     return out;
 }

@@ -47,11 +47,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expanded");
-        QTest::newRow("both") << "Page $PAGENUM$ of $PAGECOUNT$" << "Page 2 of 3";
-        QTest::newRow("twice") << "$PAGENUM$/$PAGENUM$" << "2/2";
+        QTest::newRow("both") << "Page $PAGENUM$ of $PAGECOUNT$"
+                              << "Page 2 of 3";
+        QTest::newRow("twice") << "$PAGENUM$/$PAGENUM$"
+                               << "2/2";
         QTest::newRow("none") << "Printed from Quillmarsh's Editor"
                               << "Printed from Quillmarsh's Editor";
-        QTest::newRow("lower case is text") << "$pagenum$" << "$pagenum$";
+        QTest::newRow("lower case is text") << "$pagenum$"
+                                            << "$pagenum$";
     }
     void pageMacros()
     {
@@ -209,9 +212,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("rtf");
-        QTest::newRow("braces and backslash") << "a{b}\\c" << "a\\{b\\}\\\\c";
-        QTest::newRow("line breaks") << "a\nb\r\nc" << "a\\par\nb\\par\nc";
-        QTest::newRow("tab") << "\tx" << "\\tab x";
+        QTest::newRow("braces and backslash") << "a{b}\\c"
+                                              << "a\\{b\\}\\\\c";
+        QTest::newRow("line breaks") << "a\nb\r\nc"
+                                     << "a\\par\nb\\par\nc";
+        QTest::newRow("tab") << "\tx"
+                             << "\\tab x";
         QTest::newRow("latin") << QString::fromUtf8("é") << "\\u233?";
         QTest::newRow("above 32767 is negative") << QString(QChar(0xFF21)) << "\\u-223?";
         QTest::newRow("surrogate pair") << QString::fromUtf8("😀") << "\\u-10179?\\u-8704?";

@@ -80,9 +80,9 @@ private Q_SLOTS:
                                  << QStringList {printed + "|L", page + "|R"};
         QTest::newRow("no header") << QByteArray("PrintHeader=0\r\n") << QStringList()
                                    << QStringList {printed + "|L", page + "|R"};
-        QTest::newRow("no page number") << QByteArray("PrintPageNum=0\r\n")
-                                        << QStringList {date + " " + time + "|L", doc + "|R"}
-                                        << QStringList {printed + "|L"};
+        QTest::newRow("no page number")
+            << QByteArray("PrintPageNum=0\r\n")
+            << QStringList {date + " " + time + "|L", doc + "|R"} << QStringList {printed + "|L"};
         QTest::newRow("no footer: no page number either")
             << QByteArray("PrintFooter=0\r\nPrintPageNum=1\r\n")
             << QStringList {date + " " + time + "|L", doc + "|R"} << QStringList();
@@ -124,8 +124,8 @@ private Q_SLOTS:
     void stampHasSecondsAndNoZone()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        const QString s = PrintCommands::stamp(QDateTime(QDate(2001, 2, 3), QTime(16, 5, 6)),
-                                               true, true);
+        const QString s =
+            PrintCommands::stamp(QDateTime(QDate(2001, 2, 3), QTime(16, 5, 6)), true, true);
         QVERIFY2(s.startsWith(QStringLiteral("2/3/01 4:05:06")), qPrintable(s));
         QVERIFY(s.endsWith(QStringLiteral("PM")));
         QCOMPARE(PrintCommands::stamp(QDateTime(QDate(2001, 2, 3), QTime(16, 5, 6)), false, false),
@@ -230,9 +230,10 @@ private Q_SLOTS:
         QCOMPARE(click("PreviousPageButton"), QStringLiteral(" Page: %1").arg(pages - 1) + of);
         QCOMPARE(click("FirstPageButton"), " Page: 1" + of);
 
-        const QStringList hints {"Print", "Zoom out", "Zoom inn", "View full page (100 % view)",
-                                 "Fill window", "First page", "Previous page", "Next page",
-                                 "Last page"};
+        const QStringList hints {
+            "Print",       "Zoom out",   "Zoom inn",      "View full page (100 % view)",
+            "Fill window", "First page", "Previous page", "Next page",
+            "Last page"};
         QStringList shown;
         for (QToolButton *b : preview->findChildren<QToolButton *>())
             shown << b->toolTip();
