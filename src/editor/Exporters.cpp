@@ -30,10 +30,10 @@ QString ExporterHTML::extension() const
     return QStringLiteral(".html");
 }
 
-QString ExporterHTML::escape(const QString &text)
+namespace {
+
+void appendHtmlEscaped(QString &out, const QString &text)
 {
-    QString out;
-    out.reserve(text.size() + text.size() / 8);
     for (const QChar ch : text) {
         switch (ch.unicode()) {
         case '&': out += QLatin1String("&amp;"); break;
@@ -43,13 +43,30 @@ QString ExporterHTML::escape(const QString &text)
         default: out += ch;
         }
     }
+}
+
+qsizetype textSize(const StyledText &text)
+{
+    qsizetype size = 0;
+    for (const StyledRun &run : text.runs)
+        size += run.text.size();
+    return size;
+}
+
+} // namespace
+
+QString ExporterHTML::escape(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    appendHtmlEscaped(out, text);
     return out;
 }
 
 QString ExporterHTML::exportText(const StyledText &text, const QString &title) const
 {
     QString out;
-    out.reserve(int(text.plainText().size() * 2 + 1024));
+    out.reserve(textSize(text) * 2 + 1024);
     out += QLatin1String("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>");
     out += escape(title);
     out += QLatin1String("</title>\n<style>\nbody { background-color: ");
@@ -79,17 +96,20 @@ QString ExporterHTML::exportText(const StyledText &text, const QString &title) c
     // line.
     if (!text.runs.isEmpty() && text.runs.first().text.startsWith(u'\n'))
         out += u'\n';
-    for (const StyledRun &run : text.runs) {
-        const TextStyle s = text.styles.value(run.style);
+    // Each style's opening tag, made once; plain black text needs none.
+    QHash<int, QString> opening;
+    for (int id : used) {
+        const TextStyle &s = text.styles[id];
         const bool plain = !s.bold && !s.italic && !s.underline && s.fore == QColor(Qt::black)
             && (!s.back.isValid() || s.back == text.paper);
-        if (plain) {
-            out += escape(run.text);
-            continue;
-        }
-        out += QStringLiteral("<span class=\"s%1\">").arg(run.style);
-        out += escape(run.text);
-        out += QLatin1String("</span>");
+        opening.insert(id, plain ? QString() : QStringLiteral("<span class=\"s%1\">").arg(id));
+    }
+    for (const StyledRun &run : text.runs) {
+        const QString &open = opening[run.style];
+        out += open;
+        appendHtmlEscaped(out, run.text);
+        if (!open.isEmpty())
+            out += QLatin1String("</span>");
     }
     // A final line break would be taken as the end of the block: one more keeps it.
     if (!text.runs.isEmpty() && text.runs.last().text.endsWith(u'\n'))
@@ -115,10 +135,10 @@ QString ExporterRTF::extension() const
     return QStringLiteral(".rtf");
 }
 
-QString ExporterRTF::escape(const QString &text)
+namespace {
+
+void appendRtfEscaped(QString &out, const QString &text)
 {
-    QString out;
-    out.reserve(text.size() + text.size() / 8);
     for (int i = 0; i < text.size(); ++i) {
         const QChar ch = text.at(i);
         const ushort u = ch.unicode();
@@ -137,9 +157,20 @@ QString ExporterRTF::escape(const QString &text)
         } else if (u >= 0x20 && u < 0x7f) {
             out += ch;
         } else {
-            out += QStringLiteral("\\u%1?").arg(short(u));
+            out += QLatin1String("\\u");
+            out += QString::number(short(u));
+            out += u'?';
         }
     }
+}
+
+} // namespace
+
+QString ExporterRTF::escape(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    appendRtfEscaped(out, text);
     return out;
 }
 
@@ -164,7 +195,7 @@ QString ExporterRTF::exportText(const StyledText &text, const QString &title) co
     }
 
     QString out;
-    out.reserve(int(text.plainText().size() * 2 + 1024));
+    out.reserve(textSize(text) * 2 + 1024);
     out += QLatin1String("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deftab720\n{\\fonttbl{\\f0\\fmodern ");
     out += escape(text.fontFamily.isEmpty() ? QStringLiteral("Courier New") : text.fontFamily);
     out += QLatin1String(";}}\n{\\colortbl;");
@@ -176,19 +207,25 @@ QString ExporterRTF::exportText(const StyledText &text, const QString &title) co
     out += QLatin1String("}}\n\\f0\\fs");
     out += QString::number(text.pointSize * 2);
     out += u'\n';
-    for (const StyledRun &run : text.runs) {
-        const TextStyle s = text.styles.value(run.style);
-        out += QStringLiteral("{\\cf%1").arg(colourIndex(s.fore));
+    // Each style's group opening, made once.
+    QHash<int, QString> opening;
+    for (int id : used) {
+        const TextStyle &s = text.styles[id];
+        QString open = QStringLiteral("{\\cf%1").arg(colourIndex(s.fore));
         if (s.back.isValid() && s.back != text.paper)
-            out += QStringLiteral("\\highlight%1").arg(colourIndex(s.back));
+            open += QStringLiteral("\\highlight%1").arg(colourIndex(s.back));
         if (s.bold)
-            out += QLatin1String("\\b");
+            open += QLatin1String("\\b");
         if (s.italic)
-            out += QLatin1String("\\i");
+            open += QLatin1String("\\i");
         if (s.underline)
-            out += QLatin1String("\\ul");
-        out += u' ';
-        out += escape(run.text);
+            open += QLatin1String("\\ul");
+        open += u' ';
+        opening.insert(id, open);
+    }
+    for (const StyledRun &run : text.runs) {
+        out += opening[run.style];
+        appendRtfEscaped(out, run.text);
         out += u'}';
     }
     out += QLatin1String("\n}\n");

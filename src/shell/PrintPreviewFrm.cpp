@@ -94,7 +94,11 @@ void TPrintPreviewFrm::showPreview()
 void TPrintPreviewFrm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    SynEditPrintPreview1->updatePreview();
+    // The preview widget draws the pages itself when it is first shown; later showings
+    // refresh them here.
+    if (m_shownBefore)
+        SynEditPrintPreview1->updatePreview();
+    m_shownBefore = true;
     SynEditPrintPreview1->setCurrentPage(1);
     showPageNumber();
 }

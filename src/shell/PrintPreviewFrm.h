@@ -61,4 +61,5 @@ private:
     QLabel *m_panel = nullptr;
     QWidget *m_bar = nullptr;
     int m_pageCount = 0;
+    bool m_shownBefore = false;
 };

@@ -53,17 +53,17 @@ private Q_SLOTS:
     void everyDialogTopicHasItsPage()
     {
         const QStringList topics {
-            "HID_PROJECT",       "HID_OPTEDITOR",         "HID_OPTCOMPILER",
-            "HID_APPLICATIONOPT", "HID_OPTSHORTCUT",      "HID_COMLETIONTUTORIAL",
-            "HID_SYNHIGOPT",     "HID_AUTOCOMLETION",     "HID_SPELLCHECKOPT",
-            "HID_CHECKBOX",      "HID_RADIOBUTTONDLG",    "HID_TEXTFIELDDLG",
-            "HID_PWDFIELDDLG",   "HID_IMAGEBUTTON",       "HID_BUTTON",
-            "HID_TEXTAREA",      "HID_TABLEDLG",          "HID_FRAMESDLG",
-            "HID_LINKDLG",       "HID_OPENBROWSER",       "HID_IMAGEDLG",
-            "HID_RNDImageDLG",   "HID_LINKSCRIPTDLG",     "HID_ROLLOVER_DLG",
-            "HID_ORDEREDLIST",   "HID_UNOREREDLIST",      "HID_POPUPDIALOG",
-            "HID_FONTDLG",       "HID_OBJECTWIZ",         "HID_HR",
-            "HID_VARTRACKERDLG", "HID_CLASSWIZDLG",       "HID_TRYCATCHDLG",
+            "HID_PROJECT",         "HID_OPTEDITOR",      "HID_OPTCOMPILER",
+            "HID_APPLICATIONOPT",  "HID_OPTSHORTCUT",    "HID_COMLETIONTUTORIAL",
+            "HID_SYNHIGOPT",       "HID_AUTOCOMLETION",  "HID_SPELLCHECKOPT",
+            "HID_CHECKBOX",        "HID_RADIOBUTTONDLG", "HID_TEXTFIELDDLG",
+            "HID_PWDFIELDDLG",     "HID_IMAGEBUTTON",    "HID_BUTTON",
+            "HID_TEXTAREA",        "HID_TABLEDLG",       "HID_FRAMESDLG",
+            "HID_LINKDLG",         "HID_OPENBROWSER",    "HID_IMAGEDLG",
+            "HID_RNDImageDLG",     "HID_LINKSCRIPTDLG",  "HID_ROLLOVER_DLG",
+            "HID_ORDEREDLIST",     "HID_UNOREREDLIST",   "HID_POPUPDIALOG",
+            "HID_FONTDLG",         "HID_OBJECTWIZ",      "HID_HR",
+            "HID_VARTRACKERDLG",   "HID_CLASSWIZDLG",    "HID_TRYCATCHDLG",
             "HID_EXCEPTIONCODEDLG"};
         QCOMPARE(topics.size(), 34);
         for (const QString &topic : topics) {

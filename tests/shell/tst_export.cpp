@@ -19,11 +19,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("extension");
         QTest::addColumn<QString>("proposed");
-        QTest::newRow("java as rtf") << "Hello.java" << ".rtf" << "Hello.rtf";
-        QTest::newRow("page as html is the page") << "page.html" << ".html" << "page.html";
-        QTest::newRow("untitled") << "Untitled1.txt" << ".html" << "Untitled1.html";
-        QTest::newRow("no extension") << "README" << ".rtf" << "README.rtf";
-        QTest::newRow("two dots") << "a.b.css" << ".rtf" << "a.b.rtf";
+        QTest::newRow("java as rtf") << "Hello.java"
+                                     << ".rtf"
+                                     << "Hello.rtf";
+        QTest::newRow("page as html is the page") << "page.html"
+                                                  << ".html"
+                                                  << "page.html";
+        QTest::newRow("untitled") << "Untitled1.txt"
+                                  << ".html"
+                                  << "Untitled1.html";
+        QTest::newRow("no extension") << "README"
+                                      << ".rtf"
+                                      << "README.rtf";
+        QTest::newRow("two dots") << "a.b.css"
+                                  << ".rtf"
+                                  << "a.b.rtf";
     }
     void proposedNames()
     {
@@ -53,7 +63,8 @@ private Q_SLOTS:
             f.write(QStringLiteral("Hello.java"), "class Hello {\n  String s = \"<a & b>\";\n}\n"));
         if (selection)
             w->SynEdit1->setSelection(2, 3, 2, 9); // "String"
-        const QString target = f.path(html ? QStringLiteral("out.html") : QStringLiteral("out.rtf"));
+        const QString target =
+            f.path(html ? QStringLiteral("out.html") : QStringLiteral("out.rtf"));
         f.dialogs.answerFiles({target});
         m->action(command)->trigger();
 
@@ -74,9 +85,10 @@ private Q_SLOTS:
             QTextDocument doc;
             doc.setHtml(written);
             QCOMPARE(doc.metaInformation(QTextDocument::DocumentTitle), title);
-            QCOMPARE(doc.toPlainText(), selection ? QStringLiteral("String")
-                                                  : QStringLiteral("class Hello {\n  String s = "
-                                                                   "\"<a & b>\";\n}\n"));
+            QCOMPARE(doc.toPlainText(),
+                     selection ? QStringLiteral("String")
+                               : QStringLiteral("class Hello {\n  String s = "
+                                                "\"<a & b>\";\n}\n"));
         } else {
             QVERIFY(written.contains(QStringLiteral("{\\title ") + title + QLatin1Char('}')));
             QCOMPARE(written.contains(QLatin1String("class")), !selection);
@@ -125,7 +137,8 @@ private Q_SLOTS:
         QCOMPARE(f.prompter.calls.first().icon, Prompter::Error);
         QVERIFY(f.prompter.calls.first().text.startsWith(QStringLiteral("Could not save ") + target
                                                          + QLatin1Char('\n')));
-        QVERIFY(f.prompter.calls.first().text.size() > (QStringLiteral("Could not save ") + target).size() + 2);
+        QVERIFY(f.prompter.calls.first().text.size()
+                > (QStringLiteral("Could not save ") + target).size() + 2);
     }
 
     void targetThatIsAFolderIsAFailedWrite()

@@ -27,13 +27,12 @@ private Q_SLOTS:
                     out << a->objectName() + "=" + a->text();
             return out;
         };
-        QCOMPARE(items("Help1"), (QStringList {"ipoftheday1=Tip of the day", "Content1=Contents",
-                                               "Index1=Index", "Homepage1=Homepage",
-                                               "About1=About.."}));
+        QCOMPARE(items("Help1"),
+                 (QStringList {"ipoftheday1=Tip of the day", "Content1=Contents", "Index1=Index",
+                               "Homepage1=Homepage", "About1=About.."}));
         const QStringList window = items("Windows1");
         QCOMPARE(window.mid(window.size() - 3),
-                 (QStringList {"WindowsExplorer1=Windows Explorer",
-                               "Showdospromt1=Show dos promt",
+                 (QStringList {"WindowsExplorer1=Windows Explorer", "Showdospromt1=Show dos promt",
                                "Viewpageinbrowser1=View page in browser"}));
         QCOMPARE(m->menu(QStringLiteral("Sendtoexternal1"))->actions().last()->objectName(),
                  QStringLiteral("Edituserdefinedtools1"));
@@ -73,7 +72,8 @@ private Q_SLOTS:
         m->action(QStringLiteral("Showdospromt1"))->trigger();
         QCOMPARE(f.prompter.calls.size(), 2);
         QVERIFY(f.prompter.calls.at(0).text.contains(QStringLiteral("xdg-open")));
-        QVERIFY(f.prompter.calls.at(1).text.startsWith(QStringLiteral("No terminal could be started (")));
+        QVERIFY(f.prompter.calls.at(1).text.startsWith(
+            QStringLiteral("No terminal could be started (")));
     }
 
     // The browser gets the page only after it was saved, from the menu and the HTML tab.
@@ -89,7 +89,7 @@ private Q_SLOTS:
         QVERIFY(shell.calls.isEmpty());
         QVERIFY(f.dialogs.calls.isEmpty());
 
-        m->SkrivTekstenTilEditor(QStringLiteral("<p>"));  // changed: Save as, cancelled
+        m->SkrivTekstenTilEditor(QStringLiteral("<p>")); // changed: Save as, cancelled
         view->trigger();
         QVERIFY(shell.calls.isEmpty());
         QCOMPARE(f.dialogs.calls.size(), 1);

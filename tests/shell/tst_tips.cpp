@@ -46,14 +46,14 @@ private Q_SLOTS:
                   empty = int(TipsFile::Tip::NoText);
         QTest::newRow("found") << QStringList {"a", "b", "2", "#1%", "one", "#2%", "two"} << 2
                                << found << "two";
-        QTest::newRow("12 is not 1") << QStringList {"a", "b", "12", "#12%", "twelve", "#1%", "one"}
-                                     << 1 << found << "one";
-        QTest::newRow("marker inside blanks") << QStringList {"a", "b", "1", "  #1%  ", "one"} << 1
-                                              << found << "one";
-        QTest::newRow("next line holds #") << QStringList {"a", "b", "2", "#1%", "#2%", "two"} << 1
-                                           << empty << "";
-        QTest::newRow("marker on the last line") << QStringList {"a", "b", "1", "#1%"} << 1 << empty
-                                                 << "";
+        QTest::newRow("12 is not 1")
+            << QStringList {"a", "b", "12", "#12%", "twelve", "#1%", "one"} << 1 << found << "one";
+        QTest::newRow("marker inside blanks")
+            << QStringList {"a", "b", "1", "  #1%  ", "one"} << 1 << found << "one";
+        QTest::newRow("next line holds #")
+            << QStringList {"a", "b", "2", "#1%", "#2%", "two"} << 1 << empty << "";
+        QTest::newRow("marker on the last line")
+            << QStringList {"a", "b", "1", "#1%"} << 1 << empty << "";
         QTest::newRow("no marker") << QStringList {"a", "b", "3", "#1%", "one"} << 3 << none << "";
     }
     void tipLookup()
@@ -74,8 +74,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("problem");
         QTest::newRow("count") << QStringList {"a", "b", "25"} << true << 25 << "";
-        QTest::newRow("two lines") << QStringList {"a", "b"} << false << 0
-                                   << "Read beyond end of file";
+        QTest::newRow("two lines")
+            << QStringList {"a", "b"} << false << 0 << "Read beyond end of file";
         QTest::newRow("no integer") << QStringList {"a", "b", "many"} << false << 0
                                     << "'many' is not a valid integer value";
     }
@@ -130,7 +130,8 @@ private Q_SLOTS:
     void tipWithoutTextKeepsThePreviousOne()
     {
         ShellFixture f;
-        f.write(QStringLiteral("tips.txt"), "a\r\nb\r\n3\r\n#1%\r\none\r\n#2%\r\n# two\r\n#3%\r\nthree\r\n");
+        f.write(QStringLiteral("tips.txt"),
+                "a\r\nb\r\n3\r\n#1%\r\none\r\n#2%\r\n# two\r\n#3%\r\nthree\r\n");
         ScriptedRng rng({2}); // current 3, shows 1
         TMainForm *m = f.start();
         TTipWindowFrm *tips = openTips(m);
