@@ -80,8 +80,7 @@ int main(int argc, char **argv)
         const QString target = dir.filePath(QStringLiteral("out") + exporter->extension());
         const double ms = timeMs([&] {
             const StyledText styled = StyledText::of(big, false);
-            TextFile::save(target, exporter->exportText(styled, QStringLiteral("Big.java")),
-                           utf8);
+            TextFile::save(target, exporter->exportText(styled, QStringLiteral("Big.java")), utf8);
         });
         report(exporter->formatName() == QLatin1String("HTML") ? "HTML export, 4 MB Java file"
                                                                : "RTF export, 4 MB Java file",
@@ -124,11 +123,12 @@ int main(int argc, char **argv)
     HelpViewer::setHelpFile(QString());
     HelpViewer::instance()->showContents();
     const double helpMs = timeMs([] {
-        HelpViewer::instance()->showTopic(QStringLiteral("HID_TABLEDLG"));
-        QCoreApplication::processEvents();
-        HelpViewer::instance()->showTopic(QStringLiteral("hid_rndimagedlg"));
-        QCoreApplication::processEvents();
-    }) / 2;
+                              HelpViewer::instance()->showTopic(QStringLiteral("HID_TABLEDLG"));
+                              QCoreApplication::processEvents();
+                              HelpViewer::instance()->showTopic(QStringLiteral("hid_rndimagedlg"));
+                              QCoreApplication::processEvents();
+                          })
+        / 2;
     report("help page shown", helpMs, 50);
     return 0;
 }

@@ -29,6 +29,7 @@ TAbout::TAbout(QWidget *parent) : QDialog(parent)
     ProgramInfo->setObjectName(QStringLiteral("ProgramInfo"));
     ProgramInfo->setTextFormat(Qt::PlainText);
     ProgramInfo->setWordWrap(true);
+    ProgramInfo->setMinimumWidth(340);
     ProgramInfo->setText(
         QStringLiteral("Quillmarsh's Editor\nVersion 3.3")
         + QStringLiteral("\n\nAn editor and small development environment for web pages and Java "
@@ -55,7 +56,8 @@ TAbout::TAbout(QWidget *parent) : QDialog(parent)
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(OKButton);
     buttons->addStretch(1);
-    setFixedWidth(420);
+    // Sized to its text; the user does not resize it.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TAbout::WebLabelClick()
