@@ -12,6 +12,7 @@
 #include "host/HostDocument.h"
 #include "html/FormFieldOpeners.h"
 #include "html/HtmlCommands.h"
+#include "html/StripHtmlCommand.h"
 #include "java/CompileCommands.h"
 #include "java/RunJavaCommand.h"
 #include "platform/Prompter.h"
@@ -178,11 +179,14 @@ Features *installFeatures(TMainForm &main)
     // 7. The spell checker "SpellChecker1", its commands and the active document's underline.
     f->spelling = new SpellCheckFeature(host, f);
 
-    // 8. Printing, print preview and export of the active document.
+    // 8. Strip HTML behind Tools, "Strip HTML from document" and the HTML tab's "Button5".
+    (new StripHtmlCommand(host, f))->provideTo(*f->html);
+
+    // 9. Printing, print preview and export of the active document.
     installPrinting(*f, main, host);
 
-    // 9. The Help menu (tips, help, about box) and the Window menu's launches of the file
-    //    manager, a terminal and the browser.
+    // 10. The Help menu (tips, help, about box) and the Window menu's launches of the file
+    //     manager, a terminal and the browser.
     f->help = new HelpCommands(main, f);
     f->launches = new ShellLaunchCommands(main, f);
 
