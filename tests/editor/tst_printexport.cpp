@@ -5,6 +5,7 @@
 #include "editor/PrintEngine.h"
 #include "editor/StyledText.h"
 
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -133,14 +134,48 @@ private Q_SLOTS:
         QCOMPARE(engine.paint(&printer), 1);
     }
 
-    void withoutEditorNothingIsPrinted()
+    // With colours the keywords and comments print in colour; without, every pixel is grey.
+    void colourSwitch_data()
     {
+        QTest::addColumn<bool>("highlight");
+        QTest::newRow("colours") << true;
+        QTest::newRow("black on white") << false;
+    }
+    void colourSwitch()
+    {
+        QFETCH(bool, highlight);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        QWidget window;
+        EditorAdapter editor(&window);
+        Highlighter java(Highlighter::Java);
+        editor.setHighlighter(&java);
+        editor.setText(QStringLiteral("public class A { // a comment\n  String s = \"text\";\n}"));
         PrintEngine engine;
+        engine.Highlight = highlight;
+        engine.setEditor(&editor);
+        QTemporaryDir dir;
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
-        QString error;
-        QCOMPARE(engine.paint(&printer, &error), 0);
-        QVERIFY(!error.isEmpty());
+        printer.setOutputFileName(dir.filePath(QStringLiteral("c.pdf")));
+        QCOMPARE(engine.paint(&printer), 1);
+        QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
+                                   {QStringLiteral("-r"), QStringLiteral("60"),
+                                    QStringLiteral("-png"), dir.filePath(QStringLiteral("c.pdf")),
+                                    dir.filePath(QStringLiteral("c"))}),
+                 0);
+        const QImage page(dir.filePath(QStringLiteral("c-1.png")));
+        QVERIFY(!page.isNull());
+        int coloured = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                if (qMax(qAbs(c.red() - c.green()), qAbs(c.green() - c.blue())) > 40)
+                    ++coloured;
+            }
+        QCOMPARE(coloured > 0, highlight);
+        // The visible editor keeps its highlighter.
+        QCOMPARE(scintillaOf(editor)->lexer(), java.lexer());
     }
 
     // ---- export ------------------------------------------------------------------------
@@ -244,15 +279,6 @@ private Q_SLOTS:
             QVERIFY(c.unicode() < 0x80);
         QCOMPARE(rtf.count(u'{') - rtf.count(QLatin1String("\\{")),
                  rtf.count(u'}') - rtf.count(QLatin1String("\\}")));
-    }
-
-    void formatsAndFilters()
-    {
-        QCOMPARE(ExporterHTML().defaultFilter(), QStringLiteral("HTML Documents (*.htm;*.html)"));
-        QCOMPARE(ExporterRTF().defaultFilter(),
-                 QStringLiteral("Rich Text Format Documents (*.rtf)"));
-        QCOMPARE(ExporterHTML().formatName(), QStringLiteral("HTML"));
-        QCOMPARE(ExporterRTF().formatName(), QStringLiteral("RTF"));
     }
 };
 

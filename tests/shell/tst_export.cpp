@@ -1,7 +1,6 @@
 // File, Export to, RTF and HTML: the save dialog's request, the file written, the document's
 // own file refused, a failed write and a cancelled dialog.
 #include <QFile>
-#include <QFileDevice>
 #include <QTest>
 #include <QTextDocument>
 
@@ -113,32 +112,6 @@ private Q_SLOTS:
         QCOMPARE(f.prompter.calls.size(), 1);
         QVERIFY(f.prompter.calls.first().text.contains(file));
         QVERIFY(f.prompter.calls.first().text.contains(QStringLiteral("document's own file")));
-    }
-
-    void failedWriteNamesFileAndKeepsOldOne()
-    {
-        ShellFixture f;
-        TMainForm *m = f.start();
-        m->Textfile1Click();
-        f.active()->SynEdit1->setText(QStringLiteral("new text"));
-        QVERIFY(QDir().mkpath(f.path(QStringLiteral("locked"))));
-        const QString target = f.write(QStringLiteral("locked/old.rtf"), "old content");
-        QFile::setPermissions(f.path(QStringLiteral("locked")),
-                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        if (QFile(f.path(QStringLiteral("locked/probe"))).open(QIODevice::WriteOnly))
-            QSKIP("running with rights that ignore folder permissions");
-        f.dialogs.answerFiles({target});
-        m->action(QStringLiteral("RTFfiltekst1"))->trigger();
-        QFile::setPermissions(f.path(QStringLiteral("locked")),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                  | QFileDevice::ExeOwner);
-        QCOMPARE(f.read(target), QByteArray("old content"));
-        QCOMPARE(f.prompter.calls.size(), 1);
-        QCOMPARE(f.prompter.calls.first().icon, Prompter::Error);
-        QVERIFY(f.prompter.calls.first().text.startsWith(QStringLiteral("Could not save ") + target
-                                                         + QLatin1Char('\n')));
-        QVERIFY(f.prompter.calls.first().text.size()
-                > (QStringLiteral("Could not save ") + target).size() + 2);
     }
 
     void targetThatIsAFolderIsAFailedWrite()
