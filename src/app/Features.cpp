@@ -15,6 +15,8 @@
 #include "html/StripHtmlCommand.h"
 #include "java/CompileCommands.h"
 #include "java/RunJavaCommand.h"
+#include "javagen/JavaGeneratorCommands.h"
+#include "javagen/JavaSnippetCommands.h"
 #include "platform/Prompter.h"
 #include "settings/AppSettings.h"
 #include "shell/EditFrmUnit.h"
@@ -182,10 +184,18 @@ Features *installFeatures(TMainForm &main)
     // 8. Strip HTML behind Tools, "Strip HTML from document" and the HTML tab's "Button5".
     (new StripHtmlCommand(host, f))->provideTo(*f->html);
 
-    // 9. Printing, print preview and export of the active document.
+    // 9. The Java code generators (class wizard, try/catch, exception class, expression
+    //    builder): the Java "Tools" items and their buttons on the "Java" tab.
+    f->javaGenerators = new JavaGeneratorCommands(host, f);
+
+    // 10. The Java snippets: the Java "Insert" menu, the "Insert code.." button's pop-up and
+    //     every document pop-up's "Insert code" submenu.
+    f->javaSnippets = new JavaSnippetCommands(host, f);
+
+    // 11. Printing, print preview and export of the active document.
     installPrinting(*f, main, host);
 
-    // 10. The Help menu (tips, help, about box) and the Window menu's launches of the file
+    // 12. The Help menu (tips, help, about box) and the Window menu's launches of the file
     //     manager, a terminal and the browser.
     f->help = new HelpCommands(main, f);
     f->launches = new ShellLaunchCommands(main, f);

@@ -8,6 +8,8 @@ class ExportCommands;
 class FeatureHost;
 class HelpCommands;
 class HtmlCommands;
+class JavaGeneratorCommands;
+class JavaSnippetCommands;
 class PrintCommands;
 class RunJavaCommand;
 class ShellLaunchCommands;
@@ -28,6 +30,8 @@ public:
     RunJavaCommand *run = nullptr;
     ExplorerPanel *explorer = nullptr;
     SpellCheckFeature *spelling = nullptr;
+    JavaGeneratorCommands *javaGenerators = nullptr;
+    JavaSnippetCommands *javaSnippets = nullptr;
     PrintCommands *print = nullptr;
     ExportCommands *exports = nullptr;
     HelpCommands *help = nullptr;
