@@ -4,11 +4,15 @@
 
 class CompileCommands;
 class ExplorerPanel;
+class ExportCommands;
 class FeatureHost;
+class HelpCommands;
 class HtmlCommands;
 class JavaGeneratorCommands;
 class JavaSnippetCommands;
+class PrintCommands;
 class RunJavaCommand;
+class ShellLaunchCommands;
 class SpellCheckFeature;
 class TMainForm;
 
@@ -28,6 +32,10 @@ public:
     SpellCheckFeature *spelling = nullptr;
     JavaGeneratorCommands *javaGenerators = nullptr;
     JavaSnippetCommands *javaSnippets = nullptr;
+    PrintCommands *print = nullptr;
+    ExportCommands *exports = nullptr;
+    HelpCommands *help = nullptr;
+    ShellLaunchCommands *launches = nullptr;
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus
