@@ -19,6 +19,7 @@
 #include "shell/Main.h"
 #include "shell/SendToExtPrgFrm.h"
 #include "spelling/SpellCheckFeature.h"
+#include "styling/FlatMenu.h"
 
 namespace {
 
@@ -141,6 +142,13 @@ Features *installFeatures(TMainForm &main)
     // 7. The spell checker "SpellChecker1", its commands and the active document's underline.
     f->spelling = new SpellCheckFeature(host, f);
 
+    // 8. The flat menus: "FlatMenu1" on the main window and on every document window (whose
+    //    pop-up has the gradient). Windows without one take the main window's look.
+    f->flatMenu = TFlatMenu::makeMainWindowFlatMenu(&main);
+    QObject::connect(&host, &FeatureHost::documentCreated, f, [](HostDocument *document) {
+        TFlatMenu::makeDocumentFlatMenu(document->widget());
+    });
+
     return f;
 }
 
@@ -154,8 +162,12 @@ void Features::LagNyCompletionListe() {}
 void Features::showTipWindow() {}
 // Filled in by the shortcut table.
 void Features::LoadShortcuts() {}
-// Filled in by the menu styling.
-void Features::restartFlatMenu() {}
+// Off and on again, so that menu items made before this step are styled like the rest.
+void Features::restartFlatMenu()
+{
+    flatMenu->setActive(false);
+    flatMenu->setActive(true);
+}
 
 void Features::setUpSpellChecker()
 {

@@ -8,6 +8,7 @@ class FeatureHost;
 class HtmlCommands;
 class RunJavaCommand;
 class SpellCheckFeature;
+class TFlatMenu;
 class TMainForm;
 
 // The features of the main window, as the composition root installed them, and the start-up
@@ -24,6 +25,7 @@ public:
     RunJavaCommand *run = nullptr;
     ExplorerPanel *explorer = nullptr;
     SpellCheckFeature *spelling = nullptr;
+    TFlatMenu *flatMenu = nullptr; // the main window's "FlatMenu1"
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus
