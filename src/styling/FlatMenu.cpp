@@ -8,6 +8,7 @@
 #include <QStyleOption>
 
 #include "styling/FlatMenuManager.h"
+#include "styling/MenuTextMetrics.h"
 
 namespace {
 // The class library's clMenuText.
@@ -103,6 +104,13 @@ const WorkingColors &TFlatMenu::workingColors() const
     return m_colors;
 }
 
+const MenuTextMetrics &TFlatMenu::textMetrics() const
+{
+    if (!m_metrics)
+        m_metrics = std::make_unique<MenuTextMetrics>(m_p.Font);
+    return *m_metrics;
+}
+
 void TFlatMenu::setScreenDepth(int bitsPerPixel)
 {
     m_deepScreen = bitsPerPixel >= 16;
@@ -135,6 +143,7 @@ void TFlatMenu::setDisableSubclassing(bool value)
 void TFlatMenu::setFont(const QFont &value)
 {
     m_p.Font = value;
+    m_metrics.reset();
     redrawMenuBar();
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 
 #include "styling/FlatMenuProperties.h"
 #include "styling/WorkingColors.h"
 
+class MenuTextMetrics;
 class QWidget;
 
 // The flat menu look of one window: while active, the window's menu bar and menus (and, through
@@ -58,6 +60,8 @@ public:
     const FlatMenuProperties &properties() const { return m_p; }
     // The working colours, derived again after a colour changed.
     const WorkingColors &workingColors() const;
+    // The sizes of texts in the component's font.
+    const MenuTextMetrics &textMetrics() const;
 
     // Whether the component draws menus of this kind (main menu or pop-up).
     bool selects(TFlatControl kind) const { return m_p.FlatControls.contains(kind); }
@@ -135,6 +139,7 @@ private:
     QWidget *m_window;
     FlatMenuProperties m_p;
     mutable WorkingColors m_colors;
+    mutable std::unique_ptr<MenuTextMetrics> m_metrics;
     mutable bool m_colorsChanged = true;
     bool m_disableSubclassing = false;
     bool m_deepScreen = true;

@@ -11,6 +11,7 @@
 #include "styling/MenuItemInfo.h"
 #include "styling/MenuItemMeasure.h"
 #include "styling/MenuItemPainter.h"
+#include "styling/MenuTextMetrics.h"
 #include "styling/PopupFrame.h"
 
 namespace {
@@ -73,12 +74,13 @@ TFlatMenu *flatMenuDrawing(const QStyleOptionMenuItem &option, const QWidget *wi
 
 MenuItemPainter painterOf(const TFlatMenu *f)
 {
-    return MenuItemPainter(f->properties(), f->workingColors(), f->deepScreen(), f->isNT());
+    return MenuItemPainter(f->properties(), f->workingColors(), f->textMetrics(), f->deepScreen(),
+                           f->isNT());
 }
 
 } // namespace
 
-int FlatMenuStyle::itemAllowance(const QFontMetrics &metrics)
+int FlatMenuStyle::itemAllowance(const MenuTextMetrics &metrics)
 {
     return 2 * metrics.averageCharWidth();
 }
@@ -111,7 +113,7 @@ QSize FlatMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *opt
         if (auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option)) {
             if (TFlatMenu *f = flatMenuDrawing(*item, widget, false)) {
                 const MenuItemInfo info = MenuItemInfo::fromOption(*item, type == CT_MenuBarItem);
-                const QFontMetrics metrics(f->font());
+                const MenuTextMetrics &metrics = f->textMetrics();
                 return measureMenuItem(info, metrics, f->iconWidth())
                     + QSize(itemAllowance(metrics), 0);
             }
@@ -153,8 +155,8 @@ void FlatMenuStyle::drawItem(TFlatMenu *f, const QStyleOptionMenuItem &option, Q
     const MenuItemInfo item = MenuItemInfo::fromOption(option, barItem);
     const MenuItemPainter items = painterOf(f);
     QPoint offset;
-    const QImage image = items.paint(item, option.rect.size(), &offset);
-    painter->drawImage(option.rect.topLeft() + offset, image);
+    const QSize size = items.paint(item, option.rect.size(), m_itemImage, &offset);
+    painter->drawImage(option.rect.topLeft() + offset, m_itemImage, QRect(QPoint(0, 0), size));
     // The menu system's own arrow, as Fusion draws it.
     if (!barItem && item.subMenu)
         drawSubMenuArrow(option, painter, nullptr, items.textColor(item));

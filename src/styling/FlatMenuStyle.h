@@ -3,7 +3,7 @@
 #include <QProxyStyle>
 
 class QAction;
-class QFontMetrics;
+class MenuTextMetrics;
 class QMenu;
 class QStyleOptionMenuItem;
 class TFlatMenu;
@@ -31,7 +31,7 @@ public:
     // What the menu system adds to the width a flat menu measures for an item: twice the
     // average character width of the menu's font. The measured width alone leaves no room for
     // the blank before the caption, the selection's shadow band or the sub-menu arrow.
-    static int itemAllowance(const QFontMetrics &metrics);
+    static int itemAllowance(const MenuTextMetrics &metrics);
 
     // The component that draws this item of a menu or menu bar; nullptr leaves it to Fusion.
     static TFlatMenu *flatMenuFor(const QStyleOptionMenuItem &option, const QWidget *widget);
@@ -43,4 +43,6 @@ private:
                   bool barItem) const;
     void drawSubMenuArrow(const QStyleOptionMenuItem &option, QPainter *painter,
                           const QWidget *widget, QRgb color) const;
+
+    mutable QImage m_itemImage; // reused for every item drawn
 };

@@ -69,7 +69,7 @@ void GlyphImage::paintShadow(PenCanvas &canvas, int x, int y, QRgb color) const
             if (alpha == 0)
                 continue;
             const int tx = x + col, ty = y + row;
-            if (!target.rect().contains(tx, ty))
+            if (!canvas.bounds().contains(tx, ty))
                 continue;
             if (alpha == 255) {
                 canvas.setPixel(tx, ty, color);

@@ -1,20 +1,19 @@
 #include "styling/MenuItemMeasure.h"
 
-#include <QFontMetrics>
-
 #include "styling/FlatColors.h"
 #include "styling/GlyphImage.h"
 #include "styling/MenuItemInfo.h"
+#include "styling/MenuTextMetrics.h"
 
-QSize measureMenuItem(const MenuItemInfo &item, const QFontMetrics &metrics, int iconWidth)
+QSize measureMenuItem(const MenuItemInfo &item, const MenuTextMetrics &metrics, int iconWidth)
 {
     QString s = item.separator ? QString() : item.caption;
     if (!item.separator && !item.shortcut.trimmed().isEmpty())
         s = item.caption + item.shortcut + QStringLiteral("WWW");
 
-    int w = metrics.horizontalAdvance(s) + 5;
+    int w = metrics.width(s) + 5;
     if (s.contains(QLatin1Char('&')))
-        w -= metrics.horizontalAdvance(QLatin1Char('&')); // one mark only
+        w -= metrics.width(QStringLiteral("&")); // one mark only
     if (!item.barItem && item.subMenu)
         w += 6; // the sub-menu arrow
 

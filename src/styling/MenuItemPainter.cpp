@@ -1,11 +1,11 @@
 #include "styling/MenuItemPainter.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include "styling/FlatColors.h"
 #include "styling/GlyphImage.h"
 #include "styling/MenuItemInfo.h"
+#include "styling/MenuTextMetrics.h"
 #include "styling/PenCanvas.h"
 
 using namespace FlatColors;
@@ -15,8 +15,8 @@ const QRgb black = qRgb(0, 0, 0);
 }
 
 MenuItemPainter::MenuItemPainter(const FlatMenuProperties &properties, const WorkingColors &colors,
-                                 bool deepScreen, bool ntPlatform)
-    : m_p(properties), m_c(colors), m_deep(deepScreen), m_nt(ntPlatform)
+                                 const MenuTextMetrics &metrics, bool deepScreen, bool ntPlatform)
+    : m_p(properties), m_c(colors), m_metrics(metrics), m_deep(deepScreen), m_nt(ntPlatform)
 {}
 
 MenuItemPainter::Edges MenuItemPainter::edgesOf(QSize itemSize, bool barItem)
@@ -26,23 +26,27 @@ MenuItemPainter::Edges MenuItemPainter::edgesOf(QSize itemSize, bool barItem)
     return {4, 0, itemSize.width() + 4, itemSize.height() + 1};
 }
 
-QImage MenuItemPainter::paint(const MenuItemInfo &item, QSize itemSize, QPoint *offset) const
+QSize MenuItemPainter::paint(const MenuItemInfo &item, QSize itemSize, QImage &buffer,
+                             QPoint *offset) const
 {
     const Edges e = edgesOf(itemSize, item.barItem);
     const QSize imageSize =
         item.barItem ? itemSize : QSize(itemSize.width() + 4, itemSize.height());
     if (offset)
         *offset = item.barItem ? QPoint(0, 0) : QPoint(-4, 0);
-    QImage image(imageSize, QImage::Format_RGB32);
-    if (image.isNull())
-        return image;
-    PenCanvas canvas(image);
+    if (imageSize.isEmpty())
+        return imageSize;
+    if (buffer.width() < imageSize.width() || buffer.height() < imageSize.height()
+        || buffer.format() != QImage::Format_RGB32)
+        buffer = QImage(imageSize.expandedTo(buffer.size()), QImage::Format_RGB32);
+    QImage &image = buffer;
+    PenCanvas canvas(image, QRect(QPoint(0, 0), imageSize));
     GlyphImage glyph(item.icon);
     const Areas a = areasOf(item, e, glyph);
 
     // Background.
     if (item.barItem)
-        canvas.fillRect(0, 0, image.width(), image.height(), m_c.menuBar);
+        canvas.fillRect(0, 0, imageSize.width(), imageSize.height(), m_c.menuBar);
     else
         paintPopupBackground(canvas, e, item.rightToLeft);
 
@@ -70,8 +74,8 @@ QImage MenuItemPainter::paint(const MenuItemInfo &item, QSize itemSize, QPoint *
     if (item.separator)
         paintSeparator(canvas, e, a.text, item.rightToLeft);
     else
-        paintText(image, item, a.text);
-    return image;
+        paintText(canvas, item, a.text);
+    return imageSize;
 }
 
 MenuItemPainter::Areas MenuItemPainter::areasOf(const MenuItemInfo &item, const Edges &e,
@@ -126,14 +130,14 @@ MenuItemPainter::Areas MenuItemPainter::areasOf(const MenuItemInfo &item, const 
 void MenuItemPainter::paintPopupBackground(PenCanvas &canvas, const Edges &e,
                                            bool rightToLeft) const
 {
-    const QImage &image = canvas.image();
+    const QRect &all = canvas.bounds();
     if (m_p.Gradient && m_deep) {
         // Left of the item the image is covered by the menu's frame.
-        canvas.fillRect(0, 0, e.L, image.height(), m_c.menuBackground);
+        canvas.fillRect(0, 0, e.L, all.bottom() + 1, m_c.menuBackground);
         paintGradient(canvas, e, rightToLeft);
         return;
     }
-    canvas.fillRect(0, 0, image.width(), image.height(), m_c.menuBackground);
+    canvas.fillRect(0, 0, all.right() + 1, all.bottom() + 1, m_c.menuBackground);
     const int iconWidth = m_p.IconWidth;
     if (rightToLeft)
         canvas.fillRect(e.R - iconWidth, e.T, e.R, e.B, m_c.iconColumn);
@@ -261,15 +265,16 @@ QRgb MenuItemPainter::textColor(const MenuItemInfo &item) const
     return item.selected ? m_c.selectedText : font;
 }
 
-void MenuItemPainter::paintText(QImage &image, const MenuItemInfo &item, Edges t) const
+void MenuItemPainter::paintText(PenCanvas &canvas, const MenuItemInfo &item, Edges t) const
 {
-    const QFontMetrics metrics(m_p.Font);
     if (item.rightToLeft)
         t.R -= 3;
     else
         t.L += 3;
-    t.T += ((t.B - t.T) - metrics.height()) / 2;
+    t.T += ((t.B - t.T) - m_metrics.height()) / 2;
 
+    QImage &image = canvas.image();
+    const QRect &bounds = canvas.bounds();
     QPainter p(&image);
     p.setFont(m_p.Font);
     p.setLayoutDirection(item.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
@@ -286,8 +291,7 @@ void MenuItemPainter::paintText(QImage &image, const MenuItemInfo &item, Edges t
         static const Pass passes[] = {{1, 0, 0, 30}, {1, 2, 1, 30}, {0, 1, 0, 40}, {1, 1, 1, 60}};
         for (const Pass &pass : passes) {
             const Edges s {t.L + pass.dx, t.T + pass.dy, t.R + pass.dr, t.B};
-            const QPoint corner(qBound(0, s.L, image.width() - 1),
-                                qBound(0, s.T, image.height() - 1));
+            const QPoint corner(qBound(0, s.L, bounds.right()), qBound(0, s.T, bounds.bottom()));
             const QRgb under = image.pixel(corner);
             p.setPen(QColor::fromRgb(Darken(under, pass.darken)));
             p.drawText(rectOf(s), flags, caption);

@@ -9,6 +9,7 @@
 
 class PenCanvas;
 class GlyphImage;
+class MenuTextMetrics;
 struct MenuItemInfo;
 
 // Draws one flat menu item into an image of its own: background or gradient with the icon
@@ -27,10 +28,12 @@ public:
     };
 
     MenuItemPainter(const FlatMenuProperties &properties, const WorkingColors &colors,
-                    bool deepScreen, bool ntPlatform);
+                    const MenuTextMetrics &metrics, bool deepScreen, bool ntPlatform);
 
-    // The item's image, and in offset where its top-left corner goes relative to the item's.
-    QImage paint(const MenuItemInfo &item, QSize itemSize, QPoint *offset) const;
+    // Draws the item's image into the top-left corner of buffer (made larger when it is too
+    // small) and returns the image's size; offset tells where its top-left corner goes
+    // relative to the item's.
+    QSize paint(const MenuItemInfo &item, QSize itemSize, QImage &buffer, QPoint *offset) const;
 
     // The edges of an item of this size in its image.
     static Edges edgesOf(QSize itemSize, bool barItem);
@@ -53,12 +56,13 @@ private:
                     bool hasGlyph) const;
     void paintGlyph(PenCanvas &canvas, const MenuItemInfo &item, const Areas &a,
                     GlyphImage &glyph) const;
-    void paintText(QImage &image, const MenuItemInfo &item, Edges text) const;
+    void paintText(PenCanvas &canvas, const MenuItemInfo &item, Edges text) const;
     void paintSeparator(PenCanvas &canvas, const Edges &e, const Edges &text,
                         bool rightToLeft) const;
 
     const FlatMenuProperties &m_p;
     const WorkingColors &m_c;
+    const MenuTextMetrics &m_metrics;
     bool m_deep;
     bool m_nt;
 };

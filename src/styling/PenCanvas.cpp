@@ -6,15 +6,19 @@
 
 void PenCanvas::setPixel(int x, int y, QRgb color)
 {
-    if (x >= 0 && y >= 0 && x < m_image.width() && y < m_image.height())
-        m_image.setPixel(x, y, color);
+    if (m_bounds.contains(x, y))
+        reinterpret_cast<QRgb *>(m_image.scanLine(y))[x] = color;
 }
 
 void PenCanvas::fillRect(int l, int t, int r, int b, QRgb color)
 {
-    const QRect area = QRect(QPoint(l, t), QPoint(r - 1, b - 1)) & m_image.rect();
+    const QRect area = QRect(QPoint(l, t), QPoint(r - 1, b - 1)) & m_bounds;
+    if (area.isEmpty())
+        return;
+    uchar *bits = m_image.bits();
+    const qsizetype stride = m_image.bytesPerLine();
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(y));
+        auto *line = reinterpret_cast<QRgb *>(bits + y * stride);
         std::fill(line + area.left(), line + area.right() + 1, color);
     }
 }
@@ -63,9 +67,10 @@ void PenCanvas::polyline(std::initializer_list<QPoint> points, QRgb pen)
 
 namespace {
 // The shape filled in brush, then its outline in pen, both aliased.
-void paintShape(QImage &image, const QPainterPath &path, QRgb pen, QRgb brush)
+void paintShape(QImage &image, const QRect &bounds, const QPainterPath &path, QRgb pen, QRgb brush)
 {
     QPainter p(&image);
+    p.setClipRect(bounds);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(QColor::fromRgb(pen), 0));
     p.setBrush(QColor::fromRgb(brush));
@@ -79,7 +84,7 @@ void PenCanvas::ellipse(int l, int t, int r, int b, QRgb pen, QRgb brush)
         return;
     QPainterPath path;
     path.addEllipse(QRectF(l, t, r - l - 1, b - t - 1));
-    paintShape(m_image, path, pen, brush);
+    paintShape(m_image, m_bounds, path, pen, brush);
 }
 
 void PenCanvas::roundRect(int l, int t, int r, int b, int corner, QRgb pen, QRgb brush)
@@ -88,5 +93,5 @@ void PenCanvas::roundRect(int l, int t, int r, int b, int corner, QRgb pen, QRgb
         return;
     QPainterPath path;
     path.addRoundedRect(QRectF(l, t, r - l - 1, b - t - 1), corner / 2.0, corner / 2.0);
-    paintShape(m_image, path, pen, brush);
+    paintShape(m_image, m_bounds, path, pen, brush);
 }

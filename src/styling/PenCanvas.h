@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QRgb>
 
 // Drawing on an image with the rules of the old device contexts: rectangles are given by their
@@ -10,9 +11,13 @@
 class PenCanvas
 {
 public:
-    explicit PenCanvas(QImage &image) : m_image(image) {}
+    // Drawing stays within bounds (the whole image when they are empty).
+    explicit PenCanvas(QImage &image, const QRect &bounds = QRect())
+        : m_image(image), m_bounds(bounds.isEmpty() ? image.rect() : bounds & image.rect())
+    {}
 
     QImage &image() { return m_image; }
+    const QRect &bounds() const { return m_bounds; }
 
     // Fills (l, t, r, b), right and bottom excluded.
     void fillRect(int l, int t, int r, int b, QRgb color);
@@ -33,5 +38,6 @@ public:
 
 private:
     QImage &m_image;
+    QRect m_bounds;
     QPoint m_pos;
 };

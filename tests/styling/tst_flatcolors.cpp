@@ -91,9 +91,16 @@ QList<uint> listOf(const WorkingColors &w)
             w.borderDark};
 }
 
-uint gray(int g)
+// Colours written "r,g,b" or, for a gray, "g"; separated by blanks.
+QList<uint> colors(const char *text)
 {
-    return qRgb(g, g, g);
+    QList<uint> result;
+    for (const QString &c : QString::fromLatin1(text).split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList rgb = c.split(u',');
+        result << (rgb.size() == 3 ? qRgb(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt())
+                                   : qRgb(c.toInt(), c.toInt(), c.toInt()));
+    }
+    return result;
 }
 } // namespace
 
@@ -102,63 +109,28 @@ void TestFlatColors::workingColors_data()
     QTest::addColumn<bool>("systemColors");
     QTest::addColumn<bool>("dim");
     QTest::addColumn<int>("depth");
-    // background, icon column, selection fill and frame, selected text, check fill, check
-    // fill selected, check frame, menu bar, disabled text, separator, light and dark border.
+    // Menu, icon column, selection fill and frame, selected text, check fill, check fill
+    // selected, check frame, menu bar, disabled text, separator, light and dark border.
     QTest::addColumn<QList<uint>>("expected");
-
-    const uint navy = qRgb(0, 0, 128), white = gray(255), black = gray(0);
-    QTest::newRow("system, deep") << true << false << 32 << QList<uint> {gray(246),
-                                                                         gray(202),
-                                                                         qRgb(173, 173, 214),
-                                                                         navy,
-                                                                         black,
-                                                                         qRgb(204, 204, 230),
-                                                                         qRgb(128, 128, 192),
-                                                                         navy,
-                                                                         gray(192),
-                                                                         gray(141),
-                                                                         gray(160),
-                                                                         qRgb(102, 104, 102),
-                                                                         qRgb(116, 118, 116)};
+    QTest::newRow("system, deep") << true << false << 32
+                                  << colors("246 202 173,173,214 0,0,128 0 204,204,230 "
+                                            "128,128,192 0,0,128 192 141 160 102,104,102 "
+                                            "116,118,116");
     QTest::newRow("system, 8 bits")
         << true << false << 8
-        << QList<uint> {white, gray(192), white,     navy,      black,     white,    white,
-                        navy,  gray(192), gray(128), gray(128), gray(128), gray(128)};
-    const uint background = qRgb(48, 32, 16), icon = qRgb(96, 80, 64), select = qRgb(0, 128, 255);
-    const uint red = qRgb(255, 0, 0), green = qRgb(0, 128, 0), olive = qRgb(128, 128, 0);
-    const uint teal = qRgb(0, 128, 128), maroon = qRgb(128, 0, 0);
+        << colors("255 192 255 0,0,128 0 255 255 0,0,128 192 128 128 128 128");
     QTest::newRow("own, deep") << false << false << 16
-                               << QList<uint> {background,
-                                               icon,
-                                               select,
-                                               red,
-                                               green,
-                                               select,
-                                               select,
-                                               olive,
-                                               teal,
-                                               maroon,
-                                               navy,
-                                               qRgb(102, 104, 102),
-                                               qRgb(116, 118, 116)};
-    QTest::newRow("own, deep, dimmed") << false << true << 24
-                                       << QList<uint> {background,
-                                                       icon,
-                                                       qRgb(173, 214, 255),
-                                                       red,
-                                                       green,
-                                                       qRgb(204, 230, 255),
-                                                       qRgb(128, 192, 255),
-                                                       olive,
-                                                       teal,
-                                                       maroon,
-                                                       navy,
-                                                       qRgb(102, 104, 102),
-                                                       qRgb(116, 118, 116)};
+                               << colors("48,32,16 96,80,64 0,128,255 255,0,0 0,128,0 0,128,255 "
+                                         "0,128,255 128,128,0 0,128,128 128,0,0 0,0,128 "
+                                         "102,104,102 116,118,116");
+    QTest::newRow("own, deep, dimmed")
+        << false << true << 24
+        << colors("48,32,16 96,80,64 173,214,255 255,0,0 0,128,0 204,230,255 128,192,255 "
+                  "128,128,0 0,128,128 128,0,0 0,0,128 102,104,102 116,118,116");
     QTest::newRow("own, 8 bits, dimming has no effect")
         << false << true << 8
-        << QList<uint> {background, icon, select, red,  green,     white,    gray(192),
-                        olive,      teal, maroon, navy, gray(128), gray(128)};
+        << colors("48,32,16 96,80,64 0,128,255 255,0,0 0,128,0 255 192 128,128,0 0,128,128 "
+                  "128,0,0 0,0,128 128 128");
 }
 
 void TestFlatColors::workingColors()

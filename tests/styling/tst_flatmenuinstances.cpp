@@ -10,6 +10,7 @@
 #include "styling/FlatMenuManager.h"
 #include "styling/MenuItemInfo.h"
 #include "styling/MenuItemMeasure.h"
+#include "styling/MenuTextMetrics.h"
 
 // The components of the main window and the document windows, which of them draws which menu,
 // and the manager's choice of the component for every other window.
@@ -19,7 +20,6 @@ class TestFlatMenuInstances : public QObject
 
 private slots:
     void initTestCase();
-    void storedValues_data();
     void storedValues();
     void documentPopupHasTheGradient();
     void windowMadeLaterTakesTheMainWindowsLook();
@@ -62,7 +62,7 @@ int flatItemHeight(const TFlatMenu *flat)
 {
     MenuItemInfo item;
     item.caption = QStringLiteral("x");
-    return measureMenuItem(item, QFontMetrics(flat->font()), flat->iconWidth()).height();
+    return measureMenuItem(item, MenuTextMetrics(flat->font()), flat->iconWidth()).height();
 }
 } // namespace
 
@@ -72,42 +72,8 @@ void TestFlatMenuInstances::initTestCase()
     fusion.reset(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
-void TestFlatMenuInstances::storedValues_data()
-{
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("onMain");
-    QTest::addColumn<QVariant>("onDocument");
-    const auto color = [](std::int32_t v) { return QVariant::fromValue(TColor(v)); };
-    QTest::newRow("Active") << "Active" << QVariant(true) << QVariant(true);
-    QTest::newRow("Gradient") << "Gradient" << QVariant(false) << QVariant(true);
-    QTest::newRow("FlatMenu") << "FlatMenu" << QVariant(true) << QVariant(true);
-    QTest::newRow("DrawMenuBar") << "DrawMenuBar" << QVariant(false) << QVariant(false);
-    QTest::newRow("AutoDetect") << "AutoDetect" << QVariant(false) << QVariant(false);
-    QTest::newRow("DrawSelect") << "DrawSelect" << QVariant(true) << QVariant(true);
-    QTest::newRow("UseSystemColors") << "UseSystemColors" << QVariant(true) << QVariant(true);
-    QTest::newRow("UseDimColor") << "UseDimColor" << QVariant(false) << QVariant(false);
-    QTest::newRow("OverrideOwnerDraw") << "OverrideOwnerDraw" << QVariant(false) << QVariant(false);
-    QTest::newRow("DisableSubclassing")
-        << "DisableSubclassing" << QVariant(false) << QVariant(false);
-    QTest::newRow("IconWidth") << "IconWidth" << QVariant(24) << QVariant(24);
-    QTest::newRow("DimLevel") << "DimLevel" << QVariant(30) << QVariant(30);
-    QTest::newRow("GrayLevel") << "GrayLevel" << QVariant(10) << QVariant(10);
-    QTest::newRow("Color") << "Color" << color(0x8000000F) << color(0x8000000F);
-    QTest::newRow("IconBackColor") << "IconBackColor" << color(0x8000000F) << color(0x8000000F);
-    QTest::newRow("MenuBarColor") << "MenuBarColor" << color(0x8000000F) << color(0x8000000F);
-    QTest::newRow("SeparatorColor") << "SeparatorColor" << color(0x8000000F) << color(0x8000000F);
-    QTest::newRow("SelectColor") << "SelectColor" << color(0x8000000D) << color(0x8000000D);
-    QTest::newRow("SelectBorderColor")
-        << "SelectBorderColor" << color(0x8000000D) << color(0x8000000D);
-    QTest::newRow("CheckedColor") << "CheckedColor" << color(0x8000000D) << color(0x8000000D);
-    QTest::newRow("DisabledColor") << "DisabledColor" << color(0x80000003) << color(0x80000003);
-}
-
 void TestFlatMenuInstances::storedValues()
 {
-    QFETCH(QString, property);
-    QFETCH(QVariant, onMain);
-    QFETCH(QVariant, onDocument);
     ShellFixture fx;
     TMainForm *m = fx.start();
     m->action(QStringLiteral("HTMLdocument1"))->trigger();
@@ -115,8 +81,44 @@ void TestFlatMenuInstances::storedValues()
     TFlatMenu *docFlat = flatMenuOn(fx.active());
     QVERIFY(mainFlat && docFlat);
     QCOMPARE(m->features().flatMenu, mainFlat);
-    QCOMPARE(mainFlat->property(qPrintable(property)), onMain);
-    QCOMPARE(docFlat->property(qPrintable(property)), onDocument);
+    QCOMPARE(TFlatMenuManager::existing()->activeFlatMenu(), mainFlat);
+
+    // Published values on the main window and on a document window; colours as numbers.
+    const struct {
+        const char *property;
+        qint64 onMain, onDocument;
+    } values[] = {
+        {"Active", 1, 1},
+        {"Gradient", 0, 1},
+        {"FlatMenu", 1, 1},
+        {"DrawMenuBar", 0, 0},
+        {"AutoDetect", 0, 0},
+        {"DrawSelect", 1, 1},
+        {"UseSystemColors", 1, 1},
+        {"UseDimColor", 0, 0},
+        {"OverrideOwnerDraw", 0, 0},
+        {"DisableSubclassing", 0, 0},
+        {"IconWidth", 24, 24},
+        {"DimLevel", 30, 30},
+        {"GrayLevel", 10, 10},
+        {"Color", 0x8000000F, 0x8000000F},
+        {"IconBackColor", 0x8000000F, 0x8000000F},
+        {"MenuBarColor", 0x8000000F, 0x8000000F},
+        {"SeparatorColor", 0x8000000F, 0x8000000F},
+        {"SelectColor", 0x8000000D, 0x8000000D},
+        {"SelectBorderColor", 0x8000000D, 0x8000000D},
+        {"CheckedColor", 0x8000000D, 0x8000000D},
+        {"DisabledColor", 0x80000003, 0x80000003},
+    };
+    auto number = [](const QVariant &v) {
+        return v.metaType() == QMetaType::fromType<TColor>()
+            ? qint64(quint32(v.value<TColor>().value()))
+            : v.toLongLong();
+    };
+    for (const auto &v : values) {
+        QCOMPARE(number(mainFlat->property(v.property)), v.onMain);
+        QCOMPARE(number(docFlat->property(v.property)), v.onDocument);
+    }
 
     // Both: Tahoma of 11 pixels in the menu text colour; the sets.
     for (TFlatMenu *f : {mainFlat, docFlat}) {
@@ -130,7 +132,6 @@ void TestFlatMenuInstances::storedValues()
     QCOMPARE(mainFlat->flatContainers().size(), 10);
     QCOMPARE(docFlat->flatControls(), TFlatControls {TFlatControl::fcPopupMenu});
     QVERIFY(docFlat->flatContainers().isEmpty());
-    QCOMPARE(TFlatMenuManager::existing()->activeFlatMenu(), mainFlat);
 }
 
 void TestFlatMenuInstances::documentPopupHasTheGradient()

@@ -4,6 +4,7 @@
 #include "FlatMenuKit.h"
 #include "styling/MenuItemInfo.h"
 #include "styling/MenuItemMeasure.h"
+#include "styling/MenuTextMetrics.h"
 
 // Item sizes: the caption's width + 5 (one "&" less), the shortcut with "WWW" before it, 6
 // for a sub-menu arrow, the icon column or a wider glyph; the text's height and three
@@ -32,9 +33,10 @@ MenuItemInfo popupItem(const QString &caption, const QString &shortcut = QString
 void TestMenuMeasure::widths()
 {
     const QFontMetrics fm(QApplication::font());
+    const MenuTextMetrics metrics(QApplication::font());
     const int iconWidth = 24;
     auto width = [&](const MenuItemInfo &item) {
-        return measureMenuItem(item, fm, iconWidth).width();
+        return measureMenuItem(item, metrics, iconWidth).width();
     };
 
     QCOMPARE(width(popupItem("Save")), fm.horizontalAdvance("Save") + 5 + 24);
@@ -74,15 +76,15 @@ void TestMenuMeasure::heights()
         textHeight = QFontMetrics(font).height();
     }
     QVERIFY2(halves.contains(textHeight), "a font with such a height");
-    const QFontMetrics fm(font);
-    QCOMPARE(measureMenuItem(popupItem("Save"), fm, 24).height(), halves.value(textHeight));
+    const MenuTextMetrics metrics(font);
+    QCOMPARE(measureMenuItem(popupItem("Save"), metrics, 24).height(), halves.value(textHeight));
 
     MenuItemInfo glyph = popupItem("Save");
     glyph.icon = solidGlyph(QSize(32, 32), Qt::red);
-    const int withGlyph = measureMenuItem(glyph, fm, 24).height();
+    const int withGlyph = measureMenuItem(glyph, metrics, 24).height();
     QCOMPARE(withGlyph, qMax(halves.value(textHeight), 38));
     font.setPixelSize(8);
-    QCOMPARE(measureMenuItem(glyph, QFontMetrics(font), 24).height(), 38);
+    QCOMPARE(measureMenuItem(glyph, MenuTextMetrics(font), 24).height(), 38);
 }
 
 void TestMenuMeasure::separatorIsFourHigh()
@@ -93,7 +95,7 @@ void TestMenuMeasure::separatorIsFourHigh()
     for (int pixels : {6, 11, 40}) {
         QFont font = QApplication::font();
         font.setPixelSize(pixels);
-        const QSize size = measureMenuItem(separator, QFontMetrics(font), 24);
+        const QSize size = measureMenuItem(separator, MenuTextMetrics(font), 24);
         QCOMPARE(size, QSize(5 + 24, 4));
     }
 }
@@ -109,8 +111,9 @@ void TestMenuMeasure::styleMeasuresStyledMenusOnly()
 
     // The measured size and what the menu system adds to an item's width.
     const QFontMetrics fm(w.flat->font());
-    const QSize flat(fm.horizontalAdvance("SaveCtrl+SWWW") + 5 + 24 + 2 * fm.averageCharWidth(),
-                     measureMenuItem(popupItem("Save"), fm, 24).height());
+    const QSize flat(
+        fm.horizontalAdvance("SaveCtrl+SWWW") + 5 + 24 + 2 * fm.averageCharWidth(),
+        measureMenuItem(popupItem("Save"), MenuTextMetrics(w.flat->font()), 24).height());
     QCOMPARE(style.sizeFromContents(QStyle::CT_MenuItem, &o, QSize(300, 300), w.menu), flat);
 
     // Fusion's size when the item, the window or the component is kept out.
