@@ -10,6 +10,7 @@
 #include "host/ActionRegistry.h"
 #include "html/FormFieldOpeners.h"
 #include "html/HtmlCommands.h"
+#include "html/StripHtmlCommand.h"
 #include "java/CompileCommands.h"
 #include "java/RunJavaCommand.h"
 #include "platform/Prompter.h"
@@ -142,7 +143,10 @@ Features *installFeatures(TMainForm &main)
     // 7. The spell checker "SpellChecker1", its commands and the active document's underline.
     f->spelling = new SpellCheckFeature(host, f);
 
-    // 8. The flat menus: "FlatMenu1" on the main window and on every document window (whose
+    // 8. Strip HTML behind Tools, "Strip HTML from document" and the HTML tab's "Button5".
+    (new StripHtmlCommand(host, f))->provideTo(*f->html);
+
+    // 9. The flat menus: "FlatMenu1" on the main window and on every document window (whose
     //    pop-up has the gradient). Windows without one take the main window's look.
     f->flatMenu = TFlatMenu::makeMainWindowFlatMenu(&main);
     QObject::connect(&host, &FeatureHost::documentCreated, f, [](HostDocument *document) {

@@ -346,6 +346,31 @@ void EditorAdapter::insertAtCaret(const QString &text)
     emitCaretIfMoved();
 }
 
+void EditorAdapter::replaceText(const QString &text)
+{
+    const QByteArray bytes = normalizeLineEndings(text, m_format.lineEnding).toUtf8();
+    const bool wasEmpty = send(QsciScintillaBase::SCI_GETLENGTH) == 0;
+    send(QsciScintillaBase::SCI_BEGINUNDOACTION);
+    send(QsciScintillaBase::SCI_SETTARGETRANGE, 0, send(QsciScintillaBase::SCI_GETLENGTH));
+    send(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()),
+         reinterpret_cast<long>(bytes.constData()));
+    send(QsciScintillaBase::SCI_ENDUNDOACTION);
+    if (wasEmpty && bytes.isEmpty()) {
+        // Nothing changed, so the editor said nothing: the edit still counts.
+        m_forcedModified = true;
+        Q_EMIT textChanged();
+    }
+    send(QsciScintillaBase::SCI_SETEMPTYSELECTION, 0);
+    send(QsciScintillaBase::SCI_CHOOSECARETX);
+    scrollToCaret();
+    emitCaretIfMoved();
+}
+
+void EditorAdapter::replaceLines(const QStringList &lines)
+{
+    replaceText(lines.join(TextFile::lineEndingText(m_format.lineEnding)));
+}
+
 // Asked of Scintilla itself: QsciScintilla's own selection flag follows only after
 // the next update notification.
 bool EditorAdapter::hasSelection() const

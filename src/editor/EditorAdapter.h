@@ -58,6 +58,12 @@ public:
     // Replaces the selection with text at the caret; CR, LF and CR LF in text become the
     // document's line ending; the caret ends after the text. One undo step.
     void insertAtCaret(const QString &text);
+    // An edit that replaces the whole text (line breaks as for insertAtCaret), unlike
+    // setText() a change of the user's document: one undo step, textChanged(), the editor
+    // counts as modified (also when the text stays the same). The caret goes to line 1.
+    void replaceText(const QString &text);
+    // Same with the lines joined by the document's line ending.
+    void replaceLines(const QStringList &lines);
     bool hasSelection() const;
     QString selectedText() const;
     void selectAll();
