@@ -13,6 +13,8 @@
 #include "html/StripHtmlCommand.h"
 #include "java/CompileCommands.h"
 #include "java/RunJavaCommand.h"
+#include "javagen/JavaGeneratorCommands.h"
+#include "javagen/JavaSnippetCommands.h"
 #include "platform/Prompter.h"
 #include "settings/AppSettings.h"
 #include "shell/EditFrmUnit.h"
@@ -146,8 +148,16 @@ Features *installFeatures(TMainForm &main)
     // 8. Strip HTML behind Tools, "Strip HTML from document" and the HTML tab's "Button5".
     (new StripHtmlCommand(host, f))->provideTo(*f->html);
 
-    // 9. The flat menus: "FlatMenu1" on the main window and on every document window (whose
-    //    pop-up has the gradient). Windows without one take the main window's look.
+    // 9. The Java code generators (class wizard, try/catch, exception class, expression
+    //    builder): the Java "Tools" items and their buttons on the "Java" tab.
+    f->javaGenerators = new JavaGeneratorCommands(host, f);
+
+    // 10. The Java snippets: the Java "Insert" menu, the "Insert code.." button's pop-up and
+    //     every document pop-up's "Insert code" submenu.
+    f->javaSnippets = new JavaSnippetCommands(host, f);
+
+    // 11. The flat menus: "FlatMenu1" on the main window and on every document window (whose
+    //     pop-up has the gradient). Windows without one take the main window's look.
     f->flatMenu = TFlatMenu::makeMainWindowFlatMenu(&main);
     QObject::connect(&host, &FeatureHost::documentCreated, f, [](HostDocument *document) {
         TFlatMenu::makeDocumentFlatMenu(document->widget());

@@ -6,6 +6,8 @@ class CompileCommands;
 class ExplorerPanel;
 class FeatureHost;
 class HtmlCommands;
+class JavaGeneratorCommands;
+class JavaSnippetCommands;
 class RunJavaCommand;
 class SpellCheckFeature;
 class TFlatMenu;
@@ -25,6 +27,8 @@ public:
     RunJavaCommand *run = nullptr;
     ExplorerPanel *explorer = nullptr;
     SpellCheckFeature *spelling = nullptr;
+    JavaGeneratorCommands *javaGenerators = nullptr;
+    JavaSnippetCommands *javaSnippets = nullptr;
     TFlatMenu *flatMenu = nullptr; // the main window's "FlatMenu1"
 
     // Start-up steps of the main window's creation, in the order it calls them.
