@@ -30,6 +30,7 @@
 #include "shell/ShellLaunchCommands.h"
 #include "shell/UserToolFrm.h"
 #include "spelling/SpellCheckFeature.h"
+#include "styling/FlatMenu.h"
 
 namespace {
 
@@ -206,6 +207,13 @@ Features *installFeatures(TMainForm &main)
     f->help = new HelpCommands(main, f);
     f->launches = new ShellLaunchCommands(main, f);
 
+    // 14. The flat menus: "FlatMenu1" on the main window and on every document window (whose
+    //     pop-up has the gradient). Windows without one take the main window's look.
+    f->flatMenu = TFlatMenu::makeMainWindowFlatMenu(&main);
+    QObject::connect(&host, &FeatureHost::documentCreated, f, [](HostDocument *document) {
+        TFlatMenu::makeDocumentFlatMenu(document->widget());
+    });
+
     return f;
 }
 
@@ -221,8 +229,12 @@ void Features::showTipWindow()
 }
 // Filled in by the shortcut table.
 void Features::LoadShortcuts() {}
-// Filled in by the menu styling.
-void Features::restartFlatMenu() {}
+// Off and on again, so that menu items made before this step are styled like the rest.
+void Features::restartFlatMenu()
+{
+    flatMenu->setActive(false);
+    flatMenu->setActive(true);
+}
 
 void Features::setUpSpellChecker()
 {

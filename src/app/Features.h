@@ -14,6 +14,7 @@ class PrintCommands;
 class RunJavaCommand;
 class ShellLaunchCommands;
 class SpellCheckFeature;
+class TFlatMenu;
 class TMainForm;
 
 // The features of the main window, as the composition root installed them, and the start-up
@@ -36,6 +37,7 @@ public:
     ExportCommands *exports = nullptr;
     HelpCommands *help = nullptr;
     ShellLaunchCommands *launches = nullptr;
+    TFlatMenu *flatMenu = nullptr; // the main window's "FlatMenu1"
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus
