@@ -6,6 +6,8 @@
 
 #include <memory>
 
+#include "analysis/QuickFind.h"
+#include "analysis/StatisticsCommand.h"
 #include "app/MainWindowHost.h"
 #include "host/ActionRegistry.h"
 #include "html/FormFieldOpeners.h"
@@ -144,6 +146,10 @@ Features *installFeatures(TMainForm &main)
 
     // 8. Strip HTML behind Tools, "Strip HTML from document" and the HTML tab's "Button5".
     (new StripHtmlCommand(host, f))->provideTo(*f->html);
+
+    // 9. Quick find in the "Quick find:" group of the "Java" tab, and View, "Statistics".
+    f->quickFind = new QuickFind(host, f);
+    f->statistics = new StatisticsCommand(host, f);
 
     return f;
 }

@@ -6,8 +6,10 @@ class CompileCommands;
 class ExplorerPanel;
 class FeatureHost;
 class HtmlCommands;
+class QuickFind;
 class RunJavaCommand;
 class SpellCheckFeature;
+class StatisticsCommand;
 class TMainForm;
 
 // The features of the main window, as the composition root installed them, and the start-up
@@ -24,6 +26,8 @@ public:
     RunJavaCommand *run = nullptr;
     ExplorerPanel *explorer = nullptr;
     SpellCheckFeature *spelling = nullptr;
+    QuickFind *quickFind = nullptr;
+    StatisticsCommand *statistics = nullptr;
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus
