@@ -15,9 +15,8 @@
 StatisticsCommand::StatisticsCommand(FeatureHost &host, QObject *parent)
     : QObject(parent), m_host(host)
 {
-    if (QAction *item = host.actions().addItem(QStringLiteral("View1"),
-                                               QStringLiteral("Statistics1"),
-                                               QStringLiteral("Statistics")))
+    if (QAction *item = host.actions().addItem(
+            QStringLiteral("View1"), QStringLiteral("Statistics1"), QStringLiteral("Statistics")))
         connect(item, &QAction::triggered, this, [this] { Statistics1Click(); });
 }
 

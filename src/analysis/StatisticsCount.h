@@ -16,22 +16,22 @@ struct EditorCounts {
 
 struct JavaCounts {
     EditorCounts editor;
-    int classes = 0;     // the top-level classes the Java scanner names
+    int classes = 0; // the top-level classes the Java scanner names
     int identifiers = 0;
     int keywords = 0;
     int numbers = 0;
-    int strings = 0;     // string and character literals
-    int comments = 0;    // comment tokens holding "/*" or "//": a block comment counts once, a
-                         // documentation comment not at all
+    int strings = 0;  // string and character literals
+    int comments = 0; // comment tokens holding "/*" or "//": a block comment counts once, a
+                      // documentation comment not at all
 };
 
 struct HtmlCounts {
     EditorCounts editor;
-    int tags = 0;        // known tag names without "/" (opening tags)
-    int parameters = 0;  // attribute names
-    int ampersands = 0;  // character entities
-    int undefined = 0;   // tag names the tag table does not hold ("/foo" too)
-    int comments = 0;    // comments, counted where they start
+    int tags = 0;       // known tag names without "/" (opening tags)
+    int parameters = 0; // attribute names
+    int ampersands = 0; // character entities
+    int undefined = 0;  // tag names the tag table does not hold ("/foo" too)
+    int comments = 0;   // comments, counted where they start
 };
 
 // With the Java tokenizer; the classes from the Java scanner.

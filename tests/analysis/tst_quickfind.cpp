@@ -87,14 +87,12 @@ void TestQuickFind::jumpsToTheChosenMember()
                            "void main(String[] args)", "double price"}));
 
     // Each choice puts the caret on the declaring line (1-based) and the focus in the editor.
-    const QList<QPair<QString, int>> jumps {{"final int MAX", 9},
-                                            {"void run()", 20},
-                                            {"String a, b", 7},
-                                            {"double price", 43}};
+    const QList<QPair<QString, int>> jumps {
+        {"final int MAX", 9}, {"void run()", 20}, {"String a, b", 7}, {"double price", 43}};
     for (const auto &[member, line] : jumps) {
         QVERIFY(choose(qf->memberList(), member));
         QCOMPARE(w->editor()->caretLine(), line);
-        QCOMPARE(ShopSample::lines.at(line - 1).contains(member), true);
+        QVERIFY(ShopSample::lines.at(line - 1).contains(member));
         QTRY_VERIFY(w->editor()->widget()->hasFocus());
     }
 }
@@ -104,11 +102,12 @@ void TestQuickFind::declarationSpacedOtherwiseLeavesTheCaret()
     ShellFixture f;
     TMainForm *main = f.start();
     QuickFind *qf = main->features().quickFind;
-    TEditForm *w = main->LoadFile(f.write("Calc.java", "class Calc {\n"
-                                                       "    int add(int x /* first */, int y) {\n"
-                                                       "        return x + y;\n"
-                                                       "    }\n"
-                                                       "}\n"));
+    TEditForm *w = main->LoadFile(f.write("Calc.java",
+                                          "class Calc {\n"
+                                          "    int add(int x /* first */, int y) {\n"
+                                          "        return x + y;\n"
+                                          "    }\n"
+                                          "}\n"));
     enter(main, qf->classList());
     QVERIFY(choose(qf->classList(), "Calc"));
     QCOMPARE(itemsOf(qf->memberList()), QStringList {"int add(int x , int y)"});

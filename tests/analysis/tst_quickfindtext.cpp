@@ -20,7 +20,8 @@ void TestQuickFindText::displayTexts_data()
 
     QTest::newRow("method drops its modifiers")
         << "public void paint(Graphics g)" << QStringList {"void paint(Graphics g)"};
-    QTest::newRow("field of three words") << "private int count" << QStringList {"private int count"};
+    QTest::newRow("field of three words")
+        << "private int count" << QStringList {"private int count"};
     QTest::newRow("field keeps its last three words")
         << "public static final int MAX" << QStringList {"final int MAX"};
     QTest::newRow("throws clause dropped")
@@ -37,8 +38,7 @@ void TestQuickFindText::displayTexts_data()
     QTest::newRow("no closing parenthesis")
         << "public void paint(Graphics g," << QStringList {"void paint(Graphics"};
     QTest::newRow("opening parenthesis alone") << "(" << QStringList {" ("};
-    QTest::newRow("each ) completes an entry")
-        << "f(a) g(b)" << QStringList {" f(a)", " g(b)"};
+    QTest::newRow("each ) completes an entry") << "f(a) g(b)" << QStringList {" f(a)", " g(b)"};
     QTest::newRow("empty") << "   " << QStringList();
 }
 
@@ -58,21 +58,27 @@ void TestQuickFindText::memberLine_data()
 
     const QStringList &shop = ShopSample::lines;
     const int shopLine = int(shop.indexOf("public class Shop extends Frame implements Runnable {"));
-    QTest::newRow("method") << shop << "Shop" << "void run()"
-                            << int(shop.indexOf("    public void run() {"));
-    QTest::newRow("field") << shop << "Shop" << "final int MAX"
+    QTest::newRow("method") << shop << "Shop"
+                            << "void run()" << int(shop.indexOf("    public void run() {"));
+    QTest::newRow("field") << shop << "Shop"
+                           << "final int MAX"
                            << int(shop.indexOf("    public static final int MAX = 10;"));
-    QTest::newRow("the class line itself") << shop << "Shop" << "Shop" << shopLine;
+    QTest::newRow("the class line itself") << shop << "Shop"
+                                           << "Shop" << shopLine;
     QTest::newRow("member of the later class")
-        << shop << "ShopItem" << "double price" << int(shop.indexOf("    double price;"));
-    QTest::newRow("spaced otherwise") << shop << "Shop" << "void  run()" << -1;
-    QTest::newRow("case counts") << shop << "shop" << "void run()" << -1;
+        << shop << "ShopItem"
+        << "double price" << int(shop.indexOf("    double price;"));
+    QTest::newRow("spaced otherwise") << shop << "Shop"
+                                      << "void  run()" << -1;
+    QTest::newRow("case counts") << shop << "shop"
+                                 << "void run()" << -1;
     QTest::newRow("empty member") << shop << "Shop" << QString() << -1;
     QTest::newRow("empty class name") << shop << QString() << "void run()" << -1;
     QTest::newRow("member above its class") << QStringList {"int a;", "class A {", "}"} << "A"
                                             << "int a" << -1;
     QTest::newRow("a comment line marks the class")
-        << QStringList {"int a;", "// class Shop", "int a;"} << "Shop" << "int a" << 2;
+        << QStringList {"int a;", "// class Shop", "int a;"} << "Shop"
+        << "int a" << 2;
 }
 
 void TestQuickFindText::memberLine()

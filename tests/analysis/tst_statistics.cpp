@@ -61,15 +61,14 @@ void TestStatistics::dialogsShowZeroUntilCounted()
     QCOMPARE(java.windowTitle(), QStringLiteral("Java document statistics"));
     QCOMPARE(layoutOf(&java),
              (QStringList {"Classes:", "Label2=0", "Language elements:", "IDsLabel=0",
-                           "KeywordsLabel=0", "CommentsLabel=0", "NumbersLabel=0",
-                           "StringsLabel=0", "Editor:", "WordsLabel=0", "LettersLabel=0",
-                           "Label19=0"}));
+                           "KeywordsLabel=0", "CommentsLabel=0", "NumbersLabel=0", "StringsLabel=0",
+                           "Editor:", "WordsLabel=0", "LettersLabel=0", "Label19=0"}));
     TStatisticsHTMLFrm html(nullptr);
     QCOMPARE(html.windowTitle(), QStringLiteral("Statistics for HTML documents"));
     QCOMPARE(layoutOf(&html),
              (QStringList {"Tags:", "TagCountLabel=0", "IDsLabel=0", "Language elements:",
-                           "AmpersandLabel=0", "UndefCountLabel=0", "CommentsLabel=0", "Editor:",
-                           "WordsLabel=0", "LettersLabel=0", "Label19=0"}));
+                           "AmpersandLabel=0", "UndefCountLabel=0", "CommentsLabel=0",
+                           "Editor:", "WordsLabel=0", "LettersLabel=0", "Label19=0"}));
     TGeneralStatistics general(nullptr);
     QCOMPARE(general.windowTitle(), QStringLiteral("General Statistics"));
     QCOMPARE(layoutOf(&general),
@@ -89,28 +88,27 @@ void TestStatistics::dialogByDocument_data()
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QStringList>("values"); // label=value
 
-    QTest::newRow("html page") << "page.html"
-                               << QByteArray("<p class=\"a\">x &amp; y</p>\n<foo>\n")
+    QTest::newRow("html page") << "page.html" << QByteArray("<p class=\"a\">x &amp; y</p>\n<foo>\n")
                                << "StatisticsHTMLFrm"
-                               << QStringList {"TagCountLabel=1", "IDsLabel=1", "AmpersandLabel=1",
-                                               "UndefCountLabel=1", "CommentsLabel=0",
-                                               "WordsLabel=15", "LettersLabel=31", "Label19=2"};
+                               << QStringList {"TagCountLabel=1",  "IDsLabel=1",
+                                               "AmpersandLabel=1", "UndefCountLabel=1",
+                                               "CommentsLabel=0",  "WordsLabel=15",
+                                               "LettersLabel=31",  "Label19=2"};
     QTest::newRow("java source") << "x.java" << QByteArray("class X {\n  int x = 5; // c\n}\n")
                                  << "StatisticsFrm"
-                                 << QStringList {"Label2=1", "IDsLabel=2", "KeywordsLabel=2",
-                                                 "CommentsLabel=1", "NumbersLabel=1",
-                                                 "StringsLabel=0", "WordsLabel=10",
-                                                 "LettersLabel=27", "Label19=3"};
+                                 << QStringList {
+                                        "Label2=1",        "IDsLabel=2",      "KeywordsLabel=2",
+                                        "CommentsLabel=1", "NumbersLabel=1",  "StringsLabel=0",
+                                        "WordsLabel=10",   "LettersLabel=27", "Label19=3"};
     QTest::newRow("text file") << "notes.txt" << QByteArray("one two  three\n")
                                << "GeneralStatistics"
                                << QStringList {"WordsLabel=3", "LettersLabel=14", "Label19=1"};
-    QTest::newRow("user language") << "prog.pas" << QByteArray("begin x := 'a'; end.\n")
-                                   << "GeneralStatistics"
-                                   << QStringList {"WordsLabel=10", "LettersLabel=20",
-                                                   "Label19=1"};
-    QTest::newRow("empty java file") << "Empty.java" << QByteArray() << "StatisticsFrm"
-                                     << QStringList {"Label2=0", "WordsLabel=0", "LettersLabel=0",
-                                                     "Label19=0"};
+    QTest::newRow("user language")
+        << "prog.pas" << QByteArray("begin x := 'a'; end.\n") << "GeneralStatistics"
+        << QStringList {"WordsLabel=10", "LettersLabel=20", "Label19=1"};
+    QTest::newRow("empty java file")
+        << "Empty.java" << QByteArray() << "StatisticsFrm"
+        << QStringList {"Label2=0", "WordsLabel=0", "LettersLabel=0", "Label19=0"};
 }
 
 void TestStatistics::dialogByDocument()
@@ -149,8 +147,8 @@ void TestStatistics::severalOpenAndFreedOnClose()
     QList<QDialog *> dialogs = openDialogs(main);
     QCOMPARE(dialogs.size(), 3);
     QPointer<QDialog> first = dialogs.first();
-    QVERIFY(std::all_of(dialogs.cbegin(), dialogs.cend(),
-                        [](QDialog *d) { return d->isVisible(); }));
+    QVERIFY(
+        std::all_of(dialogs.cbegin(), dialogs.cend(), [](QDialog *d) { return d->isVisible(); }));
 
     first->findChild<QPushButton *>(QStringLiteral("Button1"))->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

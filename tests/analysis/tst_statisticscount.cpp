@@ -55,9 +55,11 @@ void TestStatisticsCount::javaCounts_data()
     QTest::newRow("one line") << QStringList {"int x = 5; // c"}
                               << QList<int> {6, 15, 1, 0, 1, 1, 1, 0, 1};
     QTest::newRow("block comment over three lines counts once")
-        << QStringList {"/* one", "   two", "   three */"} << QList<int> {3, 23, 3, 0, 0, 0, 0, 0, 1};
+        << QStringList {"/* one", "   two", "   three */"}
+        << QList<int> {3, 23, 3, 0, 0, 0, 0, 0, 1};
     QTest::newRow("documentation comment not at all")
-        << QStringList {"/** doc", " */", "/** one line */"} << QList<int> {3, 25, 3, 0, 0, 0, 0, 0, 0};
+        << QStringList {"/** doc", " */", "/** one line */"}
+        << QList<int> {3, 25, 3, 0, 0, 0, 0, 0, 0};
     QTest::newRow("strings and characters")
         << QStringList {"s = \"a\" + 'b';"} << QList<int> {6, 14, 1, 0, 1, 0, 0, 2, 0};
     QTest::newRow("classes from the scanner")

@@ -43,14 +43,15 @@ void TestGeneralTokenizer::tokens_data()
         << "a:=(b);" << QStringList {"id:a", "sym::", "sym:=", "sym:(", "id:b", "sym:)", "sym:;"};
     QTest::newRow("strings side by side")
         << "\"x y\"\"z\"" << QStringList {"str:\"x y\"", "str:\"z\""};
-    QTest::newRow("unterminated string") << "s \"open" << QStringList {"id:s", "sp: ", "str:\"open"};
+    QTest::newRow("unterminated string")
+        << "s \"open" << QStringList {"id:s", "sp: ", "str:\"open"};
     QTest::newRow("single quote and comment marks are symbols")
         << "it's //" << QStringList {"id:it", "sym:'", "id:s", "sp: ", "sym:/", "sym:/"};
     QTest::newRow("numbers") << "12ab 3.5" << QStringList {"num:12ab", "sp: ", "num:3.5"};
     QTest::newRow("not ASCII, positions in characters")
         << QString::fromUtf8("bl\u00e5 \u20ac\U0001F600;x")
-        << QStringList {QString::fromUtf8("id:bl\u00e5"), "sp: ",
-                        QString::fromUtf8("id:\u20ac\U0001F600"), "sym:;", "id:x"};
+        << QStringList {QString::fromUtf8("id:bl\u00e5"),
+                        "sp: ", QString::fromUtf8("id:\u20ac\U0001F600"), "sym:;", "id:x"};
 }
 
 void TestGeneralTokenizer::tokens()
