@@ -74,8 +74,9 @@ QByteArray makeBigClass()
     for (int n = 0; lines + 5 < 5000; ++n) {
         const QByteArray i = QByteArray::number(n);
         text += "    private int count" + i + " = 0;\n    String name" + i + ";\n";
-        text += "    public int get" + i + "(int x, int y) throws Exception {\n        return x;\n"
-                "    }\n";
+        text += "    public int get" + i
+            + "(int x, int y) throws Exception {\n        return x;\n"
+              "    }\n";
         lines += 5;
     }
     for (; lines < 4999; ++lines)
@@ -181,8 +182,7 @@ int main(int argc, char **argv)
     }
     std::printf("quick find, class of %d lines: class list %.1f ms, member list of %d entries "
                 "filled %.1f ms (median of 7; target < 30 ms)\n",
-                big->editor()->lineCount(), median(enter), qf->memberList()->count(),
-                median(fill));
+                big->editor()->lineCount(), median(enter), qf->memberList()->count(), median(fill));
     ok = ok && median(fill) < 30;
     std::printf("%s\n", ok ? "within limits" : "OVER LIMIT");
     return ok ? 0 : 1;

@@ -6,6 +6,8 @@ class CompileCommands;
 class ExplorerPanel;
 class FeatureHost;
 class HtmlCommands;
+class JavaGeneratorCommands;
+class JavaSnippetCommands;
 class QuickFind;
 class RunJavaCommand;
 class SpellCheckFeature;
@@ -26,6 +28,8 @@ public:
     RunJavaCommand *run = nullptr;
     ExplorerPanel *explorer = nullptr;
     SpellCheckFeature *spelling = nullptr;
+    JavaGeneratorCommands *javaGenerators = nullptr;
+    JavaSnippetCommands *javaSnippets = nullptr;
     QuickFind *quickFind = nullptr;
     StatisticsCommand *statistics = nullptr;
 

@@ -9,6 +9,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
 
@@ -187,6 +188,11 @@ void EditorAdapter::scrollToCaret()
 
 bool EditorAdapter::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_editor && m_smartTabs && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && smartTab())
+            return true;
+    }
     if (watched == m_editor && m_scrollPending && event->type() == QEvent::Show)
         QTimer::singleShot(0, this, [this] {
             if (m_editor && m_scrollPending)
@@ -432,6 +438,44 @@ QString EditorAdapter::caretLineIndent() const
     while (n < s.size() && s.at(n) == QLatin1Char(' '))
         ++n;
     return s.left(n);
+}
+
+// ---- typing aids ------------------------------------------------------------------------
+
+void EditorAdapter::setAutoIndent(bool on)
+{
+    m_editor->setAutoIndent(on);
+}
+
+void EditorAdapter::setTabsToSpaces(bool on)
+{
+    m_editor->setIndentationsUseTabs(!on);
+}
+
+void EditorAdapter::setSmartTabs(bool on)
+{
+    m_smartTabs = on;
+}
+
+// Blanks up to the start of the next word of the nearest non-empty line above the caret;
+// false (the Tab key does its usual work) when that line has no word right of the caret.
+bool EditorAdapter::smartTab()
+{
+    if (hasSelection())
+        return false;
+    const int column = caretColumn();
+    QString above;
+    for (int l = caretLine() - 1; l >= 1 && above.trimmed().isEmpty(); --l)
+        above = line(l);
+    qsizetype i = column - 1; // the character above the caret
+    while (i < above.size() && above.at(i) != QLatin1Char(' '))
+        ++i;
+    while (i < above.size() && above.at(i) == QLatin1Char(' '))
+        ++i;
+    if (i >= above.size())
+        return false;
+    insertAtCaret(QString(int(i + 1 - column), QLatin1Char(' ')));
+    return true;
 }
 
 // ---- undo, clipboard, modified flag ------------------------------------------------------

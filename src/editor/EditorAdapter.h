@@ -73,6 +73,13 @@ public:
     // Leading blanks (spaces only) of the caret line.
     QString caretLineIndent() const;
 
+    // Typing aids. Auto-indent: a new line starts with the blanks of the line above. Tabs to
+    // spaces: the Tab key inserts blanks. Smart tabs: the Tab key moves the caret under the
+    // start of the next word of the nearest non-empty line above, when there is one.
+    void setAutoIndent(bool on);
+    void setTabsToSpaces(bool on);
+    void setSmartTabs(bool on);
+
     // Undo grouping for compound edits.
     void beginUndoAction();
     void endUndoAction();
@@ -174,6 +181,7 @@ private:
     void emitCaretIfMoved();
     void scrollToCaret();
     long send(unsigned int msg, unsigned long w = 0, long l = 0) const;
+    bool smartTab();
 
     QsciScintilla *m_editor;
     Highlighter *m_highlighter = nullptr;
@@ -188,6 +196,7 @@ private:
     bool m_lineNumbers = false;
     bool m_lineColorsSet = false;
     bool m_scrollPending = false;
+    bool m_smartTabs = false;
     int m_lastCaretLine = 0;
     int m_lastCaretColumn = 0;
 };
