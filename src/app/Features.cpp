@@ -7,6 +7,8 @@
 #include <memory>
 #include <tuple>
 
+#include "analysis/QuickFind.h"
+#include "analysis/StatisticsCommand.h"
 #include "app/MainWindowHost.h"
 #include "host/ActionRegistry.h"
 #include "host/HostDocument.h"
@@ -213,6 +215,10 @@ Features *installFeatures(TMainForm &main)
     QObject::connect(&host, &FeatureHost::documentCreated, f, [](HostDocument *document) {
         TFlatMenu::makeDocumentFlatMenu(document->widget());
     });
+
+    // 15. Quick find in the "Quick find:" group of the "Java" tab, and View, "Statistics".
+    f->quickFind = new QuickFind(host, f);
+    f->statistics = new StatisticsCommand(host, f);
 
     return f;
 }

@@ -11,10 +11,12 @@ class HtmlCommands;
 class JavaGeneratorCommands;
 class JavaSnippetCommands;
 class PrintCommands;
+class QuickFind;
 class RunJavaCommand;
 class ShellLaunchCommands;
 class SpellCheckFeature;
 class TFlatMenu;
+class StatisticsCommand;
 class TMainForm;
 
 // The features of the main window, as the composition root installed them, and the start-up
@@ -38,6 +40,8 @@ public:
     HelpCommands *help = nullptr;
     ShellLaunchCommands *launches = nullptr;
     TFlatMenu *flatMenu = nullptr; // the main window's "FlatMenu1"
+    QuickFind *quickFind = nullptr;
+    StatisticsCommand *statistics = nullptr;
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus
