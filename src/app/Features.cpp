@@ -10,6 +10,7 @@
 #include "analysis/QuickFind.h"
 #include "analysis/StatisticsCommand.h"
 #include "app/MainWindowHost.h"
+#include "app/SpellCheckerForOptions.h"
 #include "host/ActionRegistry.h"
 #include "host/HostDocument.h"
 #include "html/FormFieldOpeners.h"
@@ -22,6 +23,8 @@
 #include "javagen/JavaSnippetCommands.h"
 #include "platform/Prompter.h"
 #include "settings/AppSettings.h"
+#include "settings/CompletionTemplates.h"
+#include "settings/OptionsFeature.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/ExplorerPanel.h"
 #include "shell/ExportCommands.h"
@@ -31,6 +34,7 @@
 #include "shell/SendToExtPrgFrm.h"
 #include "shell/ShellLaunchCommands.h"
 #include "shell/UserToolFrm.h"
+#include "shell/VelgKatalogFrm.h"
 #include "spelling/SpellCheckFeature.h"
 #include "styling/FlatMenu.h"
 
@@ -119,20 +123,41 @@ void installPrinting(Features &f, TMainForm &main, FeatureHost &host)
 }
 
 // The first settings write that fails says why, once; the program goes on without saving.
-void reportSettingsFailure(TMainForm &main, FeatureHost &host)
+// The Options dialog's OK reports its own failures.
+void reportSettingsFailure(Features &f, TMainForm &main, FeatureHost &host)
 {
     TMainForm *m = &main;
+    Features *features = &f;
     auto said = std::make_shared<bool>(false);
     QObject::connect(
         &host.settings(), &AppSettings::writeFailed, m,
-        [m, said](const QString &fileName, const QString &reason) {
-            if (*said)
+        [m, features, said](const QString &fileName, const QString &reason) {
+            if (*said || (features->options && features->options->committing()))
                 return;
             *said = true;
             Prompter::instance()->messageDlg(
                 m, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
                 Prompter::Warning, Prompter::OkButton);
         });
+}
+
+// Edit, "Options.." and the code-template list.
+void installOptions(Features &f, TMainForm &main, FeatureHost &host)
+{
+    f.options = new OptionsFeature(
+        host, std::make_unique<SpellCheckerForOptions>(f.spelling->checker()), &f);
+    f.completionList = f.options->templates();
+    OptionsFeature *options = f.options;
+    TMainForm *m = &main;
+    Features *features = &f;
+    OptionsHooks &hooks = options->hooks();
+    hooks.chooseFolder = [options](QWidget *parent, const QString &start) {
+        TVelgKatalogFrm chooser(start, parent);
+        return options->execDialog()(chooser) == QDialog::Accepted ? chooser.folder() : QString();
+    };
+    hooks.updateColorsInEditor = [m] { m->UpdateColorsInEditor(); };
+    hooks.lagNyCompletionListe = [features] { features->LagNyCompletionListe(); };
+    hooks.loadShortcuts = [features] { features->LoadShortcuts(); };
 }
 
 } // namespace
@@ -148,7 +173,7 @@ Features *installFeatures(TMainForm &main)
     FeatureHost &host = *(f->host = new MainWindowHost(main));
 
     // 0. A settings file that cannot be written is reported once.
-    reportSettingsFailure(main, host);
+    reportSettingsFailure(*f, main, host);
 
     // 1. The HTML commands: the "&Insert", "&Modify" and HTML "Tools" menus, File, New,
     //    "Frameset", the "HTML" tool tab and the HTML group of every document pop-up.
@@ -220,6 +245,11 @@ Features *installFeatures(TMainForm &main)
     f->quickFind = new QuickFind(host, f);
     f->statistics = new StatisticsCommand(host, f);
 
+    // 16. Edit, "Options..": the Options dialog over the spell checker of step 7, the folder
+    //     dialog, the main window's colours, templates and shortcuts; and the code-template
+    //     list the main window keeps.
+    installOptions(*f, main, host);
+
     return f;
 }
 
@@ -227,8 +257,10 @@ Features *installFeatures(TMainForm &main)
 
 // Filled in by the user-defined languages.
 void Features::LoadCustomLanglistFromFile() {}
-// Filled in by the completion word lists.
-void Features::LagNyCompletionListe() {}
+void Features::LagNyCompletionListe()
+{
+    completionList->LagNyCompletionListe();
+}
 void Features::showTipWindow()
 {
     help->showTipAtStartUp();

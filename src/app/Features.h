@@ -3,6 +3,7 @@
 #include <QObject>
 
 class CompileCommands;
+class CompletionTemplates;
 class ExplorerPanel;
 class ExportCommands;
 class FeatureHost;
@@ -10,6 +11,7 @@ class HelpCommands;
 class HtmlCommands;
 class JavaGeneratorCommands;
 class JavaSnippetCommands;
+class OptionsFeature;
 class PrintCommands;
 class QuickFind;
 class RunJavaCommand;
@@ -42,6 +44,8 @@ public:
     TFlatMenu *flatMenu = nullptr; // the main window's "FlatMenu1"
     QuickFind *quickFind = nullptr;
     StatisticsCommand *statistics = nullptr;
+    OptionsFeature *options = nullptr;             // Edit, "Options.."
+    CompletionTemplates *completionList = nullptr; // the code-template list "CompletionList"
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus

@@ -236,7 +236,8 @@ QString TSpellCheck::languageNotFoundText(const QString &language)
 // ---------------------------------------------------------------------------------------------
 // Dictionaries
 
-bool TSpellCheck::loadDictionary(const QString &language, const QString &fileName, QString *error)
+bool TSpellCheck::loadDictionary(const QString &language, const QString &fileName, QString *error,
+                                 bool replaceWords)
 {
     QString mainFile;
     QString dictionary;
@@ -285,6 +286,9 @@ bool TSpellCheck::loadDictionary(const QString &language, const QString &fileNam
         }
     }
 
+    // Every file was read: only now may the words in memory go.
+    if (replaceWords)
+        m_words.clear();
     m_maxWordLength = batch.maxWordLength();
     m_dictionary = dictionary;
     m_language = lang;
