@@ -6,8 +6,8 @@ QString compose(const Boxes &b)
 {
     QString selection = QStringLiteral("-g:");
     if (b.lineNumbers)
-        selection += b.sourceFile || b.localVariables ? QStringLiteral("lines,")
-                                                      : QStringLiteral("lines");
+        selection +=
+            b.sourceFile || b.localVariables ? QStringLiteral("lines,") : QStringLiteral("lines");
     if (b.sourceFile)
         selection += b.localVariables ? QStringLiteral("source,") : QStringLiteral("source");
     if (b.localVariables)

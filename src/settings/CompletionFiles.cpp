@@ -91,8 +91,8 @@ QString classNameRefusal(const QString &name, const QStringList &listed)
 
 bool isOwnClassFile(const QString &name)
 {
-    return !Delphi::trim(name).isEmpty() && !leadsElsewhere(name)
-        && name != QLatin1String("auto") && name != QLatin1String("toc");
+    return !Delphi::trim(name).isEmpty() && !leadsElsewhere(name) && name != QLatin1String("auto")
+        && name != QLatin1String("toc");
 }
 
 QString presetNameRefusal(const QString &name)

@@ -10,11 +10,11 @@
 // replace: a failed write leaves the old file whole and gives the system's reason.
 namespace CompletionFiles {
 
-QString templateFile();         // "completion/auto.cmp"
-QString classListFile();        // "completion/toc.cmp"
-QString memberFile(const QString &className); // "completion/" + name + ".cmp", name as typed
-QString presetListFile();       // "colors/toc.col"
-QString presetFile(const QString &preset);    // "colors/" + preset + ".ini"
+QString templateFile();                              // "completion/auto.cmp"
+QString classListFile();                             // "completion/toc.cmp"
+QString memberFile(const QString &className);        // "completion/" + name + ".cmp", name as typed
+QString presetListFile();                            // "colors/toc.col"
+QString presetFile(const QString &preset);           // "colors/" + preset + ".ini"
 QString languageColourFile(const QString &language); // "colors/lang/" + language + ".ini"
 
 // The lines of a file; empty when it is missing or cannot be read.

@@ -30,15 +30,15 @@ OptionsApplicationPage::OptionsApplicationPage(QWidget *parent) : QWidget(parent
     cbPrintShadedHeader = box(printing, "cbPrintShadedHeader", "Show header");
     cbPrintTime = box(printing, "cbPrintTime", "Show time");
     auto *printGrid = new QGridLayout(printing);
-    const QList<QCheckBox *> printBoxes {ShowPrintLnNrCbx,  NameOfPrntDocCbx,    ShowColorHighltPrintCbx,
-                                         cbShowPageNumbers, cbPrintShadedFooter, cbPrintDate,
-                                         cbPrintShadedHeader, cbPrintTime};
+    const QList<QCheckBox *> printBoxes {
+        ShowPrintLnNrCbx,    NameOfPrntDocCbx, ShowColorHighltPrintCbx, cbShowPageNumbers,
+        cbPrintShadedFooter, cbPrintDate,      cbPrintShadedHeader,     cbPrintTime};
     for (int i = 0; i < printBoxes.size(); ++i)
         printGrid->addWidget(printBoxes.at(i), i % 4, i / 4);
 
     auto *windows = named(new QGroupBox(QStringLiteral("Windows:"), this), "GroupBox9");
-    WarnBeforeCloseCbx = box(windows, "WarnBeforeCloseCbx",
-                             "Show warning before closing unsaved editor windows ");
+    WarnBeforeCloseCbx =
+        box(windows, "WarnBeforeCloseCbx", "Show warning before closing unsaved editor windows ");
     InsTmplCodeOnNewDoc =
         box(windows, "InsTmplCodeOnNewDoc", "Insert template code on new document creation");
     ViewSpecialCharCbx =
@@ -68,8 +68,8 @@ OptionsApplicationPage::OptionsApplicationPage(QWidget *parent) : QWidget(parent
     otherRow->addWidget(MinLbl);
     otherRow->addStretch();
     // Disabled until "Autosave" is ticked.
-    for (QWidget *w : {static_cast<QWidget *>(EveryLbl), static_cast<QWidget *>(AutoSaveIntervalEdt),
-                       static_cast<QWidget *>(MinLbl)})
+    for (QWidget *w : {static_cast<QWidget *>(EveryLbl),
+                       static_cast<QWidget *>(AutoSaveIntervalEdt), static_cast<QWidget *>(MinLbl)})
         w->setEnabled(false);
 
     auto *layout = new QVBoxLayout(this);

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -24,6 +25,7 @@ QTreeWidget *listOf(QWidget *parent, const char *name, const char *column)
     list->setHeaderLabels({QLatin1String(column)});
     list->setRootIsDecorated(false);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->header()->setStretchLastSection(false); // the column has the width given it
     return list;
 }
 
@@ -143,10 +145,9 @@ void OptionsClassPage::setMemberColumn()
 
 void OptionsClassPage::reportWriteFailure(const QString &fileName, const QString &reason)
 {
-    Prompter::instance()->messageDlg(this,
-                                     QStringLiteral("Could not save ") + fileName
-                                         + QLatin1Char('\n') + reason,
-                                     Prompter::Warning, Prompter::OkButton);
+    Prompter::instance()->messageDlg(
+        this, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
+        Prompter::Warning, Prompter::OkButton);
 }
 
 bool OptionsClassPage::writeClassList(const QStringList &names)
@@ -206,8 +207,9 @@ void OptionsClassPage::Button6Click()
         return;
     }
     if (!ClassesList->currentItem()) {
-        information(this, QStringLiteral("Please select the class that you want the datamember "
-                                         "to be added to!"));
+        information(this,
+                    QStringLiteral("Please select the class that you want the datamember "
+                                   "to be added to!"));
         Edit4->clear();
         return;
     }
@@ -224,8 +226,9 @@ bool OptionsClassPage::AddDatamembersToFile()
 {
     const QString name = selectedClass();
     if (!CompletionFiles::isOwnClassFile(name)) {
-        information(this, QStringLiteral("Can't change the class \"") + name
-                              + QStringLiteral("\". Its name can't be a member file's name!"));
+        information(this,
+                    QStringLiteral("Can't change the class \"") + name
+                        + QStringLiteral("\". Its name can't be a member file's name!"));
         return false;
     }
     const QString file = CompletionFiles::memberFile(name);

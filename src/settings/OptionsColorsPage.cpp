@@ -32,10 +32,9 @@ void information(QWidget *parent, const QString &text)
 
 void reportWriteFailure(QWidget *parent, const QString &fileName, const QString &reason)
 {
-    Prompter::instance()->messageDlg(parent,
-                                     QStringLiteral("Could not save ") + fileName
-                                         + QLatin1Char('\n') + reason,
-                                     Prompter::Warning, Prompter::OkButton);
+    Prompter::instance()->messageDlg(
+        parent, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
+        Prompter::Warning, Prompter::OkButton);
 }
 
 } // namespace
@@ -345,9 +344,10 @@ void OptionsColorsPage::ComboBox2Click()
 {
     const QString file = CompletionFiles::presetFile(ComboBox2->currentText());
     if (!QFileInfo(file).isFile()) {
-        information(this, QStringLiteral("For some reson the file ") + file
-                              + QStringLiteral(" doen not exist. Cannot performe the spesified "
-                                               "operation!"));
+        information(this,
+                    QStringLiteral("For some reson the file ") + file
+                        + QStringLiteral(" doen not exist. Cannot performe the spesified "
+                                         "operation!"));
         return;
     }
     selectedHighlighter()->loadFromFile(file);

@@ -26,16 +26,16 @@ OptionsCompilerPage::OptionsCompilerPage(ChooseFolder chooseFolder, QWidget *par
     folderGrid->addWidget(JavaBinDir, 3, 0);
     folderGrid->addWidget(Button11, 3, 1);
 
-    auto *general = named(
-        new QGroupBox(QStringLiteral("General java compiler options:"), this), "GroupBox6");
-    AllDebugInfoCbx = named(
-        new MouseUpCheckBox(QStringLiteral("Generate all debugging information"), general),
-        "AllDebugInfoCbx");
+    auto *general =
+        named(new QGroupBox(QStringLiteral("General java compiler options:"), this), "GroupBox6");
+    AllDebugInfoCbx =
+        named(new MouseUpCheckBox(QStringLiteral("Generate all debugging information"), general),
+              "AllDebugInfoCbx");
     VerboseOutputCbx =
         named(new QCheckBox(QStringLiteral("Verbose output"), general), "VerboseOutputCbx");
-    NoDebugInfoCbx = named(
-        new MouseUpCheckBox(QStringLiteral("Do not generate any debug information"), general),
-        "NoDebugInfoCbx");
+    NoDebugInfoCbx =
+        named(new MouseUpCheckBox(QStringLiteral("Do not generate any debug information"), general),
+              "NoDebugInfoCbx");
     DisableVarnCbx =
         named(new QCheckBox(QStringLiteral("Disable warnings"), general), "DisableVarnCbx");
     auto *generalColumn = new QVBoxLayout(general);
@@ -43,14 +43,14 @@ OptionsCompilerPage::OptionsCompilerPage(ChooseFolder chooseFolder, QWidget *par
                            static_cast<QCheckBox *>(NoDebugInfoCbx), DisableVarnCbx})
         generalColumn->addWidget(box);
 
-    auto *selected = named(
-        new QGroupBox(QStringLiteral("Selected debugging information:"), this), "GroupBox7");
-    SelDebugSourceFileCbx = named(
-        new MouseUpCheckBox(QStringLiteral("Source file debugging information"), selected),
-        "SelDebugSourceFileCbx");
-    SelDebugLineNumCbx = named(
-        new MouseUpCheckBox(QStringLiteral("Line number debugging information"), selected),
-        "SelDebugLineNumCbx");
+    auto *selected =
+        named(new QGroupBox(QStringLiteral("Selected debugging information:"), this), "GroupBox7");
+    SelDebugSourceFileCbx =
+        named(new MouseUpCheckBox(QStringLiteral("Source file debugging information"), selected),
+              "SelDebugSourceFileCbx");
+    SelDebugLineNumCbx =
+        named(new MouseUpCheckBox(QStringLiteral("Line number debugging information"), selected),
+              "SelDebugLineNumCbx");
     SelDebugLocalVarCbx = named(
         new MouseUpCheckBox(QStringLiteral("Local variable debugging information "), selected),
         "SelDebugLocalVarCbx");
@@ -89,7 +89,7 @@ CompilerOptionsText::Boxes OptionsCompilerPage::boxes() const
 QString OptionsCompilerPage::shownClassPath(const QString &stored)
 {
     return stored.compare(QLatin1String("C:\\;."), Qt::CaseInsensitive) == 0 ? QStringLiteral(".")
-                                                                               : stored;
+                                                                             : stored;
 }
 
 void OptionsCompilerPage::Button11Click()
@@ -103,10 +103,10 @@ void OptionsCompilerPage::Button11Click()
 
 void OptionsCompilerPage::AllDebugInfoCbxMouseUp()
 {
-    for (QCheckBox *box : {static_cast<QCheckBox *>(NoDebugInfoCbx),
-                           static_cast<QCheckBox *>(SelDebugSourceFileCbx),
-                           static_cast<QCheckBox *>(SelDebugLineNumCbx),
-                           static_cast<QCheckBox *>(SelDebugLocalVarCbx)})
+    for (QCheckBox *box :
+         {static_cast<QCheckBox *>(NoDebugInfoCbx), static_cast<QCheckBox *>(SelDebugSourceFileCbx),
+          static_cast<QCheckBox *>(SelDebugLineNumCbx),
+          static_cast<QCheckBox *>(SelDebugLocalVarCbx)})
         box->setChecked(false);
 }
 

@@ -48,14 +48,15 @@ OptionsEditorPage::OptionsEditorPage(QWidget *parent) : QWidget(parent)
     fontGrid->addWidget(Panel2, 1, 0, 1, 4);
 
     auto *gutterGroup = named(new QGroupBox(QStringLiteral("Editor gutter:"), this), "GroupBox2");
-    ShowGutterCbx = named(new QCheckBox(QStringLiteral("Show gutter"), gutterGroup), "ShowGutterCbx");
+    ShowGutterCbx =
+        named(new QCheckBox(QStringLiteral("Show gutter"), gutterGroup), "ShowGutterCbx");
     ShowGutterCbx->setChecked(true);
     GutterSizeLbl = named(new QLabel(QStringLiteral("Gutter size:"), gutterGroup), "GutterSizeLbl");
     GutterSizeEdField = named(new QLineEdit(gutterGroup), "GutterSizeEdField");
     GutterSizeEdField->setMaximumWidth(60);
-    LeedingZeroCbx = named(new QCheckBox(QStringLiteral("Show leding zeros on line numbers"),
-                                         gutterGroup),
-                           "LeedingZeroCbx");
+    LeedingZeroCbx =
+        named(new QCheckBox(QStringLiteral("Show leding zeros on line numbers"), gutterGroup),
+              "LeedingZeroCbx");
     ShowLineNrsCbx =
         named(new QCheckBox(QStringLiteral("Show line numbers"), gutterGroup), "ShowLineNrsCbx");
     auto *gutterGrid = new QGridLayout(gutterGroup);
@@ -77,10 +78,10 @@ OptionsEditorPage::OptionsEditorPage(QWidget *parent) : QWidget(parent)
 
     auto *completionGroup =
         named(new QGroupBox(QStringLiteral("Code completion:"), this), "GroupBox4");
-    CompPropCbx = named(
-        new QCheckBox(QStringLiteral("Enable completion proposal at startup (html and java)"),
-                      completionGroup),
-        "CompPropCbx");
+    CompPropCbx =
+        named(new QCheckBox(QStringLiteral("Enable completion proposal at startup (html and java)"),
+                            completionGroup),
+              "CompPropCbx");
     AutoCompCbx =
         named(new QCheckBox(QStringLiteral("Enable autocompletion at startup (java only)"),
                             completionGroup),

@@ -32,15 +32,15 @@ OptionsFeature::~OptionsFeature()
 
 TOptionsFrm *OptionsFeature::Options2Click()
 {
-    if (m_dialog) {
-        m_dialog->show();
+    // (A dialog closed but not yet freed is gone for good.)
+    if (m_dialog && m_dialog->isVisible()) {
         m_dialog->raise();
         m_dialog->activateWindow();
         return m_dialog;
     }
-    m_dialog = new TOptionsFrm(m_host, m_checker.get(), m_hooks,
-                               [this](QDialog &dialog) { return m_exec(dialog); },
-                               m_host.window());
+    m_dialog = new TOptionsFrm(
+        m_host, m_checker.get(), m_hooks, [this](QDialog &dialog) { return m_exec(dialog); },
+        m_host.window());
     m_dialog->setAttribute(Qt::WA_DeleteOnClose);
     m_dialog->show();
     return m_dialog;

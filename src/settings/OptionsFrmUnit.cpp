@@ -55,10 +55,10 @@ TOptionsFrm::TOptionsFrm(FeatureHost &host, OptionsSpellChecker *checker, Option
     classPage = named(new OptionsClassPage(PageControl1), "TabSheet5");
     colorsPage = named(new OptionsColorsPage(PageControl1), "TabSheet6");
     templatePage = named(new OptionsTemplatePage(PageControl1), "TabSheet7");
-    spellPage = named(new OptionsSpellPage(
-                          checker, [this] { return m_host.activeDocument() != nullptr; },
-                          PageControl1),
-                      "TabSheet8");
+    spellPage =
+        named(new OptionsSpellPage(
+                  checker, [this] { return m_host.activeDocument() != nullptr; }, PageControl1),
+              "TabSheet8");
     if (exec)
         templatePage->setExecDialog(std::move(exec));
     PageControl1->addTab(editorPage, QStringLiteral("Editor"));
@@ -149,11 +149,10 @@ void TOptionsFrm::seedJavaColours(bool firstRun)
         // file (another language's highlighter would write its colours over the Java ones).
         AppSettings::Batch batch(s);
         if (HostDocument *document = m_host.activeDocument()) {
-            const Highlighter *own = document->editor() ? document->editor()->highlighter()
-                                                        : nullptr;
-            ColourSections::save(own && own->kind() == Highlighter::Java ? *own
-                                                                         : *colorsPage->SynJavaSyn1,
-                                 s);
+            const Highlighter *own =
+                document->editor() ? document->editor()->highlighter() : nullptr;
+            ColourSections::save(
+                own && own->kind() == Highlighter::Java ? *own : *colorsPage->SynJavaSyn1, s);
         }
         s.setBool(Key::FirstRun, false);
         if (!batch.commit())
@@ -236,13 +235,13 @@ void TOptionsFrm::Button1Click()
     // Every key goes into one batch: the settings file is replaced once, at the end.
     m_committing = true;
     AppSettings::Batch batch(s);
-    writeEditorFont(s, editor);             // 1
-    writeLineNumbers(s, document);          // 2
-    writeGutter(s, editor);                 // 3
-    writeCompletion(s);                     // 4
-    writeCompilerOptions(s);                // 5
-    writeApplicationOptions(s, document);   // 6
-    writeSpellCheck(s);                     // 7
+    writeEditorFont(s, editor);                        // 1
+    writeLineNumbers(s, document);                     // 2
+    writeGutter(s, editor);                            // 3
+    writeCompletion(s);                                // 4
+    writeCompilerOptions(s);                           // 5
+    writeApplicationOptions(s, document);              // 6
+    writeSpellCheck(s);                                // 7
     ColourSections::save(*colorsPage->SynJavaSyn1, s); // 8
     // 9. The active document's highlighter takes the Java colours just written.
     if (editor && editor->highlighter()
@@ -250,8 +249,8 @@ void TOptionsFrm::Button1Click()
         ColourSections::load(*editor->highlighter(), s);
     // 10.
     s.setText(Key::DebugGenOptions, CompilerOptionsText::compose(compilerPage->boxes()));
-    bool written = saveTemplates(document); // 11
-    applyShortcuts(document);               // 12
+    bool written = saveTemplates(document);     // 11
+    applyShortcuts(document);                   // 12
     written = saveColours(document) && written; // 13
     const bool committed = batch.commit();
     m_committing = false;
@@ -427,10 +426,9 @@ bool TOptionsFrm::saveColours(HostDocument *document)
 
 void TOptionsFrm::reportWriteFailure(const QString &fileName, const QString &reason)
 {
-    Prompter::instance()->messageDlg(this,
-                                     QStringLiteral("Could not save ") + fileName
-                                         + QLatin1Char('\n') + reason,
-                                     Prompter::Warning, Prompter::OkButton);
+    Prompter::instance()->messageDlg(
+        this, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
+        Prompter::Warning, Prompter::OkButton);
 }
 
 // --- Help and closing -------------------------------------------------------------------

@@ -16,8 +16,8 @@
 #include "settings/NamedWidget.h"
 #include "settings/OptionsSpellChecker.h"
 
-OptionsSpellPage::OptionsSpellPage(OptionsSpellChecker *checker,
-                                   std::function<bool()> documentOpen, QWidget *parent)
+OptionsSpellPage::OptionsSpellPage(OptionsSpellChecker *checker, std::function<bool()> documentOpen,
+                                   QWidget *parent)
     : QWidget(parent), m_checker(checker), m_documentOpen(std::move(documentOpen))
 {
     auto *group = named(new QGroupBox(QStringLiteral("Options:"), this), "GroupBox12");
@@ -25,9 +25,9 @@ OptionsSpellPage::OptionsSpellPage(OptionsSpellChecker *checker,
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->setMinimumWidth(160);
-    CheckBox1 = named(new QCheckBox(QStringLiteral("Automatically spellcheck text in editor"),
-                                    group),
-                      "CheckBox1");
+    CheckBox1 =
+        named(new QCheckBox(QStringLiteral("Automatically spellcheck text in editor"), group),
+              "CheckBox1");
     CheckBox7 = named(new QCheckBox(QStringLiteral("Ignore words with numbers in them"), group),
                       "CheckBox7");
     CheckBox13 =
@@ -45,8 +45,8 @@ OptionsSpellPage::OptionsSpellPage(OptionsSpellChecker *checker,
     grid->addWidget(CheckBox13, 3, 0, 1, 3);
     grid->addWidget(CheckBox14, 4, 0, 1, 3);
     grid->addWidget(Panel1, 5, 0);
-    grid->addWidget(new QLabel(QStringLiteral("(Spellcheck word underline color)"), group), 5, 1,
-                    1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("(Spellcheck word underline color)"), group), 5, 1, 1,
+                    2);
     grid->setColumnStretch(2, 1);
 
     auto *layout = new QVBoxLayout(this);

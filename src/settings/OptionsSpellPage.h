@@ -26,12 +26,12 @@ public:
     // spell-checker setting alone.
     bool otherChosen() const;
 
-    QComboBox *ComboBox1; // "Dictionary language:"
-    QCheckBox *CheckBox1; // "Automatically spellcheck text in editor"
-    QCheckBox *CheckBox7; // "Ignore words with numbers in them"
+    QComboBox *ComboBox1;  // "Dictionary language:"
+    QCheckBox *CheckBox1;  // "Automatically spellcheck text in editor"
+    QCheckBox *CheckBox7;  // "Ignore words with numbers in them"
     QCheckBox *CheckBox13; // "Ignore single characters"
     QCheckBox *CheckBox14; // "Show hourglass while searching"
-    ColorPanel *Panel1; // the underline colour
+    ColorPanel *Panel1;    // the underline colour
 
     // The question of "Other..".
     static QString otherDictionariesQuestion();

@@ -30,8 +30,8 @@ void information(QWidget *parent, const QString &text)
 OptionsTemplatePage::OptionsTemplatePage(QWidget *parent)
     : QWidget(parent), m_exec([](QDialog &dlg) { return dlg.exec(); })
 {
-    auto *group = named(
-        new QGroupBox(QStringLiteral("Auto completion options (java only):"), this), "GroupBox15");
+    auto *group = named(new QGroupBox(QStringLiteral("Auto completion options (java only):"), this),
+                        "GroupBox15");
     ListView2 = named(new QTreeWidget(group), "ListView2");
     ListView2->setColumnCount(1);
     ListView2->setHeaderLabels({QStringLiteral("Keywords")});
