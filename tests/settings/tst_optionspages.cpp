@@ -68,11 +68,10 @@ void TestOptionsPages::leavingATabWritesItsColourFile()
     for (int i = 0; i < p->TabSet1->count(); ++i)
         tabs << p->TabSet1->tabText(i);
     QCOMPARE(tabs, QStringList({"Java", "HTML", "CSS", "PERL", "PHP", "XML"}));
-    QCOMPARE(p->SynEditor->lines(), QStringList({"// comment", "/** Javadoc */", "",
-                                                 "class Classname {", "  int test = 33;", "",
-                                                 "  public static void main(String args[]) {",
-                                                 "    System.out.println(\"Hello\");", "  }",
-                                                 "}"}));
+    QCOMPARE(p->SynEditor->lines(),
+             QStringList({"// comment", "/** Javadoc */", "", "class Classname {",
+                          "  int test = 33;", "", "  public static void main(String args[]) {",
+                          "    System.out.println(\"Hello\");", "  }", "}"}));
     QVERIFY(!QFile::exists(f.path("colors/lang/HTML.ini")));
 
     // Inserting a tab runs no tab switch.
@@ -95,8 +94,9 @@ void TestOptionsPages::leavingATabWritesItsColourFile()
 
     p->TabSet1->setCurrentIndex(3); // PERL: the highlighter's own sample
     QCOMPARE(p->SynEditor->highlighter(), p->SynPerlSyn1);
-    QCOMPARE(p->SynEditor->text(), EditorAdapter::normalizeLineEndings(
-                                       p->SynPerlSyn1->sampleSource(), TextFile::LineEnding::LF));
+    QCOMPARE(p->SynEditor->text(),
+             EditorAdapter::normalizeLineEndings(p->SynPerlSyn1->sampleSource(),
+                                                 TextFile::LineEnding::LF));
     p->TabSet1->setCurrentIndex(0);
     QCOMPARE(p->SynEditor->lines().size(), 8); // the sample without the blank lines
     QVERIFY(QFile::exists(f.path("colors/lang/PERL.ini")));
@@ -228,8 +228,7 @@ void TestOptionsPages::templatesByKeyboard()
     QCOMPARE(t->SynEdit1->lines(), QStringList({"for (int i = 0; i < |; i++) {", "}"}));
     QCOMPARE(t->TemplateStartLine, 6);
     QCOMPARE(t->TemplateEndLine, 7);
-    QCOMPARE(t->RichEdit1().code("foreach"),
-             QStringList({"for (Object o : items) {", "  |", "}"}));
+    QCOMPARE(t->RichEdit1().code("foreach"), QStringList({"for (Object o : items) {", "  |", "}"}));
 
     // Nothing reaches the file before OK; OK writes CR LF lines.
     QCOMPARE(f.folder.readFile("completion/auto.cmp"), templates);
@@ -290,9 +289,9 @@ void TestOptionsPages::newAndDeleteKeyword()
     QVERIFY(t->SynEdit1->lines().isEmpty());
     QCOMPARE(t->TemplateStartLine, -1);
     QCOMPARE(t->TemplateEndLine, -1);
-    QCOMPARE(t->RichEdit1().lines(),
-             QStringList({"%for", "for (;;) {", "}", "#", "%Object", "Object o = new Object();",
-                          "#"}));
+    QCOMPARE(
+        t->RichEdit1().lines(),
+        QStringList({"%for", "for (;;) {", "}", "#", "%Object", "Object o = new Object();", "#"}));
     t->DeleteKeyword->click(); // nothing selected: nothing happens
     QCOMPARE(t->RichEdit1().lines().size(), 7);
 }
@@ -318,8 +317,9 @@ void TestOptionsPages::classesAndMembers()
 {
     OptionsKit f;
     f.write("completion/toc.cmp", "String\r\nMath\r\n");
-    f.write("completion/Math.cmp", "public static double abs(double)\r\n"
-                                   "public static int max(int, int)\r\n");
+    f.write("completion/Math.cmp",
+            "public static double abs(double)\r\n"
+            "public static int max(int, int)\r\n");
     f.start();
     TOptionsFrm *d = f.open();
     d->PageControl1->setCurrentIndex(4);

@@ -118,8 +118,7 @@ void TestOptionsTexts::newKeywordRefusals()
     CodeTemplateText text(sample);
     QCOMPARE(text.add(name), result);
     if (result == NewKeyword::Added) {
-        QCOMPARE(text.lines().mid(sample.size()),
-                 QStringList({"%" + name.trimmed(), "#"}));
+        QCOMPARE(text.lines().mid(sample.size()), QStringList({"%" + name.trimmed(), "#"}));
         QVERIFY(text.code(name).isEmpty());
     } else {
         QCOMPARE(text.lines(), sample);
@@ -144,11 +143,11 @@ void TestOptionsTexts::templateList()
 {
     // Keyword lines, then "=" + code; orphan lines join the keyword before them, a code line
     // holding "%" becomes a keyword of its own, "#" lines go.
-    QCOMPARE(CompletionTemplates::build(sample),
-             QStringList({"foreach", "=for (Object o : |) {", "=}", "=orphan line", "for",
-                          "=for (int i = 0; i < |; i++) {", "=}", "printf",
-                          "ystem.out.printf(\"%d\", |);", "open", "=int open;", "last",
-                          "=last();"}));
+    QCOMPARE(
+        CompletionTemplates::build(sample),
+        QStringList({"foreach", "=for (Object o : |) {", "=}", "=orphan line", "for",
+                     "=for (int i = 0; i < |; i++) {", "=}", "printf",
+                     "ystem.out.printf(\"%d\", |);", "open", "=int open;", "last", "=last();"}));
     QVERIFY(CompletionTemplates::build({}).isEmpty());
 
     // Made from the file beside the executable; a missing file gives an empty list.
@@ -180,8 +179,8 @@ void TestOptionsTexts::compilerOptions_data()
     QTest::newRow("source alone") << boxes(false, false, false, false, false, true, false)
                                   << "-g:source";
     QTest::newRow("nothing") << boxes(false, false, false, false, false, false, false) << "-g:";
-    QTest::newRow("nothing, verbose") << boxes(false, false, true, false, false, false, false)
-                                      << "-g: -verbose";
+    QTest::newRow("nothing, verbose")
+        << boxes(false, false, true, false, false, false, false) << "-g: -verbose";
     QTest::newRow("all and none") << boxes(true, true, false, false, false, false, false)
                                   << "-g:none";
 }
