@@ -15,6 +15,7 @@
 #include "html/FormFieldOpeners.h"
 #include "html/HtmlCommands.h"
 #include "html/HtmlWizardOpeners.h"
+#include "html/ScriptCommands.h"
 #include "html/StripHtmlCommand.h"
 #include "java/CompileCommands.h"
 #include "java/RunJavaCommand.h"
@@ -219,6 +220,10 @@ Features *installFeatures(TMainForm &main)
     // 15. Quick find in the "Quick find:" group of the "Java" tab, and View, "Statistics".
     f->quickFind = new QuickFind(host, f);
     f->statistics = new StatisticsCommand(host, f);
+
+    // 16. The "Javascripts:" commands (date, last modified, the clock pop-up's clocks), the
+    //     link wizard and the random-image, link-menu, rollover and browser-information wizards.
+    ScriptCommands::provideTo(*f->html, wizards);
 
     return f;
 }
