@@ -105,10 +105,9 @@ void TBrowserFrm::Button1Click()
 void TBrowserFrm::Button3Click()
 {
     FileDialogs::Request request;
-    request.filter = {
-        {QStringLiteral("HTML dukument (*.html, *.htm)"),
-         {QStringLiteral("*.html"), QStringLiteral("*.htm")}},
-        {QStringLiteral("Andre filer (*.*)"), {QStringLiteral("*.*")}}};
+    request.filter = {{QStringLiteral("HTML dukument (*.html, *.htm)"),
+                       {QStringLiteral("*.html"), QStringLiteral("*.htm")}},
+                      {QStringLiteral("Andre filer (*.*)"), {QStringLiteral("*.*")}}};
     const FileDialogs::Answer answer = FileDialogs::instance()->getOpenFileName(this, request);
     if (!answer.accepted || answer.files.isEmpty())
         return;

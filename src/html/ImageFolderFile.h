@@ -17,8 +17,7 @@ QString resolve(const ProjectSettings &project, const QString &entry);
 
 // resolve() of entry, unless another of entries (which holds entry itself once) names the
 // same file; empty then.
-QString deletable(const ProjectSettings &project, const QString &entry,
-                  const QStringList &entries);
+QString deletable(const ProjectSettings &project, const QString &entry, const QStringList &entries);
 
 // The question asked before the file at path is deleted.
 QString deleteQuestion(const QString &path);

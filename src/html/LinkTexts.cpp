@@ -25,9 +25,9 @@ QString windowOpen(const WindowFields &f)
 {
     QStringList features;
     const std::pair<bool, const char *> flags[] = {
-        {f.toolbar, "toolbar=yes"},       {f.location, "location=yes"},
-        {f.menubar, "menubar=yes"},       {f.scrollbars, "scrollbars=yes"},
-        {f.resizable, "resizable=yes"},   {f.status, "status=yes"},
+        {f.toolbar, "toolbar=yes"},     {f.location, "location=yes"},
+        {f.menubar, "menubar=yes"},     {f.scrollbars, "scrollbars=yes"},
+        {f.resizable, "resizable=yes"}, {f.status, "status=yes"},
     };
     for (const auto &[on, feature] : flags) {
         if (on)

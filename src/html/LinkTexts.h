@@ -22,8 +22,8 @@ QString link(const LinkFields &fields);
 
 struct WindowFields {
     QString document, height, width, title;
-    bool toolbar = false, location = false, menubar = false, scrollbars = false,
-         resizable = false, status = false;
+    bool toolbar = false, location = false, menubar = false, scrollbars = false, resizable = false,
+         status = false;
 };
 
 // The onClick attribute (with its leading blank) that opens the document in a new window.

@@ -107,7 +107,8 @@ Clock clock(const QString &name, const QString &show)
 
 Clock textfieldClock()
 {
-    return clock(QStringLiteral("TimeTextfield"), QStringLiteral("document.TimeForm.TheTime.value"));
+    return clock(QStringLiteral("TimeTextfield"),
+                 QStringLiteral("document.TimeForm.TheTime.value"));
 }
 
 Clock statuslineClock()
@@ -128,8 +129,7 @@ QString randomImages(const QStringList &paths, bool ordinary, const QString &ind
         array.append(quoted(path));
     const QString write = ordinary
         ? QStringLiteral("  document.writeln('<IMG SRC=\"'+images[randomImgNr]+'\">')")
-        : QStringLiteral(
-            "  document.writeln('<body background=\"'+images[randomImgNr]+'\">')");
+        : QStringLiteral("  document.writeln('<body background=\"'+images[randomImgNr]+'\">')");
     return caretBlock(
         {QStringLiteral("<SCRIPT language=\"javascript\">"),
          QStringLiteral("  images=new Array(") + array.join(QLatin1Char(',')) + QLatin1Char(')'),
@@ -177,15 +177,15 @@ QString linkMenu(const QList<QStringList> &entries, const QString &number, const
 
 QString linkMenuFunction(const QString &number)
 {
-    return headBlock({QStringLiteral("<Script LANGUAGE=\"JavaScript\">"),
-                      QStringLiteral(" function showThePage(form) {"),
-                      QStringLiteral("   var item = form.listID") + number
-                          + QStringLiteral(".selectedIndex;"),
-                      QStringLiteral("   choice = form.listID") + number
-                          + QStringLiteral(".options[item].value;"),
-                      QStringLiteral("   if (choice!=\"x\")"),
-                      QStringLiteral("     top.location.href=\"http://\"+(choice);"),
-                      QStringLiteral(" };"), QStringLiteral("</script>")});
+    return headBlock(
+        {QStringLiteral("<Script LANGUAGE=\"JavaScript\">"),
+         QStringLiteral(" function showThePage(form) {"),
+         QStringLiteral("   var item = form.listID") + number + QStringLiteral(".selectedIndex;"),
+         QStringLiteral("   choice = form.listID") + number
+             + QStringLiteral(".options[item].value;"),
+         QStringLiteral("   if (choice!=\"x\")"),
+         QStringLiteral("     top.location.href=\"http://\"+(choice);"), QStringLiteral(" };"),
+         QStringLiteral("</script>")});
 }
 
 QString rollover(const RolloverFields &f, const QString &indent)
@@ -208,15 +208,14 @@ QString rolloverHeader()
 
 QString rolloverFunctions()
 {
-    return headBlock({QStringLiteral("<script language=\"JavaScript\">"), QStringLiteral("<!--"),
-                      QStringLiteral("function TheRollover(Image) {"),
-                      QStringLiteral("if (document.images) {"), QStringLiteral("  Temp = Image.src;"),
-                      QStringLiteral("  Image.src = Image.lowsrc;"),
-                      QStringLiteral("  Image.lowsrc = Temp;"), QStringLiteral("}"),
-                      QStringLiteral("}"), QString(),
-                      QStringLiteral("function ShowStatusMSG(TheStatusMSG) {"),
-                      QStringLiteral("  status=TheStatusMSG;"), QStringLiteral("}"),
-                      QStringLiteral("-->"), QStringLiteral("</script>")});
+    return headBlock(
+        {QStringLiteral("<script language=\"JavaScript\">"), QStringLiteral("<!--"),
+         QStringLiteral("function TheRollover(Image) {"), QStringLiteral("if (document.images) {"),
+         QStringLiteral("  Temp = Image.src;"), QStringLiteral("  Image.src = Image.lowsrc;"),
+         QStringLiteral("  Image.lowsrc = Temp;"), QStringLiteral("}"), QStringLiteral("}"),
+         QString(), QStringLiteral("function ShowStatusMSG(TheStatusMSG) {"),
+         QStringLiteral("  status=TheStatusMSG;"), QStringLiteral("}"), QStringLiteral("-->"),
+         QStringLiteral("</script>")});
 }
 
 QString browserInformation(const QList<BrowserProperty> &chosen, const QString &indent)
@@ -225,8 +224,10 @@ QString browserInformation(const QList<BrowserProperty> &chosen, const QString &
         const char *label;
         const char *property;
     } rows[BrowserPropertyCount] = {
-        {"Browser type: ", "appName"},      {"Browser version: ", "appVersion"},
-        {"Program code name: ", "appCodeName"}, {"Platform: ", "platform"},
+        {"Browser type: ", "appName"},
+        {"Browser version: ", "appVersion"},
+        {"Program code name: ", "appCodeName"},
+        {"Platform: ", "platform"},
         {"Language: ", "language"},
     };
     QStringList lines;

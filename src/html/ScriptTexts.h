@@ -24,9 +24,9 @@ QString textfieldClockForm(const QString &indent);
 // A clock's head function, the text by which a page is known to hold it, and the start
 // call it puts into the body tag.
 struct Clock {
-    QString header;    // e.g. "function TimeTextfield()"
-    QString onLoad;    // e.g. ` onLoad="TimeTextfield()"`
-    QString function;  // the head block
+    QString header;   // e.g. "function TimeTextfield()"
+    QString onLoad;   // e.g. ` onLoad="TimeTextfield()"`
+    QString function; // the head block
 };
 Clock textfieldClock();
 Clock statuslineClock();
@@ -49,8 +49,7 @@ QString linkMenuHeader();
 // "form.listID"); empty when the page has no such function or it names no number.
 QString linkMenuNumber(const QString &pageText);
 // entries: value and link of each entry (a missing link is empty). number: N.
-QString linkMenu(const QList<QStringList> &entries, const QString &number,
-                 const QString &indent);
+QString linkMenu(const QList<QStringList> &entries, const QString &number, const QString &indent);
 QString linkMenuFunction(const QString &number);
 
 // --- Rollover --------------------------------------------------------------------------

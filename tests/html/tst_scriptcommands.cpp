@@ -147,16 +147,13 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
 
         const QStringList page {"<head>", "</head>", "<body>", "</body>"};
-        const QStringList formBeforeEnd =
-            timeForm.mid(0, 2) + QStringList {"</form></body>"};
-        QTest::newRow("textfield twice")
-            << page << QStringList {"t", "t"}
-            << QStringList {"<head>"} + textfieldFunction
+        const QStringList formBeforeEnd = timeForm.mid(0, 2) + QStringList {"</form></body>"};
+        QTest::newRow("textfield twice") << page << QStringList {"t", "t"}
+                                         << QStringList {"<head>"} + textfieldFunction
                 + QStringList {"</head>", "<body onLoad=\"TimeTextfield()\">"} + timeForm.mid(0, 2)
                 + timeForm.mid(0, 2) + QStringList {"</form></form></body>"};
-        QTest::newRow("statusline twice")
-            << page << QStringList {"s", "s"}
-            << QStringList {"<head>"} + statuslineFunction
+        QTest::newRow("statusline twice") << page << QStringList {"s", "s"}
+                                          << QStringList {"<head>"} + statuslineFunction
                 + QStringList {"</head>", "<body onLoad=\"TimeStatusline()\">", "</body>"};
         QTest::newRow("statusline, then textfield")
             << page << QStringList {"s", "t"}
@@ -171,13 +168,11 @@ private Q_SLOTS:
             << QStringList {"<html>",
                             "<body onLoad=\"TimeTextfield()\" onLoad=\"TimeStatusline()\">"}
                 + formBeforeEnd;
-        QTest::newRow("no body")
-            << QStringList {"<html>", "<HEAD>", "</head>"} << QStringList {"t"}
-            << QStringList {"<html>", "<head>"} + textfieldFunction + timeForm.mid(0, 2)
-                + QStringList {"</form></head>"};
+        QTest::newRow("no body") << QStringList {"<html>", "<HEAD>", "</head>"} << QStringList {"t"}
+                                 << QStringList {"<html>", "<head>"} + textfieldFunction
+                + timeForm.mid(0, 2) + QStringList {"</form></head>"};
         QTest::newRow("other letter case")
-            << QStringList {"<head>", "// function timestatusline()", "<body>"}
-            << QStringList {"s"}
+            << QStringList {"<head>", "// function timestatusline()", "<body>"} << QStringList {"s"}
             << QStringList {"<head>"} + statuslineFunction
                 + QStringList {"// function timestatusline()",
                                "<body onLoad=\"TimeStatusline()\">"};

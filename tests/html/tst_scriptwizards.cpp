@@ -151,18 +151,21 @@ private Q_SLOTS:
         const QString image = "  document.writeln('<IMG SRC=\"'+images[randomImgNr]+'\">')";
         const QString background =
             "  document.writeln('<body background=\"'+images[randomImgNr]+'\">')";
-        QTest::newRow("no project")
-            << "" << "images" << QStringList {"a.gif", "/pics/b.gif"} << 0
-            << "images=new Array(\"a.gif\",\"/pics/b.gif\")" << image;
-        QTest::newRow("project") << "yes" << "images" << QStringList {"a.gif", "b.jpg"} << 1
+        QTest::newRow("no project") << ""
+                                    << "images" << QStringList {"a.gif", "/pics/b.gif"} << 0
+                                    << "images=new Array(\"a.gif\",\"/pics/b.gif\")" << image;
+        QTest::newRow("project") << "yes"
+                                 << "images" << QStringList {"a.gif", "b.jpg"} << 1
                                  << "images=new Array(\"images/a.gif\",\"images/b.jpg\")"
                                  << background;
         QTest::newRow("blank image folder")
-            << "yes" << " \t" << QStringList {"a.gif"} << -1 << "images=new Array(\"a.gif\")"
-            << background;
-        QTest::newRow("empty list") << "yes" << "images" << QStringList {} << 0
-                                    << "images=new Array()" << image;
-        QTest::newRow("empty entry") << "" << "images" << QStringList {"a.gif", ""} << 0
+            << "yes"
+            << " \t" << QStringList {"a.gif"} << -1 << "images=new Array(\"a.gif\")" << background;
+        QTest::newRow("empty list")
+            << "yes"
+            << "images" << QStringList {} << 0 << "images=new Array()" << image;
+        QTest::newRow("empty entry") << ""
+                                     << "images" << QStringList {"a.gif", ""} << 0
                                      << "images=new Array(\"a.gif\",\"\")" << image;
     }
 
@@ -247,9 +250,15 @@ private Q_SLOTS:
         doc.project = {m_project, "images"};
         TTilfeldigebilderFrm1 wizard(doc.host());
         EntryList *list = wizard.Elementer;
-        const QStringList entries {"yes.gif", "no.gif", "../outside.gif", "shared.gif",
-                                   "shared.gif", "link.gif", m_project + "/outside.gif",
-                                   "sub/deep.gif", ""};
+        const QStringList entries {"yes.gif",
+                                   "no.gif",
+                                   "../outside.gif",
+                                   "shared.gif",
+                                   "shared.gif",
+                                   "link.gif",
+                                   m_project + "/outside.gif",
+                                   "sub/deep.gif",
+                                   ""};
         for (const QString &e : entries)
             list->addEntry({e});
         auto remove = [&](const QString &entry, QList<int> answers) {
@@ -319,13 +328,14 @@ private Q_SLOTS:
         QCOMPARE(rng.reseeds, 1);
         QCOMPARE(rng.ranges, QList<int> {2000});
         QCOMPARE(wizard.listNumber(), 1234);
-        const QStringList menu {"<form>",
-                                "    <select name=\"listID1234\" onchange=\"showThePage(this.form);\">",
-                                "       <option value=\"x\">Select",
-                                "       <option value=\"www.a.com\">Home",
-                                "       <option value=\"news.com\"> News ",
-                                "    </select>",
-                                "  </form>"};
+        const QStringList menu {
+            "<form>",
+            "    <select name=\"listID1234\" onchange=\"showThePage(this.form);\">",
+            "       <option value=\"x\">Select",
+            "       <option value=\"www.a.com\">Home",
+            "       <option value=\"news.com\"> News ",
+            "    </select>",
+            "  </form>"};
         QCOMPARE(doc.editor.lines(),
                  (QStringList {"<html>", "<head>"} + linkFunction("1234")
                   + QStringList {"</head>", "<body>", "  " + menu.first()} + menu.mid(1)
@@ -376,12 +386,11 @@ private Q_SLOTS:
         // No head in the page: the menu alone.
         wizard.okButton()->click();
         QCOMPARE(doc.editor.lines(),
-                 (QStringList {"<form>",
-                               "  <select name=\"listID5\" onchange=\"showThePage(this.form);\">",
-                               "     <option value=\"x\">Select",
-                               "     <option value=\"link1\">Value1",
-                               "     <option value=\"link2\">Value2",
-                               "     <option value=\"\">Odd", "  </select>", "</form>"}));
+                 (QStringList {
+                     "<form>", "  <select name=\"listID5\" onchange=\"showThePage(this.form);\">",
+                     "     <option value=\"x\">Select", "     <option value=\"link1\">Value1",
+                     "     <option value=\"link2\">Value2", "     <option value=\"\">Odd",
+                     "  </select>", "</form>"}));
     }
 
     void rollover_data()
@@ -461,28 +470,29 @@ private Q_SLOTS:
         QTest::newRow("none") << QList<int> {} << QStringList {"  x"};
         QTest::newRow("version and language")
             << QList<int> {5, 2}
-            << QStringList {"  x<script>", "    <!--",
+            << QStringList {"  x<script>",
+                            "    <!--",
                             "      document.write(\"Browser version: "
                             "\"+window.navigator.appVersion+\"<br>\");",
                             "      document.write(\"Language: "
                             "\"+window.navigator.language+\"<br>\");",
-                            "    -->", "  </script>"};
+                            "    -->",
+                            "  </script>"};
         QTest::newRow("all") << QList<int> {1, 2, 3, 4, 5}
-                             << QStringList {
-                                    "  x<script>",
-                                    "    <!--",
-                                    "      document.write(\"Browser type: "
-                                    "\"+window.navigator.appName+\"<br>\");",
-                                    "      document.write(\"Browser version: "
-                                    "\"+window.navigator.appVersion+\"<br>\");",
-                                    "      document.write(\"Program code name: "
-                                    "\"+window.navigator.appCodeName+\"<br>\");",
-                                    "      document.write(\"Platform: "
-                                    "\"+window.navigator.platform+\"<br>\");",
-                                    "      document.write(\"Language: "
-                                    "\"+window.navigator.language+\"<br>\");",
-                                    "    -->",
-                                    "  </script>"};
+                             << QStringList {"  x<script>",
+                                             "    <!--",
+                                             "      document.write(\"Browser type: "
+                                             "\"+window.navigator.appName+\"<br>\");",
+                                             "      document.write(\"Browser version: "
+                                             "\"+window.navigator.appVersion+\"<br>\");",
+                                             "      document.write(\"Program code name: "
+                                             "\"+window.navigator.appCodeName+\"<br>\");",
+                                             "      document.write(\"Platform: "
+                                             "\"+window.navigator.platform+\"<br>\");",
+                                             "      document.write(\"Language: "
+                                             "\"+window.navigator.language+\"<br>\");",
+                                             "    -->",
+                                             "  </script>"};
     }
 
     void browserInformation()
