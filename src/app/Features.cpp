@@ -10,8 +10,11 @@
 #include "host/ActionRegistry.h"
 #include "html/FormFieldOpeners.h"
 #include "html/HtmlCommands.h"
+#include "java/BreakpointCommands.h"
 #include "java/CompileCommands.h"
+#include "java/DebugCommands.h"
 #include "java/RunJavaCommand.h"
+#include "java/WatchCommands.h"
 #include "platform/Prompter.h"
 #include "settings/AppSettings.h"
 #include "shell/EditFrmUnit.h"
@@ -140,6 +143,14 @@ Features *installFeatures(TMainForm &main)
 
     // 7. The spell checker "SpellChecker1", its commands and the active document's underline.
     f->spelling = new SpellCheckFeature(host, f);
+
+    // 8. The debugger: every document's breakpoints and bookmarks, the jdb run (compiling a
+    //    modified document first) with its "Debugger" and "Debug vars" pages, and the watch
+    //    list with the variable tracker. In this order: the Debugging menus list Start, Stop,
+    //    Next, the breakpoint items, then the tracker.
+    f->breakpoints = new BreakpointCommands(host, f);
+    f->debugger = new DebugCommands(host, *f->compile, *f->breakpoints, f);
+    f->watches = new WatchCommands(host, f);
 
     return f;
 }

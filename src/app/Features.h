@@ -2,13 +2,16 @@
 
 #include <QObject>
 
+class BreakpointCommands;
 class CompileCommands;
+class DebugCommands;
 class ExplorerPanel;
 class FeatureHost;
 class HtmlCommands;
 class RunJavaCommand;
 class SpellCheckFeature;
 class TMainForm;
+class WatchCommands;
 
 // The features of the main window, as the composition root installed them, and the start-up
 // steps that belong to them (the main window calls these in its own order).
@@ -24,6 +27,9 @@ public:
     RunJavaCommand *run = nullptr;
     ExplorerPanel *explorer = nullptr;
     SpellCheckFeature *spelling = nullptr;
+    BreakpointCommands *breakpoints = nullptr;
+    DebugCommands *debugger = nullptr;
+    WatchCommands *watches = nullptr;
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus

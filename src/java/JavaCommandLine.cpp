@@ -55,4 +55,17 @@ ToolCommand javac(const QString &javaBinDir, const QString &debugGenOptions,
     return cmd;
 }
 
+ToolCommand jdb(const QString &javaBinDir, const QString &classPathDir,
+                const QString &documentFileName, const QString &mainClass)
+{
+    ToolCommand cmd;
+    cmd.program = toolPath(javaBinDir, QStringLiteral("jdb"));
+    if (!documentFileName.isEmpty())
+        cmd.folder = QFileInfo(documentFileName).absolutePath();
+    cmd.arguments << QStringLiteral("-classpath") << classPath(classPathDir);
+    if (!mainClass.isEmpty())
+        cmd.arguments << mainClass;
+    return cmd;
+}
+
 } // namespace JavaCommandLine

@@ -39,6 +39,8 @@ public:
     QWidget *widget() override { return this; }
     QString fileName() const override { return DocumentFileName; }
     bool save() override { return SaveFileNow(); }
+    bool isModified() const override { return IsModified; }
+    QStringList &watchList() override { return WatchList; }
     int errorLine() const override { return ErrorLine; }
     void setErrorLine(int line) override { ErrorLine = line; }
     void bringToFront() override;
