@@ -89,9 +89,9 @@ void BreakpointCommands::buildButtons()
     // The arrow of "Clear breakpoint" drops down the choice of what to clear.
     ClearBreakpointsMenu = new QMenu(SpeedButton2);
     ClearBreakpointsMenu->setObjectName(QStringLiteral("ClearBreakpointsMenu"));
-    QAction *atCursor = ClearBreakpointsMenu->addAction(
-        QStringLiteral("Breakpoint at current line only"), this,
-        &BreakpointCommands::Breakpointatcursor1Click);
+    QAction *atCursor =
+        ClearBreakpointsMenu->addAction(QStringLiteral("Breakpoint at current line only"), this,
+                                        &BreakpointCommands::Breakpointatcursor1Click);
     atCursor->setObjectName(QStringLiteral("Breakpointatcursor1"));
     QAction *all = ClearBreakpointsMenu->addAction(QStringLiteral("All breakpoints"), this,
                                                    &BreakpointCommands::Allbreakpoints1Click);
@@ -201,9 +201,8 @@ void BreakpointCommands::bindPopup(HostDocument *document, BreakpointMarks *mark
 
 int BreakpointCommands::bookmarkKey(const QKeyEvent *event, bool *toggle)
 {
-    const Qt::KeyboardModifiers mods =
-        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier
-                              | Qt::MetaModifier);
+    const Qt::KeyboardModifiers mods = event->modifiers()
+        & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const bool go = mods == Qt::ControlModifier;
     const bool set = mods == (Qt::ControlModifier | Qt::ShiftModifier);
     if (!go && !set)

@@ -46,7 +46,10 @@ const Command menuCommands[] = {
 
 DebugCommands::DebugCommands(FeatureHost &host, CompileCommands &compile,
                              BreakpointCommands &breakpoints, QObject *parent)
-    : QObject(parent), m_host(&host), m_compile(&compile), m_breakpoints(&breakpoints),
+    : QObject(parent),
+      m_host(&host),
+      m_compile(&compile),
+      m_breakpoints(&breakpoints),
       m_flushTimer(new QTimer(this))
 {
     // The log's lines come in bursts; the log and the pane take each burst at once.
@@ -106,6 +109,10 @@ DebugCommands::DebugCommands(FeatureHost &host, CompileCommands &compile,
     for (HostDocument *document : host.documents())
         bindDocument(document);
     connect(&host, &FeatureHost::documentCreated, this, &DebugCommands::bindDocument);
+    connect(&host, &FeatureHost::documentClosed, this, [this](HostDocument *document) {
+        if (document == m_runDocument)
+            m_runWindow = nullptr;
+    });
 }
 
 // A jdb still running goes with its debugger, and the program it debugs with it.

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 
 DebugLogEdit::DebugLogEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -13,6 +14,8 @@ DebugLogEdit::DebugLogEdit(QWidget *parent) : QPlainTextEdit(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabChangesFocus(false);
+    // A log: no undo history of its lines (a long session would hold them twice).
+    document()->setUndoRedoEnabled(false);
     QPalette p = palette();
     p.setColor(QPalette::Inactive, QPalette::Highlight,
                p.color(QPalette::Active, QPalette::Highlight));
@@ -35,8 +38,17 @@ void DebugLogEdit::addLines(const QStringList &lines)
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(text);
-    setTextCursor(cursor);
-    ensureCursorVisible();
+    // A caret at the end stays there; one elsewhere is brought back.
+    if (!textCursor().atEnd())
+        setTextCursor(cursor);
+    // Scrolled once the lines of this turn of the event loop are in.
+    if (!m_scrollPending) {
+        m_scrollPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_scrollPending = false;
+            ensureCursorVisible();
+        });
+    }
 }
 
 QString DebugLogEdit::lastLine() const

@@ -23,4 +23,7 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool m_scrollPending = false;
 };

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 DebugVarsPane::DebugVarsPane(QPlainTextEdit *log, QWidget *parent)
@@ -10,6 +11,7 @@ DebugVarsPane::DebugVarsPane(QPlainTextEdit *log, QWidget *parent)
 {
     REDebugVar->setObjectName(QStringLiteral("REDebugVar"));
     REDebugVar->setReadOnly(true);
+    REDebugVar->document()->setUndoRedoEnabled(false);
     REDebugVar->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     REDebugVar->setLineWrapMode(QPlainTextEdit::NoWrap);
     REDebugVar->setPlainText(QStringLiteral("Debugger not running, not tracking vars."));
@@ -42,9 +44,11 @@ void DebugVarsPane::rebuild(const QStringList &watches)
     if (whole) {
         REDebugVar->setPlainText(m_lines.join(u'\n'));
         m_showsOther = false;
-    } else {
-        for (const QString &line : std::as_const(added))
-            REDebugVar->appendPlainText(line);
+    } else if (!added.isEmpty()) {
+        QTextCursor end(REDebugVar->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText((REDebugVar->document()->isEmpty() ? QString() : QStringLiteral("\n"))
+                       + added.join(u'\n'));
     }
 }
 

@@ -20,8 +20,8 @@ TDebugger::TDebugger(QObject *parent)
         ended();
     });
 
-    m_commands = new CommandQueue([this](const QString &text) { return m_runner->write(text); },
-                                  this);
+    m_commands =
+        new CommandQueue([this](const QString &text) { return m_runner->write(text); }, this);
     connect(m_commands, &CommandQueue::written, this, [this](const QString &command, bool ok) {
         if (!ok)
             return;

@@ -68,9 +68,10 @@ private Q_SLOTS:
         w.type(Qt::Key_X);
         w.type(Qt::Key_Y);
         QCOMPARE(w.editor->text(), QStringLiteral("a"));
-        QCOMPARE(seen, (QStringList {"second press a", "first press a", "first release a",
-                                     "second press x", "first press x", "first release x",
-                                     "second press y", "first release y"}));
+        QCOMPARE(seen,
+                 (QStringList {"second press a", "first press a", "first release a",
+                               "second press x", "first press x", "first release x",
+                               "second press y", "first release y"}));
     }
 
     void filterGoesWithItsOwner()

@@ -263,16 +263,17 @@ void TestBreakpoints::commandsAndBindings()
     QStringList names;
     for (QAction *a : f.main->actions().menu("Debugging1")->actions())
         names << a->objectName();
-    QCOMPARE(names, (QStringList {"Startdebug1", "Stopdebug1", "Nextinstruction1",
-                                  "Setbreakpoint1", "Deletebreakpoint1", "Variabletracker1"}));
+    QCOMPARE(names,
+             (QStringList {"Startdebug1", "Stopdebug1", "Nextinstruction1", "Setbreakpoint1",
+                           "Deletebreakpoint1", "Variabletracker1"}));
     QCOMPARE(f.main->action("Setbreakpoint1")->text(), QStringLiteral("Set breakpoint"));
     QCOMPARE(f.main->action("Deletebreakpoint1")->text(), QStringLiteral("Delete breakpoint"));
 
     auto button = [&](const char *name) {
         return f.main->findChild<QToolButton *>(QLatin1String(name));
     };
-    for (const char *name : {"SpeedButton45", "SpeedButton2", "JavaNextBreakpoint",
-                             "JavaPreviousBreakpoint"})
+    for (const char *name :
+         {"SpeedButton45", "SpeedButton2", "JavaNextBreakpoint", "JavaPreviousBreakpoint"})
         QVERIFY2(f.main->JavaSheet->isAncestorOf(button(name)), name);
     for (const char *name : {"GeneralNextBreakpoint", "GeneralPreviousBreakpoint"})
         QVERIFY2(f.main->GeneralSheet->isAncestorOf(button(name)), name);
@@ -329,8 +330,8 @@ void TestBreakpoints::commandsAndBindings()
     // Without a document every command does nothing.
     QVERIFY(ShellFixture::closeWindow(f.doc));
     QTRY_VERIFY(!f.active());
-    for (const char *name : {"Setbreakpoint1", "Deletebreakpoint1", "Nextbookmark1",
-                             "Previousbookmark1"})
+    for (const char *name :
+         {"Setbreakpoint1", "Deletebreakpoint1", "Nextbookmark1", "Previousbookmark1"})
         f.main->action(name)->trigger();
     clear->actions().at(1)->trigger();
 }

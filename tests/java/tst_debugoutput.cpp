@@ -112,10 +112,8 @@ const QStringList sessionLog {
 };
 
 // Both dumps seen: the object ends at its "}" and the next values follow.
-const QStringList sessionPane {"Hello.count = 0", "Hello.pt = {", "x: 1",
-                               "y: 2",            "}",            "Hello.count = 3",
-                               "Hello.pt = {",    "x: 1",         "y: 2",
-                               "}"};
+const QStringList sessionPane {"Hello.count = 0", "Hello.pt = {", "x: 1", "y: 2", "}",
+                               "Hello.count = 3", "Hello.pt = {", "x: 1", "y: 2", "}"};
 
 QList<Event> read(const QString &text)
 {
@@ -179,12 +177,13 @@ void TestDebugOutput::readerRules_data()
     QTest::newRow("CR, LF and blank lines") << "a\r\n\n  \nb\r" << QStringList {"a", "b"} << "";
     QTest::newRow("double prompt alone") << "> > \n" << QStringList {">"} << "";
     QTest::newRow("double prompt inside") << "x > > y > > z\n" << QStringList {">  y > > z"} << "";
-    QTest::newRow("init without blank")
-        << "Initializing jdb...\n" << QStringList {"Initializing jdb...", "!init"} << "";
+    QTest::newRow("init without blank") << "Initializing jdb...\n"
+                                        << QStringList {"Initializing jdb...", "!init"} << "";
     QTest::newRow("init not yet ended")
         << "Initializing jdb ..." << QStringList {} << "Initializing jdb ...";
     QTest::newRow("program output splits a line")
-        << "Breakpoint hit: count is 6\n" << QStringList {"Breakpoint hit: count is 6"} << "";
+        << "Breakpoint hit: count is 6\n"
+        << QStringList {"Breakpoint hit: count is 6"} << "";
     QTest::newRow("text then prompt")
         << "abc\nmain[1] main[1] tail" << QStringList {"abc", "main[1] ", "main[1] "} << " tail";
 }
@@ -270,7 +269,8 @@ void TestDebugOutput::paneFollowsTheLog()
     QWidget host;
     DebugLogEdit log(&host);
     DebugVarsPane pane(&log, &host);
-    QCOMPARE(pane.REDebugVar->toPlainText(), QStringLiteral("Debugger not running, not tracking vars."));
+    QCOMPARE(pane.REDebugVar->toPlainText(),
+             QStringLiteral("Debugger not running, not tracking vars."));
     QVERIFY(pane.REDebugVar->isReadOnly());
 
     pane.addLine("[started]");
@@ -317,8 +317,8 @@ void TestDebugOutput::typedCommand_data()
     QTest::newRow("after a thread's prompt") << "Thread-0[1] where " << false << "where";
     QTest::newRow("empty line: the line end alone") << "" << false << "";
     QTest::newRow("a bare prompt is sent whole") << "main[1] " << false << "main[1]";
-    QTest::newRow("dotted text without a prompt") << "print Hello.count" << false
-                                                  << "print Hello.count";
+    QTest::newRow("dotted text without a prompt")
+        << "print Hello.count" << false << "print Hello.count";
     QTest::newRow("prompt and sentence end: a new prompt")
         << "> Deferring breakpoint Hello:7." << true << "";
     QTest::newRow("after three dots") << "> Initializing jdb ...where" << false << "where";
@@ -359,7 +359,8 @@ void TestDebugOutput::logLinesAndTyping()
 
     // The next lines start on a line of their own.
     log.addLines({"i = 2"});
-    QCOMPARE(log.toPlainText(), QStringLiteral("Initializing jdb ...\nmain[1] \nlo\tcals\ni = 2\n"));
+    QCOMPARE(log.toPlainText(),
+             QStringLiteral("Initializing jdb ...\nmain[1] \nlo\tcals\ni = 2\n"));
     QCOMPARE(log.textCursor().position(), log.toPlainText().size());
 }
 

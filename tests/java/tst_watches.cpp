@@ -29,8 +29,7 @@ struct WatchFixture : ShellFixture {
     int shown = 0;
     std::function<int(TVarTrackerFrm &)> answer;
 
-    explicit WatchFixture(const QByteArray &text = program)
-        : ShellFixture("[Tips]\r\ndoShow=0\r\n")
+    explicit WatchFixture(const QByteArray &text = program) : ShellFixture("[Tips]\r\ndoShow=0\r\n")
     {
         start();
         commands = main->features().watches;
@@ -147,54 +146,58 @@ void TestWatches::addAndDeleteInTheTracker()
 
 void TestWatches::trackerSteps(WatchFixture &f, TVarTrackerFrm &dlg)
 {
-        // No class chosen yet: Add adds nothing.
-        dlg.Button2->click();
-        QCOMPARE(dlg.ListView3->topLevelItemCount(), 0);
+    // No class chosen yet: Add adds nothing.
+    dlg.Button2->click();
+    QCOMPARE(dlg.ListView3->topLevelItemCount(), 0);
 
-        f.choose(dlg.ListView1, 0);
-        QCOMPARE(f.rows(dlg.ListView2), (QStringList {"private int total", "static int count"}));
-        QVERIFY(!dlg.ListView2->topLevelItem(0)->icon(0).isNull());
-        QCOMPARE(dlg.ListView2->columnWidth(0), 198);
-        f.choose(dlg.ListView2, 0);
+    f.choose(dlg.ListView1, 0);
+    QCOMPARE(f.rows(dlg.ListView2), (QStringList {"private int total", "static int count"}));
+    QVERIFY(!dlg.ListView2->topLevelItem(0)->icon(0).isNull());
+    QCOMPARE(dlg.ListView2->columnWidth(0), 198);
+    f.choose(dlg.ListView2, 0);
+    dlg.Button2->click();
+    f.choose(dlg.ListView2, 1);
+    dlg.Button2->click();
+    QCOMPARE(f.rows(dlg.ListView3), (QStringList {"A.total", "A.count"}));
+    for (int i = 0; i < 3; ++i)
         dlg.Button2->click();
-        f.choose(dlg.ListView2, 1);
-        dlg.Button2->click();
-        QCOMPARE(f.rows(dlg.ListView3), (QStringList {"A.total", "A.count"}));
-        for (int i = 0; i < 3; ++i)
-            dlg.Button2->click();
-        QCOMPARE(dlg.ListView3->topLevelItemCount(), 5);
-        QCOMPARE(dlg.ListView3->columnWidth(0), 340);
+    QCOMPARE(dlg.ListView3->topLevelItemCount(), 5);
+    QCOMPARE(dlg.ListView3->columnWidth(0), 340);
 
-        dlg.ListView3->setCurrentItem(dlg.ListView3->topLevelItem(0));
-        dlg.Button3->click();
-        QCOMPARE(dlg.ListView3->topLevelItemCount(), 4);
-        QCOMPARE(dlg.ListView3->columnWidth(0), 357);
-        dlg.ListView3->clearSelection();
-        dlg.Button3->click(); // nothing chosen: nothing deleted
-        QCOMPARE(dlg.ListView3->topLevelItemCount(), 4);
+    dlg.ListView3->setCurrentItem(dlg.ListView3->topLevelItem(0));
+    dlg.Button3->click();
+    QCOMPARE(dlg.ListView3->topLevelItemCount(), 4);
+    QCOMPARE(dlg.ListView3->columnWidth(0), 357);
+    dlg.ListView3->clearSelection();
+    dlg.Button3->click(); // nothing chosen: nothing deleted
+    QCOMPARE(dlg.ListView3->topLevelItemCount(), 4);
 
-        dlg.Button5->click();
-        dlg.Button1->click();
+    dlg.Button5->click();
+    dlg.Button1->click();
 }
 
 void TestWatches::noneFound(WatchFixture &f, TVarTrackerFrm &dlg)
 {
-        f.choose(dlg.ListView1, 0);
-        QCOMPARE(f.rows(dlg.ListView2), QStringList {"None found!"});
-        QVERIFY(dlg.ListView2->topLevelItem(0)->icon(0).isNull());
-        f.choose(dlg.ListView2, 0);
-        dlg.Button2->click();
-        QCOMPARE(dlg.ListView3->topLevelItemCount(), 0);
+    f.choose(dlg.ListView1, 0);
+    QCOMPARE(f.rows(dlg.ListView2), QStringList {"None found!"});
+    QVERIFY(dlg.ListView2->topLevelItem(0)->icon(0).isNull());
+    f.choose(dlg.ListView2, 0);
+    dlg.Button2->click();
+    QCOMPARE(dlg.ListView3->topLevelItemCount(), 0);
 }
 
 void TestWatches::memberName_data()
 {
     QTest::addColumn<QString>("row");
     QTest::addColumn<QString>("name");
-    QTest::newRow("declaration") << "private int total" << "total";
-    QTest::newRow("bare name") << "count" << "count";
-    QTest::newRow("method") << "public void run()" << "run()";
-    QTest::newRow("control characters dropped") << "int\tx\r" << "intx";
+    QTest::newRow("declaration") << "private int total"
+                                 << "total";
+    QTest::newRow("bare name") << "count"
+                               << "count";
+    QTest::newRow("method") << "public void run()"
+                            << "run()";
+    QTest::newRow("control characters dropped") << "int\tx\r"
+                                                << "intx";
 }
 
 void TestWatches::memberName()
@@ -208,13 +211,18 @@ void TestWatches::addToDebuggerWatch_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("watch"); // empty: nothing added
-    QTest::newRow("declaration") << "        int count = 0;" << "A.count";
-    QTest::newRow("call: the last identifier before the first symbol")
-        << "System.out.println(x);" << "A.System";
-    QTest::newRow("keywords are no names") << "static int total;" << "A.total";
-    QTest::newRow("a brace first") << "}" << "A.";
-    QTest::newRow("no symbol") << "int count" << "";
-    QTest::newRow("comment") << "// int x = 1;" << "";
+    QTest::newRow("declaration") << "        int count = 0;"
+                                 << "A.count";
+    QTest::newRow("call: the last identifier before the first symbol") << "System.out.println(x);"
+                                                                       << "A.System";
+    QTest::newRow("keywords are no names") << "static int total;"
+                                           << "A.total";
+    QTest::newRow("a brace first") << "}"
+                                   << "A.";
+    QTest::newRow("no symbol") << "int count"
+                               << "";
+    QTest::newRow("comment") << "// int x = 1;"
+                             << "";
 }
 
 void TestWatches::addToDebuggerWatch()
@@ -234,11 +242,12 @@ void TestWatches::addToDebuggerWatch()
     const FakePrompter::Call call = f.prompter.calls.first();
     QCOMPARE(call.caption, QStringLiteral("Information"));
     QCOMPARE(call.icon, Prompter::NoIcon);
-    QCOMPARE(call.text, QStringLiteral("The variable \"") + watch.mid(2)
-                            + QStringLiteral("\", have now been added to the list of variables "
-                                             "beeing tracked! To see the full list of variables "
-                                             "beeing tracked for this editor window, goto the "
-                                             "variable tracker dialogbox."));
+    QCOMPARE(call.text,
+             QStringLiteral("The variable \"") + watch.mid(2)
+                 + QStringLiteral("\", have now been added to the list of variables "
+                                  "beeing tracked! To see the full list of variables "
+                                  "beeing tracked for this editor window, goto the "
+                                  "variable tracker dialogbox."));
 }
 
 void TestWatches::popupItemFollowsTheCaretLine()
@@ -246,8 +255,8 @@ void TestWatches::popupItemFollowsTheCaretLine()
     WatchFixture f;
     QAction *add = f.doc->popupAction("Addtodebuggerwatch1");
     QCOMPARE(add->text(), QStringLiteral("Add to debugger watch"));
-    for (const auto &[line, enabled] : {std::pair {2, true}, std::pair {1, false},
-                                        std::pair {5, true}, std::pair {6, false}}) {
+    for (const auto &[line, enabled] :
+         {std::pair {2, true}, std::pair {1, false}, std::pair {5, true}, std::pair {6, false}}) {
         f.doc->editor()->setCaret(line, 1);
         emit f.doc->PopupMenu1->aboutToShow();
         QVERIFY2(add->isEnabled() == enabled, qPrintable(QString::number(line)));
