@@ -285,8 +285,10 @@ void DebugCommands::startRun(HostDocument *doc)
     m_pane->addLine(QStringLiteral("[Debugger started, but no variabel information found yet]"));
 
     const AppSettings &settings = m_host->settings();
-    debugger->RunDebugSession(JavaCommandLine::jdb(settings.textValue(Settings::Key::JavaBinDir),
-                                                   settings.textValue(Settings::Key::ClassPathDir),
+    using Settings::Key;
+    const Settings::Reader reader = Settings::Reader::Debugger;
+    debugger->RunDebugSession(JavaCommandLine::jdb(settings.textValue(Key::JavaBinDir, reader),
+                                                   settings.textValue(Key::ClassPathDir, reader),
                                                    doc->fileName(), m_mainClass));
 }
 

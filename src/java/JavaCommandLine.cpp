@@ -62,7 +62,11 @@ ToolCommand jdb(const QString &javaBinDir, const QString &classPathDir,
     cmd.program = toolPath(javaBinDir, QStringLiteral("jdb"));
     if (!documentFileName.isEmpty())
         cmd.folder = QFileInfo(documentFileName).absolutePath();
-    cmd.arguments << QStringLiteral("-classpath") << classPath(classPathDir);
+    // An empty class path would leave the program's VM without one: jdb's own default, ".",
+    // serves instead.
+    const QString path = classPath(classPathDir);
+    if (!path.isEmpty())
+        cmd.arguments << QStringLiteral("-classpath") << path;
     if (!mainClass.isEmpty())
         cmd.arguments << mainClass;
     return cmd;

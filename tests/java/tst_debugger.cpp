@@ -15,17 +15,18 @@
 #include "java/DebugCommands.h"
 #include "java/DebugLogEdit.h"
 #include "java/Debugger.h"
+#include "java/JavaCommandLine.h"
 #include "java/ProcessRunner.h"
 #include "settings/AppSettings.h"
 
 namespace {
 
-const QByteArray hello = "public class Hello {\n"                          // 1
-                         "    static int count = 0;\n"                     // 2
-                         "\n"                                              // 3
+const QByteArray hello = "public class Hello {\n"                         // 1
+                         "    static int count = 0;\n"                    // 2
+                         "\n"                                             // 3
                          "    public static void main(String[] args) {\n" // 4
-                         "        for (int i = 0; i < 3; i++) {\n"         // 5
-                         "            count = count + 3;\n"                // 6
+                         "        for (int i = 0; i < 3; i++) {\n"        // 5
+                         "            count = count + 3;\n"               // 6
                          "            System.out.println(\"count is \" + count);\n"
                          "        }\n"
                          "        System.out.println(\"done\");\n" // 9
@@ -93,7 +94,7 @@ struct DebugFixture : ShellFixture {
     {
         main->settings().setText(Settings::Key::JavaBinDir, binDir);
         main->settings().setText(Settings::Key::DebugGenOptions, options);
-        main->settings().setText(Settings::Key::ClassPathDir, "C:\\;.");
+        // "ClassPathDir" left out: the debugger reads it as "c:\;.".
     }
 
     void tool(const QString &name, const QByteArray &body) const
@@ -135,6 +136,8 @@ class TestDebugger : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void jdbCommand_data();
+    void jdbCommand();
     void sessionWithFakeJdb();
     void typedCommandsAndTheRunsDocument();
     void startFailures();
@@ -157,8 +160,46 @@ void TestDebugger::initTestCase()
     QStringList popup;
     for (QAction *a : f.doc->popupMenu("Debugging1")->actions())
         popup << a->objectName();
-    QCOMPARE(popup, (QStringList {"Startdebug1", "Stopdebug1", "Nextinstruction1",
-                                  "Setbreakpoint1", "Deletebreakpoint1", "Variabletracker1"}));
+    QCOMPARE(popup,
+             (QStringList {"Startdebug1", "Stopdebug1", "Nextinstruction1", "Setbreakpoint1",
+                           "Deletebreakpoint1", "Variabletracker1"}));
+}
+
+void TestDebugger::jdbCommand_data()
+{
+    QTest::addColumn<QString>("binDir");
+    QTest::addColumn<QString>("classPath");
+    QTest::addColumn<QString>("mainClass");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("the old default class path")
+        << "C:\\jdk\\bin"
+        << "c:\\;."
+        << "Hello"
+        << "C:/jdk/bin/jdb" << QStringList {"-classpath", ".", "Hello"};
+    QTest::newRow("entries, blanks")
+        << "/opt/my jdk/bin/"
+        << "lib/a b.jar;."
+        << "Hello"
+        << "/opt/my jdk/bin/jdb" << QStringList {"-classpath", "lib/a b.jar:.", "Hello"};
+    QTest::newRow("no class path, no main class") << "/jdk/bin"
+                                                  << ""
+                                                  << ""
+                                                  << "/jdk/bin/jdb" << QStringList {};
+}
+
+void TestDebugger::jdbCommand()
+{
+    QFETCH(QString, binDir);
+    QFETCH(QString, classPath);
+    QFETCH(QString, mainClass);
+    QFETCH(QString, program);
+    QFETCH(QStringList, args);
+    const ToolCommand cmd =
+        JavaCommandLine::jdb(binDir, classPath, "/home/u/my src/Hello.java", mainClass);
+    QCOMPARE(cmd.program, program);
+    QCOMPARE(cmd.arguments, args);
+    QCOMPARE(cmd.folder, QStringLiteral("/home/u/my src"));
 }
 
 void TestDebugger::sessionWithFakeJdb()
@@ -178,8 +219,9 @@ void TestDebugger::sessionWithFakeJdb()
     QVERIFY(debugger);
     QVERIFY(f.running());
     QCOMPARE(f.main->PageControl4->currentWidget(), f.main->TabSheet7);
-    QCOMPARE(f.pane(), QStringLiteral("Debugger not running, not tracking vars.\n"
-                                      "[Debugger started, but no variabel information found yet]"));
+    QCOMPARE(f.pane(),
+             QStringLiteral("Debugger not running, not tracking vars.\n"
+                            "[Debugger started, but no variabel information found yet]"));
     QTimer *pause = debugger->commands()->timer();
     QCOMPARE(pause->interval(), 500);
     QVERIFY(pause->isSingleShot());
@@ -221,8 +263,9 @@ void TestDebugger::sessionWithFakeJdb()
     QVERIFY(f.stdinText().endsWith("\rcont\n\rexit\n"));
     QVERIFY(f.log().endsWith("Debug session, done!\n"));
     QVERIFY(!debugger->killTimer()->isActive());
-    QCOMPARE(f.pane(), QStringLiteral("Hello.count = 1\nHello.count = 2\nHello.count = 3\n"
-                                      "[Debugger has exited, no longer tracking vars]"));
+    QCOMPARE(f.pane(),
+             QStringLiteral("Hello.count = 1\nHello.count = 2\nHello.count = 3\n"
+                            "[Debugger has exited, no longer tracking vars]"));
 
     // "exit" goes to a running jdb only; a second run starts afresh.
     QSignalSpy written(debugger, &TDebugger::commandWritten);
@@ -281,9 +324,10 @@ void TestDebugger::startFailures()
     DebugFixture f; // no jdb in the Java folder
     f.debug->SpeedButton41->click();
     QTRY_VERIFY(f.debug->DebuggerThread()->isDone());
-    QCOMPARE(f.log(), QStringLiteral("Could not start %1/jdb: the file does not exist\n"
-                                     "Debug session, done!\n")
-                          .arg(f.tools));
+    QCOMPARE(f.log(),
+             QStringLiteral("Could not start %1/jdb: the file does not exist\n"
+                            "Debug session, done!\n")
+                 .arg(f.tools));
     QVERIFY(f.idle());
     QVERIFY(f.pane().endsWith("[Debugger has exited, no longer tracking vars]"));
 }
