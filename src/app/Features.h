@@ -8,6 +8,8 @@ class DebugCommands;
 class ExplorerPanel;
 class FeatureHost;
 class HtmlCommands;
+class JavaGeneratorCommands;
+class JavaSnippetCommands;
 class RunJavaCommand;
 class SpellCheckFeature;
 class TMainForm;
@@ -27,6 +29,8 @@ public:
     RunJavaCommand *run = nullptr;
     ExplorerPanel *explorer = nullptr;
     SpellCheckFeature *spelling = nullptr;
+    JavaGeneratorCommands *javaGenerators = nullptr;
+    JavaSnippetCommands *javaSnippets = nullptr;
     BreakpointCommands *breakpoints = nullptr;
     DebugCommands *debugger = nullptr;
     WatchCommands *watches = nullptr;
