@@ -136,6 +136,7 @@ class TestDebugger : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void commandQueue();
     void jdbCommand_data();
     void jdbCommand();
     void sessionWithFakeJdb();
@@ -163,6 +164,40 @@ void TestDebugger::initTestCase()
     QCOMPARE(popup,
              (QStringList {"Startdebug1", "Stopdebug1", "Nextinstruction1", "Setbreakpoint1",
                            "Deletebreakpoint1", "Variabletracker1"}));
+}
+
+// Each command whole (trimmed, long ones too) with LF CR, one at a time, 500 ms apart.
+void TestDebugger::commandQueue()
+{
+    QStringList writes;
+    bool writable = true;
+    CommandQueue queue([&](const QString &text) {
+        writes << text;
+        return writable;
+    });
+    QSignalSpy written(&queue, &CommandQueue::written);
+    const QString longOne = "print " + QString(300, u'x');
+    queue.send("  dump A.x \t");
+    queue.send("");
+    queue.send(longOne);
+    QCOMPARE(writes, QStringList {"dump A.x\n\r"});
+    QVERIFY(queue.timer()->isActive());
+    QCOMPARE(queue.timer()->interval(), 500);
+    QCOMPARE(queue.pending(), (QStringList {"", longOne}));
+
+    queue.timer()->setInterval(1);
+    QTRY_COMPARE(writes.size(), 3);
+    QCOMPARE(writes.mid(1), (QStringList {"\n\r", longOne + "\n\r"}));
+    QCOMPARE(written.count(), 3);
+
+    // A failed write is reported; commands not yet written can be dropped.
+    writable = false;
+    queue.timer()->setInterval(60000);
+    queue.send("cont");
+    queue.send("exit");
+    QCOMPARE(written.last(), (QVariantList {"cont", false}));
+    queue.clear();
+    QVERIFY(queue.pending().isEmpty());
 }
 
 void TestDebugger::jdbCommand_data()
