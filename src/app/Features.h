@@ -6,12 +6,17 @@ class BreakpointCommands;
 class CompileCommands;
 class DebugCommands;
 class ExplorerPanel;
+class ExportCommands;
 class FeatureHost;
+class HelpCommands;
 class HtmlCommands;
 class JavaGeneratorCommands;
 class JavaSnippetCommands;
+class PrintCommands;
 class RunJavaCommand;
+class ShellLaunchCommands;
 class SpellCheckFeature;
+class TFlatMenu;
 class TMainForm;
 class WatchCommands;
 
@@ -31,6 +36,11 @@ public:
     SpellCheckFeature *spelling = nullptr;
     JavaGeneratorCommands *javaGenerators = nullptr;
     JavaSnippetCommands *javaSnippets = nullptr;
+    PrintCommands *print = nullptr;
+    ExportCommands *exports = nullptr;
+    HelpCommands *help = nullptr;
+    ShellLaunchCommands *launches = nullptr;
+    TFlatMenu *flatMenu = nullptr; // the main window's "FlatMenu1"
     BreakpointCommands *breakpoints = nullptr;
     DebugCommands *debugger = nullptr;
     WatchCommands *watches = nullptr;

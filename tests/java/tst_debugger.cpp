@@ -290,6 +290,7 @@ void TestDebugger::sessionWithFakeJdb()
     QCOMPARE(f.pane(), QStringLiteral("Hello.count = 1\nHello.count = 2"));
     f.main->action("Nextinstruction1")->trigger();
     QTRY_COMPARE(f.pane(), QStringLiteral("Hello.count = 1\nHello.count = 2\nHello.count = 3"));
+    QTRY_COMPARE(f.stdinText().count("cont"), 2);
 
     // Stop: "exit", the run ends, the buttons go idle.
     f.debug->SpeedButton3->click();
