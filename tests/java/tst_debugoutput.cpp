@@ -115,14 +115,6 @@ const QStringList sessionLog {
 const QStringList sessionPane {"Hello.count = 0", "Hello.pt = {", "x: 1", "y: 2", "}",
                                "Hello.count = 3", "Hello.pt = {", "x: 1", "y: 2", "}"};
 
-QList<Event> read(const QString &text)
-{
-    JdbOutputReader reader;
-    QList<Event> events;
-    reader.feed(text, events);
-    return events;
-}
-
 QStringList linesOf(const QList<Event> &events)
 {
     QStringList lines;
@@ -138,7 +130,6 @@ class TestDebugOutput : public QObject
 {
     Q_OBJECT
 private slots:
-    void sessionReadWhole();
     void readerRules_data();
     void readerRules();
     void logAndPaneAtEverySplitPoint();
@@ -149,18 +140,6 @@ private slots:
     void typedCommand();
     void logLinesAndTyping();
 };
-
-void TestDebugOutput::sessionReadWhole()
-{
-    const QList<Event> events = read(QString::fromLatin1(session));
-    QCOMPARE(linesOf(events), sessionLog);
-    // The init event follows its line, once; prompts come as they complete.
-    QCOMPARE(events.at(1), (Event {Event::Initializing, QString()}));
-    QCOMPARE(std::count_if(events.cbegin(), events.cend(),
-                           [](const Event &e) { return e.kind == Event::Initializing; }),
-             1);
-    QCOMPARE(events.at(13), (Event {Event::Prompt, "main[1] "}));
-}
 
 void TestDebugOutput::readerRules_data()
 {
