@@ -7,6 +7,8 @@
 #include <memory>
 #include <tuple>
 
+#include "analysis/QuickFind.h"
+#include "analysis/StatisticsCommand.h"
 #include "app/MainWindowHost.h"
 #include "host/ActionRegistry.h"
 #include "host/HostDocument.h"
@@ -217,7 +219,11 @@ Features *installFeatures(TMainForm &main)
         TFlatMenu::makeDocumentFlatMenu(document->widget());
     });
 
-    // 15. The debugger: every document's breakpoints and bookmarks, the jdb run (compiling a
+    // 15. Quick find in the "Quick find:" group of the "Java" tab, and View, "Statistics".
+    f->quickFind = new QuickFind(host, f);
+    f->statistics = new StatisticsCommand(host, f);
+
+    // 16. The debugger: every document's breakpoints and bookmarks, the jdb run (compiling a
     //     modified document first) with its "Debugger" and "Debug vars" pages, and the watch
     //     list with the variable tracker. In this order: the Debugging menus list Start, Stop,
     //     Next, the breakpoint items, then the tracker.

@@ -13,10 +13,12 @@ class HtmlCommands;
 class JavaGeneratorCommands;
 class JavaSnippetCommands;
 class PrintCommands;
+class QuickFind;
 class RunJavaCommand;
 class ShellLaunchCommands;
 class SpellCheckFeature;
 class TFlatMenu;
+class StatisticsCommand;
 class TMainForm;
 class WatchCommands;
 
@@ -41,6 +43,8 @@ public:
     HelpCommands *help = nullptr;
     ShellLaunchCommands *launches = nullptr;
     TFlatMenu *flatMenu = nullptr; // the main window's "FlatMenu1"
+    QuickFind *quickFind = nullptr;
+    StatisticsCommand *statistics = nullptr;
     BreakpointCommands *breakpoints = nullptr;
     DebugCommands *debugger = nullptr;
     WatchCommands *watches = nullptr;

@@ -273,7 +273,26 @@ int EditorAdapter::lineCount() const
 
 QStringList EditorAdapter::lines() const
 {
-    return splitLines(m_editor->text());
+    // Each line is decoded straight from the editor's own buffer: the text is copied once.
+    QStringList result;
+    const long length = send(QsciScintillaBase::SCI_GETLENGTH);
+    const char *text =
+        reinterpret_cast<const char *>(send(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    if (length <= 0 || !text)
+        return result;
+    long start = 0;
+    for (long i = 0; i < length; ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        result.append(QString::fromUtf8(text + start, i - start));
+        if (c == '\r' && i + 1 < length && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < length)
+        result.append(QString::fromUtf8(text + start, length - start));
+    return result;
 }
 
 QString EditorAdapter::line(int line) const
