@@ -2,8 +2,10 @@
 
 #include <QObject>
 
+class BreakpointCommands;
 class CompileCommands;
 class CompletionTemplates;
+class DebugCommands;
 class ExplorerPanel;
 class ExportCommands;
 class FeatureHost;
@@ -20,6 +22,7 @@ class SpellCheckFeature;
 class TFlatMenu;
 class StatisticsCommand;
 class TMainForm;
+class WatchCommands;
 
 // The features of the main window, as the composition root installed them, and the start-up
 // steps that belong to them (the main window calls these in its own order).
@@ -46,6 +49,9 @@ public:
     StatisticsCommand *statistics = nullptr;
     OptionsFeature *options = nullptr;             // Edit, "Options.."
     CompletionTemplates *completionList = nullptr; // the code-template list "CompletionList"
+    BreakpointCommands *breakpoints = nullptr;
+    DebugCommands *debugger = nullptr;
+    WatchCommands *watches = nullptr;
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus
