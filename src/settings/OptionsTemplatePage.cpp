@@ -124,8 +124,12 @@ void OptionsTemplatePage::FindElementCode(const QString &keyword)
 
 void OptionsTemplatePage::UpdateKewordCode()
 {
-    if (!m_edited.isEmpty())
-        m_text.store(m_edited, SynEdit1->lines());
+    // Code left as shown goes back as it was (the editor's line list has no line for a final
+    // blank line, which the record may have).
+    if (m_edited.isEmpty() || !SynEdit1->isModified())
+        return;
+    m_text.store(m_edited, SynEdit1->lines());
+    SynEdit1->setModified(false);
 }
 
 void OptionsTemplatePage::ListView2Click()

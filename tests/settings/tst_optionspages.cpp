@@ -36,8 +36,9 @@ std::function<int(QDialog &)> keyword(const QString &name)
     };
 }
 
+// "for" ends with a blank code line.
 const QByteArray templates = "%foreach\r\nfor (Object o : |) {\r\n}\r\n#\r\n"
-                             "%for\r\nfor (int i = 0; i < |; i++) {\r\n}\r\n#\r\n";
+                             "%for\r\nfor (int i = 0; i < |; i++) {\r\n}\r\n\r\n#\r\n";
 
 } // namespace
 
@@ -222,20 +223,21 @@ void TestOptionsPages::templatesByKeyboard()
     if (t->ListView2->currentItem()->text(0) != "foreach")
         QTest::keyClick(t->ListView2, Qt::Key_Up);
     QCOMPARE(t->SynEdit1->lines(), QStringList({"for (Object o : |) {", "}"}));
-    t->SynEdit1->setLines({"for (Object o : items) {", "  |", "}"});
+    t->SynEdit1->replaceLines({"for (Object o : items) {", "  |", "}"});
     QTest::keyClick(t->ListView2, Qt::Key_Down); // "for", not "foreach" again
     QCOMPARE(t->editedKeyword(), QStringLiteral("for"));
     QCOMPARE(t->SynEdit1->lines(), QStringList({"for (int i = 0; i < |; i++) {", "}"}));
     QCOMPARE(t->TemplateStartLine, 6);
-    QCOMPARE(t->TemplateEndLine, 7);
+    QCOMPARE(t->TemplateEndLine, 8);
     QCOMPARE(t->RichEdit1().code("foreach"), QStringList({"for (Object o : items) {", "  |", "}"}));
 
-    // Nothing reaches the file before OK; OK writes CR LF lines.
+    // Nothing reaches the file before OK; OK writes CR LF lines, the code only looked at as
+    // it was (its blank last line too).
     QCOMPARE(f.folder.readFile("completion/auto.cmp"), templates);
     QVERIFY(OptionsKit::ok(d));
     QCOMPARE(f.folder.readFile("completion/auto.cmp"),
              QByteArray("%foreach\r\nfor (Object o : items) {\r\n  |\r\n}\r\n#\r\n"
-                        "%for\r\nfor (int i = 0; i < |; i++) {\r\n}\r\n#\r\n"));
+                        "%for\r\nfor (int i = 0; i < |; i++) {\r\n}\r\n\r\n#\r\n"));
 }
 
 void TestOptionsPages::newAndDeleteKeyword()
@@ -246,7 +248,7 @@ void TestOptionsPages::newAndDeleteKeyword()
     TOptionsFrm *d = f.open();
     OptionsTemplatePage *t = d->templatePage;
     t->ListView2->setCurrentItem(t->ListView2->topLevelItem(1)); // "for"
-    t->SynEdit1->setLines({"for (;;) {", "}"});
+    t->SynEdit1->replaceLines({"for (;;) {", "}"});
 
     // Refused: a keyword, a blank name, "%" or "#"; each says why and changes nothing.
     f.subDialogs << keyword("for") << keyword("  ") << keyword("a%b") << keyword("x#");
@@ -271,12 +273,12 @@ void TestOptionsPages::newAndDeleteKeyword()
     QCOMPARE(itemsOf(t->ListView2), QStringList({"foreach", "for", "Object"}));
     QCOMPARE(t->ListView2->currentItem()->text(0), QStringLiteral("Object"));
     QVERIFY(t->SynEdit1->lines().isEmpty());
-    t->SynEdit1->setLines({"Object o = new Object();"});
+    t->SynEdit1->replaceLines({"Object o = new Object();"});
 
     // Cancel: the code shown belongs to no template.
     t->NewKeyword->click(); // answered Cancel
     QVERIFY(t->SynEdit1->lines().isEmpty());
-    t->SynEdit1->setLines({"lost"});
+    t->SynEdit1->replaceLines({"lost"});
     t->UpdateKewordCode();
     QCOMPARE(t->RichEdit1().code("Object"), QStringList({"Object o = new Object();"}));
     QCOMPARE(t->RichEdit1().code("for"), QStringList({"for (;;) {", "}"}));
@@ -305,7 +307,7 @@ void TestOptionsPages::templatesReachTheMainWindow()
     TOptionsFrm *d = f.open();
     f.subDialogs << keyword("sout");
     d->templatePage->NewKeyword->click();
-    d->templatePage->SynEdit1->setLines({"System.out.println(|);"});
+    d->templatePage->SynEdit1->replaceLines({"System.out.println(|);"});
     QVERIFY(OptionsKit::ok(d));
     // The file is made, and the main window's list made from it.
     QCOMPARE(f.folder.readFile("completion/auto.cmp"),
