@@ -196,9 +196,18 @@ int EditorAdapter::lineCount() const
     return int(lastStart == length ? docLines - 1 : docLines);
 }
 
+QString EditorAdapter::wholeText() const
+{
+    const long length = send(QsciScintillaBase::SCI_GETLENGTH);
+    QByteArray bytes(int(length) + 1, '\0');
+    m_editor->SendScintilla(QsciScintillaBase::SCI_GETTEXT, (unsigned long)(length + 1), bytes.data());
+    bytes.chop(1);
+    return TextFile::fromUtf8KeepingBom(bytes);
+}
+
 QStringList EditorAdapter::lines() const
 {
-    return splitLines(m_editor->text());
+    return splitLines(wholeText());
 }
 
 QString EditorAdapter::line(int line) const
@@ -213,7 +222,7 @@ QString EditorAdapter::line(int line) const
 
 QString EditorAdapter::text() const
 {
-    return normalizeLineEndings(m_editor->text(), m_format.lineEnding);
+    return normalizeLineEndings(wholeText(), m_format.lineEnding);
 }
 
 void EditorAdapter::setLines(const QStringList &lines)
@@ -281,7 +290,7 @@ void EditorAdapter::loadUtf8(const QByteArray &utf8, const TextFile::Format &for
     if (uniformLineEndings(utf8, format.lineEnding))
         loadBytes(utf8);
     else
-        setText(QString::fromUtf8(utf8));
+        setText(TextFile::fromUtf8KeepingBom(utf8));
 }
 
 void EditorAdapter::setFormat(const TextFile::Format &f)

@@ -101,6 +101,7 @@ public:
     // Colours one line's text and background (one colour pair at a time, e.g. the error line).
     void setLineColors(int line, const QColor &fg, const QColor &bg);
     void clearLineColors();
+    bool hasLineColors() const { return m_lineColorsSet; }
     // Background of selected text.
     void setSelectionBackgroundColor(const QColor &c);
 
@@ -142,6 +143,8 @@ protected:
 private:
     // Replaces the whole text with UTF-8 bytes as a load: no textChanged(), no undo, not modified.
     void loadBytes(const QByteArray &bytes);
+    // The document's text; a U+FEFF at its start is kept.
+    QString wholeText() const;
     struct Place { long pos; long virtualSpace; };
     Place placeOf(int line, int column) const;
     int columnOf(long pos) const;

@@ -323,9 +323,15 @@ void CompileCommands::KompilerErrorsClick()
 
 void CompileCommands::KompilerErrorsDblClick()
 {
-    if (KompilerErrors->topLevelItemCount() == 0 || !KompilerErrors->currentItem())
+    QTreeWidgetItem *item = KompilerErrors->currentItem();
+    if (KompilerErrors->topLevelItemCount() == 0 || !item)
         return;
-    if (CompileDocument *doc = m_host->activeDocument())
+    // An entry without a line number (a note of the compiler) has nowhere to go.
+    int line = 0;
+    if (!Delphi::tryStrToInt(item->text(0), line))
+        return;
+    // The list belongs to the document compiled, wherever it stands now.
+    if (CompileDocument *doc = m_host->documentOf(m_fileName))
         SelectErrorLine(doc);
 }
 

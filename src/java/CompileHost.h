@@ -35,6 +35,8 @@ public:
     virtual IniFile *settings() const = 0;
     // The active document window; nullptr when none is open.
     virtual CompileDocument *activeDocument() = 0;
+    // The open document window of the file fileName; nullptr when none is.
+    virtual CompileDocument *documentOf(const QString &fileName) = 0;
     // The "Compiler messages" (TabSheet6) and "Compiler output" (TabSheet8) pages.
     virtual QWidget *messagesPage() const = 0;
     virtual QWidget *outputPage() const = 0;

@@ -105,6 +105,15 @@ CompileDocument *MainFormCompileHost::activeDocument()
     return m_document.window ? &m_document : nullptr;
 }
 
+CompileDocument *MainFormCompileHost::documentOf(const QString &fileName)
+{
+    m_document.window = nullptr;
+    for (TEditForm *w : m_main->documentWindows())
+        if (!fileName.isEmpty() && w->DocumentFileName == fileName)
+            m_document.window = w;
+    return m_document.window ? &m_document : nullptr;
+}
+
 QWidget *MainFormCompileHost::messagesPage() const
 {
     return m_main->TabSheet6;

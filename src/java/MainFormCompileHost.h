@@ -29,6 +29,7 @@ public:
     QWidget *window() const override;
     IniFile *settings() const override;
     CompileDocument *activeDocument() override;
+    CompileDocument *documentOf(const QString &fileName) override;
     QWidget *messagesPage() const override;
     QWidget *outputPage() const override;
     void showBottomTab(QWidget *page, bool current) override;

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "editor/Highlighter.h"
+#include "platform/FileStamp.h"
 
 class EditorAdapter;
 class QAction;
@@ -69,8 +70,10 @@ public:
     bool loadFromFile(const QString &fileName, QString *error = nullptr);
 
     // Saves to the document's file (Save as for a modified untitled document).
-    // True when the file was written.
-    bool SaveFileNow();
+    // True when the file was written. A file another program changed since it was loaded
+    // or saved is overwritten only when the user says so; an automatic save asks about
+    // each such change once and skips the file after a No.
+    bool SaveFileNow(bool automatic = false);
     // Asks for a new file name and saves there. True when the file was written.
     bool SaveFileAs();
 
@@ -111,6 +114,8 @@ private:
     QAction *addPopupSeparator(QMenu *menu, const QString &name);
     void setHighlighterKind(Highlighter::Kind kind);
     bool writeTo(const QString &fileName);
+    bool changedOnDisk(const QString &fileName) const;
+    bool mayOverwrite(const QString &fileName, bool automatic);
     bool FormClose();
 
     TMainForm *m_main;
@@ -119,4 +124,6 @@ private:
     QHash<QString, QAction *> m_popupActions;
     QHash<QString, QMenu *> m_popupMenus;
     bool m_closed = false;
+    FileStamp m_diskStamp;       // the file as it was when loaded or last saved
+    FileStamp m_declinedStamp;   // a change the user chose not to overwrite
 };

@@ -4,6 +4,7 @@
 #include "FakeHelpViewer.h"
 #include "FakePrompter.h"
 #include "html/BildeFrm.h"
+#include "html/SpinEdit.h"
 #include "html/BildeTag.h"
 
 #include <QComboBox>
