@@ -534,6 +534,58 @@ void EditorAdapter::clearLineColors()
     m_lineColorsSet = false;
 }
 
+WaveOverlay *EditorAdapter::ensureWaveOverlay()
+{
+    if (!m_waveOverlay && m_editor)
+        m_waveOverlay = new WaveOverlay(m_editor->viewport(), [this] { return waveLayout(); });
+    return m_waveOverlay;
+}
+
+void EditorAdapter::setWaves(const QList<WaveRange> &ranges)
+{
+    if (ranges.isEmpty() && m_waves.isEmpty())
+        return;
+    m_waves = ranges;
+    if (WaveOverlay *overlay = ensureWaveOverlay())
+        overlay->update();
+}
+
+void EditorAdapter::setWaveLook(const QColor &pen, const std::array<int, 4> &offsets)
+{
+    if (WaveOverlay *overlay = ensureWaveOverlay())
+        overlay->setLook(pen, offsets);
+}
+
+WaveOverlay::Layout EditorAdapter::waveLayout() const
+{
+    WaveOverlay::Layout layout;
+    layout.background = m_paper;
+    if (!m_editor || m_waves.isEmpty())
+        return layout;
+    for (int m = 0; m < 5; ++m)
+        layout.gutter += int(send(QsciScintillaBase::SCI_GETMARGINWIDTHN, m));
+    const int lineCount = int(send(QsciScintillaBase::SCI_GETLINECOUNT));
+    const int viewHeight = m_editor->viewport()->height();
+    for (const WaveRange &r : m_waves) {
+        if (r.line < 1 || r.line > lineCount || r.length <= 0)
+            continue;
+        const Place from = placeOf(r.line, r.column);
+        if (from.virtualSpace > 0)
+            continue;
+        long to = send(QsciScintillaBase::SCI_POSITIONRELATIVE, from.pos, r.length);
+        if (to == 0)
+            to = send(QsciScintillaBase::SCI_GETLENGTH);
+        const int top = int(send(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, from.pos));
+        const int height = int(send(QsciScintillaBase::SCI_TEXTHEIGHT, r.line - 1));
+        if (top + height < 0 || top > viewHeight)
+            continue;
+        const int x0 = int(send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, from.pos));
+        const int x1 = int(send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, to));
+        layout.waves.append({x0, x1, top + height - 3});
+    }
+    return layout;
+}
+
 void EditorAdapter::defineIndicator(int id, int style, const QColor &color)
 {
     send(QsciScintillaBase::SCI_INDICSETSTYLE, id, style);

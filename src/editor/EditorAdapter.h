@@ -8,7 +8,10 @@
 #include <QString>
 #include <QStringList>
 
+#include "editor/WaveOverlay.h"
 #include "platform/TextFile.h"
+
+#include <array>
 
 class QsciScintilla;
 class QWidget;
@@ -105,6 +108,21 @@ public:
     // Background of selected text.
     void setSelectionBackgroundColor(const QColor &c);
 
+    // Wavy underlines over ranges of length characters from 1-based line/column (the spell
+    // checker's). Each runs from the range's first pixel column through the column just
+    // right of its last character, its baseline three pixels above the line's bottom; the
+    // offsets (pixels below the baseline, one per column, repeating every four) shape it,
+    // an offset of -1 being drawn in the background colour.
+    struct WaveRange {
+        int line;
+        int column;
+        int length;
+    };
+    void setWaves(const QList<WaveRange> &ranges);
+    QList<WaveRange> waves() const { return m_waves; }
+    void setWaveLook(const QColor &pen, const std::array<int, 4> &offsets);
+    WaveOverlay *waveOverlay() const { return m_waveOverlay; }
+
     // Indicators (0..19 free for callers; a squiggle by default): a range of length
     // characters from 1-based line/column.
     void defineIndicator(int id, int style, const QColor &color);
@@ -143,6 +161,8 @@ protected:
 private:
     // Replaces the whole text with UTF-8 bytes as a load: no textChanged(), no undo, not modified.
     void loadBytes(const QByteArray &bytes);
+    WaveOverlay::Layout waveLayout() const;
+    WaveOverlay *ensureWaveOverlay();
     // The document's text; a U+FEFF at its start is kept.
     QString wholeText() const;
     struct Place { long pos; long virtualSpace; };
@@ -166,6 +186,8 @@ private:
     bool m_gutterVisible = true;
     bool m_lineNumbers = false;
     bool m_lineColorsSet = false;
+    QList<WaveRange> m_waves;
+    WaveOverlay *m_waveOverlay = nullptr;
     bool m_scrollPending = false;
     int m_lastCaretLine = 0;
     int m_lastCaretColumn = 0;

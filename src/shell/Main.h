@@ -273,6 +273,7 @@ private:
     // Document windows (MainDocuments.cpp).
     void newDocument(DocumentTypes::NewDocument kind);
     void placeTemplateCaret(TEditForm *window, const DocumentTypes::CaretRule &rule);
+    void cascade(QMdiSubWindow *sub);
     void subWindowActivated(QMdiSubWindow *window);
     void documentClosing(TEditForm *window);
     bool readCommandLineFile();
