@@ -52,15 +52,12 @@ QString misspell(const QString &w, QRandomGenerator &rng)
     QString s = w;
     const int at = int(rng.bounded(int(s.size())));
     switch (rng.bounded(3)) {
-    case 0:
-        s[at] = QChar(u'a' + rng.bounded(26));
-        break;
+    case 0: s[at] = QChar(u'a' + rng.bounded(26)); break;
     case 1:
         if (s.size() > 2)
             s.remove(at, 1);
         break;
-    default:
-        s.insert(at, s.at(at));
+    default: s.insert(at, s.at(at));
     }
     return s;
 }
@@ -170,7 +167,8 @@ int main(int argc, char **argv)
     }
 
     // Suggestions for unknown words, under both ways of the checker.
-    for (const auto algo : {TSpellCheck::haSoundEx, TSpellCheck::haMetaphone, TSpellCheck::haDiff}) {
+    for (const auto algo :
+         {TSpellCheck::haSoundEx, TSpellCheck::haMetaphone, TSpellCheck::haDiff}) {
         QElapsedTimer keys;
         keys.start();
         c->setAlgorithm(algo);
@@ -190,8 +188,9 @@ int main(int argc, char **argv)
                                                           : "edit distance";
         std::printf("suggestions by %s over %zu unknown words: median %.3f ms, max %.3f ms, "
                     "%.1f offered on average (target < 5 ms); keys recomputed in %.1f ms\n",
-                    name, unknown.size(), median(times), *std::max_element(times.begin(), times.end()),
-                    double(offered) / unknown.size(), keyMs);
+                    name, unknown.size(), median(times),
+                    *std::max_element(times.begin(), times.end()), double(offered) / unknown.size(),
+                    keyMs);
     }
     return 0;
 }

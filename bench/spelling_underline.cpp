@@ -82,7 +82,8 @@ int main(int argc, char **argv)
     plugin->refresh();
     std::printf("screenful: %d lines of about 100 characters, %lld unknown words underlined\n",
                 editor->linesOnScreen(), static_cast<long long>(plugin->underlined().size()));
-    std::printf("underline pass, plain text: median %.3f ms (target < 2 ms)\n", passTime(plugin, 50));
+    std::printf("underline pass, plain text: median %.3f ms (target < 2 ms)\n",
+                passTime(plugin, 50));
 
     Highlighter java(Highlighter::Java);
     QStringList commented;

@@ -68,7 +68,7 @@ int runBare(const QString &file)
 
 int runMain(const QString &file)
 {
-    QStringList args{QCoreApplication::applicationFilePath()};
+    QStringList args {QCoreApplication::applicationFilePath()};
     if (!file.isEmpty())
         args << file;
     TMainForm window(args);
@@ -138,7 +138,7 @@ int main(int argc, char **argv)
     }
 
     QCoreApplication app(argc, argv);
-    QTemporaryDir home;   // an empty program folder: no settings file
+    QTemporaryDir home; // an empty program folder: no settings file
     qputenv("QMEDITOR_HOME", QFile::encodeName(home.path()));
     const QString big = makeJavaFile(home.path());
 
@@ -146,10 +146,10 @@ int main(int argc, char **argv)
     const double main = measure(QStringLiteral("main"), QString());
     const double bareFile = measure(QStringLiteral("bare"), big);
     const double mainFile = measure(QStringLiteral("main"), big);
-    std::printf("empty window:   bare %.1f ms, main window %.1f ms, ratio %.2f (limit 1.5)\n", bare, main,
-                main / bare);
-    std::printf("4 MB Java file: bare %.1f ms, main window %.1f ms, ratio %.2f (limit 2.0)\n", bareFile,
-                mainFile, mainFile / bareFile);
+    std::printf("empty window:   bare %.1f ms, main window %.1f ms, ratio %.2f (limit 1.5)\n", bare,
+                main, main / bare);
+    std::printf("4 MB Java file: bare %.1f ms, main window %.1f ms, ratio %.2f (limit 2.0)\n",
+                bareFile, mainFile, mainFile / bareFile);
     const bool ok = bare > 0 && main > 0 && main / bare <= 1.5 && mainFile / bareFile <= 2.0;
     std::printf("%s\n", ok ? "within limits" : "OVER LIMIT");
     return ok ? 0 : 1;

@@ -29,9 +29,9 @@ int braceStep(const QString &token)
 bool isPrimitiveType(const QString &word)
 {
     static const QStringList types = {
-        QStringLiteral("boolean"), QStringLiteral("byte"), QStringLiteral("char"),
-        QStringLiteral("short"), QStringLiteral("int"), QStringLiteral("long"),
-        QStringLiteral("float"), QStringLiteral("double"),
+        QStringLiteral("boolean"), QStringLiteral("byte"),   QStringLiteral("char"),
+        QStringLiteral("short"),   QStringLiteral("int"),    QStringLiteral("long"),
+        QStringLiteral("float"),   QStringLiteral("double"),
     };
     return types.contains(word);
 }
@@ -51,8 +51,7 @@ class MemberScan
 public:
     MemberScan(const QString &className, bool includePrivate)
         : m_class(className), m_includePrivate(includePrivate)
-    {
-    }
+    {}
 
     QStringList run(const QStringList &lines)
     {
@@ -83,21 +82,14 @@ private:
     void take(Kind kind, const QString &token)
     {
         switch (kind) {
-        case JavaTokenizer::Symbol:
-            symbol(token);
-            break;
-        case JavaTokenizer::Keyword:
-            keyword(token);
-            break;
-        case JavaTokenizer::Identifier:
-            identifier(token);
-            break;
+        case JavaTokenizer::Symbol: symbol(token); break;
+        case JavaTokenizer::Keyword: keyword(token); break;
+        case JavaTokenizer::Identifier: identifier(token); break;
         case JavaTokenizer::Space:
             if (inBody() && !m_skipping)
                 m_statement += u' ';
             break;
-        default:
-            break;   // comments, numbers and literals never enter a statement
+        default: break; // comments, numbers and literals never enter a statement
         }
     }
 
@@ -183,12 +175,12 @@ private:
     int m_depth = 0;
     bool m_inTarget = false;
     bool m_inParens = false;
-    bool m_skipping = false;   // inside an initialiser or a throws clause
+    bool m_skipping = false; // inside an initialiser or a throws clause
     QString m_statement;
     QString m_lastKeyword;
     QString m_lastIdentifier;
     QString m_prevIdentifier;
-    QString m_listType;        // type of a comma-separated declaration
+    QString m_listType; // type of a comma-separated declaration
 };
 
 } // namespace
@@ -202,18 +194,13 @@ QStringList FinnKlasseNavnene(const QStringList &lines)
     for (const QString &line : lines) {
         for (tok.setLine(line); !tok.atEnd(); tok.next()) {
             switch (tok.kind()) {
-            case JavaTokenizer::Symbol:
-                depth += braceStep(tok.token());
-                break;
-            case JavaTokenizer::Keyword:
-                lastKeyword = tok.token();
-                break;
+            case JavaTokenizer::Symbol: depth += braceStep(tok.token()); break;
+            case JavaTokenizer::Keyword: lastKeyword = tok.token(); break;
             case JavaTokenizer::Identifier:
                 if (depth == 0 && lastKeyword.contains(QStringLiteral("class")))
                     result.append(tok.token());
                 break;
-            default:
-                break;
+            default: break;
             }
         }
     }
@@ -271,8 +258,7 @@ QStringList ClipAndFindMultilineDatamembers(const QStringList &lines, const QStr
                 if (inBody)
                     statement += token;
                 break;
-            default:
-                break;
+            default: break;
             }
         }
         if (depth == 1) {
@@ -320,9 +306,7 @@ int FinnClassStart(const QStringList &lines, int limitLine)
         for (tok.setLine(lines.at(i)); !tok.atEnd(); tok.next()) {
             switch (tok.kind()) {
             case JavaTokenizer::Comment:
-            case JavaTokenizer::DocComment:
-                afterClass = false;
-                break;
+            case JavaTokenizer::DocComment: afterClass = false; break;
             case JavaTokenizer::Keyword:
                 afterClass = tok.token().contains(QStringLiteral("class"));
                 break;
@@ -330,8 +314,7 @@ int FinnClassStart(const QStringList &lines, int limitLine)
                 if (afterClass)
                     result = i;
                 break;
-            default:
-                break;
+            default: break;
             }
         }
     }
@@ -354,7 +337,7 @@ bool containsMainCall(QStringView text, QStringView before)
 
 QString FindMainClassName(const QStringList &lines)
 {
-    const QStringList copy = lines;   // the caller's list may change while we read
+    const QStringList copy = lines; // the caller's list may change while we read
     int mainLine = -1;
     for (int i = copy.size() - 1; i >= 0; --i) {
         if (containsMainCall(copy.at(i), u"void ")) {

@@ -17,7 +17,7 @@ namespace {
 // Marks and indicators the adapter keeps for itself.
 constexpr int LineColorMarker = 24;
 constexpr int LineColorIndicator = 20;
-constexpr int MarkerMask = (1 << LineColorMarker) - 1;   // the callers' marks 0..23
+constexpr int MarkerMask = (1 << LineColorMarker) - 1; // the callers' marks 0..23
 
 bool isCallerMark(int id)
 {
@@ -34,11 +34,9 @@ int eolMode(TextFile::LineEnding ending)
     return QsciScintillaBase::SC_EOL_LF;
 }
 
-
 } // namespace
 
-EditorAdapter::EditorAdapter(QWidget *parent)
-    : QObject(parent), m_editor(new QsciScintilla(parent))
+EditorAdapter::EditorAdapter(QWidget *parent) : QObject(parent), m_editor(new QsciScintilla(parent))
 {
     m_editor->setObjectName(QStringLiteral("SynEdit1"));
     connect(m_editor, &QObject::destroyed, this, [this] { m_editor = nullptr; });
@@ -66,24 +64,60 @@ EditorAdapter::EditorAdapter(QWidget *parent)
     m_editor->setMarkerBackgroundColor(QColor(Qt::red), 0);
     m_editor->setMarkerForegroundColor(QColor(Qt::darkRed), 0);
     m_editor->markerDefine(QsciScintilla::Background, LineColorMarker);
-    send(QsciScintillaBase::SCI_INDICSETSTYLE, LineColorIndicator, QsciScintillaBase::INDIC_TEXTFORE);
+    send(QsciScintillaBase::SCI_INDICSETSTYLE, LineColorIndicator,
+         QsciScintillaBase::INDIC_TEXTFORE);
     for (int id = 0; id < LineColorIndicator; ++id)
-        defineIndicator(id, QsciScintillaBase::INDIC_SQUIGGLE, Qt::red);
+        defineIndicator(id, IndicatorStyle::Squiggle, Qt::red);
 
     applyAppearance();
     m_editor->installEventFilter(this);
 
     connect(m_editor, &QsciScintilla::textChanged, this, [this] {
+        Q_EMIT contentsChanged();
         if (m_loading == 0)
             Q_EMIT textChanged();
     });
-    connect(m_editor, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { emitCaretIfMoved(); });
+    connect(m_editor, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        emitCaretIfMoved();
+        if (updated
+            & (QsciScintillaBase::SC_UPDATE_V_SCROLL | QsciScintillaBase::SC_UPDATE_H_SCROLL))
+            Q_EMIT viewScrolled();
+    });
 }
 
 EditorAdapter::~EditorAdapter()
 {
     if (m_editor && !m_editor->parent())
         delete m_editor;
+}
+
+QWidget *EditorAdapter::widget() const
+{
+    return m_editor;
+}
+
+QWidget *EditorAdapter::viewport() const
+{
+    return m_editor ? m_editor->viewport() : nullptr;
+}
+
+int EditorAdapter::horizontalScrollOffset() const
+{
+    return m_editor ? int(send(QsciScintillaBase::SCI_GETXOFFSET)) : 0;
+}
+
+void EditorAdapter::ensureCaretVisible()
+{
+    if (!m_editor)
+        return;
+    m_editor->ensureCursorVisible();
+    m_editor->update();
+}
+
+void EditorAdapter::repaintView()
+{
+    if (m_editor)
+        m_editor->viewport()->update();
 }
 
 long EditorAdapter::send(unsigned int msg, unsigned long w, long l) const
@@ -109,14 +143,15 @@ EditorAdapter::Place EditorAdapter::placeOf(int line, int column) const
     const long chars = send(QsciScintillaBase::SCI_COUNTCHARACTERS, start, end);
     const long wanted = qMax(0L, long(column) - 1);
     if (wanted <= chars)
-        return { send(QsciScintillaBase::SCI_POSITIONRELATIVE, start, wanted), 0 };
-    return { end, wanted - chars };
+        return {send(QsciScintillaBase::SCI_POSITIONRELATIVE, start, wanted), 0};
+    return {end, wanted - chars};
 }
 
 int EditorAdapter::caretLine() const
 {
     return int(send(QsciScintillaBase::SCI_LINEFROMPOSITION,
-                    send(QsciScintillaBase::SCI_GETCURRENTPOS))) + 1;
+                    send(QsciScintillaBase::SCI_GETCURRENTPOS)))
+        + 1;
 }
 
 int EditorAdapter::caretColumn() const
@@ -200,7 +235,8 @@ QString EditorAdapter::wholeText() const
 {
     const long length = send(QsciScintillaBase::SCI_GETLENGTH);
     QByteArray bytes(int(length) + 1, '\0');
-    m_editor->SendScintilla(QsciScintillaBase::SCI_GETTEXT, (unsigned long)(length + 1), bytes.data());
+    m_editor->SendScintilla(QsciScintillaBase::SCI_GETTEXT, (unsigned long)(length + 1),
+                            bytes.data());
     bytes.chop(1);
     return TextFile::fromUtf8KeepingBom(bytes);
 }
@@ -238,7 +274,7 @@ void EditorAdapter::setText(const QString &text)
 void EditorAdapter::loadBytes(const QByteArray &bytes)
 {
     ++m_loading;
-    const bool readOnly = m_editor->isReadOnly();   // a read-only document is still loadable
+    const bool readOnly = m_editor->isReadOnly(); // a read-only document is still loadable
     send(QsciScintillaBase::SCI_SETREADONLY, 0);
     send(QsciScintillaBase::SCI_SETTEXT, 0, reinterpret_cast<long>(bytes.constData()));
     send(QsciScintillaBase::SCI_SETREADONLY, readOnly ? 1 : 0);
@@ -263,10 +299,8 @@ bool uniformLineEndings(const QByteArray &bytes, TextFile::LineEnding ending)
     const char *data = bytes.constData();
     const qsizetype n = bytes.size();
     switch (ending) {
-    case TextFile::LineEnding::LF:
-        return std::memchr(data, '\r', size_t(n)) == nullptr;
-    case TextFile::LineEnding::CR:
-        return std::memchr(data, '\n', size_t(n)) == nullptr;
+    case TextFile::LineEnding::LF: return std::memchr(data, '\r', size_t(n)) == nullptr;
+    case TextFile::LineEnding::CR: return std::memchr(data, '\n', size_t(n)) == nullptr;
     case TextFile::LineEnding::CRLF:
         for (qsizetype i = 0; i < n; ++i) {
             if (data[i] == '\r') {
@@ -368,13 +402,34 @@ QString EditorAdapter::caretLineIndent() const
 
 // ---- undo, clipboard, modified flag ------------------------------------------------------
 
-void EditorAdapter::beginUndoAction() { send(QsciScintillaBase::SCI_BEGINUNDOACTION); }
-void EditorAdapter::endUndoAction() { send(QsciScintillaBase::SCI_ENDUNDOACTION); }
-void EditorAdapter::undo() { m_editor->undo(); }
-void EditorAdapter::redo() { m_editor->redo(); }
-void EditorAdapter::cut() { m_editor->cut(); }
-void EditorAdapter::copy() { m_editor->copy(); }
-void EditorAdapter::paste() { m_editor->paste(); }
+void EditorAdapter::beginUndoAction()
+{
+    send(QsciScintillaBase::SCI_BEGINUNDOACTION);
+}
+void EditorAdapter::endUndoAction()
+{
+    send(QsciScintillaBase::SCI_ENDUNDOACTION);
+}
+void EditorAdapter::undo()
+{
+    m_editor->undo();
+}
+void EditorAdapter::redo()
+{
+    m_editor->redo();
+}
+void EditorAdapter::cut()
+{
+    m_editor->cut();
+}
+void EditorAdapter::copy()
+{
+    m_editor->copy();
+}
+void EditorAdapter::paste()
+{
+    m_editor->paste();
+}
 
 bool EditorAdapter::isModified() const
 {
@@ -430,8 +485,8 @@ void EditorAdapter::applyAppearance()
 
 void EditorAdapter::applyGutter()
 {
-    m_editor->setMarginType(0, m_lineNumbers ? QsciScintilla::NumberMargin
-                                             : QsciScintilla::SymbolMargin);
+    m_editor->setMarginType(
+        0, m_lineNumbers ? QsciScintilla::NumberMargin : QsciScintilla::SymbolMargin);
     m_editor->setMarginMarkerMask(0, MarkerMask);
     m_editor->setMarginWidth(0, m_gutterVisible ? m_gutterWidth : 0);
     m_editor->setMarginsFont(m_font);
@@ -485,8 +540,14 @@ void EditorAdapter::setShowSpecialChars(bool show)
     m_editor->setEolVisibility(show);
 }
 
-void EditorAdapter::setReadOnly(bool readOnly) { m_editor->setReadOnly(readOnly); }
-bool EditorAdapter::isReadOnly() const { return m_editor->isReadOnly(); }
+void EditorAdapter::setReadOnly(bool readOnly)
+{
+    m_editor->setReadOnly(readOnly);
+}
+bool EditorAdapter::isReadOnly() const
+{
+    return m_editor->isReadOnly();
+}
 
 int EditorAdapter::firstVisibleLine() const
 {
@@ -512,7 +573,8 @@ void EditorAdapter::setLineColors(int line, const QColor &fg, const QColor &bg)
         return;
     m_editor->setMarkerBackgroundColor(bg, LineColorMarker);
     m_editor->markerAdd(line - 1, LineColorMarker);
-    m_editor->SendScintilla(QsciScintillaBase::SCI_INDICSETFORE, (unsigned long)LineColorIndicator, fg);
+    m_editor->SendScintilla(QsciScintillaBase::SCI_INDICSETFORE, (unsigned long)LineColorIndicator,
+                            fg);
     const long start = send(QsciScintillaBase::SCI_POSITIONFROMLINE, line - 1);
     const long end = send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line - 1);
     send(QsciScintillaBase::SCI_SETINDICATORCURRENT, LineColorIndicator);
@@ -586,9 +648,16 @@ WaveOverlay::Layout EditorAdapter::waveLayout() const
     return layout;
 }
 
-void EditorAdapter::defineIndicator(int id, int style, const QColor &color)
+void EditorAdapter::defineIndicator(int id, IndicatorStyle style, const QColor &color)
 {
-    send(QsciScintillaBase::SCI_INDICSETSTYLE, id, style);
+    int scintillaStyle = QsciScintillaBase::INDIC_SQUIGGLE;
+    switch (style) {
+    case IndicatorStyle::Squiggle: break;
+    case IndicatorStyle::SquiggleLow: scintillaStyle = QsciScintillaBase::INDIC_SQUIGGLELOW; break;
+    case IndicatorStyle::Plain: scintillaStyle = QsciScintillaBase::INDIC_PLAIN; break;
+    case IndicatorStyle::Box: scintillaStyle = QsciScintillaBase::INDIC_BOX; break;
+    }
+    send(QsciScintillaBase::SCI_INDICSETSTYLE, id, scintillaStyle);
     m_editor->SendScintilla(QsciScintillaBase::SCI_INDICSETFORE, (unsigned long)id, color);
 }
 
@@ -601,7 +670,7 @@ void EditorAdapter::setIndicator(int id, int line, int column, int length)
         return;
     const long docLength = send(QsciScintillaBase::SCI_GETLENGTH);
     long to = send(QsciScintillaBase::SCI_POSITIONRELATIVE, from.pos, length);
-    if (to == 0)   // past the end of the text
+    if (to == 0) // past the end of the text
         to = docLength;
     send(QsciScintillaBase::SCI_SETINDICATORCURRENT, id);
     send(QsciScintillaBase::SCI_INDICATORFILLRANGE, from.pos, to - from.pos);
@@ -669,16 +738,18 @@ QString EditorAdapter::attributeNameAt(int line, int column) const
         index = m_highlighter->indexOfAttribute(QStringLiteral("Space"));
     } else {
         if (send(QsciScintillaBase::SCI_GETENDSTYLED) <= p.pos)
-            send(QsciScintillaBase::SCI_COLOURISE, send(QsciScintillaBase::SCI_GETENDSTYLED), lineEnd);
-        index = m_highlighter->attributeOfStyle(int(send(QsciScintillaBase::SCI_GETSTYLEAT, p.pos)));
+            send(QsciScintillaBase::SCI_COLOURISE, send(QsciScintillaBase::SCI_GETENDSTYLED),
+                 lineEnd);
+        index =
+            m_highlighter->attributeOfStyle(int(send(QsciScintillaBase::SCI_GETSTYLEAT, p.pos)));
     }
     return index < 0 ? QString() : m_highlighter->attribute(index).name;
 }
 
 // ---- search ------------------------------------------------------------------------------
 
-bool EditorAdapter::findText(const QString &text, bool caseSensitive, bool wholeWord,
-                             bool forward, bool fromCaret)
+bool EditorAdapter::findText(const QString &text, bool caseSensitive, bool wholeWord, bool forward,
+                             bool fromCaret)
 {
     if (text.isEmpty())
         return false;
@@ -691,7 +762,7 @@ bool EditorAdapter::findText(const QString &text, bool caseSensitive, bool whole
         end = length;
     } else {
         start = fromCaret ? send(QsciScintillaBase::SCI_GETSELECTIONSTART) : length;
-        end = 0;   // a range from high to low searches backwards
+        end = 0; // a range from high to low searches backwards
     }
     int flags = 0;
     if (caseSensitive)

@@ -28,17 +28,20 @@ public:
     explicit EditorAdapter(QWidget *parent = nullptr);
     ~EditorAdapter() override;
 
-    QsciScintilla *widget() const { return m_editor; }
+    // The editor widget (for layouts, focus, pop-up menus and event filters).
+    QWidget *widget() const;
+    // The part of the widget the text is drawn on.
+    QWidget *viewport() const;
 
     // Caret, 1-based. Column counts characters; past the line end is virtual space.
     int caretLine() const;
     int caretColumn() const;
-    void setCaret(int line, int column);   // line clamped to 1..lineCount (at least 1)
+    void setCaret(int line, int column); // line clamped to 1..lineCount (at least 1)
 
     // Lines: a final line break adds no line, an empty text has 0 lines.
     int lineCount() const;
     QStringList lines() const;
-    QString line(int line) const;          // 1-based; empty when out of range
+    QString line(int line) const; // 1-based; empty when out of range
     // The whole text with every line break in the document's line ending (a final
     // line break is kept when the document has one).
     QString text() const;
@@ -80,7 +83,7 @@ public:
     bool isModified() const;
     void setModified(bool m);
 
-    void setHighlighter(Highlighter *h);   // nullptr: no highlighting
+    void setHighlighter(Highlighter *h); // nullptr: no highlighting
     Highlighter *highlighter() const { return m_highlighter; }
 
     // Appearance. The gutter is one margin holding line numbers (when shown) and marks.
@@ -100,6 +103,12 @@ public:
     int firstVisibleLine() const;
     int linesOnScreen() const;
     void setFirstVisibleLine(int line);
+    // Pixels the view is scrolled to the right.
+    int horizontalScrollOffset() const;
+    // Scrolls the caret into view and repaints.
+    void ensureCaretVisible();
+    // Repaints the text area.
+    void repaintView();
 
     // Colours one line's text and background (one colour pair at a time, e.g. the error line).
     void setLineColors(int line, const QColor &fg, const QColor &bg);
@@ -125,7 +134,8 @@ public:
 
     // Indicators (0..19 free for callers; a squiggle by default): a range of length
     // characters from 1-based line/column.
-    void defineIndicator(int id, int style, const QColor &color);
+    enum class IndicatorStyle { Squiggle, SquiggleLow, Plain, Box };
+    void defineIndicator(int id, IndicatorStyle style, const QColor &color);
     void setIndicator(int id, int line, int column, int length);
     void clearIndicator(int id);
 
@@ -152,7 +162,12 @@ public:
     static QString normalizeLineEndings(const QString &text, TextFile::LineEnding ending);
 
 Q_SIGNALS:
+    // The user's edits and inserts (not loads).
     void textChanged();
+    // Every change of the text, loads included.
+    void contentsChanged();
+    // The view scrolled up, down or sideways.
+    void viewScrolled();
     void caretMoved(int line, int column);
 
 protected:
@@ -165,7 +180,10 @@ private:
     WaveOverlay *ensureWaveOverlay();
     // The document's text; a U+FEFF at its start is kept.
     QString wholeText() const;
-    struct Place { long pos; long virtualSpace; };
+    struct Place {
+        long pos;
+        long virtualSpace;
+    };
     Place placeOf(int line, int column) const;
     int columnOf(long pos) const;
     void applyAppearance();

@@ -31,13 +31,10 @@ int findEnd(const QByteArray &s, int from, const char *terminator)
 
 } // namespace
 
-GeneralLexer::GeneralLexer(QObject *parent)
-    : QsciLexerCustom(parent)
-{
-}
+GeneralLexer::GeneralLexer(QObject *parent) : QsciLexerCustom(parent) {}
 
 GeneralLexer::CommentStyles GeneralLexer::fromLanguageFlags(bool pascal, bool c, bool asmStyle,
-                                                           bool basic, bool ansi)
+                                                            bool basic, bool ansi)
 {
     CommentStyles styles = NoComments;
     if (pascal)
@@ -166,7 +163,7 @@ QByteArray GeneralLexer::styleLine(const QByteArray &line, int &state) const
             onlyBlanksSoFar = false;
 
         if (c == ' ' || c == '\t') {
-            ++i;   // already Space
+            ++i; // already Space
         } else if ((m_comments & AnsiComments) && c == '(' && next == '*') {
             i = block(i, "*)", AnsiBlock, 2);
         } else if ((m_comments & PascalComments) && c == '{') {
@@ -187,7 +184,8 @@ QByteArray GeneralLexer::styleLine(const QByteArray &line, int &state) const
             i = stop;
         } else if (isDigit(c)) {
             int j = i + 1;
-            while (j < end && (isWordChar(static_cast<unsigned char>(line.at(j))) || line.at(j) == '.'))
+            while (j < end
+                   && (isWordChar(static_cast<unsigned char>(line.at(j))) || line.at(j) == '.'))
                 ++j;
             paint(i, j, Number);
             i = j;
@@ -214,14 +212,16 @@ void GeneralLexer::styleText(int start, int end)
     const long lastLine = ed->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT) - 1;
     long line = ed->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, start);
     const long endLine = ed->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, end - 1);
-    int state = line > 0 ? int(ed->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, line - 1)) : 0;
+    int state =
+        line > 0 ? int(ed->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, line - 1)) : 0;
 
     startStyling(ed->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line));
     for (; line <= lastLine; ++line) {
         const long from = ed->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
         const long to = line < lastLine
-            ? ed->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line + 1) : docLength;
-        QByteArray bytes(int(to - from) + 1, '\0');   // room for the terminating NUL
+            ? ed->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line + 1)
+            : docLength;
+        QByteArray bytes(int(to - from) + 1, '\0'); // room for the terminating NUL
         if (to > from)
             ed->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, from, to, bytes.data());
         bytes.chop(1);

@@ -12,17 +12,26 @@ class GeneralLexer : public QsciLexerCustom
 {
     Q_OBJECT
 public:
-    enum Style { Space = 0, Comment, Identifier, ReservedWord, Number, String, Symbol, Preprocessor };
+    enum Style {
+        Space = 0,
+        Comment,
+        Identifier,
+        ReservedWord,
+        Number,
+        String,
+        Symbol,
+        Preprocessor
+    };
 
     enum CommentStyle {
         NoComments = 0,
-        AnsiComments = 0x01,     // (* ... *)
-        PascalComments = 0x02,   // { ... }
-        CComments = 0x04,        // /* ... */
-        CppComments = 0x08,      // // to the line end
-        AsmComments = 0x10,      // ; to the line end
-        BasicComments = 0x20,    // ' to the line end
-        UnixComments = 0x40,     // # to the line end
+        AnsiComments = 0x01,   // (* ... *)
+        PascalComments = 0x02, // { ... }
+        CComments = 0x04,      // /* ... */
+        CppComments = 0x08,    // // to the line end
+        AsmComments = 0x10,    // ; to the line end
+        BasicComments = 0x20,  // ' to the line end
+        UnixComments = 0x40,   // # to the line end
     };
     Q_DECLARE_FLAGS(CommentStyles, CommentStyle)
 
@@ -30,7 +39,8 @@ public:
 
     // The comment styles of a language file's "CommentTypes" flags: Pascal { }, C /* */
     // and //, Asm ;, Basic ', Ansi (* *).
-    static CommentStyles fromLanguageFlags(bool pascal, bool c, bool asmStyle, bool basic, bool ansi);
+    static CommentStyles fromLanguageFlags(bool pascal, bool c, bool asmStyle, bool basic,
+                                           bool ansi);
 
     void setKeywords(const QStringList &words);
     QStringList keywords() const { return m_keywords; }
@@ -38,7 +48,7 @@ public:
     CommentStyles commentStyles() const { return m_comments; }
     void setCaseSensitive(bool on);
     bool isCaseSensitive() const { return m_caseSensitive; }
-    void setStringDelimiter(char delimiter);   // '"' or '\''
+    void setStringDelimiter(char delimiter); // '"' or '\''
     char stringDelimiter() const { return m_delimiter; }
     // Lines whose first non-blank is '#' are preprocessor lines (off by default).
     void setDetectPreprocessor(bool on);

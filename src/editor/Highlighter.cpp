@@ -36,7 +36,9 @@ QsciLexer *createLexer(Highlighter::Kind kind, QObject *parent)
 } // namespace
 
 Highlighter::Highlighter(Kind kind, QObject *parent)
-    : QObject(parent), m_kind(kind), m_lexer(createLexer(kind, this)),
+    : QObject(parent),
+      m_kind(kind),
+      m_lexer(createLexer(kind, this)),
       m_attributes(HighlighterDefaults::attributes(kind))
 {
     m_font = QFont(QStringLiteral("Courier New"), 10);
@@ -128,7 +130,7 @@ bool Highlighter::saveToFile(const QString &iniFileName) const
         ok = ini.writeInteger(a.name, KeyForeground, a.foreground.value()) && ok;
         ok = ini.writeInteger(a.name, KeyStyle, a.style) && ok;
         if (!ok)
-            return false;   // the file cannot be written: no point in trying the rest
+            return false; // the file cannot be written: no point in trying the rest
     }
     return ok;
 }

@@ -20,7 +20,7 @@ struct HighlighterAttribute {
     TColor foreground;
     TColor background;
     int style = 0;
-    QList<int> lexerStyles;   // the lexer styles painted with this attribute
+    QList<int> lexerStyles; // the lexer styles painted with this attribute
 };
 
 // One highlighter of a document window: a QScintilla lexer plus the list of named
@@ -37,14 +37,14 @@ public:
     ~Highlighter() override;
 
     Kind kind() const { return m_kind; }
-    QString languageName() const;          // "Java", "HTML", ...
+    QString languageName() const; // "Java", "HTML", ...
     QsciLexer *lexer() const { return m_lexer; }
 
     QStringList attributeNames() const;
     int attributeCount() const { return m_attributes.size(); }
     HighlighterAttribute attribute(int index) const { return m_attributes.at(index); }
-    int indexOfAttribute(const QString &name) const;   // -1 when absent
-    int attributeOfStyle(int lexerStyle) const;        // -1 when no attribute paints it
+    int indexOfAttribute(const QString &name) const; // -1 when absent
+    int attributeOfStyle(int lexerStyle) const;      // -1 when no attribute paints it
     void setAttribute(int index, TColor fg, TColor bg, int style);
 
     // Colour files. load applies, per attribute with a section holding at least one key,
@@ -59,7 +59,7 @@ public:
     // General highlighter settings (user-defined languages); ignored by the other kinds.
     void setKeywords(const QStringList &words);
     QStringList keywords() const;
-    GeneralLexer *generalLexer() const;    // nullptr unless kind() is General
+    GeneralLexer *generalLexer() const; // nullptr unless kind() is General
 
     // Editor-wide appearance the attributes are drawn on: the font of every style
     // (attributes add bold/italic/underline) and the paper behind attributes whose

@@ -29,18 +29,18 @@ QList<A> javaAttributes()
 {
     using L = QsciLexerCPP;
     return {
-        attr("Comment", TColor::clNavy, I, { L::Comment, L::CommentLine }),
+        attr("Comment", TColor::clNavy, I, {L::Comment, L::CommentLine}),
         attr("Documentation", TColor::clTeal, I,
-             { L::CommentDoc, L::CommentLineDoc, L::CommentDocKeyword, L::CommentDocKeywordError }),
-        attr("Identifier", TColor::clNone, 0, { L::Identifier, L::GlobalClass }),
-        attr("Invalid symbol", TColor::clRed, 0, { L::UUID, L::PreProcessor, L::UnclosedString }),
-        attr("Reserved word", TColor::clNone, B, { L::Keyword, L::KeywordSet2 }),
-        attr("Number", TColor::clPurple, 0, { L::Number }),
-        attr("Space", TColor::clNone, 0, { L::Default }),
+             {L::CommentDoc, L::CommentLineDoc, L::CommentDocKeyword, L::CommentDocKeywordError}),
+        attr("Identifier", TColor::clNone, 0, {L::Identifier, L::GlobalClass}),
+        attr("Invalid symbol", TColor::clRed, 0, {L::UUID, L::PreProcessor, L::UnclosedString}),
+        attr("Reserved word", TColor::clNone, B, {L::Keyword, L::KeywordSet2}),
+        attr("Number", TColor::clPurple, 0, {L::Number}),
+        attr("Space", TColor::clNone, 0, {L::Default}),
         attr("String", TColor::clBlue, 0,
-             { L::DoubleQuotedString, L::SingleQuotedString, L::VerbatimString, L::Regex,
-               L::RawString, L::TripleQuotedVerbatimString, L::HashQuotedString, L::EscapeSequence }),
-        attr("Symbol", TColor::clNone, 0, { L::Operator }),
+             {L::DoubleQuotedString, L::SingleQuotedString, L::VerbatimString, L::Regex,
+              L::RawString, L::TripleQuotedVerbatimString, L::HashQuotedString, L::EscapeSequence}),
+        attr("Symbol", TColor::clNone, 0, {L::Operator}),
     };
 }
 
@@ -49,26 +49,25 @@ QList<A> htmlAttributes()
     using L = QsciLexerHTML;
     return {
         attr("Comment", TColor::clGray, I,
-             { L::HTMLComment, L::ASPXCComment, L::SGMLComment, L::SGMLParameterComment,
-               L::JavaScriptComment, L::JavaScriptCommentLine, L::JavaScriptCommentDoc }),
-        attr("Escape", TColor::clTeal, 0, { L::Entity, L::SGMLEntity }),
+             {L::HTMLComment, L::ASPXCComment, L::SGMLComment, L::SGMLParameterComment,
+              L::JavaScriptComment, L::JavaScriptCommentLine, L::JavaScriptCommentDoc}),
+        attr("Escape", TColor::clTeal, 0, {L::Entity, L::SGMLEntity}),
         attr("Identifier", TColor::clMaroon, 0,
-             { L::Attribute, L::SGMLParameter, L::JavaScriptWord }),
-        attr("Reserved word", TColor::clNavy, B,
-             { L::Tag, L::SGMLCommand, L::JavaScriptKeyword }),
+             {L::Attribute, L::SGMLParameter, L::JavaScriptWord}),
+        attr("Reserved word", TColor::clNavy, B, {L::Tag, L::SGMLCommand, L::JavaScriptKeyword}),
         attr("Space", TColor::clNone, 0, {}),
         attr("Symbol", TColor::clNone, 0,
-             { L::OtherInTag, L::XMLTagEnd, L::XMLStart, L::XMLEnd, L::Script, L::ASPAtStart,
-               L::ASPStart, L::PHPStart, L::SGMLDefault, L::SGMLSpecial, L::JavaScriptSymbol,
-               L::JavaScriptStart }),
+             {L::OtherInTag, L::XMLTagEnd, L::XMLStart, L::XMLEnd, L::Script, L::ASPAtStart,
+              L::ASPStart, L::PHPStart, L::SGMLDefault, L::SGMLSpecial, L::JavaScriptSymbol,
+              L::JavaScriptStart}),
         attr("Text", TColor::clNone, 0,
-             { L::Default, L::CDATA, L::SGMLBlockDefault, L::JavaScriptDefault }),
-        attr("Unknown word", TColor::clRed, 0, { L::UnknownTag, L::UnknownAttribute, L::SGMLError }),
+             {L::Default, L::CDATA, L::SGMLBlockDefault, L::JavaScriptDefault}),
+        attr("Unknown word", TColor::clRed, 0, {L::UnknownTag, L::UnknownAttribute, L::SGMLError}),
         attr("Value", TColor::clBlue, 0,
-             { L::HTMLNumber, L::HTMLDoubleQuotedString, L::HTMLSingleQuotedString, L::HTMLValue,
-               L::SGMLDoubleQuotedString, L::SGMLSingleQuotedString, L::JavaScriptNumber,
-               L::JavaScriptDoubleQuotedString, L::JavaScriptSingleQuotedString,
-               L::JavaScriptUnclosedString, L::JavaScriptRegex }),
+             {L::HTMLNumber, L::HTMLDoubleQuotedString, L::HTMLSingleQuotedString, L::HTMLValue,
+              L::SGMLDoubleQuotedString, L::SGMLSingleQuotedString, L::JavaScriptNumber,
+              L::JavaScriptDoubleQuotedString, L::JavaScriptSingleQuotedString,
+              L::JavaScriptUnclosedString, L::JavaScriptRegex}),
     };
 }
 
@@ -76,42 +75,43 @@ QList<A> cssAttributes()
 {
     using L = QsciLexerCSS;
     return {
-        attr("Comment", TColor::clGray, I, { L::Comment }),
+        attr("Comment", TColor::clGray, I, {L::Comment}),
         attr("Key", TColor::clNavy, 0,
-             { L::CSS1Property, L::CSS2Property, L::CSS3Property, L::ExtendedCSSProperty,
-               L::UnknownProperty }),
+             {L::CSS1Property, L::CSS2Property, L::CSS3Property, L::ExtendedCSSProperty,
+              L::UnknownProperty}),
         attr("Reserved word", TColor::clNone, B,
-             { L::Tag, L::ClassSelector, L::PseudoClass, L::UnknownPseudoClass, L::IDSelector,
-               L::AtRule, L::Attribute, L::PseudoElement, L::ExtendedPseudoClass,
-               L::ExtendedPseudoElement, L::MediaRule }),
-        attr("Space", TColor::clNone, 0, { L::Default }),
-        attr("String", TColor::clBlue, 0, { L::DoubleQuotedString, L::SingleQuotedString }),
-        attr("Symbol", TColor::clNone, 0, { L::Operator }),
-        attr("Value", TColor::clMaroon, 0, { L::Value, L::Important, L::Variable }),
+             {L::Tag, L::ClassSelector, L::PseudoClass, L::UnknownPseudoClass, L::IDSelector,
+              L::AtRule, L::Attribute, L::PseudoElement, L::ExtendedPseudoClass,
+              L::ExtendedPseudoElement, L::MediaRule}),
+        attr("Space", TColor::clNone, 0, {L::Default}),
+        attr("String", TColor::clBlue, 0, {L::DoubleQuotedString, L::SingleQuotedString}),
+        attr("Symbol", TColor::clNone, 0, {L::Operator}),
+        attr("Value", TColor::clMaroon, 0, {L::Value, L::Important, L::Variable}),
     };
 }
 
 QList<A> xmlAttributes()
 {
-    using L = QsciLexerHTML;   // the XML lexer shares the HTML styles
+    using L = QsciLexerHTML; // the XML lexer shares the HTML styles
     return {
-        attr("Attribute Name", TColor::clMaroon, 0, { L::Attribute, L::UnknownAttribute }),
+        attr("Attribute Name", TColor::clMaroon, 0, {L::Attribute, L::UnknownAttribute}),
         attr("Attribute Value", TColor::clBlue, 0,
-             { L::HTMLNumber, L::HTMLDoubleQuotedString, L::HTMLSingleQuotedString, L::HTMLValue }),
-        attr("CDATA", TColor::clOlive, I, { L::CDATA }),
-        attr("Comment", TColor::clGray, I, { L::HTMLComment, L::SGMLComment, L::SGMLParameterComment }),
+             {L::HTMLNumber, L::HTMLDoubleQuotedString, L::HTMLSingleQuotedString, L::HTMLValue}),
+        attr("CDATA", TColor::clOlive, I, {L::CDATA}),
+        attr("Comment", TColor::clGray, I,
+             {L::HTMLComment, L::SGMLComment, L::SGMLParameterComment}),
         attr("DOCTYPE", TColor::clBlue, B,
-             { L::SGMLDefault, L::SGMLCommand, L::SGMLParameter, L::SGMLDoubleQuotedString,
-               L::SGMLSingleQuotedString, L::SGMLError, L::SGMLSpecial, L::SGMLEntity,
-               L::SGMLBlockDefault }),
-        attr("Element Name", TColor::clNavy, B, { L::Tag, L::UnknownTag }),
-        attr("Entity Reference", TColor::clTeal, 0, { L::Entity }),
+             {L::SGMLDefault, L::SGMLCommand, L::SGMLParameter, L::SGMLDoubleQuotedString,
+              L::SGMLSingleQuotedString, L::SGMLError, L::SGMLSpecial, L::SGMLEntity,
+              L::SGMLBlockDefault}),
+        attr("Element Name", TColor::clNavy, B, {L::Tag, L::UnknownTag}),
+        attr("Entity Reference", TColor::clTeal, 0, {L::Entity}),
         attr("Namespace Attribute Name", TColor::clRed, 0, {}),
         attr("Namespace Attribute Value", TColor::clRed, 0, {}),
-        attr("Processing Instruction", TColor::clPurple, 0, { L::XMLStart, L::XMLEnd }),
+        attr("Processing Instruction", TColor::clPurple, 0, {L::XMLStart, L::XMLEnd}),
         attr("Space", TColor::clNone, 0, {}),
-        attr("Symbol", TColor::clNone, 0, { L::OtherInTag, L::XMLTagEnd }),
-        attr("Text", TColor::clNone, 0, { L::Default }),
+        attr("Symbol", TColor::clNone, 0, {L::OtherInTag, L::XMLTagEnd}),
+        attr("Text", TColor::clNone, 0, {L::Default}),
     };
 }
 
@@ -119,25 +119,42 @@ QList<A> perlAttributes()
 {
     using L = QsciLexerPerl;
     return {
-        attr("Comment", TColor::clNavy, I, { L::Comment, L::POD, L::PODVerbatim }),
-        attr("Identifier", TColor::clNone, 0, { L::Identifier }),
-        attr("Invalid symbol", TColor::clRed, 0, { L::Error }),
-        attr("Number", TColor::clPurple, 0, { L::Number }),
-        attr("Operator", TColor::clNone, 0, { L::Operator }),
+        attr("Comment", TColor::clNavy, I, {L::Comment, L::POD, L::PODVerbatim}),
+        attr("Identifier", TColor::clNone, 0, {L::Identifier}),
+        attr("Invalid symbol", TColor::clRed, 0, {L::Error}),
+        attr("Number", TColor::clPurple, 0, {L::Number}),
+        attr("Operator", TColor::clNone, 0, {L::Operator}),
         attr("Pragma", TColor::clGray, 0,
-             { L::DataSection, L::FormatIdentifier, L::FormatBody, L::SubroutinePrototype }),
-        attr("Reserved word", TColor::clNone, B, { L::Keyword }),
-        attr("Space", TColor::clNone, 0, { L::Default }),
+             {L::DataSection, L::FormatIdentifier, L::FormatBody, L::SubroutinePrototype}),
+        attr("Reserved word", TColor::clNone, B, {L::Keyword}),
+        attr("Space", TColor::clNone, 0, {L::Default}),
         attr("String", TColor::clBlue, 0,
-             { L::DoubleQuotedString, L::SingleQuotedString, L::Regex, L::Substitution,
-               L::Backticks, L::HereDocumentDelimiter, L::SingleQuotedHereDocument,
-               L::DoubleQuotedHereDocument, L::BacktickHereDocument, L::QuotedStringQ,
-               L::QuotedStringQQ, L::QuotedStringQX, L::QuotedStringQR, L::QuotedStringQW,
-               L::DoubleQuotedStringVar, L::Translation, L::RegexVar, L::SubstitutionVar,
-               L::BackticksVar, L::DoubleQuotedHereDocumentVar, L::BacktickHereDocumentVar,
-               L::QuotedStringQQVar, L::QuotedStringQXVar, L::QuotedStringQRVar }),
-        attr("Symbol", TColor::clNone, 0, { L::SymbolTable }),
-        attr("Variable", TColor::clMaroon, 0, { L::Scalar, L::Array, L::Hash }),
+             {L::DoubleQuotedString,
+              L::SingleQuotedString,
+              L::Regex,
+              L::Substitution,
+              L::Backticks,
+              L::HereDocumentDelimiter,
+              L::SingleQuotedHereDocument,
+              L::DoubleQuotedHereDocument,
+              L::BacktickHereDocument,
+              L::QuotedStringQ,
+              L::QuotedStringQQ,
+              L::QuotedStringQX,
+              L::QuotedStringQR,
+              L::QuotedStringQW,
+              L::DoubleQuotedStringVar,
+              L::Translation,
+              L::RegexVar,
+              L::SubstitutionVar,
+              L::BackticksVar,
+              L::DoubleQuotedHereDocumentVar,
+              L::BacktickHereDocumentVar,
+              L::QuotedStringQQVar,
+              L::QuotedStringQXVar,
+              L::QuotedStringQRVar}),
+        attr("Symbol", TColor::clNone, 0, {L::SymbolTable}),
+        attr("Variable", TColor::clMaroon, 0, {L::Scalar, L::Array, L::Hash}),
     };
 }
 
@@ -145,15 +162,15 @@ QList<A> phpAttributes()
 {
     using L = QsciLexerHTML;
     return {
-        attr("Comment", TColor::clNavy, I, { L::PHPComment, L::PHPCommentLine }),
-        attr("Identifier", TColor::clNone, 0, { L::PHPDefault }),
+        attr("Comment", TColor::clNavy, I, {L::PHPComment, L::PHPCommentLine}),
+        attr("Identifier", TColor::clNone, 0, {L::PHPDefault}),
         attr("Invalid symbol", TColor::clRed, 0, {}),
-        attr("Key", TColor::clNone, B, { L::PHPKeyword }),
-        attr("Number", TColor::clPurple, 0, { L::PHPNumber }),
+        attr("Key", TColor::clNone, B, {L::PHPKeyword}),
+        attr("Number", TColor::clPurple, 0, {L::PHPNumber}),
         attr("Space", TColor::clNone, 0, {}),
-        attr("String", TColor::clBlue, 0, { L::PHPDoubleQuotedString, L::PHPSingleQuotedString }),
-        attr("Symbol", TColor::clNone, 0, { L::PHPOperator, L::PHPStart }),
-        attr("Variable", TColor::clMaroon, 0, { L::PHPVariable, L::PHPDoubleQuotedVariable }),
+        attr("String", TColor::clBlue, 0, {L::PHPDoubleQuotedString, L::PHPSingleQuotedString}),
+        attr("Symbol", TColor::clNone, 0, {L::PHPOperator, L::PHPStart}),
+        attr("Variable", TColor::clMaroon, 0, {L::PHPVariable, L::PHPDoubleQuotedVariable}),
     };
 }
 
@@ -161,14 +178,14 @@ QList<A> generalAttributes()
 {
     using L = GeneralLexer;
     return {
-        attr("Comment", TColor::clNavy, I, { L::Comment }),
-        attr("Identifier", TColor::clNone, 0, { L::Identifier }),
-        attr("Reserved word", TColor::clNone, B, { L::ReservedWord }),
-        attr("Number", TColor::clPurple, 0, { L::Number }),
-        attr("Space", TColor::clNone, 0, { L::Space }),
-        attr("String", TColor::clBlue, 0, { L::String }),
-        attr("Symbol", TColor::clNone, 0, { L::Symbol }),
-        attr("Preprocessor", TColor::clGreen, 0, { L::Preprocessor }),
+        attr("Comment", TColor::clNavy, I, {L::Comment}),
+        attr("Identifier", TColor::clNone, 0, {L::Identifier}),
+        attr("Reserved word", TColor::clNone, B, {L::ReservedWord}),
+        attr("Number", TColor::clPurple, 0, {L::Number}),
+        attr("Space", TColor::clNone, 0, {L::Space}),
+        attr("String", TColor::clBlue, 0, {L::String}),
+        attr("Symbol", TColor::clNone, 0, {L::Symbol}),
+        attr("Preprocessor", TColor::clGreen, 0, {L::Preprocessor}),
     };
 }
 

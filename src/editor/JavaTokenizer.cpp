@@ -24,11 +24,11 @@ const QStringList &compoundOperators()
 {
     static const QStringList ops = {
         QStringLiteral(">>>="), QStringLiteral("<<="), QStringLiteral(">>="), QStringLiteral(">>>"),
-        QStringLiteral("=="), QStringLiteral("!="), QStringLiteral("<="), QStringLiteral(">="),
-        QStringLiteral("&&"), QStringLiteral("||"), QStringLiteral("++"), QStringLiteral("--"),
-        QStringLiteral("+="), QStringLiteral("-="), QStringLiteral("*="), QStringLiteral("/="),
-        QStringLiteral("%="), QStringLiteral("&="), QStringLiteral("|="), QStringLiteral("^="),
-        QStringLiteral("<<"), QStringLiteral(">>"),
+        QStringLiteral("=="),   QStringLiteral("!="),  QStringLiteral("<="),  QStringLiteral(">="),
+        QStringLiteral("&&"),   QStringLiteral("||"),  QStringLiteral("++"),  QStringLiteral("--"),
+        QStringLiteral("+="),   QStringLiteral("-="),  QStringLiteral("*="),  QStringLiteral("/="),
+        QStringLiteral("%="),   QStringLiteral("&="),  QStringLiteral("|="),  QStringLiteral("^="),
+        QStringLiteral("<<"),   QStringLiteral(">>"),
     };
     return ops;
 }
@@ -50,7 +50,8 @@ int blockCommentEnd(const QString &line, int from, bool &closed)
 int numberEnd(const QString &line, int i)
 {
     const int n = line.size();
-    const bool hex = i + 1 < n && line.at(i) == u'0' && (line.at(i + 1) == u'x' || line.at(i + 1) == u'X');
+    const bool hex =
+        i + 1 < n && line.at(i) == u'0' && (line.at(i + 1) == u'x' || line.at(i + 1) == u'X');
     int j = i + 1;
     while (j < n) {
         const QChar c = line.at(j);
@@ -89,23 +90,23 @@ int literalEnd(const QString &line, int i)
 const QStringList &JavaTokenizer::keywords()
 {
     static const QStringList words = {
-        QStringLiteral("abstract"), QStringLiteral("boolean"), QStringLiteral("break"),
-        QStringLiteral("byte"), QStringLiteral("case"), QStringLiteral("catch"),
-        QStringLiteral("char"), QStringLiteral("class"), QStringLiteral("const"),
-        QStringLiteral("continue"), QStringLiteral("default"), QStringLiteral("do"),
-        QStringLiteral("double"), QStringLiteral("else"), QStringLiteral("extends"),
-        QStringLiteral("false"), QStringLiteral("final"), QStringLiteral("finally"),
-        QStringLiteral("float"), QStringLiteral("for"), QStringLiteral("goto"),
-        QStringLiteral("if"), QStringLiteral("implements"), QStringLiteral("import"),
-        QStringLiteral("instanceof"), QStringLiteral("int"), QStringLiteral("interface"),
-        QStringLiteral("long"), QStringLiteral("native"), QStringLiteral("new"),
-        QStringLiteral("null"), QStringLiteral("package"), QStringLiteral("private"),
-        QStringLiteral("protected"), QStringLiteral("public"), QStringLiteral("return"),
-        QStringLiteral("short"), QStringLiteral("static"), QStringLiteral("strictfp"),
-        QStringLiteral("super"), QStringLiteral("switch"), QStringLiteral("synchronized"),
-        QStringLiteral("this"), QStringLiteral("throw"), QStringLiteral("throws"),
-        QStringLiteral("transient"), QStringLiteral("true"), QStringLiteral("try"),
-        QStringLiteral("void"), QStringLiteral("volatile"), QStringLiteral("while"),
+        QStringLiteral("abstract"),   QStringLiteral("boolean"),    QStringLiteral("break"),
+        QStringLiteral("byte"),       QStringLiteral("case"),       QStringLiteral("catch"),
+        QStringLiteral("char"),       QStringLiteral("class"),      QStringLiteral("const"),
+        QStringLiteral("continue"),   QStringLiteral("default"),    QStringLiteral("do"),
+        QStringLiteral("double"),     QStringLiteral("else"),       QStringLiteral("extends"),
+        QStringLiteral("false"),      QStringLiteral("final"),      QStringLiteral("finally"),
+        QStringLiteral("float"),      QStringLiteral("for"),        QStringLiteral("goto"),
+        QStringLiteral("if"),         QStringLiteral("implements"), QStringLiteral("import"),
+        QStringLiteral("instanceof"), QStringLiteral("int"),        QStringLiteral("interface"),
+        QStringLiteral("long"),       QStringLiteral("native"),     QStringLiteral("new"),
+        QStringLiteral("null"),       QStringLiteral("package"),    QStringLiteral("private"),
+        QStringLiteral("protected"),  QStringLiteral("public"),     QStringLiteral("return"),
+        QStringLiteral("short"),      QStringLiteral("static"),     QStringLiteral("strictfp"),
+        QStringLiteral("super"),      QStringLiteral("switch"),     QStringLiteral("synchronized"),
+        QStringLiteral("this"),       QStringLiteral("throw"),      QStringLiteral("throws"),
+        QStringLiteral("transient"),  QStringLiteral("true"),       QStringLiteral("try"),
+        QStringLiteral("void"),       QStringLiteral("volatile"),   QStringLiteral("while"),
     };
     return words;
 }
@@ -136,7 +137,7 @@ QList<JavaTokenizer::Token> JavaTokenizer::tokenizeLine(const QString &line, Sta
     int i = 0;
 
     auto add = [&](Kind kind, int end) {
-        tokens.append(Token{kind, i, line.mid(i, end - i)});
+        tokens.append(Token {kind, i, line.mid(i, end - i)});
         i = end;
     };
 
@@ -160,8 +161,8 @@ QList<JavaTokenizer::Token> JavaTokenizer::tokenizeLine(const QString &line, Sta
         } else if (c == u'/' && c1 == u'/') {
             add(Comment, n);
         } else if (c == u'/' && c1 == u'*') {
-            const bool doc = i + 2 < n && line.at(i + 2) == u'*'
-                             && !(i + 3 < n && line.at(i + 3) == u'/');
+            const bool doc =
+                i + 2 < n && line.at(i + 2) == u'*' && !(i + 3 < n && line.at(i + 3) == u'/');
             bool closed = false;
             const int end = blockCommentEnd(line, i + (doc ? 3 : 2), closed);
             add(doc ? DocComment : Comment, end);

@@ -42,7 +42,7 @@ public:
 
     struct Token {
         Kind kind;
-        int start;      // 0-based index in the line
+        int start; // 0-based index in the line
         QString text;
     };
 
@@ -56,7 +56,11 @@ public:
 
     // True when every token of the line has been read (at once for an empty line).
     bool atEnd() const { return m_index >= m_tokens.size(); }
-    void next() { if (!atEnd()) ++m_index; }
+    void next()
+    {
+        if (!atEnd())
+            ++m_index;
+    }
 
     // The current token; meaningful only while !atEnd().
     QString token() const { return m_tokens.at(m_index).text; }

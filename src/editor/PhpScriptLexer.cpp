@@ -2,10 +2,7 @@
 
 #include <Qsci/qsciscintillabase.h>
 
-PhpScriptLexer::PhpScriptLexer(QObject *parent)
-    : QsciLexerHTML(parent)
-{
-}
+PhpScriptLexer::PhpScriptLexer(QObject *parent) : QsciLexerHTML(parent) {}
 
 int PhpScriptLexer::lexerId() const
 {

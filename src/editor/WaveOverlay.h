@@ -24,9 +24,9 @@ public:
         int y0;
     };
     struct Layout {
-        int gutter = 0;      // columns 0..gutter belong to the gutter
+        int gutter = 0; // columns 0..gutter belong to the gutter
         QColor background = Qt::white;
-        QList<Wave> waves;   // in viewport coordinates
+        QList<Wave> waves; // in viewport coordinates
     };
     using Offsets = std::array<int, 4>;
 

@@ -48,8 +48,9 @@ TBildeFrm::TBildeFrm(ProjectGetter project, std::function<void(const QString &)>
     ComboBox1->setEditable(true);
     ComboBox1->addItems({QStringLiteral("top"), QStringLiteral("texttop"), QStringLiteral("middle"),
                          QStringLiteral("absmiddle"), QStringLiteral("bottom"),
-                         QStringLiteral("absbottom"), QStringLiteral("baseline"), QStringLiteral("left"),
-                         QStringLiteral("right"), QStringLiteral("center")});
+                         QStringLiteral("absbottom"), QStringLiteral("baseline"),
+                         QStringLiteral("left"), QStringLiteral("right"),
+                         QStringLiteral("center")});
     ComboBox1->setCurrentIndex(-1);
     Edit7 = named(new QLineEdit(this), "Edit7");
     CheckBox1 = named(new QCheckBox(QStringLiteral("Is map"), this), "CheckBox1");

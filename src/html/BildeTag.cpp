@@ -10,10 +10,10 @@ QString build(const BildeTagFields &f, const ProjectSettings &project)
     auto add = [&attributes](const char *name, const QString &value, const QString &shown) {
         if (!value.isEmpty())
             attributes += QLatin1Char(' ') + QLatin1String(name) + QStringLiteral("=\"") + shown
-                          + QLatin1Char('"');
+                + QLatin1Char('"');
     };
-    const QString src = project.projectFolder.isEmpty() ? f.file
-                                                        : CopyToProjectFolder::imagePath(project, f.file);
+    const QString src =
+        project.projectFolder.isEmpty() ? f.file : CopyToProjectFolder::imagePath(project, f.file);
     add("src", f.file, src);
     add("Height", f.height, f.height);
     add("Width", f.width, f.width);

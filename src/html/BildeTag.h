@@ -7,17 +7,17 @@
 
 // The texts of the image tag wizard's fields, as typed.
 struct BildeTagFields {
-    QString file;    // Edit1
-    QString height;  // Height1
-    QString width;   // Width1
-    QString name;    // Edit8
-    QString align;   // ComboBox1
-    QString hspace;  // Edit4
-    QString vspace;  // Edit5
-    QString alt;     // Edit6
-    QString usemap;  // Edit7, without the "#"
-    QString lowsrc;  // Edit9
-    QString border;  // SpinEdit1
+    QString file;   // Edit1
+    QString height; // Height1
+    QString width;  // Width1
+    QString name;   // Edit8
+    QString align;  // ComboBox1
+    QString hspace; // Edit4
+    QString vspace; // Edit5
+    QString alt;    // Edit6
+    QString usemap; // Edit7, without the "#"
+    QString lowsrc; // Edit9
+    QString border; // SpinEdit1
     bool ismap = false;
 };
 

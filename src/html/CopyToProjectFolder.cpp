@@ -13,7 +13,8 @@ namespace CopyToProjectFolder {
 QList<FileFilterEntry> pictureFilter()
 {
     return {{QStringLiteral("GIF (*.gif)"), {QStringLiteral("*.gif")}},
-            {QStringLiteral("JPEG (*.jpg;*.jpeg)"), {QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")}},
+            {QStringLiteral("JPEG (*.jpg;*.jpeg)"),
+             {QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")}},
             {QStringLiteral("PNG (*.png)"), {QStringLiteral("*.png")}}};
 }
 
@@ -56,8 +57,7 @@ QString imagePath(const ProjectSettings &project, const QString &bareName)
     return images.isEmpty() ? bareName : images + u'/' + bareName;
 }
 
-bool copyFile(const QString &from, const QString &to, Existing existing,
-                                   QString *error)
+bool copyFile(const QString &from, const QString &to, Existing existing, QString *error)
 {
     const QFileInfo source(from);
     const QFileInfo target(to);
@@ -85,8 +85,8 @@ bool copyFile(const QString &from, const QString &to, Existing existing,
     return SafeWrite::replaceFile(to, bytes, error);
 }
 
-QString run(QWidget *parent, const ProjectSettings &project,
-                                 const QString &file, const Options &options)
+QString run(QWidget *parent, const ProjectSettings &project, const QString &file,
+            const Options &options)
 {
     if (project.projectFolder.isEmpty()) {
         Prompter::instance()->messageBox(parent, QStringLiteral("WARNING!"), options.warningText,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileDialogs.h"
+#include "settings/ProjectSettings.h"
 
 #include <QList>
 #include <QString>
@@ -8,18 +9,6 @@
 #include <functional>
 
 class QWidget;
-
-// The HTML project of the main window: chosen in the project folder dialog, read by the
-// wizards whenever they pick a file or build their text. Not stored in the settings file.
-struct ProjectSettings {
-    QString projectFolder;                          // full path; empty: no project chosen
-    QString imageFolder = QStringLiteral("images"); // name of the image folder inside it
-};
-
-// How a wizard reads the project settings at the moment it needs them, and how the project
-// dialog writes them back (both stand for the main window's state).
-using ProjectGetter = std::function<ProjectSettings()>;
-using ProjectSetter = std::function<void(const ProjectSettings &)>;
 
 // How every HTML wizard treats a file the user picks for a page: with a project the file
 // is copied into it and the page names it relatively; without one the page names the
@@ -43,7 +32,7 @@ struct Options {
 // Copies the file into the project when there is one; a failed copy is reported
 // with the file's name.
 QString run(QWidget *parent, const ProjectSettings &project, const QString &file,
-        const Options &options = Options());
+            const Options &options = Options());
 
 // The folder a target kind stands for (without a trailing "/"); the image folder is
 // the project folder itself when its name is blank.
@@ -56,8 +45,7 @@ QString imagePath(const ProjectSettings &project, const QString &bareName);
 // Copies from to to without ever damaging to: the bytes go to a temporary file beside
 // it, which then replaces it. Copying a file onto itself does nothing and succeeds.
 // With Existing::Keep an existing to is left alone and the result is false.
-bool copyFile(const QString &from, const QString &to, Existing existing,
-              QString *error = nullptr);
+bool copyFile(const QString &from, const QString &to, Existing existing, QString *error = nullptr);
 
 // The open dialog filter of the picture pickers: GIF, JPEG, PNG.
 QList<FileFilterEntry> pictureFilter();

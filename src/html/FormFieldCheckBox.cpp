@@ -3,8 +3,8 @@
 TCheckBoxGenFrm::TCheckBoxGenFrm(InsertText insertText, QWidget *parent)
     : FormFieldChoice({QStringLiteral("Checkbox"), QStringLiteral("Checkbox options:"),
                        QStringLiteral("<input type=\"checkbox\""), QStringLiteral("HID_CHECKBOX")},
-                      QStringLiteral("Name:"), QStringLiteral("Checkbox label:"), std::move(insertText),
-                      parent)
+                      QStringLiteral("Name:"), QStringLiteral("Checkbox label:"),
+                      std::move(insertText), parent)
 {
     setObjectName(QStringLiteral("CheckBoxGenFrm"));
 }

@@ -5,8 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TImageButtonFrm::TImageButtonFrm(ProjectGetter project, InsertText insertText,
-                                 QWidget *parent)
+TImageButtonFrm::TImageButtonFrm(ProjectGetter project, InsertText insertText, QWidget *parent)
     : FormFieldWizard({QStringLiteral("Form image button"), QStringLiteral("Image button options:"),
                        QStringLiteral("<input type=\"image\""), QStringLiteral("HID_IMAGEBUTTON")},
                       std::move(insertText), parent),

@@ -16,10 +16,18 @@ namespace FormFieldOpeners {
 
 namespace {
 
+// A wizard made for one use is freed when it closes.
+template <class Wizard>
+Wizard *freedOnClose(Wizard *wizard)
+{
+    wizard->setAttribute(Qt::WA_DeleteOnClose);
+    return wizard;
+}
+
 template <class Wizard>
 std::function<void()> opener(const WizardHost &host)
 {
-    return [host] { (new Wizard(host.insertText, host.owner))->showCentred(); };
+    return [host] { freedOnClose(new Wizard(host.insertText, host.owner))->showCentred(); };
 }
 
 } // namespace
@@ -36,9 +44,14 @@ QList<QPair<QString, std::function<void()>>> openers(const WizardHost &host)
         {QStringLiteral("SpeedButton21Click"), opener<TKnappeForm>(host)},
         {QStringLiteral("SpeedButton26Click"), opener<TTextArea>(host)},
         {QStringLiteral("SpeedButton29Click"),
-         [host] { (new TImageButtonFrm(host.project, host.insertText, host.owner))->showCentred(); }},
+         [host] {
+             freedOnClose(new TImageButtonFrm(host.project, host.insertText, host.owner))
+                 ->showCentred();
+         }},
         {QStringLiteral("SpeedButton30Click"),
-         [host] { (new TBildeFrm(host.project, host.insertText, host.owner))->show(); }},
+         [host] {
+             freedOnClose(new TBildeFrm(host.project, host.insertText, host.owner))->show();
+         }},
     };
 }
 

@@ -12,9 +12,9 @@ class QWidget;
 
 // What the form-field and image tag wizards need of the main window.
 struct WizardHost {
-    QWidget *owner = nullptr;                      // the main window
+    QWidget *owner = nullptr;                        // the main window
     std::function<void(const QString &)> insertText; // SkrivTekstenTilEditor
-    ProjectGetter project;                         // ProjectFolder and ImageFolder, read when used
+    ProjectGetter project; // ProjectFolder and ImageFolder, read when used
 };
 
 // The openers of the wizards, by the handler names of the HTML tool buttons and Tools items:

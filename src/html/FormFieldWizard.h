@@ -40,9 +40,9 @@ public slots:
 protected:
     struct Look {
         QString caption;
-        QString group;          // caption of the group box; empty: no group box
-        QString tagStart;       // e.g. `<input type="checkbox"`
-        QString helpTopic;      // empty: the Help button does nothing
+        QString group;           // caption of the group box; empty: no group box
+        QString tagStart;        // e.g. `<input type="checkbox"`
+        QString helpTopic;       // empty: the Help button does nothing
         bool bitButtons = false; // OK/Cancel are BitBtn1/BitBtn2 and Help is Button1
         FormFieldTag::Blank blank = FormFieldTag::Blank::Skip;
     };

@@ -10,7 +10,9 @@
 #include <QToolButton>
 
 #include "editor/EditorAdapter.h"
-#include "html/HtmlCommandHost.h"
+#include "host/ActionRegistry.h"
+#include "host/FeatureHost.h"
+#include "host/HostDocument.h"
 #include "html/HtmlInsertCommands.h"
 
 using HtmlMenuLayout::Item;
@@ -33,7 +35,8 @@ bool isSeparator(const Item &item)
 // Rows that wrap the selection through the page insertion services.
 bool isWrapping(const HtmlInsert::Command *row)
 {
-    return row && (row->wrap == HtmlInsert::Wrap::Alignment || row->wrap == HtmlInsert::Wrap::StartEnd);
+    return row
+        && (row->wrap == HtmlInsert::Wrap::Alignment || row->wrap == HtmlInsert::Wrap::StartEnd);
 }
 
 QMenu *addSubmenu(QMenu *parent, const Item &item)
@@ -47,65 +50,48 @@ QMenu *addSubmenu(QMenu *parent, const Item &item)
 
 QAction *addItem(QMenu *menu, const Item &item)
 {
-    QAction *a = isSeparator(item) ? menu->addSeparator() : menu->addAction(QLatin1String(item.caption));
+    QAction *a =
+        isSeparator(item) ? menu->addSeparator() : menu->addAction(QLatin1String(item.caption));
     a->setObjectName(QLatin1String(item.name));
     return a;
 }
 
-// Puts the tool panel into the sheet's own layout, ahead of a closing stretch.
-void placeInSheet(QWidget *sheet, QWidget *panel)
-{
-    auto *layout = qobject_cast<QBoxLayout *>(sheet->layout());
-    if (!layout) {
-        if (sheet->layout()) {
-            sheet->layout()->addWidget(panel);
-            return;
-        }
-        layout = new QVBoxLayout(sheet);
-        layout->addWidget(panel);
-        layout->addStretch(1);
-        return;
-    }
-    int index = layout->count();
-    if (index > 0 && layout->itemAt(index - 1)->spacerItem())
-        --index;
-    layout->insertWidget(index, panel);
-}
-
 } // namespace
 
-HtmlCommands::HtmlCommands(HtmlCommandHost *host, QObject *parent)
-    : QObject(parent), m_host(host)
+HtmlCommands::HtmlCommands(FeatureHost &host, QObject *parent) : QObject(parent), m_host(&host)
 {
     initHtmlResources();
+    ActionRegistry &registry = m_host->actions();
     QWidget *window = m_host->window();
     m_htmlElement = new QMenu(window);
     m_htmlElement->setObjectName(QStringLiteral("HTMLElement"));
     m_clockMenu = new QMenu(window);
     m_clockMenu->setObjectName(QStringLiteral("PopupMenu6"));
 
-    if (QMenu *insert = m_host->menu(QStringLiteral("Insert2")))
+    if (QMenu *insert = registry.menu(QStringLiteral("Insert2")))
         buildMainMenu(insert, HtmlMenuLayout::insertMenu);
-    if (QMenu *modify = m_host->menu(QStringLiteral("Modify1")))
+    if (QMenu *modify = registry.menu(QStringLiteral("Modify1")))
         buildMainMenu(modify, HtmlMenuLayout::modifyMenu);
-    if (QMenu *tools = m_host->menu(QStringLiteral("ools2")))
+    if (QMenu *tools = registry.menu(QStringLiteral("ools2")))
         buildMainMenu(tools, HtmlMenuLayout::toolsMenu);
-    if (QMenu *newMenu = m_host->menu(QStringLiteral("New1"))) {
+    if (QMenu *newMenu = registry.menu(QStringLiteral("New1"))) {
         // File, New, "Frameset" follows the HTML document item.
         const Item &item = HtmlMenuLayout::newFramesetItem;
-        QAction *a = m_host->addItem(newMenu, QLatin1String(item.name), QLatin1String(item.caption));
         const QList<QAction *> items = newMenu->actions();
-        const int html = items.indexOf(m_host->action(QStringLiteral("HTMLdocument1")));
-        if (html >= 0 && html + 2 < items.size()) {
-            newMenu->removeAction(a);
-            newMenu->insertAction(items.at(html + 1), a);
-        }
-        bindAction(a, QLatin1String(item.handler));
+        const int html = items.indexOf(registry.action(QStringLiteral("HTMLdocument1")));
+        QAction *a = registry.addItem(newMenu, QLatin1String(item.name),
+                                      QLatin1String(item.caption), html >= 0 ? html + 1 : -1);
+        if (a)
+            bindAction(a, QLatin1String(item.handler));
     }
 
     buildPopup(m_htmlElement, HtmlMenuLayout::htmlElementMenu);
     buildPopup(m_clockMenu, HtmlMenuLayout::clockMenu);
     buildToolPanel();
+
+    for (HostDocument *document : m_host->documents())
+        fillDocumentPopup(document);
+    connect(m_host, &FeatureHost::documentCreated, this, &HtmlCommands::fillDocumentPopup);
 }
 
 HtmlCommands::~HtmlCommands() = default;
@@ -115,12 +101,15 @@ void HtmlCommands::buildMainMenu(QMenu *menu, const Item *items)
     for (const Item *item = items; item->caption; ++item) {
         const QString name = QLatin1String(item->name);
         const QString caption = QLatin1String(item->caption);
+        ActionRegistry &registry = m_host->actions();
         if (item->children) {
-            buildMainMenu(m_host->addSubmenu(menu, name, caption), item->children);
+            if (QMenu *sub = registry.addSubmenu(menu, name, caption))
+                buildMainMenu(sub, item->children);
             continue;
         }
-        QAction *a = isSeparator(*item) ? m_host->addSeparator(menu, name) : m_host->addItem(menu, name, caption);
-        if (item->handler) {
+        QAction *a = isSeparator(*item) ? registry.addSeparator(menu, name)
+                                        : registry.addItem(menu, name, caption);
+        if (a && item->handler) {
             bindAction(a, QLatin1String(item->handler));
             m_mainItems.insert(QLatin1String(item->handler), a);
         }
@@ -144,33 +133,44 @@ void HtmlCommands::buildPopup(QMenu *menu, const Item *items)
     }
 }
 
-void HtmlCommands::fillDocumentPopup(const HtmlDocumentPopup &popup, EditorAdapter *editor)
+void HtmlCommands::fillDocumentPopup(HostDocument *document)
 {
-    const std::pair<QMenu *, const Item *> groups[] = {
-        {popup.common, HtmlMenuLayout::documentCommon},
-        {popup.specialCharacters, HtmlMenuLayout::documentSpecialCharacters},
-        {popup.form, HtmlMenuLayout::documentForm},
-        {popup.alignment, HtmlMenuLayout::documentAlignment},
-        {popup.font, HtmlMenuLayout::documentFont},
+    if (!document)
+        return;
+    const std::pair<const char *, const Item *> groups[] = {
+        {"Common1", HtmlMenuLayout::documentCommon},
+        {"Spesiellebokstaver1", HtmlMenuLayout::documentSpecialCharacters},
+        {"Skjema1", HtmlMenuLayout::documentForm},
+        {"Plasser1", HtmlMenuLayout::documentAlignment},
+        {"Font2", HtmlMenuLayout::documentFont},
     };
-    for (const auto &[menu, items] : groups) {
-        if (menu)
-            buildDocumentItems(menu, items, editor);
+    for (const auto &[name, items] : groups) {
+        QMenu *menu = document->popupActions().menu(QLatin1String(name));
+        if (menu && menu->isEmpty())
+            buildDocumentItems(document, menu, items);
     }
 }
 
-void HtmlCommands::buildDocumentItems(QMenu *menu, const Item *items, EditorAdapter *editor)
+void HtmlCommands::buildDocumentItems(HostDocument *document, QMenu *menu, const Item *items)
 {
+    ActionRegistry &registry = document->popupActions();
+    EditorAdapter *editor = document->editor();
     for (const Item *item = items; item->caption; ++item) {
+        const QString name = QLatin1String(item->name);
         if (item->children) {
-            buildDocumentItems(addSubmenu(menu, *item), item->children, editor);
+            if (QMenu *sub = registry.addSubmenu(menu, name, QLatin1String(item->caption)))
+                buildDocumentItems(document, sub, item->children);
             continue;
         }
-        QAction *a = addItem(menu, *item);
+        QAction *a = isSeparator(*item)
+            ? registry.addSeparator(menu, name)
+            : registry.addItem(menu, name, QLatin1String(item->caption));
+        if (!a || !item->handler)
+            continue;
         const QString handler = QLatin1String(item->handler);
         const HtmlInsert::Command *row = HtmlInsert::find(handler);
         if (!isWrapping(row)) {
-            bindAction(a, handler);   // forwards to the main window's handler
+            bindAction(a, handler); // forwards to the main window's handler
             continue;
         }
         // Alignment and font items wrap the selection of their own document.
@@ -184,7 +184,7 @@ void HtmlCommands::buildDocumentItems(QMenu *menu, const Item *items, EditorAdap
 
 void HtmlCommands::buildToolPanel()
 {
-    QWidget *sheet = m_host->htmlSheet();
+    QWidget *sheet = m_host->page(FeatureHost::Page::Html);
     if (!sheet)
         return;
     m_toolPanel = new QWidget(sheet);
@@ -192,7 +192,8 @@ void HtmlCommands::buildToolPanel()
     auto *panelLayout = new QVBoxLayout(m_toolPanel);
     panelLayout->setContentsMargins(0, 0, 0, 0);
 
-    for (const HtmlMenuLayout::ToolGroup *group = HtmlMenuLayout::toolGroups; group->title; ++group) {
+    for (const HtmlMenuLayout::ToolGroup *group = HtmlMenuLayout::toolGroups; group->title;
+         ++group) {
         auto *box = new QGroupBox(QLatin1String(group->title), m_toolPanel);
         box->setObjectName(QLatin1String(group->name));
         auto *grid = new QGridLayout(box);
@@ -212,17 +213,18 @@ void HtmlCommands::buildToolPanel()
                 continue;
             }
             // Buttons for the main window's own commands follow their command's state.
-            QAction *command = m_host->action(QLatin1String(def->action));
+            QAction *command = m_host->actions().action(QLatin1String(def->action));
             b->setEnabled(command && command->isEnabled());
             if (command) {
                 connect(b, &QAbstractButton::clicked, command, &QAction::trigger);
-                connect(command, &QAction::changed, b, [b, command] { b->setEnabled(command->isEnabled()); });
+                connect(command, &QAction::changed, b,
+                        [b, command] { b->setEnabled(command->isEnabled()); });
             }
         }
         grid->setColumnStretch(ToolColumns, 1);
         panelLayout->addWidget(box);
     }
-    placeInSheet(sheet, m_toolPanel);
+    m_host->addToPage(FeatureHost::Page::Html, m_toolPanel);
 }
 
 void HtmlCommands::bindAction(QAction *action, const QString &handler)
@@ -234,9 +236,11 @@ void HtmlCommands::bindAction(QAction *action, const QString &handler)
 void HtmlCommands::bindButton(QAbstractButton *button, const QString &handler)
 {
     if (handler == QLatin1String(HtmlMenuLayout::pasteCodeHandler))
-        connect(button, &QAbstractButton::clicked, this, [this, button] { dropDown(m_htmlElement, button); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, button] { dropDown(m_htmlElement, button); });
     else if (handler == QLatin1String(HtmlMenuLayout::clockHandler))
-        connect(button, &QAbstractButton::clicked, this, [this, button] { dropDown(m_clockMenu, button); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, button] { dropDown(m_clockMenu, button); });
     else
         connect(button, &QAbstractButton::clicked, this, [this, handler] { run(handler); });
     track(button, handler);
@@ -262,8 +266,8 @@ void HtmlCommands::setObjectEnabled(QObject *itemOrButton, bool enabled)
 bool HtmlCommands::isAvailable(const QString &handler) const
 {
     return m_provided.contains(handler) || HtmlInsert::find(handler)
-           || handler == QLatin1String(HtmlMenuLayout::pasteCodeHandler)
-           || handler == QLatin1String(HtmlMenuLayout::clockHandler);
+        || handler == QLatin1String(HtmlMenuLayout::pasteCodeHandler)
+        || handler == QLatin1String(HtmlMenuLayout::clockHandler);
 }
 
 void HtmlCommands::provide(const QString &handler, std::function<void()> function)
@@ -287,9 +291,10 @@ void HtmlCommands::run(const QString &handler)
 {
     const auto provided = m_provided.constFind(handler);
     if (provided != m_provided.constEnd()) {
-        if (HtmlMenuLayout::needsDocument(handler.toLatin1().constData()) && !m_host->activeEditor())
+        if (HtmlMenuLayout::needsDocument(handler.toLatin1().constData())
+            && !m_host->activeEditor())
             return;
-        const std::function<void()> function = provided.value();   // may replace itself
+        const std::function<void()> function = provided.value(); // may replace itself
         function();
         return;
     }

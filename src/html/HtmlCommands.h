@@ -11,20 +11,12 @@
 #include "html/HtmlMenuLayout.h"
 
 class EditorAdapter;
-class HtmlCommandHost;
+class FeatureHost;
+class HostDocument;
 class QAbstractButton;
 class QAction;
 class QMenu;
 class QWidget;
-
-// The HTML submenus of a document window's pop-up that the HTML commands fill.
-struct HtmlDocumentPopup {
-    QMenu *common = nullptr;              // "Common" (Common1)
-    QMenu *specialCharacters = nullptr;   // "Special characters" (Spesiellebokstaver1)
-    QMenu *form = nullptr;                // "Form" (Skjema1)
-    QMenu *alignment = nullptr;           // "Alignment" (Plasser1)
-    QMenu *font = nullptr;                // "Font" (Font2)
-};
 
 // The main window's HTML commands: fills the "&Insert", "&Modify" and HTML "Tools" menus,
 // owns the "Paste Code.." pop-up HTMLElement and the clock pop-up PopupMenu6, fills the HTML
@@ -32,11 +24,14 @@ struct HtmlDocumentPopup {
 // by name; the insert and wrapping handlers are rows of the insert command table and act on
 // the active document. The handlers of other features (wizards, scripts, strip HTML) are
 // provided by those features; until then their items and buttons are disabled.
+//
+// Made once the main menu stands; it fills the HTML submenus of each document window's pop-up
+// ("Common1", "Spesiellebokstaver1", "Skjema1", "Plasser1", "Font2") as the window is created.
 class HtmlCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit HtmlCommands(HtmlCommandHost *host, QObject *parent = nullptr);
+    explicit HtmlCommands(FeatureHost &host, QObject *parent = nullptr);
     ~HtmlCommands() override;
 
     QMenu *HTMLElement() const { return m_htmlElement; }
@@ -53,7 +48,7 @@ public:
 
     // Fills a document window's HTML pop-up group. Its alignment and font items wrap the
     // selection of that window's editor; the other items run the main window's handlers.
-    void fillDocumentPopup(const HtmlDocumentPopup &popup, EditorAdapter *editor);
+    void fillDocumentPopup(HostDocument *document);
 
     // Opens menu with its top-left corner at the top-right corner of button.
     static void dropDown(QMenu *menu, QWidget *button);
@@ -61,7 +56,7 @@ public:
 private:
     void buildMainMenu(QMenu *menu, const HtmlMenuLayout::Item *items);
     void buildPopup(QMenu *menu, const HtmlMenuLayout::Item *items);
-    void buildDocumentItems(QMenu *menu, const HtmlMenuLayout::Item *items, EditorAdapter *editor);
+    void buildDocumentItems(HostDocument *document, QMenu *menu, const HtmlMenuLayout::Item *items);
     void buildToolPanel();
     void bindAction(QAction *action, const QString &handler);
     void bindButton(QAbstractButton *button, const QString &handler);
@@ -69,11 +64,11 @@ private:
     static void setObjectEnabled(QObject *itemOrButton, bool enabled);
     void enableBound(const QString &handler);
 
-    HtmlCommandHost *m_host;
+    FeatureHost *m_host;
     QMenu *m_htmlElement = nullptr;
     QMenu *m_clockMenu = nullptr;
     QWidget *m_toolPanel = nullptr;
-    QHash<QString, QAction *> m_mainItems;                 // main-menu item of each insert handler
+    QHash<QString, QAction *> m_mainItems; // main-menu item of each insert handler
     QHash<QString, std::function<void()>> m_provided;
-    QHash<QString, QList<QPointer<QObject>>> m_bound;      // disabled items and buttons by handler
+    QHash<QString, QList<QPointer<QObject>>> m_bound; // disabled items and buttons by handler
 };

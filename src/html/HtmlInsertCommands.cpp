@@ -14,11 +14,23 @@ namespace {
 
 using K = CaretStep::Kind;
 
-constexpr CaretStep none{};
-constexpr CaretStep left(int k) { return {K::Left, k}; }
-constexpr CaretStep up(int k) { return {K::Up, k}; }
-constexpr CaretStep column(int c) { return {K::Column, c}; }
-constexpr CaretStep indentColumn(int c) { return {K::IndentColumn, c}; }
+constexpr CaretStep none {};
+constexpr CaretStep left(int k)
+{
+    return {K::Left, k};
+}
+constexpr CaretStep up(int k)
+{
+    return {K::Up, k};
+}
+constexpr CaretStep column(int c)
+{
+    return {K::Column, c};
+}
+constexpr CaretStep indentColumn(int c)
+{
+    return {K::IndentColumn, c};
+}
 
 constexpr Command entity(const char *handler, const char *text)
 {
@@ -34,14 +46,15 @@ constexpr Command table[] = {
     // Markup
     {"Table1Click", "<table>\r  <tr>\r    <td></td>\r  </tr>\r</table>", "", Wrap::None, true,
      indentColumn(9), up(2)},
-    {"Frameset11Click", "<frameset>\r  <frame src=\"\">\r</frameset>", "", Wrap::None, true,
-     up(1), indentColumn(15)},
+    {"Frameset11Click", "<frameset>\r  <frame src=\"\">\r</frameset>", "", Wrap::None, true, up(1),
+     indentColumn(15)},
     {"Breakbr1Click", "<br>", "", Wrap::None, false, none, none},
     {"Bilde1Click", "<img src=\"\">", "", Wrap::None, false, left(2), none},
     {"Lenke1Click", "<a href=\"\"></a>", "", Wrap::None, false, left(6), none},
     {"Font2Click", "<font name=\"\">", "</font>", Wrap::Selection, false, left(9), none},
     {"OrdnetListe1Click", "<ol>\r  <li></li>\r</ol>", "", Wrap::None, true, up(1), indentColumn(7)},
-    {"Uordnetliste1Click", "<ul>\r  <li></li>\r</ul>", "", Wrap::None, true, up(1), indentColumn(7)},
+    {"Uordnetliste1Click", "<ul>\r  <li></li>\r</ul>", "", Wrap::None, true, up(1),
+     indentColumn(7)},
     {"Horisonallinjal1Click", "<hr>", "", Wrap::None, false, none, none},
     {"Kommentar1Click", "<!--  -->", "", Wrap::None, false, left(4), none},
 
@@ -52,12 +65,14 @@ constexpr Command table[] = {
     field("Button1Click", "<input type=\"submit\" value=\"Submit\" name=\"\">"),
     field("ResetButton2Click", "<input type=\"reset\" value=\"Reset\" name=\"\">"),
     field("extfield2Click", "<input type=\"text\" name=\"\">"),
-    {"Selectfield1Click", "<select>\r  <option>\r</select>", "", Wrap::None, false, up(1), column(11)},
+    {"Selectfield1Click", "<select>\r  <option>\r</select>", "", Wrap::None, false, up(1),
+     column(11)},
     field("Checkbox3Click", "<input type=\"checkbox\" name=\"\">"),
     field("RadioButton2Click", "<input type=\"radio\" name=\"\">"),
     field("FileField1Click", "<input type=\"file\" name=\"\">"),
     field("ImageButton1Click", "<input type=\"image\" src=\"\">"),
-    {"Textarea1Click", "<textarea rows=\"10\" cols=\"30\"></textarea>", "", Wrap::None, false, none, none},
+    {"Textarea1Click", "<textarea rows=\"10\" cols=\"30\"></textarea>", "", Wrap::None, false, none,
+     none},
     {"Formbodyformform1Click", "<form method=\"POST\">\r\r</form>", "", Wrap::None, true,
      indentColumn(4), up(1)},
 
@@ -93,20 +108,11 @@ constexpr Command table[] = {
 void step(const CaretStep &s, const QString &indent, int &line, int &col)
 {
     switch (s.kind) {
-    case K::None:
-        break;
-    case K::Left:
-        col = std::max(1, col - s.amount);
-        break;
-    case K::Up:
-        line = std::max(1, line - s.amount);
-        break;
-    case K::Column:
-        col = s.amount;
-        break;
-    case K::IndentColumn:
-        col = int(indent.length()) + s.amount;
-        break;
+    case K::None: break;
+    case K::Left: col = std::max(1, col - s.amount); break;
+    case K::Up: line = std::max(1, line - s.amount); break;
+    case K::Column: col = s.amount; break;
+    case K::IndentColumn: col = int(indent.length()) + s.amount; break;
     }
 }
 
@@ -130,13 +136,10 @@ QString text(const Command &command, const QString &indent, const QString &selec
 {
     const QString body = QString::fromLatin1(command.text);
     switch (command.wrap) {
-    case Wrap::Alignment:
-        return PageInsertion::alignmentBlock(body, selected);
+    case Wrap::Alignment: return PageInsertion::alignmentBlock(body, selected);
     case Wrap::Selection:
-    case Wrap::StartEnd:
-        return body + selected + QString::fromLatin1(command.closing);
-    case Wrap::None:
-        break;
+    case Wrap::StartEnd: return body + selected + QString::fromLatin1(command.closing);
+    case Wrap::None: break;
     }
     if (!command.indentLines)
         return body;
@@ -157,8 +160,7 @@ void apply(EditorAdapter &editor, const Command &command, const QString &indent)
                                         QString::fromLatin1(command.closing));
         return;
     case Wrap::Selection:
-    case Wrap::None:
-        break;
+    case Wrap::None: break;
     }
     editor.beginUndoAction();
     const QString selected = command.wrap == Wrap::Selection ? editor.selectedText() : QString();

@@ -12,28 +12,28 @@ namespace HtmlInsert {
 struct CaretStep {
     enum Kind {
         None,
-        Left,          // amount columns to the left (not before column 1)
-        Up,            // amount lines up (not above line 1), column kept
-        Column,        // to column amount
-        IndentColumn   // to column (length of the caret line's indentation) + amount
+        Left,        // amount columns to the left (not before column 1)
+        Up,          // amount lines up (not above line 1), column kept
+        Column,      // to column amount
+        IndentColumn // to column (length of the caret line's indentation) + amount
     };
     Kind kind = None;
     int amount = 0;
 };
 
 enum class Wrap {
-    None,        // the selection is deleted and text inserted
-    Selection,   // text + selected text + closing replaces the selection
-    Alignment,   // an alignment block around the selection; text is the alignment word
-    StartEnd     // text + selected text + closing, as the start and end tag service
+    None,      // the selection is deleted and text inserted
+    Selection, // text + selected text + closing replaces the selection
+    Alignment, // an alignment block around the selection; text is the alignment word
+    StartEnd   // text + selected text + closing, as the start and end tag service
 };
 
 struct Command {
-    const char *handler;   // e.g. "Table1Click"
-    const char *text;      // lines separated by CR
-    const char *closing;   // after the selected text (Selection, StartEnd)
+    const char *handler; // e.g. "Table1Click"
+    const char *text;    // lines separated by CR
+    const char *closing; // after the selected text (Selection, StartEnd)
     Wrap wrap;
-    bool indentLines;      // every line after the first starts with the caret line's indentation
+    bool indentLines; // every line after the first starts with the caret line's indentation
     CaretStep first;
     CaretStep second;
 };

@@ -6,7 +6,7 @@ namespace HtmlMenuLayout {
 
 namespace {
 
-constexpr Item end{nullptr, nullptr, nullptr, nullptr};
+constexpr Item end {nullptr, nullptr, nullptr, nullptr};
 
 constexpr Item fractions[] = {
     {"Onequarterfraction1", "One-quarter fraction", "Onequarterfraction1Click", nullptr},
@@ -26,7 +26,8 @@ constexpr Item specialCharacters[] = {
     {"Nonbrakingspace1", "Non braking space", "Nonbrakingspaca1Click", nullptr},
     {"Centsign1", "Vertical bar", "Centsign1Click", nullptr},
     {"Copyrightsign1", "Copyright sign (c)", "Copyrightsign1Click", nullptr},
-    {"Circularregistrationsign1", "Registration mark (r)", "Circularregistrationsign1Click", nullptr},
+    {"Circularregistrationsign1", "Registration mark (r)", "Circularregistrationsign1Click",
+     nullptr},
     {"Paragraphsymbol1", "Paragraph symbol", "Paragraphsymbol1Click", nullptr},
     {"Degreesign1", "Degree sign", "Degreesign1Click", nullptr},
     {"Sectionsymbol1", "Section symbol", "Sectionsymbol1Click", nullptr},
@@ -239,7 +240,7 @@ const Item documentFont[] = {
 
 namespace {
 
-constexpr ToolButton noButton{nullptr, nullptr, nullptr, nullptr, nullptr};
+constexpr ToolButton noButton {nullptr, nullptr, nullptr, nullptr, nullptr};
 
 constexpr ToolButton formButtons[] = {
     {"SpeedButton21", "Button", "SpeedButton21Click", nullptr, "button"},
@@ -262,12 +263,14 @@ constexpr ToolButton commonButtons[] = {
     {"SpeedButton35", "Table", "SpeedButton35Click", nullptr, "table"},
     {"SpeedButton43", "Frameset", "SpeedButton43Click", nullptr, "frameset"},
     {"SpeedButton48", "Font", "SpeedButton48Click", nullptr, "font"},
-    {"SpeedButton51", "Object - Used for ActiveX, Applet etc.", "SpeedButton51Click", nullptr, "object"},
+    {"SpeedButton51", "Object - Used for ActiveX, Applet etc.", "SpeedButton51Click", nullptr,
+     "object"},
     {"SpeedButton52", "Unordered List", "SpeedButton52Click", nullptr, "ulist"},
     {"SpeedButton53", "Ordered List", "SpeedButton53Click", nullptr, "olist"},
     {"SpeedButton54", "Horisontal Ruler", "SpeedButton54Click", nullptr, "ruler"},
     {"SpeedButton55", "Rollover", "SpeedButton55Click", nullptr, "rollover"},
-    {"Viewpageinbrowser2", "View page in browser (Ctrl+G)", nullptr, "Viewpageinbrowser1", "browser"},
+    {"Viewpageinbrowser2", "View page in browser (Ctrl+G)", nullptr, "Viewpageinbrowser1",
+     "browser"},
     noButton,
 };
 
@@ -283,7 +286,8 @@ constexpr ToolButton scriptButtons[] = {
 
 constexpr ToolButton otherButtons[] = {
     {"SpeedButton71", "Paste Code..", "SpeedButton71Click", nullptr, "pastecode"},
-    {"Button5", "Strip html from current document (renames the file to .txt)", "Button5Click", nullptr, "strip"},
+    {"Button5", "Strip html from current document (renames the file to .txt)", "Button5Click",
+     nullptr, "strip"},
     {"HTMLSave1", "Save document", nullptr, "Save1", "save"},
     {"HTMLPrint1", "Print", nullptr, "Print1", "print"},
     {"HTMLCut1", "Cut", nullptr, "Cut1", "cut"},
@@ -307,7 +311,7 @@ const ToolGroup toolGroups[] = {
 const char *const pasteCodeHandler = "SpeedButton71Click";
 const char *const clockHandler = "SpeedButton59Click";
 
-const Item newFramesetItem{"Frameset1", "Frameset", "Frameset1Click", nullptr};
+const Item newFramesetItem {"Frameset1", "Frameset", "Frameset1Click", nullptr};
 
 bool needsDocument(const char *handler)
 {

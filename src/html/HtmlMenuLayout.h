@@ -5,7 +5,7 @@
 namespace HtmlMenuLayout {
 
 struct Item {
-    const char *name;        // component name (objectName); nullptr: reuse the command's main-menu item
+    const char *name; // component name (objectName); nullptr: reuse the command's main-menu item
     const char *caption;
     const char *handler;
     const Item *children;
@@ -51,8 +51,8 @@ struct ToolGroup {
 extern const ToolGroup toolGroups[];
 
 // The handlers that drop down a pop-up menu at their button.
-extern const char *const pasteCodeHandler;   // HTMLElement
-extern const char *const clockHandler;       // PopupMenu6
+extern const char *const pasteCodeHandler; // HTMLElement
+extern const char *const clockHandler;     // PopupMenu6
 
 // Handlers that open their wizard only while a document is open.
 bool needsDocument(const char *handler);

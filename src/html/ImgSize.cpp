@@ -47,7 +47,7 @@ Result readJpeg(QIODevice &f, quint16 &width, quint16 &height)
         if (!readByte(f, b))
             return Result::NoSize;
         if (b == 0xFF)
-            continue;                       // fill byte before the marker code
+            continue; // fill byte before the marker code
         if (isJpegFrameWithSize(b)) {
             quint16 h = 0;
             quint16 w = 0;

@@ -12,9 +12,9 @@ class QString;
 namespace ImgSize {
 
 enum class Result {
-    Measured,    // width and height were written
-    NoSize,      // not this format, no measurable frame, or the file ends early
-    OpenFailed   // the file could not be opened for reading
+    Measured,  // width and height were written
+    NoSize,    // not this format, no measurable frame, or the file ends early
+    OpenFailed // the file could not be opened for reading
 };
 
 // JPEG: walks the markers up to the first baseline, extended sequential or progressive

@@ -76,7 +76,8 @@ void SoekOgLeggInn(EditorAdapter *editor, const QString &tag, const QString &tex
     moveToLineStart(*editor, caretLine + lineOffset);
 }
 
-void LeggInnTekstITag(EditorAdapter *editor, const QString &tag, const QString &text, int lineBreaks)
+void LeggInnTekstITag(EditorAdapter *editor, const QString &tag, const QString &text,
+                      int lineBreaks)
 {
     if (!editor)
         return;
@@ -91,7 +92,8 @@ void LeggInnTekstITag(EditorAdapter *editor, const QString &tag, const QString &
 
 QString alignmentBlock(const QString &word, const QString &selected)
 {
-    return QStringLiteral("<div align=\"") + word + QStringLiteral("\">") + selected + QStringLiteral("</div>");
+    return QStringLiteral("<div align=\"") + word + QStringLiteral("\">") + selected
+        + QStringLiteral("</div>");
 }
 
 void AlignmentTekst(EditorAdapter *editor, const QString &word)

@@ -19,7 +19,8 @@ void SoekOgLeggInn(EditorAdapter *editor, const QString &tag, const QString &tex
 // Finds tag as above, rewrites it as given, adds lineBreaks line breaks right after it
 // (none when 0 or less) and then text. The caret goes to column 1 of its former line
 // number plus lineBreaks.
-void LeggInnTekstITag(EditorAdapter *editor, const QString &tag, const QString &text, int lineBreaks);
+void LeggInnTekstITag(EditorAdapter *editor, const QString &tag, const QString &text,
+                      int lineBreaks);
 
 // <div align="word">selected</div>
 QString alignmentBlock(const QString &word, const QString &selected);

@@ -2,8 +2,7 @@
 
 #include <QLineEdit>
 
-SpinEdit::SpinEdit(QWidget *parent)
-    : QSpinBox(parent)
+SpinEdit::SpinEdit(QWidget *parent) : QSpinBox(parent)
 {
     connect(lineEdit(), &QLineEdit::textEdited, this,
             [this](const QString &text) { m_blank = text.trimmed().isEmpty(); });

@@ -8,7 +8,7 @@
 namespace {
 // Far more than any folder holds; keeps the search finite on a folder that refuses files.
 constexpr int MaxPageNumber = 10000;
-}
+} // namespace
 
 AppletPage::~AppletPage()
 {
@@ -33,7 +33,8 @@ bool AppletPage::write(const QString &folder, const QString &classFileName, QStr
     const QDir dir(folder);
     const QByteArray bytes = text(classFileName).toUtf8();
     for (int n = 0; n < MaxPageNumber; ++n) {
-        const QString name = n == 0 ? QStringLiteral("tmp.htm") : QStringLiteral("tmp%1.htm").arg(n);
+        const QString name =
+            n == 0 ? QStringLiteral("tmp.htm") : QStringLiteral("tmp%1.htm").arg(n);
         QFile file(dir.filePath(name));
         // NewOnly fails when the name is taken, so a file of the user is never touched.
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {

@@ -7,10 +7,9 @@
 namespace {
 // The viewer's output is read in small pieces and dropped.
 constexpr int ReadSize = 16;
-}
+} // namespace
 
-AppletPageRun::AppletPageRun(QObject *parent)
-    : QObject(parent), m_process(new ProcessRunner(this))
+AppletPageRun::AppletPageRun(QObject *parent) : QObject(parent), m_process(new ProcessRunner(this))
 {
     m_process->setKeepOutput(false);
     m_process->setReadSize(ReadSize);
@@ -25,7 +24,7 @@ bool AppletPageRun::start(const QString &folder, const QString &classFileName,
 {
     if (!m_page.write(folder, classFileName, error))
         return false;
-    m_process->start(program, arguments + QStringList{QFileInfo(m_page.fileName()).fileName()},
+    m_process->start(program, arguments + QStringList {QFileInfo(m_page.fileName()).fileName()},
                      folder);
     return true;
 }

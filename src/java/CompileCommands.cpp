@@ -10,12 +10,15 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <utility>
 
 #include "editor/EditorAdapter.h"
-#include "java/CompileHost.h"
+#include "host/ActionRegistry.h"
+#include "host/FeatureHost.h"
+#include "host/HostDocument.h"
 #include "java/Compiler.h"
 #include "java/CompilerOutput.h"
 #include "java/JavaCommandLine.h"
@@ -23,10 +26,12 @@
 #include "platform/Clock.h"
 #include "platform/DelphiStrings.h"
 #include "platform/FileDialogs.h"
-#include "platform/IniFile.h"
 #include "platform/Prompter.h"
 #include "platform/TColor.h"
 #include "platform/TextFile.h"
+#include "settings/AppSettings.h"
+
+using Page = FeatureHost::Page;
 
 namespace {
 
@@ -47,22 +52,16 @@ QVBoxLayout *pageLayout(QWidget *page)
     return layout;
 }
 
-QString readCompilerOption(IniFile *ini, const char *key)
-{
-    return ini ? ini->readString(QStringLiteral("CompilerOptions"), QLatin1String(key), QString())
-               : QString();
-}
-
 } // namespace
 
-CompileCommands::CompileCommands(CompileHost *host, QObject *parent)
-    : QObject(parent), m_host(host), m_runner(new ProcessRunner(this))
+CompileCommands::CompileCommands(FeatureHost &host, QObject *parent)
+    : QObject(parent), m_host(&host), m_runner(new ProcessRunner(this))
 {
     m_runner->setReadSize(50);
     connect(m_runner, &ProcessRunner::finished, this, &CompileCommands::compilerFinished);
     connect(m_runner, &ProcessRunner::failedToStart, this, &CompileCommands::compilerFailedToStart);
 
-    QWidget *outputPage = m_host->outputPage();
+    QWidget *outputPage = m_host->page(Page::CompilerOutput);
     KompilatorLogTxt = new QPlainTextEdit(outputPage);
     KompilatorLogTxt->setObjectName(QStringLiteral("KompilatorLogTxt"));
     KompilatorLogTxt->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -72,7 +71,8 @@ CompileCommands::CompileCommands(CompileHost *host, QObject *parent)
 
     LogPopupMenu = new QMenu(KompilatorLogTxt);
     LogPopupMenu->setObjectName(QStringLiteral("LogPopupMenu"));
-    auto addLogCommand = [this](const char *name, const QString &text, void (CompileCommands::*handler)()) {
+    auto addLogCommand = [this](const char *name, const QString &text,
+                                void (CompileCommands::*handler)()) {
         QAction *a = LogPopupMenu->addAction(text);
         a->setObjectName(QLatin1String(name));
         connect(a, &QAction::triggered, this, handler);
@@ -82,13 +82,15 @@ CompileCommands::CompileCommands(CompileHost *host, QObject *parent)
                                 &CompileCommands::Restartlog1Click);
     Lagretilfil1 = addLogCommand("Lagretilfil1", QStringLiteral("Store log to file.."),
                                  &CompileCommands::Lagretilfil1Click);
-    Kopiertilskrivebord1 = addLogCommand("Kopiertilskrivebord1", QStringLiteral("Copy log to clipboard"),
-                                         &CompileCommands::Kopiertilskrivebord1Click);
-    connect(KompilatorLogTxt, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        LogPopupMenu->popup(KompilatorLogTxt->viewport()->mapToGlobal(pos));
-    });
+    Kopiertilskrivebord1 =
+        addLogCommand("Kopiertilskrivebord1", QStringLiteral("Copy log to clipboard"),
+                      &CompileCommands::Kopiertilskrivebord1Click);
+    connect(KompilatorLogTxt, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) {
+                LogPopupMenu->popup(KompilatorLogTxt->viewport()->mapToGlobal(pos));
+            });
 
-    QWidget *messagesPage = m_host->messagesPage();
+    QWidget *messagesPage = m_host->page(Page::CompilerMessages);
     KompilerErrors = new QTreeWidget(messagesPage);
     KompilerErrors->setObjectName(QStringLiteral("KompilerErrors"));
     KompilerErrors->setColumnCount(2);
@@ -98,10 +100,70 @@ CompileCommands::CompileCommands(CompileHost *host, QObject *parent)
     KompilerErrors->header()->resizeSection(0, 60);
     pageLayout(messagesPage)->addWidget(KompilerErrors);
     connect(KompilerErrors, &QTreeWidget::itemClicked, this, &CompileCommands::KompilerErrorsClick);
-    connect(KompilerErrors, &QTreeWidget::itemDoubleClicked, this, &CompileCommands::KompilerErrorsDblClick);
+    connect(KompilerErrors, &QTreeWidget::itemDoubleClicked, this,
+            &CompileCommands::KompilerErrorsDblClick);
+
+    bindCommands();
 }
 
 CompileCommands::~CompileCommands() = default;
+
+void CompileCommands::bindCommands()
+{
+    ActionRegistry &registry = m_host->actions();
+    QAction *compile = registry.action(QStringLiteral("Compile1"));
+    if (!compile)
+        compile = registry.addItem(QStringLiteral("ools1"), QStringLiteral("Compile1"),
+                                   QStringLiteral("Compile current file"));
+    QAction *compileAndRun = registry.action(QStringLiteral("CompileandRun1"));
+    if (!compileAndRun)
+        compileAndRun = registry.addItem(QStringLiteral("ools1"), QStringLiteral("CompileandRun1"),
+                                         QStringLiteral("Compile and Run current files"));
+    if (compile)
+        connect(compile, &QAction::triggered, this, &CompileCommands::Compile1Click);
+    if (compileAndRun)
+        connect(compileAndRun, &QAction::triggered, this, &CompileCommands::SpeedButton36Click);
+
+    // The Java tab's tool buttons, below its new-document button.
+    auto *row = new QWidget(m_host->page(Page::Java));
+    row->setObjectName(QStringLiteral("CompileButtons"));
+    auto *rowLayout = new QHBoxLayout(row);
+    rowLayout->setContentsMargins(0, 0, 0, 0);
+    auto addButton = [&](const char *name, const QString &text, const QString &hint,
+                         void (CompileCommands::*handler)()) {
+        auto *b = new QToolButton(row);
+        b->setObjectName(QLatin1String(name));
+        b->setText(text);
+        b->setToolTip(hint);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        connect(b, &QToolButton::clicked, this, handler);
+        rowLayout->addWidget(b);
+    };
+    addButton("CompileSpeedButton", QStringLiteral("Compile"), QStringLiteral("Compile.."),
+              &CompileCommands::Compile1Click);
+    addButton("SpeedButton36", QStringLiteral("Compile and run"),
+              QStringLiteral("Compile and run.."), &CompileCommands::SpeedButton36Click);
+    m_host->addToPage(Page::Java, row, 1);
+
+    for (HostDocument *document : m_host->documents())
+        bindDocument(document);
+    connect(m_host, &FeatureHost::documentCreated, this, &CompileCommands::bindDocument);
+}
+
+// The "Compiling" submenu of a document's pop-up runs the same commands.
+void CompileCommands::bindDocument(HostDocument *document)
+{
+    ActionRegistry &popup = document->popupActions();
+    QMenu *compiling = popup.menu(QStringLiteral("ools2"));
+    if (!compiling || popup.contains(QStringLiteral("Compile1")))
+        return;
+    if (QAction *compile =
+            popup.addItem(compiling, QStringLiteral("Compile1"), QStringLiteral("Compile")))
+        connect(compile, &QAction::triggered, this, &CompileCommands::Compile1Click);
+    if (QAction *andRun = popup.addItem(compiling, QStringLiteral("CompileandRun1"),
+                                        QStringLiteral("Compile and Run")))
+        connect(andRun, &QAction::triggered, this, &CompileCommands::SpeedButton36Click);
+}
 
 TCompiler1 *CompileCommands::CompilerWindow() const
 {
@@ -129,8 +191,9 @@ QString CompileCommands::completionStamp()
     const QLocale locale;
     // The long time format without the time zone ("t").
     const QString timeFormat = locale.timeFormat(QLocale::LongFormat).remove(u't').trimmed();
-    return QStringLiteral("Compilation complete: ") + locale.toString(now.date(), QLocale::ShortFormat)
-           + u' ' + locale.toString(now.time(), timeFormat);
+    return QStringLiteral("Compilation complete: ")
+        + locale.toString(now.date(), QLocale::ShortFormat) + u' '
+        + locale.toString(now.time(), timeFormat);
 }
 
 // --- Commands -----------------------------------------------------------------------------
@@ -139,7 +202,7 @@ void CompileCommands::Compile1Click()
 {
     if (isCompiling())
         return;
-    CompileDocument *doc = m_host->activeDocument();
+    HostDocument *doc = m_host->activeDocument();
     if (!doc || !doc->save())
         return;
     startCompile(Mode::WithWindow, doc, QString::fromLatin1(NoJavaFolder));
@@ -149,7 +212,7 @@ void CompileCommands::SpeedButton36Click()
 {
     if (isCompiling())
         return;
-    CompileDocument *doc = m_host->activeDocument();
+    HostDocument *doc = m_host->activeDocument();
     if (!doc || !doc->save())
         return;
     startCompile(Mode::AndRun, doc, QString::fromLatin1(NoJavaFolderNow));
@@ -159,19 +222,19 @@ bool CompileCommands::CompileNoCompilerWnd(const std::function<void(int)> &done)
 {
     if (isCompiling())
         return false;
-    CompileDocument *doc = m_host->activeDocument();
+    HostDocument *doc = m_host->activeDocument();
     if (!doc || !doc->save())
         return false;
     m_silentDone = done;
     return startCompile(Mode::Silent, doc, QString::fromLatin1(NoJavaFolder));
 }
 
-bool CompileCommands::startCompile(Mode mode, CompileDocument *doc, const QString &noJavaFolderText)
+bool CompileCommands::startCompile(Mode mode, HostDocument *doc, const QString &noJavaFolderText)
 {
-    IniFile *ini = m_host->settings();
-    const QString javaBinDir = readCompilerOption(ini, "JavaBinDir");
-    const QString options = readCompilerOption(ini, "DebugGenOptions");
-    const QString classPath = readCompilerOption(ini, "ClassPathDir");
+    const AppSettings &settings = m_host->settings();
+    const QString javaBinDir = settings.textValue(Settings::Key::JavaBinDir);
+    const QString options = settings.textValue(Settings::Key::DebugGenOptions);
+    const QString classPath = settings.textValue(Settings::Key::ClassPathDir);
     if (javaBinDir.isEmpty()) {
         Prompter::instance()->messageBox(window(), QStringLiteral("Information"), noJavaFolderText,
                                          Prompter::Information, Prompter::OkButton);
@@ -183,10 +246,11 @@ bool CompileCommands::startCompile(Mode mode, CompileDocument *doc, const QStrin
     m_caption = doc->caption();
     m_fileName = doc->fileName();
 
-    m_host->showBottomTab(m_host->messagesPage(), false);
+    m_host->showPage(Page::CompilerMessages, false);
     switch (mode) {
     case Mode::WithWindow:
         m_compilerWindow = new TCompiler1(window());
+        m_compilerWindow->setAttribute(Qt::WA_DeleteOnClose);
         m_compilerWindow->ProjName->setText(Delphi::extractFileName(doc->fileName()));
         connect(m_compilerWindow, &TCompiler1::runRequested, this,
                 [this, file = m_fileName] { emit runProgramRequested(false, file); });
@@ -194,16 +258,16 @@ bool CompileCommands::startCompile(Mode mode, CompileDocument *doc, const QStrin
         m_compilerWindow->raise();
         m_compilerWindow->setWindowTitle(QStringLiteral("Compiling file, please wait.."));
         KompilerErrors->clear();
-        m_host->showBottomTab(m_host->outputPage(), true);
+        m_host->showPage(Page::CompilerOutput, true);
         log(QStringLiteral("Compiling: ") + doc->fileName());
         break;
     case Mode::AndRun:
-        m_host->showBottomTab(m_host->outputPage(), true);
+        m_host->showPage(Page::CompilerOutput, true);
         log(QStringLiteral("Compiling: ") + doc->fileName());
         KompilerErrors->clear();
         break;
     case Mode::Silent:
-        m_host->showBottomTab(m_host->outputPage(), false);
+        m_host->showPage(Page::CompilerOutput, false);
         KompilerErrors->clear();
         log(QStringLiteral("Compiling: ") + doc->fileName());
         break;
@@ -222,26 +286,20 @@ void CompileCommands::compilerFinished(int exitCode, bool normalExit)
         m_compilerWindow->CompilerOutput = trimmed;
 
     const QStringList lines = CompilerOutput::splitLines(output);
-    m_host->setCompilerOutputLines(lines);
+    m_outputLines = lines;
     const int analysed = AnalyseOutput(lines, m_caption);
     const int count = CompilerOutput::errorCountAfterExit(analysed, exitCode, normalExit);
 
     switch (m_mode) {
-    case Mode::WithWindow:
-        finishWithWindow(count);
-        break;
-    case Mode::AndRun:
-        finishAndRun(count);
-        break;
-    case Mode::Silent:
-        finishSilent(count);
-        break;
+    case Mode::WithWindow: finishWithWindow(count); break;
+    case Mode::AndRun: finishAndRun(count); break;
+    case Mode::Silent: finishSilent(count); break;
     }
 }
 
 void CompileCommands::compilerFailedToStart(const QString &message)
 {
-    m_host->setCompilerOutputLines({});
+    m_outputLines.clear();
     KompilerErrors->clear();
     log(message);
     log(QString());
@@ -249,7 +307,7 @@ void CompileCommands::compilerFailedToStart(const QString &message)
         m_compilerWindow->BitBtn1->setEnabled(true);
         m_compilerWindow->setWindowTitle(QStringLiteral("Compilation complete"));
     }
-    m_host->setCompileErrorCount(m_mode == Mode::Silent ? 1 : 0);
+    m_errorCount = m_mode == Mode::Silent ? 1 : 0;
     Prompter::instance()->messageDlg(window(), message, Prompter::Error, Prompter::OkButton);
 
     if (m_mode == Mode::Silent && m_silentDone)
@@ -270,13 +328,13 @@ void CompileCommands::finishWithWindow(int count)
         log(QStringLiteral("No errors found."));
     log(completionStamp());
     log(QString());
-    m_host->setCompileErrorCount(0);
+    m_errorCount = 0;
     emit compileFinished(count);
 }
 
 void CompileCommands::finishAndRun(int count)
 {
-    m_host->setCompileErrorCount(0);
+    m_errorCount = 0;
     if (count == 0) {
         log(QStringLiteral("No errors found."));
         log(completionStamp());
@@ -296,7 +354,7 @@ void CompileCommands::finishSilent(int count)
         log(QStringLiteral("No errors found."));
     log(completionStamp());
     log(QString());
-    m_host->setCompileErrorCount(count);
+    m_errorCount = count;
     if (m_silentDone)
         std::exchange(m_silentDone, nullptr)(count);
     emit compileFinished(count);
@@ -331,11 +389,21 @@ void CompileCommands::KompilerErrorsDblClick()
     if (!Delphi::tryStrToInt(item->text(0), line))
         return;
     // The list belongs to the document compiled, wherever it stands now.
-    if (CompileDocument *doc = m_host->documentOf(m_fileName))
+    if (HostDocument *doc = compiledDocument())
         SelectErrorLine(doc);
 }
 
-void CompileCommands::SelectErrorLine(CompileDocument *doc)
+HostDocument *CompileCommands::compiledDocument() const
+{
+    if (m_fileName.isEmpty())
+        return nullptr;
+    for (HostDocument *doc : m_host->documents())
+        if (doc->fileName() == m_fileName)
+            return doc;
+    return nullptr;
+}
+
+void CompileCommands::SelectErrorLine(HostDocument *doc)
 {
     QTreeWidgetItem *item = KompilerErrors->currentItem();
     EditorAdapter *editor = doc->editor();
@@ -346,9 +414,10 @@ void CompileCommands::SelectErrorLine(CompileDocument *doc)
     const QString caption = item->text(0);
     int line = 0;
     if (!Delphi::tryStrToInt(caption, line)) {
-        Prompter::instance()->messageBox(window(), QApplication::applicationName(),
-                                         QStringLiteral("'%1' is not a valid integer value").arg(caption),
-                                         Prompter::Error, Prompter::OkButton);
+        Prompter::instance()->messageBox(
+            window(), QApplication::applicationName(),
+            QStringLiteral("'%1' is not a valid integer value").arg(caption), Prompter::Error,
+            Prompter::OkButton);
         return;
     }
     if (line > editor->lineCount())
@@ -356,7 +425,7 @@ void CompileCommands::SelectErrorLine(CompileDocument *doc)
     editor->setCaret(line, editor->caretColumn());
     doc->bringToFront();
 
-    m_host->setErrorLineHighlighted(true);
+    m_errorLineHighlighted = true;
     doc->setErrorLine(editor->caretLine());
     paintErrorLine(editor, editor->caretLine());
 }
@@ -376,9 +445,9 @@ void CompileCommands::editorChanged()
     // Editing the error line ends the highlight (in every document).
     for (const PaintedLine &p : std::as_const(m_painted)) {
         if (p.editor == editor && editor->caretLine() == p.line)
-            m_host->setErrorLineHighlighted(false);
+            m_errorLineHighlighted = false;
     }
-    if (!m_host->errorLineHighlighted())
+    if (!m_errorLineHighlighted)
         clearPaintedLines();
 }
 
@@ -410,7 +479,7 @@ void CompileCommands::Kopiertilskrivebord1Click()
 void CompileCommands::Lagretilfil1Click()
 {
     FileDialogs::Request request;
-    request.filter = m_host->saveDialogFilter();
+    request.filter = m_host->fileFilter();
     const FileDialogs::Answer answer = FileDialogs::instance()->getSaveFileName(window(), request);
     if (!answer.accepted || answer.files.isEmpty())
         return;
@@ -419,9 +488,9 @@ void CompileCommands::Lagretilfil1Click()
         text += u'\n';
     QString error;
     if (!TextFile::save(answer.files.first(), text, TextFile::Format(), &error)) {
-        Prompter::instance()->messageDlg(window(),
-                                         QStringLiteral("Could not store the log in %1: %2")
-                                             .arg(answer.files.first(), error),
-                                         Prompter::Error, Prompter::OkButton);
+        Prompter::instance()->messageDlg(
+            window(),
+            QStringLiteral("Could not store the log in %1: %2").arg(answer.files.first(), error),
+            Prompter::Error, Prompter::OkButton);
     }
 }

@@ -7,9 +7,9 @@
 #include <QStringList>
 #include <functional>
 
-class CompileDocument;
-class CompileHost;
 class EditorAdapter;
+class FeatureHost;
+class HostDocument;
 class ProcessRunner;
 class QAction;
 class QMenu;
@@ -25,25 +25,32 @@ struct ToolCommand;
 // A compile runs javac as a child process without blocking the window; one compile runs at
 // a time, and a command that would start a second one while it runs does nothing.
 // The log and the list are created in the host's "Compiler output" and "Compiler messages"
-// pages.
+// pages. The commands are bound to the Java "Tools" menu (Compile1, CompileandRun1), to tool
+// buttons on the "Java" tab and to the "Compiling" submenu of every document pop-up.
 class CompileCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit CompileCommands(CompileHost *host, QObject *parent = nullptr);
+    explicit CompileCommands(FeatureHost &host, QObject *parent = nullptr);
     ~CompileCommands() override;
 
-    QPlainTextEdit *KompilatorLogTxt = nullptr;   // "Compiler output" log
-    QTreeWidget *KompilerErrors = nullptr;        // "Compiler messages": "Line", "Error message"
-    QMenu *LogPopupMenu = nullptr;                // pop-up of the log
-    QAction *Restartlog1 = nullptr;               // "Empty log window"
-    QAction *Lagretilfil1 = nullptr;              // "Store log to file.."
-    QAction *Kopiertilskrivebord1 = nullptr;      // "Copy log to clipboard"
+    QPlainTextEdit *KompilatorLogTxt = nullptr; // "Compiler output" log
+    QTreeWidget *KompilerErrors = nullptr;      // "Compiler messages": "Line", "Error message"
+    QMenu *LogPopupMenu = nullptr;              // pop-up of the log
+    QAction *Restartlog1 = nullptr;             // "Empty log window"
+    QAction *Lagretilfil1 = nullptr;            // "Store log to file.."
+    QAction *Kopiertilskrivebord1 = nullptr;    // "Copy log to clipboard"
 
     // The last compile-result window (earlier ones stay open); nullptr before the first.
     TCompiler1 *CompilerWindow() const;
 
     bool isCompiling() const;
+
+    // The state of the last compile: the compiler's output lines, the error count kept after
+    // it, and whether an error line is painted (until that line is edited).
+    QStringList CompilerOutputLines() const { return m_outputLines; }
+    int CompileErrorCount() const { return m_errorCount; }
+    bool ErrorLineHighlighted() const { return m_errorLineHighlighted; }
 
     // Compile (Tools, "Compile current file").
     void Compile1Click();
@@ -62,7 +69,7 @@ public:
     void KompilerErrorsClick();
     void KompilerErrorsDblClick();
     // Puts the caret on the selected entry's line of doc and paints that line as the error line.
-    void SelectErrorLine(CompileDocument *doc);
+    void SelectErrorLine(HostDocument *doc);
 
     // Log pop-up commands.
     void Restartlog1Click();
@@ -82,9 +89,14 @@ Q_SIGNALS:
     void compileFinished(int errorCount);
 
 private:
+    // The open document of the file last compiled (whose messages the list holds); nullptr
+    // when it was closed.
+    HostDocument *compiledDocument() const;
     enum class Mode { WithWindow, AndRun, Silent };
 
-    bool startCompile(Mode mode, CompileDocument *doc, const QString &noJavaFolderText);
+    void bindCommands();
+    void bindDocument(HostDocument *document);
+    bool startCompile(Mode mode, HostDocument *doc, const QString &noJavaFolderText);
     void compilerFinished(int exitCode, bool normalExit);
     void compilerFailedToStart(const QString &message);
     void finishWithWindow(int count);
@@ -92,16 +104,19 @@ private:
     void finishSilent(int count);
     void log(const QString &line);
     void paintErrorLine(EditorAdapter *editor, int line);
-    void editorChanged();   // textChanged of an editor with a painted error line
+    void editorChanged(); // textChanged of an editor with a painted error line
     void clearPaintedLines();
     QWidget *window() const;
 
-    CompileHost *m_host;
+    FeatureHost *m_host;
     ProcessRunner *m_runner;
+    QStringList m_outputLines;
+    int m_errorCount = 0;
+    bool m_errorLineHighlighted = false;
     QPointer<TCompiler1> m_compilerWindow;
     Mode m_mode = Mode::WithWindow;
-    QString m_caption;   // caption of the document being compiled
-    QString m_fileName;  // and its file
+    QString m_caption;  // caption of the document being compiled
+    QString m_fileName; // and its file
     std::function<void(int)> m_silentDone;
 
     struct PaintedLine {

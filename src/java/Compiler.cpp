@@ -63,12 +63,14 @@ TCompiler1::TCompiler1(QWidget *owner)
 
 void TCompiler1::BitBtn1Click()
 {
-    hide();
+    // Hidden, and freed when it was made for one compile.
+    close();
 }
 
 void TCompiler1::BitBtn2Click()
 {
     auto *output = new TOutputForm1(this);
+    output->setAttribute(Qt::WA_DeleteOnClose);
     output->RichEdit1->appendPlainText(CompilerOutput);
     output->show();
 }

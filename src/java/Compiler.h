@@ -15,11 +15,11 @@ class TCompiler1 : public QDialog
 public:
     explicit TCompiler1(QWidget *owner);
 
-    QLabel *ProjName = nullptr;       // the bare file name
-    QLabel *Label5 = nullptr;         // the number of errors
-    QPushButton *BitBtn1 = nullptr;   // OK
-    QPushButton *BitBtn2 = nullptr;   // "Show all errors"
-    QPushButton *BitBtn3 = nullptr;   // "Run"
+    QLabel *ProjName = nullptr;     // the bare file name
+    QLabel *Label5 = nullptr;       // the number of errors
+    QPushButton *BitBtn1 = nullptr; // OK
+    QPushButton *BitBtn2 = nullptr; // "Show all errors"
+    QPushButton *BitBtn3 = nullptr; // "Run"
 
     // The trimmed compiler output "Show all errors" shows.
     QString CompilerOutput;

@@ -4,8 +4,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-TOutputForm1::TOutputForm1(QWidget *owner)
-    : QDialog(owner)
+TOutputForm1::TOutputForm1(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("OutputForm1"));
     setWindowTitle(QStringLiteral("Compiler output window"));

@@ -64,9 +64,10 @@ void ProcessRunner::readAvailable()
     const QByteArray bytes = m_process->readAllStandardOutput();
     QPointer<ProcessRunner> self(this);
     for (qsizetype at = 0; at < bytes.size(); at += m_readSize) {
-        const QString piece = m_decoder.decode(QByteArrayView(bytes).sliced(at, qMin<qsizetype>(m_readSize, bytes.size() - at)));
+        const QString piece = m_decoder.decode(
+            QByteArrayView(bytes).sliced(at, qMin<qsizetype>(m_readSize, bytes.size() - at)));
         if (piece.isEmpty())
-            continue;   // only part of a character so far
+            continue; // only part of a character so far
         if (m_keepOutput)
             m_output += piece;
         emit outputReceived(piece);

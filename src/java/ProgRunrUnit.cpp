@@ -21,7 +21,7 @@
 namespace {
 // The class library's cl3DLight (system colour 22).
 const TColor cl3DLight(static_cast<std::int32_t>(0x80000016));
-}
+} // namespace
 
 TProgRunFrm::TProgRunFrm(QWidget *owner, const QString &documentCaption, const QString &program,
                          const QStringList &arguments, const QString &workDir)
@@ -39,8 +39,8 @@ TProgRunFrm::TProgRunFrm(QWidget *owner, const QString &documentCaption, const Q
                       &TProgRunFrm::CopyClick);
     Cut = makeButton(QStringLiteral("Cut"), QStringLiteral("Cut"), QStringLiteral("edit-cut"),
                      &TProgRunFrm::CutClick);
-    Paste = makeButton(QStringLiteral("Paste"), QStringLiteral("Paste"), QStringLiteral("edit-paste"),
-                       &TProgRunFrm::PasteClick);
+    Paste = makeButton(QStringLiteral("Paste"), QStringLiteral("Paste"),
+                       QStringLiteral("edit-paste"), &TProgRunFrm::PasteClick);
     SelectAll = makeButton(QStringLiteral("SelectAll"), QStringLiteral("Select all"),
                            QStringLiteral("edit-select-all"), &TProgRunFrm::SelectAllClick);
     Undo = makeButton(QStringLiteral("Undo"), QStringLiteral("Undo"), QStringLiteral("edit-undo"),
@@ -188,8 +188,23 @@ void TProgRunFrm::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-void TProgRunFrm::CopyClick() { RichEdit1->copy(); }
-void TProgRunFrm::CutClick() { RichEdit1->cut(); }
-void TProgRunFrm::PasteClick() { RichEdit1->paste(); }
-void TProgRunFrm::SelectAllClick() { RichEdit1->selectAll(); }
-void TProgRunFrm::UndoClick() { RichEdit1->undo(); }
+void TProgRunFrm::CopyClick()
+{
+    RichEdit1->copy();
+}
+void TProgRunFrm::CutClick()
+{
+    RichEdit1->cut();
+}
+void TProgRunFrm::PasteClick()
+{
+    RichEdit1->paste();
+}
+void TProgRunFrm::SelectAllClick()
+{
+    RichEdit1->selectAll();
+}
+void TProgRunFrm::UndoClick()
+{
+    RichEdit1->undo();
+}

@@ -7,8 +7,7 @@ namespace {
 constexpr int ReadSize = 1500;
 }
 
-TRunnerThread::TRunnerThread(QObject *parent)
-    : QObject(parent), m_process(new ProcessRunner(this))
+TRunnerThread::TRunnerThread(QObject *parent) : QObject(parent), m_process(new ProcessRunner(this))
 {
     m_process->setKeepOutput(false);
     m_process->setReadSize(ReadSize);

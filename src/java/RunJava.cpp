@@ -42,10 +42,11 @@ QString className(const QString &documentFileName)
 } // namespace
 
 RunJava::RunJava(QWidget *owner, Shell &shell, Prompter &prompter)
-    : m_owner(owner), m_shell(shell), m_prompter(prompter),
+    : m_owner(owner),
+      m_shell(shell),
+      m_prompter(prompter),
       m_appletViewerDir(defaultAppletViewerDir())
-{
-}
+{}
 
 QString RunJava::defaultAppletViewerDir()
 {
@@ -65,7 +66,8 @@ QStringList RunJava::appletViewerCommand(const QString &javaBinDir) const
     const QString java = javaTool(javaBinDir, QStringLiteral("java"));
     if (java.isEmpty())
         return {};
-    return {java, QStringLiteral("-classpath"), m_appletViewerDir, QString::fromLatin1(ViewerClass)};
+    return {java, QStringLiteral("-classpath"), m_appletViewerDir,
+            QString::fromLatin1(ViewerClass)};
 }
 
 RunJava::Result RunJava::run(const QString &documentFileName, const QString &documentText,
@@ -89,18 +91,20 @@ RunJava::Result RunJava::runProgram(const QString &documentFileName,
     const QString cls = className(documentFileName);
 
     if (origin == Origin::CompileAndRun && settings.javaAppsInDosWindow) {
-        const QStringList command{java, QStringLiteral("-classpath"),
-                                  JavaCommandLine::classPath(settings.classPath), cls};
+        const QStringList command {java, QStringLiteral("-classpath"),
+                                   JavaCommandLine::classPath(settings.classPath), cls};
         result.terminal = m_shell.terminal(folder, command);
         if (!result.terminal)
-            m_prompter.messageDlg(m_owner,
-                                  QStringLiteral("Could not open a terminal window to run %1.").arg(cls),
-                                  Prompter::Error, Prompter::OkButton);
+            m_prompter.messageDlg(
+                m_owner, QStringLiteral("Could not open a terminal window to run %1.").arg(cls),
+                Prompter::Error, Prompter::OkButton);
         return result;
     }
 
-    result.console = new TProgRunFrm(m_owner, Delphi::extractFileName(documentFileName), java,
-                                     {cls}, folder);
+    result.console =
+        new TProgRunFrm(m_owner, Delphi::extractFileName(documentFileName), java, {cls}, folder);
+    // One console per run, freed (with its program) when the user closes it.
+    result.console->setAttribute(Qt::WA_DeleteOnClose);
     result.console->show();
     return result;
 }
@@ -132,14 +136,13 @@ RunJava::Result RunJava::runApplet(const QString &documentFileName,
 
 void RunJava::noJavaMessage(const QString &javaBinDir) const
 {
-    const QString text =
-        javaBinDir.trimmed().isEmpty()
-            ? QStringLiteral("No javabin catalog defined, don't know where to look for java. "
-                             "Please specify the javabin catalog (can be found under "
-                             "Edit->Options->Compiler)!")
-            : QStringLiteral("There is no java program in the javabin catalog %1. Please check "
-                             "the javabin catalog (can be found under Edit->Options->Compiler)!")
-                  .arg(QDir::toNativeSeparators(javaBinDir));
+    const QString text = javaBinDir.trimmed().isEmpty()
+        ? QStringLiteral("No javabin catalog defined, don't know where to look for java. "
+                         "Please specify the javabin catalog (can be found under "
+                         "Edit->Options->Compiler)!")
+        : QStringLiteral("There is no java program in the javabin catalog %1. Please check "
+                         "the javabin catalog (can be found under Edit->Options->Compiler)!")
+              .arg(QDir::toNativeSeparators(javaBinDir));
     m_prompter.messageBox(m_owner, QStringLiteral("Information"), text, Prompter::Information,
                           Prompter::OkButton);
 }

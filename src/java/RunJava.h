@@ -11,8 +11,8 @@ class TProgRunFrm;
 
 // The settings a run reads.
 struct RunJavaSettings {
-    QString javaBinDir;               // "CompilerOptions" "JavaBinDir": folder of java (and appletviewer)
-    QString classPath;                // "CompilerOptions" "ClassPathDir"
+    QString javaBinDir; // "CompilerOptions" "JavaBinDir": folder of java (and appletviewer)
+    QString classPath;  // "CompilerOptions" "ClassPathDir"
     bool javaAppsInDosWindow = false; // "ApplicationOptions" "JavaAppsInDosWindow"
 };
 

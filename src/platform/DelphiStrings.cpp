@@ -9,7 +9,10 @@ int pos(const QString &needle, const QString &haystack)
     return haystack.indexOf(needle) + 1;
 }
 
-static bool isBlank(QChar c) { return c.unicode() <= ' '; }
+static bool isBlank(QChar c)
+{
+    return c.unicode() <= ' ';
+}
 
 QString trim(const QString &s)
 {

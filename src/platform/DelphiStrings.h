@@ -9,7 +9,10 @@ namespace Delphi {
 // 1-based position of needle in haystack, 0 when absent; an empty needle never matches.
 int pos(const QString &needle, const QString &haystack);
 // Containment with pos() semantics.
-inline bool contains(const QString &haystack, const QString &needle) { return pos(needle, haystack) > 0; }
+inline bool contains(const QString &haystack, const QString &needle)
+{
+    return pos(needle, haystack) > 0;
+}
 // Removes every character <= ' ' at both ends (Trim), at the start (TrimLeft) or end (TrimRight).
 QString trim(const QString &s);
 QString trimLeft(const QString &s);

@@ -80,8 +80,8 @@ private:
         if (!save)
             dialog.setFileMode(req.multiSelect ? QFileDialog::ExistingFiles
                                                : QFileDialog::ExistingFile);
-        const QStringList filters = toQtFilter(req.filter).split(QStringLiteral(";;"),
-                                                                 Qt::SkipEmptyParts);
+        const QStringList filters =
+            toQtFilter(req.filter).split(QStringLiteral(";;"), Qt::SkipEmptyParts);
         if (!filters.isEmpty()) {
             dialog.setNameFilters(filters);
             const int index = qBound(1, req.filterIndex, int(filters.size())) - 1;

@@ -21,12 +21,12 @@ public:
     struct Request {
         QString caption;
         QString initialDir;
-        QString fileName;              // proposed name (save) or cleared (open)
+        QString fileName; // proposed name (save) or cleared (open)
         QList<FileFilterEntry> filter;
-        int filterIndex = 1;           // 1-based, as the original dialogs count
-        QString defaultExt;            // without or with the dot
+        int filterIndex = 1; // 1-based, as the original dialogs count
+        QString defaultExt;  // without or with the dot
         bool multiSelect = false;
-        bool confirmOverwrite = true;  // save: the dialog asks before an existing file is chosen
+        bool confirmOverwrite = true; // save: the dialog asks before an existing file is chosen
     };
     struct Answer {
         bool accepted = false;
@@ -38,7 +38,8 @@ public:
     virtual Answer getOpenFileName(QWidget *parent, const Request &req) = 0;
     virtual Answer getSaveFileName(QWidget *parent, const Request &req) = 0;
     // Empty when cancelled.
-    virtual QString getExistingDirectory(QWidget *parent, const QString &caption, const QString &dir) = 0;
+    virtual QString getExistingDirectory(QWidget *parent, const QString &caption,
+                                         const QString &dir) = 0;
     virtual bool getColor(QWidget *parent, QColor &color) = 0;
     virtual bool getFont(QWidget *parent, QFont &font) = 0;
     // Printer set-up on printer(); false when cancelled.

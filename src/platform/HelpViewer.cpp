@@ -31,7 +31,8 @@ public:
             setSource(QUrl::fromLocalFile(fileName));
         } else {
             clearHistory();
-            setHtml(QStringLiteral("<html><body><h3>Help</h3><p>No help page for topic %1</p></body></html>")
+            setHtml(QStringLiteral(
+                        "<html><body><h3>Help</h3><p>No help page for topic %1</p></body></html>")
                         .arg(page.toHtmlEscaped()));
         }
         show();

@@ -10,7 +10,7 @@ class HelpViewer
 {
 public:
     virtual ~HelpViewer() = default;
-    virtual void showTopic(const QString &topic) = 0;  // e.g. "HID_TABLEDLG"
+    virtual void showTopic(const QString &topic) = 0; // e.g. "HID_TABLEDLG"
     virtual void showContents() = 0;
     virtual void showIndex() = 0;
 

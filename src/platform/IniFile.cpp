@@ -22,8 +22,8 @@ struct ParsedIni {
     };
     struct Section {
         QString name;
-        int line;     // the "[name]" line
-        int end;      // first line after the section
+        int line; // the "[name]" line
+        int end;  // first line after the section
         QList<Key> keys;
     };
 
@@ -184,6 +184,12 @@ ParsedPtr current(const QString &fileName)
     return IniCache::instance().get(fileName);
 }
 
+// The file as the object sees it: its batch while one is open.
+ParsedPtr stateOf(const QString &fileName, const QStringList *pending)
+{
+    return pending ? parse(*pending) : current(fileName);
+}
+
 // A value or name is one line of the file; a line break in it would make new keys.
 QString oneLine(QString s)
 {
@@ -195,14 +201,11 @@ QString oneLine(QString s)
 
 } // namespace
 
-IniFile::IniFile(const QString &fileName)
-    : m_fileName(fileName)
-{
-}
+IniFile::IniFile(const QString &fileName) : m_fileName(fileName) {}
 
 QStringList IniFile::loadLines() const
 {
-    return current(m_fileName)->lines;
+    return stateOf(m_fileName, m_updating ? &m_pending : nullptr)->lines;
 }
 
 bool IniFile::saveLines(const QStringList &lines)
@@ -221,7 +224,7 @@ bool IniFile::saveLines(const QStringList &lines)
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &def) const
 {
-    const ParsedPtr p = current(m_fileName);
+    const ParsedPtr p = stateOf(m_fileName, m_updating ? &m_pending : nullptr);
     const ParsedIni::Section *s = p->findSection(section);
     if (!s)
         return def;
@@ -231,7 +234,7 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
 
 int IniFile::readInteger(const QString &section, const QString &key, int def) const
 {
-    const ParsedPtr p = current(m_fileName);
+    const ParsedPtr p = stateOf(m_fileName, m_updating ? &m_pending : nullptr);
     const ParsedIni::Section *s = p->findSection(section);
     const ParsedIni::Key *k = s ? ParsedIni::findKey(*s, key) : nullptr;
     return k ? Delphi::strToIntDef(k->value, def) : def;
@@ -244,7 +247,7 @@ bool IniFile::readBool(const QString &section, const QString &key, bool def) con
 
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    const ParsedPtr p = current(m_fileName);
+    const ParsedPtr p = stateOf(m_fileName, m_updating ? &m_pending : nullptr);
     QStringList lines = p->lines;
     const QString keyName = Delphi::trim(oneLine(key));
     const QString entry = keyName + u'=' + oneLine(value);
@@ -255,11 +258,11 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
             lines.append(QString());
         lines.append(u'[' + Delphi::trim(oneLine(section)) + u']');
         lines.append(entry);
-        return saveLines(lines);
+        return storeLines(lines);
     }
     if (const ParsedIni::Key *k = ParsedIni::findKey(*s, keyName)) {
-        lines[k->line] = k->name + u'=' + oneLine(value);   // the key keeps its spelling
-        return saveLines(lines);
+        lines[k->line] = k->name + u'=' + oneLine(value); // the key keeps its spelling
+        return storeLines(lines);
     }
     // A new key goes after the section's last non-blank line.
     int insertAt = s->line + 1;
@@ -268,7 +271,7 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
             insertAt = i + 1;
     }
     lines.insert(insertAt, entry);
-    return saveLines(lines);
+    return storeLines(lines);
 }
 
 bool IniFile::writeInteger(const QString &section, const QString &key, int value)
@@ -283,7 +286,7 @@ bool IniFile::writeBool(const QString &section, const QString &key, bool value)
 
 bool IniFile::eraseSection(const QString &section)
 {
-    const ParsedPtr p = current(m_fileName);
+    const ParsedPtr p = stateOf(m_fileName, m_updating ? &m_pending : nullptr);
     QStringList lines = p->lines;
     bool found = false;
     // Every copy of the section goes, so no older duplicate comes to light.
@@ -293,12 +296,12 @@ bool IniFile::eraseSection(const QString &section)
         lines.erase(lines.begin() + it->line, lines.begin() + it->end);
         found = true;
     }
-    return found ? saveLines(lines) : true;
+    return found ? storeLines(lines) : true;
 }
 
 bool IniFile::deleteKey(const QString &section, const QString &key)
 {
-    const ParsedPtr p = current(m_fileName);
+    const ParsedPtr p = stateOf(m_fileName, m_updating ? &m_pending : nullptr);
     const ParsedIni::Section *s = p->findSection(section);
     if (!s)
         return true;
@@ -310,17 +313,17 @@ bool IniFile::deleteKey(const QString &section, const QString &key)
             found = true;
         }
     }
-    return found ? saveLines(lines) : true;
+    return found ? storeLines(lines) : true;
 }
 
 bool IniFile::sectionExists(const QString &section) const
 {
-    return current(m_fileName)->findSection(section) != nullptr;
+    return stateOf(m_fileName, m_updating ? &m_pending : nullptr)->findSection(section) != nullptr;
 }
 
 bool IniFile::valueExists(const QString &section, const QString &key) const
 {
-    const ParsedPtr p = current(m_fileName);
+    const ParsedPtr p = stateOf(m_fileName, m_updating ? &m_pending : nullptr);
     const ParsedIni::Section *s = p->findSection(section);
     return s && ParsedIni::findKey(*s, key);
 }
@@ -328,7 +331,8 @@ bool IniFile::valueExists(const QString &section, const QString &key) const
 QStringList IniFile::readSections() const
 {
     QStringList names;
-    for (const ParsedIni::Section &s : current(m_fileName)->sections) {
+    for (const ParsedIni::Section &s :
+         stateOf(m_fileName, m_updating ? &m_pending : nullptr)->sections) {
         if (!names.contains(s.name, Qt::CaseInsensitive))
             names.append(s.name);
     }
@@ -337,7 +341,7 @@ QStringList IniFile::readSections() const
 
 QStringList IniFile::readSection(const QString &section) const
 {
-    const ParsedPtr p = current(m_fileName);
+    const ParsedPtr p = stateOf(m_fileName, m_updating ? &m_pending : nullptr);
     QStringList names;
     if (const ParsedIni::Section *s = p->findSection(section)) {
         for (const ParsedIni::Key &k : s->keys) {
@@ -346,4 +350,40 @@ QStringList IniFile::readSection(const QString &section) const
         }
     }
     return names;
+}
+
+bool IniFile::storeLines(const QStringList &lines)
+{
+    if (m_updating) {
+        m_pending = lines;
+        m_dirty = true;
+        return true;
+    }
+    return saveLines(lines);
+}
+
+void IniFile::beginUpdate()
+{
+    if (m_updating)
+        return;
+    m_pending = loadLines();
+    m_updating = true;
+    m_dirty = false;
+}
+
+bool IniFile::commit()
+{
+    if (!m_updating)
+        return true;
+    m_updating = false;
+    const QStringList lines = std::move(m_pending);
+    m_pending.clear();
+    // A batch that wrote nothing leaves the file alone (and creates none).
+    return !m_dirty || saveLines(lines);
+}
+
+void IniFile::discardUpdate()
+{
+    m_updating = false;
+    m_pending.clear();
 }

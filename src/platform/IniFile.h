@@ -30,19 +30,31 @@ public:
     bool writeBool(const QString &section, const QString &key, bool value);
     bool eraseSection(const QString &section);
     bool deleteKey(const QString &section, const QString &key);
-    // Why the last write of this object failed, in the system's words; empty after a
-    // write that succeeded.
-    QString lastError() const { return m_lastError; }
-
     bool sectionExists(const QString &section) const;
     bool valueExists(const QString &section, const QString &key) const;
     QStringList readSections() const;
     QStringList readSection(const QString &section) const; // key names in file order
 
+    // A batch: writes between beginUpdate() and commit() change only this object's copy of
+    // the file, which its own reads see; commit() puts them on disk in one replace, and only
+    // then do other readers see them. discardUpdate() drops them. Not nested.
+    void beginUpdate();
+    bool commit();
+    void discardUpdate();
+    bool isUpdating() const { return m_updating; }
+
+    // Why the last write to disk failed (the system's reason); empty after a good one.
+    QString lastError() const { return m_lastError; }
+
 private:
     QStringList loadLines() const;
     bool saveLines(const QStringList &lines);
+    // Every write ends here: into the batch, or to disk.
+    bool storeLines(const QStringList &lines);
 
     QString m_fileName;
+    bool m_updating = false;
+    bool m_dirty = false;
+    QStringList m_pending;
     QString m_lastError;
 };

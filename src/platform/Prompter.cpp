@@ -9,16 +9,11 @@ namespace {
 QMessageBox::Icon toQtIcon(Prompter::Icon icon)
 {
     switch (icon) {
-    case Prompter::Information:
-        return QMessageBox::Information;
-    case Prompter::Warning:
-        return QMessageBox::Warning;
-    case Prompter::Error:
-        return QMessageBox::Critical;
-    case Prompter::Question:
-        return QMessageBox::Question;
-    case Prompter::NoIcon:
-        break;
+    case Prompter::Information: return QMessageBox::Information;
+    case Prompter::Warning: return QMessageBox::Warning;
+    case Prompter::Error: return QMessageBox::Critical;
+    case Prompter::Question: return QMessageBox::Question;
+    case Prompter::NoIcon: break;
     }
     return QMessageBox::NoIcon;
 }
@@ -42,14 +37,10 @@ QMessageBox::StandardButtons toQtButtons(Prompter::Buttons buttons)
 int toResult(int qtButton)
 {
     switch (qtButton) {
-    case QMessageBox::Ok:
-        return Prompter::Ok;
-    case QMessageBox::Yes:
-        return Prompter::Yes;
-    case QMessageBox::No:
-        return Prompter::No;
-    default:
-        return Prompter::Cancel;
+    case QMessageBox::Ok: return Prompter::Ok;
+    case QMessageBox::Yes: return Prompter::Yes;
+    case QMessageBox::No: return Prompter::No;
+    default: return Prompter::Cancel;
     }
 }
 
@@ -88,16 +79,11 @@ Prompter *installed = nullptr;
 QString Prompter::dlgCaption(Icon icon)
 {
     switch (icon) {
-    case Warning:
-        return QStringLiteral("Warning");
-    case Error:
-        return QStringLiteral("Error");
-    case Information:
-        return QStringLiteral("Information");
-    case Question:
-        return QStringLiteral("Confirm");
-    case NoIcon:
-        break;
+    case Warning: return QStringLiteral("Warning");
+    case Error: return QStringLiteral("Error");
+    case Information: return QStringLiteral("Information");
+    case Question: return QStringLiteral("Confirm");
+    case NoIcon: break;
     }
     return QGuiApplication::applicationDisplayName();
 }

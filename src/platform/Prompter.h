@@ -17,7 +17,7 @@ public:
     using Buttons = int;
 
     struct Message {
-        QString caption;   // window title; empty for a message dialog (the icon names it)
+        QString caption; // window title; empty for a message dialog (the icon names it)
         QString text;
         Icon icon = NoIcon;
         Buttons buttons = OkButton;
@@ -26,8 +26,8 @@ public:
     virtual ~Prompter() = default;
 
     // A message box with the given caption (MessageBox style).
-    virtual int messageBox(QWidget *parent, const QString &caption, const QString &text,
-                           Icon icon, Buttons buttons) = 0;
+    virtual int messageBox(QWidget *parent, const QString &caption, const QString &text, Icon icon,
+                           Buttons buttons) = 0;
     // A message dialog titled by its kind (MessageDlg style: "Warning", "Error", "Information", "Confirm").
     virtual int messageDlg(QWidget *parent, const QString &text, Icon icon, Buttons buttons) = 0;
     // A one-line input dialog; returns false on cancel. value holds the initial text and the answer.
@@ -35,9 +35,9 @@ public:
                             QString &value) = 0;
 
     // Convenience wrappers used throughout the program.
-    static int information(QWidget *parent, const QString &text);        // "Information", OK
-    static int question(QWidget *parent, const QString &text);           // "Question", Yes/No
-    static int warning(QWidget *parent, const QString &text);            // "WARNING!", OK
+    static int information(QWidget *parent, const QString &text); // "Information", OK
+    static int question(QWidget *parent, const QString &text);    // "Question", Yes/No
+    static int warning(QWidget *parent, const QString &text);     // "WARNING!", OK
 
     // The title messageDlg() gives a dialog of this kind.
     static QString dlgCaption(Icon icon);

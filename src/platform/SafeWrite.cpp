@@ -58,7 +58,7 @@ bool resolveTarget(QByteArray path, QByteArray &target, QString *error)
                     *error = systemReason(errno);
                 return false;
             }
-            target = path;   // a new file (or a dangling link's target): made by the write
+            target = path; // a new file (or a dangling link's target): made by the write
             return true;
         }
         if (!S_ISLNK(st.st_mode)) {
@@ -127,7 +127,7 @@ void syncFolder(const QByteArray &folder)
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
-    ::fsync(fd);   // the file itself is on disk already; a folder that cannot sync is no failure
+    ::fsync(fd); // the file itself is on disk already; a folder that cannot sync is no failure
     ::close(fd);
 }
 
@@ -139,7 +139,8 @@ QString folderReason(const QByteArray &folder, int err)
 }
 
 // A new, empty temporary file in folder, named after the target; -1 with err set on failure.
-int createTemporary(const QByteArray &folder, const QByteArray &bareName, QByteArray &tempPath, int &err)
+int createTemporary(const QByteArray &folder, const QByteArray &bareName, QByteArray &tempPath,
+                    int &err)
 {
     // Room for the dot, the suffix and the rest within a name's 255 bytes.
     const QByteArray stem = folder + "/." + bareName.left(200) + '.';
@@ -294,7 +295,8 @@ bool replaceAtomically(const QByteArray &target, const QByteArray &bytes, const 
     if (err != 0) {
         ::unlink(tempPath.constData());
         if (error)
-            *error = err == EACCES || err == EROFS ? folderReason(folderOf(target), err) : systemReason(err);
+            *error = err == EACCES || err == EROFS ? folderReason(folderOf(target), err)
+                                                   : systemReason(err);
         return false;
     }
     syncFolder(folderOf(target));
@@ -335,7 +337,8 @@ bool replaceFile(const QString &fileName, const QByteArray &bytes, QString *erro
         // A write-protected file is not replaced behind its protection.
         if (::access(target.constData(), W_OK) != 0) {
             if (error)
-                *error = errno == EROFS ? folderReason(folderOf(target), EROFS) : systemReason(errno);
+                *error =
+                    errno == EROFS ? folderReason(folderOf(target), EROFS) : systemReason(errno);
             return false;
         }
         if (st.st_nlink > 1)

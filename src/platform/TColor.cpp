@@ -11,7 +11,10 @@ struct NamedColor {
     std::int32_t value;
 };
 
-constexpr std::int32_t sys(int index) { return std::int32_t(0x80000000u | unsigned(index)); }
+constexpr std::int32_t sys(int index)
+{
+    return std::int32_t(0x80000000u | unsigned(index));
+}
 
 // The class library's colour names in its own order; toString() gives the first name of a value.
 const NamedColor namedColors[] = {

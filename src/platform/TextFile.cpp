@@ -21,7 +21,7 @@ TextFile::LineEnding firstLineEnding(const QByteArray &bytes)
             return TextFile::LineEnding::LF;
         if (bytes.at(k) == '\r') {
             return k + 1 < bytes.size() && bytes.at(k + 1) == '\n' ? TextFile::LineEnding::CRLF
-                                                                    : TextFile::LineEnding::CR;
+                                                                   : TextFile::LineEnding::CR;
         }
     }
     return TextFile::LineEnding::LF;
@@ -51,7 +51,8 @@ TextFile::Format TextFile::formatFor(const QString &text, const Format &format)
 {
     if (format.encoding != Encoding::Latin1)
         return format;
-    const bool representable = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
+    const bool representable =
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
     if (representable)
         return format;
     Format utf8 = format;
@@ -107,11 +108,13 @@ bool TextFile::loadUtf8(const QString &fileName, QByteArray &utf8, Format &forma
     return readAll(fileName, bytes, error) && decodeToUtf8(bytes, utf8, format, error);
 }
 
-bool TextFile::decodeToUtf8(const QByteArray &bytes, QByteArray &utf8, Format &format, QString *error)
+bool TextFile::decodeToUtf8(const QByteArray &bytes, QByteArray &utf8, Format &format,
+                            QString *error)
 {
     if (bytes.contains('\0')) {
         if (error)
-            *error = QCoreApplication::translate("TextFile", "The file holds a NUL byte and is not a text file.");
+            *error = QCoreApplication::translate(
+                "TextFile", "The file holds a NUL byte and is not a text file.");
         return false;
     }
     Format result;
@@ -120,7 +123,7 @@ bool TextFile::decodeToUtf8(const QByteArray &bytes, QByteArray &utf8, Format &f
     if (isValidUtf8(bytes.constData() + start, bytes.size() - start)) {
         result.encoding = Encoding::Utf8;
         result.utf8Bom = bom;
-        utf8 = bom ? bytes.mid(start) : bytes;   // no copy without a BOM
+        utf8 = bom ? bytes.mid(start) : bytes; // no copy without a BOM
     } else {
         result.encoding = Encoding::Latin1;
         utf8 = QString::fromLatin1(bytes).toUtf8();
@@ -186,7 +189,8 @@ bool TextFile::isValidUtf8(const char *data, qsizetype size)
 bool TextFile::save(const QString &fileName, const QString &text, const Format &format,
                     QString *error)
 {
-    return SafeWrite::replaceFile(fileName, encode(convertLineEndings(text, format.lineEnding), format), error);
+    return SafeWrite::replaceFile(
+        fileName, encode(convertLineEndings(text, format.lineEnding), format), error);
 }
 
 QString TextFile::convertLineEndings(const QString &text, LineEnding ending)
@@ -229,12 +233,9 @@ QString TextFile::convertLineEndings(const QString &text, LineEnding ending)
 QString TextFile::lineEndingText(LineEnding ending)
 {
     switch (ending) {
-    case LineEnding::CRLF:
-        return QStringLiteral("\r\n");
-    case LineEnding::CR:
-        return QStringLiteral("\r");
-    case LineEnding::LF:
-        break;
+    case LineEnding::CRLF: return QStringLiteral("\r\n");
+    case LineEnding::CR: return QStringLiteral("\r");
+    case LineEnding::LF: break;
     }
     return QStringLiteral("\n");
 }

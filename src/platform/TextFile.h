@@ -19,7 +19,7 @@ public:
     };
 
     struct Content {
-        QString text;      // lines separated by the file's own line ending, as in the file
+        QString text; // lines separated by the file's own line ending, as in the file
         Format format;
     };
 

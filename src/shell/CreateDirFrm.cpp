@@ -38,7 +38,8 @@ TCreateDirFrm::TCreateDirFrm(const QString &parentFolder, QWidget *parent)
 
     auto *info = new QFrame(this);
     info->setFrameShape(QFrame::StyledPanel);
-    auto *label1 = new QLabel(QStringLiteral("The directory spesified under directory name below will be"), info);
+    auto *label1 = new QLabel(
+        QStringLiteral("The directory spesified under directory name below will be"), info);
     label1->setObjectName(QStringLiteral("Label1"));
     auto *label2 = new QLabel(QStringLiteral("created as a subfolder of:"), info);
     label2->setObjectName(QStringLiteral("Label2"));
@@ -88,7 +89,8 @@ void TCreateDirFrm::Button1Click()
     case CreateDirResult::InvalidName:
         Prompter::instance()->messageDlg(
             this,
-            QStringLiteral("Cannot create %1: a directory name may not be empty or hold \"/\" or \"..\"")
+            QStringLiteral(
+                "Cannot create %1: a directory name may not be empty or hold \"/\" or \"..\"")
                 .arg(result.path),
             Prompter::Error, Prompter::OkButton);
         break;
@@ -96,9 +98,7 @@ void TCreateDirFrm::Button1Click()
         Prompter::instance()->messageDlg(this, QStringLiteral("Cannot create ") + result.path,
                                          Prompter::Error, Prompter::OkButton);
         break;
-    case CreateDirResult::Created:
-        emit folderCreated(result.path);
-        break;
+    case CreateDirResult::Created: emit folderCreated(result.path); break;
     }
     close();
 }

@@ -24,8 +24,8 @@ class TCreateDirFrm : public QDialog
 public:
     explicit TCreateDirFrm(const QString &parentFolder, QWidget *parent = nullptr);
 
-    QLabel *Label3;      // the parent folder in double quotes
-    QLineEdit *Edit1;    // the new folder's name
+    QLabel *Label3;       // the parent folder in double quotes
+    QLineEdit *Edit1;     // the new folder's name
     QPushButton *Button1; // OK
     QPushButton *Button2; // Cancel
 

@@ -13,7 +13,7 @@ struct Pattern {
     DocType type;
 };
 
-template<std::size_t N>
+template <std::size_t N>
 DocType firstMatch(const QString &ext, const Pattern (&order)[N], DocType otherwise)
 {
     for (const Pattern &p : order)
@@ -93,6 +93,35 @@ QString newDocumentExtension(DocType type)
     return QString();
 }
 
+bool isHtml(const QString &lowerExt)
+{
+    return Delphi::contains(lowerExt, QStringLiteral(".htm"));
+}
+
+QString explorerMaskFor(const QString &lowerExt)
+{
+    return Delphi::contains(lowerExt, QStringLiteral(".html")) ? QStringLiteral("*.htm")
+                                                               : QLatin1Char('*') + lowerExt;
+}
+
+QString colourFileFor(const QString &lowerCaption)
+{
+    static const struct {
+        const char *pattern;
+        const char *file;
+    } table[] = {{".java", "Java"}, {".htm", "HTML"},  {".css", "CSS"}, {".xml", "XML"},
+                 {".pl", "PERL"},   {".perl", "PERL"}, {".php", "PHP"}};
+    for (const auto &row : table)
+        if (Delphi::contains(lowerCaption, QLatin1String(row.pattern)))
+            return QLatin1String(row.file);
+    return QString();
+}
+
+bool isPlainText(const QString &lowerCaption)
+{
+    return Delphi::contains(lowerCaption, QStringLiteral(".txt"));
+}
+
 Template templateFor(NewDocument kind)
 {
     using K = CaretRule::Kind;
@@ -131,17 +160,21 @@ Template templateFor(NewDocument kind)
                        QStringLiteral("  font-family: \"Arial\";"),
                        QStringLiteral("  font-size: 12pt;"), QString(), QStringLiteral("}")}),
                 {K::AboveEnd, 0, 3}};
-    case NewDocument::Perl:   // the Perl highlighter's sample source, supplied by the caller
-    case NewDocument::Text:
-        break;
+    case NewDocument::Perl: // the Perl highlighter's sample source, supplied by the caller
+    case NewDocument::Text: break;
     }
     return {};
 }
 
 QList<NewDocument> allNewDocuments()
 {
-    return {NewDocument::JavaApplication, NewDocument::JavaApplet, NewDocument::HTML,
-            NewDocument::Perl, NewDocument::PHP, NewDocument::XML, NewDocument::CSS,
+    return {NewDocument::JavaApplication,
+            NewDocument::JavaApplet,
+            NewDocument::HTML,
+            NewDocument::Perl,
+            NewDocument::PHP,
+            NewDocument::XML,
+            NewDocument::CSS,
             NewDocument::Text};
 }
 
@@ -166,7 +199,8 @@ QList<FileFilterEntry> builtInFilter()
     // stays as the program has always shown it.
     return {
         {QStringLiteral("Java (*.java)"), {QStringLiteral("*.java")}},
-        {QStringLiteral("HTML (*.htm;*.html)"), {QStringLiteral("*.htm"), QStringLiteral("*.html")}},
+        {QStringLiteral("HTML (*.htm;*.html)"),
+         {QStringLiteral("*.htm"), QStringLiteral("*.html")}},
         {QStringLiteral("Perl (*.pl;*.perl)"), {QStringLiteral("*.pl"), QStringLiteral("*.perl")}},
         {QStringLiteral("PHP (*.php)"), {QStringLiteral("*.php")}},
         {QStringLiteral("XML (*.xml)"), {QStringLiteral("*.xml")}},

@@ -38,12 +38,26 @@ TabChoice sideTabFor(const QString &lowerExt);
 // The extension a new untitled document of a built-in type gets (".java", ".htm", ...).
 QString newDocumentExtension(DocType type);
 
+// An HTML page (".htm", also ".html"): Save as starts in the project folder.
+bool isHtml(const QString &lowerExt);
+
+// The explorer's file mask after loading a file: "*.htm" for ".html" (which also shows the
+// ".html" files), else "*" + the extension.
+QString explorerMaskFor(const QString &lowerExt);
+
+// The colour file (in "colors/lang", without ".ini") of a window caption: ".java" Java,
+// ".htm" HTML, ".css" CSS, ".xml" XML, ".pl" and ".perl" PERL, ".php" PHP tested in that
+// order; empty for a ".txt" caption and for any other (a user-defined language's colour file
+// is named by the language).
+QString colourFileFor(const QString &lowerCaption);
+bool isPlainText(const QString &lowerCaption);
+
 // Templates of new documents. Lines are separated by a carriage return alone.
 struct CaretRule {
     enum Kind {
-        Stay,       // the caret stays where the insert left it
-        At,         // line, column (1-based)
-        AboveEnd    // column on the line above the caret's line after the insert
+        Stay,    // the caret stays where the insert left it
+        At,      // line, column (1-based)
+        AboveEnd // column on the line above the caret's line after the insert
     };
     Kind kind = Stay;
     int line = 0;
@@ -51,7 +65,7 @@ struct CaretRule {
 };
 
 struct Template {
-    QString text;          // empty: no template
+    QString text; // empty: no template
     CaretRule caret;
 };
 

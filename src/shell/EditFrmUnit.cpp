@@ -3,11 +3,11 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QStatusBar>
 #include <QVBoxLayout>
-#include <Qsci/qsciscintilla.h>
 
 #include "editor/EditorAdapter.h"
 #include "platform/DelphiStrings.h"
@@ -15,20 +15,20 @@
 #include "platform/FileStamp.h"
 #include "platform/Prompter.h"
 #include "platform/TextFile.h"
-#include "settings/SettingsKeys.h"
+#include "settings/AppSettings.h"
 #include "shell/DocumentTypes.h"
 #include "shell/Main.h"
 
 namespace {
-const char *const kHighlighterNames[] = {"SynJavaSyn1", "SynHTMLSyn1", "SynCssSyn1",  "SynXMLSyn1",
-                                         "SynPerlSyn1", "SynPHPSyn1",  "SynGeneralSyn1"};
+const char *const kHighlighterNames[] = {"SynJavaSyn1",   "SynHTMLSyn1", "SynCssSyn1",
+                                         "SynXMLSyn1",    "SynPerlSyn1", "SynPHPSyn1",
+                                         "SynGeneralSyn1"};
 }
 
-TEditForm::TEditForm(TMainForm *mainForm, QWidget *parent)
-    : QWidget(parent), m_main(mainForm)
+TEditForm::TEditForm(TMainForm *mainForm, QWidget *parent) : QWidget(parent), m_main(mainForm)
 {
     setObjectName(QStringLiteral("EditForm"));
-    setWindowTitle(QStringLiteral("EditForm"));   // until AddUnit names the document
+    setWindowTitle(QStringLiteral("EditForm")); // until AddUnit names the document
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -120,113 +120,136 @@ void TEditForm::setPanelText(int panel, const QString &text)
 
 // --- Pop-up menu ------------------------------------------------------------------------
 
-QAction *TEditForm::addPopupItem(QMenu *menu, const QString &name, const QString &caption)
-{
-    QAction *a = menu->addAction(caption);
-    a->setObjectName(name);
-    m_popupActions.insert(name, a);
-    return a;
-}
-
-QMenu *TEditForm::addPopupSubmenu(QMenu *menu, const QString &name, const QString &caption)
-{
-    QMenu *sub = menu->addMenu(caption);
-    sub->setObjectName(name);
-    sub->menuAction()->setObjectName(name);
-    m_popupActions.insert(name, sub->menuAction());
-    m_popupMenus.insert(name, sub);
-    return sub;
-}
-
-QAction *TEditForm::addPopupSeparator(QMenu *menu, const QString &name)
-{
-    QAction *a = menu->addSeparator();
-    a->setObjectName(name);
-    m_popupActions.insert(name, a);
-    return a;
-}
-
 void TEditForm::buildPopupMenu()
 {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
 
-    QMenu *edit = addPopupSubmenu(PopupMenu1, QStringLiteral("Edit1"), QStringLiteral("Edit"));
-    connect(addPopupItem(edit, QStringLiteral("Undo1"), QStringLiteral("Undo")),
+    QMenu *edit =
+        m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Edit1"), QStringLiteral("Edit"));
+    connect(m_popupActions.addItem(edit, QStringLiteral("Undo1"), QStringLiteral("Undo")),
             &QAction::triggered, this, &TEditForm::Undo1Click);
-    connect(addPopupItem(edit, QStringLiteral("Gjenta1"), QStringLiteral("Redo")),
+    connect(m_popupActions.addItem(edit, QStringLiteral("Gjenta1"), QStringLiteral("Redo")),
             &QAction::triggered, this, &TEditForm::Gjenta1Click);
-    addPopupSeparator(edit, QStringLiteral("N1"));
-    connect(addPopupItem(edit, QStringLiteral("Klipput1"), QStringLiteral("Cut")),
+    m_popupActions.addSeparator(edit, QStringLiteral("N1"));
+    connect(m_popupActions.addItem(edit, QStringLiteral("Klipput1"), QStringLiteral("Cut")),
             &QAction::triggered, this, &TEditForm::Klipput1Click);
-    connect(addPopupItem(edit, QStringLiteral("Copier1"), QStringLiteral("Copy")),
+    connect(m_popupActions.addItem(edit, QStringLiteral("Copier1"), QStringLiteral("Copy")),
             &QAction::triggered, this, &TEditForm::Copier1Click);
-    connect(addPopupItem(edit, QStringLiteral("Liminn1"), QStringLiteral("Paste")),
+    connect(m_popupActions.addItem(edit, QStringLiteral("Liminn1"), QStringLiteral("Paste")),
             &QAction::triggered, this, &TEditForm::Liminn1Click);
-    connect(addPopupItem(edit, QStringLiteral("VelgAlt1"), QStringLiteral("Select all")),
+    connect(m_popupActions.addItem(edit, QStringLiteral("VelgAlt1"), QStringLiteral("Select all")),
             &QAction::triggered, this, &TEditForm::VelgAlt1Click);
 
     // Java group.
-    addPopupItem(PopupMenu1, QStringLiteral("Addtodebuggerwatch1"), QStringLiteral("Add to debugger watch"));
-    addPopupSeparator(PopupMenu1, QStringLiteral("N14"));
-    addPopupSubmenu(PopupMenu1, QStringLiteral("ools2"), QStringLiteral("Compiling"));
-    addPopupSubmenu(PopupMenu1, QStringLiteral("Debugging1"), QStringLiteral("Debugging"));
-    addPopupSubmenu(PopupMenu1, QStringLiteral("Insert2"), QStringLiteral("Insert code"));
-    addPopupSeparator(PopupMenu1, QStringLiteral("N4"));
-    addPopupItem(PopupMenu1, QStringLiteral("Setbookmark1"), QStringLiteral("Set breakpoint"));
-    addPopupItem(PopupMenu1, QStringLiteral("Clearbookmark1"), QStringLiteral("Clear breakpoint on current line"));
-    addPopupItem(PopupMenu1, QStringLiteral("Nextbreakpoint1"), QStringLiteral("Next breakpoint"));
-    addPopupItem(PopupMenu1, QStringLiteral("Previousbreakboint1"), QStringLiteral("Previous breakpoint"));
-    addPopupSeparator(PopupMenu1, QStringLiteral("N2"));
+    m_popupActions.addItem(PopupMenu1, QStringLiteral("Addtodebuggerwatch1"),
+                           QStringLiteral("Add to debugger watch"));
+    m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N14"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("ools2"), QStringLiteral("Compiling"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Debugging1"),
+                              QStringLiteral("Debugging"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Insert2"), QStringLiteral("Insert code"));
+    m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N4"));
+    m_popupActions.addItem(PopupMenu1, QStringLiteral("Setbookmark1"),
+                           QStringLiteral("Set breakpoint"));
+    m_popupActions.addItem(PopupMenu1, QStringLiteral("Clearbookmark1"),
+                           QStringLiteral("Clear breakpoint on current line"));
+    m_popupActions.addItem(PopupMenu1, QStringLiteral("Nextbreakpoint1"),
+                           QStringLiteral("Next breakpoint"));
+    m_popupActions.addItem(PopupMenu1, QStringLiteral("Previousbreakboint1"),
+                           QStringLiteral("Previous breakpoint"));
+    m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N2"));
 
     // HTML group.
-    addPopupSubmenu(PopupMenu1, QStringLiteral("Common1"), QStringLiteral("Common"));
-    addPopupSubmenu(PopupMenu1, QStringLiteral("Spesiellebokstaver1"), QStringLiteral("Special characters"));
-    addPopupSubmenu(PopupMenu1, QStringLiteral("Skjema1"), QStringLiteral("Form"));
-    addPopupSubmenu(PopupMenu1, QStringLiteral("Plasser1"), QStringLiteral("Alignment"));
-    addPopupSubmenu(PopupMenu1, QStringLiteral("Font2"), QStringLiteral("Font"));
-    addPopupSeparator(PopupMenu1, QStringLiteral("N5"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Common1"), QStringLiteral("Common"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Spesiellebokstaver1"),
+                              QStringLiteral("Special characters"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Skjema1"), QStringLiteral("Form"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Plasser1"), QStringLiteral("Alignment"));
+    m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Font2"), QStringLiteral("Font"));
+    m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N5"));
 
     // Document commands that call the main window's handlers.
-    connect(addPopupItem(PopupMenu1, QStringLiteral("Save1"), QStringLiteral("S&ave")),
+    connect(m_popupActions.addItem(PopupMenu1, QStringLiteral("Save1"), QStringLiteral("S&ave")),
             &QAction::triggered, m_main, &TMainForm::Save1Click);
-    connect(addPopupItem(PopupMenu1, QStringLiteral("SaveAs1"), QStringLiteral("Sa&ve as..")),
-            &QAction::triggered, m_main, &TMainForm::SaveAs1Click);
-    addPopupSeparator(PopupMenu1, QStringLiteral("N3"));
-    connect(addPopupItem(PopupMenu1, QStringLiteral("Closedocument1"), QStringLiteral("Close document")),
+    connect(
+        m_popupActions.addItem(PopupMenu1, QStringLiteral("SaveAs1"), QStringLiteral("Sa&ve as..")),
+        &QAction::triggered, m_main, &TMainForm::SaveAs1Click);
+    m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N3"));
+    connect(m_popupActions.addItem(PopupMenu1, QStringLiteral("Closedocument1"),
+                                   QStringLiteral("Close document")),
             &QAction::triggered, m_main, &TMainForm::Close1Click);
 }
 
 QAction *TEditForm::popupAction(const QString &name) const
 {
-    return m_popupActions.value(name);
+    return m_popupActions.action(name);
 }
 
 QMenu *TEditForm::popupMenu(const QString &name) const
 {
-    return m_popupMenus.value(name);
+    return m_popupActions.menu(name);
+}
+
+void TEditForm::bringToFront()
+{
+    QMdiSubWindow *sub = subWindow();
+    if (!sub)
+        return;
+    if (sub->isMinimized())
+        sub->showNormal();
+    if (QMdiArea *area = sub->mdiArea())
+        area->setActiveSubWindow(sub);
+    sub->raise();
+    setFocus(); // the editor is the window's focus proxy
 }
 
 QStringList TEditForm::popupJavaGroup() const
 {
-    return {QStringLiteral("Addtodebuggerwatch1"), QStringLiteral("N14"), QStringLiteral("ools2"),
-            QStringLiteral("Debugging1"), QStringLiteral("Insert2"), QStringLiteral("N4"),
-            QStringLiteral("Setbookmark1"), QStringLiteral("Clearbookmark1"),
-            QStringLiteral("Nextbreakpoint1"), QStringLiteral("Previousbreakboint1"), QStringLiteral("N2")};
+    return {QStringLiteral("Addtodebuggerwatch1"),
+            QStringLiteral("N14"),
+            QStringLiteral("ools2"),
+            QStringLiteral("Debugging1"),
+            QStringLiteral("Insert2"),
+            QStringLiteral("N4"),
+            QStringLiteral("Setbookmark1"),
+            QStringLiteral("Clearbookmark1"),
+            QStringLiteral("Nextbreakpoint1"),
+            QStringLiteral("Previousbreakboint1"),
+            QStringLiteral("N2")};
 }
 
 QStringList TEditForm::popupHTMLGroup() const
 {
-    return {QStringLiteral("Common1"), QStringLiteral("Spesiellebokstaver1"), QStringLiteral("Skjema1"),
-            QStringLiteral("Plasser1"), QStringLiteral("Font2"), QStringLiteral("N5")};
+    return {QStringLiteral("Common1"), QStringLiteral("Spesiellebokstaver1"),
+            QStringLiteral("Skjema1"), QStringLiteral("Plasser1"),
+            QStringLiteral("Font2"),   QStringLiteral("N5")};
 }
 
-void TEditForm::Liminn1Click() { SynEdit1->paste(); }
-void TEditForm::Copier1Click() { SynEdit1->copy(); }
-void TEditForm::Klipput1Click() { SynEdit1->cut(); }
-void TEditForm::VelgAlt1Click() { SynEdit1->selectAll(); }
-void TEditForm::Undo1Click() { SynEdit1->undo(); }
-void TEditForm::Gjenta1Click() { SynEdit1->redo(); }
+void TEditForm::Liminn1Click()
+{
+    SynEdit1->paste();
+}
+void TEditForm::Copier1Click()
+{
+    SynEdit1->copy();
+}
+void TEditForm::Klipput1Click()
+{
+    SynEdit1->cut();
+}
+void TEditForm::VelgAlt1Click()
+{
+    SynEdit1->selectAll();
+}
+void TEditForm::Undo1Click()
+{
+    SynEdit1->undo();
+}
+void TEditForm::Gjenta1Click()
+{
+    SynEdit1->redo();
+}
 
 // --- Highlighters -----------------------------------------------------------------------
 
@@ -253,14 +276,38 @@ void TEditForm::setHighlighterKind(Highlighter::Kind kind)
         SynEdit1->setHighlighter(h);
 }
 
-void TEditForm::ChangeSyntaxToJava() { setHighlighterKind(Highlighter::Java); }
-void TEditForm::ChangeSyntaxToHTML() { setHighlighterKind(Highlighter::HTML); }
-void TEditForm::ChangeSyntaxToPerl() { setHighlighterKind(Highlighter::Perl); }
-void TEditForm::ChangeSyntaxToXML() { setHighlighterKind(Highlighter::XML); }
-void TEditForm::ChangeSyntaxToCSS() { setHighlighterKind(Highlighter::CSS); }
-void TEditForm::ChangeSyntaxToPHP() { setHighlighterKind(Highlighter::PHP); }
-void TEditForm::ChangeSyntaxToGeneralHighlighter() { setHighlighterKind(Highlighter::General); }
-void TEditForm::ChangeSyntaxToNoHighlighter() { SynEdit1->setHighlighter(nullptr); }
+void TEditForm::ChangeSyntaxToJava()
+{
+    setHighlighterKind(Highlighter::Java);
+}
+void TEditForm::ChangeSyntaxToHTML()
+{
+    setHighlighterKind(Highlighter::HTML);
+}
+void TEditForm::ChangeSyntaxToPerl()
+{
+    setHighlighterKind(Highlighter::Perl);
+}
+void TEditForm::ChangeSyntaxToXML()
+{
+    setHighlighterKind(Highlighter::XML);
+}
+void TEditForm::ChangeSyntaxToCSS()
+{
+    setHighlighterKind(Highlighter::CSS);
+}
+void TEditForm::ChangeSyntaxToPHP()
+{
+    setHighlighterKind(Highlighter::PHP);
+}
+void TEditForm::ChangeSyntaxToGeneralHighlighter()
+{
+    setHighlighterKind(Highlighter::General);
+}
+void TEditForm::ChangeSyntaxToNoHighlighter()
+{
+    SynEdit1->setHighlighter(nullptr);
+}
 
 // --- Text -------------------------------------------------------------------------------
 
@@ -277,8 +324,7 @@ void TEditForm::SynEdit1Change()
 {
     IsModified = true;
     setPanelText(1, QStringLiteral("Modified"));
-    if (SynEdit1->caretLine() == ErrorLine)
-        m_main->ErrorLineHighlighted = false;
+    // (The compile commands unpaint the error line when it is edited.)
     // ResetMarkButtons: filled in by the breakpoint feature.
 }
 
@@ -292,8 +338,7 @@ void TEditForm::FormActivate()
     // Reloading the user-defined language's keywords: filled in by the custom languages.
     if (QAction *lineNumbers = m_main->action(QStringLiteral("Linenumbers1")))
         SynEdit1->setShowLineNumbers(lineNumbers->isChecked());
-    SynEdit1->setShowSpecialChars(m_main->readBool(SettingsKeys::ApplicationOptions,
-                                                   SettingsKeys::ViewSecialChars, false));
+    SynEdit1->setShowSpecialChars(m_main->settings().boolValue(Settings::Key::ViewSecialChars));
     const QString title = caption();
     if (!Delphi::contains(title, QStringLiteral("EditorForm"))) {
         const QString ext = Delphi::extractFileExt(title).toLower();
@@ -359,8 +404,9 @@ bool TEditForm::writeTo(const QString &fileName)
         m_declinedStamp = FileStamp();
         return true;
     }
-    Prompter::instance()->messageDlg(this, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
-                                     Prompter::Error, Prompter::OkButton);
+    Prompter::instance()->messageDlg(
+        this, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
+        Prompter::Error, Prompter::OkButton);
     return false;
 }
 
@@ -380,6 +426,7 @@ bool TEditForm::SaveFileNow(bool automatic)
     IsModified = false;
     SynEdit1->setModified(false);
     setPanelText(1, QString());
+    emit m_main->documentSaved(this);
     return true;
 }
 
@@ -391,7 +438,7 @@ bool TEditForm::SaveFileAs()
     FileDialogs::Request req;
     req.filter = m_main->UpdateFilesFilter();
     req.filterIndex = DocumentTypes::saveFilterIndexFor(ext, req.filter.size() - 1);
-    if (Delphi::contains(ext, QStringLiteral(".htm")) && !m_main->ProjectFolder().isEmpty())
+    if (DocumentTypes::isHtml(ext) && !m_main->ProjectFolder().isEmpty())
         req.initialDir = m_main->ProjectFolder();
     else if (!m_main->WorkingFolder.isEmpty())
         req.initialDir = m_main->WorkingFolder;
@@ -399,7 +446,7 @@ bool TEditForm::SaveFileAs()
         req.initialDir = Delphi::extractFilePath(DocumentFileName);
     req.defaultExt = ext;
     req.fileName = oldCaption;
-    req.confirmOverwrite = false;   // the overwrite question below is the only one
+    req.confirmOverwrite = false; // the overwrite question below is the only one
 
     const FileDialogs::Answer answer = FileDialogs::instance()->getSaveFileName(this, req);
     if (!answer.accepted || answer.files.isEmpty() || answer.files.first().trimmed().isEmpty())
@@ -419,9 +466,10 @@ bool TEditForm::SaveFileAs()
     }
 
     if (QFileInfo::exists(chosen)
-        && Prompter::instance()->messageDlg(this, QStringLiteral("File aldready exists, overwrite ?"),
-                                            Prompter::Warning, Prompter::YesButton | Prompter::NoButton)
-               != Prompter::Yes)
+        && Prompter::instance()->messageDlg(
+               this, QStringLiteral("File aldready exists, overwrite ?"), Prompter::Warning,
+               Prompter::YesButton | Prompter::NoButton)
+            != Prompter::Yes)
         return false;
 
     // Write first, so that a failed write leaves the document's name as it was.
@@ -435,6 +483,7 @@ bool TEditForm::SaveFileAs()
     setPanelText(1, QString());
     HasFileName = true;
     m_main->AddFileToHist(DocumentFileName);
+    emit m_main->documentSaved(this);
     return true;
 }
 
@@ -451,7 +500,7 @@ void TEditForm::closeEvent(QCloseEvent *event)
 
 bool TEditForm::FormClose()
 {
-    const bool warn = m_main->readBool(SettingsKeys::ApplicationOptions, SettingsKeys::WarnBeforeClose, true);
+    const bool warn = m_main->settings().boolValue(Settings::Key::WarnBeforeClose);
     if (IsModified && warn) {
         const int answer = Prompter::instance()->messageBox(
             this, QStringLiteral("Question"), QStringLiteral("Save changes made to the document?"),

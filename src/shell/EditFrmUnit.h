@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include "editor/Highlighter.h"
+#include "host/ActionRegistry.h"
+#include "host/HostDocument.h"
 #include "platform/FileStamp.h"
 
 class EditorAdapter;
@@ -19,7 +21,7 @@ class TMainForm;
 // One open document: the widget inside a document sub-window of the main window's MDI
 // area, holding one editor. The window caption (the bare file name, or "Untitled" + number +
 // extension) is the document's identity: duplicate test, "Open Files" list, type tests.
-class TEditForm : public QWidget
+class TEditForm : public QWidget, public HostDocument
 {
     Q_OBJECT
 public:
@@ -27,12 +29,22 @@ public:
     ~TEditForm() override;
 
     // The caption is the title of the sub-window that holds this form.
-    QString caption() const;
+    QString caption() const override;
     void setCaption(const QString &caption);
     QMdiSubWindow *subWindow() const;
 
     EditorAdapter *SynEdit1 = nullptr;
-    EditorAdapter *editor() const { return SynEdit1; }
+    EditorAdapter *editor() const override { return SynEdit1; }
+
+    // The document as the features see it.
+    QWidget *widget() override { return this; }
+    QString fileName() const override { return DocumentFileName; }
+    bool save() override { return SaveFileNow(); }
+    int errorLine() const override { return ErrorLine; }
+    void setErrorLine(int line) override { ErrorLine = line; }
+    void bringToFront() override;
+    QMenu *popupMenu() const override { return PopupMenu1; }
+    ActionRegistry &popupActions() override { return m_popupActions; }
 
     // Status bar: four panels of 60, 70, 100 and 50 pixels; panel 1 "Modified", panel 2 "Insertion".
     QStatusBar *StatusBar1 = nullptr;
@@ -60,9 +72,9 @@ public:
     int ErrorLine = -1;
     QString WordAtCaret;
     QString LineAtCaret;
-    QString DocumentFileName;     // full path; empty for an untitled document
-    QString CustomLanguage;       // user-defined language name; empty for built-in types
-    QStringList WatchList;        // watched variables, "Class.member"
+    QString DocumentFileName; // full path; empty for an untitled document
+    QString CustomLanguage;   // user-defined language name; empty for built-in types
+    QStringList WatchList;    // watched variables, "Class.member"
     QString CompletedMethodName;
 
     // Reads fileName into the editor (encoding and line ending kept for saving).
@@ -109,9 +121,6 @@ private:
     void FormCreate();
     void buildStatusBar();
     void buildPopupMenu();
-    QAction *addPopupItem(QMenu *menu, const QString &name, const QString &caption);
-    QMenu *addPopupSubmenu(QMenu *menu, const QString &name, const QString &caption);
-    QAction *addPopupSeparator(QMenu *menu, const QString &name);
     void setHighlighterKind(Highlighter::Kind kind);
     bool writeTo(const QString &fileName);
     bool changedOnDisk(const QString &fileName) const;
@@ -121,9 +130,8 @@ private:
     TMainForm *m_main;
     QList<QLabel *> m_panels;
     QHash<int, Highlighter *> m_highlighters;
-    QHash<QString, QAction *> m_popupActions;
-    QHash<QString, QMenu *> m_popupMenus;
+    ActionRegistry m_popupActions;
     bool m_closed = false;
-    FileStamp m_diskStamp;       // the file as it was when loaded or last saved
-    FileStamp m_declinedStamp;   // a change the user chose not to overwrite
+    FileStamp m_diskStamp;     // the file as it was when loaded or last saved
+    FileStamp m_declinedStamp; // a change the user chose not to overwrite
 };

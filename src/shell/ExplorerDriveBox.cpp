@@ -6,14 +6,13 @@
 ExplorerDriveBox::ExplorerDriveBox(QWidget *parent) : QComboBox(parent)
 {
     refreshRoots();
-    connect(this, &QComboBox::activated, this, [this](int index) {
-        emit driveChosen(itemData(index).toString());
-    });
+    connect(this, &QComboBox::activated, this,
+            [this](int index) { emit driveChosen(itemData(index).toString()); });
 }
 
 void ExplorerDriveBox::refreshRoots()
 {
-    QStringList paths{QStringLiteral("/"), QDir::homePath()};
+    QStringList paths {QStringLiteral("/"), QDir::homePath()};
     const QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
     for (const QStorageInfo &volume : volumes) {
         if (!volume.isValid() || !volume.isReady() || volume.fileSystemType() == "squashfs")
@@ -48,7 +47,7 @@ void ExplorerDriveBox::followDirectory(const QString &path)
     for (int i = 0; i < count(); ++i) {
         const QString root = itemData(i).toString();
         const bool holds = root == QLatin1String("/") || path == root
-                           || path.startsWith(root.endsWith(u'/') ? root : root + u'/');
+            || path.startsWith(root.endsWith(u'/') ? root : root + u'/');
         if (holds && root.size() > bestLength) {
             best = i;
             bestLength = root.size();

@@ -19,7 +19,7 @@ void ExplorerFileList::setDirectory(const QString &path)
 void ExplorerFileList::setMask(const QString &mask)
 {
     if (mask == m_mask)
-        return;   // the same mask: the list stands (activating a document sets it again)
+        return; // the same mask: the list stands (activating a document sets it again)
     m_mask = mask;
     refresh();
 }

@@ -29,7 +29,7 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         return QStyledItemDelegate::sizeHint(option, index)
-               + QSize(index.data(DepthRole).toInt() * IndentPixels, 0);
+            + QSize(index.data(DepthRole).toInt() * IndentPixels, 0);
     }
 };
 
@@ -39,9 +39,8 @@ ExplorerFolderList::ExplorerFolderList(QWidget *parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new IndentDelegate(this));
-    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
-        setDirectory(item->data(Qt::UserRole).toString());
-    });
+    connect(this, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { setDirectory(item->data(Qt::UserRole).toString()); });
 }
 
 void ExplorerFolderList::setDirectory(const QString &path)

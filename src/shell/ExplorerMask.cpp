@@ -24,8 +24,9 @@ Matcher::Matcher(const QString &mask)
 {
     const QStringList patterns = mask.split(u';', Qt::SkipEmptyParts);
     auto add = [this](const QString &pattern) {
-        m_patterns.append(QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
-                                             QRegularExpression::CaseInsensitiveOption));
+        m_patterns.append(
+            QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
+                               QRegularExpression::CaseInsensitiveOption));
     };
     m_all = mask.trimmed().isEmpty();
     for (QString pattern : patterns) {

@@ -46,24 +46,27 @@ ExplorerPanel::ExplorerPanel(QWidget *parent) : QWidget(parent)
                                &ExplorerPanel::Setasworkingdir1Click);
     Explorefromhere1 = addItem("Explorefromhere1", QStringLiteral("Explore from here"),
                                &ExplorerPanel::Explorefromhere1Click);
-    Opendirindospromtfromhere1 = addItem("Opendirindospromtfromhere1",
-                                         QStringLiteral("Open in dos promt from here"),
-                                         &ExplorerPanel::Opendirindospromtfromhere1Click);
-    Defineprojectcatalog1 = addItem("Defineprojectcatalog1", QStringLiteral("Define project catalog.."),
-                                    &ExplorerPanel::Defineprojectcatalog1Click);
+    Opendirindospromtfromhere1 =
+        addItem("Opendirindospromtfromhere1", QStringLiteral("Open in dos promt from here"),
+                &ExplorerPanel::Opendirindospromtfromhere1Click);
+    Defineprojectcatalog1 =
+        addItem("Defineprojectcatalog1", QStringLiteral("Define project catalog.."),
+                &ExplorerPanel::Defineprojectcatalog1Click);
     DirectoryListBox3->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(DirectoryListBox3, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        PopupMenu5->popup(DirectoryListBox3->viewport()->mapToGlobal(pos));
-    });
+    connect(DirectoryListBox3, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) {
+                PopupMenu5->popup(DirectoryListBox3->viewport()->mapToGlobal(pos));
+            });
 
     connect(DriveComboBox3, &ExplorerDriveBox::driveChosen, this, [this](const QString &root) {
         DirectoryListBox3->setDirectory(root);
         emit driveClicked();
     });
-    connect(DirectoryListBox3, &ExplorerFolderList::directoryChanged, this, [this](const QString &path) {
-        DriveComboBox3->followDirectory(path);
-        FileListBox3->setDirectory(path);
-    });
+    connect(DirectoryListBox3, &ExplorerFolderList::directoryChanged, this,
+            [this](const QString &path) {
+                DriveComboBox3->followDirectory(path);
+                FileListBox3->setDirectory(path);
+            });
     connect(FilterComboBox1, &QComboBox::activated, this, &ExplorerPanel::applyFilterMask);
     connect(FileListBox3, &QListWidget::itemDoubleClicked, this, [this] {
         const QString file = selectedFile();
@@ -110,7 +113,7 @@ void ExplorerPanel::setFilterItems(const QList<FileFilterEntry> &filter)
     bool same = FilterComboBox1->count() == filter.size();
     for (int i = 0; same && i < filter.size(); ++i)
         same = FilterComboBox1->itemText(i) == filter.at(i).description
-               && FilterComboBox1->itemData(i).toString() == filter.at(i).masks.join(u';');
+            && FilterComboBox1->itemData(i).toString() == filter.at(i).masks.join(u';');
     if (same)
         return;
     const QSignalBlocker blocker(FilterComboBox1);

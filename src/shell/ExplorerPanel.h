@@ -1,6 +1,6 @@
 #pragma once
 
-#include "html/CopyToProjectFolder.h"
+#include "settings/ProjectSettings.h"
 #include "platform/FileDialogs.h"
 
 #include <QWidget>

@@ -1,14 +1,13 @@
 #include "shell/HistoryRing.h"
 
 #include "platform/DelphiStrings.h"
-#include "platform/IniFile.h"
-#include "settings/SettingsKeys.h"
+#include "settings/AppSettings.h"
 
 namespace {
-const QString kSection = QLatin1String(SettingsKeys::History);
-const QString kCount = QLatin1String(SettingsKeys::Count);
-const QString kPrev = QLatin1String(SettingsKeys::Prev);
-}
+const QString kSection = QLatin1String(Settings::History);
+const QString kCount = QStringLiteral("Count");
+const QString kPrev = QStringLiteral("Prev");
+} // namespace
 
 bool HistoryRing::isStorable(const QString &fileName)
 {
@@ -66,9 +65,10 @@ bool HistoryRing::record(const QString &fileName)
 {
     if (!m_ini || !isStorable(fileName))
         return false;
-    State s = read();
+    const State s = read();
     if (s.names.contains(fileName))
         return false;
+    AppSettings::Batch batch(*m_ini);
     if (s.restarted)
         write(s);
     if (s.count <= Slots - 1)
@@ -76,7 +76,7 @@ bool HistoryRing::record(const QString &fileName)
     const int slot = s.prev <= Slots - 1 ? s.prev + 1 : 1;
     m_ini->writeInteger(kSection, kPrev, slot);
     m_ini->writeString(kSection, QString::number(slot), fileName);
-    return true;
+    return batch.commit();
 }
 
 QStringList HistoryRing::entries() const

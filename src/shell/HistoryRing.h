@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-class IniFile;
+class AppSettings;
 
 // The reopen history in the settings file, section "History": "Count" slots in use (1..20),
 // "Prev" the slot written last, keys "1".."20" the full file names. Slots are reused in a
@@ -17,7 +17,7 @@ class HistoryRing
 public:
     static constexpr int Slots = 20;
 
-    explicit HistoryRing(IniFile *ini) : m_ini(ini) {}
+    explicit HistoryRing(AppSettings *ini) : m_ini(ini) {}
 
     // Records fileName unless a slot in use holds exactly that text, or the name is one the
     // settings file cannot hold as it is (see isStorable). True when written.
@@ -42,5 +42,5 @@ private:
     State read() const;
     void write(const State &state);
 
-    IniFile *m_ini;
+    AppSettings *m_ini;
 };

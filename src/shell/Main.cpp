@@ -18,19 +18,14 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "html/MainFormHtmlHost.h"
-#include "java/MainFormCompileHost.h"
-#include "java/RunJavaCommand.h"
+#include "app/Features.h"
 #include "platform/AppPaths.h"
 #include "platform/DelphiStrings.h"
-#include "platform/IniFile.h"
-#include "settings/SettingsKeys.h"
+#include "settings/AppSettings.h"
 #include "shell/EditFrmUnit.h"
-#include "shell/ExplorerMainForm.h"
 #include "shell/SaveDocChangeFrm.h"
-#include "spelling/MainSpellCheck.h"
 
-using namespace SettingsKeys;
+using Settings::Key;
 
 TMainForm *MainForm = nullptr;
 
@@ -41,12 +36,14 @@ TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quillmarsh's Editor v3.3"));
 
+    // The settings file beside the executable (start-up step 8 names it; reading creates nothing).
+    m_iniFileName = AppPaths::iniFileName();
+    m_settings = new AppSettings(m_iniFileName, this);
+
     buildCentralArea();
     buildMenus();
-    MainFormHtmlHost::Install(this);
-    MainFormCompileHost::install(this);
-    RunJavaCommand::install(this);
-    ExplorerMainForm::Install(this);
+    // Every feature, with its menus, tool tabs and pop-up items, before start-up runs.
+    m_features = installFeatures(*this);
 
     OneTimeTimer = new QTimer(this);
     OneTimeTimer->setObjectName(QStringLiteral("OneTimeTimer"));
@@ -70,6 +67,9 @@ TMainForm::~TMainForm()
     m_mdiArea->disconnect(this);
     delete m_mdiArea;
     m_mdiArea = nullptr;
+    // The features go before the settings object they read.
+    delete m_features;
+    m_features = nullptr;
     if (MainForm == this)
         MainForm = nullptr;
 }
@@ -95,57 +95,62 @@ void TMainForm::FormCreate()
     setTabShown(PageControl3, HTMLSheet, false);
     // 7. The code-template list.
     LagNyCompletionListe();
-    // 8. The settings file.
-    m_iniFileName = AppPaths::iniFileName();
-    m_iniFile = std::make_unique<IniFile>(m_iniFileName);
+    // 8. The settings file: made with the window (see the constructor).
     // 9. Auto-save. An interval of zero minutes or less would save without pause: the
     //    timer then stays off.
-    if (readBool(ApplicationOptions, AutoSave, false)) {
-        const qint64 minutes = readInt(ApplicationOptions, AutoSaveInterval, 1);
+    if (m_settings->boolValue(Key::AutoSave)) {
+        const qint64 minutes = m_settings->intValue(Key::AutoSaveInterval);
         if (minutes > 0) {
             const qint64 ms = qMin<qint64>(minutes * 60000, std::numeric_limits<int>::max());
             AutosaveTimer->start(int(ms));
         }
     }
     // 10. The Reopen submenu.
-    if (QFileInfo::exists(m_iniFileName) && readInt(History, Count, -1) != -1)
+    if (QFileInfo::exists(m_iniFileName)
+        && m_settings->intValue(Key::HistoryCount, Settings::Reader::StartUp) != -1)
         LoadHistFromFile();
     // 11. Tip of the day.
-    if (readBool(Tips, DoShow, true))
+    if (m_settings->boolValue(Key::TipsDoShow))
         showTipWindow();
-    // 12.
-    CompilerOutputLines.clear();
+    // 12. (The compiler's output lines start empty with the compile commands.)
     ClosingFromOpenFilesList = false;
     CurrentFileExt.clear();
     // 13. No document is open yet.
     DisableMainMenu();
-    // 14.
-    CompileErrorCount = 0;
+    // 14. (The compile error count starts at 0 with the compile commands.)
     // 15. The shortcut table.
     LoadShortcuts();
     // 16. Restyle every menu made so far.
     restartFlatMenu();
 }
 
-// Filled in by the user-defined languages feature.
-void TMainForm::LoadCustomLanglistFromFile() {}
-// Filled in by the completion word lists feature.
-void TMainForm::LagNyCompletionListe() {}
-// Filled in by the shortcut table feature.
-void TMainForm::LoadShortcuts() {}
-// Filled in by the tip window feature.
-void TMainForm::showTipWindow() {}
-// Filled in by the menu styling feature.
-void TMainForm::restartFlatMenu() {}
+void TMainForm::LoadCustomLanglistFromFile()
+{
+    m_features->LoadCustomLanglistFromFile();
+}
+void TMainForm::LagNyCompletionListe()
+{
+    m_features->LagNyCompletionListe();
+}
+void TMainForm::LoadShortcuts()
+{
+    m_features->LoadShortcuts();
+}
+void TMainForm::showTipWindow()
+{
+    m_features->showTipWindow();
+}
+void TMainForm::restartFlatMenu()
+{
+    m_features->restartFlatMenu();
+}
 void TMainForm::setUpSpellChecker()
 {
-    MainSpellCheck::setUp(this);
+    m_features->setUpSpellChecker();
 }
-// The hidden forms of the program block: the spell-check dialog (the print preview
-// window comes with printing).
 void TMainForm::createHiddenForms()
 {
-    MainSpellCheck::createDialog(this);
+    m_features->createHiddenForms();
 }
 
 void TMainForm::buildCentralArea()
@@ -213,14 +218,14 @@ void TMainForm::buildSidePanel()
         return page;
     };
     TabSheet5 = makeSheet(QStringLiteral("TabSheet5"), QStringLiteral("Files"));
-    new QVBoxLayout(TabSheet5);   // the explorer panel is placed here
+    new QVBoxLayout(TabSheet5); // the explorer panel is placed here
 
     JavaSheet = makeSheet(QStringLiteral("JavaSheet"), QStringLiteral("Java"));
     auto *javaLayout = new QVBoxLayout(JavaSheet);
     javaLayout->addWidget(addNewDocumentButton(JavaSheet, QStringLiteral("New java document..")));
     GroupBox12 = new QGroupBox(QStringLiteral("Quick find:"), JavaSheet);
     GroupBox12->setObjectName(QStringLiteral("GroupBox12"));
-    new QVBoxLayout(GroupBox12);   // the quick-find boxes are placed here
+    new QVBoxLayout(GroupBox12); // the quick-find boxes are placed here
     javaLayout->addWidget(GroupBox12);
     javaLayout->addStretch(1);
 
@@ -248,10 +253,18 @@ void TMainForm::buildGeneralSheet()
         const char *caption;
         const char *action;
     } buttons[] = {
-        {"Save document", "Save1"}, {"Save as..", "SaveAs1"},     {"Print", "Print1"},
-        {"Print preview", "ForhndVisning1"}, {"Cut", "Cut1"},     {"Copy", "Copy1"},
-        {"Select all", "SelectAll1"}, {"Paste", "Past1"},         {"Find..", "Find1"},
-        {"Find next", "FindNext1"}, {"Replace", "Replace1"},      {"Replace again", "Replaceagain1"},
+        {"Save document", "Save1"},
+        {"Save as..", "SaveAs1"},
+        {"Print", "Print1"},
+        {"Print preview", "ForhndVisning1"},
+        {"Cut", "Cut1"},
+        {"Copy", "Copy1"},
+        {"Select all", "SelectAll1"},
+        {"Paste", "Past1"},
+        {"Find..", "Find1"},
+        {"Find next", "FindNext1"},
+        {"Replace", "Replace1"},
+        {"Replace again", "Replaceagain1"},
     };
     int row = 0;
     auto place = [&](QToolButton *b) {
@@ -278,7 +291,8 @@ void TMainForm::buildGeneralSheet()
             b->setText(text);
             if (working) {
                 const bool undo = text == undoText;
-                b->setObjectName(undo ? QStringLiteral("GeneralUndo") : QStringLiteral("GeneralRedo"));
+                b->setObjectName(undo ? QStringLiteral("GeneralUndo")
+                                      : QStringLiteral("GeneralRedo"));
                 connect(b, &QToolButton::clicked, this,
                         undo ? &TMainForm::SpeedButton79Click : &TMainForm::SpeedButton93Click);
             } else {
@@ -291,9 +305,9 @@ void TMainForm::buildGeneralSheet()
         }
     };
     addPair(QStringLiteral("Undo"), QStringLiteral("Redo"), m_undoRedoButtons, true);
-    row -= 2;   // the placeholders take the same places
-    addPair(QStringLiteral("Undo (Ctrl+Z)"), QStringLiteral("Redo (Ctrl+Shift+Z)"), m_undoRedoPlaceholders,
-            false);
+    row -= 2; // the placeholders take the same places
+    addPair(QStringLiteral("Undo (Ctrl+Z)"), QStringLiteral("Redo (Ctrl+Shift+Z)"),
+            m_undoRedoPlaceholders, false);
 }
 
 void TMainForm::buildBottomPane()
@@ -327,7 +341,8 @@ void TMainForm::buildBottomPane()
     connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         OpenFilesPopup->popup(ListView1->viewport()->mapToGlobal(pos));
     });
-    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { Gotodocumentwindow1Click(); });
+    connect(ListView1, &QTreeWidget::itemDoubleClicked, this,
+            [this] { Gotodocumentwindow1Click(); });
 
     auto makePage = [this](const QString &name, const QString &caption) {
         auto *page = new QWidget(PageControl4);
@@ -363,23 +378,6 @@ void TMainForm::setTabShown(QTabWidget *pages, QWidget *page, bool shown)
     pages->setTabVisible(index, shown);
 }
 
-// --- Settings -----------------------------------------------------------------------------
-
-bool TMainForm::readBool(const char *section, const char *key, bool def) const
-{
-    return m_iniFile ? m_iniFile->readBool(QLatin1String(section), QLatin1String(key), def) : def;
-}
-
-int TMainForm::readInt(const char *section, const char *key, int def) const
-{
-    return m_iniFile ? m_iniFile->readInteger(QLatin1String(section), QLatin1String(key), def) : def;
-}
-
-QString TMainForm::readString(const char *section, const char *key, const QString &def) const
-{
-    return m_iniFile ? m_iniFile->readString(QLatin1String(section), QLatin1String(key), def) : def;
-}
-
 // --- Timers and activation ---------------------------------------------------------------
 
 void TMainForm::OneTimeTimerTimer()
@@ -388,7 +386,7 @@ void TMainForm::OneTimeTimerTimer()
     // Off before anything else: loading may show a message, and the timer must not fire again.
     OneTimeTimer->stop();
     readCommandLineFile();
-    GroupBox12->setVisible(readBool(ApplicationOptions, JavaQuickFind, true));
+    GroupBox12->setVisible(m_settings->boolValue(Key::JavaQuickFind));
     setUpSpellChecker();
 }
 
@@ -404,7 +402,7 @@ bool TMainForm::readCommandLineFile()
 
 void TMainForm::FormActivate()
 {
-    GroupBox12->setVisible(readBool(ApplicationOptions, JavaQuickFind, true));
+    GroupBox12->setVisible(m_settings->boolValue(Key::JavaQuickFind));
 }
 
 void TMainForm::changeEvent(QEvent *event)
@@ -455,7 +453,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 bool TMainForm::FormCloseQuery()
 {
     const QList<TEditForm *> windows = documentWindows();
-    if (windows.isEmpty() || !readBool(ApplicationOptions, WarnBeforeClose, true))
+    if (windows.isEmpty() || !m_settings->boolValue(Key::WarnBeforeClose))
         return true;
     QList<TEditForm *> modified;
     for (TEditForm *w : windows)
@@ -487,13 +485,11 @@ bool TMainForm::FormCloseQuery()
 void TMainForm::FormClose()
 {
     const QList<TEditForm *> windows = documentWindows();
-    if (!windows.isEmpty() && m_iniFile) {
+    if (!windows.isEmpty()) {
         QMdiSubWindow *first = windows.first()->subWindow();
         const bool notNormal = first && (first->isMaximized() || first->isMinimized());
-        m_iniFile->writeBool(QLatin1String(ApplicationOptions), QLatin1String(MaxWinAtStart), notNormal);
+        m_settings->setBool(Key::MaxWinAtStart, notNormal);
     }
-    CompilerOutputLines.clear();
-    m_iniFile.reset();
     m_closed = true;
     OneTimeTimer->stop();
     AutosaveTimer->stop();

@@ -7,10 +7,12 @@
 #include <QStringList>
 #include <memory>
 
+#include "host/ActionRegistry.h"
 #include "platform/FileDialogs.h"
 #include "shell/DocumentTypes.h"
 
-class IniFile;
+class AppSettings;
+class Features;
 class QAction;
 class QGroupBox;
 class QMdiArea;
@@ -29,16 +31,15 @@ class TSaveDocChangeFrm;
 // (explorer, Java, HTML and general tool tabs), the bottom pane ("Open Files", compiler and
 // debugger tabs), the menu bar and the settings file.
 //
-// Integration for other subsystems:
-// - Every main-menu command is a QAction registered under its component name: action("Save1").
-//   Submenus are reachable by name through menu("Insert2"); addMenuItem() adds and registers
-//   an item of a later feature. A command that belongs to another subsystem keeps its handler
-//   name and is bound by connecting to the action's triggered() signal.
+// The main window holds the shell's own logic. Features (HTML, Java, spelling, ...) are
+// installed by the composition root (src/app/Features) before start-up runs; they see the
+// window only through the host interface (src/host/FeatureHost.h):
+// - Every main-menu command is a QAction registered under its component name in actions():
+//   action("Save1"), menu("Insert2").
 // - The active document is GetActiveEditor() (nullptr when none is open); text goes in through
 //   SkrivTekstenTilEditor(); documents are made only through AddUnit/MakeUnit/MakeUnitByName/
 //   LagEnhetHTML/LoadFile.
-// - The settings file is iniFile() (valid from construction until the window has closed);
-//   each reader passes its own default.
+// - The settings file is settings(), each reader with its own default from the key table.
 class TMainForm : public QMainWindow
 {
     Q_OBJECT
@@ -48,19 +49,17 @@ public:
     ~TMainForm() override;
 
     // --- Action registry of the main menu ------------------------------------------------
-    QAction *action(const QString &name) const;
-    QMenu *menu(const QString &name) const;
-    // Adds an item to the menu named menuName at position (-1: at the end) and registers it.
-    QAction *addMenuItem(const QString &menuName, const QString &name, const QString &caption,
-                         int position = -1);
-    // Append a registered submenu, item or separator to a menu (features that build menus).
-    QMenu *addSubmenu(QMenu *parent, const QString &name, const QString &caption);
-    QAction *addItem(QMenu *menu, const QString &name, const QString &caption);
-    QAction *addSeparator(QMenu *menu, const QString &name);
+    ActionRegistry &actions() { return m_registry; }
+    const ActionRegistry &actions() const { return m_registry; }
+    QAction *action(const QString &name) const { return m_registry.action(name); }
+    QMenu *menu(const QString &name) const { return m_registry.menu(name); }
 
     // --- Settings file -------------------------------------------------------------------
-    IniFile *iniFile() const { return m_iniFile.get(); }
+    AppSettings &settings() const { return *m_settings; }
     QString iniFileName() const { return m_iniFileName; }
+
+    // The features installed by the composition root.
+    Features &features() const { return *m_features; }
 
     // --- Documents -----------------------------------------------------------------------
     // The current document window (QMdiArea::currentSubWindow()), or nullptr.
@@ -127,7 +126,7 @@ public:
     void AddFileToHist(const QString &fileName);
     void LoadHistFile(const QString &fileName);
     void ClearList1Click();
-    QStringList reopenItems() const;     // captions of the Reopen history items, top first
+    QStringList reopenItems() const; // captions of the Reopen history items, top first
 
     // "Open Files" entries belong to their windows; the caption-based routines serve callers
     // that know only a name (OppdaterListeView renames, e.g. after strip HTML).
@@ -160,7 +159,7 @@ public:
     void PageControl3Change();
     void Tools1Click();
     void Messagepane1Click();
-    static QStringList documentItemNames();      // the 23 items enabled while documents are open
+    static QStringList documentItemNames(); // the 23 items enabled while documents are open
     static QStringList javaMenuNames();
     static QStringList htmlMenuNames();
     static QStringList javaEditItemNames();
@@ -176,8 +175,8 @@ public:
     void Copy1Click();
     void Cut1Click();
     void SelectAll1Click();
-    void SpeedButton79Click();   // Undo
-    void SpeedButton93Click();   // Redo
+    void SpeedButton79Click(); // Undo
+    void SpeedButton93Click(); // Redo
 
     // --- Start-up and timers -------------------------------------------------------------
     void OneTimeTimerTimer();
@@ -190,20 +189,20 @@ public:
     QMdiArea *mdiArea() const { return m_mdiArea; }
     QWidget *Panel2 = nullptr;
     QTabWidget *PageControl3 = nullptr;
-    QWidget *TabSheet5 = nullptr;      // "Files": the explorer panel goes here
+    QWidget *TabSheet5 = nullptr; // "Files": the explorer panel goes here
     QWidget *JavaSheet = nullptr;
     QWidget *HTMLSheet = nullptr;
     QWidget *GeneralSheet = nullptr;
-    QGroupBox *GroupBox12 = nullptr;   // "Quick find:"
+    QGroupBox *GroupBox12 = nullptr; // "Quick find:"
     QTabWidget *PageControl4 = nullptr;
     QWidget *FileSheet = nullptr;
-    QTreeWidget *ListView1 = nullptr;  // "Open Files"
-    QWidget *TabSheet6 = nullptr;      // "Compiler messages"
-    QWidget *TabSheet7 = nullptr;      // "Debugger"
-    QWidget *TabSheet8 = nullptr;      // "Compiler output"
-    QWidget *DebugVars = nullptr;      // "Debug vars"
-    QMenu *PopupMenu3 = nullptr;       // new-document pop-up
-    QMenu *OpenFilesPopup = nullptr;   // "Open Files" list pop-up
+    QTreeWidget *ListView1 = nullptr; // "Open Files"
+    QWidget *TabSheet6 = nullptr;     // "Compiler messages"
+    QWidget *TabSheet7 = nullptr;     // "Debugger"
+    QWidget *TabSheet8 = nullptr;     // "Compiler output"
+    QWidget *DebugVars = nullptr;     // "Debug vars"
+    QMenu *PopupMenu3 = nullptr;      // new-document pop-up
+    QMenu *OpenFilesPopup = nullptr;  // "Open Files" list pop-up
     QList<QToolButton *> generalToolButtons() const { return m_generalButtons; }
     QList<QToolButton *> undoRedoButtons() const { return m_undoRedoButtons; }
     QList<QToolButton *> undoRedoPlaceholders() const { return m_undoRedoPlaceholders; }
@@ -211,13 +210,10 @@ public:
 
     // --- Shared state of the subsystems --------------------------------------------------
     QString CurrentFileExt;
-    QString WorkingFolder;   // "Set as working dir": where the open and save dialogs start
+    QString WorkingFolder; // "Set as working dir": where the open and save dialogs start
     bool ClosingFromOpenFilesList = false;
-    bool ErrorLineHighlighted = false;
-    QStringList CompilerOutputLines;
-    int CompileErrorCount = 0;
 
-    // Creates the hidden spell-check and print-preview forms; filled in by those features.
+    // Creates the program's hidden forms (the spell-check dialog, ...) of the features.
     void createHiddenForms();
 
 Q_SIGNALS:
@@ -225,6 +221,8 @@ Q_SIGNALS:
     void documentCreated(TEditForm *window);
     void documentActivated(TEditForm *window);
     void documentClosed(TEditForm *window);
+    // After a document window was written to its file.
+    void documentSaved(TEditForm *window);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -238,7 +236,7 @@ private:
     bool FormCloseQuery();
     void FormClose();
 
-    // Steps of start-up filled in by their features.
+    // Steps of start-up that belong to features: each forwards to its feature.
     void LoadCustomLanglistFromFile();
     void LagNyCompletionListe();
     void LoadShortcuts();
@@ -257,7 +255,6 @@ private:
     void buildGeneralSheet();
     void buildBottomPane();
     QMenu *addTopMenu(const QString &name, const QString &caption);
-    void registerAction(QAction *action);
     void bind(const QString &name, void (TMainForm::*handler)());
     QToolButton *addNewDocumentButton(QWidget *parent, const QString &caption);
     void showNewDocumentPopup(QToolButton *button);
@@ -280,13 +277,10 @@ private:
     void bringToFront(TEditForm *window);
     bool templatesOn() const;
 
-    // Settings helpers.
-    bool readBool(const char *section, const char *key, bool def) const;
-    int readInt(const char *section, const char *key, int def) const;
-    QString readString(const char *section, const char *key, const QString &def) const;
-
     QStringList m_arguments;
-    std::unique_ptr<IniFile> m_iniFile;
+    ActionRegistry m_registry;
+    AppSettings *m_settings = nullptr;
+    Features *m_features = nullptr;
     QString m_iniFileName;
     QString m_helpFile;
     int m_documentCounter = 0;
@@ -299,14 +293,12 @@ private:
     QMdiArea *m_mdiArea = nullptr;
     QSplitter *m_sideSplitter = nullptr;   // Splitter1: side panel | documents
     QSplitter *m_bottomSplitter = nullptr; // documents / bottom pane
-    QHash<QString, QAction *> m_actions;
-    QHash<QString, QMenu *> m_menus;
     QList<QToolButton *> m_generalButtons;
     QList<QToolButton *> m_undoRedoButtons;
     QList<QToolButton *> m_undoRedoPlaceholders;
     QPointer<TEditForm> m_lastActivated;
     bool m_destroying = false;
-    bool m_autoSaving = false;   // an auto-save is under way (its error box may be open)
+    bool m_autoSaving = false; // an auto-save is under way (its error box may be open)
     bool m_closed = false;
 };
 

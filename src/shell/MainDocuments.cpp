@@ -13,16 +13,15 @@
 #include "editor/Highlighter.h"
 #include "platform/AppPaths.h"
 #include "platform/DelphiStrings.h"
-#include "platform/IniFile.h"
 #include "platform/Prompter.h"
 #include "platform/TColor.h"
-#include "settings/SettingsKeys.h"
+#include "settings/AppSettings.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
 
-using namespace SettingsKeys;
 using DocumentTypes::DocType;
 using DocumentTypes::NewDocument;
+using Settings::Key;
 
 // --- The active document ----------------------------------------------------------------
 
@@ -83,24 +82,14 @@ void TMainForm::UpdateColorsInEditor()
     const QString title = Delphi::trim(w->caption()).toLower();
     if (title.isEmpty())
         return;
-    static const struct {
-        const char *pattern;
-        const char *file;
-    } table[] = {{".java", "Java"}, {".htm", "HTML"}, {".css", "CSS"},  {".xml", "XML"},
-                 {".pl", "PERL"},   {".perl", "PERL"}, {".php", "PHP"}};
-    QString language;
-    for (const auto &row : table) {
-        if (Delphi::contains(title, QLatin1String(row.pattern))) {
-            language = QLatin1String(row.file);
-            break;
-        }
-    }
+    QString language = DocumentTypes::colourFileFor(title);
     if (language.isEmpty()) {
-        if (Delphi::contains(title, QStringLiteral(".txt")))
+        if (DocumentTypes::isPlainText(title))
             return;
         language = w->CustomLanguage;
     }
-    const QString file = AppPaths::dataPath(QStringLiteral("colors/lang/") + language + QStringLiteral(".ini"));
+    const QString file =
+        AppPaths::dataPath(QStringLiteral("colors/lang/") + language + QStringLiteral(".ini"));
     Highlighter *h = w->currentHighlighter();
     if (!h || !QFileInfo::exists(file))
         return;
@@ -118,30 +107,26 @@ void TMainForm::LoadUserSettings()
     UpdateColorsInEditor();
 
     // 2. Gutter and background colours; a colour text that is not valid gives the default.
-    const TColor gutter = TColor::fromStringDef(readString(EditorOptions, GTRColor, QStringLiteral("clBtnFace")),
-                                                TColor::clBtnFace);
-    const TColor background = TColor::fromStringDef(readString(EditorOptions, BGColor, QStringLiteral("clWhite")),
-                                                    TColor::clWhite);
-    e->setGutterColor(gutter.toQColor());
-    e->setBackgroundColor(background.toQColor());
+    e->setGutterColor(m_settings->colourValue(Key::GTRColor).toQColor());
+    e->setBackgroundColor(m_settings->colourValue(Key::BGColor).toQColor());
 
     const bool onlyWindow = documentCount() == 1;
     // 3.
-    if (onlyWindow && readBool(ApplicationOptions, MaxWinAtStart, false) && w->subWindow())
+    if (onlyWindow && m_settings->boolValue(Key::MaxWinAtStart) && w->subWindow())
         w->subWindow()->showMaximized();
 
     // 4. Font.
-    QFont font(readString(EditorOptions, FontType, QStringLiteral("Courier New")));
+    QFont font(m_settings->textValue(Key::FontType));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    const int size = readInt(EditorOptions, FontSize, 10);
+    const int size = m_settings->intValue(Key::FontSize);
     font.setPointSize(size > 0 ? size : 10);
     e->setEditorFont(font);
 
     // 5. Line numbers: the first document takes the stored setting, the others the View item.
     QAction *lineNumbers = action(QStringLiteral("Linenumbers1"));
     if (onlyWindow) {
-        const bool show = readBool(EditorOptions, ShowLineNumbers, false);
+        const bool show = m_settings->boolValue(Key::ShowLineNumbers);
         lineNumbers->setChecked(show);
         w->LineNumbersShown = show;
     } else {
@@ -150,13 +135,16 @@ void TMainForm::LoadUserSettings()
     e->setShowLineNumbers(w->LineNumbersShown);
 
     // 6. Gutter. ("LeadingZeros": the editor's line-number margin has no such option.)
-    e->setGutterVisible(readBool(EditorOptions, ShowGutter, true));
-    e->setGutterWidth(qMax(0, readInt(EditorOptions, GutterSize, 52)));
+    e->setGutterVisible(m_settings->boolValue(Key::ShowGutter));
+    e->setGutterWidth(qMax(0, m_settings->intValue(Key::GutterSize)));
 
     // 7. View check marks.
-    action(QStringLiteral("CompletionProposal1"))->setChecked(readBool(EditorOptions, CompProposal, true));
-    action(QStringLiteral("Autocompletion1"))->setChecked(readBool(EditorOptions, AutoCompletion, true));
-    action(QStringLiteral("Specialcharacters1"))->setChecked(readBool(ApplicationOptions, ViewSecialChars, false));
+    action(QStringLiteral("CompletionProposal1"))
+        ->setChecked(m_settings->boolValue(Key::CompProposal));
+    action(QStringLiteral("Autocompletion1"))
+        ->setChecked(m_settings->boolValue(Key::AutoCompletion));
+    action(QStringLiteral("Specialcharacters1"))
+        ->setChecked(m_settings->boolValue(Key::ViewSecialChars));
 }
 
 // --- Creating document windows ----------------------------------------------------------
@@ -203,8 +191,9 @@ TEditForm *TMainForm::AddUnit(const QString &name, const QString &ext)
             // The window stays, empty and untitled: it is not bound to a file it could not read,
             // so saving it can never overwrite that file with nothing.
             w->DocumentFileName.clear();
-            Prompter::instance()->messageDlg(this, QStringLiteral("Could not open file ") + documentName
-                                                       + QLatin1Char('\n') + reason,
+            Prompter::instance()->messageDlg(this,
+                                             QStringLiteral("Could not open file ") + documentName
+                                                 + QLatin1Char('\n') + reason,
                                              Prompter::Warning, Prompter::OkButton);
         }
     } else {
@@ -223,7 +212,8 @@ void TMainForm::cascade(QMdiSubWindow *sub)
     // the document area starts again from the top left corner.
     const int step = qMax(8, sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub));
     const QSize area = m_mdiArea->viewport()->size();
-    const int fits = qMax(1, qMin((area.width() - sub->width()) / step, (area.height() - sub->height()) / step) + 1);
+    const int fits = qMax(
+        1, qMin((area.width() - sub->width()) / step, (area.height() - sub->height()) / step) + 1);
     const int k = int(m_mdiArea->subWindowList().size() - 1) % fits;
     sub->move(k * step, k * step);
 }
@@ -266,18 +256,15 @@ TEditForm *TMainForm::MakeUnitByName(const QString &name, const QString &text)
 
 bool TMainForm::templatesOn() const
 {
-    return readBool(ApplicationOptions, TmpltCodeOnNewDoc, true);
+    return m_settings->boolValue(Key::TmpltCodeOnNewDoc);
 }
 
 void TMainForm::placeTemplateCaret(TEditForm *w, const DocumentTypes::CaretRule &rule)
 {
     EditorAdapter *e = w->editor();
     switch (rule.kind) {
-    case DocumentTypes::CaretRule::Stay:
-        break;
-    case DocumentTypes::CaretRule::At:
-        e->setCaret(rule.line, rule.column);
-        break;
+    case DocumentTypes::CaretRule::Stay: break;
+    case DocumentTypes::CaretRule::At: e->setCaret(rule.line, rule.column); break;
     case DocumentTypes::CaretRule::AboveEnd:
         e->setCaret(qMax(1, e->caretLine() - 1), rule.column);
         break;
@@ -290,8 +277,9 @@ TEditForm *TMainForm::LagEnhetHTML(const QString &text, int caretLine)
     setSideTab(DocumentTypes::SideTab::HTML);
     EnableDisableTabs(false);
     m_filterIndex = 1;
-    m_explorerMask = QStringLiteral("*.htm");
-    TEditForm *w = MakeUnit(QStringLiteral(".htm"));
+    const QString ext = DocumentTypes::newDocumentExtension(DocType::HTML);
+    m_explorerMask = QLatin1Char('*') + ext;
+    TEditForm *w = MakeUnit(ext);
     if (templatesOn() && !text.isEmpty())
         SkrivTekstenTilEditor(text);
     w->editor()->setCaret(caretLine, 1);
@@ -313,7 +301,7 @@ void TMainForm::newDocument(NewDocument kind)
         return;
     }
     if (type == DocType::Java) {
-        GroupBox12->setVisible(readBool(ApplicationOptions, JavaQuickFind, true));
+        GroupBox12->setVisible(m_settings->boolValue(Key::JavaQuickFind));
         PageControl4->setVisible(true);
         // The Window item follows the pane it controls.
         action(QStringLiteral("Messagepane1"))->setChecked(true);
@@ -358,14 +346,38 @@ void TMainForm::newDocument(NewDocument kind)
     emit documentCreated(w);
 }
 
-void TMainForm::Source1Click() { newDocument(NewDocument::JavaApplication); }
-void TMainForm::Applet1Click() { newDocument(NewDocument::JavaApplet); }
-void TMainForm::HTMLdocument1Click() { newDocument(NewDocument::HTML); }
-void TMainForm::Perldocument1Click() { newDocument(NewDocument::Perl); }
-void TMainForm::PHPdocument1Click() { newDocument(NewDocument::PHP); }
-void TMainForm::XMLdocument1Click() { newDocument(NewDocument::XML); }
-void TMainForm::CSSdocument1Click() { newDocument(NewDocument::CSS); }
-void TMainForm::Textfile1Click() { newDocument(NewDocument::Text); }
+void TMainForm::Source1Click()
+{
+    newDocument(NewDocument::JavaApplication);
+}
+void TMainForm::Applet1Click()
+{
+    newDocument(NewDocument::JavaApplet);
+}
+void TMainForm::HTMLdocument1Click()
+{
+    newDocument(NewDocument::HTML);
+}
+void TMainForm::Perldocument1Click()
+{
+    newDocument(NewDocument::Perl);
+}
+void TMainForm::PHPdocument1Click()
+{
+    newDocument(NewDocument::PHP);
+}
+void TMainForm::XMLdocument1Click()
+{
+    newDocument(NewDocument::XML);
+}
+void TMainForm::CSSdocument1Click()
+{
+    newDocument(NewDocument::CSS);
+}
+void TMainForm::Textfile1Click()
+{
+    newDocument(NewDocument::Text);
+}
 
 // --- Activation and closing ---------------------------------------------------------------
 
@@ -392,9 +404,7 @@ void TMainForm::documentClosing(TEditForm *w)
 
     if (documentWindows().isEmpty()) {
         QMdiSubWindow *sub = w->subWindow();
-        if (m_iniFile)
-            m_iniFile->writeBool(QLatin1String(ApplicationOptions), QLatin1String(MaxWinAtStart),
-                                 sub && (sub->isMaximized() || sub->isMinimized()));
+        m_settings->setBool(Key::MaxWinAtStart, sub && (sub->isMaximized() || sub->isMinimized()));
         ViewMainMenu(QStringLiteral("Other document"));
         DisableMainMenu();
         EnableDisableTabs(false);

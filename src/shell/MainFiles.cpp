@@ -7,7 +7,6 @@
 
 #include "editor/EditorAdapter.h"
 #include "platform/DelphiStrings.h"
-#include "platform/IniFile.h"
 #include "platform/Prompter.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/HistoryRing.h"
@@ -45,13 +44,12 @@ TEditForm *TMainForm::LoadFile(const QString &fileName)
     // A file that could not be read leaves an untitled document: no file name, no history.
     w->HasFileName = loaded;
     CurrentFileExt = ext;
-    m_explorerMask = Delphi::contains(ext, QStringLiteral(".html")) ? QStringLiteral("*.htm")
-                                                                   : QLatin1Char('*') + ext;
+    m_explorerMask = DocumentTypes::explorerMaskFor(ext);
     if (loaded)
         SaveFileHistory(fileName);
 
     switch (DocumentTypes::typeForLoading(ext)) {
-    case DocumentTypes::DocType::Java: break;   // the window's default highlighter
+    case DocumentTypes::DocType::Java: break; // the window's default highlighter
     case DocumentTypes::DocType::HTML: w->ChangeSyntaxToHTML(); break;
     case DocumentTypes::DocType::CSS: w->ChangeSyntaxToCSS(); break;
     case DocumentTypes::DocType::XML: w->ChangeSyntaxToXML(); break;
@@ -91,9 +89,8 @@ QString TMainForm::FindLangNameFromFilterString(const QString &ext)
 bool TMainForm::AllreadyOpen(const QString &name) const
 {
     const QList<TEditForm *> windows = documentWindows();
-    return std::any_of(windows.cbegin(), windows.cend(), [&](TEditForm *w) {
-        return w->caption().toLower() == name.toLower();
-    });
+    return std::any_of(windows.cbegin(), windows.cend(),
+                       [&](TEditForm *w) { return w->caption().toLower() == name.toLower(); });
 }
 
 void TMainForm::openChosenFile(const QString &fileName)
@@ -110,8 +107,9 @@ void TMainForm::openChosenFile(const QString &fileName)
 
 void TMainForm::offerOpenDocument(const QString &bare)
 {
-    if (Prompter::instance()->messageBox(this, QStringLiteral("Question"), QLatin1String(kDuplicateQuestion),
-                                         Prompter::Question, Prompter::YesButton | Prompter::NoButton)
+    if (Prompter::instance()->messageBox(this, QStringLiteral("Question"),
+                                         QLatin1String(kDuplicateQuestion), Prompter::Question,
+                                         Prompter::YesButton | Prompter::NoButton)
         != Prompter::Yes)
         return;
     for (TEditForm *w : documentWindows()) {
@@ -181,7 +179,7 @@ void TMainForm::Saveall1Click()
 
 void TMainForm::SaveFileHistory(const QString &fileName)
 {
-    HistoryRing(m_iniFile.get()).record(fileName);
+    HistoryRing(m_settings).record(fileName);
 }
 
 namespace {
@@ -203,7 +201,7 @@ void TMainForm::LoadHistFromFile()
         reopen->removeAction(a);
         a->deleteLater();
     }
-    for (const QString &file : HistoryRing(m_iniFile.get()).entries())
+    for (const QString &file : HistoryRing(m_settings).entries())
         if (!file.isEmpty() && QFileInfo::exists(file))
             AddFileToHist(file);
 }
@@ -220,7 +218,8 @@ void TMainForm::AddFileToHist(const QString &fileName)
             return;
     }
     // The caption is a path: no mnemonic.
-    auto *item = new QAction(QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&")), reopen);
+    auto *item =
+        new QAction(QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&")), reopen);
     item->setData(fileName);
     connect(item, &QAction::triggered, this, [this, fileName] { LoadHistFile(fileName); });
     reopen->insertAction(items.value(1), item);
@@ -242,7 +241,8 @@ void TMainForm::LoadHistFile(const QString &fileName)
             this,
             QStringLiteral("A file with the filename ") + QLatin1Char('"') + bare + QLatin1Char('"')
                 + QStringLiteral(" already exists in an editor window.") + QLatin1Char('\n')
-                + QStringLiteral("You have to close this window before you can open another file with the same filename."),
+                + QStringLiteral("You have to close this window before you can open another file "
+                                 "with the same filename."),
             Prompter::Information, Prompter::OkButton);
         return;
     }
@@ -252,9 +252,10 @@ void TMainForm::LoadHistFile(const QString &fileName)
 
 void TMainForm::ClearList1Click()
 {
-    if (Prompter::instance()->messageBox(this, QStringLiteral("Question"),
-                                         QStringLiteral("Are you sure you want to clear the history list?"),
-                                         Prompter::Question, Prompter::YesButton | Prompter::NoButton)
+    if (Prompter::instance()->messageBox(
+            this, QStringLiteral("Question"),
+            QStringLiteral("Are you sure you want to clear the history list?"), Prompter::Question,
+            Prompter::YesButton | Prompter::NoButton)
         != Prompter::Yes)
         return;
     QMenu *reopen = menu(QStringLiteral("Reopen1"));
@@ -262,7 +263,7 @@ void TMainForm::ClearList1Click()
         reopen->removeAction(a);
         a->deleteLater();
     }
-    HistoryRing(m_iniFile.get()).clear();
+    HistoryRing(m_settings).clear();
     action(QStringLiteral("empty1"))->setVisible(true);
 }
 
@@ -275,7 +276,8 @@ constexpr int kWindowRole = Qt::UserRole + 1;
 QTreeWidgetItem *TMainForm::addOpenFilesEntry(TEditForm *window)
 {
     auto *item = new QTreeWidgetItem(ListView1, QStringList(window->caption()));
-    item->setData(0, kWindowRole, QVariant::fromValue<quintptr>(reinterpret_cast<quintptr>(window)));
+    item->setData(0, kWindowRole,
+                  QVariant::fromValue<quintptr>(reinterpret_cast<quintptr>(window)));
     UpdateListView1ItemSize();
     return item;
 }
@@ -407,7 +409,8 @@ void TMainForm::UpdateListView1ItemSize()
     const int rows = ListView1->height() / 20;
     if (rows < 1)
         return;
-    const int width = ListView1->topLevelItemCount() > rows ? ListView1->width() - 21 : ListView1->width() - 5;
+    const int width =
+        ListView1->topLevelItemCount() > rows ? ListView1->width() - 21 : ListView1->width() - 5;
     ListView1->setColumnWidth(0, qMax(0, width));
 }
 

@@ -6,80 +6,19 @@
 
 #include "shell/Main.h"
 
-QAction *TMainForm::action(const QString &name) const
-{
-    return m_actions.value(name);
-}
-
-QMenu *TMainForm::menu(const QString &name) const
-{
-    return m_menus.value(name);
-}
-
-void TMainForm::registerAction(QAction *a)
-{
-    Q_ASSERT(!m_actions.contains(a->objectName()));
-    m_actions.insert(a->objectName(), a);
-}
-
 QMenu *TMainForm::addTopMenu(const QString &name, const QString &caption)
 {
-    QMenu *m = menuBar()->addMenu(caption);
+    auto *m = new QMenu(caption, menuBar());
     m->setObjectName(name);
-    m->menuAction()->setObjectName(name);
-    m_menus.insert(name, m);
-    registerAction(m->menuAction());
+    menuBar()->addMenu(m);
+    m_registry.addMenu(m);
     return m;
-}
-
-QMenu *TMainForm::addSubmenu(QMenu *parent, const QString &name, const QString &caption)
-{
-    QMenu *m = parent->addMenu(caption);
-    m->setObjectName(name);
-    m->menuAction()->setObjectName(name);
-    m_menus.insert(name, m);
-    registerAction(m->menuAction());
-    return m;
-}
-
-QAction *TMainForm::addItem(QMenu *m, const QString &name, const QString &caption)
-{
-    QAction *a = m->addAction(caption);
-    a->setObjectName(name);
-    registerAction(a);
-    return a;
-}
-
-QAction *TMainForm::addSeparator(QMenu *m, const QString &name)
-{
-    QAction *a = m->addSeparator();
-    a->setObjectName(name);
-    registerAction(a);
-    return a;
-}
-
-QAction *TMainForm::addMenuItem(const QString &menuName, const QString &name, const QString &caption,
-                                int position)
-{
-    QMenu *m = menu(menuName);
-    if (!m || m_actions.contains(name))
-        return nullptr;
-    auto *a = new QAction(caption, m);
-    a->setObjectName(name);
-    const QList<QAction *> existing = m->actions();
-    if (position >= 0 && position < existing.size())
-        m->insertAction(existing.at(position), a);
-    else
-        m->addAction(a);
-    registerAction(a);
-    return a;
 }
 
 void TMainForm::bind(const QString &name, void (TMainForm::*handler)())
 {
-    QAction *a = action(name);
-    Q_ASSERT(a);
-    connect(a, &QAction::triggered, this, handler);
+    if (QAction *a = action(name))
+        connect(a, &QAction::triggered, this, handler);
 }
 
 void TMainForm::buildMenus()
@@ -94,40 +33,47 @@ void TMainForm::buildMenus()
 void TMainForm::buildFileMenu()
 {
     QMenu *file = addTopMenu(QStringLiteral("File1"), QStringLiteral("&File"));
-    QMenu *newMenu = addSubmenu(file, QStringLiteral("New1"), QStringLiteral("New"));
-    addItem(newMenu, QStringLiteral("NyApplikasjonkode1"), QStringLiteral("Java application document"));
-    addItem(newMenu, QStringLiteral("NyAppletkode1"), QStringLiteral("Java applet document"));
-    addItem(newMenu, QStringLiteral("HTMLdocument1"), QStringLiteral("HTML document"));
-    addItem(newMenu, QStringLiteral("Perldocument1"), QStringLiteral("Perl document"));
-    addItem(newMenu, QStringLiteral("PHPdocument1"), QStringLiteral("PHP document"));
-    addItem(newMenu, QStringLiteral("XMLdocument1"), QStringLiteral("XML document"));
-    addItem(newMenu, QStringLiteral("CSSdocument1"), QStringLiteral("CSS document"));
-    addItem(newMenu, QStringLiteral("Textfile1"), QStringLiteral("Text file"));
-    QMenu *custom = addSubmenu(newMenu, QStringLiteral("Customlanguages1"),
-                               QStringLiteral("Custom language document"));
-    addItem(custom, QStringLiteral("empty4"), QStringLiteral("(empty)"))->setEnabled(false);
-    addSeparator(custom, QStringLiteral("N40"));
-    addItem(custom, QStringLiteral("Definenewcustomlanguage1"), QStringLiteral("Define new custom language.."));
+    QMenu *newMenu = m_registry.addSubmenu(file, QStringLiteral("New1"), QStringLiteral("New"));
+    m_registry.addItem(newMenu, QStringLiteral("NyApplikasjonkode1"),
+                       QStringLiteral("Java application document"));
+    m_registry.addItem(newMenu, QStringLiteral("NyAppletkode1"),
+                       QStringLiteral("Java applet document"));
+    m_registry.addItem(newMenu, QStringLiteral("HTMLdocument1"), QStringLiteral("HTML document"));
+    m_registry.addItem(newMenu, QStringLiteral("Perldocument1"), QStringLiteral("Perl document"));
+    m_registry.addItem(newMenu, QStringLiteral("PHPdocument1"), QStringLiteral("PHP document"));
+    m_registry.addItem(newMenu, QStringLiteral("XMLdocument1"), QStringLiteral("XML document"));
+    m_registry.addItem(newMenu, QStringLiteral("CSSdocument1"), QStringLiteral("CSS document"));
+    m_registry.addItem(newMenu, QStringLiteral("Textfile1"), QStringLiteral("Text file"));
+    QMenu *custom = m_registry.addSubmenu(newMenu, QStringLiteral("Customlanguages1"),
+                                          QStringLiteral("Custom language document"));
+    m_registry.addItem(custom, QStringLiteral("empty4"), QStringLiteral("(empty)"))
+        ->setEnabled(false);
+    m_registry.addSeparator(custom, QStringLiteral("N40"));
+    m_registry.addItem(custom, QStringLiteral("Definenewcustomlanguage1"),
+                       QStringLiteral("Define new custom language.."));
 
-    addItem(file, QStringLiteral("Load1"), QStringLiteral("&Load.."));
-    QMenu *reopen = addSubmenu(file, QStringLiteral("Reopen1"), QStringLiteral("Reopen"));
-    addItem(reopen, QStringLiteral("empty1"), QStringLiteral("(empty)"))->setEnabled(false);
-    addItem(reopen, QStringLiteral("ClearList1"), QStringLiteral("Clear List"));
-    addSeparator(file, QStringLiteral("N6"));
-    addItem(file, QStringLiteral("Save1"), QStringLiteral("S&ave"));
-    addItem(file, QStringLiteral("SaveAs1"), QStringLiteral("Sa&ve as.."));
-    addItem(file, QStringLiteral("Saveall1"), QStringLiteral("Save all"));
-    addSeparator(file, QStringLiteral("N7"));
-    addItem(file, QStringLiteral("Close1"), QStringLiteral("Close"));
-    addItem(file, QStringLiteral("Closeall2"), QStringLiteral("Close all"));
-    addSeparator(file, QStringLiteral("N8"));
-    addItem(file, QStringLiteral("Print1"), QStringLiteral("P&rint.."));
-    addItem(file, QStringLiteral("PrinterSetup1"), QStringLiteral("&Print Setup.."));
-    addItem(file, QStringLiteral("ForhndVisning1"), QStringLiteral("Print Preview"));
-    addSubmenu(file, QStringLiteral("Exporter1"), QStringLiteral("Export to"));
-    addSubmenu(file, QStringLiteral("Sendtoexternal1"), QStringLiteral("Send to external program"));
-    addSeparator(file, QStringLiteral("N9"));
-    addItem(file, QStringLiteral("Exit1"), QStringLiteral("Quit"));
+    m_registry.addItem(file, QStringLiteral("Load1"), QStringLiteral("&Load.."));
+    QMenu *reopen =
+        m_registry.addSubmenu(file, QStringLiteral("Reopen1"), QStringLiteral("Reopen"));
+    m_registry.addItem(reopen, QStringLiteral("empty1"), QStringLiteral("(empty)"))
+        ->setEnabled(false);
+    m_registry.addItem(reopen, QStringLiteral("ClearList1"), QStringLiteral("Clear List"));
+    m_registry.addSeparator(file, QStringLiteral("N6"));
+    m_registry.addItem(file, QStringLiteral("Save1"), QStringLiteral("S&ave"));
+    m_registry.addItem(file, QStringLiteral("SaveAs1"), QStringLiteral("Sa&ve as.."));
+    m_registry.addItem(file, QStringLiteral("Saveall1"), QStringLiteral("Save all"));
+    m_registry.addSeparator(file, QStringLiteral("N7"));
+    m_registry.addItem(file, QStringLiteral("Close1"), QStringLiteral("Close"));
+    m_registry.addItem(file, QStringLiteral("Closeall2"), QStringLiteral("Close all"));
+    m_registry.addSeparator(file, QStringLiteral("N8"));
+    m_registry.addItem(file, QStringLiteral("Print1"), QStringLiteral("P&rint.."));
+    m_registry.addItem(file, QStringLiteral("PrinterSetup1"), QStringLiteral("&Print Setup.."));
+    m_registry.addItem(file, QStringLiteral("ForhndVisning1"), QStringLiteral("Print Preview"));
+    m_registry.addSubmenu(file, QStringLiteral("Exporter1"), QStringLiteral("Export to"));
+    m_registry.addSubmenu(file, QStringLiteral("Sendtoexternal1"),
+                          QStringLiteral("Send to external program"));
+    m_registry.addSeparator(file, QStringLiteral("N9"));
+    m_registry.addItem(file, QStringLiteral("Exit1"), QStringLiteral("Quit"));
 
     bind(QStringLiteral("NyApplikasjonkode1"), &TMainForm::Source1Click);
     bind(QStringLiteral("NyAppletkode1"), &TMainForm::Applet1Click);
@@ -150,21 +96,21 @@ void TMainForm::buildFileMenu()
 void TMainForm::buildEditMenus()
 {
     QMenu *edit = addTopMenu(QStringLiteral("Edit1"), QStringLiteral("&Edit"));
-    addItem(edit, QStringLiteral("Undo1"), QStringLiteral("Undo"));
-    addItem(edit, QStringLiteral("Redo1"), QStringLiteral("Redo"));
-    addSeparator(edit, QStringLiteral("N10"));
-    addItem(edit, QStringLiteral("Cut1"), QStringLiteral("Cut"));
-    addItem(edit, QStringLiteral("Copy1"), QStringLiteral("Copy"));
-    addItem(edit, QStringLiteral("Past1"), QStringLiteral("Paste"));
-    addItem(edit, QStringLiteral("SelectAll1"), QStringLiteral("Select All"));
-    addSeparator(edit, QStringLiteral("N22"));
-    addItem(edit, QStringLiteral("Comment1"), QStringLiteral("Comment"));
-    addItem(edit, QStringLiteral("Uncomment1"), QStringLiteral("Uncomment"));
-    addSeparator(edit, QStringLiteral("N4"));
-    addItem(edit, QStringLiteral("Indent1"), QStringLiteral("Indent"));
-    addItem(edit, QStringLiteral("Unindent1"), QStringLiteral("Unindent"));
-    addSeparator(edit, QStringLiteral("N11"));
-    addItem(edit, QStringLiteral("Options2"), QStringLiteral("Options"));
+    m_registry.addItem(edit, QStringLiteral("Undo1"), QStringLiteral("Undo"));
+    m_registry.addItem(edit, QStringLiteral("Redo1"), QStringLiteral("Redo"));
+    m_registry.addSeparator(edit, QStringLiteral("N10"));
+    m_registry.addItem(edit, QStringLiteral("Cut1"), QStringLiteral("Cut"));
+    m_registry.addItem(edit, QStringLiteral("Copy1"), QStringLiteral("Copy"));
+    m_registry.addItem(edit, QStringLiteral("Past1"), QStringLiteral("Paste"));
+    m_registry.addItem(edit, QStringLiteral("SelectAll1"), QStringLiteral("Select All"));
+    m_registry.addSeparator(edit, QStringLiteral("N22"));
+    m_registry.addItem(edit, QStringLiteral("Comment1"), QStringLiteral("Comment"));
+    m_registry.addItem(edit, QStringLiteral("Uncomment1"), QStringLiteral("Uncomment"));
+    m_registry.addSeparator(edit, QStringLiteral("N4"));
+    m_registry.addItem(edit, QStringLiteral("Indent1"), QStringLiteral("Indent"));
+    m_registry.addItem(edit, QStringLiteral("Unindent1"), QStringLiteral("Unindent"));
+    m_registry.addSeparator(edit, QStringLiteral("N11"));
+    m_registry.addItem(edit, QStringLiteral("Options2"), QStringLiteral("Options"));
 
     bind(QStringLiteral("Undo1"), &TMainForm::SpeedButton79Click);
     bind(QStringLiteral("Redo1"), &TMainForm::SpeedButton93Click);
@@ -178,15 +124,16 @@ void TMainForm::buildEditMenus()
     addTopMenu(QStringLiteral("Insert2"), QStringLiteral("&Insert"));
 
     QMenu *search = addTopMenu(QStringLiteral("Search1"), QStringLiteral("&Search"));
-    addItem(search, QStringLiteral("Find1"), QStringLiteral("Find.."));
-    addItem(search, QStringLiteral("FindNext1"), QStringLiteral("Find Next"));
-    addItem(search, QStringLiteral("Replace1"), QStringLiteral("Replace.."));
-    addItem(search, QStringLiteral("Replaceagain1"), QStringLiteral("Replace again"));
-    addSeparator(search, QStringLiteral("N12"));
-    addItem(search, QStringLiteral("Gotoline1"), QStringLiteral("Goto line number.."));
-    addSeparator(search, QStringLiteral("N17"));
-    addItem(search, QStringLiteral("Nextbookmark1"), QStringLiteral("Next breakpoint"));
-    addItem(search, QStringLiteral("Previousbookmark1"), QStringLiteral("Previous breakpoint"));
+    m_registry.addItem(search, QStringLiteral("Find1"), QStringLiteral("Find.."));
+    m_registry.addItem(search, QStringLiteral("FindNext1"), QStringLiteral("Find Next"));
+    m_registry.addItem(search, QStringLiteral("Replace1"), QStringLiteral("Replace.."));
+    m_registry.addItem(search, QStringLiteral("Replaceagain1"), QStringLiteral("Replace again"));
+    m_registry.addSeparator(search, QStringLiteral("N12"));
+    m_registry.addItem(search, QStringLiteral("Gotoline1"), QStringLiteral("Goto line number.."));
+    m_registry.addSeparator(search, QStringLiteral("N17"));
+    m_registry.addItem(search, QStringLiteral("Nextbookmark1"), QStringLiteral("Next breakpoint"));
+    m_registry.addItem(search, QStringLiteral("Previousbookmark1"),
+                       QStringLiteral("Previous breakpoint"));
 
     addTopMenu(QStringLiteral("Project1"), QStringLiteral("HTML Project"));
     addTopMenu(QStringLiteral("Modify1"), QStringLiteral("&Modify"));
@@ -198,28 +145,34 @@ void TMainForm::buildEditMenus()
 void TMainForm::buildViewAndWindowMenus()
 {
     QMenu *view = addTopMenu(QStringLiteral("View1"), QStringLiteral("&View"));
-    for (const auto &[name, caption] : {std::pair{"Linenumbers1", "Line Numbers"},
-                                        std::pair{"Specialcharacters1", "Special characters"},
-                                        std::pair{"CompletionProposal1", "Completion Proposal"},
-                                        std::pair{"Autocompletion1", "Autocompletion"}})
-        addItem(view, QLatin1String(name), QLatin1String(caption))->setCheckable(true);
+    for (const auto &[name, caption] : {std::pair {"Linenumbers1", "Line Numbers"},
+                                        std::pair {"Specialcharacters1", "Special characters"},
+                                        std::pair {"CompletionProposal1", "Completion Proposal"},
+                                        std::pair {"Autocompletion1", "Autocompletion"}})
+        m_registry.addItem(view, QLatin1String(name), QLatin1String(caption))->setCheckable(true);
 
     QMenu *window = addTopMenu(QStringLiteral("Windows1"), QStringLiteral("&Window"));
-    QAction *tools = addItem(window, QStringLiteral("Tools1"), QStringLiteral("Show File and Tools tab"));
+    QAction *tools = m_registry.addItem(window, QStringLiteral("Tools1"),
+                                        QStringLiteral("Show File and Tools tab"));
     tools->setCheckable(true);
     tools->setChecked(true);
-    QAction *pane = addItem(window, QStringLiteral("Messagepane1"),
-                            QStringLiteral("Show Open Files (and java compile - debug) tabs"));
+    QAction *pane =
+        m_registry.addItem(window, QStringLiteral("Messagepane1"),
+                           QStringLiteral("Show Open Files (and java compile - debug) tabs"));
     pane->setCheckable(true);
     pane->setChecked(true);
-    addSeparator(window, QStringLiteral("N13"));
-    addItem(window, QStringLiteral("TileHorizontally1"), QStringLiteral("Devide Horisontally"));
-    addItem(window, QStringLiteral("TileVertically1"), QStringLiteral("Devide Vertically"));
-    addItem(window, QStringLiteral("MinimizeAll1"), QStringLiteral("Minimize All"));
-    addItem(window, QStringLiteral("Nexteditorwindow1"), QStringLiteral("Next editor window"));
-    addItem(window, QStringLiteral("Previouseditorwindow1"), QStringLiteral("Previous editor window"));
-    addSeparator(window, QStringLiteral("N15"));
-    addItem(window, QStringLiteral("CloseAll1"), QStringLiteral("Close all"));
+    m_registry.addSeparator(window, QStringLiteral("N13"));
+    m_registry.addItem(window, QStringLiteral("TileHorizontally1"),
+                       QStringLiteral("Devide Horisontally"));
+    m_registry.addItem(window, QStringLiteral("TileVertically1"),
+                       QStringLiteral("Devide Vertically"));
+    m_registry.addItem(window, QStringLiteral("MinimizeAll1"), QStringLiteral("Minimize All"));
+    m_registry.addItem(window, QStringLiteral("Nexteditorwindow1"),
+                       QStringLiteral("Next editor window"));
+    m_registry.addItem(window, QStringLiteral("Previouseditorwindow1"),
+                       QStringLiteral("Previous editor window"));
+    m_registry.addSeparator(window, QStringLiteral("N15"));
+    m_registry.addItem(window, QStringLiteral("CloseAll1"), QStringLiteral("Close all"));
 
     // The handlers toggle the check themselves: undo the action's own toggle first.
     connect(tools, &QAction::triggered, this, [this, tools] {

@@ -10,14 +10,18 @@
 
 QStringList TMainForm::documentItemNames()
 {
-    return {QStringLiteral("Windows1"),   QStringLiteral("View1"),         QStringLiteral("Search1"),
-            QStringLiteral("Undo1"),      QStringLiteral("Redo1"),         QStringLiteral("Past1"),
-            QStringLiteral("Cut1"),       QStringLiteral("SelectAll1"),    QStringLiteral("Copy1"),
-            QStringLiteral("Comment1"),   QStringLiteral("Uncomment1"),    QStringLiteral("Indent1"),
-            QStringLiteral("Unindent1"),  QStringLiteral("Print1"),        QStringLiteral("PrinterSetup1"),
-            QStringLiteral("ForhndVisning1"), QStringLiteral("Save1"),     QStringLiteral("SaveAs1"),
-            QStringLiteral("Exporter1"),  QStringLiteral("Saveall1"),      QStringLiteral("Close1"),
-            QStringLiteral("Closeall2"),  QStringLiteral("Sendtoexternal1")};
+    return {QStringLiteral("Windows1"),       QStringLiteral("View1"),
+            QStringLiteral("Search1"),        QStringLiteral("Undo1"),
+            QStringLiteral("Redo1"),          QStringLiteral("Past1"),
+            QStringLiteral("Cut1"),           QStringLiteral("SelectAll1"),
+            QStringLiteral("Copy1"),          QStringLiteral("Comment1"),
+            QStringLiteral("Uncomment1"),     QStringLiteral("Indent1"),
+            QStringLiteral("Unindent1"),      QStringLiteral("Print1"),
+            QStringLiteral("PrinterSetup1"),  QStringLiteral("ForhndVisning1"),
+            QStringLiteral("Save1"),          QStringLiteral("SaveAs1"),
+            QStringLiteral("Exporter1"),      QStringLiteral("Saveall1"),
+            QStringLiteral("Close1"),         QStringLiteral("Closeall2"),
+            QStringLiteral("Sendtoexternal1")};
 }
 
 QStringList TMainForm::javaMenuNames()
@@ -33,9 +37,15 @@ QStringList TMainForm::htmlMenuNames()
 
 QStringList TMainForm::javaEditItemNames()
 {
-    return {QStringLiteral("N22"),        QStringLiteral("N4"),       QStringLiteral("Comment1"),
-            QStringLiteral("Uncomment1"), QStringLiteral("Indent1"),  QStringLiteral("Unindent1"),
-            QStringLiteral("N17"),        QStringLiteral("Nextbookmark1"), QStringLiteral("Previousbookmark1")};
+    return {QStringLiteral("N22"),
+            QStringLiteral("N4"),
+            QStringLiteral("Comment1"),
+            QStringLiteral("Uncomment1"),
+            QStringLiteral("Indent1"),
+            QStringLiteral("Unindent1"),
+            QStringLiteral("N17"),
+            QStringLiteral("Nextbookmark1"),
+            QStringLiteral("Previousbookmark1")};
 }
 
 void TMainForm::EnableMainMenu()
@@ -54,8 +64,9 @@ void TMainForm::DisableMainMenu()
 
 void TMainForm::ViewMainMenu(const QString &kind)
 {
-    const bool java = Delphi::contains(kind, QStringLiteral(".java"));
-    const bool html = !java && Delphi::contains(kind, QStringLiteral(".htm"));
+    const DocumentTypes::MenuKind menus = DocumentTypes::menuKindFor(kind);
+    const bool java = menus == DocumentTypes::MenuKind::Java;
+    const bool html = menus == DocumentTypes::MenuKind::HTML;
     for (const QString &name : javaMenuNames())
         action(name)->setVisible(java);
     for (const QString &name : htmlMenuNames())
@@ -89,8 +100,9 @@ void TMainForm::PopupMenuItemsUpdate(const QString &kind)
     TEditForm *w = GetActiveEditor();
     if (!w)
         return;
-    const bool java = Delphi::contains(kind, QStringLiteral(".java"));
-    const bool html = !java && Delphi::contains(kind, QStringLiteral(".htm"));
+    const DocumentTypes::MenuKind menus = DocumentTypes::menuKindFor(kind);
+    const bool java = menus == DocumentTypes::MenuKind::Java;
+    const bool html = menus == DocumentTypes::MenuKind::HTML;
     for (const QString &name : w->popupJavaGroup())
         w->popupAction(name)->setVisible(java);
     for (const QString &name : w->popupHTMLGroup())

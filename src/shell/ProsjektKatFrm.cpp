@@ -9,7 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TProsjektKatFrm::TProsjektKatFrm(const ProjectSettings &current, ProjectSetter apply, QWidget *parent)
+TProsjektKatFrm::TProsjektKatFrm(const ProjectSettings &current, ProjectSetter apply,
+                                 QWidget *parent)
     : QDialog(parent), m_apply(std::move(apply))
 {
     setObjectName(QStringLiteral("ProsjektKatFrm"));

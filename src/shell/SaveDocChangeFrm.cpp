@@ -8,8 +8,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-TSaveDocChangeFrm::TSaveDocChangeFrm(QWidget *parent)
-    : QDialog(parent)
+TSaveDocChangeFrm::TSaveDocChangeFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("SaveDocChangeFrm"));
     setWindowTitle(QStringLiteral("Save document changes"));
@@ -42,7 +41,8 @@ TSaveDocChangeFrm::TSaveDocChangeFrm(QWidget *parent)
     NoButton = makeButton(QStringLiteral("NoButton"), QStringLiteral("No"));
     CancelButton = makeButton(QStringLiteral("CancelButton"), QStringLiteral("Cancel"));
     SelectAllButton = makeButton(QStringLiteral("SelectAllButton"), QStringLiteral("Select all"));
-    DeselectAllButton = makeButton(QStringLiteral("DeselectAllButton"), QStringLiteral("Deselect all"));
+    DeselectAllButton =
+        makeButton(QStringLiteral("DeselectAllButton"), QStringLiteral("Deselect all"));
     YesButton->setDefault(true);
 
     connect(YesButton, &QPushButton::clicked, this, [this] { done(Yes); });
@@ -106,8 +106,14 @@ QList<int> TSaveDocChangeFrm::checkedRows() const
     return rows;
 }
 
-void TSaveDocChangeFrm::SelectAllClick() { setAllChecked(true); }
-void TSaveDocChangeFrm::DeselectAllClick() { setAllChecked(false); }
+void TSaveDocChangeFrm::SelectAllClick()
+{
+    setAllChecked(true);
+}
+void TSaveDocChangeFrm::DeselectAllClick()
+{
+    setAllChecked(false);
+}
 
 void TSaveDocChangeFrm::setAllChecked(bool checked)
 {

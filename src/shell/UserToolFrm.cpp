@@ -13,7 +13,8 @@
 
 TUserToolFrm::TUserToolFrm(QWidget *parent)
     : TUserToolFrm(QStringLiteral("Usertool edit"), QStringLiteral("Action:"),
-                   {QStringLiteral("Open"), QStringLiteral("Edit"), QStringLiteral("Print")}, parent)
+                   {QStringLiteral("Open"), QStringLiteral("Edit"), QStringLiteral("Print")},
+                   parent)
 {
     setObjectName(QStringLiteral("UserToolFrm"));
 }
@@ -41,7 +42,7 @@ TUserToolFrm::TUserToolFrm(const QString &caption, const QString &typeLabel,
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    const QList<QPair<QString, QString>> macros{
+    const QList<QPair<QString, QString>> macros {
         {QStringLiteral("File directory"), QStringLiteral("$(FileDir)")},
         {QStringLiteral("Full path of file"), QStringLiteral("$(FilePath)")},
         {QStringLiteral("Filename"), QStringLiteral("$(FileName)")},

@@ -16,16 +16,16 @@ class TUserToolFrm : public QDialog
 public:
     explicit TUserToolFrm(QWidget *parent = nullptr);
 
-    QListWidget *ListBox1;  // the entries
-    QLineEdit *Edit1;       // name
-    QComboBox *ComboBox1;   // action or application type
-    QLineEdit *Edit2;       // path
-    QLineEdit *Edit3;       // parameters
-    QPushButton *Button4;   // opens the macro pop-up
-    QMenu *PopupMenu1;      // the parameter macros
-    QPushButton *Button1;   // Add
-    QPushButton *Button2;   // Remove
-    QPushButton *Button3;   // Close
+    QListWidget *ListBox1; // the entries
+    QLineEdit *Edit1;      // name
+    QComboBox *ComboBox1;  // action or application type
+    QLineEdit *Edit2;      // path
+    QLineEdit *Edit3;      // parameters
+    QPushButton *Button4;  // opens the macro pop-up
+    QMenu *PopupMenu1;     // the parameter macros
+    QPushButton *Button1;  // Add
+    QPushButton *Button2;  // Remove
+    QPushButton *Button3;  // Close
 
 public slots:
     void Button1Click();

@@ -41,7 +41,8 @@ TVelgKatalogFrm::TVelgKatalogFrm(const QString &startFolder, QWidget *parent) : 
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
-    DirectoryListBox1->setDirectory(QFileInfo(startFolder).isDir() ? startFolder : QDir::currentPath());
+    DirectoryListBox1->setDirectory(QFileInfo(startFolder).isDir() ? startFolder
+                                                                   : QDir::currentPath());
     DriveComboBox1->followDirectory(DirectoryListBox1->directory());
 }
 

@@ -74,9 +74,8 @@ QStringList entriesMatching(const QString &folder, const QString &mask)
     const QDir dir(folder);
     if (!dir.exists())
         return out;
-    const QStringList names = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System
-                                                | QDir::NoDotAndDotDot,
-                                            QDir::Name);
+    const QStringList names = dir.entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &n : names) {
         if (matchesMask(n, mask))
             out.append(n);
@@ -122,9 +121,8 @@ QString findFileNoCase(const QString &folder, const QString &name)
     const QDir d(folder);
     if (folder.isEmpty() || !d.exists())
         return QString();
-    const QStringList all = d.entryList(QDir::AllEntries | QDir::Hidden | QDir::System
-                                            | QDir::NoDotAndDotDot,
-                                        QDir::Name);
+    const QStringList all = d.entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &n : all) {
         if (n.compare(name, Qt::CaseInsensitive) == 0)
             return dir + n;

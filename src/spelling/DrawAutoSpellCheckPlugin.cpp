@@ -2,10 +2,8 @@
 
 #include <QEvent>
 #include <QScopeGuard>
-#include <QScrollBar>
 #include <QTimer>
-
-#include <Qsci/qsciscintilla.h>
+#include <QWidget>
 
 #include "editor/EditorAdapter.h"
 #include "spelling/WordNavigation.h"
@@ -23,16 +21,14 @@ TDrawAutoSpellCheckPlugin::TDrawAutoSpellCheckPlugin(EditorAdapter *editor, TSpe
 {
     setChecker(checker);
     applyLook();
-    if (QsciScintilla *w = editor->widget()) {
-        connect(w, &QsciScintilla::textChanged, this, &TDrawAutoSpellCheckPlugin::scheduleRefresh);
-        connect(w, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
-            if (updated & (QsciScintillaBase::SC_UPDATE_V_SCROLL | QsciScintillaBase::SC_UPDATE_H_SCROLL))
-                scheduleRefresh();
-        });
+    connect(editor, &EditorAdapter::contentsChanged, this,
+            &TDrawAutoSpellCheckPlugin::scheduleRefresh);
+    connect(editor, &EditorAdapter::viewScrolled, this,
+            &TDrawAutoSpellCheckPlugin::scheduleRefresh);
+    if (QWidget *w = editor->widget())
         w->installEventFilter(this);
-        if (w->viewport())
-            w->viewport()->installEventFilter(this);
-    }
+    if (QWidget *view = editor->viewport())
+        view->installEventFilter(this);
     scheduleRefresh();
 }
 
@@ -77,7 +73,8 @@ void TDrawAutoSpellCheckPlugin::applyLook()
     // Pixels below the baseline, one per column, repeating every four columns.
     static constexpr std::array<int, 4> word = {0, 1, 2, 1};
     static constexpr std::array<int, 4> wordPerfect = {2, 1, 0, -1};
-    m_editor->setWaveLook(m_penColor.toQColor(), m_style == TSpellCheck::usMicrosoftWord ? word : wordPerfect);
+    m_editor->setWaveLook(m_penColor.toQColor(),
+                          m_style == TSpellCheck::usMicrosoftWord ? word : wordPerfect);
 }
 
 void TDrawAutoSpellCheckPlugin::scheduleRefresh()
@@ -119,9 +116,8 @@ void TDrawAutoSpellCheckPlugin::refresh()
     const bool anyAttribute = e.highlighter() == nullptr;
     const QStringList attribs = checker.checkAttribs();
     // Words right of the view are not looked at; they are when the view scrolls to them.
-    const int clipWidth = e.widget()->viewport()->width();
-    const QScrollBar *bar = e.widget()->horizontalScrollBar();
-    const int scrolled = bar ? bar->value() : 0;
+    const int clipWidth = e.viewport()->width();
+    const int scrolled = e.horizontalScrollOffset();
     const int cutoff = (scrolled + clipWidth) / NarrowestCharacter + 2;
     const int first = e.firstVisibleLine();
     const int last = qMin(e.lineCount(), first + e.linesOnScreen());
@@ -130,10 +126,11 @@ void TDrawAutoSpellCheckPlugin::refresh()
         int x = 1;
         do {
             if (x >= cutoff)
-                break;   // the rest of the line lies right of the visible text
+                break; // the rest of the line lies right of the visible text
             const WordNavigation::Span span = WordNavigation::wordAt(text, x, checker);
-            const QStringView word =
-                span.isEmpty() ? QStringView() : QStringView(text).mid(span.column - 1, span.length);
+            const QStringView word = span.isEmpty()
+                ? QStringView()
+                : QStringView(text).mid(span.column - 1, span.length);
             // The word test is the cheaper one, so it goes first.
             const bool unknown = !checker.isWordCorrect(word);
             if (unknown

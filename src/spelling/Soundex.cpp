@@ -26,7 +26,7 @@ int encode(QStringView text, int length, char16_t *out)
 {
     length = std::clamp(length, MinLength, MaxLength);
     int n = 0;
-    int last = 0;   // code of the letter before, 0 after a vowel
+    int last = 0; // code of the letter before, 0 after a vowel
     for (const QChar ch : text) {
         const int i = letterIndex(ch.unicode());
         if (i < 0)
@@ -40,7 +40,7 @@ int encode(QStringView text, int length, char16_t *out)
             continue;
         }
         if (code < 0)
-            continue;             // H, W: the code before them still counts
+            continue; // H, W: the code before them still counts
         if (code == 0) {
             last = 0;
             continue;

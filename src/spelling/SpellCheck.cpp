@@ -84,7 +84,8 @@ void TSpellCheck::setApostrophes(const QString &chars)
 
 QString TSpellCheck::dictionaryPath() const
 {
-    return m_dictionaryPath.isEmpty() ? defaultDictionaryPath() : DictionaryFiles::withSlash(m_dictionaryPath);
+    return m_dictionaryPath.isEmpty() ? defaultDictionaryPath()
+                                      : DictionaryFiles::withSlash(m_dictionaryPath);
 }
 
 void TSpellCheck::setHashLength(int length)
@@ -131,7 +132,8 @@ void TSpellCheck::setUnderlineStyle(UnderlineStyle s)
 
 QString TSpellCheck::userDirectory() const
 {
-    return m_userDirectory.isEmpty() ? defaultDictionaryPath() : DictionaryFiles::withSlash(m_userDirectory);
+    return m_userDirectory.isEmpty() ? defaultDictionaryPath()
+                                     : DictionaryFiles::withSlash(m_userDirectory);
 }
 
 QString TSpellCheck::defaultDictionaryPath()
@@ -260,7 +262,8 @@ bool TSpellCheck::loadDictionary(const QString &language, const QString &fileNam
     QString reason;
     if (!DictionaryFiles::readWordFile(mainFile, false, batch, &reason)) {
         if (error)
-            *error = QStringLiteral("Could not read the dictionary \"%1\": %2").arg(mainFile, reason);
+            *error =
+                QStringLiteral("Could not read the dictionary \"%1\": %2").arg(mainFile, reason);
         return false;
     }
 
@@ -276,7 +279,8 @@ bool TSpellCheck::loadDictionary(const QString &language, const QString &fileNam
         const QString userFile = DictionaryFiles::findFileNoCase(userDirectory(), userName);
         if (!userFile.isEmpty() && !DictionaryFiles::readWordFile(userFile, true, batch, &reason)) {
             if (error)
-                *error = QStringLiteral("Could not read the dictionary \"%1\": %2").arg(userFile, reason);
+                *error = QStringLiteral("Could not read the dictionary \"%1\": %2")
+                             .arg(userFile, reason);
             return false;
         }
     }
@@ -413,7 +417,8 @@ void TSpellCheck::rebuildWordChars()
     for (int c = 0; c < 256; ++c) {
         bool w;
         if (c < 128)
-            w = c == '-' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+            w = c == '-' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')
+                || (c >= 'a' && c <= 'z');
         else
             w = QChar(char16_t(c)).isLetterOrNumber();
         m_wordChars[c] = w;

@@ -50,9 +50,9 @@ public:
     // What OnCheckWord answers for an unknown word.
     enum CheckAction { caAbort = -1, caIgnore = 0, caIgnoreAll = 1, caChange = 2, caAdd = 3 };
     // The handler of an unknown word: word as it stands, the suggestions, and the answer.
-    using CheckWordHandler = std::function<void(const QString &word, const QStringList &suggestions,
-                                                QString &correctWord, int &action,
-                                                bool undoEnabled)>;
+    using CheckWordHandler =
+        std::function<void(const QString &word, const QStringList &suggestions,
+                           QString &correctWord, int &action, bool undoEnabled)>;
 
     static constexpr int DefaultHashLength = 4;
 
@@ -72,7 +72,7 @@ public:
     QString dictionaryPath() const;
     void setDictionaryPath(const QString &folder) { m_dictionaryPath = folder; }
     int hashLength() const { return m_hashLength; }
-    void setHashLength(int length);   // 1..16
+    void setHashLength(int length); // 1..16
     LanguageRec language() const { return m_language; }
     bool modified() const { return m_modified; }
     void setModified(bool m) { m_modified = m; }
@@ -190,7 +190,7 @@ private:
     bool m_useUserDictionary = true;
     QPointer<EditorAdapter> m_editor;
     QList<QPointer<EditorAdapter>> m_editors;
-    QList<TDrawAutoSpellCheckPlugin *> m_plugins;   // in step with m_editors
+    QList<TDrawAutoSpellCheckPlugin *> m_plugins; // in step with m_editors
     QPointer<TDrawAutoSpellCheckPlugin> m_currentPlugin;
     CheckWordHandler m_checkWordHandler;
 

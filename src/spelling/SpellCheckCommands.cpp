@@ -16,10 +16,9 @@ SpellCheckCommands::SpellCheckCommands(TSpellCheck *checker, ActiveEditor active
       m_window(window),
       m_exec([](TSpellCheckFrm &dlg) { return dlg.exec(); })
 {
-    checker->setCheckWordHandler([this](const QString &word, const QStringList &suggestions,
-                                        QString &correct, int &action, bool undo) {
-        SpellChecker1CheckWord(word, suggestions, correct, action, undo);
-    });
+    checker->setCheckWordHandler(
+        [this](const QString &word, const QStringList &suggestions, QString &correct, int &action,
+               bool undo) { SpellChecker1CheckWord(word, suggestions, correct, action, undo); });
     connect(checker, &TSpellCheck::done, this, &SpellCheckCommands::SpellChecker1Done);
 }
 
@@ -51,7 +50,8 @@ void SpellCheckCommands::Spellcheck1Click()
 }
 
 void SpellCheckCommands::SpellChecker1CheckWord(const QString &word, const QStringList &suggestions,
-                                                QString &correctWord, int &action, bool /*undoEnabled*/)
+                                                QString &correctWord, int &action,
+                                                bool /*undoEnabled*/)
 {
     TSpellCheckFrm *dlg = dialog();
     dlg->prepare(word, suggestions);
@@ -60,16 +60,10 @@ void SpellCheckCommands::SpellChecker1CheckWord(const QString &word, const QStri
         correctWord = dlg->SuggestionsCombo->text();
         action = TSpellCheck::caChange;
         break;
-    case TSpellCheckFrm::mrAbort:
-        action = TSpellCheck::caAbort;
-        break;
-    case TSpellCheckFrm::mrAll:
-        action = TSpellCheck::caAdd;
-        break;
-    case TSpellCheckFrm::mrNoToAll:
-        action = TSpellCheck::caIgnoreAll;
-        break;
-    default:   // "&Ignore", or the dialog closed by its close box
+    case TSpellCheckFrm::mrAbort: action = TSpellCheck::caAbort; break;
+    case TSpellCheckFrm::mrAll: action = TSpellCheck::caAdd; break;
+    case TSpellCheckFrm::mrNoToAll: action = TSpellCheck::caIgnoreAll; break;
+    default: // "&Ignore", or the dialog closed by its close box
         action = TSpellCheck::caIgnore;
         break;
     }

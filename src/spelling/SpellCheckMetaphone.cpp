@@ -11,22 +11,22 @@ namespace Metaphone {
 // 8 Context right after, then a vowel; 9 vowel before, non-vowel after; 10 Context ends the
 // word; 11 always.
 const Rule kRules[] = {
-    {"AE", "E", 0, ""},   {"GN", "N", 0, ""},  {"KN", "N", 0, ""},  {"PN", "N", 0, ""},
-    {"WR", "R", 0, ""},   {"PS", "S", 0, ""},  {"WH", "W", 0, ""},  {"B", "B", 6, "M"},
-    {"B", "B", 11, ""},   {"C", "X", 2, "H"},  {"C", "S", 2, "I"},  {"C", "S", 2, "E"},
-    {"C", "S", 2, "Y"},   {"C", "", 5, "SE"},  {"C", "", 5, "SI"},  {"C", "K", 11, ""},
-    {"D", "J", 2, "GE"},  {"D", "J", 2, "GY"}, {"D", "J", 2, "GI"}, {"D", "T", 11, ""},
-    {"F", "F", 11, ""},   {"G", "G", 2, "G"},  {"G", "", 1, "G"},   {"G", "", 8, "H"},
-    {"G", "", 10, "N"},   {"G", "", 10, "NED"}, {"G", "", 5, "DE"}, {"G", "J", 2, "I"},
-    {"G", "J", 2, "E"},   {"G", "J", 2, "Y"},  {"G", "K", 11, ""},  {"H", "", 9, ""},
-    {"H", "", 1, "C"},    {"H", "", 1, "S"},   {"H", "", 1, "P"},   {"H", "", 1, "T"},
-    {"H", "", 1, "G"},    {"H", "", 11, ""},   {"J", "J", 11, ""},  {"K", "", 1, "C"},
-    {"K", "K", 11, ""},   {"L", "L", 11, ""},  {"M", "M", 11, ""},  {"N", "N", 11, ""},
-    {"P", "F", 2, "H"},   {"P", "P", 11, ""},  {"Q", "K", 11, ""},  {"R", "R", 11, ""},
-    {"S", "X", 2, "H"},   {"S", "S", 11, ""},  {"T", "X", 2, "IA"}, {"T", "X", 2, "IO"},
-    {"T", "", 2, "CH"},   {"T", "0", 2, "H"},  {"T", "T", 11, ""},  {"V", "F", 11, ""},
-    {"W", "W", 4, ""},    {"W", "", 11, ""},   {"X", "S", 0, ""},   {"X", "KS", 11, ""},
-    {"Y", "Y", 4, ""},    {"Y", "", 11, ""},   {"Z", "S", 11, ""},
+    {"AE", "E", 0, ""},  {"GN", "N", 0, ""},   {"KN", "N", 0, ""},  {"PN", "N", 0, ""},
+    {"WR", "R", 0, ""},  {"PS", "S", 0, ""},   {"WH", "W", 0, ""},  {"B", "B", 6, "M"},
+    {"B", "B", 11, ""},  {"C", "X", 2, "H"},   {"C", "S", 2, "I"},  {"C", "S", 2, "E"},
+    {"C", "S", 2, "Y"},  {"C", "", 5, "SE"},   {"C", "", 5, "SI"},  {"C", "K", 11, ""},
+    {"D", "J", 2, "GE"}, {"D", "J", 2, "GY"},  {"D", "J", 2, "GI"}, {"D", "T", 11, ""},
+    {"F", "F", 11, ""},  {"G", "G", 2, "G"},   {"G", "", 1, "G"},   {"G", "", 8, "H"},
+    {"G", "", 10, "N"},  {"G", "", 10, "NED"}, {"G", "", 5, "DE"},  {"G", "J", 2, "I"},
+    {"G", "J", 2, "E"},  {"G", "J", 2, "Y"},   {"G", "K", 11, ""},  {"H", "", 9, ""},
+    {"H", "", 1, "C"},   {"H", "", 1, "S"},    {"H", "", 1, "P"},   {"H", "", 1, "T"},
+    {"H", "", 1, "G"},   {"H", "", 11, ""},    {"J", "J", 11, ""},  {"K", "", 1, "C"},
+    {"K", "K", 11, ""},  {"L", "L", 11, ""},   {"M", "M", 11, ""},  {"N", "N", 11, ""},
+    {"P", "F", 2, "H"},  {"P", "P", 11, ""},   {"Q", "K", 11, ""},  {"R", "R", 11, ""},
+    {"S", "X", 2, "H"},  {"S", "S", 11, ""},   {"T", "X", 2, "IA"}, {"T", "X", 2, "IO"},
+    {"T", "", 2, "CH"},  {"T", "0", 2, "H"},   {"T", "T", 11, ""},  {"V", "F", 11, ""},
+    {"W", "W", 4, ""},   {"W", "", 11, ""},    {"X", "S", 0, ""},   {"X", "KS", 11, ""},
+    {"Y", "Y", 4, ""},   {"Y", "", 11, ""},    {"Z", "S", 11, ""},
 };
 const int kRuleCount = int(sizeof(kRules) / sizeof(kRules[0]));
 
@@ -61,29 +61,19 @@ bool ruleHolds(const Metaphone::Rule &r, const Letters &t, int p)
         return false;
     // 0-based index of the letter at p is p - 1; the letter after p is t[p], before is t[p - 2].
     switch (r.kind) {
-    case 0:
-        return p == 1;
-    case 1:
-        return before >= l && matchAt(t, p - 1 - l, r.context, l);
-    case 2:
-        return after >= l && matchAt(t, p, r.context, l);
-    case 4:
-        return before >= 1 && after >= 1 && isVowel(t[p]);
+    case 0: return p == 1;
+    case 1: return before >= l && matchAt(t, p - 1 - l, r.context, l);
+    case 2: return after >= l && matchAt(t, p, r.context, l);
+    case 4: return before >= 1 && after >= 1 && isVowel(t[p]);
     case 5:
         return before >= 1 && after >= 1 && l == 2 && t[p - 2] == r.context[0]
             && t[p] == r.context[1];
-    case 6:
-        return p < w && before >= l && matchAt(t, p - 1 - l, r.context, l);
-    case 8:
-        return after >= l + 1 && matchAt(t, p, r.context, l) && isVowel(t[p + l]);
-    case 9:
-        return before >= 1 && after >= 1 && isVowel(t[p - 2]) && !isVowel(t[p]);
-    case 10:
-        return after == l && matchAt(t, p, r.context, l);
-    case 11:
-        return true;
-    default:
-        return false;
+    case 6: return p < w && before >= l && matchAt(t, p - 1 - l, r.context, l);
+    case 8: return after >= l + 1 && matchAt(t, p, r.context, l) && isVowel(t[p + l]);
+    case 9: return before >= 1 && after >= 1 && isVowel(t[p - 2]) && !isVowel(t[p]);
+    case 10: return after == l && matchAt(t, p, r.context, l);
+    case 11: return true;
+    default: return false;
     }
 }
 

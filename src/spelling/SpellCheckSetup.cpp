@@ -1,8 +1,8 @@
 #include "SpellCheckSetup.h"
 
-#include "platform/IniFile.h"
 #include "platform/Prompter.h"
 #include "platform/TColor.h"
+#include "settings/AppSettings.h"
 #include "spelling/SpellCheck.h"
 
 namespace SpellCheckSetup {
@@ -20,7 +20,7 @@ TSpellCheck *createMainSpellChecker(QObject *parent)
     return checker;
 }
 
-QString applyStartupSettings(TSpellCheck &checker, const IniFile &ini,
+QString applyStartupSettings(TSpellCheck &checker, const AppSettings &settings,
                              const QString &programFolder)
 {
     QString folder = programFolder;
@@ -30,27 +30,22 @@ QString applyStartupSettings(TSpellCheck &checker, const IniFile &ini,
     checker.setDictionaryPath(folder);
     checker.setUserDirectory(folder);
 
-    const QString section = QStringLiteral("SpellCheck");
+    using Settings::Key;
     QString error;
     QStringList found;
     checker.getDictionaryList(found);
     if (!found.isEmpty()) {
-        const QString language =
-            ini.readString(section, QStringLiteral("DictLanguage"), QStringLiteral("English"));
+        const QString language = settings.textValue(Key::DictLanguage);
         checker.loadDictionary(language, QString(), &error);
     }
 
-    checker.setPenColor(TColor::fromStringDef(
-        ini.readString(section, QStringLiteral("UnderlineColor"), QStringLiteral("clRed")),
-        TColor::clRed));
-    checker.setOption(TSpellCheck::sscoAutoSpellCheck,
-                      ini.readBool(section, QStringLiteral("AutoSpellCheck"), true));
+    checker.setPenColor(settings.colourValue(Key::UnderlineColor));
+    checker.setOption(TSpellCheck::sscoAutoSpellCheck, settings.boolValue(Key::AutoSpellCheck));
     checker.setOption(TSpellCheck::sscoIgnoreWordsWithNumbers,
-                      ini.readBool(section, QStringLiteral("IgnoreWordsWithNum"), false));
+                      settings.boolValue(Key::IgnoreWordsWithNum));
     checker.setOption(TSpellCheck::sscoIgnoreSingleChars,
-                      ini.readBool(section, QStringLiteral("IgnoreSingleChar"), false));
-    checker.setOption(TSpellCheck::sscoHourGlass,
-                      ini.readBool(section, QStringLiteral("ShowHourglass"), false));
+                      settings.boolValue(Key::IgnoreSingleChar));
+    checker.setOption(TSpellCheck::sscoHourGlass, settings.boolValue(Key::ShowHourglass));
     return error;
 }
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class IniFile;
+class AppSettings;
 class QObject;
 class QWidget;
 class TSpellCheck;
@@ -20,7 +20,7 @@ TSpellCheck *createMainSpellChecker(QObject *parent);
 // any, then applies the pen colour and the four options kept in the settings file. A
 // dictionary that cannot be loaded leaves the checker without it; the rest still applies.
 // Returns the reason the dictionary was not loaded, or an empty text.
-QString applyStartupSettings(TSpellCheck &checker, const IniFile &ini,
+QString applyStartupSettings(TSpellCheck &checker, const AppSettings &settings,
                              const QString &programFolder);
 
 // Loads the dictionary of language when the user asked for it (the Options dialog): when it

@@ -12,8 +12,9 @@
 TSpellCheckFrm *SpellCheckFrm = nullptr;
 
 TSpellCheckFrm::TSpellCheckFrm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                  | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("SpellCheckFrm"));
     setWindowTitle(QStringLiteral("Spell check"));
@@ -54,7 +55,8 @@ TSpellCheckFrm::TSpellCheckFrm(QWidget *parent)
     setTabOrder(btnAdd, btnAbort);
 }
 
-QPushButton *TSpellCheckFrm::addButton(const char *name, const QString &caption, int result, int top)
+QPushButton *TSpellCheckFrm::addButton(const char *name, const QString &caption, int result,
+                                       int top)
 {
     auto *b = new QPushButton(caption, this);
     b->setObjectName(QString::fromLatin1(name));

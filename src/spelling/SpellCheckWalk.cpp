@@ -1,8 +1,7 @@
 #include "SpellCheckWalk.h"
 
 #include <QGuiApplication>
-
-#include <Qsci/qsciscintilla.h>
+#include <QWidget>
 
 #include "editor/EditorAdapter.h"
 #include "platform/DelphiStrings.h"
@@ -11,10 +10,9 @@
 SpellCheckWalk::SpellCheckWalk(TSpellCheck &checker, EditorAdapter &editor)
     : m_checker(checker),
       m_editor(editor),
-      m_lines{[&editor] { return editor.lineCount(); },
-              [&editor](int line) { return editor.line(line); }}
-{
-}
+      m_lines {[&editor] { return editor.lineCount(); },
+               [&editor](int line) { return editor.line(line); }}
+{}
 
 SpellCheckWalk::~SpellCheckWalk()
 {
@@ -120,10 +118,7 @@ bool SpellCheckWalk::checkOneWord(const QString &word)
     const auto opts = m_checker.options();
     if (opts.testFlag(TSpellCheck::sscoHideCursor))
         setUpdatesLocked(false);
-    if (QsciScintilla *w = m_editor.widget()) {
-        w->ensureCursorVisible();
-        w->update();
-    }
+    m_editor.ensureCaretVisible();
     if (opts.testFlag(TSpellCheck::sscoHourGlass))
         setHourGlass(false);
 
@@ -143,9 +138,7 @@ bool SpellCheckWalk::checkOneWord(const QString &word)
             m_aborted = true;
             m_editor.setCaret(m_editor.caretLine(), m_editor.caretColumn());
             break;
-        case TSpellCheck::caIgnore:
-            Q_EMIT m_checker.wordSkipped(word, false);
-            break;
+        case TSpellCheck::caIgnore: Q_EMIT m_checker.wordSkipped(word, false); break;
         case TSpellCheck::caIgnoreAll:
             m_checker.addSkip(word);
             Q_EMIT m_checker.wordSkipped(word, true);
@@ -155,11 +148,8 @@ bool SpellCheckWalk::checkOneWord(const QString &word)
             m_editor.insertAtCaret(correct);
             Q_EMIT m_checker.wordCorrected(word, correct);
             break;
-        case TSpellCheck::caAdd:
-            m_checker.addWord(word);
-            break;
-        default:
-            break;
+        case TSpellCheck::caAdd: m_checker.addWord(word); break;
+        default: break;
         }
     }
 
@@ -184,7 +174,7 @@ void SpellCheckWalk::setUpdatesLocked(bool locked)
     if (locked == m_locked)
         return;
     m_locked = locked;
-    if (QsciScintilla *w = m_editor.widget())
+    if (QWidget *w = m_editor.widget())
         w->setUpdatesEnabled(!locked);
 }
 

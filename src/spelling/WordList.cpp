@@ -68,8 +68,7 @@ bool WordList::contains(QStringView w) const
         if (slot.hash != h)
             continue;
         const Record &r = m_records[slot.position];
-        if (r.length == std::uint32_t(w.size())
-            && std::equal(w.begin(), w.end(), chars + r.offset))
+        if (r.length == std::uint32_t(w.size()) && std::equal(w.begin(), w.end(), chars + r.offset))
             return true;
     }
 }
@@ -79,16 +78,16 @@ void WordList::buildHash()
     size_t capacity = 16;
     while (capacity < m_records.size() * 2)
         capacity *= 2;
-    m_slots.assign(capacity, Slot{kEmptySlot, 0});
+    m_slots.assign(capacity, Slot {kEmptySlot, 0});
     const std::uint32_t mask = std::uint32_t(capacity - 1);
     for (size_t p = 0; p < m_records.size(); ++p) {
         if (p > 0 && word(int(p)) == word(int(p - 1)))
-            continue;   // equal words sit together; the first stands for them
+            continue; // equal words sit together; the first stands for them
         const std::uint32_t h = hashOf(word(int(p)));
         std::uint32_t i = h & mask;
         while (m_slots[i].position != kEmptySlot)
             i = (i + 1) & mask;
-        m_slots[i] = Slot{std::uint32_t(p), h};
+        m_slots[i] = Slot {std::uint32_t(p), h};
     }
 }
 
@@ -114,12 +113,13 @@ int WordList::mergeBatch(Batch &&batch)
 
 int WordList::insertWord(QStringView w, bool isUser, QStringView soundKey)
 {
-    Record r{std::uint32_t(m_chars.size()), std::uint32_t(w.size()), std::uint32_t(m_keys.size()),
-             std::uint32_t(soundKey.size()), isUser};
+    Record r {std::uint32_t(m_chars.size()), std::uint32_t(w.size()), std::uint32_t(m_keys.size()),
+              std::uint32_t(soundKey.size()), isUser};
     m_chars.append(w);
     m_keys.append(soundKey);
-    const auto at = std::upper_bound(m_records.begin(), m_records.end(), r,
-                                     [this](const Record &a, const Record &b) { return less(a, b); });
+    const auto at =
+        std::upper_bound(m_records.begin(), m_records.end(), r,
+                         [this](const Record &a, const Record &b) { return less(a, b); });
     const int pos = int(at - m_records.begin());
     m_records.insert(at, r);
     buildIndex();
@@ -149,8 +149,10 @@ std::size_t WordList::memoryBytes() const
 
 bool WordList::less(const Record &a, const Record &b) const
 {
-    return QStringView(m_chars).mid(a.offset, a.length)
-               .compare(QStringView(m_chars).mid(b.offset, b.length)) < 0;
+    return QStringView(m_chars)
+               .mid(a.offset, a.length)
+               .compare(QStringView(m_chars).mid(b.offset, b.length))
+        < 0;
 }
 
 void WordList::sortAndIndex()

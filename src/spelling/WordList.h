@@ -76,7 +76,7 @@ public:
 
     // Appends the batch's words, gives every new record its key by keyOf (see setSoundKeys),
     // then sorts and re-indexes. Returns the number of records added.
-    template<typename KeyOf>
+    template <typename KeyOf>
     int appendBatch(Batch &&batch, KeyOf keyOf);
     int appendBatch(Batch &&batch);
 
@@ -84,7 +84,7 @@ public:
     int insertWord(QStringView word, bool isUser, QStringView soundKey);
 
     // Recomputes every record's key: keyOf(word, QString &pool) appends the key to pool.
-    template<typename KeyOf>
+    template <typename KeyOf>
     void setSoundKeys(KeyOf keyOf);
 
     void clear();
@@ -93,7 +93,7 @@ public:
 
 private:
     int mergeBatch(Batch &&batch);
-    template<typename KeyOf>
+    template <typename KeyOf>
     void setKey(Record &r, KeyOf &keyOf);
     void sortAndIndex();
     void buildIndex();
@@ -115,7 +115,7 @@ private:
     std::vector<Slot> m_slots;
 };
 
-template<typename KeyOf>
+template <typename KeyOf>
 void WordList::setKey(Record &r, KeyOf &keyOf)
 {
     const qsizetype before = m_keys.size();
@@ -124,7 +124,7 @@ void WordList::setKey(Record &r, KeyOf &keyOf)
     r.keyLength = std::uint32_t(m_keys.size() - before);
 }
 
-template<typename KeyOf>
+template <typename KeyOf>
 int WordList::appendBatch(Batch &&batch, KeyOf keyOf)
 {
     const size_t from = m_records.size();
@@ -135,7 +135,7 @@ int WordList::appendBatch(Batch &&batch, KeyOf keyOf)
     return added;
 }
 
-template<typename KeyOf>
+template <typename KeyOf>
 void WordList::setSoundKeys(KeyOf keyOf)
 {
     m_keys.clear();

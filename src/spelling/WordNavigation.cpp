@@ -39,7 +39,7 @@ Span wordAt(QStringView line, int column, const TSpellCheck &checker)
     int start = column;
     while (start > 1 && checker.isWordChar(line[start - 2]))
         --start;
-    int end = column;   // one past the word
+    int end = column; // one past the word
     while (end <= len && checker.isWordChar(line[end - 1]))
         ++end;
     if (end == start)

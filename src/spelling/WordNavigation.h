@@ -13,7 +13,7 @@ class TSpellCheck;
 namespace WordNavigation {
 
 struct Span {
-    int column = 0;   // first column of the word; 0 for no word
+    int column = 0; // first column of the word; 0 for no word
     int length = 0;
     bool isEmpty() const { return length == 0; }
 };
@@ -30,7 +30,7 @@ Span wordAt(QStringView line, int column, const TSpellCheck &checker);
 // The lines of a document, read on demand.
 struct Lines {
     std::function<int()> count;
-    std::function<QString(int)> line;   // 1-based
+    std::function<QString(int)> line; // 1-based
 };
 Lines linesOf(const QStringList &list);
 

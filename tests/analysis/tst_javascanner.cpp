@@ -81,9 +81,9 @@ private slots:
 void TestJavaScanner::classNames()
 {
     // Not the nested class, not the interface; "extends"/"implements" end the match.
-    QCOMPARE(JavaScanner::FinnKlasseNavnene(shop), (QStringList{"Shop", "ShopItem"}));
+    QCOMPARE(JavaScanner::FinnKlasseNavnene(shop), (QStringList {"Shop", "ShopItem"}));
     QCOMPARE(JavaScanner::FinnKlasseNavnene({"class A{}class B", "{ class C {} }"}),
-             (QStringList{"A", "B"}));
+             (QStringList {"A", "B"}));
     QVERIFY(JavaScanner::FinnKlasseNavnene({}).isEmpty());
 }
 
@@ -97,18 +97,37 @@ void TestJavaScanner::allMembers_data()
     // Constructors and main are left out; the interface after the class lends it nothing;
     // "ShopItem" contains "Shop", so its member is read too.
     QTest::newRow("public view") << shop << "Shop" << false
-        << QStringList{"String a", "String b", "int x", "int y", "public static final int MAX",
-                       "protected String name", "public void run()", "public int total()",
-                       "class Inner", "double price"};
+                                 << QStringList {"String a",
+                                                 "String b",
+                                                 "int x",
+                                                 "int y",
+                                                 "public static final int MAX",
+                                                 "protected String name",
+                                                 "public void run()",
+                                                 "public int total()",
+                                                 "class Inner",
+                                                 "double price"};
     QTest::newRow("with private") << shop << "Shop" << true
-        << QStringList{"private int count", "String a", "String b", "int x", "int y",
-                       "public static final int MAX", "protected String name", "public void run()",
-                       "private void helper(int x, int y)", "public int total()", "class Inner",
-                       "double price"};
-    const QStringList app = {"class App {", "  public static void main(String[] a) throws Exception {",
-                             "  }", "  App() throws Exception { }", "  int k = 1, m = 2;", "}"};
-    QTest::newRow("main with throws is listed cut") << app << "App" << false
-        << QStringList{"public static void main(String[] a)", "int k"};
+                                  << QStringList {"private int count",
+                                                  "String a",
+                                                  "String b",
+                                                  "int x",
+                                                  "int y",
+                                                  "public static final int MAX",
+                                                  "protected String name",
+                                                  "public void run()",
+                                                  "private void helper(int x, int y)",
+                                                  "public int total()",
+                                                  "class Inner",
+                                                  "double price"};
+    const QStringList app = {"class App {",
+                             "  public static void main(String[] a) throws Exception {",
+                             "  }",
+                             "  App() throws Exception { }",
+                             "  int k = 1, m = 2;",
+                             "}"};
+    QTest::newRow("main with throws is listed cut")
+        << app << "App" << false << QStringList {"public static void main(String[] a)", "int k"};
     QTest::newRow("no such class") << app << "Other" << true << QStringList();
 }
 
@@ -124,20 +143,27 @@ void TestJavaScanner::allMembers()
 void TestJavaScanner::multilineMembers()
 {
     QCOMPARE(JavaScanner::ClipAndFindMultilineDatamembers(shop, "Shop"),
-             (QStringList{"private int count", "String a, b", "int x, y", "public static final int MAX",
-                          "protected String name", "public Shop()", "public Shop(int n) throws IOException",
-                          "public void run()",
-                          "private void helper(int x, int y) throws IOException, InterruptedException",
-                          "public int total()", "public static void main(String[] args)",
-                          "double price"}));
+             (QStringList {
+                 "private int count", "String a, b", "int x, y", "public static final int MAX",
+                 "protected String name", "public Shop()", "public Shop(int n) throws IOException",
+                 "public void run()",
+                 "private void helper(int x, int y) throws IOException, InterruptedException",
+                 "public int total()", "public static void main(String[] args)", "double price"}));
     QCOMPARE(JavaScanner::ClipAndFindMultilineDatamembers(shop, "Payable"), QStringList());
 
     // Braces on lines of their own, a declaration holding " new ".
-    const QStringList pad = {"public class Pad", "{", "    Button b = new Button(\"x\");", "    void draw()",
-                             "    {", "        repaint();", "    }", "    Pad(Frame f, new Thing())",
-                             "    int last;", "}"};
+    const QStringList pad = {"public class Pad",
+                             "{",
+                             "    Button b = new Button(\"x\");",
+                             "    void draw()",
+                             "    {",
+                             "        repaint();",
+                             "    }",
+                             "    Pad(Frame f, new Thing())",
+                             "    int last;",
+                             "}"};
     QCOMPARE(JavaScanner::ClipAndFindMultilineDatamembers(pad, "Pad"),
-             (QStringList{"Button b", "void draw()", "int last"}));
+             (QStringList {"Button b", "void draw()", "int last"}));
 }
 
 void TestJavaScanner::scopeEnd_data()
@@ -150,9 +176,9 @@ void TestJavaScanner::scopeEnd_data()
     QTest::newRow("method, braces in string and char ignored")
         << shop << lineOf("void run()") << lineOf("void run()") + 2;
     QTest::newRow("leading close goes below zero")
-        << QStringList{"}", "{", "}", "x {", "}"} << 0 << 4;
-    QTest::newRow("never closes: last line") << QStringList{"a {", "b {", "}"} << 0 << 2;
-    QTest::newRow("start past the end") << QStringList{"{", "}"} << 7 << 1;
+        << QStringList {"}", "{", "}", "x {", "}"} << 0 << 4;
+    QTest::newRow("never closes: last line") << QStringList {"a {", "b {", "}"} << 0 << 2;
+    QTest::newRow("start past the end") << QStringList {"{", "}"} << 7 << 1;
     QTest::newRow("empty text") << QStringList() << 0 << -1;
 }
 
@@ -175,7 +201,7 @@ void TestJavaScanner::classStart_data()
     QTest::newRow("last class wins") << shop << int(shop.size()) + 5 << lineOf("class ShopItem");
     QTest::newRow("none before: first line") << shop << 2 << 0;
     QTest::newRow("comment between keyword and name")
-        << QStringList{"x", "class /* c */ A {", "}"} << 3 << 0;
+        << QStringList {"x", "class /* c */ A {", "}"} << 3 << 0;
 }
 
 void TestJavaScanner::classStart()
@@ -192,18 +218,18 @@ void TestJavaScanner::mainClassName_data()
     QTest::addColumn<QString>("name");
 
     QTest::newRow("sample") << shop << "Shop";
-    QTest::newRow("brace without blank stays") << QStringList{"class Shop{", " void main(String[] a){}", "}"}
-                                               << "Shop{";
+    QTest::newRow("brace without blank stays")
+        << QStringList {"class Shop{", " void main(String[] a){}", "}"} << "Shop{";
     QTest::newRow("last main wins")
-        << QStringList{"class A {", "static void main(String[] a) {}", "}", "class B {",
-                       "static void main(String[] a) {}", "}"}
+        << QStringList {"class A {", "static void main(String[] a) {}", "}",
+                        "class B {", "static void main(String[] a) {}", "}"}
         << "B";
-    QTest::newRow("no main") << QStringList{"public class A {", "}"} << QString();
+    QTest::newRow("no main") << QStringList {"public class A {", "}"} << QString();
     QTest::newRow("empty text") << QStringList() << QString();
-    QTest::newRow("no class above main") << QStringList{"static void main(String[] a) {}", "class A {}"}
-                                         << QString();
-    QTest::newRow("class and main on one line") << QStringList{"class Tiny { public static void main(String[] a) {} }"}
-                                                << "Tiny";
+    QTest::newRow("no class above main")
+        << QStringList {"static void main(String[] a) {}", "class A {}"} << QString();
+    QTest::newRow("class and main on one line")
+        << QStringList {"class Tiny { public static void main(String[] a) {} }"} << "Tiny";
 }
 
 void TestJavaScanner::mainClassName()

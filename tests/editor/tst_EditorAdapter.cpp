@@ -36,12 +36,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("empty") << QString() << QStringList();
-        QTest::newRow("one line") << "abc" << QStringList{ "abc" };
-        QTest::newRow("final break adds no line") << "abc\n" << QStringList{ "abc" };
-        QTest::newRow("lone break") << "\n" << QStringList{ "" };
-        QTest::newRow("empty line inside") << "a\n\nb" << QStringList{ "a", "", "b" };
-        QTest::newRow("mixed breaks") << "a\r\nb\rc\nd" << QStringList{ "a", "b", "c", "d" };
-        QTest::newRow("two final breaks") << "a\n\n" << QStringList{ "a", "" };
+        QTest::newRow("one line") << "abc" << QStringList {"abc"};
+        QTest::newRow("final break adds no line") << "abc\n" << QStringList {"abc"};
+        QTest::newRow("lone break") << "\n" << QStringList {""};
+        QTest::newRow("empty line inside") << "a\n\nb" << QStringList {"a", "", "b"};
+        QTest::newRow("mixed breaks") << "a\r\nb\rc\nd" << QStringList {"a", "b", "c", "d"};
+        QTest::newRow("two final breaks") << "a\n\n" << QStringList {"a", ""};
     }
     void lineList()
     {
@@ -66,21 +66,22 @@ private Q_SLOTS:
         ed.setText(QStringLiteral("a\nb\rc\r\n"));
         QCOMPARE(ed.text(), QStringLiteral("a\r\nb\r\nc\r\n"));
         QCOMPARE(ed.lineCount(), 3);
-        ed.setLines({ "x", "y" });
+        ed.setLines({"x", "y"});
         QCOMPARE(ed.text(), QStringLiteral("x\r\ny"));
     }
 
     void caretIsOneBasedWithVirtualSpace()
     {
         EditorAdapter ed;
-        ed.setText(QStringLiteral("abc\n\xE6\xF8\xE5xyz\nlast"));   // non-ASCII counts one column each
+        ed.setText(
+            QStringLiteral("abc\n\xE6\xF8\xE5xyz\nlast")); // non-ASCII counts one column each
         ed.setCaret(2, 4);
         QCOMPARE(ed.caretLine(), 2);
         QCOMPARE(ed.caretColumn(), 4);
-        ed.setCaret(1, 10);   // past the end of "abc"
+        ed.setCaret(1, 10); // past the end of "abc"
         QCOMPARE(ed.caretLine(), 1);
         QCOMPARE(ed.caretColumn(), 10);
-        ed.setCaret(99, 1);   // clamped to the last line
+        ed.setCaret(99, 1); // clamped to the last line
         QCOMPARE(ed.caretLine(), 3);
         ed.setCaret(-5, 0);
         QCOMPARE(ed.caretLine(), 1);
@@ -105,7 +106,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         const QString ins = QStringLiteral("1\r2\n3\r\n");
         QTest::newRow("LF document") << int(LE::LF) << ins << QStringLiteral("a1\n2\n3\nef");
-        QTest::newRow("CRLF document") << int(LE::CRLF) << ins << QStringLiteral("a1\r\n2\r\n3\r\nef");
+        QTest::newRow("CRLF document")
+            << int(LE::CRLF) << ins << QStringLiteral("a1\r\n2\r\n3\r\nef");
         QTest::newRow("CR document") << int(LE::CR) << ins << QStringLiteral("a1\r2\r3\ref");
     }
     void insertAtCaret()
@@ -116,16 +118,18 @@ private Q_SLOTS:
         EditorAdapter ed;
         ed.setFormat(formatWith(LE(ending)));
         ed.setText(QStringLiteral("abc\ndef"));
-        ed.setSelection(1, 2, 2, 2);   // "bc" + break + "d" is replaced
+        ed.setSelection(1, 2, 2, 2); // "bc" + break + "d" is replaced
         QCOMPARE(ed.selectedText().size(), 4 + (LE(ending) == LE::CRLF ? 1 : 0));
         ed.insertAtCaret(inserted);
         QCOMPARE(ed.text(), expected);
         QVERIFY(!ed.hasSelection());
-        QCOMPARE(ed.caretLine(), 4);   // after the text, before "ef"
+        QCOMPARE(ed.caretLine(), 4); // after the text, before "ef"
         QCOMPARE(ed.caretColumn(), 1);
-        ed.undo();   // one undo step brings back the original
-        QCOMPARE(ed.text(), LE(ending) == LE::CRLF ? QStringLiteral("abc\r\ndef")
-                           : LE(ending) == LE::CR ? QStringLiteral("abc\rdef") : QStringLiteral("abc\ndef"));
+        ed.undo(); // one undo step brings back the original
+        QCOMPARE(ed.text(),
+                 LE(ending) == LE::CRLF     ? QStringLiteral("abc\r\ndef")
+                     : LE(ending) == LE::CR ? QStringLiteral("abc\rdef")
+                                            : QStringLiteral("abc\ndef"));
     }
 
     void insertInVirtualSpaceFillsBlanks()
@@ -174,11 +178,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("indent");
-        QTest::newRow("four blanks") << "    x" << "    ";
-        QTest::newRow("none") << "x  " << "";
-        QTest::newRow("tab first") << "\t  x" << "";
-        QTest::newRow("tab ends the run") << "  \tx" << "  ";
-        QTest::newRow("blank line") << "   " << "   ";
+        QTest::newRow("four blanks") << "    x"
+                                     << "    ";
+        QTest::newRow("none") << "x  "
+                              << "";
+        QTest::newRow("tab first") << "\t  x"
+                                   << "";
+        QTest::newRow("tab ends the run") << "  \tx"
+                                          << "  ";
+        QTest::newRow("blank line") << "   "
+                                    << "   ";
     }
     void caretLineIndent()
     {
@@ -197,15 +206,15 @@ private Q_SLOTS:
         ed.addMarker(3);
         ed.addMarker(1);
         ed.addMarker(1);
-        QCOMPARE(ed.markerLines(), (QList<int>{ 1, 3 }));
+        QCOMPARE(ed.markerLines(), (QList<int> {1, 3}));
         ed.deleteMarker(1);
-        QCOMPARE(ed.markerLines(), (QList<int>{ 3 }));
+        QCOMPARE(ed.markerLines(), (QList<int> {3}));
 
         ed.setCaret(1, 1);
         QVERIFY(ed.findText(QStringLiteral("two"), true, false, true, true));
         QCOMPARE(ed.caretLine(), 1);
         QVERIFY(ed.findText(QStringLiteral("two"), true, false, true, true));
-        QCOMPARE(ed.caretLine(), 3);   // "Two" skipped: case matters
+        QCOMPARE(ed.caretLine(), 3); // "Two" skipped: case matters
         QVERIFY(!ed.findText(QStringLiteral("two"), true, false, true, true));
         QVERIFY(ed.findText(QStringLiteral("two"), false, true, false, true));
         QCOMPARE(ed.caretLine(), 2);
@@ -215,7 +224,8 @@ private Q_SLOTS:
     void loadsLargeContentQuickly()
     {
         TextFile::Content content;
-        const QString line = QStringLiteral("public static void main(String[] args) { int x = 42; }\n");
+        const QString line =
+            QStringLiteral("public static void main(String[] args) { int x = 42; }\n");
         content.text.reserve(4 * 1024 * 1024 + line.size());
         while (content.text.size() < 4 * 1024 * 1024)
             content.text += line;

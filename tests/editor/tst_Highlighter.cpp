@@ -1,3 +1,4 @@
+#include "ScintillaOf.h"
 #include "editor/EditorAdapter.h"
 #include "editor/GeneralLexer.h"
 #include "editor/Highlighter.h"
@@ -19,8 +20,8 @@ private Q_SLOTS:
     {
         Highlighter h(Highlighter::Java);
         QCOMPARE(h.attributeNames(),
-                 (QStringList{ "Comment", "Documentation", "Identifier", "Invalid symbol",
-                               "Reserved word", "Number", "Space", "String", "Symbol" }));
+                 (QStringList {"Comment", "Documentation", "Identifier", "Invalid symbol",
+                               "Reserved word", "Number", "Space", "String", "Symbol"}));
         QCOMPARE(h.languageName(), QStringLiteral("Java"));
         QCOMPARE(h.indexOfAttribute(QStringLiteral("Reserved word")), 4);
         QCOMPARE(h.indexOfAttribute(QStringLiteral("reserved word")), -1);
@@ -44,7 +45,7 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, name);
         QFETCH(QByteArray, lexerName);
-        Highlighter h{ Highlighter::Kind(kind) };
+        Highlighter h {Highlighter::Kind(kind)};
         QCOMPARE(h.languageName(), name);
         QCOMPARE(QByteArray(h.lexer()->lexer()), lexerName);
         QVERIFY(!h.sampleSource().isEmpty());
@@ -56,7 +57,8 @@ private Q_SLOTS:
     {
         Highlighter h(Highlighter::Java);
         const int i = h.indexOfAttribute(QStringLiteral("String"));
-        h.setAttribute(i, TColor(0x0000FF), TColor(0x00FFFF), Highlighter::Bold | Highlighter::Italic);
+        h.setAttribute(i, TColor(0x0000FF), TColor(0x00FFFF),
+                       Highlighter::Bold | Highlighter::Italic);
         for (int style : h.attribute(i).lexerStyles) {
             QCOMPARE(h.lexer()->color(style), QColor(255, 0, 0));
             QCOMPARE(h.lexer()->paper(style), QColor(255, 255, 0));
@@ -71,9 +73,10 @@ private Q_SLOTS:
         Highlighter php(Highlighter::PHP);
         ed.setHighlighter(&php);
         ed.setText(QStringLiteral("$name = 'x';"));
-        ed.widget()->recolor();
-        const int style = int(ed.widget()->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, 1));
-        QVERIFY(php.attribute(php.indexOfAttribute(QStringLiteral("Variable"))).lexerStyles.contains(style));
+        scintillaOf(ed)->recolor();
+        const int style = int(scintillaOf(ed)->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, 1));
+        QVERIFY(php.attribute(php.indexOfAttribute(QStringLiteral("Variable")))
+                    .lexerStyles.contains(style));
     }
 
     void attributeAtEditorPosition_data()
@@ -95,7 +98,7 @@ private Q_SLOTS:
         QFETCH(int, column);
         QFETCH(QString, name);
         EditorAdapter ed;
-        QCOMPARE(ed.attributeNameAt(1, 1), QString());   // no highlighter
+        QCOMPARE(ed.attributeNameAt(1, 1), QString()); // no highlighter
         Highlighter java(Highlighter::Java);
         ed.setHighlighter(&java);
         ed.setText(java.sampleSource());
@@ -113,7 +116,7 @@ private Q_SLOTS:
 
         const IniFile ini(file);
         QCOMPARE(ini.readString(QStringLiteral("Comment"), QStringLiteral("Background"), QString()),
-                 QStringLiteral("-2147483643"));   // system colours are negative decimals
+                 QStringLiteral("-2147483643")); // system colours are negative decimals
         QCOMPARE(ini.readString(QStringLiteral("Comment"), QStringLiteral("Foreground"), QString()),
                  QString::number(0x00123456));
         QCOMPARE(ini.readSections().size(), a.attributeCount());
@@ -133,8 +136,9 @@ private Q_SLOTS:
         const QString file = dir.filePath(QStringLiteral("partial.ini"));
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[String]\r\nForeground=255\r\n[Symbol]\r\n[Number]\r\nStyle=4\r\nBackground=junk\r\n"
-                "[Unknown]\r\nStyle=1\r\n");
+        f.write(
+            "[String]\r\nForeground=255\r\n[Symbol]\r\n[Number]\r\nStyle=4\r\nBackground=junk\r\n"
+            "[Unknown]\r\nStyle=1\r\n");
         f.close();
 
         Highlighter h(Highlighter::Java);
@@ -147,7 +151,7 @@ private Q_SLOTS:
         QCOMPARE(h.attribute(str).style, pristine.attribute(str).style);
         QCOMPARE(h.attribute(num).style, 4);
         QCOMPARE(h.attribute(num).background, pristine.attribute(num).background);
-        for (const char *untouched : { "Symbol", "Comment" }) {
+        for (const char *untouched : {"Symbol", "Comment"}) {
             const int i = h.indexOfAttribute(QString::fromLatin1(untouched));
             QCOMPARE(h.attribute(i).foreground, pristine.attribute(i).foreground);
             QCOMPARE(h.attribute(i).style, pristine.attribute(i).style);
@@ -160,25 +164,26 @@ private Q_SLOTS:
         QTest::addColumn<int>("comments");
         QTest::addColumn<char>("delimiter");
         QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QByteArray>("styles");   // one digit per byte, GeneralLexer::Style
+        QTest::addColumn<QByteArray>("styles"); // one digit per byte, GeneralLexer::Style
         using G = GeneralLexer;
-        QTest::newRow("keyword ignores case") << int(G::NoComments) << '\'' << QByteArray("Begin x1")
-                                              << QByteArray("33333022");
-        QTest::newRow("number and symbol") << int(G::NoComments) << '\'' << QByteArray("a=12.5;")
-                                           << QByteArray("2644446");
-        QTest::newRow("single-quote string") << int(G::NoComments) << '\'' << QByteArray("'a\"b' \"")
-                                             << QByteArray("5555506");
+        QTest::newRow("keyword ignores case")
+            << int(G::NoComments) << '\'' << QByteArray("Begin x1") << QByteArray("33333022");
+        QTest::newRow("number and symbol")
+            << int(G::NoComments) << '\'' << QByteArray("a=12.5;") << QByteArray("2644446");
+        QTest::newRow("single-quote string")
+            << int(G::NoComments) << '\'' << QByteArray("'a\"b' \"") << QByteArray("5555506");
         QTest::newRow("C block and line") << int(G::CComments | G::CppComments) << '"'
                                           << QByteArray("/*x*/a//b") << QByteArray("111112111");
-        QTest::newRow("Pascal braces") << int(G::PascalComments) << '\'' << QByteArray("{c}a")
-                                       << QByteArray("1112");
+        QTest::newRow("Pascal braces")
+            << int(G::PascalComments) << '\'' << QByteArray("{c}a") << QByteArray("1112");
         QTest::newRow("Ansi") << int(G::AnsiComments) << '\'' << QByteArray("(*c*)(")
                               << QByteArray("111116");
         QTest::newRow("Asm and Basic") << int(G::AsmComments | G::BasicComments) << '"'
                                        << QByteArray("a;b 'c") << QByteArray("211111");
-        QTest::newRow("unterminated string") << int(G::NoComments) << '"' << QByteArray("\"ab\n")
-                                             << QByteArray("5550");
-        QTest::newRow("no styles set") << int(G::NoComments) << '\'' << QByteArray("//") << QByteArray("66");
+        QTest::newRow("unterminated string")
+            << int(G::NoComments) << '"' << QByteArray("\"ab\n") << QByteArray("5550");
+        QTest::newRow("no styles set")
+            << int(G::NoComments) << '\'' << QByteArray("//") << QByteArray("66");
     }
     void generalLexerTokens()
     {
@@ -187,7 +192,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, line);
         QFETCH(QByteArray, styles);
         GeneralLexer lexer;
-        lexer.setKeywords({ QStringLiteral("begin"), QStringLiteral("end") });
+        lexer.setKeywords({QStringLiteral("begin"), QStringLiteral("end")});
         lexer.setCommentStyles(GeneralLexer::CommentStyles(comments));
         lexer.setStringDelimiter(delimiter);
         int state = 0;
@@ -206,7 +211,7 @@ private Q_SLOTS:
         lexer.styleLine("a /* open\n", state);
         QVERIFY(state != 0);
         const QByteArray inside = lexer.styleLine("still } in\n", state);
-        QCOMPARE(inside.count(char(GeneralLexer::Comment)), 10);   // all but the line break
+        QCOMPARE(inside.count(char(GeneralLexer::Comment)), 10); // all but the line break
         QVERIFY(state != 0);
         const QByteArray closing = lexer.styleLine("*/ b", state);
         QCOMPARE(state, 0);
@@ -219,16 +224,18 @@ private Q_SLOTS:
         EditorAdapter ed;
         Highlighter h(Highlighter::General);
         h.generalLexer()->setCommentStyles(GeneralLexer::CComments);
-        h.setKeywords({ QStringLiteral("end") });
+        h.setKeywords({QStringLiteral("end")});
         ed.setHighlighter(&h);
         ed.setText(QStringLiteral("x\ny\nend"));
-        QsciScintilla *w = ed.widget();
-        auto styleAt = [w](long pos) { return int(w->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, pos)); };
+        QsciScintilla *w = scintillaOf(ed);
+        auto styleAt = [w](long pos) {
+            return int(w->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, pos));
+        };
         w->recolor();
         QCOMPARE(styleAt(4), int(GeneralLexer::ReservedWord));
         ed.setCaret(1, 1);
-        ed.insertAtCaret(QStringLiteral("/*"));   // opens a comment over every following line
-        w->recolor(0, 4);                          // styling asked for the first line only
+        ed.insertAtCaret(QStringLiteral("/*")); // opens a comment over every following line
+        w->recolor(0, 4);                       // styling asked for the first line only
         QCOMPARE(styleAt(7), int(GeneralLexer::Comment));
         ed.setCaret(2, 2);
         ed.insertAtCaret(QStringLiteral("*/"));
@@ -240,12 +247,14 @@ private Q_SLOTS:
     {
         Highlighter h(Highlighter::General);
         QVERIFY(h.generalLexer());
-        h.setKeywords({ QStringLiteral("Begin") });
-        QCOMPARE(h.keywords(), QStringList{ QStringLiteral("Begin") });
+        h.setKeywords({QStringLiteral("Begin")});
+        QCOMPARE(h.keywords(), QStringList {QStringLiteral("Begin")});
         h.generalLexer()->setCaseSensitive(true);
         int state = 0;
-        QCOMPARE(int(h.generalLexer()->styleLine("begin", state).at(0)), int(GeneralLexer::Identifier));
-        QCOMPARE(int(h.generalLexer()->styleLine("Begin", state).at(0)), int(GeneralLexer::ReservedWord));
+        QCOMPARE(int(h.generalLexer()->styleLine("begin", state).at(0)),
+                 int(GeneralLexer::Identifier));
+        QCOMPARE(int(h.generalLexer()->styleLine("Begin", state).at(0)),
+                 int(GeneralLexer::ReservedWord));
         QVERIFY(!Highlighter(Highlighter::Java).generalLexer());
     }
 };

@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QToolButton>
 
-#include "../shell/ShellFixture.h"
+#include "ShellFixture.h"
 #include "editor/EditorAdapter.h"
 #include "html/HtmlCommands.h"
 
@@ -26,11 +26,14 @@ QString describe(const QMenu *menu)
     return parts.join(QLatin1Char('|'));
 }
 
-const QString fraction = QStringLiteral("Fraction[One-quarter fraction|One-half fraction|Three-quarters fraction]");
-const QString superscript = QStringLiteral("Superscript[Superscript 1|Superscript 2|Superscript 3]");
-const QString formItems = QStringLiteral(
-    "Password Field|Hidden Field|Button|Send Button|Reset Button|Textfield|Popup menu|Checkbox|Radio Button|"
-    "File Field|Image Button|Text Area|Form Body (<form></form>)");
+const QString fraction =
+    QStringLiteral("Fraction[One-quarter fraction|One-half fraction|Three-quarters fraction]");
+const QString superscript =
+    QStringLiteral("Superscript[Superscript 1|Superscript 2|Superscript 3]");
+const QString formItems =
+    QStringLiteral("Password Field|Hidden Field|Button|Send Button|Reset Button|Textfield|Popup "
+                   "menu|Checkbox|Radio Button|"
+                   "File Field|Image Button|Text Area|Form Body (<form></form>)");
 
 } // namespace
 
@@ -45,29 +48,50 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
 
         QTest::newRow("&Insert") << "Insert2"
-            << "Special Characters[Non braking space|Vertical bar|Copyright sign (c)|Registration mark (r)|"
-               "Paragraph symbol|Degree sign|Section symbol|Right brackets|Left brackets|Per thousand|"
-               "Trademark symbol (TM)|Tilde|" + fraction + "|" + superscript + "]|Form[" + formItems + "]|-|"
-               "Table|Frameset|Linebreak (<br>)|Image|Link|Font|Ordered List|Unordered List|Horisontal Ruler|Comment";
+                                 << "Special Characters[Non braking space|Vertical bar|Copyright "
+                                    "sign (c)|Registration mark (r)|"
+                                    "Paragraph symbol|Degree sign|Section symbol|Right "
+                                    "brackets|Left brackets|Per thousand|"
+                                    "Trademark symbol (TM)|Tilde|"
+                + fraction + "|" + superscript + "]|Form[" + formItems
+                + "]|-|"
+                  "Table|Frameset|Linebreak (<br>)|Image|Link|Font|Ordered List|Unordered "
+                  "List|Horisontal Ruler|Comment";
         QTest::newRow("&Modify") << "Modify1"
-            << "HTML Elemt Alignment[Centered|Left Aligned|Right Aligned]|HTML Style[Italic|Bold|Italics And Bold]";
-        QTest::newRow("Tools") << "ools2"
-            << "Strip HTML from document|-|Comment..|Frames..|Image..|Table..|Link..|Button..|Rollover..|"
-               "Textarea..|Font wizard..|Popupmenu..|Ordered Lists..|Unordered list..|Horisontal ruler..|Object wizard..";
+                                 << "HTML Elemt Alignment[Centered|Left Aligned|Right "
+                                    "Aligned]|HTML Style[Italic|Bold|Italics And Bold]";
+        QTest::newRow("Tools")
+            << "ools2"
+            << "Strip HTML from "
+               "document|-|Comment..|Frames..|Image..|Table..|Link..|Button..|Rollover..|"
+               "Textarea..|Font wizard..|Popupmenu..|Ordered Lists..|Unordered list..|Horisontal "
+               "ruler..|Object wizard..";
         QTest::newRow("HTMLElement") << "HTMLElement"
-            << "Table|Frameset|Linebreak (<br>)|Image|Link|Font|Ordered List|Unordered List|Horisontal Ruler|Comment|-|"
-               "Special Caracters[Non braking space|Vertical bar|Copyright sign (c)|Registration mark (r)|Degree sign|"
-               "Left brackets|Right brackets|Paragraph symbol|Section symbol|Per thousand|Trademark symbol (TM)|Tilde|"
-               + fraction + "|" + superscript + "]|Form[" + formItems + "]";
-        QTest::newRow("PopupMenu6") << "PopupMenu6" << "Statusline clock|Textfield clock";
-        QTest::newRow("document pop-up") << "PopupMenu1"
-            << "Common[Image|Link|Comment|Table|Frameset|Font|Ordered List|Unordered list|Break (<br>)|"
-               "Horisontal ruler (<hr>)]|Special characters[Non braking space|Vertical bar|Degree sign|"
-               "Copyright mark (c)|Registered mark (r)|Left quotation mark|Right quotation mark|Paragraph symbol|"
-               "Section symbol|Per thousand|Trademark symbol (TM)|Tilde|" + fraction + "|" + superscript + "]|"
-               "Form[Password field|Hidden field|Ordinary Button|Send Button|Reset Button|Text field|Options field|"
-               "Checkbox|Radio button|Text area|Image button|File field|Form body (<form></form>)]|"
-               "Alignment[Centered|Left|Right]|Font[Italics|Bold|Italics and bold]";
+                                     << "Table|Frameset|Linebreak (<br>)|Image|Link|Font|Ordered "
+                                        "List|Unordered List|Horisontal Ruler|Comment|-|"
+                                        "Special Caracters[Non braking space|Vertical "
+                                        "bar|Copyright sign (c)|Registration mark (r)|Degree sign|"
+                                        "Left brackets|Right brackets|Paragraph symbol|Section "
+                                        "symbol|Per thousand|Trademark symbol (TM)|Tilde|"
+                + fraction + "|" + superscript + "]|Form[" + formItems + "]";
+        QTest::newRow("PopupMenu6") << "PopupMenu6"
+                                    << "Statusline clock|Textfield clock";
+        QTest::newRow("document pop-up")
+            << "PopupMenu1"
+            << "Common[Image|Link|Comment|Table|Frameset|Font|Ordered List|Unordered list|Break "
+               "(<br>)|"
+               "Horisontal ruler (<hr>)]|Special characters[Non braking space|Vertical bar|Degree "
+               "sign|"
+               "Copyright mark (c)|Registered mark (r)|Left quotation mark|Right quotation "
+               "mark|Paragraph symbol|"
+               "Section symbol|Per thousand|Trademark symbol (TM)|Tilde|"
+                + fraction + "|" + superscript
+                + "]|"
+                  "Form[Password field|Hidden field|Ordinary Button|Send Button|Reset Button|Text "
+                  "field|Options field|"
+                  "Checkbox|Radio button|Text area|Image button|File field|Form body "
+                  "(<form></form>)]|"
+                  "Alignment[Centered|Left|Right]|Font[Italics|Bold|Italics and bold]";
     }
 
     void menus()
@@ -80,7 +104,8 @@ private Q_SLOTS:
         QString text;
         if (menu == QLatin1String("PopupMenu1")) {
             QStringList groups;
-            for (const char *name : {"Common1", "Spesiellebokstaver1", "Skjema1", "Plasser1", "Font2"}) {
+            for (const char *name :
+                 {"Common1", "Spesiellebokstaver1", "Skjema1", "Plasser1", "Font2"}) {
                 const QMenu *m = page->popupMenu(QLatin1String(name));
                 groups << m->title() + QLatin1Char('[') + describe(m) + QLatin1Char(']');
             }
@@ -97,11 +122,31 @@ private Q_SLOTS:
     {
         ShellFixture fixture;
         TMainForm *main = fixture.start();
-        const char *const names[] = {"Nonbrakingspace1", "Linebreakbr1", "Frameset2", "able1", "FormBodyformform1",
-                                     "Image1", "Link1", "Comment2", "OrderedList1", "UnorderedList1", "Font3",
-                                     "StripHTMLcode1", "Popupmenu8", "Button3", "extarea2", "Image2", "Link2",
-                                     "Comment3", "able2", "Objectwizard1", "Fontwizard1", "Frames1",
-                                     "OrderedLists1", "Unorderedlist2", "Rollover1"};
+        const char *const names[] = {"Nonbrakingspace1",
+                                     "Linebreakbr1",
+                                     "Frameset2",
+                                     "able1",
+                                     "FormBodyformform1",
+                                     "Image1",
+                                     "Link1",
+                                     "Comment2",
+                                     "OrderedList1",
+                                     "UnorderedList1",
+                                     "Font3",
+                                     "StripHTMLcode1",
+                                     "Popupmenu8",
+                                     "Button3",
+                                     "extarea2",
+                                     "Image2",
+                                     "Link2",
+                                     "Comment3",
+                                     "able2",
+                                     "Objectwizard1",
+                                     "Fontwizard1",
+                                     "Frames1",
+                                     "OrderedLists1",
+                                     "Unorderedlist2",
+                                     "Rollover1"};
         for (const char *name : names)
             QVERIFY2(main->action(QLatin1String(name)), name);
         // File, New, "Frameset" follows the HTML document item.
@@ -114,7 +159,7 @@ private Q_SLOTS:
     {
         ShellFixture fixture;
         TMainForm *main = fixture.start();
-        main->action(QStringLiteral("OrderedList1"))->trigger();   // no document: nothing happens
+        main->action(QStringLiteral("OrderedList1"))->trigger(); // no document: nothing happens
         main->HTMLdocument1Click();
         TEditForm *other = fixture.active();
         main->HTMLdocument1Click();
@@ -124,7 +169,7 @@ private Q_SLOTS:
         active->setText(QStringLiteral("  x"));
         active->setCaret(1, 4);
         main->action(QStringLiteral("OrderedList1"))->trigger();
-        QCOMPARE(active->lines(), (QStringList{"  x<ol>", "    <li></li>", "  </ol>"}));
+        QCOMPARE(active->lines(), (QStringList {"  x<ol>", "    <li></li>", "  </ol>"}));
         QCOMPARE(active->caretColumn(), 9);
         QVERIFY(page->IsModified);
 
@@ -135,10 +180,14 @@ private Q_SLOTS:
         // Another window's pop-up forwards inserts to the active document but wraps its own selection.
         other->SynEdit1->setText(QStringLiteral("word"));
         other->SynEdit1->selectAll();
-        other->popupMenu(QStringLiteral("Common1"))->findChild<QAction *>(QStringLiteral("Breakbr2"))->trigger();
+        other->popupMenu(QStringLiteral("Common1"))
+            ->findChild<QAction *>(QStringLiteral("Breakbr2"))
+            ->trigger();
         QCOMPARE(active->line(2), QStringLiteral("    <li><br></li>"));
-        other->popupMenu(QStringLiteral("Plasser1"))->findChild<QAction *>(QStringLiteral("Right1"))->trigger();
-        QCOMPARE(other->SynEdit1->lines(), QStringList{"<div align=\"Right\">word</div>"});
+        other->popupMenu(QStringLiteral("Plasser1"))
+            ->findChild<QAction *>(QStringLiteral("Right1"))
+            ->trigger();
+        QCOMPARE(other->SynEdit1->lines(), QStringList {"<div align=\"Right\">word</div>"});
     }
 
     void openersWaitForTheirFeature()
@@ -147,7 +196,8 @@ private Q_SLOTS:
         TMainForm *main = fixture.start();
         auto *commands = main->findChild<HtmlCommands *>(QStringLiteral("HTMLCommands"));
         QAction *table = main->action(QStringLiteral("able2"));
-        auto *tableButton = main->HTMLSheet->findChild<QToolButton *>(QStringLiteral("SpeedButton35"));
+        auto *tableButton =
+            main->HTMLSheet->findChild<QToolButton *>(QStringLiteral("SpeedButton35"));
         QVERIFY(!table->isEnabled());
         QVERIFY(!tableButton->isEnabled());
         QVERIFY(!main->action(QStringLiteral("Frameset1"))->isEnabled());
@@ -174,18 +224,22 @@ private Q_SLOTS:
     {
         ShellFixture fixture;
         TMainForm *main = fixture.start();
-        const QStringList expected{
-            "Form:|Button|Checkbox|Radio button|Textfield|File field|Text Area|Password field|Popup menu|"
+        const QStringList expected {
+            "Form:|Button|Checkbox|Radio button|Textfield|File field|Text Area|Password "
+            "field|Popup menu|"
             "Image button|Hidden field",
-            "Common:|Image|Link|Comment|Table|Frameset|Font|Object - Used for ActiveX, Applet etc.|Unordered List|"
+            "Common:|Image|Link|Comment|Table|Frameset|Font|Object - Used for ActiveX, Applet "
+            "etc.|Unordered List|"
             "Ordered List|Horisontal Ruler|Rollover|View page in browser (Ctrl+G)",
-            "Javascripts:|Todays date|Browser information|Document last modified|Clock|Random images|"
+            "Javascripts:|Todays date|Browser information|Document last modified|Clock|Random "
+            "images|"
             "Popup menu with link forwarder",
-            "Other:|Paste Code..|Strip html from current document (renames the file to .txt)|Save document|Print|Cut|"
+            "Other:|Paste Code..|Strip html from current document (renames the file to .txt)|Save "
+            "document|Print|Cut|"
             "Copy|Paste|Find..|Replace"};
         QStringList groups;
         for (const QGroupBox *box : main->HTMLSheet->findChildren<QGroupBox *>()) {
-            QStringList parts{box->title()};
+            QStringList parts {box->title()};
             for (const QToolButton *b : box->findChildren<QToolButton *>()) {
                 parts << b->toolTip();
                 QVERIFY2(!b->icon().pixmap(20, 20).isNull(), qPrintable(b->toolTip()));

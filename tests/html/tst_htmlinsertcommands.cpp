@@ -10,10 +10,11 @@ class TestHtmlInsertCommands : public QObject
     Q_OBJECT
 
 private:
-    static void row(const char *name, const char *handler, const QStringList &lines, const QList<int> &caret,
-                    const QStringList &expected, int line, int column)
+    static void row(const char *name, const char *handler, const QStringList &lines,
+                    const QList<int> &caret, const QStringList &expected, int line, int column)
     {
-        QTest::newRow(name) << QString::fromLatin1(handler) << lines << caret << expected << line << column;
+        QTest::newRow(name) << QString::fromLatin1(handler) << lines << caret << expected << line
+                            << column;
     }
 
 private Q_SLOTS:
@@ -21,7 +22,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("handler");
         QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QList<int>>("caret");   // line, column [, selection end line, column]
+        QTest::addColumn<QList<int>>("caret"); // line, column [, selection end line, column]
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("expectedLine");
         QTest::addColumn<int>("expectedColumn");
@@ -30,19 +31,22 @@ private Q_SLOTS:
         row("table", "Table1Click", {}, {1, 1},
             {"<table>", "  <tr>", "    <td></td>", "  </tr>", "</table>"}, 3, 9);
         row("table indented", "Table1Click", {"    "}, {1, 5},
-            {"    <table>", "      <tr>", "        <td></td>", "      </tr>", "    </table>"}, 3, 13);
+            {"    <table>", "      <tr>", "        <td></td>", "      </tr>", "    </table>"}, 3,
+            13);
         row("table after text", "Table1Click", {"  x", "y"}, {1, 4},
             {"  x<table>", "    <tr>", "      <td></td>", "    </tr>", "  </table>", "y"}, 3, 11);
         row("table tab is no indentation", "Table1Click", {"\tx"}, {1, 3},
             {"\tx<table>", "  <tr>", "    <td></td>", "  </tr>", "</table>"}, 3, 9);
         row("frameset indented", "Frameset11Click", {"  "}, {1, 3},
             {"  <frameset>", "    <frame src=\"\">", "  </frameset>"}, 2, 17);
-        row("ordered list", "OrdnetListe1Click", {}, {1, 1}, {"<ol>", "  <li></li>", "</ol>"}, 2, 7);
+        row("ordered list", "OrdnetListe1Click", {}, {1, 1}, {"<ol>", "  <li></li>", "</ol>"}, 2,
+            7);
         row("unordered list indented", "Uordnetliste1Click", {"   "}, {1, 4},
             {"   <ul>", "     <li></li>", "   </ul>"}, 2, 10);
         row("select is never indented", "Selectfield1Click", {"    "}, {1, 5},
             {"    <select>", "  <option>", "</select>"}, 2, 11);
-        row("form body", "Formbodyformform1Click", {}, {1, 1}, {"<form method=\"POST\">", "", "</form>"}, 2, 4);
+        row("form body", "Formbodyformform1Click", {}, {1, 1},
+            {"<form method=\"POST\">", "", "</form>"}, 2, 4);
         row("form body indented", "Formbodyformform1Click", {"  "}, {1, 3},
             {"  <form method=\"POST\">", "  ", "  </form>"}, 2, 6);
 
@@ -51,26 +55,32 @@ private Q_SLOTS:
         row("link", "Lenke1Click", {}, {1, 1}, {"<a href=\"\"></a>"}, 1, 10);
         row("comment", "Kommentar1Click", {}, {1, 1}, {"<!--  -->"}, 1, 6);
         row("ruler", "Horisonallinjal1Click", {"x"}, {1, 1}, {"<hr>x"}, 1, 5);
-        row("send button", "Button1Click", {}, {1, 1}, {"<input type=\"submit\" value=\"Submit\" name=\"\">"}, 1, 43);
+        row("send button", "Button1Click", {}, {1, 1},
+            {"<input type=\"submit\" value=\"Submit\" name=\"\">"}, 1, 43);
         row("caret past line end", "Bilde1Click", {"ab"}, {1, 5}, {"ab  <img src=\"\">"}, 1, 15);
 
         // The selection is replaced, except by Font.
         row("field replaces selection", "extfield2Click", {"xSELy"}, {1, 2, 1, 5},
             {"x<input type=\"text\" name=\"\">y"}, 1, 27);
-        row("entity replaces selection", "Perthousand1Click", {"axyzb"}, {1, 2, 1, 5}, {"a&#137;b"}, 1, 8);
+        row("entity replaces selection", "Perthousand1Click", {"axyzb"}, {1, 2, 1, 5}, {"a&#137;b"},
+            1, 8);
         row("list replaces two-line selection", "OrdnetListe1Click", {"  ab", "  cd"}, {1, 4, 2, 4},
             {"  a<ol>", "    <li></li>", "  </ol>d"}, 2, 9);
         row("font", "Font2Click", {}, {1, 1}, {"<font name=\"\"></font>"}, 1, 13);
-        row("font around selection", "Font2Click", {"abc"}, {1, 1, 1, 4}, {"<font name=\"\">abc</font>"}, 1, 16);
+        row("font around selection", "Font2Click", {"abc"}, {1, 1, 1, 4},
+            {"<font name=\"\">abc</font>"}, 1, 16);
 
         // Entities keep their exact characters.
         row("tilde", "ilde1Click", {}, {1, 1}, {"&#152;"}, 1, 7);
 
         // Wrapping commands.
-        row("centered", "Centered1Click", {"ab"}, {1, 1, 1, 3}, {"<div align=\"Center\">ab</div>"}, 1, 29);
-        row("left, two lines", "LeftAligned1Click", {"a", "b"}, {1, 1, 2, 2}, {"<div align=\"Left\">a", "b</div>"}, 2, 8);
+        row("centered", "Centered1Click", {"ab"}, {1, 1, 1, 3}, {"<div align=\"Center\">ab</div>"},
+            1, 29);
+        row("left, two lines", "LeftAligned1Click", {"a", "b"}, {1, 1, 2, 2},
+            {"<div align=\"Left\">a", "b</div>"}, 2, 8);
         row("bold", "Bold1Click", {"x"}, {1, 2}, {"x<b></b>"}, 1, 9);
-        row("italics and bold", "ItalicsAndBold1Click", {"x"}, {1, 1, 1, 2}, {"<b><i>x</i></b>"}, 1, 16);
+        row("italics and bold", "ItalicsAndBold1Click", {"x"}, {1, 1, 1, 2}, {"<b><i>x</i></b>"}, 1,
+            16);
     }
 
     void commands()
@@ -91,9 +101,8 @@ private Q_SLOTS:
         QTEST(editor.caretColumn(), "expectedColumn");
         QVERIFY(editor.isModified());
         editor.undo();
-        QCOMPARE(editor.lines(), lines);   // one undo step
+        QCOMPARE(editor.lines(), lines); // one undo step
     }
-
 
     void noDocument()
     {

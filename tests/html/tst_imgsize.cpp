@@ -10,9 +10,18 @@ Q_DECLARE_METATYPE(ImgSize::Result)
 
 namespace {
 
-QByteArray be16(int v) { return QByteArray(1, char((v >> 8) & 0xFF)) + char(v & 0xFF); }
-QByteArray le16(int v) { return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF); }
-QByteArray be32(quint32 v) { return be16(int(v >> 16)) + be16(int(v & 0xFFFF)); }
+QByteArray be16(int v)
+{
+    return QByteArray(1, char((v >> 8) & 0xFF)) + char(v & 0xFF);
+}
+QByteArray le16(int v)
+{
+    return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF);
+}
+QByteArray be32(quint32 v)
+{
+    return be16(int(v >> 16)) + be16(int(v & 0xFFFF));
+}
 
 // A segment: marker, length (counting itself) and payload.
 QByteArray segment(quint8 marker, const QByteArray &payload)
@@ -22,7 +31,9 @@ QByteArray segment(quint8 marker, const QByteArray &payload)
 
 QByteArray frame(quint8 marker, int width, int height)
 {
-    return segment(marker, QByteArray("\x08") + be16(height) + be16(width) + QByteArray("\x03\x01\x22\x00", 4));
+    return segment(marker,
+                   QByteArray("\x08") + be16(height) + be16(width)
+                       + QByteArray("\x03\x01\x22\x00", 4));
 }
 
 const QByteArray soi("\xFF\xD8", 2);
@@ -31,7 +42,7 @@ const QByteArray app0 = segment(0xE0, QByteArray("JFIF\0\x01\x01\0\0\x01\0\x01\0
 QByteArray png(quint32 width, quint32 height)
 {
     return QByteArray("\x89PNG\r\n\x1A\n", 8) + be32(13) + "IHDR" + be32(width) + be32(height)
-           + QByteArray("\x08\x02\0\0\0", 5) + be32(0);
+        + QByteArray("\x08\x02\0\0\0", 5) + be32(0);
 }
 
 QByteArray gif(const char *signature, quint8 flags, const QByteArray &afterTable, int tableEntries)
@@ -75,48 +86,64 @@ private Q_SLOTS:
         QTest::addColumn<int>("height");
 
         // Unmeasured JPEG and PNG keep the caller's 111 x 222.
-        QTest::newRow("jpeg baseline") << "jpg" << soi + app0 + frame(0xC0, 640, 480) << Result::Measured << 640 << 480;
-        QTest::newRow("jpeg progressive, fill bytes")
-            << "jpg" << soi + app0.left(1) + QByteArray(3, '\xFF') + app0.mid(1) + QByteArray("\xFF\xFF\xFF", 3)
-                   + frame(0xC2, 300, 200).mid(1)
-            << Result::Measured << 300 << 200;
+        QTest::newRow("jpeg baseline")
+            << "jpg" << soi + app0 + frame(0xC0, 640, 480) << Result::Measured << 640 << 480;
+        QTest::newRow("jpeg progressive, fill bytes") << "jpg"
+                                                      << soi + app0.left(1) + QByteArray(3, '\xFF')
+                + app0.mid(1) + QByteArray("\xFF\xFF\xFF", 3) + frame(0xC2, 300, 200).mid(1)
+                                                      << Result::Measured << 300 << 200;
         QTest::newRow("jpeg restart marker before frame")
-            << "jpg" << soi + QByteArray("\xFF\xD3", 2) + frame(0xC0, 12, 34) << Result::Measured << 12 << 34;
-        QTest::newRow("jpeg lossless frame") << "jpg" << soi + frame(0xC3, 64, 64) << Result::NoSize << 111 << 222;
+            << "jpg" << soi + QByteArray("\xFF\xD3", 2) + frame(0xC0, 12, 34) << Result::Measured
+            << 12 << 34;
+        QTest::newRow("jpeg lossless frame")
+            << "jpg" << soi + frame(0xC3, 64, 64) << Result::NoSize << 111 << 222;
         QTest::newRow("jpeg segment not followed by marker")
-            << "jpg" << soi + app0 + QByteArray("\x00", 1) + frame(0xC0, 5, 5) << Result::NoSize << 111 << 222;
+            << "jpg" << soi + app0 + QByteArray("\x00", 1) + frame(0xC0, 5, 5) << Result::NoSize
+            << 111 << 222;
         QTest::newRow("jpeg truncated in frame")
             << "jpg" << soi + app0 + frame(0xC0, 640, 480).left(8) << Result::NoSize << 111 << 222;
-        QTest::newRow("jpeg truncated in segment") << "jpg" << soi + app0.left(10) << Result::NoSize << 111 << 222;
+        QTest::newRow("jpeg truncated in segment")
+            << "jpg" << soi + app0.left(10) << Result::NoSize << 111 << 222;
         QTest::newRow("jpeg zero segment length")
-            << "jpg" << soi + QByteArray("\xFF\xE1\x00\x00", 4) + frame(0xC0, 5, 5) << Result::NoSize << 111 << 222;
+            << "jpg" << soi + QByteArray("\xFF\xE1\x00\x00", 4) + frame(0xC0, 5, 5)
+            << Result::NoSize << 111 << 222;
         QTest::newRow("png named jpeg") << "jpg" << png(10, 20) << Result::NoSize << 111 << 222;
 
         QTest::newRow("png") << "png" << png(800, 600) << Result::Measured << 800 << 600;
         QTest::newRow("png 70000 wide") << "png" << png(70000, 3) << Result::Measured << 4464 << 3;
-        QTest::newRow("jpeg named png") << "png" << soi + frame(0xC0, 1, 2) << Result::NoSize << 111 << 222;
-        QTest::newRow("png truncated in height") << "png" << png(800, 600).left(23) << Result::NoSize << 111 << 222;
+        QTest::newRow("jpeg named png")
+            << "png" << soi + frame(0xC0, 1, 2) << Result::NoSize << 111 << 222;
+        QTest::newRow("png truncated in height")
+            << "png" << png(800, 600).left(23) << Result::NoSize << 111 << 222;
 
         // GIF always starts from 0 x 0.
         QTest::newRow("gif with colour table")
-            << "gif" << gif("GIF89a", 0x81, imageDescriptor(320, 240), 4) << Result::Measured << 320 << 240;
+            << "gif" << gif("GIF89a", 0x81, imageDescriptor(320, 240), 4) << Result::Measured << 320
+            << 240;
         QTest::newRow("gif with colour table holding 2C bytes")
             << "gif" << gif("GIF89a", 0x80, imageDescriptor(7, 9), 0).insert(13, QByteArray(6, ','))
             << Result::Measured << 7 << 9;
         QTest::newRow("gif without colour table")
-            << "gif" << gif("GIF87a", 0x00, imageDescriptor(16, 17), 0) << Result::Measured << 16 << 17;
+            << "gif" << gif("GIF87a", 0x00, imageDescriptor(16, 17), 0) << Result::Measured << 16
+            << 17;
         QTest::newRow("gif separator inside extension taken")
-            << "gif" << gif("GIF89a", 0x00, QByteArray("\x21\xFE\x01,", 4) + le16(1) + le16(2) + le16(3) + le16(4) + '\0'
-                            + imageDescriptor(50, 60), 0)
+            << "gif"
+            << gif("GIF89a", 0x00,
+                   QByteArray("\x21\xFE\x01,", 4) + le16(1) + le16(2) + le16(3) + le16(4) + '\0'
+                       + imageDescriptor(50, 60),
+                   0)
             << Result::Measured << 3 << 4;
         QTest::newRow("gif lower-case signature")
             << "gif" << gif("gif89a", 0x00, imageDescriptor(16, 17), 0) << Result::NoSize << 0 << 0;
         QTest::newRow("gif truncated colour table")
             << "gif" << gif("GIF89a", 0x87, QByteArray(), 100) << Result::NoSize << 0 << 0;
         QTest::newRow("gif truncated descriptor")
-            << "gif" << gif("GIF89a", 0x00, imageDescriptor(16, 17).left(9), 0) << Result::NoSize << 0 << 0;
-        QTest::newRow("gif without image") << "gif" << gif("GIF89a", 0x00, QByteArray(";"), 0) << Result::NoSize << 0 << 0;
-        QTest::newRow("gif short header") << "gif" << QByteArray("GIF89a\x01\x00", 8) << Result::NoSize << 0 << 0;
+            << "gif" << gif("GIF89a", 0x00, imageDescriptor(16, 17).left(9), 0) << Result::NoSize
+            << 0 << 0;
+        QTest::newRow("gif without image")
+            << "gif" << gif("GIF89a", 0x00, QByteArray(";"), 0) << Result::NoSize << 0 << 0;
+        QTest::newRow("gif short header")
+            << "gif" << QByteArray("GIF89a\x01\x00", 8) << Result::NoSize << 0 << 0;
     }
 
     void readers()

@@ -9,12 +9,12 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-#include "../shell/ShellFixture.h"
+#include "ShellFixture.h"
 #include "analysis/JavaDocumentScanner.h"
 #include "java/CompileCommands.h"
 #include "java/Compiler.h"
-#include "java/MainFormCompileHost.h"
-#include "platform/IniFile.h"
+#include "app/Features.h"
+#include "settings/AppSettings.h"
 
 namespace {
 
@@ -28,22 +28,23 @@ const QByteArray helloWithError = "public class Hello {\n"
 QString realJavaFolder()
 {
     const QString javac = QStandardPaths::findExecutable("javac");
-    return javac.isEmpty() ? QString() : QFileInfo(QFileInfo(javac).canonicalFilePath()).absolutePath();
+    return javac.isEmpty() ? QString()
+                           : QFileInfo(QFileInfo(javac).canonicalFilePath()).absolutePath();
 }
 
 struct CompileFixture : ShellFixture {
     CompileFixture() : ShellFixture("[Tips]\r\ndoShow=0\r\n")
     {
         start();
-        commands = MainFormCompileHost::commandsOf(main.get());
+        commands = main->features().compile;
         doc = main->LoadFile(write("my src/Hello.java", helloWithError));
     }
 
     void setJava(const QString &binDir, const QString &options = QString())
     {
-        main->iniFile()->writeString("CompilerOptions", "JavaBinDir", binDir);
-        main->iniFile()->writeString("CompilerOptions", "DebugGenOptions", options);
-        main->iniFile()->writeString("CompilerOptions", "ClassPathDir", "C:\\;.");
+        main->settings().setText(Settings::Key::JavaBinDir, binDir);
+        main->settings().setText(Settings::Key::DebugGenOptions, options);
+        main->settings().setText(Settings::Key::ClassPathDir, "C:\\;.");
     }
 
     // A fake javac; returns its folder.
@@ -85,13 +86,15 @@ void TestMainCompile::nothingRunsWithoutJavaFolderOrSave()
     f.main->action("Compile1")->trigger();
     f.main->action("CompileandRun1")->trigger();
     QVERIFY(!f.commands->CompileNoCompilerWnd([](int) {}));
-    const QString text = "No javabin catalog defined, don't know where to look for javac. Please spesify the "
-                         "javabin catalog (can be found under Edit->Options->Compiler)!";
+    const QString text =
+        "No javabin catalog defined, don't know where to look for javac. Please spesify the "
+        "javabin catalog (can be found under Edit->Options->Compiler)!";
     QCOMPARE(f.prompter.texts(),
-             (QStringList{text,
-                          "No javabin catalog defined, don't know where to look for javac. Please spesify "
-                          "the javabin catalog now!",
-                          text}));
+             (QStringList {
+                 text,
+                 "No javabin catalog defined, don't know where to look for javac. Please spesify "
+                 "the javabin catalog now!",
+                 text}));
     QCOMPARE(f.prompter.calls.at(0).caption, QStringLiteral("Information"));
     QVERIFY(f.log().isEmpty());
     QVERIFY(!f.commands->CompilerWindow());
@@ -117,8 +120,9 @@ void TestMainCompile::compileJumpAndRun()
     CompileCommands *commands = f.commands;
     QVERIFY(main->menu("ools1")->actions().contains(main->action("Compile1")));
     QMenu *compiling = doc->popupMenu("ools2");
-    QVERIFY(compiling->findChild<QAction *>("Compile1") && compiling->findChild<QAction *>("CompileandRun1"));
-    main->EnableDisableTabs(false);   // the command shows the tabs it fills
+    QVERIFY(compiling->findChild<QAction *>("Compile1")
+            && compiling->findChild<QAction *>("CompileandRun1"));
+    main->EnableDisableTabs(false); // the command shows the tabs it fills
     // The scanner over the document (the run and debug commands ask it for the main class).
     QCOMPARE(JavaDocumentScanner::FindMainClassName(doc->editor()), QStringLiteral("Hello"));
     QCOMPARE(JavaDocumentScanner::FindMainClassName(nullptr), QString());
@@ -142,27 +146,28 @@ void TestMainCompile::compileJumpAndRun()
     QCOMPARE(w->windowTitle(), QStringLiteral("Compilation complete"));
     QVERIFY(main->isTabShown(main->TabSheet6) && main->isTabShown(main->TabSheet8));
     QCOMPARE(main->PageControl4->currentWidget(), main->TabSheet8);
-    QVERIFY(main->CompilerOutputLines.contains("1 error"));
-    QCOMPARE(main->CompileErrorCount, 0);
+    QVERIFY(commands->CompilerOutputLines().contains("1 error"));
+    QCOMPARE(commands->CompileErrorCount(), 0);
     QVERIFY(f.log().startsWith("Compiling: " + doc->DocumentFileName + "\n"));
     QVERIFY(!f.log().contains("No errors found."));
 
     // Hint, jump, and the error line painted until it is edited.
     commands->KompilerErrors->setCurrentItem(entry);
     commands->KompilerErrorsClick();
-    QCOMPARE(commands->KompilerErrors->toolTip(), QStringLiteral("Line 4:  error: cannot find symbol"));
+    QCOMPARE(commands->KompilerErrors->toolTip(),
+             QStringLiteral("Line 4:  error: cannot find symbol"));
     doc->editor()->setCaret(1, 3);
     commands->KompilerErrorsDblClick();
     QCOMPARE(doc->editor()->caretLine(), 4);
     QCOMPARE(doc->editor()->caretColumn(), 3);
     QCOMPARE(doc->ErrorLine, 4);
-    QVERIFY(main->ErrorLineHighlighted);
+    QVERIFY(commands->ErrorLineHighlighted());
     doc->editor()->setCaret(1, 1);
     doc->editor()->insertAtCaret(" ");
-    QVERIFY(main->ErrorLineHighlighted);
+    QVERIFY(commands->ErrorLineHighlighted());
     doc->editor()->setSelection(4, 28, 4, 33);
     doc->editor()->insertAtCaret("count");
-    QVERIFY(!main->ErrorLineHighlighted);
+    QVERIFY(!commands->ErrorLineHighlighted());
     // An entry without a line number (javac's "Note: ...") is listed but goes nowhere.
     for (const char *noLine : {"", "x"}) {
         entry->setText(0, noLine);
@@ -192,9 +197,13 @@ void TestMainCompile::compileJumpAndRun()
     QVERIFY(f.log().contains("\nNo errors found.\nCompilation complete: "));
     w->BitBtn3->click();
     QCOMPARE(runs.count(), 1);
-    QCOMPARE(runs.at(0).at(0).toBool(), false);   // "Run": never a terminal
+    QCOMPARE(runs.at(0).at(0).toBool(), false); // "Run": never a terminal
+    // OK hides the result window, which was made for this compile and is freed.
+    QPointer<TCompiler1> gone(w);
     w->BitBtn1->click();
     QVERIFY(w->isHidden());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!gone);
 
     compiling->findChild<QAction *>("CompileandRun1")->trigger();
     QVERIFY(f.waitForCompile());
@@ -215,7 +224,8 @@ void TestMainCompile::compilerFailures()
     QVERIFY(!f.commands->CompilerWindow()->BitBtn3->isEnabled());
     QVERIFY(!f.log().contains("No errors found."));
     const QString message = f.prompter.texts().value(0);
-    QVERIFY2(message.contains(f.path("no jdk/bin/javac")) && message.contains("does not exist"), qPrintable(message));
+    QVERIFY2(message.contains(f.path("no jdk/bin/javac")) && message.contains("does not exist"),
+             qPrintable(message));
     int count = -1;
     QVERIFY(f.commands->CompileNoCompilerWnd([&](int n) { count = n; }));
     QVERIFY(f.waitForCompile());

@@ -59,7 +59,9 @@ bool TestProcessRunner::run(ProcessRunner &runner, const QString &program, const
 void TestProcessRunner::mergedOutputInOrder()
 {
     ProcessRunner runner;
-    QVERIFY(run(runner, tool("interleave", "echo out1\necho err1 >&2\necho out2\necho err2 >&2\necho out3")));
+    QVERIFY(
+        run(runner,
+            tool("interleave", "echo out1\necho err1 >&2\necho out2\necho err2 >&2\necho out3")));
     QCOMPARE(runner.output(), QStringLiteral("out1\nerr1\nout2\nerr2\nout3\n"));
 }
 
@@ -72,7 +74,9 @@ void TestProcessRunner::largeOutputInPiecesIntact()
     QCOMPARE(runner.readSize(), 50);
     QStringList pieces;
     connect(&runner, &ProcessRunner::outputReceived, this, [&](const QString &p) { pieces << p; });
-    QVERIFY(run(runner, tool("big", "awk 'BEGIN { for (i = 0; i < 5000; i++) printf \"%c\", 97 + i % 26 }'")));
+    QVERIFY(
+        run(runner,
+            tool("big", "awk 'BEGIN { for (i = 0; i < 5000; i++) printf \"%c\", 97 + i % 26 }'")));
     QCOMPARE(pieces.join(QString()), expected);
     QCOMPARE(runner.output(), expected);
     QVERIFY(pieces.size() >= 100);
@@ -86,8 +90,8 @@ void TestProcessRunner::multiByteCharacterNotSplit()
     runner.setReadSize(1);
     QStringList pieces;
     connect(&runner, &ProcessRunner::outputReceived, this, [&](const QString &p) { pieces << p; });
-    QVERIFY(run(runner, tool("utf8", "printf '\\303\\246\\303\\270'")));   // "æø"
-    QCOMPARE(pieces, (QStringList{QStringLiteral("æ"), QStringLiteral("ø")}));
+    QVERIFY(run(runner, tool("utf8", "printf '\\303\\246\\303\\270'"))); // "æø"
+    QCOMPARE(pieces, (QStringList {QStringLiteral("æ"), QStringLiteral("ø")}));
 }
 
 void TestProcessRunner::standardInputReceived()
@@ -110,9 +114,9 @@ void TestProcessRunner::exitCodeAndOneRunAtATime()
     QVERIFY(!runner.start(tool("other", "echo other"), {}, QString()));
     runner.closeInput();
     QVERIFY(finished.wait(20000));
-    QCOMPARE(finished.at(0), (QVariantList{3, true}));
+    QCOMPARE(finished.at(0), (QVariantList {3, true}));
     QCOMPARE(runner.output(), QString());
-    QVERIFY(run(runner, m_tools + "/other"));   // free again
+    QVERIFY(run(runner, m_tools + "/other")); // free again
     QCOMPARE(runner.output(), QStringLiteral("other\n"));
 }
 
@@ -123,7 +127,8 @@ void TestProcessRunner::folderAndArgumentsWithBlanks()
                 {"-classpath", "my lib:.", "Hello World.java"}, m_tools));
     QCOMPARE(runner.output(),
              QDir(m_tools).canonicalPath() + "\n[-classpath]\n[my lib:.]\n[Hello World.java]\n");
-    QCOMPARE(runner.commandLine(), '"' + m_tools + "/args\" -classpath \"my lib:.\" \"Hello World.java\"");
+    QCOMPARE(runner.commandLine(),
+             '"' + m_tools + "/args\" -classpath \"my lib:.\" \"Hello World.java\"");
 }
 
 void TestProcessRunner::programThatCannotStart_data()
@@ -133,7 +138,8 @@ void TestProcessRunner::programThatCannotStart_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing") << m_tools + "/javac" << QString() << "does not exist";
     QTest::newRow("not executable") << QString() << QString() << "not executable";
-    QTest::newRow("missing folder") << QString() << m_tools + "/gone" << "folder";
+    QTest::newRow("missing folder") << QString() << m_tools + "/gone"
+                                    << "folder";
 }
 
 void TestProcessRunner::programThatCannotStart()

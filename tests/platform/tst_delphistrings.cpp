@@ -25,11 +25,16 @@ void TestDelphiStrings::pos_data()
     QTest::addColumn<QString>("needle");
     QTest::addColumn<QString>("haystack");
     QTest::addColumn<int>("expected");
-    QTest::newRow("first char") << "a" << "abc" << 1;
-    QTest::newRow("middle") << "bc" << "abcbc" << 2;
-    QTest::newRow("absent") << "x" << "abc" << 0;
-    QTest::newRow("case matters") << "A" << "abc" << 0;
-    QTest::newRow("empty needle") << "" << "abc" << 0;
+    QTest::newRow("first char") << "a"
+                                << "abc" << 1;
+    QTest::newRow("middle") << "bc"
+                            << "abcbc" << 2;
+    QTest::newRow("absent") << "x"
+                            << "abc" << 0;
+    QTest::newRow("case matters") << "A"
+                                  << "abc" << 0;
+    QTest::newRow("empty needle") << ""
+                                  << "abc" << 0;
 }
 
 void TestDelphiStrings::pos()
@@ -109,12 +114,36 @@ void TestDelphiStrings::fileNames_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("changed");
-    QTest::newRow("plain") << "/a/b/File.java" << ".java" << "File.java" << "/a/b/" << "/a/b/File.class";
-    QTest::newRow("two dots") << "x.tar.gz" << ".gz" << "x.tar.gz" << "" << "x.tar.class";
-    QTest::newRow("no ext") << "/a.b/c" << "" << "c" << "/a.b/" << "/a.b/c.class";
-    QTest::newRow("backslash") << "C:\\d\\e.htm" << ".htm" << "e.htm" << "C:\\d\\" << "C:\\d\\e.class";
-    QTest::newRow("dot file") << "/h/.rc" << ".rc" << ".rc" << "/h/" << "/h/.class";
-    QTest::newRow("folder only") << "/a/" << "" << "" << "/a/" << "/a/.class";
+    QTest::newRow("plain") << "/a/b/File.java"
+                           << ".java"
+                           << "File.java"
+                           << "/a/b/"
+                           << "/a/b/File.class";
+    QTest::newRow("two dots") << "x.tar.gz"
+                              << ".gz"
+                              << "x.tar.gz"
+                              << ""
+                              << "x.tar.class";
+    QTest::newRow("no ext") << "/a.b/c"
+                            << ""
+                            << "c"
+                            << "/a.b/"
+                            << "/a.b/c.class";
+    QTest::newRow("backslash") << "C:\\d\\e.htm"
+                               << ".htm"
+                               << "e.htm"
+                               << "C:\\d\\"
+                               << "C:\\d\\e.class";
+    QTest::newRow("dot file") << "/h/.rc"
+                              << ".rc"
+                              << ".rc"
+                              << "/h/"
+                              << "/h/.class";
+    QTest::newRow("folder only") << "/a/"
+                                 << ""
+                                 << ""
+                                 << "/a/"
+                                 << "/a/.class";
 }
 
 void TestDelphiStrings::fileNames()
@@ -135,11 +164,11 @@ void TestDelphiStrings::textToLines_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("empty") << "" << QStringList();
-    QTest::newRow("one line, no break") << "a" << QStringList{"a"};
-    QTest::newRow("final break adds no line") << "a\r\n" << QStringList{"a"};
-    QTest::newRow("only a break") << "\n" << QStringList{""};
-    QTest::newRow("mixed breaks") << "a\r\nb\nc\rd" << QStringList{"a", "b", "c", "d"};
-    QTest::newRow("LF CR is two breaks") << "a\n\rb" << QStringList{"a", "", "b"};
+    QTest::newRow("one line, no break") << "a" << QStringList {"a"};
+    QTest::newRow("final break adds no line") << "a\r\n" << QStringList {"a"};
+    QTest::newRow("only a break") << "\n" << QStringList {""};
+    QTest::newRow("mixed breaks") << "a\r\nb\nc\rd" << QStringList {"a", "b", "c", "d"};
+    QTest::newRow("LF CR is two breaks") << "a\n\rb" << QStringList {"a", "", "b"};
 }
 
 void TestDelphiStrings::textToLines()

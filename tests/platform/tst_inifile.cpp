@@ -54,37 +54,56 @@ QByteArray TestIniFile::contents() const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-static const QByteArray sample =
-    "; a comment\r\n"
-    "orphan=before any section\r\n"
-    "[Editor]\r\n"
-    "FontType = Courier New \r\n"
-    "Quoted=\"  spaced  \"\r\n"
-    "HalfQuoted=\"open\r\n"
-    "Empty=\r\n"
-    "FontType=second\r\n"
-    "no equals sign\r\n"
-    "[ editor ]\r\n"
-    "Later=yes\r\n"
-    "[Unix]\n"
-    "Key=lf line\n"
-    "  Indented  =  x  \n";
+static const QByteArray sample = "; a comment\r\n"
+                                 "orphan=before any section\r\n"
+                                 "[Editor]\r\n"
+                                 "FontType = Courier New \r\n"
+                                 "Quoted=\"  spaced  \"\r\n"
+                                 "HalfQuoted=\"open\r\n"
+                                 "Empty=\r\n"
+                                 "FontType=second\r\n"
+                                 "no equals sign\r\n"
+                                 "[ editor ]\r\n"
+                                 "Later=yes\r\n"
+                                 "[Unix]\n"
+                                 "Key=lf line\n"
+                                 "  Indented  =  x  \n";
 
 void TestIniFile::reads_data()
 {
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("trimmed") << "Editor" << "FontType" << "Courier New";
-    QTest::newRow("names without case") << "EDITOR" << "fonttype" << "Courier New";
-    QTest::newRow("quotes stripped, inside kept") << "Editor" << "Quoted" << "  spaced  ";
-    QTest::newRow("one quote kept") << "Editor" << "HalfQuoted" << "\"open";
-    QTest::newRow("empty value") << "Editor" << "Empty" << "";
-    QTest::newRow("duplicate section ignored") << "Editor" << "Later" << "default";
-    QTest::newRow("LF lines") << "Unix" << "Key" << "lf line";
-    QTest::newRow("key before sections ignored") << "" << "orphan" << "default";
-    QTest::newRow("comment is no key") << "Editor" << "; a comment" << "default";
-    QTest::newRow("missing section") << "None" << "Key" << "default";
+    QTest::newRow("trimmed") << "Editor"
+                             << "FontType"
+                             << "Courier New";
+    QTest::newRow("names without case") << "EDITOR"
+                                        << "fonttype"
+                                        << "Courier New";
+    QTest::newRow("quotes stripped, inside kept") << "Editor"
+                                                  << "Quoted"
+                                                  << "  spaced  ";
+    QTest::newRow("one quote kept") << "Editor"
+                                    << "HalfQuoted"
+                                    << "\"open";
+    QTest::newRow("empty value") << "Editor"
+                                 << "Empty"
+                                 << "";
+    QTest::newRow("duplicate section ignored") << "Editor"
+                                               << "Later"
+                                               << "default";
+    QTest::newRow("LF lines") << "Unix"
+                              << "Key"
+                              << "lf line";
+    QTest::newRow("key before sections ignored") << ""
+                                                 << "orphan"
+                                                 << "default";
+    QTest::newRow("comment is no key") << "Editor"
+                                       << "; a comment"
+                                       << "default";
+    QTest::newRow("missing section") << "None"
+                                     << "Key"
+                                     << "default";
 }
 
 void TestIniFile::reads()
@@ -139,12 +158,14 @@ void TestIniFile::writeCreatesFileAndSection()
 {
     IniFile ini(m_file);
     QVERIFY(ini.writeBool(QStringLiteral("ApplicationOptions"), QStringLiteral("AutoSave"), true));
-    QVERIFY(ini.writeBool(QStringLiteral("ApplicationOptions"), QStringLiteral("PrintDate"), false));
+    QVERIFY(
+        ini.writeBool(QStringLiteral("ApplicationOptions"), QStringLiteral("PrintDate"), false));
     QVERIFY(ini.writeInteger(QStringLiteral("History"), QStringLiteral("Count"), -1));
     QVERIFY(ini.writeString(QStringLiteral("applicationoptions"), QStringLiteral("autosave"),
                             QStringLiteral("0")));
-    QCOMPARE(contents(), QByteArray("[ApplicationOptions]\r\nAutoSave=0\r\nPrintDate=0\r\n\r\n"
-                                    "[History]\r\nCount=-1\r\n"));
+    QCOMPARE(contents(),
+             QByteArray("[ApplicationOptions]\r\nAutoSave=0\r\nPrintDate=0\r\n\r\n"
+                        "[History]\r\nCount=-1\r\n"));
 }
 
 void TestIniFile::writeKeepsUnknownLinesAndComments()
@@ -153,8 +174,9 @@ void TestIniFile::writeKeepsUnknownLinesAndComments()
     IniFile ini(m_file);
     QVERIFY(ini.writeString(QStringLiteral("A"), QStringLiteral("z"), QStringLiteral("new")));
     QVERIFY(ini.writeString(QStringLiteral("B"), QStringLiteral("y"), QStringLiteral("3")));
-    QCOMPARE(contents(), QByteArray("; comment\r\n[A]\r\nx=1\r\n\r\n; inner\r\nunknown line\r\n"
-                                    "z=new\r\n\r\n[B]\r\ny=3\r\n"));
+    QCOMPARE(contents(),
+             QByteArray("; comment\r\n[A]\r\nx=1\r\n\r\n; inner\r\nunknown line\r\n"
+                        "z=new\r\n\r\n[B]\r\ny=3\r\n"));
 }
 
 void TestIniFile::writeThroughToSecondObject()
@@ -174,7 +196,7 @@ void TestIniFile::externalChangeIsSeen()
     write("[S]\r\nK=a\r\n");
     IniFile ini(m_file);
     QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("K"), {}), QStringLiteral("a"));
-    write("[S]\r\nK=b\r\n");   // same size, rewritten in place
+    write("[S]\r\nK=b\r\n"); // same size, rewritten in place
     QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("K"), {}), QStringLiteral("b"));
 }
 
@@ -195,17 +217,19 @@ void TestIniFile::eraseAndDelete()
 void TestIniFile::sectionLists()
 {
     IniFile ini(write(sample));
-    QCOMPARE(ini.readSections(), (QStringList{"Editor", "Unix"}));
+    QCOMPARE(ini.readSections(), (QStringList {"Editor", "Unix"}));
     QCOMPARE(ini.readSection(QStringLiteral("editor")),
-             (QStringList{"FontType", "Quoted", "HalfQuoted", "Empty"}));
+             (QStringList {"FontType", "Quoted", "HalfQuoted", "Empty"}));
 }
 
 void TestIniFile::lineBreakInValueStaysOneLine()
 {
     IniFile ini(m_file);
-    QVERIFY(ini.writeString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("a\r\n[X]\nb=c")));
+    QVERIFY(
+        ini.writeString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("a\r\n[X]\nb=c")));
     QVERIFY(!ini.sectionExists(QStringLiteral("X")));
-    QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("K"), {}), QStringLiteral("a [X] b=c"));
+    QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("K"), {}),
+             QStringLiteral("a [X] b=c"));
 }
 
 void TestIniFile::unwritableFile()

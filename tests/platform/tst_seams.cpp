@@ -35,16 +35,16 @@ void TestSeams::qtFilter_data()
 {
     QTest::addColumn<Filter>("filter");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("one entry") << Filter{{"Java files", {"*.java"}}} << "Java files (*.java)";
-    QTest::newRow("all files") << Filter{{"All files", {"*.*"}}} << "All files (*)";
+    QTest::newRow("one entry") << Filter {{"Java files", {"*.java"}}} << "Java files (*.java)";
+    QTest::newRow("all files") << Filter {{"All files", {"*.*"}}} << "All files (*)";
     QTest::newRow("several masks and entries")
-        << Filter{{"Text", {"*.txt", "*.log"}}, {"Any", {"*.*"}}} << "Text (*.txt *.log);;Any (*)";
+        << Filter {{"Text", {"*.txt", "*.log"}}, {"Any", {"*.*"}}} << "Text (*.txt *.log);;Any (*)";
     QTest::newRow("htm also finds html")
-        << Filter{{"HTML (*.htm)", {"*.htm"}}} << "HTML (*.htm *.html)";
+        << Filter {{"HTML (*.htm)", {"*.htm"}}} << "HTML (*.htm *.html)";
     QTest::newRow("html already there")
-        << Filter{{"HTML (*.htm;*.html)", {"*.htm;*.html"}}} << "HTML (*.htm *.html)";
+        << Filter {{"HTML (*.htm;*.html)", {"*.htm;*.html"}}} << "HTML (*.htm *.html)";
     QTest::newRow("description keeps other brackets")
-        << Filter{{"Perl (scripts)", {"*.pl"}}} << "Perl (scripts) (*.pl)";
+        << Filter {{"Perl (scripts)", {"*.pl"}}} << "Perl (scripts) (*.pl)";
 }
 
 void TestSeams::qtFilter()
@@ -58,8 +58,7 @@ void TestSeams::terminalCommand()
 {
     const QByteArray saved = qgetenv("TERMINAL");
     qputenv("TERMINAL", "myterm --hold");
-    QCOMPARE(Shell::terminalCommand(QStringLiteral("/p"), {}),
-             (QStringList{"myterm", "--hold"}));
+    QCOMPARE(Shell::terminalCommand(QStringLiteral("/p"), {}), (QStringList {"myterm", "--hold"}));
     qunsetenv("TERMINAL");
     const QString fallback = Shell::terminalCommand(QStringLiteral("/p"), {}).value(0);
     QVERIFY(fallback == QLatin1String("x-terminal-emulator") || fallback == QLatin1String("xterm"));
@@ -70,15 +69,15 @@ void TestSeams::terminalCommand()
 void TestSeams::terminalCommandQuotes()
 {
     qputenv("TERMINAL", "xterm");
-    const QStringList cmd = Shell::terminalCommand(QStringLiteral("/it's here"),
-                                                   {"java", "-cp", ".", "My App; rm x"});
-    QCOMPARE(cmd.mid(0, 4), (QStringList{"xterm", "-e", "sh", "-c"}));
+    const QStringList cmd =
+        Shell::terminalCommand(QStringLiteral("/it's here"), {"java", "-cp", ".", "My App; rm x"});
+    QCOMPARE(cmd.mid(0, 4), (QStringList {"xterm", "-e", "sh", "-c"}));
     QCOMPARE(cmd.size(), 5);
     const QString script = cmd.at(4);
-    QVERIFY2(script.startsWith(QStringLiteral("cd '/it'\\''s here' && 'java' '-cp' '.' 'My App; rm x'; exec ")),
+    QVERIFY2(script.startsWith(
+                 QStringLiteral("cd '/it'\\''s here' && 'java' '-cp' '.' 'My App; rm x'; exec ")),
              qPrintable(script));
     qunsetenv("TERMINAL");
-
 }
 
 void TestSeams::wrappersGoThroughInstalledPrompter()
@@ -88,7 +87,8 @@ void TestSeams::wrappersGoThroughInstalledPrompter()
     QCOMPARE(Prompter::question(nullptr, QStringLiteral("Sure?")), int(Prompter::No));
     QCOMPARE(Prompter::information(nullptr, QStringLiteral("Done")), int(Prompter::Ok));
     QCOMPARE(Prompter::warning(nullptr, QStringLiteral("Careful")), int(Prompter::Ok));
-    QCOMPARE(Prompter::instance()->messageDlg(nullptr, QStringLiteral("Replace?"), Prompter::Question,
+    QCOMPARE(Prompter::instance()->messageDlg(nullptr, QStringLiteral("Replace?"),
+                                              Prompter::Question,
                                               Prompter::YesButton | Prompter::NoButton),
              int(Prompter::Yes));
     QCOMPARE(prompter.calls.size(), 4);
@@ -122,7 +122,8 @@ void TestSeams::realMessageBox_data()
                          << int(Prompter::Yes);
     QTest::newRow("no") << int(Prompter::YesButton | Prompter::NoButton) << int(QMessageBox::No)
                         << int(Prompter::No);
-    QTest::newRow("cancel") << int(Prompter::YesButton | Prompter::NoButton | Prompter::CancelButton)
+    QTest::newRow("cancel") << int(Prompter::YesButton | Prompter::NoButton
+                                   | Prompter::CancelButton)
                             << int(QMessageBox::Cancel) << int(Prompter::Cancel);
     QTest::newRow("ok") << int(Prompter::OkButton) << int(QMessageBox::Ok) << int(Prompter::Ok);
 }
@@ -157,7 +158,8 @@ void TestSeams::realMessageBox()
 void TestSeams::helpWindow()
 {
     TempProgramFolder home(true);
-    home.writeFile(QStringLiteral("help/HID_TEST.html"), "<html><body>Table dialog help</body></html>");
+    home.writeFile(QStringLiteral("help/HID_TEST.html"),
+                   "<html><body>Table dialog help</body></html>");
     HelpViewer::instance()->showTopic(QStringLiteral("HID_TEST"));
     QTextBrowser *browser = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets()) {

@@ -107,7 +107,7 @@ void TestTColor::toQColor()
     QFETCH(int, value);
     QFETCH(QColor, color);
     QCOMPARE(TColor(value).toQColor(), color);
-    if (value >= 0)   // plain colours come back; system colours become their RGB
+    if (value >= 0) // plain colours come back; system colours become their RGB
         QCOMPARE(TColor::fromQColor(color).value(), value);
 }
 

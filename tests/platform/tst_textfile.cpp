@@ -59,22 +59,22 @@ void TestTextFile::roundTrip_data()
     QTest::addColumn<QString>("text");
     const int utf8 = int(Encoding::Utf8), latin1 = int(Encoding::Latin1);
     QTest::newRow("empty") << QByteArray() << utf8 << int(LineEnding::LF) << false << "";
-    QTest::newRow("LF, final break") << QByteArray("a\nb\n") << utf8 << int(LineEnding::LF) << false
-                                     << "a\nb\n";
+    QTest::newRow("LF, final break")
+        << QByteArray("a\nb\n") << utf8 << int(LineEnding::LF) << false << "a\nb\n";
     QTest::newRow("CRLF, no final break")
         << QByteArray("a\r\nb") << utf8 << int(LineEnding::CRLF) << false << "a\r\nb";
     QTest::newRow("CR") << QByteArray("a\rb\r") << utf8 << int(LineEnding::CR) << false << "a\rb\r";
     QTest::newRow("UTF-8") << QByteArray("bl\xc3\xa5\r\n") << utf8 << int(LineEnding::CRLF) << false
                            << QStringLiteral("bl\u00e5\r\n");
-    QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbfx\n") << utf8 << int(LineEnding::LF)
-                                    << true << "x\n";
+    QTest::newRow("UTF-8 with BOM")
+        << QByteArray("\xef\xbb\xbfx\n") << utf8 << int(LineEnding::LF) << true << "x\n";
     QTest::newRow("Latin-1") << QByteArray("bl\xe5\r\n\xff") << latin1 << int(LineEnding::CRLF)
                              << false << QStringLiteral("bl\u00e5\r\n\u00ff");
-    QTest::newRow("BOM then Latin-1") << QByteArray("\xef\xbb\xbf\xe5") << latin1
-                                      << int(LineEnding::LF) << false
-                                      << QStringLiteral("\u00ef\u00bb\u00bf\u00e5");
-    QTest::newRow("only line breaks") << QByteArray("\r\n\r\n") << utf8 << int(LineEnding::CRLF)
-                                      << false << "\r\n\r\n";
+    QTest::newRow("BOM then Latin-1")
+        << QByteArray("\xef\xbb\xbf\xe5") << latin1 << int(LineEnding::LF) << false
+        << QStringLiteral("\u00ef\u00bb\u00bf\u00e5");
+    QTest::newRow("only line breaks")
+        << QByteArray("\r\n\r\n") << utf8 << int(LineEnding::CRLF) << false << "\r\n\r\n";
 }
 
 void TestTextFile::roundTrip()
@@ -104,15 +104,18 @@ void TestTextFile::utf8PathAgreesWithDecoder_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("ascii") << QByteArray("plain text\nline two\n");
-    QTest::newRow("long ascii then utf8") << QByteArray("abcdefghijklmnopqrstuvwxyz \xC3\xA6\xC3\xB8\xC3\xA5");
+    QTest::newRow("long ascii then utf8")
+        << QByteArray("abcdefghijklmnopqrstuvwxyz \xC3\xA6\xC3\xB8\xC3\xA5");
     QTest::newRow("three and four bytes") << QByteArray("\xE2\x82\xAC \xF0\x9F\x98\x80 end");
     QTest::newRow("bom") << QByteArray("\xEF\xBB\xBFhello\r\n");
-    QTest::newRow("latin1") << QByteArray("bl\xE5" "b\xE6r\n");
+    QTest::newRow("latin1") << QByteArray("bl\xE5"
+                                          "b\xE6r\n");
     QTest::newRow("overlong") << QByteArray("\xC0\xAF");
     QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80");
     QTest::newRow("above U+10FFFF") << QByteArray("\xF4\x90\x80\x80");
     QTest::newRow("truncated at end") << QByteArray("abc\xE2\x82");
-    QTest::newRow("stray continuation") << QByteArray("abc\x80" "def");
+    QTest::newRow("stray continuation") << QByteArray("abc\x80"
+                                                      "def");
 }
 
 // Our UTF-8 check must accept exactly what Qt's decoder accepts; what it refuses is Latin-1.
@@ -196,7 +199,8 @@ void TestTextFile::failedWriteKeepsOldFile()
     const QString notAFolder = path(QStringLiteral("plain"));
     QVERIFY(put(notAFolder, "keep"));
     QString error;
-    QVERIFY(!TextFile::save(notAFolder + QStringLiteral("/doc.txt"), QStringLiteral("x"), {}, &error));
+    QVERIFY(
+        !TextFile::save(notAFolder + QStringLiteral("/doc.txt"), QStringLiteral("x"), {}, &error));
     QVERIFY(!error.isEmpty());
     QCOMPARE(get(notAFolder), QByteArray("keep"));
 
@@ -224,7 +228,7 @@ void TestTextFile::readOnlyFolder()
     QVERIFY(!saved);
     QVERIFY(!error.isEmpty());
     QCOMPARE(get(file), QByteArray("old text"));
-    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("doc.txt")});
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList {QStringLiteral("doc.txt")});
 }
 
 void TestTextFile::latin1DocumentGetsCharacterItCannotHold()

@@ -1,3 +1,4 @@
+#include "settings/AppSettings.h"
 #include <QDir>
 #include <QPushButton>
 #include <QTimer>
@@ -64,20 +65,24 @@ TEditForm *openModified(ShellFixture &f, const QString &name, const QByteArray &
 void TestClosing::closeDocument_data()
 {
     QTest::addColumn<bool>("untitled");
-    QTest::addColumn<QList<int>>("answers");      // message box answers in turn
-    QTest::addColumn<QString>("saveAs");          // answer of the save dialog; empty: cancel
-    QTest::addColumn<bool>("blockWrite");         // a folder stands where the file goes
+    QTest::addColumn<QList<int>>("answers"); // message box answers in turn
+    QTest::addColumn<QString>("saveAs");     // answer of the save dialog; empty: cancel
+    QTest::addColumn<bool>("blockWrite");    // a folder stands where the file goes
     QTest::addColumn<bool>("closed");
-    QTest::addColumn<QByteArray>("onDisk");       // bytes of the document's file afterwards
+    QTest::addColumn<QByteArray>("onDisk"); // bytes of the document's file afterwards
 
-    const QList<int> yes{Prompter::Yes}, no{Prompter::No}, cancel{Prompter::Cancel};
-    QTest::newRow("yes saves") << false << yes << "" << false << true << QByteArray("new first line\nsecond line\n");
+    const QList<int> yes {Prompter::Yes}, no {Prompter::No}, cancel {Prompter::Cancel};
+    QTest::newRow("yes saves") << false << yes << "" << false << true
+                               << QByteArray("new first line\nsecond line\n");
     QTest::newRow("no discards") << false << no << "" << false << true << kOriginal;
     QTest::newRow("cancel keeps") << false << cancel << "" << false << false << kOriginal;
-    QTest::newRow("untitled yes, saved as") << true << yes << "saved.txt" << false << true << QByteArray("new ");
-    QTest::newRow("untitled yes, dialog cancelled") << true << yes << "" << false << false << QByteArray();
+    QTest::newRow("untitled yes, saved as")
+        << true << yes << "saved.txt" << false << true << QByteArray("new ");
+    QTest::newRow("untitled yes, dialog cancelled")
+        << true << yes << "" << false << false << QByteArray();
     QTest::newRow("untitled no") << true << no << "" << false << true << QByteArray();
-    QTest::newRow("untitled yes, write fails") << true << yes << "saved.txt" << true << false << QByteArray();
+    QTest::newRow("untitled yes, write fails")
+        << true << yes << "saved.txt" << true << false << QByteArray();
 }
 
 void TestClosing::closeDocument()
@@ -101,7 +106,7 @@ void TestClosing::closeDocument()
             file = f.path(saveAs);
             f.dialogs.answerFiles({file});
             if (blockWrite)
-                QDir().mkpath(file);   // the target name is taken by a folder
+                QDir().mkpath(file); // the target name is taken by a folder
         }
     } else {
         w = openModified(f, QStringLiteral("doc.txt"));
@@ -113,12 +118,13 @@ void TestClosing::closeDocument()
 
     QCOMPARE(ShellFixture::closeWindow(w), closed);
     const FakePrompter::Call &prompt = f.prompter.calls.first();
-    QCOMPARE(prompt.caption + QLatin1Char('|') + prompt.text, QStringLiteral("Question|Save changes made to the document?"));
+    QCOMPARE(prompt.caption + QLatin1Char('|') + prompt.text,
+             QStringLiteral("Question|Save changes made to the document?"));
     QCOMPARE(prompt.buttons, Prompter::YesButton | Prompter::NoButton | Prompter::CancelButton);
     if (!file.isEmpty() && !blockWrite)
         QCOMPARE(f.read(file), onDisk);
     QCOMPARE(m->documentCount(), closed ? 0 : 1);
-    QCOMPARE(m->openFilesEntries(), closed ? QStringList() : QStringList{caption});
+    QCOMPARE(m->openFilesEntries(), closed ? QStringList() : QStringList {caption});
     if (!closed)
         QVERIFY(guard && w->IsModified && w->panelText(1) == QLatin1String("Modified"));
     if (blockWrite) {
@@ -132,7 +138,7 @@ void TestClosing::unmodifiedClosesWithoutPrompt()
     ShellFixture f("[ApplicationOptions]\r\nWarnBeforeClose=0\r\n");
     TMainForm *m = f.start();
     TEditForm *w = openModified(f, QStringLiteral("a.txt"));
-    QVERIFY(ShellFixture::closeWindow(w));   // no warning wanted: closes without saving
+    QVERIFY(ShellFixture::closeWindow(w)); // no warning wanted: closes without saving
     m->Textfile1Click();
     QVERIFY(ShellFixture::closeWindow(f.active()));
     QVERIFY(f.prompter.calls.isEmpty());
@@ -168,14 +174,15 @@ void TestClosing::closeQuery_data()
     QTest::addColumn<QStringList>("savedFiles");
 
     QTest::newRow("yes, all") << int(TSaveDocChangeFrm::Yes) << QStringList() << true
-                              << QStringList{"a.txt", "ba.txt"};
+                              << QStringList {"a.txt", "ba.txt"};
     // The row "a.txt" must not save "ba.txt", whose caption contains it.
-    QTest::newRow("yes, only a.txt") << int(TSaveDocChangeFrm::Yes) << QStringList{"ba.txt"} << true
-                                     << QStringList{"a.txt"};
-    QTest::newRow("yes, only ba.txt") << int(TSaveDocChangeFrm::Yes) << QStringList{"a.txt"} << true
-                                      << QStringList{"ba.txt"};
+    QTest::newRow("yes, only a.txt")
+        << int(TSaveDocChangeFrm::Yes) << QStringList {"ba.txt"} << true << QStringList {"a.txt"};
+    QTest::newRow("yes, only ba.txt")
+        << int(TSaveDocChangeFrm::Yes) << QStringList {"a.txt"} << true << QStringList {"ba.txt"};
     QTest::newRow("no") << int(TSaveDocChangeFrm::No) << QStringList() << true << QStringList();
-    QTest::newRow("cancel") << int(TSaveDocChangeFrm::Cancel) << QStringList() << false << QStringList();
+    QTest::newRow("cancel") << int(TSaveDocChangeFrm::Cancel) << QStringList() << false
+                            << QStringList();
 }
 
 void TestClosing::closeQuery()
@@ -197,10 +204,11 @@ void TestClosing::closeQuery()
     // Modified documents only, in child-list order (the most recently active first).
     QCOMPARE(shown, QStringList({"ba.txt", "a.txt"}));
     for (const QString &name : {QStringLiteral("a.txt"), QStringLiteral("ba.txt")})
-        QCOMPARE(f.read(f.path(name)), savedFiles.contains(name) ? QByteArray("new ") + kOriginal : kOriginal);
+        QCOMPARE(f.read(f.path(name)),
+                 savedFiles.contains(name) ? QByteArray("new ") + kOriginal : kOriginal);
     QCOMPARE(f.read(f.path(QStringLiteral("unchanged.txt"))), QByteArray("u"));
     QVERIFY(f.prompter.calls.isEmpty());
-    QCOMPARE(m->iniFile() == nullptr, programCloses);
+    QCOMPARE(m->isVisible(), !programCloses);
 }
 
 void TestClosing::closeQueryFailedSaveKeepsProgramRunning()
@@ -212,12 +220,12 @@ void TestClosing::closeQueryFailedSaveKeepsProgramRunning()
     const QString blocked = f.path(QStringLiteral("blocked.txt"));
     QDir().mkpath(blocked);
     f.dialogs.answerFiles({blocked});
-    f.prompter.answers = {Prompter::Yes};   // overwrite the "existing" name
+    f.prompter.answers = {Prompter::Yes}; // overwrite the "existing" name
     answerSaveDialog({}, TSaveDocChangeFrm::Yes);
     QVERIFY(!m->close());
     QCOMPARE(m->documentCount(), 1);
     QVERIFY(f.active()->IsModified);
-    QVERIFY(m->iniFile());
+    QVERIFY(m->isVisible());
 
     // Cancelling the save dialog keeps it running as well.
     answerSaveDialog({}, TSaveDocChangeFrm::Yes);
@@ -243,7 +251,7 @@ void TestClosing::maxWinAtStart()
     QVERIFY(ShellFixture::closeWindow(g.active()));
     QVERIFY(g.iniText().contains("MaxWinAtStart=1"));
     // With no documents open the program's close leaves the key alone.
-    n->iniFile()->writeString(QStringLiteral("ApplicationOptions"), QStringLiteral("MaxWinAtStart"), QStringLiteral("x"));
+    n->settings().setText(Settings::Key::MaxWinAtStart, QStringLiteral("x"));
     QVERIFY(n->close());
     QVERIFY(g.iniText().contains("MaxWinAtStart=x"));
 }

@@ -17,6 +17,7 @@ private slots:
     void orders_data();
     void orders();
     void filterListsBothHtmlSpellings();
+    void everyFilterExtension();
 };
 
 void TestDocumentTypes::orders_data()
@@ -35,17 +36,25 @@ void TestDocumentTypes::orders_data()
     QTest::newRow("php") << ".php" << DocType::PHP << MenuKind::Other << 4 << SideTab::General << 3;
     QTest::newRow("xml") << ".xml" << DocType::XML << MenuKind::Other << 5 << SideTab::General << 4;
     QTest::newRow("css") << ".css" << DocType::CSS << MenuKind::Other << 6 << SideTab::General << 5;
-    QTest::newRow("txt") << ".txt" << DocType::Text << MenuKind::Other << 7 << SideTab::General << 6;
+    QTest::newRow("txt") << ".txt" << DocType::Text << MenuKind::Other << 7 << SideTab::General
+                         << 6;
     // ".perl" holds none of the patterns: a user-defined type on loading.
-    QTest::newRow("perl") << ".perl" << DocType::Custom << MenuKind::Other << 99 << SideTab::General << -1;
-    QTest::newRow("none") << "" << DocType::Custom << MenuKind::Other << 99 << SideTab::General << -1;
-    QTest::newRow("custom") << ".pas" << DocType::Custom << MenuKind::Other << 99 << SideTab::General << -1;
+    QTest::newRow("perl") << ".perl" << DocType::Custom << MenuKind::Other << 99 << SideTab::General
+                          << -1;
+    QTest::newRow("none") << "" << DocType::Custom << MenuKind::Other << 99 << SideTab::General
+                          << -1;
+    QTest::newRow("custom") << ".pas" << DocType::Custom << MenuKind::Other << 99
+                            << SideTab::General << -1;
     // ".phtml" contains ".htm" (HTML everywhere) and not ".php".
-    QTest::newRow("phtml") << ".phtml" << DocType::Custom << MenuKind::Other << 99 << SideTab::General << -1;
+    QTest::newRow("phtml") << ".phtml" << DocType::Custom << MenuKind::Other << 99
+                           << SideTab::General << -1;
     // A caption-like text with two patterns: each order picks its own first match.
-    QTest::newRow("css.pl") << ".css.pl" << DocType::CSS << MenuKind::Other << 6 << SideTab::General << 2;
-    QTest::newRow("xml.php") << "a.xml.php" << DocType::XML << MenuKind::Other << 5 << SideTab::General << 3;
-    QTest::newRow("htm.java") << ".htm.java" << DocType::Java << MenuKind::Java << 1 << SideTab::HTML << 1;
+    QTest::newRow("css.pl") << ".css.pl" << DocType::CSS << MenuKind::Other << 6 << SideTab::General
+                            << 2;
+    QTest::newRow("xml.php") << "a.xml.php" << DocType::XML << MenuKind::Other << 5
+                             << SideTab::General << 3;
+    QTest::newRow("htm.java") << ".htm.java" << DocType::Java << MenuKind::Java << 1
+                              << SideTab::HTML << 1;
 }
 
 void TestDocumentTypes::orders()
@@ -72,6 +81,44 @@ void TestDocumentTypes::filterListsBothHtmlSpellings()
     QCOMPARE(filter.at(1).description, QStringLiteral("HTML (*.htm;*.html)"));
     QVERIFY(filter.at(1).masks.contains(QStringLiteral("*.html")));
     QVERIFY(FileDialogs::toQtFilter(filter).contains(QStringLiteral("*.html")));
+}
+
+// Every extension the file filter offers is decided once, the same for loading, the colours
+// and the explorer's mask.
+void TestDocumentTypes::everyFilterExtension()
+{
+    const struct {
+        const char *ext;
+        DocType loading;
+        const char *colourFile;
+        const char *explorerMask;
+    } decided[] = {
+        {".java", DocType::Java, "Java", "*.java"},
+        {".htm", DocType::HTML, "HTML", "*.htm"},
+        {".html", DocType::HTML, "HTML", "*.htm"},
+        {".pl", DocType::Perl, "PERL", "*.pl"},
+        // ".perl" is offered with Perl and coloured as Perl, but holds no loading pattern.
+        {".perl", DocType::Custom, "PERL", "*.perl"},
+        {".php", DocType::PHP, "PHP", "*.php"},
+        {".xml", DocType::XML, "XML", "*.xml"},
+        {".css", DocType::CSS, "CSS", "*.css"},
+        {".txt", DocType::Text, "", "*.txt"},
+    };
+    QStringList offered;
+    for (const FileFilterEntry &entry : builtInFilter())
+        for (const QString &mask : entry.masks)
+            offered << mask.mid(1);
+    QStringList tested;
+    for (const auto &row : decided) {
+        const QString ext = QLatin1String(row.ext);
+        tested << ext;
+        QCOMPARE(typeForLoading(ext), row.loading);
+        QCOMPARE(colourFileFor(QStringLiteral("name") + ext), QLatin1String(row.colourFile));
+        QCOMPARE(explorerMaskFor(ext), QLatin1String(row.explorerMask));
+        QCOMPARE(isPlainText(QStringLiteral("name") + ext), row.loading == DocType::Text);
+        QCOMPARE(isHtml(ext), row.loading == DocType::HTML);
+    }
+    QCOMPARE(offered, tested);
 }
 
 QTEST_GUILESS_MAIN(TestDocumentTypes)

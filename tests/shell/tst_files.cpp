@@ -33,6 +33,7 @@ private slots:
     void reopenRefusedWhileOpen();
     void openFilesList();
     void closeFromOpenFilesList();
+    void unwritableSettingsSaidOnce();
 };
 
 namespace {
@@ -85,7 +86,7 @@ void TestFiles::roundTrip()
     const QString file = f.write(QStringLiteral("doc.txt"), bytes);
     TEditForm *w = m->LoadFile(file);
     QVERIFY(w->HasFileName && !w->IsModified);
-    QVERIFY(w->SaveFileNow());   // writes even when unchanged
+    QVERIFY(w->SaveFileNow()); // writes even when unchanged
     QCOMPARE(f.read(file), bytes);
     QVERIFY(f.prompter.calls.isEmpty());
 }
@@ -114,7 +115,7 @@ void TestFiles::editKeepsEncodingAndLineEnding()
 
 void TestFiles::loadFailure_data()
 {
-    QTest::addColumn<QByteArray>("bytes");   // null: no file at all
+    QTest::addColumn<QByteArray>("bytes"); // null: no file at all
     QTest::newRow("missing") << QByteArray();
     QTest::newRow("nul byte") << QByteArray("ab\0cd", 5);
 }
@@ -124,16 +125,17 @@ void TestFiles::loadFailure()
     QFETCH(QByteArray, bytes);
     ShellFixture f;
     TMainForm *m = f.start();
-    const QString file = bytes.isNull() ? f.path(QStringLiteral("gone.java")) : f.write(QStringLiteral("gone.java"), bytes);
+    const QString file = bytes.isNull() ? f.path(QStringLiteral("gone.java"))
+                                        : f.write(QStringLiteral("gone.java"), bytes);
     TEditForm *w = m->LoadFile(file);
     QCOMPARE(f.prompter.calls.size(), 1);
     const QStringList message = f.prompter.calls.first().text.split(QLatin1Char('\n'));
     QCOMPARE(message.first(), QStringLiteral("Could not open file ") + file);
-    QVERIFY(message.size() == 2 && !message.at(1).isEmpty());   // and why
+    QVERIFY(message.size() == 2 && !message.at(1).isEmpty()); // and why
     QCOMPARE(f.prompter.calls.first().icon, Prompter::Warning);
     QCOMPARE(w->caption(), QStringLiteral("gone.java"));
     QVERIFY(w->DocumentFileName.isEmpty() && !w->HasFileName && !w->IsModified);
-    QCOMPARE(m->openFilesEntries(), QStringList{"gone.java"});
+    QCOMPARE(m->openFilesEntries(), QStringList {"gone.java"});
     QVERIFY(!f.iniText().contains("History"));
     // Saving it asks for a name instead of writing over the file.
     m->SkrivTekstenTilEditor(QStringLiteral("x"));
@@ -145,14 +147,19 @@ void TestFiles::loadFailure()
 void TestFiles::loadedTypes_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("highlighter");   // -1 none
+    QTest::addColumn<int>("highlighter"); // -1 none
     QTest::addColumn<QString>("sideTab");
     QTest::addColumn<QString>("mask");
-    QTest::newRow("java") << "A.java" << int(Highlighter::Java) << "JavaSheet" << "*.java";
-    QTest::newRow("HTML capitals") << "B.HTML" << int(Highlighter::HTML) << "HTMLSheet" << "*.htm";
-    QTest::newRow("txt") << "d.txt" << -1 << "GeneralSheet" << "*.txt";
-    QTest::newRow("css") << "e.css" << int(Highlighter::CSS) << "GeneralSheet" << "*.css";
-    QTest::newRow("perl") << "f.perl" << int(Highlighter::General) << "GeneralSheet" << "*.perl";
+    QTest::newRow("java") << "A.java" << int(Highlighter::Java) << "JavaSheet"
+                          << "*.java";
+    QTest::newRow("HTML capitals") << "B.HTML" << int(Highlighter::HTML) << "HTMLSheet"
+                                   << "*.htm";
+    QTest::newRow("txt") << "d.txt" << -1 << "GeneralSheet"
+                         << "*.txt";
+    QTest::newRow("css") << "e.css" << int(Highlighter::CSS) << "GeneralSheet"
+                         << "*.css";
+    QTest::newRow("perl") << "f.perl" << int(Highlighter::General) << "GeneralSheet"
+                          << "*.perl";
 }
 
 void TestFiles::loadedTypes()
@@ -183,10 +190,12 @@ void TestFiles::saveAsDialogAndOverwrite()
     f.prompter.answers = {Prompter::No};
     QVERIFY(!w->SaveFileAs());
     const FileDialogs::Request &req = f.dialogs.calls.last().request;
-    QCOMPARE(QStringList({req.fileName, req.defaultExt, req.initialDir, req.filter.last().description}),
-             QStringList({"Untitled1.htm", ".htm", f.path(QStringLiteral("project")), "All files (*.*)"}));
+    QCOMPARE(
+        QStringList({req.fileName, req.defaultExt, req.initialDir, req.filter.last().description}),
+        QStringList(
+            {"Untitled1.htm", ".htm", f.path(QStringLiteral("project")), "All files (*.*)"}));
     QCOMPARE(req.filterIndex, 2);
-    QVERIFY(!req.confirmOverwrite);   // one overwrite question, ours
+    QVERIFY(!req.confirmOverwrite); // one overwrite question, ours
     QCOMPARE(f.prompter.calls.last().text, QStringLiteral("File aldready exists, overwrite ?"));
     QCOMPARE(f.read(existing), QByteArray("old"));
     QVERIFY(w->caption() == QLatin1String("Untitled1.htm") && !w->HasFileName);
@@ -198,8 +207,8 @@ void TestFiles::saveAsDialogAndOverwrite()
     QVERIFY(f.read(existing).startsWith("<html>\n<head>"));
     QCOMPARE(w->caption(), QStringLiteral("page.htm"));
     QVERIFY(w->DocumentFileName == existing && w->HasFileName && !w->IsModified);
-    QCOMPARE(m->openFilesEntries(), QStringList{"page.htm"});
-    QCOMPARE(m->reopenItems(), QStringList{existing});
+    QCOMPARE(m->openFilesEntries(), QStringList {"page.htm"});
+    QCOMPARE(m->reopenItems(), QStringList {existing});
 
     // A new name without an extension gets the document's.
     f.dialogs.answerFiles({f.path(QStringLiteral("plain"))});
@@ -232,8 +241,10 @@ void TestFiles::failedWriteKeepsDocumentModified()
     QCOMPARE(f.prompter.calls.size(), 1);
     const QString text = f.prompter.calls.first().text;
     QVERIFY(text.startsWith(QStringLiteral("Could not save ") + file + QLatin1Char('\n')));
-    QVERIFY(text.size() > QString(QStringLiteral("Could not save ") + file + QLatin1Char('\n')).size());
-    QVERIFY(w->IsModified && w->panelText(1) == QLatin1String("Modified") && w->DocumentFileName == file);
+    QVERIFY(text.size()
+            > QString(QStringLiteral("Could not save ") + file + QLatin1Char('\n')).size());
+    QVERIFY(w->IsModified && w->panelText(1) == QLatin1String("Modified")
+            && w->DocumentFileName == file);
     QCOMPARE(f.read(f.path(QStringLiteral("moved/doc.txt"))), QByteArray("old\n"));
 
     // A folder standing where the file was: Save keeps the folder and the document modified.
@@ -289,9 +300,10 @@ void TestFiles::duplicateQuestion()
     QCOMPARE(f.prompter.calls.size(), 1);
     QCOMPARE(f.prompter.calls.first().caption, QStringLiteral("Question"));
     QCOMPARE(f.prompter.calls.first().text,
-             QStringLiteral("A document with the same filename is already open. Its not possible to have two "
-                            "documents with the same name open at the same time. You can however activate the "
-                            "window that contains this document. Do you want to do that now?"));
+             QStringLiteral(
+                 "A document with the same filename is already open. Its not possible to have two "
+                 "documents with the same name open at the same time. You can however activate the "
+                 "window that contains this document. Do you want to do that now?"));
     QCOMPARE(m->documentCount(), 3);
     QCOMPARE(f.active()->caption(), QStringLiteral("Untitled3.txt"));
 
@@ -301,7 +313,7 @@ void TestFiles::duplicateQuestion()
     m->Load1Click();
     QCOMPARE(m->documentCount(), 3);
     QCOMPARE(f.active()->caption(), QStringLiteral("ba.java"));
-    QCOMPARE(f.active()->editor()->lines(), QStringList{"ba"});
+    QCOMPARE(f.active()->editor()->lines(), QStringList {"ba"});
 }
 
 void TestFiles::openDialogCancelledAndEmptyExplorerSelection()
@@ -316,7 +328,7 @@ void TestFiles::openDialogCancelledAndEmptyExplorerSelection()
 
     m->openFromExplorer(f.write(QStringLiteral("x.css"), "p {}"));
     QCOMPARE(m->documentCount(), 1);
-    QCOMPARE(m->reopenItems(), QStringList{f.path(QStringLiteral("x.css"))});
+    QCOMPARE(m->reopenItems(), QStringList {f.path(QStringLiteral("x.css"))});
 }
 
 void TestFiles::historyRing()
@@ -394,7 +406,8 @@ void TestFiles::historyAtStartupAndClearList()
 
     f.prompter.answers = {Prompter::No};
     m->action(QStringLiteral("ClearList1"))->trigger();
-    QCOMPARE(f.prompter.calls.last().text, QStringLiteral("Are you sure you want to clear the history list?"));
+    QCOMPARE(f.prompter.calls.last().text,
+             QStringLiteral("Are you sure you want to clear the history list?"));
     QCOMPARE(m->reopenItems().size(), 2);
 
     f.prompter.answers = {Prompter::Yes};
@@ -415,9 +428,11 @@ void TestFiles::reopenRefusedWhileOpen()
     QCOMPARE(m->documentCount(), 1);
     QCOMPARE(f.prompter.calls.size(), 1);
     QCOMPARE(f.prompter.calls.first().icon, Prompter::Information);
-    QCOMPARE(f.prompter.calls.first().text,
-             QStringLiteral("A file with the filename \"same.txt\" already exists in an editor window.\n"
-                            "You have to close this window before you can open another file with the same filename."));
+    QCOMPARE(
+        f.prompter.calls.first().text,
+        QStringLiteral("A file with the filename \"same.txt\" already exists in an editor window.\n"
+                       "You have to close this window before you can open another file with the "
+                       "same filename."));
 }
 
 void TestFiles::openFilesList()
@@ -471,7 +486,7 @@ void TestFiles::closeFromOpenFilesList()
 
     // Closing a.txt afterwards removes its own entry (the flag was cleared).
     QVERIFY(ShellFixture::closeWindow(byCaption(m, QStringLiteral("a.txt"))));
-    QCOMPARE(m->openFilesEntries(), QStringList{"b.txt"});
+    QCOMPARE(m->openFilesEntries(), QStringList {"b.txt"});
 
     // No: closed without saving, entry gone.
     selectEntry(m, QStringLiteral("b.txt"));
@@ -487,6 +502,25 @@ void TestFiles::closeFromOpenFilesList()
     m->Delete1Click();
     QVERIFY(m->openFilesEntries().isEmpty());
     m->Gotodocumentwindow1Click();
+}
+
+// A settings file that can never be written is reported once, with its name and why; the
+// files still open.
+void TestFiles::unwritableSettingsSaidOnce()
+{
+    ShellFixture f;
+    QVERIFY(QDir().mkpath(f.path(QStringLiteral("qmEditor.ini"))));
+    TMainForm *m = f.start();
+    QVERIFY(m->LoadFile(f.write(QStringLiteral("one.txt"), "1")));
+    QVERIFY(m->LoadFile(f.write(QStringLiteral("two.txt"), "2")));
+    QCOMPARE(m->documentCount(), 2);
+    QCOMPARE(f.prompter.calls.size(), 1);
+    const FakePrompter::Call call = f.prompter.calls.first();
+    QCOMPARE(call.icon, Prompter::Warning);
+    QVERIFY2(call.text.startsWith(QStringLiteral("Could not save ")
+                                  + f.path(QStringLiteral("qmEditor.ini")) + u'\n'),
+             qPrintable(call.text));
+    QVERIFY(call.text.size() > f.path(QStringLiteral("qmEditor.ini")).size() + 16);
 }
 
 QTEST_MAIN(TestFiles)

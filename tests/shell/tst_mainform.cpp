@@ -1,3 +1,5 @@
+#include "ScintillaOf.h"
+#include "settings/AppSettings.h"
 #include <QAction>
 #include <QGroupBox>
 #include <QMenu>
@@ -46,7 +48,7 @@ namespace {
 bool documentItemsEnabled(TMainForm *m, bool enabled)
 {
     // A hidden action reports itself disabled; it gets its state back when shown.
-    for (const QString &n : TMainForm::documentItemNames())
+    for (const QString &n : Names::documentItems)
         if (m->action(n)->isVisible() && m->action(n)->isEnabled() != enabled)
             return false;
     return true;
@@ -80,22 +82,34 @@ void TestMainForm::startupWithoutSettings()
     QStringList tops;
     for (QAction *a : m->menuBar()->actions())
         tops << a->objectName();
-    QCOMPARE(tops, QStringList({"File1", "Edit1", "Insert1", "Insert2", "Search1", "Project1", "Modify1",
-                                "Debugging1", "ools1", "ools2", "View1", "Windows1", "Help1"}));
+    QCOMPARE(tops,
+             QStringList({"File1", "Edit1", "Insert1", "Insert2", "Search1", "Project1", "Modify1",
+                          "Debugging1", "ools1", "ools2", "View1", "Windows1", "Help1"}));
 }
 
 void TestMainForm::autoSaveTimer_data()
 {
     QTest::addColumn<QByteArray>("ini");
-    QTest::addColumn<int>("interval");   // 0: timer off
-    QTest::newRow("five minutes") << QByteArray("[ApplicationOptions]\r\nAutoSave=1\r\nAutoSaveInterval=5\r\n") << 300000;
-    QTest::newRow("empty interval") << QByteArray("[ApplicationOptions]\r\nAutoSave=1\r\nAutoSaveInterval=\r\n") << 60000;
+    QTest::addColumn<int>("interval"); // 0: timer off
+    QTest::newRow("five minutes") << QByteArray(
+        "[ApplicationOptions]\r\nAutoSave=1\r\nAutoSaveInterval=5\r\n")
+                                  << 300000;
+    QTest::newRow("empty interval")
+        << QByteArray("[ApplicationOptions]\r\nAutoSave=1\r\nAutoSaveInterval=\r\n") << 60000;
     QTest::newRow("no interval") << QByteArray("[ApplicationOptions]\r\nAutoSave=1\r\n") << 60000;
-    QTest::newRow("zero") << QByteArray("[ApplicationOptions]\r\nAutoSave=1\r\nAutoSaveInterval=0\r\n") << 0;
-    QTest::newRow("negative") << QByteArray("[ApplicationOptions]\r\nAutoSave=1\r\nAutoSaveInterval=-2\r\n") << 0;
-    QTest::newRow("huge") << QByteArray("[ApplicationOptions]\r\nAutoSave=1\r\nAutoSaveInterval=99999999\r\n") << 2147483647;
-    QTest::newRow("auto-save off") << QByteArray("[ApplicationOptions]\r\nAutoSave=0\r\nAutoSaveInterval=5\r\n") << 0;
-    QTest::newRow("auto-save not a number") << QByteArray("[ApplicationOptions]\r\nAutoSave=yes\r\n") << 0;
+    QTest::newRow("zero") << QByteArray(
+        "[ApplicationOptions]\r\nAutoSave=1\r\nAutoSaveInterval=0\r\n")
+                          << 0;
+    QTest::newRow("negative") << QByteArray(
+        "[ApplicationOptions]\r\nAutoSave=1\r\nAutoSaveInterval=-2\r\n")
+                              << 0;
+    QTest::newRow("huge") << QByteArray(
+        "[ApplicationOptions]\r\nAutoSave=1\r\nAutoSaveInterval=99999999\r\n")
+                          << 2147483647;
+    QTest::newRow("auto-save off")
+        << QByteArray("[ApplicationOptions]\r\nAutoSave=0\r\nAutoSaveInterval=5\r\n") << 0;
+    QTest::newRow("auto-save not a number")
+        << QByteArray("[ApplicationOptions]\r\nAutoSave=yes\r\n") << 0;
 }
 
 void TestMainForm::autoSaveTimer()
@@ -114,7 +128,7 @@ void TestMainForm::quickFindFollowsSetting()
     ShellFixture f("[ApplicationOptions]\r\nJavaQuickFind=0\r\n");
     TMainForm *m = f.start();
     QVERIFY(!m->GroupBox12->isVisibleTo(m->JavaSheet));
-    m->iniFile()->writeBool(QStringLiteral("ApplicationOptions"), QStringLiteral("JavaQuickFind"), true);
+    m->settings().setBool(Settings::Key::JavaQuickFind, true);
     m->FormActivate();
     QVERIFY(m->GroupBox12->isVisibleTo(m->JavaSheet));
 }
@@ -139,10 +153,11 @@ void TestMainForm::commandLineRelativeNameIsMadeAbsolute()
     QDir::setCurrent(previous);
     TEditForm *w = f.active();
     QCOMPARE(w->caption(), QStringLiteral("Hello.java"));
-    QCOMPARE(w->DocumentFileName, QFileInfo(f.path(QStringLiteral("sub/Hello.java"))).absoluteFilePath());
+    QCOMPARE(w->DocumentFileName,
+             QFileInfo(f.path(QStringLiteral("sub/Hello.java"))).absoluteFilePath());
     QVERIFY(w->HasFileName);
     QVERIFY(!w->IsModified);
-    QCOMPARE(w->editor()->lines(), QStringList{"class Hello {}"});
+    QCOMPARE(w->editor()->lines(), QStringList {"class Hello {}"});
     QVERIFY(typeStateIs(m, m->JavaSheet));
 }
 
@@ -195,34 +210,58 @@ void TestMainForm::newDocuments_data()
     QTest::addColumn<int>("caretColumn");
     QTest::addColumn<QString>("sideTab");
     QTest::addColumn<int>("filterItem");
-    QTest::addColumn<int>("highlighter");   // -1: none
+    QTest::addColumn<int>("highlighter"); // -1: none
 
     QTest::newRow("java application")
-        << "NyApplikasjonkode1" << "Untitled1.java"
-        << QStringList{"", "class Classname {", "  public static void main(String args[]) {", "     ", "  }", "}"}
+        << "NyApplikasjonkode1"
+        << "Untitled1.java" << QStringList {"",
+                                            "class Classname {",
+                                            "  public static void main(String args[]) {",
+                                            "     ",
+                                            "  }",
+                                            "}"}
         << 4 << 6 << "JavaSheet" << 0 << int(Highlighter::Java);
-    QTest::newRow("java applet")
-        << "NyAppletkode1" << "Untitled1.java"
-        << QStringList{"", "import java.awt.*;", "import javax.swing.*;", "",
-                       "public class Applet1 extends JApplet {", "  public void init() {",
-                       "    Container content = getContentPane();", "  }", "}"}
-        << 7 << 42 << "JavaSheet" << 0 << int(Highlighter::Java);
-    QTest::newRow("html")
-        << "HTMLdocument1" << "Untitled1.htm"
-        << QStringList{"<html>", "<head>", "<title>No title</title>", "</head>", "<body>", "", "</body>", "</html>"}
-        << 6 << 1 << "HTMLSheet" << 1 << int(Highlighter::HTML);
-    QTest::newRow("php") << "PHPdocument1" << "Untitled1.php"
-                         << QStringList{"function aFunction() {", "", "}"} << 2 << 4 << "GeneralSheet" << 3
-                         << int(Highlighter::PHP);
-    QTest::newRow("xml")
-        << "XMLdocument1" << "Untitled1.xml"
-        << QStringList{"", "<?xml version=\"1.0\"?>", "<!DOCTYPE root [", "  ]>", "<!-- Comment -->", "<root>",
-                       "  <![CDATA[ **CDATA section** ]]>", "", "</root>"}
-        << 8 << 3 << "GeneralSheet" << 4 << int(Highlighter::XML);
-    QTest::newRow("css") << "CSSdocument1" << "Untitled1.css"
-                         << QStringList{"body", "{", "  font-family: \"Arial\";", "  font-size: 12pt;", "", "}"}
-                         << 5 << 3 << "GeneralSheet" << 5 << int(Highlighter::CSS);
-    QTest::newRow("text") << "Textfile1" << "Untitled1.txt" << QStringList{} << 1 << 1 << "GeneralSheet" << 6 << -1;
+    QTest::newRow("java applet") << "NyAppletkode1"
+                                 << "Untitled1.java"
+                                 << QStringList {"",
+                                                 "import java.awt.*;",
+                                                 "import javax.swing.*;",
+                                                 "",
+                                                 "public class Applet1 extends JApplet {",
+                                                 "  public void init() {",
+                                                 "    Container content = getContentPane();",
+                                                 "  }",
+                                                 "}"}
+                                 << 7 << 42 << "JavaSheet" << 0 << int(Highlighter::Java);
+    QTest::newRow("html") << "HTMLdocument1"
+                          << "Untitled1.htm"
+                          << QStringList {"<html>",  "<head>", "<title>No title</title>",
+                                          "</head>", "<body>", "",
+                                          "</body>", "</html>"}
+                          << 6 << 1 << "HTMLSheet" << 1 << int(Highlighter::HTML);
+    QTest::newRow("php") << "PHPdocument1"
+                         << "Untitled1.php" << QStringList {"function aFunction() {", "", "}"} << 2
+                         << 4 << "GeneralSheet" << 3 << int(Highlighter::PHP);
+    QTest::newRow("xml") << "XMLdocument1"
+                         << "Untitled1.xml"
+                         << QStringList {"",
+                                         "<?xml version=\"1.0\"?>",
+                                         "<!DOCTYPE root [",
+                                         "  ]>",
+                                         "<!-- Comment -->",
+                                         "<root>",
+                                         "  <![CDATA[ **CDATA section** ]]>",
+                                         "",
+                                         "</root>"}
+                         << 8 << 3 << "GeneralSheet" << 4 << int(Highlighter::XML);
+    QTest::newRow("css")
+        << "CSSdocument1"
+        << "Untitled1.css"
+        << QStringList {"body", "{", "  font-family: \"Arial\";", "  font-size: 12pt;", "", "}"}
+        << 5 << 3 << "GeneralSheet" << 5 << int(Highlighter::CSS);
+    QTest::newRow("text") << "Textfile1"
+                          << "Untitled1.txt" << QStringList {} << 1 << 1 << "GeneralSheet" << 6
+                          << -1;
 }
 
 void TestMainForm::newDocuments()
@@ -248,7 +287,7 @@ void TestMainForm::newDocuments()
     QVERIFY(!w->IsModified && !w->HasFileName && w->DocumentFileName.isEmpty());
     QVERIFY(w->panelText(1).isEmpty());
     QCOMPARE(w->panelText(2), QStringLiteral("Insertion"));
-    QCOMPARE(m->openFilesEntries(), QStringList{caption});
+    QCOMPARE(m->openFilesEntries(), QStringList {caption});
     if (highlighter < 0)
         QVERIFY(!w->currentHighlighter());
     else
@@ -259,10 +298,11 @@ void TestMainForm::newDocuments()
     QCOMPARE(m->filterIndex(), filterItem);
     const bool java = sideTab == QLatin1String("JavaSheet");
     const bool html = sideTab == QLatin1String("HTMLSheet");
-    for (const QString &n : w->popupJavaGroup() + w->popupHTMLGroup())
-        QCOMPARE(w->popupAction(n)->isVisible(), w->popupJavaGroup().contains(n) ? java : html);
+    for (const QString &n : Names::popupJavaGroup + Names::popupHtmlGroup)
+        QCOMPARE(w->popupAction(n)->isVisible(), Names::popupJavaGroup.contains(n) ? java : html);
     if (!java && !html)
-        QVERIFY(m->generalToolButtons().first()->isEnabled() && m->undoRedoButtons().first()->isVisibleTo(m->GeneralSheet));
+        QVERIFY(m->generalToolButtons().first()->isEnabled()
+                && m->undoRedoButtons().first()->isVisibleTo(m->GeneralSheet));
     // The template is one undo step of a document that counts as unchanged.
     QVERIFY(!w->editor()->isModified());
 }
@@ -271,8 +311,9 @@ void TestMainForm::templatesOff()
 {
     ShellFixture f("[ApplicationOptions]\r\nTmpltCodeOnNewDoc=0\r\n");
     TMainForm *m = f.start();
-    for (const char *command : {"NyApplikasjonkode1", "NyAppletkode1", "HTMLdocument1", "Perldocument1",
-                                "PHPdocument1", "XMLdocument1", "CSSdocument1", "Textfile1"}) {
+    for (const char *command :
+         {"NyApplikasjonkode1", "NyAppletkode1", "HTMLdocument1", "Perldocument1", "PHPdocument1",
+          "XMLdocument1", "CSSdocument1", "Textfile1"}) {
         m->action(QLatin1String(command))->trigger();
         TEditForm *w = f.active();
         QCOMPARE(w->editor()->lineCount(), 0);
@@ -336,7 +377,8 @@ void TestMainForm::newWindowsCascadeInsideTheArea()
     for (int i = 0; i < 12; ++i) {
         m->Textfile1Click();
         QMdiSubWindow *sub = m->GetActiveEditor()->subWindow();
-        QVERIFY2(area.contains(sub->geometry()), qPrintable(QStringLiteral("window %1 leaves the area").arg(i)));
+        QVERIFY2(area.contains(sub->geometry()),
+                 qPrintable(QStringLiteral("window %1 leaves the area").arg(i)));
         corners.append(sub->pos());
     }
     // From the top left corner, each a step down and right of the one before, until the next
@@ -361,7 +403,7 @@ void TestMainForm::insertHelpers()
     m->SkrivTekstenTilEditor(QStringLiteral("    x\r\tb"));
     QVERIFY(w->IsModified);
     QCOMPARE(w->panelText(1), QStringLiteral("Modified"));
-    QCOMPARE(w->editor()->text(), QStringLiteral("    x\n\tb"));   // a new document uses LF
+    QCOMPARE(w->editor()->text(), QStringLiteral("    x\n\tb")); // a new document uses LF
     QCOMPARE(m->FindWhitespaceInFront(), QString());
     w->editor()->setCaret(1, 3);
     QCOMPARE(m->FindWhitespaceInFront(), QStringLiteral("    "));
@@ -387,7 +429,10 @@ void TestMainForm::statesFollowActiveDocument()
         TEditForm *window;
         QWidget *tab;
         int filterItem;
-    } steps[] = {{java, m->JavaSheet, 0}, {html, m->HTMLSheet, 1}, {text, m->GeneralSheet, 6}, {java, m->JavaSheet, 0}};
+    } steps[] = {{java, m->JavaSheet, 0},
+                 {html, m->HTMLSheet, 1},
+                 {text, m->GeneralSheet, 6},
+                 {java, m->JavaSheet, 0}};
     for (const auto &step : steps) {
         m->mdiArea()->setActiveSubWindow(step.window->subWindow());
         QCOMPARE(f.active(), step.window);
@@ -449,7 +494,7 @@ void TestMainForm::invalidColourFallsBackToDefault()
     ShellFixture f("[EditorOptions]\r\nBGColor=notacolour\r\nGTRColor=$0000FF\r\nFontSize=abc\r\n");
     TMainForm *m = f.start();
     m->Textfile1Click();
-    QsciScintilla *sci = f.active()->editor()->widget();
+    QsciScintilla *sci = scintillaOf(*f.active()->editor());
     QCOMPARE(sci->paper(), QColor(Qt::white));
     QCOMPARE(sci->font().pointSize(), 10);
 }

@@ -68,7 +68,7 @@ void TestDictionary::listsEachLanguageOnce()
     write("english.user.dic", "a\n");
     write("french.user.1-0-0.dic", "a\n");
     write("notes.txt", "a\n");
-    write("spanish.10-0-0.dic", "a\n");   // not the d-d-d version form
+    write("spanish.10-0-0.dic", "a\n"); // not the d-d-d version form
     QStringList list;
     checker()->getDictionaryList(list);
     QCOMPARE(list, QStringList({"English", "German"}));
@@ -85,7 +85,7 @@ void TestDictionary::dictionaryExists()
 
     // A missing folder lists nothing and leaves the list alone.
     checker()->setDictionaryPath(m_dir->filePath("missing"));
-    QStringList list{"Keep"};
+    QStringList list {"Keep"};
     checker()->getDictionaryList(list);
     QCOMPARE(list, QStringList({"Keep"}));
 }
@@ -189,7 +189,7 @@ void TestDictionary::loadingTwiceKeepsResults()
     for (const char16_t *w : {u"alpha", u"beta", u"gamma"})
         QVERIFY(checker()->isWordCorrect(QStringView(w)));
     QVERIFY(!checker()->isWordCorrect(u"delta"));
-    QCOMPARE(checker()->findWord(u"beta"), 2);   // the leftmost of the two
+    QCOMPARE(checker()->findWord(u"beta"), 2); // the leftmost of the two
 
     // Another language adds its words to those in memory.
     QVERIFY(checker()->loadDictionary("german"));
@@ -271,11 +271,11 @@ void TestDictionary::addWord()
     QVERIFY(checker()->wordList().isUser(2));
     QVERIFY(checker()->modified());
 
-    checker()->addWord("avocado");   // between the two words of the a group
+    checker()->addWord("avocado"); // between the two words of the a group
     QCOMPARE(checker()->findWord(u"avocado"), 1);
     QCOMPARE(checker()->findWord(u"banana"), 2);
     QCOMPARE(checker()->findWord(u"zebra"), 3);
-    checker()->addWord("cherry");    // a new group
+    checker()->addWord("cherry"); // a new group
     QCOMPARE(checker()->findWord(u"cherry"), 3);
     QVERIFY(checker()->isWordCorrect(u"Cherry"));
     QCOMPARE(checker()->maxWordLength(), 7);

@@ -3,7 +3,8 @@
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
 #include "spelling/DrawAutoSpellCheckPlugin.h"
-#include "spelling/MainSpellCheck.h"
+#include "app/Features.h"
+#include "spelling/SpellCheckFeature.h"
 #include "spelling/SpellCheck.h"
 #include "spelling/SpellCheckCommands.h"
 #include "spelling/SpellCheckUnit.h"
@@ -34,7 +35,7 @@ private:
     void start(const QByteArray &ini);
     TEditForm *newTextDocument()
     {
-        m_main->Textfile1Click();   // a text document has no highlighter: every word counts
+        m_main->Textfile1Click(); // a text document has no highlighter: every word counts
         return m_main->GetActiveEditor();
     }
 
@@ -69,7 +70,7 @@ void TestMainSpellCheck::start(const QByteArray &ini)
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
     m_main->OneTimeTimerTimer();
-    MainSpellCheck::commands(m_main.get())->setExecDialog([this](TSpellCheckFrm &dlg) {
+    m_main->features().spelling->commands()->setExecDialog([this](TSpellCheckFrm &dlg) {
         m_asked.append(dlg.editUnknown->text());
         return int(TSpellCheckFrm::mrNo);
     });
@@ -78,7 +79,7 @@ void TestMainSpellCheck::start(const QByteArray &ini)
 void TestMainSpellCheck::startUp()
 {
     start("[SpellCheck]\r\nUnderlineColor=clBlue\r\nIgnoreSingleChar=1\r\n");
-    TSpellCheck *checker = MainSpellCheck::spellChecker(m_main.get());
+    TSpellCheck *checker = m_main->features().spelling->checker();
     QCOMPARE(checker->objectName(), QStringLiteral("SpellChecker1"));
     QCOMPARE(checker->parent(), m_main.get());
     QVERIFY(checker->openDictionary());
@@ -88,13 +89,13 @@ void TestMainSpellCheck::startUp()
     QVERIFY(checker->options().testFlag(TSpellCheck::sscoSuggestWords));
     QVERIFY(SpellCheckFrm);
     QCOMPARE(SpellCheckFrm->windowTitle(), QStringLiteral("Spell check"));
-    QCOMPARE(MainSpellCheck::spellChecker(m_main.get()), checker);   // made once
+    QCOMPARE(m_main->features().spelling->checker(), checker); // made once
 }
 
 void TestMainSpellCheck::missingLanguageAtStartUp()
 {
     start("[SpellCheck]\r\nDictLanguage=Klingon\r\nUnderlineColor=clGreen\r\n");
-    TSpellCheck *checker = MainSpellCheck::spellChecker(m_main.get());
+    TSpellCheck *checker = m_main->features().spelling->checker();
     QVERIFY(!checker->openDictionary());
     QCOMPARE(checker->penColor(), TColor::clGreen);
     QVERIFY(m_prompter->calls.isEmpty());
@@ -118,7 +119,7 @@ void TestMainSpellCheck::menuAndPopupCommands()
     QVERIFY(doc);
     m_main->SkrivTekstenTilEditor("helo world\nfien");
     doc->SynEdit1->setCaret(2, 3);
-    command->trigger();   // from the caret on
+    command->trigger(); // from the caret on
     QCOMPARE(m_asked, QStringList({"fien"}));
     QCOMPARE(m_prompter->texts(), QStringList({"Spell check done!"}));
     QCOMPARE(doc->SynEdit1->caretLine(), 2);
@@ -138,7 +139,7 @@ void TestMainSpellCheck::menuAndPopupCommands()
 void TestMainSpellCheck::followsTheActiveDocument()
 {
     start({});
-    TSpellCheck *checker = MainSpellCheck::spellChecker(m_main.get());
+    TSpellCheck *checker = m_main->features().spelling->checker();
     TEditForm *first = newTextDocument();
     QCOMPARE(checker->editor(), first->SynEdit1);
     TEditForm *second = newTextDocument();
@@ -156,7 +157,7 @@ void TestMainSpellCheck::underlinesTheActiveDocument()
     start({});
     TEditForm *doc = newTextDocument();
     m_main->SkrivTekstenTilEditor("hello wrold");
-    TSpellCheck *checker = MainSpellCheck::spellChecker(m_main.get());
+    TSpellCheck *checker = m_main->features().spelling->checker();
     TDrawAutoSpellCheckPlugin *plugin = checker->pluginOf(doc->SynEdit1);
     QVERIFY(plugin);
     QTRY_COMPARE(plugin->underlined().size(), 1);

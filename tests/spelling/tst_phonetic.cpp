@@ -55,20 +55,32 @@ void TestPhonetic::metaphone_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("key");
     // The two worked examples of the rules.
-    QTest::newRow("phone") << "phone" << "FN";
-    QTest::newRow("apple: doubles collapse, first letter leads") << "apple" << "APL";
+    QTest::newRow("phone") << "phone"
+                           << "FN";
+    QTest::newRow("apple: doubles collapse, first letter leads") << "apple"
+                                                                 << "APL";
     // Worked by hand from the table, quirks included: a rule that held anywhere in the word
     // shuts out the later rules of its pattern, and the position sort swaps as it goes.
-    QTest::newRow("knight") << "knight" << "NKNKT";
-    QTest::newRow("thumb") << "THUMB" << "0MB";
-    QTest::newRow("science") << "science" << "SSN";
-    QTest::newRow("xavier") << "Xavier" << "SFR";
-    QTest::newRow("dodge") << "dodge" << "DJ";
-    QTest::newRow("gnat") << "gnat" << "NKNT";
-    QTest::newRow("character") << "character" << "XRTR";
-    QTest::newRow("accents dropped") << "caf\u00e9" << "KF";
-    QTest::newRow("digits only") << "12345" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("knight") << "knight"
+                            << "NKNKT";
+    QTest::newRow("thumb") << "THUMB"
+                           << "0MB";
+    QTest::newRow("science") << "science"
+                             << "SSN";
+    QTest::newRow("xavier") << "Xavier"
+                            << "SFR";
+    QTest::newRow("dodge") << "dodge"
+                           << "DJ";
+    QTest::newRow("gnat") << "gnat"
+                          << "NKNT";
+    QTest::newRow("character") << "character"
+                               << "XRTR";
+    QTest::newRow("accents dropped") << "caf\u00e9"
+                                     << "KF";
+    QTest::newRow("digits only") << "12345"
+                                 << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestPhonetic::metaphone()
@@ -76,7 +88,7 @@ void TestPhonetic::metaphone()
     QFETCH(QString, word);
     QFETCH(QString, key);
     QCOMPARE(MetaphoneKey(word), key);
-    QCOMPARE(MetaphoneKey(word, 1), key);   // the length is not used
+    QCOMPARE(MetaphoneKey(word, 1), key); // the length is not used
 }
 
 void TestPhonetic::editDistance_data()
@@ -84,13 +96,20 @@ void TestPhonetic::editDistance_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<int>("distance");
-    QTest::newRow("equal") << "spell" << "spell" << 0;
-    QTest::newRow("kitten") << "kitten" << "sitting" << 3;
-    QTest::newRow("flaw") << "flaw" << "lawn" << 2;
-    QTest::newRow("empty left") << "" << "abc" << 3;
-    QTest::newRow("empty right") << "abc" << "" << 3;
-    QTest::newRow("case counts") << "Word" << "word" << 1;
-    QTest::newRow("transposition is two") << "form" << "from" << 2;
+    QTest::newRow("equal") << "spell"
+                           << "spell" << 0;
+    QTest::newRow("kitten") << "kitten"
+                            << "sitting" << 3;
+    QTest::newRow("flaw") << "flaw"
+                          << "lawn" << 2;
+    QTest::newRow("empty left") << ""
+                                << "abc" << 3;
+    QTest::newRow("empty right") << "abc"
+                                 << "" << 3;
+    QTest::newRow("case counts") << "Word"
+                                 << "word" << 1;
+    QTest::newRow("transposition is two") << "form"
+                                          << "from" << 2;
 }
 
 void TestPhonetic::editDistance()
@@ -136,8 +155,7 @@ void TestPhonetic::accentMap()
     QFETCH(QChar, plain);
     const char16_t c = AccentMap::cp1250ToUnicode(static_cast<unsigned char>(byte));
     QCOMPARE(QChar(AccentMap::stripAccent(c)), plain);
-    QCOMPARE(AccentMap::stripAccents(QStringLiteral("x") + QChar(c)),
-             QStringLiteral("x") + plain);
+    QCOMPARE(AccentMap::stripAccents(QStringLiteral("x") + QChar(c)), QStringLiteral("x") + plain);
 }
 
 QTEST_APPLESS_MAIN(TestPhonetic)

@@ -1,5 +1,5 @@
 // The start-up set-up of the main window's spell checker from the settings file.
-#include "platform/IniFile.h"
+#include "settings/AppSettings.h"
 #include "spelling/SpellCheck.h"
 #include "spelling/SpellCheckSetup.h"
 
@@ -40,7 +40,7 @@ void TestSpellCheckSetup::defaultsWithoutSettings()
     QVERIFY(home.writeFile("dictionaries/english.1-0-0.dic", "hello\n"));
     TSpellCheck c;
     c.setOptions(TSpellCheck::sscoIgnoreSingleChars | TSpellCheck::sscoSelectWord);
-    const IniFile ini(home.filePath("qmEditor.ini"));
+    const AppSettings ini(home.filePath("qmEditor.ini"));
     QCOMPARE(SpellCheckSetup::applyStartupSettings(c, ini, home.path()), QString());
     QCOMPARE(c.dictionaryPath(), home.path() + "dictionaries/");
     QCOMPARE(c.userDirectory(), home.path() + "dictionaries/");
@@ -56,28 +56,31 @@ void TestSpellCheckSetup::settingsApplied()
     TempProgramFolder home;
     QVERIFY(home.writeFile("dictionaries/english.1-0-0.dic", "hello\n"));
     QVERIFY(home.writeFile("dictionaries/German.1-0-0.dic", "hallo\n"));
-    QVERIFY(home.writeFile("qmEditor.ini", "[SpellCheck]\r\nDictLanguage=German\r\n"
-                                           "UnderlineColor=clBlue\r\nAutoSpellCheck=0\r\n"
-                                           "IgnoreWordsWithNum=1\r\nIgnoreSingleChar=1\r\n"
-                                           "ShowHourglass=1\r\n"));
+    QVERIFY(home.writeFile("qmEditor.ini",
+                           "[SpellCheck]\r\nDictLanguage=German\r\n"
+                           "UnderlineColor=clBlue\r\nAutoSpellCheck=0\r\n"
+                           "IgnoreWordsWithNum=1\r\nIgnoreSingleChar=1\r\n"
+                           "ShowHourglass=1\r\n"));
     TSpellCheck c;
-    const IniFile ini(home.filePath("qmEditor.ini"));
+    const AppSettings ini(home.filePath("qmEditor.ini"));
     QCOMPARE(SpellCheckSetup::applyStartupSettings(c, ini, home.path()), QString());
     QVERIFY(c.isWordCorrect(u"hallo"));
     QVERIFY(!c.isWordCorrect(u"hello"));
     QCOMPARE(c.penColor(), TColor::clBlue);
-    QCOMPARE(c.options(), TSpellCheck::sscoIgnoreWordsWithNumbers | TSpellCheck::sscoIgnoreSingleChars
-                              | TSpellCheck::sscoHourGlass);
+    QCOMPARE(c.options(),
+             TSpellCheck::sscoIgnoreWordsWithNumbers | TSpellCheck::sscoIgnoreSingleChars
+                 | TSpellCheck::sscoHourGlass);
 }
 
 void TestSpellCheckSetup::missingLanguageStillAppliesTheRest()
 {
     TempProgramFolder home;
     QVERIFY(home.writeFile("dictionaries/english.1-0-0.dic", "hello\n"));
-    QVERIFY(home.writeFile("qmEditor.ini", "[SpellCheck]\r\nDictLanguage=Klingon\r\n"
-                                           "UnderlineColor=clGreen\r\nIgnoreSingleChar=1\r\n"));
+    QVERIFY(home.writeFile("qmEditor.ini",
+                           "[SpellCheck]\r\nDictLanguage=Klingon\r\n"
+                           "UnderlineColor=clGreen\r\nIgnoreSingleChar=1\r\n"));
     TSpellCheck c;
-    const IniFile ini(home.filePath("qmEditor.ini"));
+    const AppSettings ini(home.filePath("qmEditor.ini"));
     const QString error = SpellCheckSetup::applyStartupSettings(c, ini, home.path());
     QCOMPARE(error, TSpellCheck::languageNotFoundText("Klingon"));
     QVERIFY(!c.openDictionary());
@@ -89,9 +92,9 @@ void TestSpellCheckSetup::missingLanguageStillAppliesTheRest()
 
 void TestSpellCheckSetup::noDictionaries()
 {
-    TempProgramFolder home;   // no dictionaries folder at all
+    TempProgramFolder home; // no dictionaries folder at all
     TSpellCheck c;
-    const IniFile ini(home.filePath("qmEditor.ini"));
+    const AppSettings ini(home.filePath("qmEditor.ini"));
     QCOMPARE(SpellCheckSetup::applyStartupSettings(c, ini, home.path()), QString());
     QVERIFY(!c.openDictionary());
     QVERIFY(c.options().testFlag(TSpellCheck::sscoAutoSpellCheck));

@@ -44,7 +44,7 @@ private slots:
 private:
     struct Answer {
         TSpellCheckFrm::Result button;
-        QString typed;   // null: leave the replacement as offered
+        QString typed; // null: leave the replacement as offered
     };
     struct Seen {
         QString word;
@@ -81,7 +81,8 @@ void TestSpellCheckWalk::init()
     m_checker->setUserDirectory(m_dir->path());
     QVERIFY(m_checker->loadDictionary("english"));
     m_editor = new EditorAdapter(m_window.get());
-    m_commands = new SpellCheckCommands(m_checker, [this] { return m_editor; }, m_window.get());
+    m_commands = new SpellCheckCommands(
+        m_checker, [this] { return m_editor; }, m_window.get());
     m_prompter = std::make_unique<FakePrompter>();
     m_seen.clear();
     m_closeBox = false;
@@ -98,11 +99,11 @@ void TestSpellCheckWalk::init()
         const QList<QPushButton *> buttons = {dlg.btnChange, dlg.btnIgnore, dlg.btnIgnoreAll,
                                               dlg.btnAdd, dlg.btnAbort};
         for (QPushButton *b : buttons) {
-            const int r = b == dlg.btnChange  ? TSpellCheckFrm::mrOk
-                : b == dlg.btnIgnore          ? TSpellCheckFrm::mrNo
-                : b == dlg.btnIgnoreAll       ? TSpellCheckFrm::mrNoToAll
-                : b == dlg.btnAdd             ? TSpellCheckFrm::mrAll
-                                              : TSpellCheckFrm::mrAbort;
+            const int r = b == dlg.btnChange ? TSpellCheckFrm::mrOk
+                : b == dlg.btnIgnore         ? TSpellCheckFrm::mrNo
+                : b == dlg.btnIgnoreAll      ? TSpellCheckFrm::mrNoToAll
+                : b == dlg.btnAdd            ? TSpellCheckFrm::mrAll
+                                             : TSpellCheckFrm::mrAbort;
             if (r == a.button)
                 b->click();
         }
@@ -141,11 +142,13 @@ void TestSpellCheckWalk::dialogLayout()
     TSpellCheckFrm dlg;
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Spell check"));
     QCOMPARE(dlg.size(), QSize(432, 243));
-    const QStringList texts{dlg.lbUnknown->text(), dlg.lbSuggestions->text(), dlg.btnChange->text(),
-                            dlg.btnIgnore->text(), dlg.btnIgnoreAll->text(), dlg.btnAdd->text(),
-                            dlg.btnAbort->text()};
-    QCOMPARE(texts, QStringList({"Unknown word:", "Suggestions:", "&Change", "&Ignore",
-                                 "I&gnore All", "&Add", "&Abort"}));
+    const QStringList texts {dlg.lbUnknown->text(),    dlg.lbSuggestions->text(),
+                             dlg.btnChange->text(),    dlg.btnIgnore->text(),
+                             dlg.btnIgnoreAll->text(), dlg.btnAdd->text(),
+                             dlg.btnAbort->text()};
+    QCOMPARE(texts,
+             QStringList({"Unknown word:", "Suggestions:", "&Change", "&Ignore", "I&gnore All",
+                          "&Add", "&Abort"}));
 }
 
 void TestSpellCheckWalk::emptyDocumentIsDoneAtOnce()
@@ -206,9 +209,9 @@ void TestSpellCheckWalk::replacementStartsFreshForEachWord()
 
 void TestSpellCheckWalk::changeToSuggestion()
 {
-    setText("Helo there");   // "there" is unknown too, and has no suggestion
+    setText("Helo there"); // "there" is unknown too, and has no suggestion
     run({{TSpellCheckFrm::mrOk, {}}, {TSpellCheckFrm::mrNo, {}}});
-    QCOMPARE(m_seen[0].suggestions, QStringList({"Hello"}));   // the case of the word kept
+    QCOMPARE(m_seen[0].suggestions, QStringList({"Hello"})); // the case of the word kept
     QCOMPARE(m_seen[0].replacement, QStringLiteral("Hello"));
     QCOMPARE(m_editor->line(1), QStringLiteral("Hello there"));
 }
@@ -246,7 +249,7 @@ void TestSpellCheckWalk::abortStopsAndRestoresCaret()
 void TestSpellCheckWalk::startsFromCaret()
 {
     setText("qqq\nwww eee\n");
-    m_editor->setCaret(2, 2);   // inside "www": the check starts with that word
+    m_editor->setCaret(2, 2); // inside "www": the check starts with that word
     run({{TSpellCheckFrm::mrNo, {}}, {TSpellCheckFrm::mrNo, {}}});
     QCOMPARE(seenWords(), QStringList({"www", "eee"}));
     QCOMPARE(m_editor->caretLine(), 2);

@@ -51,11 +51,13 @@ void TestSuggestions::byDifference_data()
 {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("lower") << "helo" << QStringList{"halo", "held", "hell", "hello", "help"};
-    QTest::newRow("capital first") << "Helo" << QStringList{"Halo", "Held", "Hell", "Hello", "Help"};
-    QTest::newRow("all capitals") << "HELO" << QStringList{"HALO", "HELD", "HELL", "HELLO", "HELP"};
-    QTest::newRow("no group") << "xylo" << QStringList{};
-    QTest::newRow("blank") << "  " << QStringList{"untouched"};
+    QTest::newRow("lower") << "helo" << QStringList {"halo", "held", "hell", "hello", "help"};
+    QTest::newRow("capital first")
+        << "Helo" << QStringList {"Halo", "Held", "Hell", "Hello", "Help"};
+    QTest::newRow("all capitals") << "HELO"
+                                  << QStringList {"HALO", "HELD", "HELL", "HELLO", "HELP"};
+    QTest::newRow("no group") << "xylo" << QStringList {};
+    QTest::newRow("blank") << "  " << QStringList {"untouched"};
 }
 
 void TestSuggestions::byDifference()
@@ -64,7 +66,7 @@ void TestSuggestions::byDifference()
     QFETCH(QStringList, expected);
     load("hello\nhelp\nhell\nyellow\nheld\nhalo\nhollow\nhelicopter\n");
     // The collector of the document check under haDiff: limits 2 and 2.
-    QStringList list{"untouched"};
+    QStringList list {"untouched"};
     const int n = m_checker->collectSuggestions(word, &list);
     QCOMPARE(list, expected);
     QCOMPARE(n, word.trimmed().isEmpty() ? 0 : int(expected.size()));
@@ -76,12 +78,13 @@ void TestSuggestions::accentedGroups_data()
     QTest::addColumn<QStringList>("expected");
     // A plain e visits its own group, then the groups of the accented e's in code-page order.
     QTest::newRow("plain") << "eclat"
-                           << QStringList{"eclat", "\u00e9clat", "\u0119clat", "\u00ebclat",
-                                          "\u011bclat"};
+                           << QStringList {"eclat", "\u00e9clat", "\u0119clat", "\u00ebclat",
+                                           "\u011bclat"};
     // An accented e visits its own group (once: each suggestion is offered once), then the
     // other accented e's, never the plain e's.
     QTest::newRow("accented") << "\u00e9clat"
-                              << QStringList{"\u00e9clat", "\u0119clat", "\u00ebclat", "\u011bclat"};
+                              << QStringList {"\u00e9clat", "\u0119clat", "\u00ebclat",
+                                              "\u011bclat"};
 }
 
 void TestSuggestions::accentedGroups()
@@ -99,10 +102,12 @@ void TestSuggestions::bySound_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<bool>("maintainCase");
     QTest::addColumn<QStringList>("expected");
-    const QStringList stored{"hallo", "hell", "hello", "hull"};
+    const QStringList stored {"hallo", "hell", "hello", "hull"};
     QTest::newRow("as stored") << "HELO" << false << stored;
-    QTest::newRow("all capitals") << "HELO" << true << QStringList{"HALLO", "HELL", "HELLO", "HULL"};
-    QTest::newRow("capital first") << "Helo" << true << QStringList{"Hallo", "Hell", "Hello", "Hull"};
+    QTest::newRow("all capitals") << "HELO" << true
+                                  << QStringList {"HALLO", "HELL", "HELLO", "HULL"};
+    QTest::newRow("capital first")
+        << "Helo" << true << QStringList {"Hallo", "Hell", "Hello", "Hull"};
     QTest::newRow("lower") << "helo" << true << stored;
 }
 

@@ -1,4 +1,5 @@
 // The as-you-type underline in an offscreen editor.
+#include "ScintillaOf.h"
 #include "editor/EditorAdapter.h"
 #include "editor/Highlighter.h"
 #include "spelling/DrawAutoSpellCheckPlugin.h"
@@ -14,7 +15,7 @@ using Underline = TDrawAutoSpellCheckPlugin::Underline;
 Q_DECLARE_METATYPE(QList<Underline>)
 
 namespace QTest {
-template<>
+template <>
 char *toString(const Underline &u)
 {
     return qstrdup(QByteArray::number(u.line) + ':' + QByteArray::number(u.column) + '+'
@@ -101,13 +102,13 @@ void TestUnderline::unknownWordsOnly_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QList<Underline>>("expected");
-    QTest::newRow("one unknown") << "hello wrold" << QList<Underline>{{1, 7, 5}};
-    QTest::newRow("known only") << "Hello, world!" << QList<Underline>{};
-    QTest::newRow("two lines") << "fien line\nthe lnie" << QList<Underline>{{1, 1, 4}, {2, 5, 4}};
-    QTest::newRow("delimiters between") << "hello,  wrold." << QList<Underline>{{1, 9, 5}};
+    QTest::newRow("one unknown") << "hello wrold" << QList<Underline> {{1, 7, 5}};
+    QTest::newRow("known only") << "Hello, world!" << QList<Underline> {};
+    QTest::newRow("two lines") << "fien line\nthe lnie" << QList<Underline> {{1, 1, 4}, {2, 5, 4}};
+    QTest::newRow("delimiters between") << "hello,  wrold." << QList<Underline> {{1, 9, 5}};
     // A one-character word in the last column of a longer line is never reached.
-    QTest::newRow("last column") << "hello x" << QList<Underline>{};
-    QTest::newRow("alone on its line") << "x" << QList<Underline>{{1, 1, 1}};
+    QTest::newRow("last column") << "hello x" << QList<Underline> {};
+    QTest::newRow("alone on its line") << "x" << QList<Underline> {{1, 1, 1}};
 }
 
 void TestUnderline::unknownWordsOnly()
@@ -133,7 +134,7 @@ void TestUnderline::nothingWithoutTheOption()
     m_editor->setText("hello wrold");
     QCOMPARE(pass().size(), 1);
     m_checker->setOption(TSpellCheck::sscoAutoSpellCheck, false);
-    QCOMPARE(pass(), QList<Underline>{});
+    QCOMPARE(pass(), QList<Underline> {});
     QVERIFY(!waveAt(1, 7));
 }
 
@@ -141,20 +142,20 @@ void TestUnderline::everyWordWithoutDictionary()
 {
     m_checker->clearDictionary();
     m_editor->setText("hello wrold");
-    QCOMPARE(pass(), (QList<Underline>{{1, 1, 5}, {1, 7, 5}}));
+    QCOMPARE(pass(), (QList<Underline> {{1, 1, 5}, {1, 7, 5}}));
 }
 
 void TestUnderline::followsTyping()
 {
     m_editor->setText("hello ");
-    QTRY_COMPARE(plugin()->underlined(), QList<Underline>{});
+    QTRY_COMPARE(plugin()->underlined(), QList<Underline> {});
     m_editor->setCaret(1, 7);
     m_editor->insertAtCaret("wrold");
-    QTRY_COMPARE(plugin()->underlined(), QList<Underline>{Underline({1, 7, 5})});
-    m_editor->insertAtCaret("x");   // "wroldx": still one unknown word
-    QTRY_COMPARE(plugin()->underlined(), QList<Underline>{Underline({1, 7, 6})});
+    QTRY_COMPARE(plugin()->underlined(), QList<Underline> {Underline({1, 7, 5})});
+    m_editor->insertAtCaret("x"); // "wroldx": still one unknown word
+    QTRY_COMPARE(plugin()->underlined(), QList<Underline> {Underline({1, 7, 6})});
     m_checker->addWord("wroldx");
-    QTRY_COMPARE(plugin()->underlined(), QList<Underline>{});
+    QTRY_COMPARE(plugin()->underlined(), QList<Underline> {});
 }
 
 void TestUnderline::followsScrolling()
@@ -163,12 +164,12 @@ void TestUnderline::followsScrolling()
     for (int i = 1; i <= 300; ++i)
         lines.append(i == 250 ? QStringLiteral("the wrold") : QStringLiteral("hello world"));
     m_editor->setText(lines.join(u'\n'));
-    QTRY_COMPARE(plugin()->underlined(), QList<Underline>{});
+    QTRY_COMPARE(plugin()->underlined(), QList<Underline> {});
     m_editor->setFirstVisibleLine(245);
-    QTRY_COMPARE(plugin()->underlined(), QList<Underline>{Underline({250, 5, 5})});
+    QTRY_COMPARE(plugin()->underlined(), QList<Underline> {Underline({250, 5, 5})});
     QVERIFY(waveAt(250, 5));
     m_editor->setFirstVisibleLine(1);
-    QTRY_COMPARE(plugin()->underlined(), QList<Underline>{});
+    QTRY_COMPARE(plugin()->underlined(), QList<Underline> {});
 }
 
 void TestUnderline::penColourAndStyle()
@@ -176,13 +177,13 @@ void TestUnderline::penColourAndStyle()
     WaveOverlay *overlay = m_editor->waveOverlay();
     QVERIFY(overlay);
     QCOMPARE(overlay->pen(), QColor(Qt::red));
-    QCOMPARE(overlay->offsets(), (WaveOverlay::Offsets{0, 1, 2, 1}));
+    QCOMPARE(overlay->offsets(), (WaveOverlay::Offsets {0, 1, 2, 1}));
     m_checker->setPenColor(TColor::clBlue);
     QCOMPARE(plugin()->penColor(), TColor::clBlue);
     QCOMPARE(overlay->pen(), QColor(Qt::blue));
     m_checker->setUnderlineStyle(TSpellCheck::usCorelWordPerfect);
     QCOMPARE(plugin()->underlineStyle(), TSpellCheck::usCorelWordPerfect);
-    QCOMPARE(overlay->offsets(), (WaveOverlay::Offsets{2, 1, 0, -1}));
+    QCOMPARE(overlay->offsets(), (WaveOverlay::Offsets {2, 1, 0, -1}));
 }
 
 // The wave runs from the word's first pixel column through the column just right of its
@@ -192,7 +193,7 @@ void TestUnderline::waveCoversTheWordAndOnePixel()
 {
     m_editor->setText("hello wrold fine");
     pass();
-    QsciScintilla *w = m_editor->widget();
+    QsciScintilla *w = scintillaOf(*m_editor);
     const auto xOf = [w](int column) {
         return int(w->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0,
                                     w->positionFromLineIndex(0, column - 1)));
@@ -222,7 +223,7 @@ void TestUnderline::javaCommentsAndStrings()
     Highlighter java(Highlighter::Java);
     m_editor->setHighlighter(&java);
     m_editor->setText("class Fooo { // a commnt\n  String s = \"strng\"; int wrnog; }");
-    QCOMPARE(pass(), (QList<Underline>{{1, 17, 1}, {1, 19, 6}, {2, 15, 5}}));
+    QCOMPARE(pass(), (QList<Underline> {{1, 17, 1}, {1, 19, 6}, {2, 15, 5}}));
     m_editor->setHighlighter(nullptr);
 }
 

@@ -1,7 +1,6 @@
 #include "FakeFileDialogs.h"
 
-FakeFileDialogs::FakeFileDialogs()
-    : m_previous(FileDialogs::instance())
+FakeFileDialogs::FakeFileDialogs() : m_previous(FileDialogs::instance())
 {
     FileDialogs::setInstance(this);
 }
@@ -19,13 +18,13 @@ void FakeFileDialogs::answerFiles(const QStringList &files, int filterIndex)
 FileDialogs::Answer FakeFileDialogs::getOpenFileName(QWidget *, const Request &req)
 {
     calls.append({Open, req});
-    return fileAnswers.isEmpty() ? Answer{false, {}, req.filterIndex} : fileAnswers.takeFirst();
+    return fileAnswers.isEmpty() ? Answer {false, {}, req.filterIndex} : fileAnswers.takeFirst();
 }
 
 FileDialogs::Answer FakeFileDialogs::getSaveFileName(QWidget *, const Request &req)
 {
     calls.append({Save, req});
-    return fileAnswers.isEmpty() ? Answer{false, {}, req.filterIndex} : fileAnswers.takeFirst();
+    return fileAnswers.isEmpty() ? Answer {false, {}, req.filterIndex} : fileAnswers.takeFirst();
 }
 
 QString FakeFileDialogs::getExistingDirectory(QWidget *, const QString &caption, const QString &dir)
@@ -39,7 +38,7 @@ QString FakeFileDialogs::getExistingDirectory(QWidget *, const QString &caption,
 
 bool FakeFileDialogs::getColor(QWidget *, QColor &color)
 {
-    calls.append(Call{Color, Request()});
+    calls.append(Call {Color, Request()});
     if (colorAnswers.isEmpty())
         return false;
     color = colorAnswers.takeFirst();
@@ -48,7 +47,7 @@ bool FakeFileDialogs::getColor(QWidget *, QColor &color)
 
 bool FakeFileDialogs::getFont(QWidget *, QFont &font)
 {
-    calls.append(Call{Font, Request()});
+    calls.append(Call {Font, Request()});
     if (fontAnswers.isEmpty())
         return false;
     font = fontAnswers.takeFirst();
@@ -57,6 +56,6 @@ bool FakeFileDialogs::getFont(QWidget *, QFont &font)
 
 bool FakeFileDialogs::printSetup(QWidget *)
 {
-    calls.append(Call{PrintSetup, Request()});
+    calls.append(Call {PrintSetup, Request()});
     return printSetupResult;
 }

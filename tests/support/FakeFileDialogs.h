@@ -11,7 +11,7 @@ public:
     enum Kind { Open, Save, Folder, Color, Font, PrintSetup };
     struct Call {
         Kind kind;
-        Request request;   // caption and initialDir also for the folder dialog
+        Request request; // caption and initialDir also for the folder dialog
     };
 
     FakeFileDialogs();
@@ -19,7 +19,8 @@ public:
 
     Answer getOpenFileName(QWidget *parent, const Request &req) override;
     Answer getSaveFileName(QWidget *parent, const Request &req) override;
-    QString getExistingDirectory(QWidget *parent, const QString &caption, const QString &dir) override;
+    QString getExistingDirectory(QWidget *parent, const QString &caption,
+                                 const QString &dir) override;
     bool getColor(QWidget *parent, QColor &color) override;
     bool getFont(QWidget *parent, QFont &font) override;
     bool printSetup(QWidget *parent) override;
@@ -28,7 +29,7 @@ public:
     void answerFiles(const QStringList &files, int filterIndex = 1);
 
     QList<Call> calls;
-    QList<Answer> fileAnswers;     // open and save dialogs
+    QList<Answer> fileAnswers; // open and save dialogs
     QStringList folderAnswers;
     QList<QColor> colorAnswers;
     QList<QFont> fontAnswers;

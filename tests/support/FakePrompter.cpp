@@ -1,7 +1,6 @@
 #include "FakePrompter.h"
 
-FakePrompter::FakePrompter()
-    : m_previous(Prompter::instance())
+FakePrompter::FakePrompter() : m_previous(Prompter::instance())
 {
     Prompter::setInstance(this);
 }

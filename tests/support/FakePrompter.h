@@ -13,11 +13,11 @@ public:
     enum Kind { MessageBoxCall, MessageDlgCall, InputQueryCall };
     struct Call {
         Kind kind;
-        QString caption;   // for a message dialog the title it would get
-        QString text;      // the message, or the prompt of an input dialog
+        QString caption; // for a message dialog the title it would get
+        QString text;    // the message, or the prompt of an input dialog
         Icon icon = NoIcon;
         Buttons buttons = OkButton;
-        QString value;     // initial text of an input dialog
+        QString value; // initial text of an input dialog
     };
     struct InputAnswer {
         bool accepted;
@@ -34,8 +34,8 @@ public:
                     QString &value) override;
 
     QList<Call> calls;
-    QList<int> answers;             // taken in turn by message boxes
-    int defaultAnswer = 0;          // 0: the first of OK, Yes, No, Cancel offered
+    QList<int> answers;              // taken in turn by message boxes
+    int defaultAnswer = 0;           // 0: the first of OK, Yes, No, Cancel offered
     QList<InputAnswer> inputAnswers; // taken in turn by input dialogs; cancel when empty
     // Runs while a message box is "open" (after it is recorded): what the user's event loop
     // could run meanwhile, such as a timer.

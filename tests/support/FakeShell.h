@@ -11,8 +11,8 @@ public:
     enum Kind { OpenUrl, Explore, Terminal };
     struct Call {
         Kind kind;
-        QString target;        // file, address or folder
-        QStringList command;   // terminal command
+        QString target;      // file, address or folder
+        QStringList command; // terminal command
     };
 
     FakeShell() : m_previous(Shell::instance()) { Shell::setInstance(this); }

@@ -15,7 +15,7 @@ void copyTree(const QString &from, const QString &to)
     while (it.hasNext()) {
         const QString file = it.next();
         if (QFileInfo(file).isExecutable())
-            continue;   // the program itself and other binaries are not data
+            continue; // the program itself and other binaries are not data
         const QString target = to + u'/' + source.relativeFilePath(file);
         QDir().mkpath(QFileInfo(target).absolutePath());
         QFile::copy(file, target);
@@ -25,7 +25,8 @@ void copyTree(const QString &from, const QString &to)
 } // namespace
 
 TempProgramFolder::TempProgramFolder(bool copyData)
-    : m_previousHome(qgetenv("QMEDITOR_HOME")), m_hadHome(qEnvironmentVariableIsSet("QMEDITOR_HOME"))
+    : m_previousHome(qgetenv("QMEDITOR_HOME")),
+      m_hadHome(qEnvironmentVariableIsSet("QMEDITOR_HOME"))
 {
     if (copyData) {
         const QString data = qEnvironmentVariable("QMEDITOR_DATA");

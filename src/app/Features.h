@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+
+class CompileCommands;
+class ExplorerPanel;
+class FeatureHost;
+class HtmlCommands;
+class RunJavaCommand;
+class SpellCheckFeature;
+class TMainForm;
+
+// The features of the main window, as the composition root installed them, and the start-up
+// steps that belong to them (the main window calls these in its own order).
+class Features : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Features(TMainForm &main);
+
+    FeatureHost *host = nullptr;
+    HtmlCommands *html = nullptr;
+    CompileCommands *compile = nullptr;
+    RunJavaCommand *run = nullptr;
+    ExplorerPanel *explorer = nullptr;
+    SpellCheckFeature *spelling = nullptr;
+
+    // Start-up steps of the main window's creation, in the order it calls them.
+    void LoadCustomLanglistFromFile(); // user-defined languages in the New menus
+    void LagNyCompletionListe();       // the code-template list
+    void showTipWindow();              // the tip of the day
+    void LoadShortcuts();              // the shortcut table
+    void restartFlatMenu();            // the menu styling
+    // Step of the one-shot start-up timer.
+    void setUpSpellChecker();
+    // The program block's hidden forms.
+    void createHiddenForms();
+};
+
+// Installs every feature into the main window; called once, by the main window's
+// constructor, after its menus and panels stand and before its start-up steps run.
+Features *installFeatures(TMainForm &main);

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include "platform/FileDialogs.h"
+#include "settings/ProjectSettings.h"
+
+class ActionRegistry;
+class AppSettings;
+class EditorAdapter;
+class HostDocument;
+class QWidget;
+
+// What a feature may use of the main window. Features are handed this interface by the
+// composition root (src/app) and never see the main window's own class.
+class FeatureHost : public QObject
+{
+    Q_OBJECT
+public:
+    // The named pages of the side panel and of the bottom pane.
+    enum class Page {
+        Files,            // "Files" (the explorer)
+        Java,             // "Java" tool tab
+        Html,             // "HTML" tool tab
+        General,          // "General" tool tab
+        OpenFiles,        // "Open Files"
+        CompilerMessages, // "Compiler messages"
+        Debugger,         // "Debugger"
+        CompilerOutput,   // "Compiler output"
+        DebugVars         // "Debug vars"
+    };
+
+    using QObject::QObject;
+
+    // The main window: owner of the features' windows and parent of their dialogs.
+    virtual QWidget *window() const = 0;
+    // The main menu's commands and menus by component name.
+    virtual ActionRegistry &actions() = 0;
+    // The settings file.
+    virtual AppSettings &settings() = 0;
+
+    // The active document; nullptr when none is open.
+    virtual HostDocument *activeDocument() const = 0;
+    // The open documents, most recently active first.
+    virtual QList<HostDocument *> documents() const = 0;
+    // The active document's editor; nullptr when none is open.
+    EditorAdapter *activeEditor() const;
+    // Inserts text at the active document's caret, replacing the selection, and marks the
+    // document modified; nothing happens when no document is open.
+    virtual void insertText(const QString &text) = 0;
+    // A new HTML document of the given name and text (caret on line 6), and a new untitled
+    // HTML document with text (when templates are on) and the caret on caretLine.
+    virtual HostDocument *makeDocument(const QString &name, const QString &text) = 0;
+    virtual HostDocument *makeHtmlDocument(const QString &text, int caretLine) = 0;
+    // The file-type filter of the open and save dialogs.
+    virtual QList<FileFilterEntry> fileFilter() = 0;
+
+    // A named page, its layout receiving a feature's widget, and its tab shown.
+    virtual QWidget *page(Page page) const = 0;
+    // Puts widget into the page's layout at index (-1: after the rest, before a closing
+    // stretch).
+    virtual void addToPage(Page page, QWidget *widget, int index = -1) = 0;
+    // Makes a bottom-pane page's tab visible and, with current, the active tab.
+    virtual void showPage(Page page, bool current) = 0;
+
+    // The HTML project folder and its image folder name.
+    virtual ProjectSettings project() const = 0;
+    virtual void setProject(const ProjectSettings &project) = 0;
+
+Q_SIGNALS:
+    // A document window was created and set up, became the active document, is closing, or
+    // was written to its file.
+    void documentCreated(HostDocument *document);
+    void documentActivated(HostDocument *document);
+    void documentClosed(HostDocument *document);
+    void documentSaved(HostDocument *document);
+};

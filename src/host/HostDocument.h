@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+class ActionRegistry;
+class EditorAdapter;
+class QMenu;
+class QWidget;
+
+// One open document as the features see it. A pointer to it is used at once and never kept:
+// the window may close at any time (keep a QPointer to widget() when a feature must wait).
+class HostDocument
+{
+public:
+    virtual ~HostDocument() = default;
+
+    // The document window.
+    virtual QWidget *widget() = 0;
+    // The bare file name shown as the window caption ("Untitled" + number for a new one): the
+    // document's identity for the duplicate test, the open-files list and the type tests.
+    virtual QString caption() const = 0;
+    // The full path of the document's file; empty while it has none.
+    virtual QString fileName() const = 0;
+    virtual EditorAdapter *editor() const = 0;
+    // Saves the document (Save as for a modified untitled one); true when the file was written.
+    virtual bool save() = 0;
+    // The line painted as a compiler error line (1-based, -1: none).
+    virtual int errorLine() const = 0;
+    virtual void setErrorLine(int line) = 0;
+    // Shows the window, brings it to the front and gives its editor the focus.
+    virtual void bringToFront() = 0;
+    // The document's pop-up menu and its own registry of items by component name.
+    virtual QMenu *popupMenu() const = 0;
+    virtual ActionRegistry &popupActions() = 0;
+};

@@ -1,0 +1,59 @@
+// The main window's run command: Compile and run ends in a running program; the settings
+// file's values reach the run.
+
+#include "app/Features.h"
+#include "settings/AppSettings.h"
+#include "ShellFixture.h"
+#include "FakeShell.h"
+#include "RunTestKit.h"
+#include "java/ProgRunrUnit.h"
+#include "java/RunJavaCommand.h"
+#include "platform/IniFile.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
+
+class TestRunCommand : public QObject
+{
+    Q_OBJECT
+private slots:
+    void compileAndRun();
+};
+
+void TestRunCommand::compileAndRun()
+{
+    const QString jdk = RunTestKit::jdkBinDir();
+    if (jdk.isEmpty())
+        QSKIP("no JDK");
+    ShellFixture fx("[CompilerOptions]\r\nJavaBinDir=" + jdk.toUtf8()
+                    + "\r\n[Tips]\r\ndoShow=0\r\n");
+    FakeShell shell;
+    TMainForm *main = fx.start();
+    auto *command = main->features().run;
+    QVERIFY(command);
+    QVERIFY(!command->RunJava(RunJava::Origin::RunCommand).console); // no document: nothing
+
+    const QString file = fx.write(QStringLiteral("Hi.java"),
+                                  "public class Hi {\n  public static void main(String[] a) {\n"
+                                  "    System.out.print(\"compiled and run\");\n  }\n}\n");
+    QVERIFY(main->LoadFile(file));
+    main->action(QStringLiteral("CompileandRun1"))->trigger();
+    // Another window becomes active while javac runs: the compiled program still runs.
+    main->Textfile1Click();
+    QTRY_VERIFY_WITH_TIMEOUT(command->ProgRunWindow && command->ProgRunWindow->Finished(), 60000);
+    QCOMPARE(command->ProgRunWindow->parent(), main);
+    QCOMPARE(command->ProgRunWindow->RichEdit1->toPlainText(),
+             QStringLiteral("compiled and run\nDone!\n"));
+
+    // With "JavaAppsInDosWindow" on, Compile and run opens a terminal in the document's folder.
+    main->settings().setBool(Settings::Key::JavaAppsInDosWindow, true);
+    main->settings().setText(Settings::Key::ClassPathDir, QStringLiteral("C:\\;."));
+    QVERIFY(command->RunJava(RunJava::Origin::CompileAndRun, file).terminal);
+    QCOMPARE(shell.calls.size(), 1);
+    QCOMPARE(shell.calls.first().target, QFileInfo(file).absolutePath());
+    QCOMPARE(shell.calls.first().command,
+             (QStringList {jdk + QStringLiteral("/java"), "-classpath", ".", "Hi"}));
+}
+
+QTEST_MAIN(TestRunCommand)
+#include "tst_runcommand.moc"

@@ -1,0 +1,88 @@
+#include <QtTest>
+
+#include "ShellFixture.h"
+#include "html/FormFieldCheckBox.h"
+#include "html/HtmlCommands.h"
+#include "shell/ExplorerFileList.h"
+#include "shell/ExplorerPanel.h"
+#include "shell/ProsjektKatFrm.h"
+#include "shell/SendToExtPrgFrm.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+// The explorer and the wizards in the real main window.
+class TestExplorerMainForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void explorerFollowsTheDocumentsAndOpensFiles()
+    {
+        ShellFixture f;
+        TMainForm *main = f.start();
+        auto *panel = main->TabSheet5->findChild<ExplorerPanel *>();
+        QVERIFY(panel);
+        QCOMPARE(panel->FilterComboBox1->count(), main->UpdateFilesFilter().size());
+
+        TEditForm *page = main->LoadFile(f.write("page.HTML", "<html>\n"));
+        QCOMPARE(panel->filterIndex(), 1);
+        QCOMPARE(panel->mask(), QString("*.htm"));
+        main->Source1Click();
+        QCOMPARE(panel->filterIndex(), 0);
+        QCOMPARE(panel->mask(), QString("*.java"));
+        main->mdiArea()->setActiveSubWindow(page->subWindow());
+        QCOMPARE(panel->filterIndex(), 1);
+
+        // Double-clicking a file in the list opens it.
+        f.write("other.txt", "x\n");
+        panel->setDirectory(f.path(""));
+        panel->setMask("*.txt");
+        panel->FileListBox3->setCurrentRow(0);
+        emit panel->FileListBox3->itemDoubleClicked(panel->FileListBox3->item(0));
+        QCOMPARE(main->GetActiveEditor()->caption(), QString("other.txt"));
+
+        // "Set as working dir": the open and save dialogs start there.
+        panel->Setasworkingdir1->trigger();
+        main->Load1Click();
+        QCOMPARE(f.dialogs.calls.last().request.initialDir, panel->selectedFolder());
+        main->GetActiveEditor()->SaveFileAs();
+        QCOMPARE(f.dialogs.calls.last().request.initialDir, panel->selectedFolder());
+    }
+
+    void projectDialogAndWizardsUseTheMainWindow()
+    {
+        ShellFixture f;
+        TMainForm *main = f.start();
+        auto *panel = main->TabSheet5->findChild<ExplorerPanel *>();
+        panel->Defineprojectcatalog1->trigger();
+        auto *project = panel->findChild<TProsjektKatFrm *>();
+        QCOMPARE(project->Edit2->text(), QString("images"));
+        project->Edit1->setText(f.path("site"));
+        project->Button2->click();
+        QCOMPARE(main->ProjectFolder(), f.path("site"));
+
+        // The HTML Project menu opens the same dialog, showing the folder just chosen.
+        main->action("Defineprojectcatalog1")->trigger();
+        const auto dialogs = panel->findChildren<TProsjektKatFrm *>();
+        QCOMPARE(dialogs.last()->Edit1->text(), f.path("site"));
+
+        main->HTMLdocument1Click();
+        main->GetActiveEditor()->editor()->setText(QString());
+        main->findChild<HtmlCommands *>()->run("SpeedButton22Click");
+        auto *checkbox = main->findChild<TCheckBoxGenFrm *>();
+        QVERIFY(checkbox && checkbox->isVisible());
+        checkbox->Edit1->setText("ok");
+        checkbox->okButton()->click();
+        QCOMPARE(main->GetActiveEditor()->editor()->text(),
+                 QString(R"(<input type="checkbox" name="ok">)"));
+
+        main->action("Add2")->trigger();
+        QVERIFY(main->findChild<TSendToExtPrgFrm *>());
+    }
+};
+
+QTEST_MAIN(TestExplorerMainForm)
+#include "tst_explorermainform.moc"

@@ -1,0 +1,11 @@
+#pragma once
+
+// Tests of the editor layer look at the QScintilla widget behind an EditorAdapter.
+#include <Qsci/qsciscintilla.h>
+
+#include "editor/EditorAdapter.h"
+
+inline QsciScintilla *scintillaOf(const EditorAdapter &editor)
+{
+    return qobject_cast<QsciScintilla *>(editor.widget());
+}
