@@ -38,7 +38,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     AppSettings settings(dir.filePath(QStringLiteral("qmEditor.ini")));
-    writeAll(settings, 0);   // the file as after a first OK
+    writeAll(settings, 0); // the file as after a first OK
 
     std::vector<qint64> batched, single;
     for (int round = 1; round <= 15; ++round) {
@@ -53,7 +53,8 @@ int main(int argc, char **argv)
         writeAll(settings, round + 100);
         single.push_back(t.nsecsElapsed());
     }
-    std::printf("%d settings writes as one batch: %.2f ms (target < 20 ms)\n", Keys, medianMs(batched));
+    std::printf("%d settings writes as one batch: %.2f ms (target < 20 ms)\n", Keys,
+                medianMs(batched));
     std::printf("%d settings writes one by one:   %.2f ms\n", Keys, medianMs(single));
     return 0;
 }

@@ -413,13 +413,8 @@ void CompileCommands::SelectErrorLine(HostDocument *doc)
 
     const QString caption = item->text(0);
     int line = 0;
-    if (!Delphi::tryStrToInt(caption, line)) {
-        Prompter::instance()->messageBox(
-            window(), QApplication::applicationName(),
-            QStringLiteral("'%1' is not a valid integer value").arg(caption), Prompter::Error,
-            Prompter::OkButton);
+    if (!Delphi::strToIntOrComplain(window(), caption, line))
         return;
-    }
     if (line > editor->lineCount())
         --line;
     editor->setCaret(line, editor->caretColumn());

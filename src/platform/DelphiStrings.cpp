@@ -1,5 +1,9 @@
 #include "DelphiStrings.h"
 
+#include <QCoreApplication>
+
+#include "platform/Prompter.h"
+
 namespace Delphi {
 
 int pos(const QString &needle, const QString &haystack)
@@ -71,6 +75,20 @@ bool tryStrToInt(const QString &s, int &value)
     const quint32 bits = quint32(magnitude);
     value = negative ? int(0u - bits) : int(bits);
     return true;
+}
+
+QString invalidIntegerText(const QString &s)
+{
+    return QStringLiteral("'%1' is not a valid integer value").arg(s);
+}
+
+bool strToIntOrComplain(QWidget *parent, const QString &s, int &value)
+{
+    if (tryStrToInt(s, value))
+        return true;
+    Prompter::instance()->messageBox(parent, QCoreApplication::applicationName(),
+                                     invalidIntegerText(s), Prompter::Error, Prompter::OkButton);
+    return false;
 }
 
 int strToIntDef(const QString &s, int def)

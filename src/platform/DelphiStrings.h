@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 // String helpers with the semantics the program's behaviour relies on.
 namespace Delphi {
 
@@ -20,6 +22,11 @@ QString trimRight(const QString &s);
 // Optional sign, then decimal digits or "$" + hex digits; surrounding text not allowed; else def.
 int strToIntDef(const QString &s, int def);
 bool tryStrToInt(const QString &s, int &value);
+// The class library's conversion message: "'abc' is not a valid integer value".
+QString invalidIntegerText(const QString &s);
+// StrToInt as a command meets it: when s is no integer, the conversion message is shown in the
+// standard error box (caption the application title, error icon, OK) and false is returned.
+bool strToIntOrComplain(QWidget *parent, const QString &s, int &value);
 // 1-based substring (Copy): index < 1 counts as 1, count past the end is clipped.
 QString copy(const QString &s, int index, int count);
 // Extension with the dot ("file.java" -> ".java"; no dot -> ""); "/" or "\" ends the search.
