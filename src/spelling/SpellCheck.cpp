@@ -39,6 +39,9 @@ inline char16_t lowerChar(char16_t c)
 {
     if (c < 0x80)
         return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+    // The dotted capital I has a plain i as its one-character lower case; QChar keeps it.
+    if (c == 0x0130)
+        return u'i';
     return QChar::toLower(c);
 }
 
