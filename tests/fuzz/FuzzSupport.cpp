@@ -16,7 +16,7 @@ QTemporaryDir &folder()
 {
     // /dev/shm when it is there: many small writes a second.
     static QTemporaryDir dir(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/qmfuzz-XXXXXX")
-                                                        : QDir::tempPath() + "/qmfuzz-XXXXXX");
+                                                       : QDir::tempPath() + "/qmfuzz-XXXXXX");
     return dir;
 }
 

@@ -16,7 +16,8 @@ int main(int argc, char **argv)
         const QString arg = QFile::decodeName(argv[i]);
         QStringList files;
         if (QFileInfo(arg).isDir()) {
-            for (const QFileInfo &fi : QDir(arg).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name))
+            for (const QFileInfo &fi :
+                 QDir(arg).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name))
                 files << fi.filePath();
         } else {
             files << arg;

@@ -52,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString path = Fuzz::file(input, QStringLiteral("words.dic"));
     WordList::Batch batch;
     QString error;
-    Fuzz::check(DictionaryFiles::readWordFile(path, false, batch, &error), "a word file reads", error);
+    Fuzz::check(DictionaryFiles::readWordFile(path, false, batch, &error), "a word file reads",
+                error);
     QStringList words;
     for (int i = 0; i < batch.size(); ++i) {
         const QStringView w = batch.word(i);

@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const struct {
         Reader read;
         quint16 unmeasured; // what width and height hold when nothing was measured
-    } readers[] = {{&ImgSize::GetGIFSize, 0}, {&ImgSize::GetPNGSize, 0xBEEF}, {&ImgSize::GetJPGSize, 0xBEEF}};
+    } readers[] = {
+        {&ImgSize::GetGIFSize, 0}, {&ImgSize::GetPNGSize, 0xBEEF}, {&ImgSize::GetJPGSize, 0xBEEF}};
     for (const auto &r : readers) {
         quint16 width = 0xBEEF, height = 0xBEEF;
         const ImgSize::Result result = r.read(path, width, height);

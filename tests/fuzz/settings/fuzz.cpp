@@ -18,12 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             }
         }
         const QString value = QStringLiteral("written value");
-        Fuzz::check(ini.writeString(QStringLiteral("FuzzSection"), QStringLiteral("FuzzKey"), value),
-                    "a write succeeds", ini.lastError());
-        Fuzz::check(ini.readString(QStringLiteral("fuzzsection"), QStringLiteral("FUZZKEY"), {}) == value,
+        Fuzz::check(
+            ini.writeString(QStringLiteral("FuzzSection"), QStringLiteral("FuzzKey"), value),
+            "a write succeeds", ini.lastError());
+        Fuzz::check(ini.readString(QStringLiteral("fuzzsection"), QStringLiteral("FUZZKEY"), {})
+                        == value,
                     "the written value reads back");
         const IniFile other(path);
-        Fuzz::check(other.readString(QStringLiteral("FuzzSection"), QStringLiteral("FuzzKey"), {}) == value,
+        Fuzz::check(other.readString(QStringLiteral("FuzzSection"), QStringLiteral("FuzzKey"), {})
+                        == value,
                     "another reader sees the write");
         ini.deleteKey(QStringLiteral("FuzzSection"), QStringLiteral("FuzzKey"));
         Fuzz::check(!ini.valueExists(QStringLiteral("FuzzSection"), QStringLiteral("FuzzKey")),

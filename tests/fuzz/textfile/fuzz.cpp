@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray utf8;
     TextFile::Format format;
     const bool decoded = TextFile::decode(bytes, content);
-    Fuzz::check(decoded == TextFile::decodeToUtf8(bytes, utf8, format), "both decoders accept alike");
+    Fuzz::check(decoded == TextFile::decodeToUtf8(bytes, utf8, format),
+                "both decoders accept alike");
     Fuzz::check(decoded == !bytes.contains('\0'), "only a NUL byte refuses a file");
     if (!decoded)
         return 0;
