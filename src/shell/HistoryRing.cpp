@@ -11,8 +11,11 @@ const QString kPrev = QStringLiteral("Prev");
 
 bool HistoryRing::isStorable(const QString &fileName)
 {
+    // A value read back is trimmed and loses one pair of enclosing quotes.
+    const bool quoted =
+        fileName.size() >= 2 && fileName.startsWith(u'"') && fileName.endsWith(u'"');
     return !fileName.isEmpty() && !fileName.contains(u'\n') && !fileName.contains(u'\r')
-        && Delphi::trim(fileName) == fileName;
+        && Delphi::trim(fileName) == fileName && !quoted;
 }
 
 HistoryRing::State HistoryRing::read() const
@@ -36,7 +39,8 @@ HistoryRing::State HistoryRing::read() const
     }
     for (int i = 1; i <= Slots; ++i) {
         const QString name = m_ini->readString(kSection, QString::number(i), QString());
-        if (!name.isEmpty() && !s.names.contains(name))
+        // Packed into new slots, a name must read back as it is.
+        if (isStorable(name) && !s.names.contains(name))
             s.names.append(name);
     }
     s.count = int(s.names.size());

@@ -28,8 +28,9 @@ public:
     // Erases the section.
     void clear();
 
-    // Whether a file name survives the settings file unchanged: no line break, and no blank
-    // or control character at either end (values are trimmed when read).
+    // Whether a file name survives the settings file unchanged: no line break, no blank or
+    // control character at either end and no enclosing double quotes (values are trimmed
+    // and lose one pair of quotes when read).
     static bool isStorable(const QString &fileName);
 
 private:
