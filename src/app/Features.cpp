@@ -10,8 +10,12 @@
 #include "host/ActionRegistry.h"
 #include "html/FormFieldOpeners.h"
 #include "html/HtmlCommands.h"
+#include "html/HtmlWizardOpeners.h"
+#include "html/StripHtmlCommand.h"
 #include "java/CompileCommands.h"
 #include "java/RunJavaCommand.h"
+#include "javagen/JavaGeneratorCommands.h"
+#include "javagen/JavaSnippetCommands.h"
 #include "platform/Prompter.h"
 #include "settings/AppSettings.h"
 #include "shell/EditFrmUnit.h"
@@ -132,7 +136,8 @@ Features *installFeatures(TMainForm &main)
 
     // 5. The form-field and image tag wizards behind their HTML items and buttons.
     const WizardHost wizards {&main, [&host](const QString &text) { host.insertText(text); },
-                              [&host] { return host.project(); }};
+                              [&host] { return host.project(); },
+                              [&host] { return host.activeEditor(); }};
     FormFieldOpeners::provideTo(*f->html, wizards);
 
     // 6. "Send to external program".
@@ -140,6 +145,21 @@ Features *installFeatures(TMainForm &main)
 
     // 7. The spell checker "SpellChecker1", its commands and the active document's underline.
     f->spelling = new SpellCheckFeature(host, f);
+
+    // 8. Strip HTML behind Tools, "Strip HTML from document" and the HTML tab's "Button5".
+    (new StripHtmlCommand(host, f))->provideTo(*f->html);
+
+    // 9. The Java code generators (class wizard, try/catch, exception class, expression
+    //    builder): the Java "Tools" items and their buttons on the "Java" tab.
+    f->javaGenerators = new JavaGeneratorCommands(host, f);
+
+    // 10. The Java snippets: the Java "Insert" menu, the "Insert code.." button's pop-up and
+    //     every document pop-up's "Insert code" submenu.
+    f->javaSnippets = new JavaSnippetCommands(host, f);
+
+    // 11. The comment, table, list, frameset, font, object and horizontal-rule wizards behind
+    //     their HTML items and buttons and File, New, "Frameset".
+    HtmlWizardOpeners::provideTo(*f->html, wizards, host);
 
     return f;
 }

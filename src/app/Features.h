@@ -6,6 +6,8 @@ class CompileCommands;
 class ExplorerPanel;
 class FeatureHost;
 class HtmlCommands;
+class JavaGeneratorCommands;
+class JavaSnippetCommands;
 class RunJavaCommand;
 class SpellCheckFeature;
 class TMainForm;
@@ -24,6 +26,8 @@ public:
     RunJavaCommand *run = nullptr;
     ExplorerPanel *explorer = nullptr;
     SpellCheckFeature *spelling = nullptr;
+    JavaGeneratorCommands *javaGenerators = nullptr;
+    JavaSnippetCommands *javaSnippets = nullptr;
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus

@@ -51,7 +51,8 @@ public:
     // document modified; nothing happens when no document is open.
     virtual void insertText(const QString &text) = 0;
     // A new HTML document of the given name and text (caret on line 6), and a new untitled
-    // HTML document with text (when templates are on) and the caret on caretLine.
+    // HTML document with text and the caret on caretLine (the templates option governs only
+    // File, New).
     virtual HostDocument *makeDocument(const QString &name, const QString &text) = 0;
     virtual HostDocument *makeHtmlDocument(const QString &text, int caretLine) = 0;
     // The file-type filter of the open and save dialogs.
