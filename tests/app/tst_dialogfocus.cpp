@@ -11,6 +11,19 @@
 #include "html/FormFieldRadioButton.h"
 #include "html/FormFieldTextArea.h"
 #include "html/FormFieldTextField.h"
+#include "html/FontForm1.h"
+#include "html/FontViewFrmUnit.h"
+#include "html/HRunit.h"
+#include "html/KommentarForm.h"
+#include "html/MediaForm1.h"
+#include "html/OLtagUntit.h"
+#include "html/PopupMenyForm1.h"
+#include "html/TabellForm.h"
+#include "html/ULtagUnit.h"
+#include "javagen/ExeptionFrm.h"
+#include "javagen/ExpBuilder.h"
+#include "javagen/JavaKlasseWizFrm.h"
+#include "javagen/Unntak.h"
 #include "java/Compiler.h"
 #include "java/OutputForm.h"
 #include "shell/CreateDirFrm.h"
@@ -72,6 +85,23 @@ void TestDialogFocus::opensOnFirstControl_data()
     QTest::newRow("button") << Maker([=] { return new TKnappeForm(none); });
     QTest::newRow("text area") << Maker([=] { return new TTextArea(none); });
     QTest::newRow("image") << Maker([=] { return new TBildeFrm(project, none); });
+    WizardHost wizardHost;
+    wizardHost.insertText = none;
+    wizardHost.project = project;
+    QTest::newRow("comment") << Maker([=] { return new TKommentForm(wizardHost); });
+    QTest::newRow("table") << Maker([=] { return new TTableForm(wizardHost); });
+    QTest::newRow("ordered list") << Maker([=] { return new TOLtagFrm(wizardHost); });
+    QTest::newRow("unordered list") << Maker([=] { return new TULtagFrm(wizardHost); });
+    QTest::newRow("selection list") << Maker([=] { return new TPopupMenuForm(wizardHost); });
+    QTest::newRow("font") << Maker([=] { return new TFontForm(wizardHost); });
+    QTest::newRow("font view") << Maker([] { return new TFontViewFrm; });
+    QTest::newRow("object") << Maker([=] { return new TMediaForm(wizardHost); });
+    QTest::newRow("horizontal rule") << Maker([=] { return new THorisontalLinjalFrm(wizardHost); });
+    const CodeTarget code;
+    QTest::newRow("exception") << Maker([=] { return new TExeptionFrm(code); });
+    QTest::newRow("class") << Maker([=] { return new TJavaKlasseWizFrm(code); });
+    QTest::newRow("expression") << Maker([=] { return new TExpBuilder(code); });
+    QTest::newRow("try and catch") << Maker([=] { return new TUnntak(code); });
     QTest::newRow("create folder") << Maker([] { return new TCreateDirFrm(QDir::tempPath()); });
     QTest::newRow("project folder") << Maker([] { return new TProsjektKatFrm({}, {}); });
     QTest::newRow("save changes") << Maker([] {
