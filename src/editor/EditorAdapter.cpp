@@ -237,6 +237,19 @@ int EditorAdapter::lineCount() const
     return int(lastStart == length ? docLines - 1 : docLines);
 }
 
+namespace {
+
+// UTF-8 bytes of the editor's as text. QString::fromUtf8 would drop a U+FEFF that starts
+// them (a second BOM, or a line beginning with one); it is text here and stays.
+QString fromEditorBytes(const char *bytes, long size)
+{
+    const bool feff = size >= 3 && bytes[0] == '\xEF' && bytes[1] == '\xBB' && bytes[2] == '\xBF';
+    return feff ? TextFile::fromUtf8KeepingBom(QByteArray(bytes, qsizetype(size)))
+                : QString::fromUtf8(bytes, qsizetype(size));
+}
+
+} // namespace
+
 QString EditorAdapter::wholeText() const
 {
     const long length = send(QsciScintillaBase::SCI_GETLENGTH);
@@ -249,17 +262,40 @@ QString EditorAdapter::wholeText() const
 
 QStringList EditorAdapter::lines() const
 {
-    return splitLines(wholeText());
+    // Each line is decoded straight from the editor's own buffer: the text is copied once.
+    QStringList result;
+    const long length = send(QsciScintillaBase::SCI_GETLENGTH);
+    const char *text =
+        reinterpret_cast<const char *>(send(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    if (length <= 0 || !text)
+        return result;
+    long start = 0;
+    for (long i = 0; i < length; ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        result.append(fromEditorBytes(text + start, i - start));
+        if (c == '\r' && i + 1 < length && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < length)
+        result.append(fromEditorBytes(text + start, length - start));
+    return result;
 }
 
 QString EditorAdapter::line(int line) const
 {
     if (line < 1 || line > lineCount())
         return QString();
-    QString s = m_editor->text(line - 1);
-    while (s.endsWith(QLatin1Char('\n')) || s.endsWith(QLatin1Char('\r')))
-        s.chop(1);
-    return s;
+    const long length = send(QsciScintillaBase::SCI_LINELENGTH, line - 1);
+    QByteArray bytes(int(length) + 1, '\0');
+    m_editor->SendScintilla(QsciScintillaBase::SCI_GETLINE, (unsigned long)(line - 1),
+                            bytes.data());
+    long size = length;
+    while (size > 0 && (bytes.at(size - 1) == '\n' || bytes.at(size - 1) == '\r'))
+        --size;
+    return fromEditorBytes(bytes.constData(), size);
 }
 
 QString EditorAdapter::text() const

@@ -30,6 +30,8 @@ public:
 
     // The editor widget (for layouts, focus, pop-up menus and event filters).
     QWidget *widget() const;
+    // The editor itself, for the other classes of src/editor (printing, export).
+    QsciScintilla *scintilla() const { return m_editor; }
     // The part of the widget the text is drawn on.
     QWidget *viewport() const;
 

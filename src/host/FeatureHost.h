@@ -29,7 +29,8 @@ public:
         CompilerMessages, // "Compiler messages"
         Debugger,         // "Debugger"
         CompilerOutput,   // "Compiler output"
-        DebugVars         // "Debug vars"
+        DebugVars,        // "Debug vars"
+        QuickFind         // the group "Quick find:" on the "Java" tab
     };
 
     using QObject::QObject;
@@ -77,4 +78,6 @@ Q_SIGNALS:
     void documentActivated(HostDocument *document);
     void documentClosed(HostDocument *document);
     void documentSaved(HostDocument *document);
+    // A file is about to be opened into a new document window.
+    void fileLoading(const QString &fileName);
 };
