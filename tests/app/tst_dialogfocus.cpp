@@ -24,8 +24,12 @@
 #include "javagen/ExpBuilder.h"
 #include "javagen/JavaKlasseWizFrm.h"
 #include "javagen/Unntak.h"
+#include "analysis/GeneralStatFrmUnit.h"
+#include "analysis/StatHTMLFrmUnit.h"
+#include "analysis/StatisticsFrmUnit.h"
 #include "java/Compiler.h"
 #include "java/OutputForm.h"
+#include "shell/AboutFrm.h"
 #include "shell/CreateDirFrm.h"
 #include "shell/ProsjektKatFrm.h"
 #include "shell/SaveDocChangeFrm.h"
@@ -114,6 +118,10 @@ void TestDialogFocus::opensOnFirstControl_data()
     QTest::newRow("spell check") << Maker([] { return new TSpellCheckFrm; });
     QTest::newRow("compile result") << Maker([] { return new TCompiler1(nullptr); });
     QTest::newRow("output") << Maker([] { return new TOutputForm1(nullptr); });
+    QTest::newRow("Java statistics") << Maker([] { return new TStatisticsFrm(nullptr); });
+    QTest::newRow("HTML statistics") << Maker([] { return new TStatisticsHTMLFrm(nullptr); });
+    QTest::newRow("statistics") << Maker([] { return new TGeneralStatistics(nullptr); });
+    QTest::newRow("about") << Maker([] { return new TAbout; });
 }
 
 void TestDialogFocus::opensOnFirstControl()
