@@ -29,6 +29,7 @@
 #include "analysis/StatisticsFrmUnit.h"
 #include "java/Compiler.h"
 #include "java/OutputForm.h"
+#include "java/VarTrackerFrm.h"
 #include "shell/AboutFrm.h"
 #include "shell/CreateDirFrm.h"
 #include "shell/ProsjektKatFrm.h"
@@ -122,6 +123,9 @@ void TestDialogFocus::opensOnFirstControl_data()
     QTest::newRow("HTML statistics") << Maker([] { return new TStatisticsHTMLFrm(nullptr); });
     QTest::newRow("statistics") << Maker([] { return new TGeneralStatistics(nullptr); });
     QTest::newRow("about") << Maker([] { return new TAbout; });
+    QTest::newRow("variable tracker") << Maker([] {
+        return new TVarTrackerFrm([](const QString &) { return QStringList {"int count"}; });
+    });
 }
 
 void TestDialogFocus::opensOnFirstControl()
