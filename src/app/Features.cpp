@@ -15,6 +15,7 @@
 #include "html/FormFieldOpeners.h"
 #include "html/HtmlCommands.h"
 #include "html/HtmlWizardOpeners.h"
+#include "html/ScriptCommands.h"
 #include "html/StripHtmlCommand.h"
 #include "java/BreakpointCommands.h"
 #include "java/CompileCommands.h"
@@ -230,6 +231,10 @@ Features *installFeatures(TMainForm &main)
     f->breakpoints = new BreakpointCommands(host, f);
     f->debugger = new DebugCommands(host, *f->compile, *f->breakpoints, f);
     f->watches = new WatchCommands(host, f);
+
+    // 17. The "Javascripts:" commands (date, last modified, the clock pop-up's clocks), the
+    //     link wizard and the random-image, link-menu, rollover and browser-information wizards.
+    ScriptCommands::provideTo(*f->html, wizards);
 
     return f;
 }
