@@ -2,6 +2,13 @@
 
 #include "FakePrompter.h"
 #include "html/BildeFrm.h"
+#include "html/BrowserFrmUnit.h"
+#include "html/BrowsrInfFrmUnit.h"
+#include "html/LinkForm1.h"
+#include "html/LinkScriptunit.h"
+#include "html/RolloverForm2.h"
+#include "html/StatusLinjeFrmUnit.h"
+#include "html/TilfeldigeBilderUnit1.h"
 #include "html/FormFieldButton.h"
 #include "html/FormFieldCheckBox.h"
 #include "html/FormFieldFile.h"
@@ -102,6 +109,13 @@ void TestDialogFocus::opensOnFirstControl_data()
     QTest::newRow("font view") << Maker([] { return new TFontViewFrm; });
     QTest::newRow("object") << Maker([=] { return new TMediaForm(wizardHost); });
     QTest::newRow("horizontal rule") << Maker([=] { return new THorisontalLinjalFrm(wizardHost); });
+    QTest::newRow("link") << Maker([=] { return new TLinkForm(wizardHost); });
+    QTest::newRow("browser window") << Maker([=] { return new TBrowserFrm(project); });
+    QTest::newRow("status line") << Maker([] { return new TStatusLinjeFrm; });
+    QTest::newRow("link menu") << Maker([=] { return new TLinkScriptFrm(wizardHost); });
+    QTest::newRow("rollover") << Maker([=] { return new TRolloverForm(wizardHost); });
+    QTest::newRow("random images") << Maker([=] { return new TTilfeldigebilderFrm1(wizardHost); });
+    QTest::newRow("browser information") << Maker([=] { return new TNettleserInfFrm(wizardHost); });
     const CodeTarget code;
     QTest::newRow("exception") << Maker([=] { return new TExeptionFrm(code); });
     QTest::newRow("class") << Maker([=] { return new TJavaKlasseWizFrm(code); });
