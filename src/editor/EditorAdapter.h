@@ -9,8 +9,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 
+#include "editor/WaveOverlay.h"
 #include "platform/TextFile.h"
 
 class QKeyEvent;
@@ -129,8 +131,24 @@ public:
     // Colours one line's text and background (one colour pair at a time, e.g. the error line).
     void setLineColors(int line, const QColor &fg, const QColor &bg);
     void clearLineColors();
+    bool hasLineColors() const { return m_lineColorsSet; }
     // Background of selected text.
     void setSelectionBackgroundColor(const QColor &c);
+
+    // Wavy underlines over ranges of length characters from 1-based line/column (the spell
+    // checker's). Each runs from the range's first pixel column through the column just
+    // right of its last character, its baseline three pixels above the line's bottom; the
+    // offsets (pixels below the baseline, one per column, repeating every four) shape it,
+    // an offset of -1 being drawn in the background colour.
+    struct WaveRange {
+        int line;
+        int column;
+        int length;
+    };
+    void setWaves(const QList<WaveRange> &ranges);
+    QList<WaveRange> waves() const { return m_waves; }
+    void setWaveLook(const QColor &pen, const std::array<int, 4> &offsets);
+    WaveOverlay *waveOverlay() const { return m_waveOverlay; }
 
     // Indicators (0..19 free for callers; a squiggle by default): a range of length
     // characters from 1-based line/column.
@@ -195,6 +213,10 @@ protected:
 private:
     // Replaces the whole text with UTF-8 bytes as a load: no textChanged(), no undo, not modified.
     void loadBytes(const QByteArray &bytes);
+    WaveOverlay::Layout waveLayout() const;
+    WaveOverlay *ensureWaveOverlay();
+    // The document's text; a U+FEFF at its start is kept.
+    QString wholeText() const;
     struct Place {
         long pos;
         long virtualSpace;
@@ -228,6 +250,8 @@ private:
     bool m_gutterVisible = true;
     bool m_lineNumbers = false;
     bool m_lineColorsSet = false;
+    QList<WaveRange> m_waves;
+    WaveOverlay *m_waveOverlay = nullptr;
     bool m_scrollPending = false;
     bool m_smartTabs = false;
     int m_lastCaretLine = 0;
