@@ -43,6 +43,7 @@ TOptionsFrm *OptionsFeature::Options2Click()
         m_host.window());
     m_dialog->setAttribute(Qt::WA_DeleteOnClose);
     m_dialog->show();
+    m_dialog->activateWindow();
     return m_dialog;
 }
 

@@ -37,6 +37,7 @@
 #include "java/Compiler.h"
 #include "java/OutputForm.h"
 #include "java/VarTrackerFrm.h"
+#include "settings/NewKeywordFrmUnit.h"
 #include "shell/AboutFrm.h"
 #include "shell/CreateDirFrm.h"
 #include "shell/ProsjektKatFrm.h"
@@ -137,6 +138,7 @@ void TestDialogFocus::opensOnFirstControl_data()
     QTest::newRow("HTML statistics") << Maker([] { return new TStatisticsHTMLFrm(nullptr); });
     QTest::newRow("statistics") << Maker([] { return new TGeneralStatistics(nullptr); });
     QTest::newRow("about") << Maker([] { return new TAbout; });
+    QTest::newRow("keywords") << Maker([] { return new TKeywordFrm; });
     QTest::newRow("variable tracker") << Maker([] {
         return new TVarTrackerFrm([](const QString &) { return QStringList {"int count"}; });
     });

@@ -98,6 +98,8 @@ void TestOptionsDialog::pagesAndEachReadersDefault()
              QStringList({"Editor", "Compiler", "Application", "Shortcuts", "Comp. proposal",
                           "Syn.Higlighting", "Auto completion", "Spell Checker"}));
     QCOMPARE(f.main->action("Options2")->text(), QStringLiteral("Options.."));
+    // It opens on its page tabs, not on OK.
+    QTRY_COMPARE(QApplication::focusWidget(), d->PageControl1->tabBar());
 
     OptionsEditorPage *e = d->editorPage;
     QCOMPARE(e->Fonts->currentText(), QStringLiteral("Courier New"));
