@@ -9,6 +9,7 @@
 #include "host/ActionRegistry.h"
 #include "host/HostDocument.h"
 
+class DocumentSearch;
 class EditorAdapter;
 class QAction;
 class QLabel;
@@ -104,6 +105,22 @@ public:
     void Undo1Click();
     void Gjenta1Click();
 
+    // Find and replace (EditFrmSearch.cpp): the window's own find and replace dialogs.
+    DocumentSearch *search();
+    void Soek();
+    void Finn();
+    void FinnNeste();
+    bool FinnErstatt();
+    void Erstatt();
+    // The pop-up's "Find", "Find Next", "Replace", "Replace again" and "Goto linenumber..";
+    // added once, when the window is made.
+    void addSearchItems();
+    void Find1Click();
+    void FindNext1Click();
+    void Replace1Click();
+    void Replaceagain1Click();
+    void Gotolinenumber1Click();
+
     // Runs each time the window becomes the active document.
     void FormActivate();
     void SynEdit1Change();
@@ -126,5 +143,6 @@ private:
     QList<QLabel *> m_panels;
     QHash<int, Highlighter *> m_highlighters;
     ActionRegistry m_popupActions;
+    DocumentSearch *m_search = nullptr;
     bool m_closed = false;
 };
