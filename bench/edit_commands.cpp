@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QWindow>
+#include <Qsci/qscilexerjava.h>
+#include <Qsci/qsciscintilla.h>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -59,6 +61,21 @@ double timed(const std::function<void()> &command, QList<double> *commandOnly = 
     return t.nsecsElapsed() / 1e6;
 }
 
+// A bare QsciScintilla with the Java lexer, the same text and size: selecting the last line's
+// word and the repaint that follows, for comparison.
+double bareJump(const QByteArray &text, const QRect &geometry)
+{
+    QsciScintilla editor;
+    editor.setUtf8(true);
+    editor.setLexer(new QsciLexerJava(&editor));
+    editor.SendScintilla(QsciScintillaBase::SCI_SETTEXT, uintptr_t(0), text.constData());
+    editor.setGeometry(geometry);
+    editor.show();
+    QCoreApplication::processEvents();
+    const long at = text.indexOf("lastLineMark");
+    return timed([&] { editor.SendScintilla(QsciScintillaBase::SCI_SETSEL, at, at + 12); });
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -67,8 +84,8 @@ int main(int argc, char **argv)
     QTemporaryDir home;
     qputenv("QMEDITOR_HOME", QFile::encodeName(home.path()));
     // The English dictionary, so the spelling underline runs as it does for the user.
-    const QString data = qEnvironmentVariable("QMEDITOR_DATA",
-                                              QCoreApplication::applicationDirPath() + "/../bin");
+    const QString data =
+        qEnvironmentVariable("QMEDITOR_DATA", QCoreApplication::applicationDirPath() + "/../bin");
     QDir().mkpath(home.filePath(QStringLiteral("dictionaries")));
     QFile::copy(data + QStringLiteral("/dictionaries/english.1-0-0.dic"),
                 home.filePath(QStringLiteral("dictionaries/english.1-0-0.dic")));
@@ -133,6 +150,11 @@ int main(int argc, char **argv)
                 medianMs(findCommand), medianMs(find));
     std::printf("  the same once the text is styled:      %7.1f ms; with the repaint %.1f ms\n",
                 medianMs(findStyledCommand), medianMs(findStyled));
+    QList<double> bare;
+    for (int run = 0; run < 5; ++run)
+        bare << bareJump(original.toUtf8(), editor->widget()->geometry());
+    std::printf("  a bare QsciScintilla, selecting there:          with the repaint %.1f ms\n",
+                medianMs(bare));
     std::printf("Replace All, %d replacements:        %7.1f ms (target < 1500 ms), "
                 "change handlers run %d time(s)\n",
                 replacedLines, medianMs(replace), changes);

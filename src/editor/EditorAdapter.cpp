@@ -704,8 +704,13 @@ QString EditorAdapter::attributeNameAt(int line, int column) const
     if (p.virtualSpace > 0 || p.pos >= lineEnd) {
         index = m_highlighter->indexOfAttribute(QStringLiteral("Space"));
     } else {
-        if (send(QsciScintillaBase::SCI_GETENDSTYLED) <= p.pos)
-            send(QsciScintillaBase::SCI_COLOURISE, send(QsciScintillaBase::SCI_GETENDSTYLED),
+        // The lexer starts on a line start: started inside a word after an edit, it would take
+        // the rest of the text for that word.
+        const long endStyled = send(QsciScintillaBase::SCI_GETENDSTYLED);
+        if (endStyled <= p.pos)
+            send(QsciScintillaBase::SCI_COLOURISE,
+                 send(QsciScintillaBase::SCI_POSITIONFROMLINE,
+                      send(QsciScintillaBase::SCI_LINEFROMPOSITION, endStyled)),
                  lineEnd);
         index =
             m_highlighter->attributeOfStyle(int(send(QsciScintillaBase::SCI_GETSTYLEAT, p.pos)));

@@ -132,8 +132,8 @@ long EditorAdapter::search(const QByteArray &needle, bool caseSensitive, long fr
     return -1;
 }
 
-int EditorAdapter::replaceAll(const QString &text, const QString &replacement,
-                              bool caseSensitive, bool wholeWord)
+int EditorAdapter::replaceAll(const QString &text, const QString &replacement, bool caseSensitive,
+                              bool wholeWord)
 {
     if (text.isEmpty())
         return 0;

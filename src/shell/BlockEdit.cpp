@@ -28,7 +28,7 @@ int breakLength(const QString &text, qsizetype i)
 
 // Calls f(line) for each line of text and appends its result and the line's own break to out.
 // f returns false to give up.
-template<typename F>
+template <typename F>
 bool mapLines(const QString &text, QString &out, F f)
 {
     qsizetype start = 0;

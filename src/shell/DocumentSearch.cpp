@@ -8,10 +8,11 @@
 
 DocumentSearch::DocumentSearch(EditorAdapter *editor, QWidget *window,
                                std::function<void(bool)> findNextEnabled, QObject *parent)
-    : QObject(parent), m_editor(editor), m_window(window),
+    : QObject(parent),
+      m_editor(editor),
+      m_window(window),
       m_findNextEnabled(std::move(findNextEnabled))
-{
-}
+{}
 
 SearchDialog *DocumentSearch::findDialog()
 {
@@ -108,8 +109,7 @@ void DocumentSearch::Erstatt()
         FinnErstatt();
         return;
     }
-    m_editor->replaceAll(dialog->findText(), replacement, dialog->matchCase(),
-                         dialog->wholeWord());
+    m_editor->replaceAll(dialog->findText(), replacement, dialog->matchCase(), dialog->wholeWord());
     QApplication::beep();
     m_findNextEnabled(false);
 }

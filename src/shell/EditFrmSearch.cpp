@@ -10,10 +10,13 @@ DocumentSearch *TEditForm::search()
 {
     if (!m_search) {
         TMainForm *main = m_main;
-        m_search = new DocumentSearch(SynEdit1, this, [main](bool enabled) {
-            if (QAction *findNext = main->action(QStringLiteral("FindNext1")))
-                findNext->setEnabled(enabled);
-        }, this);
+        m_search = new DocumentSearch(
+            SynEdit1, this,
+            [main](bool enabled) {
+                if (QAction *findNext = main->action(QStringLiteral("FindNext1")))
+                    findNext->setEnabled(enabled);
+            },
+            this);
     }
     return m_search;
 }

@@ -18,9 +18,9 @@ TGotoLineFrm::TGotoLineFrm(int lineCount, std::function<EditorAdapter *()> activ
     setWindowTitle(QStringLiteral("Goto line"));
     setModal(false);
 
-    GroupBox1 = new QGroupBox(
-        QStringLiteral("Line number (1 - ") + QString::number(lineCount) + QStringLiteral("):"),
-        this);
+    GroupBox1 = new QGroupBox(QStringLiteral("Line number (1 - ") + QString::number(lineCount)
+                                  + QStringLiteral("):"),
+                              this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     Edit1 = new QLineEdit(QStringLiteral("1"), GroupBox1);
     Edit1->setObjectName(QStringLiteral("Edit1"));

@@ -21,15 +21,16 @@ void tile(QMdiArea *area, const QList<QMdiSubWindow *> &windows, bool stacked)
     }
     if (shown.isEmpty())
         return;
-    QRect space = area->viewport()->rect();
+    // The whole frame: once the windows are tiled inside it, its scroll bars go.
+    QRect space(QPoint(0, 0), area->contentsRect().size());
     space.setBottom(space.bottom() - minimizedRow);
     const int n = int(shown.size());
     const int length = stacked ? space.height() : space.width();
     int from = stacked ? space.top() : space.left();
     for (int i = 0; i < n; ++i) {
         // The last window takes what the division leaves.
-        const int size = i == n - 1 ? (stacked ? space.bottom() : space.right()) - from + 1
-                                    : length / n;
+        const int size =
+            i == n - 1 ? (stacked ? space.bottom() : space.right()) - from + 1 : length / n;
         const QRect r = stacked ? QRect(space.left(), from, space.width(), size)
                                 : QRect(from, space.top(), size, space.height());
         shown.at(i)->setGeometry(r);

@@ -19,7 +19,6 @@ void minimizeAll(const QList<QMdiSubWindow *> &windows);
 
 // The window after (or before) current in windows, wrapping around; nullptr when windows is
 // empty. The first (or last) window when current is not among them.
-QMdiSubWindow *neighbour(const QList<QMdiSubWindow *> &windows, QMdiSubWindow *current,
-                         bool next);
+QMdiSubWindow *neighbour(const QList<QMdiSubWindow *> &windows, QMdiSubWindow *current, bool next);
 
 } // namespace WindowArrangement

@@ -5,6 +5,7 @@
 
 #include "ScintillaOf.h"
 #include "editor/EditorAdapter.h"
+#include "editor/Highlighter.h"
 #include "editor/TextSearch.h"
 
 class TestEditorSearch : public QObject
@@ -18,6 +19,7 @@ private slots:
     void replaceAll();
     void compoundEditsReportOnce();
     void undoKeysTakeTheQuietWay();
+    void stylesAfterAnEditInsideAWord();
 };
 
 void TestEditorSearch::scan_data()
@@ -30,18 +32,18 @@ void TestEditorSearch::scan_data()
     using H = TextSearch::Hit;
     QTest::newRow("found") << QByteArray("xx abc") << QByteArray("abc") << true << int(H::Candidate)
                            << 3;
-    QTest::newRow("case") << QByteArray("ABC abc") << QByteArray("abc") << true
-                          << int(H::Candidate) << 4;
+    QTest::newRow("case") << QByteArray("ABC abc") << QByteArray("abc") << true << int(H::Candidate)
+                          << 4;
     QTest::newRow("no case") << QByteArray("x aBc") << QByteArray("AbC") << false
                              << int(H::Candidate) << 2;
     QTest::newRow("none") << QByteArray("abd ab") << QByteArray("abc") << false << int(H::None)
                           << -1;
     QTest::newRow("stops at a byte outside ASCII")
         << QByteArray("ab \xC3\xA9 abc") << QByteArray("abc") << false << int(H::NonAscii) << 3;
-    QTest::newRow("a match before it") << QByteArray("abc\xC3\xA9") << QByteArray("abc") << false
-                                       << int(H::Candidate) << 0;
-    QTest::newRow("not past the end") << QByteArray("xab") << QByteArray("abc") << false
-                                      << int(H::None) << -1;
+    QTest::newRow("a match before it")
+        << QByteArray("abc\xC3\xA9") << QByteArray("abc") << false << int(H::Candidate) << 0;
+    QTest::newRow("not past the end")
+        << QByteArray("xab") << QByteArray("abc") << false << int(H::None) << -1;
 }
 
 void TestEditorSearch::scan()
@@ -51,8 +53,8 @@ void TestEditorSearch::scan()
     QFETCH(bool, caseSensitive);
     QFETCH(int, kind);
     QFETCH(int, pos);
-    const TextSearch::Hit hit = TextSearch::scan(text.constData(), 0, text.size(), needle,
-                                                 caseSensitive);
+    const TextSearch::Hit hit =
+        TextSearch::scan(text.constData(), 0, text.size(), needle, caseSensitive);
     QCOMPARE(int(hit.kind), kind);
     QCOMPARE(int(hit.pos), pos);
 }
@@ -61,9 +63,9 @@ void TestEditorSearch::sameMatchesAsTheEditor_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("needle");
-    const QString mixed = QStringLiteral(
-        "Key key_k KEY\nt\u00e9st k\u00e9y KEY\u00e9 \u212Aey sKey\n"
-        "\U0001F600key key\U0001F600 k-key\nSTRASSE stra\u00dfe key");
+    const QString mixed =
+        QStringLiteral("Key key_k KEY\nt\u00e9st k\u00e9y KEY\u00e9 \u212Aey sKey\n"
+                       "\U0001F600key key\U0001F600 k-key\nSTRASSE stra\u00dfe key");
     QTest::newRow("ascii word") << mixed << "key";
     QTest::newRow("one letter") << mixed << "k";
     QTest::newRow("letter before non-ascii") << mixed << "ke";
@@ -169,6 +171,25 @@ void TestEditorSearch::undoKeysTakeTheQuietWay()
     editor.undo();
     editor.undo(); // nothing left: no report
     QCOMPARE(changed.size(), 3);
+}
+
+// A comment put right after a keyword: the highlighter restyles from the line's start, so the
+// text after it is not taken for the rest of that keyword.
+void TestEditorSearch::stylesAfterAnEditInsideAWord()
+{
+    QWidget window;
+    EditorAdapter editor(&window);
+    Highlighter java(Highlighter::Java);
+    editor.setHighlighter(&java);
+    editor.setText(QStringLiteral("  int i = 0;\nint j;"));
+    const QString keyword = editor.attributeNameAt(1, 3);
+    const QString identifier = editor.attributeNameAt(1, 7);
+    QVERIFY(!keyword.isEmpty() && keyword != identifier);
+    editor.setSelection(1, 6, 1, 7);
+    editor.insertAtCaret(QStringLiteral("/* */"));
+    QCOMPARE(editor.attributeNameAt(1, 11), identifier); // "i"
+    QVERIFY(editor.attributeNameAt(1, 6) != keyword);    // "/*"
+    QCOMPARE(editor.attributeNameAt(2, 1), keyword);
 }
 
 QTEST_MAIN(TestEditorSearch)

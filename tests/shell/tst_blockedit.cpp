@@ -24,21 +24,36 @@ void TestBlockEdit::uncomment_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("block comment") << "/*int x;*/" << "int x;";
-    QTest::newRow("line comment") << "// note" << " note";
-    QTest::newRow("markers in the middle") << "a // b /* c */ d" << "a  b  c  d";
-    QTest::newRow("over lines") << "/*\n  x = 1;\n*/\n" << "\n  x = 1;\n\n";
-    QTest::newRow("lone star in the middle") << "x*y" << "x*y";
-    QTest::newRow("lone slash in the middle") << "a/b" << "a/b";
-    QTest::newRow("slash at the start") << "/a" << "/a";
-    QTest::newRow("star at the start") << "*a" << "*a";
-    QTest::newRow("slash at the end") << "a/" << "a/";
-    QTest::newRow("star at the end") << "a*" << "a*";
-    QTest::newRow("lone slash") << "/" << "/";
-    QTest::newRow("address") << "http://x" << "http:x";
-    QTest::newRow("left to right") << "/*/" << "/";
-    QTest::newRow("stars before the end") << "**/" << "*";
-    QTest::newRow("three slashes") << "///" << "/";
+    QTest::newRow("block comment") << "/*int x;*/"
+                                   << "int x;";
+    QTest::newRow("line comment") << "// note"
+                                  << " note";
+    QTest::newRow("markers in the middle") << "a // b /* c */ d"
+                                           << "a  b  c  d";
+    QTest::newRow("over lines") << "/*\n  x = 1;\n*/\n"
+                                << "\n  x = 1;\n\n";
+    QTest::newRow("lone star in the middle") << "x*y"
+                                             << "x*y";
+    QTest::newRow("lone slash in the middle") << "a/b"
+                                              << "a/b";
+    QTest::newRow("slash at the start") << "/a"
+                                        << "/a";
+    QTest::newRow("star at the start") << "*a"
+                                       << "*a";
+    QTest::newRow("slash at the end") << "a/"
+                                      << "a/";
+    QTest::newRow("star at the end") << "a*"
+                                     << "a*";
+    QTest::newRow("lone slash") << "/"
+                                << "/";
+    QTest::newRow("address") << "http://x"
+                             << "http:x";
+    QTest::newRow("left to right") << "/*/"
+                                   << "/";
+    QTest::newRow("stars before the end") << "**/"
+                                          << "*";
+    QTest::newRow("three slashes") << "///"
+                                   << "/";
 }
 
 void TestBlockEdit::uncomment()
@@ -97,27 +112,26 @@ void TestBlockEdit::commands_data()
         << kUncomment << doc << Sel {1, 1} << none << Sel {1, 1}
         << "You have to select the text you want to uncomment!";
 
-    QTest::newRow("indent to a line end") << kIndent << doc << Sel {2, 1, 3, 7}
-                                          << "first\n     one\n     two\nlast" << Sel {3, 9}
-                                          << none;
+    QTest::newRow("indent to a line end")
+        << kIndent << doc << Sel {2, 1, 3, 7} << "first\n     one\n     two\nlast" << Sel {3, 9}
+        << none;
     QTest::newRow("indent to column 1 of the next line")
         << kIndent << doc << Sel {2, 1, 4, 1} << "first\n     one\n     two\nlast" << Sel {4, 1}
         << none;
     QTest::newRow("indent to mid-line") << kIndent << doc << Sel {2, 1, 3, 5}
                                         << "first\n     one\n     two\nlast" << Sel {3, 7} << none;
-    QTest::newRow("indent upwards selection") << kIndent << doc << Sel {4, 1, 2, 1}
-                                              << "first\n     one\n     two\nlast" << Sel {4, 1}
-                                              << none;
-    QTest::newRow("indent with a blank line") << kIndent << "a\n\nb" << Sel {1, 1, 3, 2}
-                                              << "  a\n  \n  b" << Sel {3, 4} << none;
-    QTest::newRow("indent without selection") << kIndent << doc << Sel {2, 4}
-                                              << "first\n      one\n   two\nlast" << Sel {2, 7}
-                                              << none;
-    QTest::newRow("indent an empty document") << kIndent << "" << Sel {1, 1} << "   "
-                                              << Sel {1, 4} << none;
+    QTest::newRow("indent upwards selection")
+        << kIndent << doc << Sel {4, 1, 2, 1} << "first\n     one\n     two\nlast" << Sel {4, 1}
+        << none;
+    QTest::newRow("indent with a blank line")
+        << kIndent << "a\n\nb" << Sel {1, 1, 3, 2} << "  a\n  \n  b" << Sel {3, 4} << none;
+    QTest::newRow("indent without selection")
+        << kIndent << doc << Sel {2, 4} << "first\n      one\n   two\nlast" << Sel {2, 7} << none;
+    QTest::newRow("indent an empty document")
+        << kIndent << "" << Sel {1, 1} << "   " << Sel {1, 4} << none;
 
-    QTest::newRow("unindent to a line end") << kUnindent << doc << Sel {2, 1, 3, 7}
-                                            << "first\none\ntwo\nlast" << Sel {3, 1} << none;
+    QTest::newRow("unindent to a line end")
+        << kUnindent << doc << Sel {2, 1, 3, 7} << "first\none\ntwo\nlast" << Sel {3, 1} << none;
     QTest::newRow("unindent to column 1 of the next line")
         << kUnindent << doc << Sel {2, 1, 4, 1} << "first\none\ntwo\nlast" << Sel {4, 1} << none;
     QTest::newRow("unindent to mid-line") << kUnindent << "   one\n   two\nx" << Sel {1, 1, 2, 6}
@@ -128,19 +142,16 @@ void TestBlockEdit::commands_data()
     QTest::newRow("unindent tabs and control characters")
         << kUnindent << "\t\t\tone\n\t \x01two" << Sel {1, 1, 2, 7} << "one\ntwo" << Sel {2, 1}
         << none;
-    QTest::newRow("unindent blank lines") << kUnindent << "   a\n \n\n   b" << Sel {1, 1, 4, 5}
-                                          << "a\n\n\nb" << Sel {4, 1} << none;
-    QTest::newRow("unindent without selection") << kUnindent << doc << Sel {3, 6}
-                                                << "first\n   one\ntwo\nlast" << Sel {3, 3}
-                                                << none;
+    QTest::newRow("unindent blank lines")
+        << kUnindent << "   a\n \n\n   b" << Sel {1, 1, 4, 5} << "a\n\n\nb" << Sel {4, 1} << none;
+    QTest::newRow("unindent without selection")
+        << kUnindent << doc << Sel {3, 6} << "first\n   one\ntwo\nlast" << Sel {3, 3} << none;
     QTest::newRow("unindent without selection near the start")
         << kUnindent << doc << Sel {3, 2} << "first\n   one\ntwo\nlast" << Sel {3, 1} << none;
     QTest::newRow("unindent a selection within a line")
-        << kUnindent << doc << Sel {2, 4, 2, 7} << "first\none\n   two\nlast" << Sel {2, 4}
-        << none;
+        << kUnindent << doc << Sel {2, 4, 2, 7} << "first\none\n   two\nlast" << Sel {2, 4} << none;
     QTest::newRow("unindent one line to column 1 of the next")
-        << kUnindent << doc << Sel {2, 1, 3, 1} << "first\none\n   two\nlast" << Sel {3, 1}
-        << none;
+        << kUnindent << doc << Sel {2, 1, 3, 1} << "first\none\n   two\nlast" << Sel {3, 1} << none;
     QTest::newRow("unindent refuses two blanks")
         << kUnindent << "   one\n  two\nx" << Sel {1, 1, 2, 6} << none << Sel {2, 6} << kRefusal;
     QTest::newRow("unindent refuses a short line")

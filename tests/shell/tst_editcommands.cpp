@@ -90,8 +90,9 @@ void TestEditCommands::everyWayReachesTheCommands()
     QStringList popup;
     for (QAction *a : w->PopupMenu1->actions().mid(0, 7))
         popup << a->objectName();
-    QCOMPARE(popup, QStringList({"Edit1", "Find1", "FindNext1", "Replace1", "Replaceagain1",
-                                 "Gotolinenumber1", "N19"}));
+    QCOMPARE(popup,
+             QStringList({"Edit1", "Find1", "FindNext1", "Replace1", "Replaceagain1",
+                          "Gotolinenumber1", "N19"}));
     QCOMPARE(w->popupAction(QStringLiteral("Gotolinenumber1"))->text(),
              QStringLiteral("Goto linenumber.."));
 
@@ -200,7 +201,8 @@ void TestEditCommands::gotoLine()
         if (line < 0) {
             QCOMPARE(f.prompter.calls.size(), 1);
             QCOMPARE(f.prompter.calls[0].caption, QStringLiteral("Quillmarsh's Editor"));
-            QCOMPARE(f.prompter.calls[0].text, QStringLiteral("'abc' is not a valid integer value"));
+            QCOMPARE(f.prompter.calls[0].text,
+                     QStringLiteral("'abc' is not a valid integer value"));
             QCOMPARE(f.prompter.calls[0].icon, Prompter::Error);
             QVERIFY(form->isVisible());
             QCOMPARE(e->caretLine(), 2);
@@ -242,7 +244,8 @@ void TestEditCommands::viewToggles()
     toggle("Linenumbers1");
     QCOMPARE(f.iniText(), start + "[EditorOptions]\r\nShowLineNumbers=1\r\n");
     toggle("Specialcharacters1");
-    QCOMPARE(f.iniText(), start
+    QCOMPARE(f.iniText(),
+             start
                  + "[EditorOptions]\r\nShowLineNumbers=1\r\n\r\n[ApplicationOptions]\r\n"
                    "ViewSecialChars=1\r\n");
     toggle("CompletionProposal1");
@@ -252,9 +255,10 @@ void TestEditCommands::viewToggles()
              start
                  + "[EditorOptions]\r\nShowLineNumbers=0\r\nCompProposal=0\r\nAutoCompletion=0\r\n"
                    "\r\n[ApplicationOptions]\r\nViewSecialChars=1\r\n");
-    for (const char *name : {"Linenumbers1", "Specialcharacters1", "CompletionProposal1",
-                             "Autocompletion1"})
-        QCOMPARE(m->action(QLatin1String(name))->isChecked(), QByteArray(name) == "Specialcharacters1");
+    for (const char *name :
+         {"Linenumbers1", "Specialcharacters1", "CompletionProposal1", "Autocompletion1"})
+        QCOMPARE(m->action(QLatin1String(name))->isChecked(),
+                 QByteArray(name) == "Specialcharacters1");
     toggle("CompletionProposal1");
     QVERIFY(m->action(QStringLiteral("CompletionProposal1"))->isChecked());
     QVERIFY(m->settings().boolValue(Settings::Key::CompProposal));
@@ -300,7 +304,8 @@ void TestEditCommands::tiling()
     TMainForm *m = f.start();
     for (int i = 0; i < 3; ++i)
         m->Textfile1Click();
-    const QRect area = m->mdiArea()->viewport()->rect();
+    // The frame's inside, without scroll bars: tiled windows leave none.
+    const QRect area(QPoint(0, 0), m->mdiArea()->contentsRect().size());
     const QList<QMdiSubWindow *> windows = subs(m);
     windows[1]->showMaximized();
     QCoreApplication::processEvents();
@@ -315,6 +320,8 @@ void TestEditCommands::tiling()
         const int height = i == 2 ? area.height() - 2 * h : h;
         QCOMPARE(sub->geometry(), QRect(0, i * h, area.width(), height));
     }
+    QCoreApplication::processEvents();
+    QCOMPARE(m->mdiArea()->viewport()->size(), area.size());
 
     windows[2]->showMinimized();
     QCoreApplication::processEvents();

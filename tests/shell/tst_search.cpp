@@ -91,8 +91,9 @@ void TestSearch::dialogs()
         out.sort();
         return out;
     };
-    QCOMPARE(texts(find), QStringList({"Cancel", "Down", "Find Next", "Find what:", "Match case",
-                                       "Match whole word only", "Up"}));
+    QCOMPARE(texts(find),
+             QStringList({"Cancel", "Down", "Find Next", "Find what:", "Match case",
+                          "Match whole word only", "Up"}));
     QCOMPARE(texts(replace),
              QStringList({"Cancel", "Find Next", "Find what:", "Match case",
                           "Match whole word only", "Replace", "Replace All", "Replace with:"}));
@@ -137,9 +138,9 @@ void TestSearch::findNext_data()
                                       << QList<Place> {{2, 9, 2, 12}, {3, 1, 3, 4}};
     QTest::newRow("down from the caret, no wrap")
         << "one" << false << false << true << Place {1, 2} << QList<Place> {};
-    QTest::newRow("up, any case")
-        << "two" << false << false << false << Place {2, 12}
-        << QList<Place> {{2, 9, 2, 12}, {2, 1, 2, 4}, {1, 9, 1, 12}, {1, 5, 1, 8}};
+    QTest::newRow("up, any case") << "two" << false << false << false << Place {2, 12}
+                                  << QList<Place> {
+                                         {2, 9, 2, 12}, {2, 1, 2, 4}, {1, 9, 1, 12}, {1, 5, 1, 8}};
     QTest::newRow("up, case, whole word")
         << "Two" << true << true << false << Place {3, 4} << QList<Place> {{1, 5, 1, 8}};
     QTest::newRow("up does not take a match the caret is in")
@@ -193,16 +194,25 @@ void TestSearch::replaceAll_data()
     QTest::addColumn<QString>("with");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("replacement holds the find text")
-        << "a b a\na" << Place {1, 1, 1, 1} << "a" << "aa" << "aa b aa\naa";
-    QTest::newRow("from the caret to the end, no wrap")
-        << "x1 x2 x3" << Place {1, 3, 1, 3} << "x" << "y" << "x1 y2 y3";
-    QTest::newRow("the selected match too")
-        << "ab ab ab" << Place {1, 4, 1, 6} << "ab" << "c" << "ab c c";
-    QTest::newRow("replaced by nothing") << "aaaa" << Place {1, 1, 1, 1} << "a" << "" << "";
-    QTest::newRow("over lines") << "foo\nfoo\n" << Place {1, 1, 1, 1} << "foo" << "bar\nbaz"
+    QTest::newRow("replacement holds the find text") << "a b a\na" << Place {1, 1, 1, 1} << "a"
+                                                     << "aa"
+                                                     << "aa b aa\naa";
+    QTest::newRow("from the caret to the end, no wrap") << "x1 x2 x3" << Place {1, 3, 1, 3} << "x"
+                                                        << "y"
+                                                        << "x1 y2 y3";
+    QTest::newRow("the selected match too") << "ab ab ab" << Place {1, 4, 1, 6} << "ab"
+                                            << "c"
+                                            << "ab c c";
+    QTest::newRow("replaced by nothing") << "aaaa" << Place {1, 1, 1, 1} << "a"
+                                         << ""
+                                         << "";
+    QTest::newRow("over lines") << "foo\nfoo\n"
+                                << Place {1, 1, 1, 1} << "foo"
+                                << "bar\nbaz"
                                 << "bar\nbaz\nbar\nbaz\n";
-    QTest::newRow("nothing to find") << "abc" << Place {1, 2, 1, 3} << "z" << "y" << "abc";
+    QTest::newRow("nothing to find") << "abc" << Place {1, 2, 1, 3} << "z"
+                                     << "y"
+                                     << "abc";
 }
 
 void TestSearch::replaceAll()
