@@ -1,4 +1,4 @@
-// The editor's search and its large edits: the byte scan, the search against QScintilla's own,
+// The editor's search and its large edits: the search against QScintilla's own,
 // Replace All, compound edits and undo.
 #include <QSignalSpy>
 #include <QTest>
@@ -6,14 +6,11 @@
 #include "ScintillaOf.h"
 #include "editor/EditorAdapter.h"
 #include "editor/Highlighter.h"
-#include "editor/TextSearch.h"
 
 class TestEditorSearch : public QObject
 {
     Q_OBJECT
 private slots:
-    void scan_data();
-    void scan();
     void sameMatchesAsTheEditor_data();
     void sameMatchesAsTheEditor();
     void replaceAll();
@@ -21,43 +18,6 @@ private slots:
     void undoKeysTakeTheQuietWay();
     void stylesAfterAnEditInsideAWord();
 };
-
-void TestEditorSearch::scan_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QByteArray>("needle");
-    QTest::addColumn<bool>("caseSensitive");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("pos");
-    using H = TextSearch::Hit;
-    QTest::newRow("found") << QByteArray("xx abc") << QByteArray("abc") << true << int(H::Candidate)
-                           << 3;
-    QTest::newRow("case") << QByteArray("ABC abc") << QByteArray("abc") << true << int(H::Candidate)
-                          << 4;
-    QTest::newRow("no case") << QByteArray("x aBc") << QByteArray("AbC") << false
-                             << int(H::Candidate) << 2;
-    QTest::newRow("none") << QByteArray("abd ab") << QByteArray("abc") << false << int(H::None)
-                          << -1;
-    QTest::newRow("stops at a byte outside ASCII")
-        << QByteArray("ab \xC3\xA9 abc") << QByteArray("abc") << false << int(H::NonAscii) << 3;
-    QTest::newRow("a match before it")
-        << QByteArray("abc\xC3\xA9") << QByteArray("abc") << false << int(H::Candidate) << 0;
-    QTest::newRow("not past the end")
-        << QByteArray("xab") << QByteArray("abc") << false << int(H::None) << -1;
-}
-
-void TestEditorSearch::scan()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QByteArray, needle);
-    QFETCH(bool, caseSensitive);
-    QFETCH(int, kind);
-    QFETCH(int, pos);
-    const TextSearch::Hit hit =
-        TextSearch::scan(text.constData(), 0, text.size(), needle, caseSensitive);
-    QCOMPARE(int(hit.kind), kind);
-    QCOMPARE(int(hit.pos), pos);
-}
 
 void TestEditorSearch::sameMatchesAsTheEditor_data()
 {
