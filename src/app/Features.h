@@ -4,10 +4,19 @@
 
 class CompileCommands;
 class ExplorerPanel;
+class ExportCommands;
 class FeatureHost;
+class HelpCommands;
 class HtmlCommands;
+class JavaGeneratorCommands;
+class JavaSnippetCommands;
+class PrintCommands;
+class QuickFind;
 class RunJavaCommand;
+class ShellLaunchCommands;
 class SpellCheckFeature;
+class TFlatMenu;
+class StatisticsCommand;
 class TMainForm;
 
 // The features of the main window, as the composition root installed them, and the start-up
@@ -24,6 +33,15 @@ public:
     RunJavaCommand *run = nullptr;
     ExplorerPanel *explorer = nullptr;
     SpellCheckFeature *spelling = nullptr;
+    JavaGeneratorCommands *javaGenerators = nullptr;
+    JavaSnippetCommands *javaSnippets = nullptr;
+    PrintCommands *print = nullptr;
+    ExportCommands *exports = nullptr;
+    HelpCommands *help = nullptr;
+    ShellLaunchCommands *launches = nullptr;
+    TFlatMenu *flatMenu = nullptr; // the main window's "FlatMenu1"
+    QuickFind *quickFind = nullptr;
+    StatisticsCommand *statistics = nullptr;
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus

@@ -210,6 +210,11 @@ bool EditorAdapter::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
+    if (watched == m_editor && m_smartTabs && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && smartTab())
+            return true;
+    }
     if (watched == m_editor && m_scrollPending && event->type() == QEvent::Show)
         QTimer::singleShot(0, this, [this] {
             if (m_editor && m_scrollPending)
@@ -256,7 +261,26 @@ int EditorAdapter::lineCount() const
 
 QStringList EditorAdapter::lines() const
 {
-    return splitLines(m_editor->text());
+    // Each line is decoded straight from the editor's own buffer: the text is copied once.
+    QStringList result;
+    const long length = send(QsciScintillaBase::SCI_GETLENGTH);
+    const char *text =
+        reinterpret_cast<const char *>(send(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    if (length <= 0 || !text)
+        return result;
+    long start = 0;
+    for (long i = 0; i < length; ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        result.append(QString::fromUtf8(text + start, i - start));
+        if (c == '\r' && i + 1 < length && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < length)
+        result.append(QString::fromUtf8(text + start, length - start));
+    return result;
 }
 
 QString EditorAdapter::line(int line) const
@@ -371,6 +395,31 @@ void EditorAdapter::insertAtCaret(const QString &text)
     emitCaretIfMoved();
 }
 
+void EditorAdapter::replaceText(const QString &text)
+{
+    const QByteArray bytes = normalizeLineEndings(text, m_format.lineEnding).toUtf8();
+    const bool wasEmpty = send(QsciScintillaBase::SCI_GETLENGTH) == 0;
+    send(QsciScintillaBase::SCI_BEGINUNDOACTION);
+    send(QsciScintillaBase::SCI_SETTARGETRANGE, 0, send(QsciScintillaBase::SCI_GETLENGTH));
+    send(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()),
+         reinterpret_cast<long>(bytes.constData()));
+    send(QsciScintillaBase::SCI_ENDUNDOACTION);
+    if (wasEmpty && bytes.isEmpty()) {
+        // Nothing changed, so the editor said nothing: the edit still counts.
+        m_forcedModified = true;
+        Q_EMIT textChanged();
+    }
+    send(QsciScintillaBase::SCI_SETEMPTYSELECTION, 0);
+    send(QsciScintillaBase::SCI_CHOOSECARETX);
+    scrollToCaret();
+    emitCaretIfMoved();
+}
+
+void EditorAdapter::replaceLines(const QStringList &lines)
+{
+    replaceText(lines.join(TextFile::lineEndingText(m_format.lineEnding)));
+}
+
 // Asked of Scintilla itself: QsciScintilla's own selection flag follows only after
 // the next update notification.
 bool EditorAdapter::hasSelection() const
@@ -413,6 +462,44 @@ QString EditorAdapter::caretLineIndent() const
     while (n < s.size() && s.at(n) == QLatin1Char(' '))
         ++n;
     return s.left(n);
+}
+
+// ---- typing aids ------------------------------------------------------------------------
+
+void EditorAdapter::setAutoIndent(bool on)
+{
+    m_editor->setAutoIndent(on);
+}
+
+void EditorAdapter::setTabsToSpaces(bool on)
+{
+    m_editor->setIndentationsUseTabs(!on);
+}
+
+void EditorAdapter::setSmartTabs(bool on)
+{
+    m_smartTabs = on;
+}
+
+// Blanks up to the start of the next word of the nearest non-empty line above the caret;
+// false (the Tab key does its usual work) when that line has no word right of the caret.
+bool EditorAdapter::smartTab()
+{
+    if (hasSelection())
+        return false;
+    const int column = caretColumn();
+    QString above;
+    for (int l = caretLine() - 1; l >= 1 && above.trimmed().isEmpty(); --l)
+        above = line(l);
+    qsizetype i = column - 1; // the character above the caret
+    while (i < above.size() && above.at(i) != QLatin1Char(' '))
+        ++i;
+    while (i < above.size() && above.at(i) == QLatin1Char(' '))
+        ++i;
+    if (i >= above.size())
+        return false;
+    insertAtCaret(QString(int(i + 1 - column), QLatin1Char(' ')));
+    return true;
 }
 
 // ---- undo, clipboard, modified flag ------------------------------------------------------

@@ -28,6 +28,8 @@ public:
 
     // The editor widget (for layouts, focus, pop-up menus and event filters).
     QWidget *widget() const;
+    // The editor itself, for the other classes of src/editor (printing, export).
+    QsciScintilla *scintilla() const { return m_editor; }
     // The part of the widget the text is drawn on.
     QWidget *viewport() const;
 
@@ -59,6 +61,12 @@ public:
     // Replaces the selection with text at the caret; CR, LF and CR LF in text become the
     // document's line ending; the caret ends after the text. One undo step.
     void insertAtCaret(const QString &text);
+    // An edit that replaces the whole text (line breaks as for insertAtCaret), unlike
+    // setText() a change of the user's document: one undo step, textChanged(), the editor
+    // counts as modified (also when the text stays the same). The caret goes to line 1.
+    void replaceText(const QString &text);
+    // Same with the lines joined by the document's line ending.
+    void replaceLines(const QStringList &lines);
     bool hasSelection() const;
     QString selectedText() const;
     void selectAll();
@@ -67,6 +75,13 @@ public:
 
     // Leading blanks (spaces only) of the caret line.
     QString caretLineIndent() const;
+
+    // Typing aids. Auto-indent: a new line starts with the blanks of the line above. Tabs to
+    // spaces: the Tab key inserts blanks. Smart tabs: the Tab key moves the caret under the
+    // start of the next word of the nearest non-empty line above, when there is one.
+    void setAutoIndent(bool on);
+    void setTabsToSpaces(bool on);
+    void setSmartTabs(bool on);
 
     // Undo grouping for compound edits.
     void beginUndoAction();
@@ -191,6 +206,7 @@ private:
     // Runs change with the editor's change notifications off, then reports the change once.
     void quietly(const std::function<void()> &change);
     void emitChanged();
+    bool smartTab();
 
     QsciScintilla *m_editor;
     Highlighter *m_highlighter = nullptr;
@@ -205,6 +221,7 @@ private:
     bool m_lineNumbers = false;
     bool m_lineColorsSet = false;
     bool m_scrollPending = false;
+    bool m_smartTabs = false;
     int m_lastCaretLine = 0;
     int m_lastCaretColumn = 0;
     int m_compound = 0;

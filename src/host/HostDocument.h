@@ -22,6 +22,13 @@ public:
     // The full path of the document's file; empty while it has none.
     virtual QString fileName() const = 0;
     virtual EditorAdapter *editor() const = 0;
+    // Gives the document a new caption; its "Open Files" entry follows. Nothing is written.
+    virtual void rename(const QString &caption) = 0;
+    // Ties the document to a file (full path) or, with an empty name, to none: Save then asks
+    // for a name and auto-save passes it by. Nothing is written.
+    virtual void setFileName(const QString &fileName) = 0;
+    // Shows the text without syntax highlighting.
+    virtual void removeHighlighter() = 0;
     // Saves the document (Save as for a modified untitled one); true when the file was written.
     virtual bool save() = 0;
     // The line painted as a compiler error line (1-based, -1: none).

@@ -83,6 +83,18 @@ void TEditForm::setCaption(const QString &caption)
         sub->setWindowTitle(caption);
 }
 
+void TEditForm::rename(const QString &newCaption)
+{
+    m_main->OppdaterListeView(newCaption, caption());
+    setCaption(newCaption);
+}
+
+void TEditForm::setFileName(const QString &fileName)
+{
+    DocumentFileName = fileName;
+    HasFileName = !fileName.isEmpty();
+}
+
 QMdiSubWindow *TEditForm::subWindow() const
 {
     return qobject_cast<QMdiSubWindow *>(parentWidget());

@@ -39,6 +39,9 @@ public:
     // The document as the features see it.
     QWidget *widget() override { return this; }
     QString fileName() const override { return DocumentFileName; }
+    void rename(const QString &caption) override;
+    void setFileName(const QString &fileName) override;
+    void removeHighlighter() override { ChangeSyntaxToNoHighlighter(); }
     bool save() override { return SaveFileNow(); }
     int errorLine() const override { return ErrorLine; }
     void setErrorLine(int line) override { ErrorLine = line; }
