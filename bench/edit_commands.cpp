@@ -89,6 +89,11 @@ int main(int argc, char **argv)
     QDir().mkpath(home.filePath(QStringLiteral("dictionaries")));
     QFile::copy(data + QStringLiteral("/dictionaries/english.1-0-0.dic"),
                 home.filePath(QStringLiteral("dictionaries/english.1-0-0.dic")));
+    // No tip of the day at start-up.
+    QFile ini(home.filePath(QStringLiteral("qmEditor.ini")));
+    if (!ini.open(QIODevice::WriteOnly) || ini.write("[Tips]\r\ndoShow=0\r\n") < 0)
+        return 1;
+    ini.close();
     const QString big = makeJavaFile(home.path());
     if (big.isEmpty())
         return 1;
