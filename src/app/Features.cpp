@@ -15,9 +15,13 @@
 #include "html/FormFieldOpeners.h"
 #include "html/HtmlCommands.h"
 #include "html/HtmlWizardOpeners.h"
+#include "html/ScriptCommands.h"
 #include "html/StripHtmlCommand.h"
+#include "java/BreakpointCommands.h"
 #include "java/CompileCommands.h"
+#include "java/DebugCommands.h"
 #include "java/RunJavaCommand.h"
+#include "java/WatchCommands.h"
 #include "javagen/JavaGeneratorCommands.h"
 #include "javagen/JavaSnippetCommands.h"
 #include "platform/Prompter.h"
@@ -219,6 +223,18 @@ Features *installFeatures(TMainForm &main)
     // 15. Quick find in the "Quick find:" group of the "Java" tab, and View, "Statistics".
     f->quickFind = new QuickFind(host, f);
     f->statistics = new StatisticsCommand(host, f);
+
+    // 16. The debugger: every document's breakpoints and bookmarks, the jdb run (compiling a
+    //     modified document first) with its "Debugger" and "Debug vars" pages, and the watch
+    //     list with the variable tracker. In this order: the Debugging menus list Start, Stop,
+    //     Next, the breakpoint items, then the tracker.
+    f->breakpoints = new BreakpointCommands(host, f);
+    f->debugger = new DebugCommands(host, *f->compile, *f->breakpoints, f);
+    f->watches = new WatchCommands(host, f);
+
+    // 17. The "Javascripts:" commands (date, last modified, the clock pop-up's clocks), the
+    //     link wizard and the random-image, link-menu, rollover and browser-information wizards.
+    ScriptCommands::provideTo(*f->html, wizards);
 
     return f;
 }

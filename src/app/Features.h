@@ -2,7 +2,9 @@
 
 #include <QObject>
 
+class BreakpointCommands;
 class CompileCommands;
+class DebugCommands;
 class ExplorerPanel;
 class ExportCommands;
 class FeatureHost;
@@ -18,6 +20,7 @@ class SpellCheckFeature;
 class TFlatMenu;
 class StatisticsCommand;
 class TMainForm;
+class WatchCommands;
 
 // The features of the main window, as the composition root installed them, and the start-up
 // steps that belong to them (the main window calls these in its own order).
@@ -42,6 +45,9 @@ public:
     TFlatMenu *flatMenu = nullptr; // the main window's "FlatMenu1"
     QuickFind *quickFind = nullptr;
     StatisticsCommand *statistics = nullptr;
+    BreakpointCommands *breakpoints = nullptr;
+    DebugCommands *debugger = nullptr;
+    WatchCommands *watches = nullptr;
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus

@@ -196,6 +196,11 @@ void EditorAdapter::scrollToCaret()
 
 bool EditorAdapter::eventFilter(QObject *watched, QEvent *event)
 {
+    // The features' key filters first; the editor's own handling when none took the key.
+    if (watched == m_editor
+        && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+        && filterKey(static_cast<QKeyEvent *>(event)))
+        return true;
     // The editor's own undo and redo keys take the same way as the Undo and Redo commands.
     if (watched == m_editor && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
@@ -221,6 +226,35 @@ bool EditorAdapter::eventFilter(QObject *watched, QEvent *event)
                 scrollToCaret();
         });
     return QObject::eventFilter(watched, event);
+}
+
+void EditorAdapter::addKeyFilter(QObject *owner, KeyFilter onPress, KeyFilter onRelease)
+{
+    if (!owner)
+        return;
+    m_keyFilters.append({owner, std::move(onPress), std::move(onRelease)});
+    connect(owner, &QObject::destroyed, this, [this, owner] { removeKeyFilters(owner); });
+}
+
+void EditorAdapter::removeKeyFilters(QObject *owner)
+{
+    m_keyFilters.removeIf(
+        [owner](const KeyFilterEntry &e) { return !e.owner || e.owner == owner; });
+}
+
+bool EditorAdapter::filterKey(QKeyEvent *event)
+{
+    const bool press = event->type() == QEvent::KeyPress;
+    // A copy: a filter may add or remove filters, or close the document.
+    const QList<KeyFilterEntry> filters = m_keyFilters;
+    for (auto it = filters.crbegin(); it != filters.crend(); ++it) {
+        if (!it->owner)
+            continue;
+        const KeyFilter &filter = press ? it->onPress : it->onRelease;
+        if (filter && filter(event))
+            return true;
+    }
+    return false;
 }
 
 void EditorAdapter::emitCaretIfMoved()
@@ -259,6 +293,29 @@ int EditorAdapter::lineCount() const
     return int(lastStart == length ? docLines - 1 : docLines);
 }
 
+namespace {
+
+// UTF-8 bytes of the editor's as text. QString::fromUtf8 would drop a U+FEFF that starts
+// them (a second BOM, or a line beginning with one); it is text here and stays.
+QString fromEditorBytes(const char *bytes, long size)
+{
+    const bool feff = size >= 3 && bytes[0] == '\xEF' && bytes[1] == '\xBB' && bytes[2] == '\xBF';
+    return feff ? TextFile::fromUtf8KeepingBom(QByteArray(bytes, qsizetype(size)))
+                : QString::fromUtf8(bytes, qsizetype(size));
+}
+
+} // namespace
+
+QString EditorAdapter::wholeText() const
+{
+    const long length = send(QsciScintillaBase::SCI_GETLENGTH);
+    QByteArray bytes(int(length) + 1, '\0');
+    m_editor->SendScintilla(QsciScintillaBase::SCI_GETTEXT, (unsigned long)(length + 1),
+                            bytes.data());
+    bytes.chop(1);
+    return TextFile::fromUtf8KeepingBom(bytes);
+}
+
 QStringList EditorAdapter::lines() const
 {
     // Each line is decoded straight from the editor's own buffer: the text is copied once.
@@ -273,13 +330,13 @@ QStringList EditorAdapter::lines() const
         const char c = text[i];
         if (c != '\r' && c != '\n')
             continue;
-        result.append(QString::fromUtf8(text + start, i - start));
+        result.append(fromEditorBytes(text + start, i - start));
         if (c == '\r' && i + 1 < length && text[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
     if (start < length)
-        result.append(QString::fromUtf8(text + start, length - start));
+        result.append(fromEditorBytes(text + start, length - start));
     return result;
 }
 
@@ -287,15 +344,19 @@ QString EditorAdapter::line(int line) const
 {
     if (line < 1 || line > lineCount())
         return QString();
-    QString s = m_editor->text(line - 1);
-    while (s.endsWith(QLatin1Char('\n')) || s.endsWith(QLatin1Char('\r')))
-        s.chop(1);
-    return s;
+    const long length = send(QsciScintillaBase::SCI_LINELENGTH, line - 1);
+    QByteArray bytes(int(length) + 1, '\0');
+    m_editor->SendScintilla(QsciScintillaBase::SCI_GETLINE, (unsigned long)(line - 1),
+                            bytes.data());
+    long size = length;
+    while (size > 0 && (bytes.at(size - 1) == '\n' || bytes.at(size - 1) == '\r'))
+        --size;
+    return fromEditorBytes(bytes.constData(), size);
 }
 
 QString EditorAdapter::text() const
 {
-    return normalizeLineEndings(m_editor->text(), m_format.lineEnding);
+    return normalizeLineEndings(wholeText(), m_format.lineEnding);
 }
 
 void EditorAdapter::setLines(const QStringList &lines)
@@ -361,7 +422,7 @@ void EditorAdapter::loadUtf8(const QByteArray &utf8, const TextFile::Format &for
     if (uniformLineEndings(utf8, format.lineEnding))
         loadBytes(utf8);
     else
-        setText(QString::fromUtf8(utf8));
+        setText(TextFile::fromUtf8KeepingBom(utf8));
 }
 
 void EditorAdapter::setFormat(const TextFile::Format &f)
@@ -702,6 +763,58 @@ void EditorAdapter::clearLineColors()
     m_lineColorsSet = false;
 }
 
+WaveOverlay *EditorAdapter::ensureWaveOverlay()
+{
+    if (!m_waveOverlay && m_editor)
+        m_waveOverlay = new WaveOverlay(m_editor->viewport(), [this] { return waveLayout(); });
+    return m_waveOverlay;
+}
+
+void EditorAdapter::setWaves(const QList<WaveRange> &ranges)
+{
+    if (ranges.isEmpty() && m_waves.isEmpty())
+        return;
+    m_waves = ranges;
+    if (WaveOverlay *overlay = ensureWaveOverlay())
+        overlay->update();
+}
+
+void EditorAdapter::setWaveLook(const QColor &pen, const std::array<int, 4> &offsets)
+{
+    if (WaveOverlay *overlay = ensureWaveOverlay())
+        overlay->setLook(pen, offsets);
+}
+
+WaveOverlay::Layout EditorAdapter::waveLayout() const
+{
+    WaveOverlay::Layout layout;
+    layout.background = m_paper;
+    if (!m_editor || m_waves.isEmpty())
+        return layout;
+    for (int m = 0; m < 5; ++m)
+        layout.gutter += int(send(QsciScintillaBase::SCI_GETMARGINWIDTHN, m));
+    const int lineCount = int(send(QsciScintillaBase::SCI_GETLINECOUNT));
+    const int viewHeight = m_editor->viewport()->height();
+    for (const WaveRange &r : m_waves) {
+        if (r.line < 1 || r.line > lineCount || r.length <= 0)
+            continue;
+        const Place from = placeOf(r.line, r.column);
+        if (from.virtualSpace > 0)
+            continue;
+        long to = send(QsciScintillaBase::SCI_POSITIONRELATIVE, from.pos, r.length);
+        if (to == 0)
+            to = send(QsciScintillaBase::SCI_GETLENGTH);
+        const int top = int(send(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, from.pos));
+        const int height = int(send(QsciScintillaBase::SCI_TEXTHEIGHT, r.line - 1));
+        if (top + height < 0 || top > viewHeight)
+            continue;
+        const int x0 = int(send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, from.pos));
+        const int x1 = int(send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, to));
+        layout.waves.append({x0, x1, top + height - 3});
+    }
+    return layout;
+}
+
 void EditorAdapter::defineIndicator(int id, IndicatorStyle style, const QColor &color)
 {
     int scintillaStyle = QsciScintillaBase::INDIC_SQUIGGLE;
@@ -779,6 +892,27 @@ QList<int> EditorAdapter::markerLines(int id) const
         l = send(QsciScintillaBase::SCI_MARKERNEXT, l + 1, 1L << id);
     }
     return result;
+}
+
+int EditorAdapter::addMarkerHandle(int line, int id)
+{
+    if (!m_editor || !isCallerMark(id) || line < 1
+        || line > send(QsciScintillaBase::SCI_GETLINECOUNT))
+        return -1;
+    return m_editor->markerAdd(line - 1, id);
+}
+
+int EditorAdapter::markerLineOfHandle(int handle) const
+{
+    if (!m_editor || handle < 0)
+        return 0;
+    return m_editor->markerLine(handle) + 1;
+}
+
+void EditorAdapter::deleteMarkerHandle(int handle)
+{
+    if (m_editor && handle >= 0)
+        m_editor->markerDeleteHandle(handle);
 }
 
 QString EditorAdapter::attributeNameAt(int line, int column) const

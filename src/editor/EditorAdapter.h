@@ -5,12 +5,18 @@
 #include <QList>
 #include <QObject>
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
+#include <array>
+#include <functional>
+
+#include "editor/WaveOverlay.h"
 #include "platform/TextFile.h"
 
+class QKeyEvent;
 class QsciScintilla;
 class QWidget;
 class Highlighter;
@@ -126,8 +132,24 @@ public:
     // Colours one line's text and background (one colour pair at a time, e.g. the error line).
     void setLineColors(int line, const QColor &fg, const QColor &bg);
     void clearLineColors();
+    bool hasLineColors() const { return m_lineColorsSet; }
     // Background of selected text.
     void setSelectionBackgroundColor(const QColor &c);
+
+    // Wavy underlines over ranges of length characters from 1-based line/column (the spell
+    // checker's). Each runs from the range's first pixel column through the column just
+    // right of its last character, its baseline three pixels above the line's bottom; the
+    // offsets (pixels below the baseline, one per column, repeating every four) shape it,
+    // an offset of -1 being drawn in the background colour.
+    struct WaveRange {
+        int line;
+        int column;
+        int length;
+    };
+    void setWaves(const QList<WaveRange> &ranges);
+    QList<WaveRange> waves() const { return m_waves; }
+    void setWaveLook(const QColor &pen, const std::array<int, 4> &offsets);
+    WaveOverlay *waveOverlay() const { return m_waveOverlay; }
 
     // Indicators (0..19 free for callers; a squiggle by default): a range of length
     // characters from 1-based line/column.
@@ -143,6 +165,25 @@ public:
     void clearMarkers(int id = 0);
     bool hasMarker(int line, int id = 0) const;
     QList<int> markerLines(int id = 0) const;
+
+    // Marks by handle. Several marks may share a line; each follows its text through edits
+    // (the marks of a deleted line move to the line that takes its place). addMarkerHandle
+    // returns the mark's handle, unique within this editor, or -1 when the line is out of
+    // range or the id is no mark defined (defineMarker; mark 0 is there from the start);
+    // markerLineOfHandle gives its 1-based line, 0 once the mark is gone.
+    int addMarkerHandle(int line, int id);
+    int markerLineOfHandle(int handle) const;
+    void deleteMarkerHandle(int handle);
+
+    // Key filters: the one place where features see the editor's keys (shortcut keys,
+    // completion triggers, bookmark keys). A filter is called with each key press (and, for
+    // onRelease, each key release) that reaches the editor, before the editor handles it; it
+    // returns true to consume the key, and then neither the editor nor the filters added
+    // before it see the event. The filter added last is asked first. Filters are removed with
+    // their owner (or by removeKeyFilters). Keys taken by the window's shortcuts never arrive.
+    using KeyFilter = std::function<bool(QKeyEvent *event)>;
+    void addKeyFilter(QObject *owner, KeyFilter onPress, KeyFilter onRelease = {});
+    void removeKeyFilters(QObject *owner);
 
     // Name of the highlighter attribute painting the character at 1-based line/column;
     // past the line end the whitespace attribute ("Space"); empty without a highlighter
@@ -188,6 +229,10 @@ protected:
 private:
     // Replaces the whole text with UTF-8 bytes as a load: no textChanged(), no undo, not modified.
     void loadBytes(const QByteArray &bytes);
+    WaveOverlay::Layout waveLayout() const;
+    WaveOverlay *ensureWaveOverlay();
+    // The document's text; a U+FEFF at its start is kept.
+    QString wholeText() const;
     struct Place {
         long pos;
         long virtualSpace;
@@ -207,6 +252,14 @@ private:
     void quietly(const std::function<void()> &change);
     void emitChanged();
     bool smartTab();
+    bool filterKey(QKeyEvent *event);
+
+    struct KeyFilterEntry {
+        QPointer<QObject> owner;
+        KeyFilter onPress;
+        KeyFilter onRelease;
+    };
+    QList<KeyFilterEntry> m_keyFilters;
 
     QsciScintilla *m_editor;
     Highlighter *m_highlighter = nullptr;
@@ -220,6 +273,8 @@ private:
     bool m_gutterVisible = true;
     bool m_lineNumbers = false;
     bool m_lineColorsSet = false;
+    QList<WaveRange> m_waves;
+    WaveOverlay *m_waveOverlay = nullptr;
     bool m_scrollPending = false;
     bool m_smartTabs = false;
     int m_lastCaretLine = 0;

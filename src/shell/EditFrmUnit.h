@@ -8,6 +8,7 @@
 #include "editor/Highlighter.h"
 #include "host/ActionRegistry.h"
 #include "host/HostDocument.h"
+#include "platform/FileStamp.h"
 
 class DocumentSearch;
 class EditorAdapter;
@@ -43,6 +44,8 @@ public:
     void setFileName(const QString &fileName) override;
     void removeHighlighter() override { ChangeSyntaxToNoHighlighter(); }
     bool save() override { return SaveFileNow(); }
+    bool isModified() const override { return IsModified; }
+    QStringList &watchList() override { return WatchList; }
     int errorLine() const override { return ErrorLine; }
     void setErrorLine(int line) override { ErrorLine = line; }
     void bringToFront() override;
@@ -85,8 +88,10 @@ public:
     bool loadFromFile(const QString &fileName, QString *error = nullptr);
 
     // Saves to the document's file (Save as for a modified untitled document).
-    // True when the file was written.
-    bool SaveFileNow();
+    // True when the file was written. A file another program changed since it was loaded
+    // or saved is overwritten only when the user says so; an automatic save asks about
+    // each such change once and skips the file after a No.
+    bool SaveFileNow(bool automatic = false);
     // Asks for a new file name and saves there. True when the file was written.
     bool SaveFileAs();
 
@@ -140,6 +145,8 @@ private:
     void buildPopupMenu();
     void setHighlighterKind(Highlighter::Kind kind);
     bool writeTo(const QString &fileName);
+    bool changedOnDisk(const QString &fileName) const;
+    bool mayOverwrite(const QString &fileName, bool automatic);
     bool FormClose();
 
     TMainForm *m_main;
@@ -148,4 +155,6 @@ private:
     ActionRegistry m_popupActions;
     DocumentSearch *m_search = nullptr;
     bool m_closed = false;
+    FileStamp m_diskStamp;     // the file as it was when loaded or last saved
+    FileStamp m_declinedStamp; // a change the user chose not to overwrite
 };

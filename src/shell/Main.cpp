@@ -435,7 +435,7 @@ void TMainForm::AutosaveTimerTimer()
     // another box) from inside it.
     if (w->IsModified && !m_autoSaving) {
         m_autoSaving = true;
-        w->SaveFileNow();
+        w->SaveFileNow(true);
         m_autoSaving = false;
     }
 }

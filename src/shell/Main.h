@@ -106,6 +106,9 @@ public:
     TEditForm *LoadFile(const QString &fileName);
     // True when a document window's caption equals name, ignoring case.
     bool AllreadyOpen(const QString &name) const;
+    // The answer to a second document with the bare name of an open one: the question
+    // whether to bring the open one forward.
+    void offerOpenDocument(const QString &bareName);
     // File, Load: the open dialog, the duplicate test, LoadFile.
     void Load1Click();
     // The explorer's double-click on its selected file (an empty selection does nothing).
@@ -291,6 +294,7 @@ private:
     // Document windows (MainDocuments.cpp).
     void newDocument(DocumentTypes::NewDocument kind);
     void placeTemplateCaret(TEditForm *window, const DocumentTypes::CaretRule &rule);
+    void cascade(QMdiSubWindow *sub);
     void subWindowActivated(QMdiSubWindow *window);
     void documentClosing(TEditForm *window);
     bool readCommandLineFile();

@@ -109,7 +109,9 @@ public:
     bool dictionaryExists(const QString &language, const QString &path = QString()) const;
     void clearDictionary();
 
-    // Words.
+    // Words. Looking up, adding and skipping share one lower-casing rule (lowerWord): each
+    // character by its own lower-case form, so a word keeps its length.
+    static QString lowerWord(QStringView word);
     bool isWordCorrect(QStringView word) const;
     int findWord(QStringView word) const { return m_words.findWord(word); }
     void addWord(const QString &word);
