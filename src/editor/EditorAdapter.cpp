@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
 #include <Qsci/qscilexer.h>
 #include <Qsci/qsciscintilla.h>
 
@@ -74,6 +76,10 @@ EditorAdapter::EditorAdapter(QWidget *parent) : QObject(parent), m_editor(new Qs
     m_editor->installEventFilter(this);
 
     connect(m_editor, &QsciScintilla::textChanged, this, [this] {
+        if (m_compound > 0) {
+            m_compoundChanged = true;
+            return;
+        }
         Q_EMIT contentsChanged();
         if (m_loading == 0)
             Q_EMIT textChanged();
@@ -176,6 +182,8 @@ void EditorAdapter::setCaret(int line, int column)
 
 void EditorAdapter::scrollToCaret()
 {
+    if (m_compound > 0)
+        return; // once, at the end of the compound edit
     // A hidden editor has no size yet: scrolling now would shift the view sideways for
     // good, so the scroll waits for the first show.
     if (!m_editor->isVisible()) {
@@ -193,6 +201,20 @@ bool EditorAdapter::eventFilter(QObject *watched, QEvent *event)
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
         && filterKey(static_cast<QKeyEvent *>(event)))
         return true;
+    // The editor's own undo and redo keys take the same way as the Undo and Redo commands.
+    if (watched == m_editor && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QsciCommand *command = m_editor->standardCommands()->boundTo(
+            key->key() | int(key->modifiers() & ~Qt::KeypadModifier));
+        if (command && command->command() == QsciCommand::Undo) {
+            undo();
+            return true;
+        }
+        if (command && command->command() == QsciCommand::Redo) {
+            redo();
+            return true;
+        }
+    }
     if (watched == m_editor && m_smartTabs && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && smartTab())
@@ -237,7 +259,7 @@ bool EditorAdapter::filterKey(QKeyEvent *event)
 
 void EditorAdapter::emitCaretIfMoved()
 {
-    if (!m_editor)
+    if (!m_editor || m_compound > 0)
         return;
     const int l = caretLine();
     const int c = caretColumn();
@@ -425,6 +447,8 @@ void EditorAdapter::insertAtCaret(const QString &text)
         pos += virtualSpace;
     }
     send(QsciScintillaBase::SCI_INSERTTEXT, pos, reinterpret_cast<long>(bytes.constData()));
+    if (m_compound > 0)
+        m_compoundChanged = true;
     send(QsciScintillaBase::SCI_SETEMPTYSELECTION, pos + bytes.size());
     send(QsciScintillaBase::SCI_CHOOSECARETX);
     send(QsciScintillaBase::SCI_ENDUNDOACTION);
@@ -549,13 +573,17 @@ void EditorAdapter::endUndoAction()
 {
     send(QsciScintillaBase::SCI_ENDUNDOACTION);
 }
+// Undo and redo run without the editor's change notifications (see quietly()): undoing a
+// Replace All of thousands of matches would otherwise take minutes.
 void EditorAdapter::undo()
 {
-    m_editor->undo();
+    if (send(QsciScintillaBase::SCI_CANUNDO))
+        quietly([this] { m_editor->undo(); });
 }
 void EditorAdapter::redo()
 {
-    m_editor->redo();
+    if (send(QsciScintillaBase::SCI_CANREDO))
+        quietly([this] { m_editor->redo(); });
 }
 void EditorAdapter::cut()
 {
@@ -897,8 +925,13 @@ QString EditorAdapter::attributeNameAt(int line, int column) const
     if (p.virtualSpace > 0 || p.pos >= lineEnd) {
         index = m_highlighter->indexOfAttribute(QStringLiteral("Space"));
     } else {
-        if (send(QsciScintillaBase::SCI_GETENDSTYLED) <= p.pos)
-            send(QsciScintillaBase::SCI_COLOURISE, send(QsciScintillaBase::SCI_GETENDSTYLED),
+        // The lexer starts on a line start: started inside a word after an edit, it would take
+        // the rest of the text for that word.
+        const long endStyled = send(QsciScintillaBase::SCI_GETENDSTYLED);
+        if (endStyled <= p.pos)
+            send(QsciScintillaBase::SCI_COLOURISE,
+                 send(QsciScintillaBase::SCI_POSITIONFROMLINE,
+                      send(QsciScintillaBase::SCI_LINEFROMPOSITION, endStyled)),
                  lineEnd);
         index =
             m_highlighter->attributeOfStyle(int(send(QsciScintillaBase::SCI_GETSTYLEAT, p.pos)));
@@ -930,13 +963,13 @@ bool EditorAdapter::findText(const QString &text, bool caseSensitive, bool whole
     if (wholeWord)
         flags |= QsciScintillaBase::SCFIND_WHOLEWORD;
     send(QsciScintillaBase::SCI_SETSEARCHFLAGS, flags);
-    send(QsciScintillaBase::SCI_SETTARGETRANGE, start, end);
-    const long found = m_editor->SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET,
-                                               uintptr_t(needle.size()), needle.constData());
+    long foundEnd = -1;
+    const long found = search(needle, caseSensitive, start, end, &foundEnd);
     if (found < 0)
         return false;
-    const long foundEnd = send(QsciScintillaBase::SCI_GETTARGETEND);
-    send(QsciScintillaBase::SCI_SETSEL, found, foundEnd);
+    // The caret goes to the match's end; scrolling is ours (once per compound edit).
+    send(QsciScintillaBase::SCI_SETSELECTION, foundEnd, found);
+    send(QsciScintillaBase::SCI_CHOOSECARETX);
     scrollToCaret();
     emitCaretIfMoved();
     return true;

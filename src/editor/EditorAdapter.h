@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include <array>
 #include <functional>
@@ -193,6 +194,21 @@ public:
     bool findText(const QString &text, bool caseSensitive, bool wholeWord, bool forward,
                   bool fromCaret);
 
+    // The selection's first and last place, 1-based (both the caret without a selection).
+    void selectionBounds(int *line1, int *col1, int *line2, int *col2) const;
+    // Replaces the text of one line, its line break kept. One undo step.
+    void replaceLine(int line, const QString &text);
+    // Many edits as one: one undo step; scrolling to the caret, caretMoved() and the change
+    // signals wait for the end, where textChanged() and contentsChanged() come once when the
+    // text changed. Calls nest.
+    void beginCompoundEdit();
+    void endCompoundEdit();
+    // Replaces every match of text from the selection's start to the end of the text, each
+    // search going on after the replacement before it; the caret after the last replacement.
+    // One undo step, one change signal. Returns the number of replacements.
+    int replaceAll(const QString &text, const QString &replacement, bool caseSensitive,
+                   bool wholeWord);
+
     // A text as a line list: breaks CR, LF or CR LF; a final break adds no line.
     static QStringList splitLines(const QString &text);
     // Every line break of text made the given ending; returns text itself when nothing changes.
@@ -228,6 +244,13 @@ private:
     void emitCaretIfMoved();
     void scrollToCaret();
     long send(unsigned int msg, unsigned long w = 0, long l = 0) const;
+    // The first match of needle in [from, to) (backwards when from > to) with the search
+    // flags set; end receives its end.
+    long search(const QByteArray &needle, bool caseSensitive, long from, long to, long *end) const;
+    long targetSearch(const QByteArray &needle, long from, long to, long *end) const;
+    // Runs change with the editor's change notifications off, then reports the change once.
+    void quietly(const std::function<void()> &change);
+    void emitChanged();
     bool smartTab();
     bool filterKey(QKeyEvent *event);
 
@@ -256,4 +279,7 @@ private:
     bool m_smartTabs = false;
     int m_lastCaretLine = 0;
     int m_lastCaretColumn = 0;
+    int m_compound = 0;
+    bool m_compoundChanged = false;
+    long m_savedEventMask = 0;
 };

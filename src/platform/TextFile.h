@@ -53,6 +53,6 @@ public:
     static QString convertLineEndings(const QString &text, LineEnding ending);
     static QString lineEndingText(LineEnding ending);
 
-private:
-    static bool readAll(const QString &fileName, QByteArray &bytes, QString *error);
+    // Reads a file's bytes whole; false with the system's reason (or "… is a folder.").
+    static bool readAll(const QString &fileName, QByteArray &bytes, QString *error = nullptr);
 };

@@ -348,8 +348,11 @@ void TEditForm::FormActivate()
         InitialLineCount = SynEdit1->lineCount();
     // Pointing the shared spell checker at this editor: filled in by the spell checker.
     // Reloading the user-defined language's keywords: filled in by the custom languages.
-    if (QAction *lineNumbers = m_main->action(QStringLiteral("Linenumbers1")))
-        SynEdit1->setShowLineNumbers(lineNumbers->isChecked());
+    // The window's own flag follows the gutter, so the next "Line Numbers" toggle flips both.
+    if (QAction *lineNumbers = m_main->action(QStringLiteral("Linenumbers1"))) {
+        LineNumbersShown = lineNumbers->isChecked();
+        SynEdit1->setShowLineNumbers(LineNumbersShown);
+    }
     SynEdit1->setShowSpecialChars(m_main->settings().boolValue(Settings::Key::ViewSecialChars));
     const QString title = caption();
     if (!Delphi::contains(title, QStringLiteral("EditorForm"))) {

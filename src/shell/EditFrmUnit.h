@@ -10,6 +10,7 @@
 #include "host/HostDocument.h"
 #include "platform/FileStamp.h"
 
+class DocumentSearch;
 class EditorAdapter;
 class QAction;
 class QLabel;
@@ -112,6 +113,22 @@ public:
     void Undo1Click();
     void Gjenta1Click();
 
+    // Find and replace (EditFrmSearch.cpp): the window's own find and replace dialogs.
+    DocumentSearch *search();
+    void Soek();
+    void Finn();
+    void FinnNeste();
+    bool FinnErstatt();
+    void Erstatt();
+    // The pop-up's "Find", "Find Next", "Replace", "Replace again" and "Goto linenumber..";
+    // added once, when the window is made.
+    void addSearchItems();
+    void Find1Click();
+    void FindNext1Click();
+    void Replace1Click();
+    void Replaceagain1Click();
+    void Gotolinenumber1Click();
+
     // Runs each time the window becomes the active document.
     void FormActivate();
     void SynEdit1Change();
@@ -136,6 +153,7 @@ private:
     QList<QLabel *> m_panels;
     QHash<int, Highlighter *> m_highlighters;
     ActionRegistry m_popupActions;
+    DocumentSearch *m_search = nullptr;
     bool m_closed = false;
     FileStamp m_diskStamp;     // the file as it was when loaded or last saved
     FileStamp m_declinedStamp; // a change the user chose not to overwrite

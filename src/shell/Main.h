@@ -178,6 +178,27 @@ public:
     void SpeedButton79Click(); // Undo
     void SpeedButton93Click(); // Redo
 
+    // --- Block, search, view and window commands (MainEditCommands.cpp) ------------------
+    void SpeedButton10Click(); // Comment
+    void SpeedButton11Click(); // Uncomment
+    void SpeedButton12Click(); // Indent
+    void SpeedButton13Click(); // Unindent
+    void Find1Click();
+    void FindNext1Click();
+    void Replace1Click();
+    void SpeedButton15Click(); // Replace again
+    void Gotoline1Click();
+    // The View toggles: each writes its key to the settings file at once.
+    void Linenumbers1Click();
+    void Specialcharacters1Click();
+    void CompletionProposal1Click();
+    void Autocompletion1Click();
+    void TileHorizontally1Click();
+    void TileVertically1Click();
+    void MinimizeAll1Click();
+    void Nexteditorwindow1Click();
+    void Previouseditorwindow1Click();
+
     // --- Start-up and timers -------------------------------------------------------------
     void OneTimeTimerTimer();
     void AutosaveTimerTimer();
@@ -258,6 +279,7 @@ private:
     void buildBottomPane();
     QMenu *addTopMenu(const QString &name, const QString &caption);
     void bind(const QString &name, void (TMainForm::*handler)());
+    void installEditCommands();
     QToolButton *addNewDocumentButton(QWidget *parent, const QString &caption);
     void showNewDocumentPopup(QToolButton *button);
     void setSideTab(DocumentTypes::SideTab tab);
