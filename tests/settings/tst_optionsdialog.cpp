@@ -404,6 +404,7 @@ void TestOptionsDialog::okWithJavaDocument()
     QCOMPARE(scintillaOf(*editor)->lexer()->defaultPaper(), QColor(0xFF, 0xFF, 0xE0));
     // The View commands ran: their checks follow the boxes, and the keys hold the boxes.
     QCOMPARE(lineNumbers->isChecked(), !lineNumbersBefore);
+    QCOMPARE(editor->showLineNumbers(), !lineNumbersBefore);
     QCOMPARE(special->isChecked(), !specialBefore);
     QCOMPARE(f.stored("EditorOptions", "ShowLineNumbers"), QString(lineNumbersBefore ? "0" : "1"));
     QCOMPARE(f.stored("ApplicationOptions", "ViewSecialChars"), QString(specialBefore ? "0" : "1"));
