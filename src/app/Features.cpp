@@ -28,6 +28,7 @@
 #include "platform/Prompter.h"
 #include "settings/AppSettings.h"
 #include "settings/CompletionTemplates.h"
+#include "settings/MenuShortcuts.h"
 #include "settings/OptionsFeature.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/ExplorerPanel.h"
@@ -161,7 +162,7 @@ void installOptions(Features &f, TMainForm &main, FeatureHost &host)
     };
     hooks.updateColorsInEditor = [m] { m->UpdateColorsInEditor(); };
     hooks.lagNyCompletionListe = [features] { features->LagNyCompletionListe(); };
-    hooks.loadShortcuts = [features] { features->LoadShortcuts(); };
+    hooks.loadShortcuts = [m] { m->LoadShortcuts(); };
 }
 
 } // namespace
@@ -266,6 +267,10 @@ Features *installFeatures(TMainForm &main)
     //     list the main window keeps.
     installOptions(*f, main, host);
 
+    // 19. The shortcut table: the main menu's keys (applied by the start-up step and by the
+    //     Options dialog's OK), which every document editor leaves to the menu.
+    f->shortcuts = new MenuShortcuts(host, f);
+
     return f;
 }
 
@@ -281,8 +286,10 @@ void Features::showTipWindow()
 {
     help->showTipAtStartUp();
 }
-// Filled in by the shortcut table.
-void Features::LoadShortcuts() {}
+void Features::LoadShortcuts()
+{
+    shortcuts->LoadShortcuts();
+}
 // Off and on again, so that menu items made before this step are styled like the rest.
 void Features::restartFlatMenu()
 {

@@ -13,6 +13,7 @@ class HelpCommands;
 class HtmlCommands;
 class JavaGeneratorCommands;
 class JavaSnippetCommands;
+class MenuShortcuts;
 class OptionsFeature;
 class PrintCommands;
 class QuickFind;
@@ -52,6 +53,7 @@ public:
     BreakpointCommands *breakpoints = nullptr;
     DebugCommands *debugger = nullptr;
     WatchCommands *watches = nullptr;
+    MenuShortcuts *shortcuts = nullptr; // the shortcut table on the main menu
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus

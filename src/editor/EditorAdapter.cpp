@@ -12,6 +12,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QTimer>
 #include <QWidget>
 
@@ -196,6 +197,9 @@ void EditorAdapter::scrollToCaret()
 
 bool EditorAdapter::eventFilter(QObject *watched, QEvent *event)
 {
+    // The keys of the window's commands before anything of the editor's.
+    if (watched == m_editor && leaveToCommand(event))
+        return true;
     // The features' key filters first; the editor's own handling when none took the key.
     if (watched == m_editor
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
@@ -226,6 +230,32 @@ bool EditorAdapter::eventFilter(QObject *watched, QEvent *event)
                 scrollToCaret();
         });
     return QObject::eventFilter(watched, event);
+}
+
+void EditorAdapter::setCommandKeys(CommandKeyTest test)
+{
+    m_commandKeys = std::move(test);
+}
+
+bool EditorAdapter::leaveToCommand(QEvent *event) const
+{
+    const QEvent::Type type = event->type();
+    if (!m_commandKeys
+        || (type != QEvent::ShortcutOverride && type != QEvent::KeyPress
+            && type != QEvent::KeyRelease))
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    const QKeyCombination combination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key()));
+    if (!m_commandKeys(QKeySequence(combination)))
+        return false;
+    // QScintilla claims every key it binds (and every typing key) before the window's
+    // shortcuts are looked at: this one is not claimed, so the command's shortcut runs. A press
+    // that arrives all the same (its command is disabled) is dropped: the key is the command's.
+    if (type == QEvent::ShortcutOverride)
+        key->ignore();
+    else
+        key->accept();
+    return true;
 }
 
 void EditorAdapter::addKeyFilter(QObject *owner, KeyFilter onPress, KeyFilter onRelease)

@@ -17,6 +17,7 @@
 #include "platform/TextFile.h"
 
 class QKeyEvent;
+class QKeySequence;
 class QsciScintilla;
 class QWidget;
 class Highlighter;
@@ -175,6 +176,15 @@ public:
     int markerLineOfHandle(int handle) const;
     void deleteMarkerHandle(int handle);
 
+    // Keys of the window's commands. A key for which the test is true is left to the window's
+    // shortcuts: the editor does not claim it before they are looked at, so the command holding
+    // it runs instead of the editor's own binding of the key. Neither the editor nor the key
+    // filters below ever see it, also while its command is disabled. Without a test (the
+    // default) the editor keeps every key it binds. The test is asked at each key, so it
+    // follows shortcuts that change.
+    using CommandKeyTest = std::function<bool(const QKeySequence &key)>;
+    void setCommandKeys(CommandKeyTest test);
+
     // Key filters: the one place where features see the editor's keys (shortcut keys,
     // completion triggers, bookmark keys). A filter is called with each key press (and, for
     // onRelease, each key release) that reaches the editor, before the editor handles it; it
@@ -253,6 +263,8 @@ private:
     void emitChanged();
     bool smartTab();
     bool filterKey(QKeyEvent *event);
+    // Whether event is a key of the window's commands, which the editor leaves alone.
+    bool leaveToCommand(QEvent *event) const;
 
     struct KeyFilterEntry {
         QPointer<QObject> owner;
@@ -260,6 +272,7 @@ private:
         KeyFilter onRelease;
     };
     QList<KeyFilterEntry> m_keyFilters;
+    CommandKeyTest m_commandKeys;
 
     QsciScintilla *m_editor;
     Highlighter *m_highlighter = nullptr;

@@ -103,6 +103,17 @@ QAction *ActionRegistry::addSeparator(QMenu *menu, const QString &name)
     return a;
 }
 
+QList<QAction *> ActionRegistry::actionsWithShortcut(const QKeySequence &key) const
+{
+    QList<QAction *> out;
+    if (key.isEmpty())
+        return out;
+    for (const QPointer<QAction> &a : m_actions)
+        if (a && a->shortcuts().contains(key))
+            out.append(a);
+    return out;
+}
+
 void ActionRegistry::collect(const QWidget *menuOrBar, QList<QAction *> &out) const
 {
     for (QAction *a : menuOrBar->actions()) {

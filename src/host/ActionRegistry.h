@@ -6,6 +6,7 @@
 #include <QString>
 
 class QAction;
+class QKeySequence;
 class QMenu;
 class QObject;
 class QWidget;
@@ -39,6 +40,9 @@ public:
     // The same, into the menu registered as menuName; nullptr when there is none.
     QAction *addItem(const QString &menuName, const QString &name, const QString &caption,
                      int position = -1);
+
+    // The registered actions one of whose shortcuts is key.
+    QList<QAction *> actionsWithShortcut(const QKeySequence &key) const;
 
     // Registered actions in the order a user meets them: the menus of root from top to bottom,
     // each submenu's items following its own entry.

@@ -31,6 +31,7 @@
 #include "settings/OptionsColorsPage.h"
 #include "settings/OptionsCompilerPage.h"
 #include "settings/OptionsEditorPage.h"
+#include "settings/OptionsShortcutPage.h"
 #include "settings/OptionsSpellChecker.h"
 #include "settings/OptionsSpellPage.h"
 #include "settings/OptionsTemplatePage.h"
@@ -51,7 +52,9 @@ TOptionsFrm::TOptionsFrm(FeatureHost &host, OptionsSpellChecker *checker, Option
     editorPage = named(new OptionsEditorPage(PageControl1), "TabSheet1");
     compilerPage = named(new OptionsCompilerPage(m_hooks.chooseFolder, PageControl1), "TabSheet2");
     applicationPage = named(new OptionsApplicationPage(PageControl1), "TabSheet3");
-    TabSheet4 = named(new QWidget(PageControl1), "TabSheet4");
+    TabSheet4 = named(new OptionsShortcutPage(exec, PageControl1), "TabSheet4");
+    connect(TabSheet4, &OptionsShortcutPage::shortcutConfirmed, this,
+            [this] { ShortcutsChanged = true; });
     classPage = named(new OptionsClassPage(PageControl1), "TabSheet5");
     colorsPage = named(new OptionsColorsPage(PageControl1), "TabSheet6");
     templatePage = named(new OptionsTemplatePage(PageControl1), "TabSheet7");
@@ -138,6 +141,15 @@ void TOptionsFrm::FormCreate()
     classPage->loadClasses();
     // 16. The installed fonts.
     editorPage->fillFonts();
+}
+
+void TOptionsFrm::LoadShortcuts()
+{
+    TabSheet4->LoadShortcuts(m_host.settings());
+    // The saved table goes over the rows here, once: a change made on the page stays when
+    // the page is left and shown again, and an OK before the page was ever shown writes the
+    // saved table back as it was.
+    TabSheet4->LoadShortcutList(m_host.settings());
 }
 
 void TOptionsFrm::seedJavaColours(bool firstRun)
@@ -402,6 +414,11 @@ bool TOptionsFrm::saveTemplates(HostDocument *document)
     if (document && document->editor())
         document->editor()->widget()->setFocus();
     return saved;
+}
+
+void TOptionsFrm::UpdateShortcutList()
+{
+    TabSheet4->UpdateShortcutList(m_host.settings());
 }
 
 void TOptionsFrm::applyShortcuts(HostDocument *document)

@@ -15,6 +15,7 @@ class OptionsClassPage;
 class OptionsColorsPage;
 class OptionsCompilerPage;
 class OptionsEditorPage;
+class OptionsShortcutPage;
 class OptionsSpellChecker;
 class OptionsSpellPage;
 class OptionsTemplatePage;
@@ -48,7 +49,7 @@ public:
     OptionsEditorPage *editorPage;
     OptionsCompilerPage *compilerPage;
     OptionsApplicationPage *applicationPage;
-    QWidget *TabSheet4; // "Shortcuts"
+    OptionsShortcutPage *TabSheet4; // "Shortcuts"
     OptionsClassPage *classPage;
     OptionsColorsPage *colorsPage;
     OptionsTemplatePage *templatePage;
@@ -85,9 +86,9 @@ private:
     // Runs a View command of the main window by name.
     void runViewCommand(const QString &name);
 
-    // The shortcut table's page: filled in by the shortcut table.
-    void LoadShortcuts() {}
-    void UpdateShortcutList() {}
+    // The shortcut table's page: its rows at creation, written on every OK.
+    void LoadShortcuts();
+    void UpdateShortcutList();
     // The user-defined languages' tabs of the colours page and the "(empty)" items of the
     // "Custom language document" menus on closing: filled in by the user-defined languages.
     void LoadCustomLanguageTabs() {}

@@ -25,6 +25,7 @@
 #include "settings/AppSettings.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/SaveDocChangeFrm.h"
+#include "shell/SubWindowKeys.h"
 
 using Settings::Key;
 
@@ -138,6 +139,8 @@ void TMainForm::LagNyCompletionListe()
 void TMainForm::LoadShortcuts()
 {
     m_features->LoadShortcuts();
+    for (QMdiSubWindow *sub : m_mdiArea->subWindowList())
+        SubWindowKeys::yieldTo(m_registry, sub);
 }
 void TMainForm::showTipWindow()
 {

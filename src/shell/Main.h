@@ -82,6 +82,10 @@ public:
     QString ImageFolder() const { return m_imageFolder; }
     void setImageFolder(const QString &name) { m_imageFolder = name; }
 
+    // The shortcut table on the main menu (start-up and the Options dialog's OK); the
+    // document windows' own keys give way to it.
+    void LoadShortcuts();
+
     // Creating documents.
     TEditForm *AddUnit(const QString &name, const QString &ext);
     TEditForm *MakeUnit(const QString &ext);
@@ -262,7 +266,6 @@ private:
     // Steps of start-up that belong to features: each forwards to its feature.
     void LoadCustomLanglistFromFile();
     void LagNyCompletionListe();
-    void LoadShortcuts();
     void showTipWindow();
     void restartFlatMenu();
     void setUpSpellChecker();

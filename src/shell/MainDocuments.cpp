@@ -18,6 +18,7 @@
 #include "settings/AppSettings.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
+#include "shell/SubWindowKeys.h"
 
 using DocumentTypes::DocType;
 using DocumentTypes::NewDocument;
@@ -159,6 +160,7 @@ TEditForm *TMainForm::AddUnit(const QString &name, const QString &ext)
     auto *w = new TEditForm(this);
     QMdiSubWindow *sub = m_mdiArea->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    SubWindowKeys::yieldTo(m_registry, sub);
     const QSize area = m_mdiArea->viewport()->size();
     sub->resize(qMax(400, area.width() * 3 / 4), qMax(300, area.height() * 3 / 4));
     sub->show();

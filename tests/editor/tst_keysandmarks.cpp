@@ -1,5 +1,6 @@
 #include "editor/EditorAdapter.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
@@ -108,6 +109,51 @@ private Q_SLOTS:
         w.editor->removeKeyFilters(&other);
         w.type(Qt::Key_E);
         QCOMPARE(w.editor->text(), QStringLiteral("bcde"));
+    }
+
+    void commandKeysGoToTheWindowsShortcuts()
+    {
+        Window w;
+        QVERIFY(QTest::qWaitForWindowActive(&w.widget));
+        auto *load = new QAction(&w.widget);
+        load->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+        w.widget.addAction(load);
+        int loads = 0;
+        connect(load, &QAction::triggered, [&loads] { ++loads; });
+        QObject feature;
+        int filtered = 0;
+        w.editor->addKeyFilter(&feature, [&filtered](QKeyEvent *e) {
+            filtered += e->key() == Qt::Key_L;
+            return false;
+        });
+        w.editor->setText(QStringLiteral("one\ntwo"));
+
+        // Without a test the editor claims its own binding of Ctrl+L: the line is cut.
+        w.type(Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(w.editor->lines(), QStringList({"two"}));
+        QCOMPARE(loads, 0);
+        QCOMPARE(filtered, 1);
+
+        // With it, the window's shortcut runs; neither the editor nor the filter sees the key.
+        QStringList asked;
+        w.editor->setCommandKeys([&asked](const QKeySequence &key) {
+            asked << key.toString(QKeySequence::PortableText);
+            return key == QKeySequence(Qt::CTRL | Qt::Key_L);
+        });
+        w.type(Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(loads, 1);
+        QCOMPARE(w.editor->lines(), QStringList({"two"}));
+        QCOMPARE(filtered, 1);
+        QVERIFY(asked.contains(QStringLiteral("Ctrl+L")));
+        // Also when the command cannot run: the key is still not the editor's.
+        load->setEnabled(false);
+        w.type(Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(loads, 1);
+        QCOMPARE(w.editor->lines(), QStringList({"two"}));
+        QCOMPARE(filtered, 1);
+        // Other keys are the editor's as before.
+        w.type(Qt::Key_X);
+        QCOMPARE(w.editor->lines(), QStringList({"xtwo"}));
     }
 
     void marksByHandleFollowTheirLines()
