@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include <memory>
 #include <tuple>
@@ -28,7 +30,10 @@
 #include "platform/Prompter.h"
 #include "settings/AppSettings.h"
 #include "settings/CompletionTemplates.h"
+#include "settings/OptionsColorsPage.h"
 #include "settings/OptionsFeature.h"
+#include "settings/OptionsFrmUnit.h"
+#include "shell/CustomLanguageMenus.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/ExplorerPanel.h"
 #include "shell/ExportCommands.h"
@@ -65,6 +70,7 @@ ExplorerPanel *installExplorer(TMainForm &main, FeatureHost &host)
     follow(false);
     QObject::connect(&host, &FeatureHost::documentCreated, panel, [follow] { follow(true); });
     QObject::connect(&host, &FeatureHost::documentActivated, panel, [follow] { follow(false); });
+    QObject::connect(m, &TMainForm::filesFilterChanged, panel, [follow] { follow(false); });
 
     QObject::connect(panel, &ExplorerPanel::fileActivated, m, &TMainForm::openFromExplorer);
     QObject::connect(panel, &ExplorerPanel::driveClicked, m, [m] {
@@ -162,6 +168,42 @@ void installOptions(Features &f, TMainForm &main, FeatureHost &host)
     hooks.updateColorsInEditor = [m] { m->UpdateColorsInEditor(); };
     hooks.lagNyCompletionListe = [features] { features->LagNyCompletionListe(); };
     hooks.loadShortcuts = [features] { features->LoadShortcuts(); };
+}
+
+// The user-defined languages in File, New and the new-document pop-up, "Define new custom
+// language.." (the Options dialog on its "New language" tab) and the Options dialog's steps in
+// the main window when a language is added or deleted.
+void installCustomLanguages(Features &f, TMainForm &main)
+{
+    TMainForm *m = &main;
+    f.customLanguages = new CustomLanguageMenus(main.menu(QStringLiteral("Customlanguages1")),
+                                                main.Customlanguages2, &f);
+    CustomLanguageMenus *menus = f.customLanguages;
+    QObject::connect(menus, &CustomLanguageMenus::languageChosen, m, &TMainForm::GeneralDocument);
+
+    OptionsFeature *options = f.options;
+    auto defineNew = [options] {
+        TOptionsFrm *dialog = options->Options2Click();
+        dialog->PageControl1->setCurrentIndex(5);
+        QTabBar *tabs = dialog->colorsPage->TabSet1;
+        tabs->setCurrentIndex(tabs->count() - 2); // "New language"
+    };
+    QAction *fromMenu = main.action(QStringLiteral("Definenewcustomlanguage1"));
+    QAction *fromPopup = main.Customlanguages2
+        ? main.Customlanguages2->findChild<QAction *>(QStringLiteral("Definenewcustomlanguage2"))
+        : nullptr;
+    for (QAction *item : {fromMenu, fromPopup})
+        if (item)
+            QObject::connect(item, &QAction::triggered, options, defineNew);
+
+    OptionsHooks &hooks = options->hooks();
+    hooks.addLanguageItems = [menus](const QString &name) { menus->addLanguage(name); };
+    hooks.removeLanguageItems = [menus](const QString &name) { menus->removeLanguage(name); };
+    hooks.updateFilesFilter = [m] {
+        m->UpdateFilesFilter();
+        emit m->filesFilterChanged();
+    };
+    hooks.updateEmptyLanguageItems = [menus] { menus->updateEmptyItems(); };
 }
 
 } // namespace
@@ -266,13 +308,19 @@ Features *installFeatures(TMainForm &main)
     //     list the main window keeps.
     installOptions(*f, main, host);
 
+    // 19. The user-defined languages: the "Custom language document" submenus, "Define new
+    //     custom language.." and the language steps of the Options dialog.
+    installCustomLanguages(*f, main);
+
     return f;
 }
 
 // --- Start-up steps of the features ------------------------------------------------------
 
-// Filled in by the user-defined languages.
-void Features::LoadCustomLanglistFromFile() {}
+void Features::LoadCustomLanglistFromFile()
+{
+    customLanguages->LoadCustomLanglistFromFile();
+}
 void Features::LagNyCompletionListe()
 {
     completionList->LagNyCompletionListe();

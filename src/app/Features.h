@@ -5,6 +5,7 @@
 class BreakpointCommands;
 class CompileCommands;
 class CompletionTemplates;
+class CustomLanguageMenus;
 class DebugCommands;
 class ExplorerPanel;
 class ExportCommands;
@@ -52,6 +53,7 @@ public:
     BreakpointCommands *breakpoints = nullptr;
     DebugCommands *debugger = nullptr;
     WatchCommands *watches = nullptr;
+    CustomLanguageMenus *customLanguages = nullptr; // the "Custom language document" items
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus

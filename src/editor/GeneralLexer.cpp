@@ -67,46 +67,101 @@ QString GeneralLexer::description(int style) const
 
 void GeneralLexer::setKeywords(const QStringList &words)
 {
+    if (words == m_keywords)
+        return;
     m_keywords = words;
-    m_keywordSet.clear();
-    for (const QString &w : words)
-        m_keywordSet.insert(m_caseSensitive ? w : w.toLower());
+    rebuildKeywordSets();
     restyle();
+}
+
+void GeneralLexer::rebuildKeywordSets()
+{
+    m_keywordSet.clear();
+    m_asciiKeywords.clear();
+    for (const QString &w : std::as_const(m_keywords)) {
+        const QString key = m_caseSensitive ? w : w.toLower();
+        m_keywordSet.insert(key);
+        m_asciiKeywords.insert(key.toUtf8());
+    }
 }
 
 void GeneralLexer::setCommentStyles(CommentStyles styles)
 {
+    if (styles == m_comments)
+        return;
     m_comments = styles;
     restyle();
 }
 
 void GeneralLexer::setCaseSensitive(bool on)
 {
+    if (on == m_caseSensitive)
+        return;
     m_caseSensitive = on;
-    setKeywords(m_keywords);
+    rebuildKeywordSets();
+    restyle();
 }
 
 void GeneralLexer::setStringDelimiter(char delimiter)
 {
+    if (delimiter == m_delimiter)
+        return;
     m_delimiter = delimiter;
     restyle();
 }
 
 void GeneralLexer::setDetectPreprocessor(bool on)
 {
+    if (on == m_preprocessor)
+        return;
     m_preprocessor = on;
     restyle();
 }
 
-void GeneralLexer::restyle()
+bool GeneralLexer::setLanguage(const QStringList &words, CommentStyles styles, char delimiter)
 {
-    if (editor())
-        editor()->recolor();
+    if (words == m_keywords && styles == m_comments && delimiter == m_delimiter)
+        return false;
+    if (words != m_keywords) {
+        m_keywords = words;
+        rebuildKeywordSets();
+    }
+    m_comments = styles;
+    m_delimiter = delimiter;
+    restyle();
+    return true;
 }
 
-bool GeneralLexer::isKeyword(const QByteArray &word) const
+void GeneralLexer::restyle()
 {
-    const QString w = QString::fromUtf8(word);
+    // The styling is only marked stale: Scintilla asks again for what it shows, and for the
+    // rest when it is scrolled to (a large document is not styled whole here).
+    QsciScintilla *ed = editor();
+    if (!ed)
+        return;
+    ed->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL, 0L);
+    ed->viewport()->update();
+}
+
+bool GeneralLexer::isKeyword(const char *word, int length) const
+{
+    if (m_keywordSet.isEmpty())
+        return false;
+    bool ascii = true;
+    char buffer[64];
+    if (length <= int(sizeof buffer)) {
+        for (int k = 0; k < length; ++k) {
+            const char c = word[k];
+            if (static_cast<unsigned char>(c) >= 0x80) {
+                ascii = false;
+                break;
+            }
+            buffer[k] = (!m_caseSensitive && c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+        }
+        if (ascii)
+            return m_asciiKeywords.contains(QByteArray::fromRawData(buffer, length));
+    }
+    const QString w = QString::fromUtf8(word, length);
     return m_keywordSet.contains(m_caseSensitive ? w : w.toLower());
 }
 
@@ -193,7 +248,7 @@ QByteArray GeneralLexer::styleLine(const QByteArray &line, int &state) const
             int j = i + 1;
             while (j < end && isWordChar(static_cast<unsigned char>(line.at(j))))
                 ++j;
-            paint(i, j, isKeyword(line.mid(i, j - i)) ? ReservedWord : Identifier);
+            paint(i, j, isKeyword(line.constData() + i, j - i) ? ReservedWord : Identifier);
             i = j;
         } else {
             paint(i, i + 1, Symbol);
