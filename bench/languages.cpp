@@ -80,8 +80,9 @@ int main(int argc, char **argv)
     QDir(home.path()).mkpath(QStringLiteral("customlang"));
     const QString file = home.filePath(QStringLiteral("big.foo"));
     const QByteArray source = makeSource();
-    if (!write(home.filePath(QStringLiteral("customlang/toc.ini")),
-               "[CustomLanguages]\r\nCount=1\r\n1=Foo\r\n")
+    if (!write(home.filePath(QStringLiteral("qmEditor.ini")), "[Tips]\r\ndoShow=0\r\n")
+        || !write(home.filePath(QStringLiteral("customlang/toc.ini")),
+                  "[CustomLanguages]\r\nCount=1\r\n1=Foo\r\n")
         || !write(home.filePath(QStringLiteral("customlang/Foo.ini")),
                   "[FileInfo]\r\nFileExt=*.foo\r\n[CommentTypes]\r\nCComments=1\r\n"
                   "[Keywords]\r\nKeyWordsCount=8\r\n0=procedure\r\n1=begin\r\n2=end\r\n"

@@ -132,6 +132,13 @@ bool GeneralLexer::setLanguage(const QStringList &words, CommentStyles styles, c
     return true;
 }
 
+void GeneralLexer::setStylingDeferred(bool on)
+{
+    m_deferred = on;
+    if (!on)
+        restyle();
+}
+
 void GeneralLexer::restyle()
 {
     // The styling is only marked stale: Scintilla asks again for what it shows, and for the
@@ -261,7 +268,7 @@ QByteArray GeneralLexer::styleLine(const QByteArray &line, int &state) const
 void GeneralLexer::styleText(int start, int end)
 {
     QsciScintilla *ed = editor();
-    if (!ed || end <= start)
+    if (!ed || end <= start || m_deferred)
         return;
     const long docLength = ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
     const long lastLine = ed->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT) - 1;

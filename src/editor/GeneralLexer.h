@@ -57,6 +57,11 @@ public:
     // when any of them changed. False when all three were already so.
     bool setLanguage(const QStringList &words, CommentStyles styles, char delimiter);
 
+    // While on, requests to style are put off: QScintilla styles a whole document when its
+    // lexer is set, which for a large one costs what showing it costs many times over. Turning
+    // it off marks the styling stale, so Scintilla asks again for what it shows.
+    void setStylingDeferred(bool on);
+
     // QsciLexer
     const char *language() const override { return "General"; }
     QString description(int style) const override;
@@ -78,6 +83,7 @@ private:
     CommentStyles m_comments = NoComments;
     bool m_caseSensitive = false;
     bool m_preprocessor = false;
+    bool m_deferred = false;
     char m_delimiter = '\'';
 };
 

@@ -14,8 +14,8 @@ class TChangeLangNameFrm : public QDialog
 public:
     explicit TChangeLangNameFrm(QWidget *parent = nullptr);
 
-    QLabel *Label3;    // "[" + old name + "]"
-    QLineEdit *Edit2;  // the new name
+    QLabel *Label3;       // "[" + old name + "]"
+    QLineEdit *Edit2;     // the new name
     QPushButton *Button2; // OK
     QPushButton *Button1; // Cancel
 };

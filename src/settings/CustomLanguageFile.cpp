@@ -51,8 +51,7 @@ bool writeAtOnce(const QString &fileName, QString *error, Fill fill)
 
 CustomLanguageFile::CustomLanguageFile(const QString &name)
     : m_name(name), m_fileName(fileName(name))
-{
-}
+{}
 
 QString CustomLanguageFile::fileName(const QString &name)
 {

@@ -13,8 +13,8 @@ CustomLanguage LoadLangData(const QString &name, Highlighter *h, EditorAdapter *
         codeEditor->setLines(language.code);
     if (GeneralLexer *lexer = h ? h->generalLexer() : nullptr) {
         const GeneralLexer::CommentStyles styles = GeneralLexer::fromLanguageFlags(
-            language.pascalComments, language.cComments, language.asmComments,
-            language.basComments, language.ansiComments);
+            language.pascalComments, language.cComments, language.asmComments, language.basComments,
+            language.ansiComments);
         lexer->setLanguage(language.keywords, styles, language.cComments ? '"' : '\'');
     }
     return language;

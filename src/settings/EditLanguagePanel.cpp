@@ -75,8 +75,8 @@ EditLanguagePanel::EditLanguagePanel(QWidget *parent)
     auto *keywords = new QGroupBox(QStringLiteral("Keywords:"), this);
     KeywordTextfield = named(new QLineEdit(keywords), "KeywordTextfield");
     Button17 = named(new QPushButton(QStringLiteral("Add "), keywords), "Button17");
-    ListView4 = oneColumnList(keywords, "ListView4", QStringLiteral("Language keywords"),
-                              KeywordsWide);
+    ListView4 =
+        oneColumnList(keywords, "ListView4", QStringLiteral("Language keywords"), KeywordsWide);
     Button18 = named(new QPushButton(QStringLiteral("Delete"), keywords), "Button18");
     auto *keywordGrid = new QGridLayout(keywords);
     keywordGrid->addWidget(new QLabel(QStringLiteral("Keyword:"), keywords), 0, 0);
@@ -162,8 +162,7 @@ void EditLanguagePanel::UpdateCommentTypes(QCheckBox *box)
         return;
     CustomLanguageFile file(Label23->text());
     QString reason;
-    if (!file.writeCommentType(CustomLanguageFile::commentKeys().at(at), box->isChecked(),
-                               &reason))
+    if (!file.writeCommentType(CustomLanguageFile::commentKeys().at(at), box->isChecked(), &reason))
         reportFailure(QStringLiteral("Could not save ") + file.fileName() + QLatin1Char('\n')
                       + reason);
 }
@@ -249,9 +248,10 @@ void EditLanguagePanel::Button15Click()
     const QString oldName = Label23->text();
     dialog.Label3->setText(QLatin1Char('[') + oldName + QLatin1Char(']'));
     if (Delphi::contains(oldName, QStringLiteral("["))) {
-        Prompter::information(this, QStringLiteral("You have to select the language that you "
-                                                   "want to change the name for, in the list "
-                                                   "of custom languages!"));
+        Prompter::information(this,
+                              QStringLiteral("You have to select the language that you "
+                                             "want to change the name for, in the list "
+                                             "of custom languages!"));
         return;
     }
     if (m_exec(dialog) != 1)
@@ -278,7 +278,8 @@ void EditLanguagePanel::Button15Click()
                       + QLatin1Char('\n') + why);
     };
     if (!CustomLanguageIndex::isOwnName(oldName)) {
-        refuse(oldFile, newFile, QStringLiteral("The language file is not in the language folder."));
+        refuse(oldFile, newFile,
+               QStringLiteral("The language file is not in the language folder."));
         return;
     }
     if (QFile::exists(newFile) || (hasColours && QFile::exists(newColours))) {
@@ -320,9 +321,10 @@ void EditLanguagePanel::Button15Click()
 void EditLanguagePanel::Button16Click()
 {
     if (Delphi::contains(Label23->text(), QStringLiteral("["))) {
-        Prompter::information(this, QStringLiteral("You have to select the language that you "
-                                                   "want to change the file extension for, in "
-                                                   "the list of custom languages!"));
+        Prompter::information(this,
+                              QStringLiteral("You have to select the language that you "
+                                             "want to change the file extension for, in "
+                                             "the list of custom languages!"));
         return;
     }
     CustomLanguageFile file(Label23->text());

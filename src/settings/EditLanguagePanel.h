@@ -34,7 +34,7 @@ public:
     // ListView3 filled from the table of contents (its column narrower past two names).
     void fillLanguages();
 
-    QLabel *Label23; // the chosen language, or "[Select from list below]"
+    QLabel *Label23;        // the chosen language, or "[Select from list below]"
     QTreeWidget *ListView3; // "Custom languages spesified"
     QPushButton *Button14;  // "Delete language"
     QPushButton *Button15;  // "Change name"

@@ -42,7 +42,8 @@ NewLanguagePanel::NewLanguagePanel(QWidget *parent)
     Edit1 = named(new QLineEdit(this), "Edit1");
     Edit1->setToolTip(QStringLiteral("Enter the name of the language here"));
     Edit3 = named(new QLineEdit(this), "Edit3");
-    Edit3->setToolTip(QStringLiteral("Enter the file extension here (e.g. html for *.html documents)"));
+    Edit3->setToolTip(
+        QStringLiteral("Enter the file extension here (e.g. html for *.html documents)"));
 
     auto *comments = new QGroupBox(QStringLiteral("Comment types recognized:"), this);
     CheckBox2 = named(new QCheckBox(QStringLiteral("Pascal"), comments), "CheckBox2");

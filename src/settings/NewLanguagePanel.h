@@ -21,15 +21,15 @@ public:
 
     void setHooks(const OptionsHooks &hooks) { m_hooks = hooks; }
 
-    QLineEdit *Edit1; // language name
-    QLineEdit *Edit3; // file extension
-    QCheckBox *CheckBox2; // Pascal
-    QCheckBox *CheckBox3; // C
-    QCheckBox *CheckBox4; // Asm
-    QCheckBox *CheckBox5; // Bas
-    QCheckBox *CheckBox6; // Ansi
-    QLineEdit *Edit2;     // keyword
-    QPushButton *Button12; // "Add "
+    QLineEdit *Edit1;       // language name
+    QLineEdit *Edit3;       // file extension
+    QCheckBox *CheckBox2;   // Pascal
+    QCheckBox *CheckBox3;   // C
+    QCheckBox *CheckBox4;   // Asm
+    QCheckBox *CheckBox5;   // Bas
+    QCheckBox *CheckBox6;   // Ansi
+    QLineEdit *Edit2;       // keyword
+    QPushButton *Button12;  // "Add "
     QTreeWidget *ListView1; // "Language keywords"
     QPushButton *Button10;  // "Delete"
     QPushButton *Button13;  // "Add language"

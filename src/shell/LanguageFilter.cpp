@@ -29,8 +29,7 @@ QList<Entry> build()
         entries.append({d.left(d.indexOf(QStringLiteral(" ("))), builtIn, false});
     }
     for (const QString &name : CustomLanguageIndex().entries()) {
-        const QStringList masks =
-            CustomLanguageFile::masksOf(CustomLanguageFile(name).fileExt());
+        const QStringList masks = CustomLanguageFile::masksOf(CustomLanguageFile(name).fileExt());
         const QString description =
             name + QStringLiteral(" (") + masks.join(u';') + QLatin1Char(')');
         entries.append({name, {description, masks}, false});

@@ -17,7 +17,10 @@ struct Styled {
     QsciScintilla *sci() { return scintillaOf(editor); }
     long endStyled() { return sci()->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED); }
     long length() { return sci()->SendScintilla(QsciScintillaBase::SCI_GETLENGTH); }
-    int styleAt(long pos) { return int(sci()->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, pos)); }
+    int styleAt(long pos)
+    {
+        return int(sci()->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, pos));
+    }
     void styleAll()
     {
         sci()->recolor();
@@ -95,7 +98,7 @@ void TestGeneralLexer::stylesFollowAKeywordChange()
     QCOMPARE(s.styleAt(10), int(G::Comment));
     QCOMPARE(s.styleAt(second), int(G::String));
     QCOMPARE(s.styleAt(second + 6), int(G::Symbol)); // a single quote is no string here
-    QCOMPARE(s.styleAt(fourth), int(G::Comment));     // the block comment carried on
+    QCOMPARE(s.styleAt(fourth), int(G::Comment));    // the block comment carried on
     QCOMPARE(s.styleAt(fourth + 7), int(G::Identifier));
 
     s.lexer()->setLanguage({"end"}, G::CComments | G::CppComments, '\'');

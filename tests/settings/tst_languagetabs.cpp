@@ -196,19 +196,18 @@ void TestLanguageTabs::tabsAtCreationAndDefineNew()
 {
     LanguageKit f;
     f.languages({{"A", "*.a"}, {"B", "*.b"}, {"C", "*.c"}});
-    f.write("customlang/toc.ini",
-            "[CustomLanguages]\r\nCount=4\r\n1=A\r\n2=B\r\n3= \r\n4=C\r\n");
+    f.write("customlang/toc.ini", "[CustomLanguages]\r\nCount=4\r\n1=A\r\n2=B\r\n3= \r\n4=C\r\n");
     f.start();
     // "Define new custom language.." of the pop-up opens the dialog on "New language".
-    QAction *define =
-        f.main->Customlanguages2->findChild<QAction *>("Definenewcustomlanguage2");
+    QAction *define = f.main->Customlanguages2->findChild<QAction *>("Definenewcustomlanguage2");
     define->trigger();
     TOptionsFrm *d = f.options()->dialog();
     QVERIFY(d && d->isVisible());
     QCOMPARE(d->PageControl1->currentIndex(), 5);
     OptionsColorsPage *p = d->colorsPage;
-    QCOMPARE(tabsOf(p), QStringList({"Java", "HTML", "CSS", "PERL", "PHP", "XML", "C", "B", "A",
-                                     "New language", "Edit language"}));
+    QCOMPARE(tabsOf(p),
+             QStringList({"Java", "HTML", "CSS", "PERL", "PHP", "XML", "C", "B", "A",
+                          "New language", "Edit language"}));
     QCOMPARE(p->TabSet1->currentIndex(), 9);
     QVERIFY(p->GroupBox16->isVisible());
     // The File, New item brings the same dialog forward.
@@ -222,8 +221,9 @@ void TestLanguageTabs::languageTabLoadsAndSavesSampleCode()
 {
     LanguageKit f;
     f.languages({{"Foo", "*.foo"}, {"Bar", "*.bar", "one", "two", "three"}});
-    f.write("customlang/Foo.ini", "[Keywords]\r\nKeyWordsCount=2\r\n0=begin\r\n1=end\r\n"
-                                  "[CommentTypes]\r\nCComments=1\r\n");
+    f.write("customlang/Foo.ini",
+            "[Keywords]\r\nKeyWordsCount=2\r\n0=begin\r\n1=end\r\n"
+            "[CommentTypes]\r\nCComments=1\r\n");
     f.start();
     TOptionsFrm *d = f.openOn("Foo");
     OptionsColorsPage *p = d->colorsPage;

@@ -53,10 +53,13 @@ QStringList descriptions(const QList<FileFilterEntry> &filter)
     return d;
 }
 
-const QStringList BuiltIn {"Java (*.java)|*.java",   "HTML (*.htm;*.html)|*.htm;*.html",
-                          "Perl (*.pl;*.perl)|*.pl;*.perl", "PHP (*.php)|*.php",
-                          "XML (*.xml)|*.xml",       "CSS (*.css)|*.css",
-                          "TXT (*.txt)|*.txt"};
+const QStringList BuiltIn {"Java (*.java)|*.java",
+                           "HTML (*.htm;*.html)|*.htm;*.html",
+                           "Perl (*.pl;*.perl)|*.pl;*.perl",
+                           "PHP (*.php)|*.php",
+                           "XML (*.xml)|*.xml",
+                           "CSS (*.css)|*.css",
+                           "TXT (*.txt)|*.txt"};
 const QString AllFiles = "All files (*.*)|*.*";
 
 } // namespace
@@ -84,12 +87,12 @@ void TestCustomLanguages::filterAndSubmenus_data()
     QTest::newRow("two languages")
         << toc({"Foo", "Bar & Co"}) << QStringList {"Foo (*.foo)|*.foo", "Bar & Co (*.bar)|*.bar"}
         << QStringList {"Bar && Co", "Foo"} << false;
-    QTest::newRow("missing file")
-        << toc({"Gone"}) << QStringList {"Gone ()|"} << QStringList() << false;
-    QTest::newRow("listed twice")
-        << toc({"Foo", "FOO", "Bar & Co"})
-        << QStringList {"Foo (*.foo)|*.foo", "FOO (*.foo)|*.foo", "Bar & Co (*.bar)|*.bar"}
-        << QStringList {"Bar && Co", "Foo"} << false;
+    QTest::newRow("missing file") << toc({"Gone"}) << QStringList {"Gone ()|"} << QStringList()
+                                  << false;
+    QTest::newRow("listed twice") << toc({"Foo", "FOO", "Bar & Co"})
+                                  << QStringList {"Foo (*.foo)|*.foo", "FOO (*.foo)|*.foo",
+                                                  "Bar & Co (*.bar)|*.bar"}
+                                  << QStringList {"Bar && Co", "Foo"} << false;
 }
 
 void TestCustomLanguages::filterAndSubmenus()
@@ -126,13 +129,20 @@ void TestCustomLanguages::languageOfAnExtension_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("language");
     QTest::addColumn<int>("filterItem"); // -1: the one before stays
-    QTest::newRow("own extension") << "a.foo" << "Foo" << 7;
-    QTest::newRow("in capitals") << "b.FOO" << "Foo" << 7;
-    QTest::newRow("first of two masks") << "c.h" << "C header" << 8;
-    QTest::newRow("second of two masks") << "d.c" << "C header" << 8;
-    QTest::newRow("built-in Perl mask") << "e.perl" << "Perl" << 2;
-    QTest::newRow("no mask lists it") << "f.t" << "" << -1;
-    QTest::newRow("prefix of a mask") << "g.fo" << "" << -1;
+    QTest::newRow("own extension") << "a.foo"
+                                   << "Foo" << 7;
+    QTest::newRow("in capitals") << "b.FOO"
+                                 << "Foo" << 7;
+    QTest::newRow("first of two masks") << "c.h"
+                                        << "C header" << 8;
+    QTest::newRow("second of two masks") << "d.c"
+                                         << "C header" << 8;
+    QTest::newRow("built-in Perl mask") << "e.perl"
+                                        << "Perl" << 2;
+    QTest::newRow("no mask lists it") << "f.t"
+                                      << "" << -1;
+    QTest::newRow("prefix of a mask") << "g.fo"
+                                      << "" << -1;
 }
 
 void TestCustomLanguages::languageOfAnExtension()
