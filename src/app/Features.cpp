@@ -181,22 +181,17 @@ void installCustomLanguages(Features &f, TMainForm &main)
     CustomLanguageMenus *menus = f.customLanguages;
     QObject::connect(menus, &CustomLanguageMenus::languageChosen, m, &TMainForm::GeneralDocument);
 
-    OptionsFeature *options = f.options;
-    auto defineNew = [options] {
-        TOptionsFrm *dialog = options->Options2Click();
-        dialog->PageControl1->setCurrentIndex(5);
-        QTabBar *tabs = dialog->colorsPage->TabSet1;
-        tabs->setCurrentIndex(tabs->count() - 2); // "New language"
-    };
+    Features *features = &f;
     QAction *fromMenu = main.action(QStringLiteral("Definenewcustomlanguage1"));
     QAction *fromPopup = main.Customlanguages2
         ? main.Customlanguages2->findChild<QAction *>(QStringLiteral("Definenewcustomlanguage2"))
         : nullptr;
     for (QAction *item : {fromMenu, fromPopup})
         if (item)
-            QObject::connect(item, &QAction::triggered, options, defineNew);
+            QObject::connect(item, &QAction::triggered, features,
+                             &Features::Definenewcustomlanguage1Click);
 
-    OptionsHooks &hooks = options->hooks();
+    OptionsHooks &hooks = f.options->hooks();
     hooks.addLanguageItems = [menus](const QString &name) { menus->addLanguage(name); };
     hooks.removeLanguageItems = [menus](const QString &name) { menus->removeLanguage(name); };
     hooks.updateFilesFilter = [m] {
@@ -316,6 +311,14 @@ Features *installFeatures(TMainForm &main)
 }
 
 // --- Start-up steps of the features ------------------------------------------------------
+
+void Features::Definenewcustomlanguage1Click()
+{
+    TOptionsFrm *dialog = options->Options2Click();
+    dialog->PageControl1->setCurrentIndex(5);
+    QTabBar *tabs = dialog->colorsPage->TabSet1;
+    tabs->setCurrentIndex(tabs->count() - 2); // "New language"
+}
 
 void Features::LoadCustomLanglistFromFile()
 {

@@ -55,6 +55,11 @@ public:
     WatchCommands *watches = nullptr;
     CustomLanguageMenus *customLanguages = nullptr; // the "Custom language document" items
 
+    // File, New, "Custom language document", "Define new custom language.." (and the same item
+    // of the new-document pop-up): the Options dialog, opened or brought forward, on its colours
+    // page with the "New language" tab chosen.
+    void Definenewcustomlanguage1Click();
+
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus
     void LagNyCompletionListe();       // the code-template list

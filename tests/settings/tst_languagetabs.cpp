@@ -170,6 +170,18 @@ void TestLanguageTabs::addLanguage()
     // Closing the dialog hides the "(empty)" items: the submenus hold a language.
     d->close();
     QVERIFY(!f.main->action("empty4")->isVisible());
+
+    // Deleting it again: the "(empty)" items come back on closing.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    d = f.openOn("Edit language");
+    choose(d->colorsPage->GroupBox21->ListView3, "Foo");
+    f.prompter.answers = {Prompter::Yes};
+    d->colorsPage->GroupBox21->Button14->click();
+    QCOMPARE(CustomLanguageIndex().count(), 0);
+    d->close();
+    QVERIFY(f.main->action("empty4")->isVisible());
+    QVERIFY(f.main->Customlanguages2->findChild<QAction *>("empty5")->isVisible());
+    QCOMPARE(f.main->features().explorer->FilterComboBox1->count(), 8);
 }
 
 void TestLanguageTabs::refusedNamesChangeNothing()
