@@ -283,21 +283,18 @@ void GeneralLexer::styleText(int start, int end)
         const long to = line < lastLine
             ? ed->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line + 1)
             : docLength;
-        QByteArray bytes(int(to - from) + 1, '\0'); // room for the terminating NUL
-        if (to > from)
-            ed->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, from, to, bytes.data());
-        bytes.chop(1);
+        // The line read in place in the document's buffer, styled in one call.
+        const char *text = to > from ? reinterpret_cast<const char *>(
+                               ed->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER,
+                                                 static_cast<unsigned long>(from), to - from))
+                                     : nullptr;
+        const QByteArray bytes =
+            QByteArray::fromRawData(text ? text : "", text ? int(to - from) : 0);
         const int oldState = int(ed->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, line));
         const QByteArray styles = styleLine(bytes, state);
-        // Runs of equal style in one call each.
-        int k = 0;
-        while (k < styles.size()) {
-            int j = k + 1;
-            while (j < styles.size() && styles.at(j) == styles.at(k))
-                ++j;
-            setStyling(j - k, styles.at(k));
-            k = j;
-        }
+        if (!styles.isEmpty())
+            ed->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX,
+                              static_cast<unsigned long>(styles.size()), styles.constData());
         ed->SendScintilla(QsciScintillaBase::SCI_SETLINESTATE, line, long(state));
         // Past the asked range, go on only while an opened or closed comment changes what follows.
         if (line >= endLine && state == oldState)
