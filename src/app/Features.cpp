@@ -10,6 +10,9 @@
 #include "analysis/QuickFind.h"
 #include "analysis/StatisticsCommand.h"
 #include "app/MainWindowHost.h"
+#include "completion/CompletionFeature.h"
+#include "completion/SynAutoComplete.h"
+#include "editor/EditorAdapter.h"
 #include "host/ActionRegistry.h"
 #include "host/HostDocument.h"
 #include "html/FormFieldOpeners.h"
@@ -23,7 +26,9 @@
 #include "java/WatchCommands.h"
 #include "javagen/JavaGeneratorCommands.h"
 #include "javagen/JavaSnippetCommands.h"
+#include "platform/AppPaths.h"
 #include "platform/Prompter.h"
+#include "platform/TextFile.h"
 #include "settings/AppSettings.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/ExplorerPanel.h"
@@ -231,6 +236,12 @@ Features *installFeatures(TMainForm &main)
     f->debugger = new DebugCommands(host, *f->compile, *f->breakpoints, f);
     f->watches = new WatchCommands(host, f);
 
+    // 17. Code completion: every document's attribute and member lists, end tags, parameter
+    //     hint and status panels, and the code templates on Space ("SynAutoComplete1"), gated
+    //     by the View items "Completion Proposal" and "Autocompletion". Its key handlers come
+    //     after the debugger's, so they see each key first.
+    f->completion = new CompletionFeature(host, f);
+
     return f;
 }
 
@@ -238,8 +249,22 @@ Features *installFeatures(TMainForm &main)
 
 // Filled in by the user-defined languages.
 void Features::LoadCustomLanglistFromFile() {}
-// Filled in by the completion word lists.
-void Features::LagNyCompletionListe() {}
+// The code-template list from "completion/auto.cmp": a line holding "%" gives a keyword (the
+// line without its first character), a line holding "#" ends a record, any other line is
+// code ("=" + the line). Empty when the file is missing.
+void Features::LagNyCompletionListe()
+{
+    QStringList list;
+    TextFile::Content content;
+    if (TextFile::load(AppPaths::dataPath(QStringLiteral("completion/auto.cmp")), content))
+        for (const QString &line : EditorAdapter::splitLines(content.text)) {
+            if (line.contains(QLatin1Char('%')))
+                list.append(line.mid(1));
+            else if (!line.contains(QLatin1Char('#')))
+                list.append(QLatin1Char('=') + line);
+        }
+    completion->SynAutoComplete1->setCompletionList(list);
+}
 void Features::showTipWindow()
 {
     help->showTipAtStartUp();
