@@ -1,7 +1,9 @@
 #include "completion/ParamsHint.h"
 
+#include <QEvent>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QWidget>
 
 #include "editor/EditorAdapter.h"
 
@@ -12,11 +14,32 @@ ParamsHint::ParamsHint(EditorAdapter *editor, QObject *parent)
     m_timer->setSingleShot(true);
     m_timer->setInterval(TimerInterval);
     connect(m_timer, &QTimer::timeout, this, &ParamsHint::activate);
+    // Queued: the editor reports a move while it updates its view, when a tip shown at once
+    // would not last.
     if (editor)
-        connect(editor, &EditorAdapter::caretMoved, this, [this] {
-            if (isShown())
+        connect(
+            editor, &EditorAdapter::caretMoved, this,
+            [this] {
+                if (isShown())
+                    activate();
+            },
+            Qt::QueuedConnection);
+    if (editor && editor->widget())
+        editor->widget()->installEventFilter(this);
+}
+
+bool ParamsHint::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        m_showOnFocus = isShown();
+    } else if (event->type() == QEvent::FocusIn && m_showOnFocus) {
+        m_showOnFocus = false;
+        QTimer::singleShot(0, this, [this] {
+            if (m_shown && m_editor && !m_editor->isCallTipActive())
                 activate();
         });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ParamsHint::triggerByCharacter()
@@ -44,6 +67,7 @@ void ParamsHint::activate()
 void ParamsHint::hide()
 {
     m_timer->stop();
+    m_showOnFocus = false;
     if (m_shown && m_editor)
         m_editor->cancelCallTip();
     m_shown = false;

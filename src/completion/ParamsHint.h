@@ -13,8 +13,9 @@ class QTimer;
 // parameters of a method, the current one highlighted. Its item list holds one item, the
 // parameter list as quoted texts separated by ", " («"int a", " int b"»). It runs its execute
 // handler when triggered: 400 ms after "(" is typed, at once by activate() (the shortcut, the
-// member completion); while shown, again whenever the caret moves. The handler gives the
-// current parameter's index, or -1 to close the hint.
+// member completion); while shown, again whenever the caret moves, and when the editor gets
+// the keyboard back after losing it with the hint shown. The handler gives the current
+// parameter's index, or -1 to close the hint.
 class ParamsHint : public QObject
 {
     Q_OBJECT
@@ -38,8 +39,13 @@ public:
 
     static constexpr int TimerInterval = 400;
 
+protected:
+    // A tip that the editor closed because it lost the keyboard comes back with the keyboard.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QPointer<EditorAdapter> m_editor;
     QTimer *m_timer;
     bool m_shown = false;
+    bool m_showOnFocus = false;
 };

@@ -86,6 +86,8 @@ void EditorAdapter::showCallTip(const QString &text, int highlightStart, int hig
     if (!m_editor)
         return;
     const QByteArray bytes = text.toUtf8();
+    if (isCallTipActive())
+        send(QsciScintillaBase::SCI_CALLTIPCANCEL);
     m_editor->SendScintilla(QsciScintillaBase::SCI_CALLTIPSETBACK, TColor::clInfoBk.toQColor());
     m_editor->SendScintilla(QsciScintillaBase::SCI_CALLTIPSETFORE, QColor(Qt::black));
     m_editor->SendScintilla(QsciScintillaBase::SCI_CALLTIPSETFOREHLT,
