@@ -68,6 +68,7 @@ TfmCompletionProposal::TfmCompletionProposal(QWidget *parent)
     List->setSelectionBehavior(QAbstractItemView::SelectRows);
     List->setSelectionMode(QAbstractItemView::SingleSelection);
     List->setUniformRowHeights(true);
+    List->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List->setItemDelegate(new MemberRowDelegate(List));
 
     auto *layout = new QVBoxLayout(this);

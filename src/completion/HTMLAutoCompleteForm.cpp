@@ -64,6 +64,7 @@ TfmCustomSynHTMLAutoComplete::TfmCustomSynHTMLAutoComplete(QWidget *parent)
     List->setSelectionBehavior(QAbstractItemView::SelectRows);
     List->setSelectionMode(QAbstractItemView::SingleSelection);
     List->setUniformRowHeights(true);
+    List->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List->setMouseTracking(true);
     List->viewport()->setCursor(Qt::PointingHandCursor);
     List->setItemDelegate(new AttributeRowDelegate(List));

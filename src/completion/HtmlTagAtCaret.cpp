@@ -9,10 +9,13 @@ QString FindKeyWordInNow(const QStringList &lines, int caretLine, int caretColum
     const int c = caretColumn;
     bool inComment = false;
     HtmlTokenizer tok;
-    auto followComments = [&inComment](QStringView token) {
-        if (token.contains(u"<!--"))
+    // Comments open and close in comment tokens (a value may hold "<!--" as text).
+    auto followComments = [&inComment](const HtmlTokenizer &t) {
+        if (t.kind() != HtmlTokenizer::Comment)
+            return;
+        if (t.token().contains(u"<!--"))
             inComment = true;
-        if (token.contains(u"-->"))
+        if (t.token().contains(u"-->"))
             inComment = false;
     };
 
@@ -20,7 +23,7 @@ QString FindKeyWordInNow(const QStringList &lines, int caretLine, int caretColum
     // an earlier line is still open on the caret line.
     for (int i = 0; i < caretLine - 1; ++i)
         for (tok.setLine(lines.at(i)); !tok.atEnd(); tok.next())
-            followComments(tok.token());
+            followComments(tok);
 
     const HtmlTokenizer::State startState = tok.state();
 
@@ -33,7 +36,7 @@ QString FindKeyWordInNow(const QStringList &lines, int caretLine, int caretColum
         const QStringView token = tok.token();
         const int s = tok.column();
         const int e = s + tok.length();
-        followComments(token);
+        followComments(tok);
         if (token.contains(u'"') && s <= c && e > c)
             return QString();
         if (tok.kind() == HtmlTokenizer::Symbol) {

@@ -62,10 +62,9 @@ bool findDeclaredType(const QStringList &lines, int caretLine, const QString &wo
     const int caret = caretLine - 1;
     if (caret < 0 || caret >= lines.size() || word.isEmpty())
         return false;
+    // The class around the caret: from its first line to the line where its body closes
+    // (followed below: a body closing before the caret line leaves the caret outside).
     const int first = JavaScanner::FinnClassStart(lines, caretLine);
-    const int last = JavaScanner::FinnScopeSlutt(lines, first);
-    if (caret > last)
-        return false; // the class ends before the caret line
 
     struct Entry {
         QStringView type;
@@ -80,21 +79,38 @@ bool findDeclaredType(const QStringList &lines, int caretLine, const QString &wo
     for (int i = first; i <= caret; ++i) {
         const QStringView line(lines.at(i));
         JavaTokenizer::scanLine(line, state, spans);
-        for (const JavaTokenizer::Span &sp : spans) {
+        for (const JavaTokenizer::Span &sp : std::as_const(spans)) {
             const QStringView token = line.mid(sp.start, sp.length);
             if (sp.kind == JavaTokenizer::Symbol) {
-                if (token.contains(u'('))
+                // A symbol token holds at most one of these signs (see JavaTokenizer).
+                bool open = false, close = false, comma = false, ends = false, brace = false,
+                     closeBrace = false;
+                for (const QChar c : token) {
+                    switch (c.unicode()) {
+                    case u'(': open = true; break;
+                    case u')': close = ends = true; break;
+                    case u',': comma = true; break;
+                    case u'=':
+                    case u';': ends = true; break;
+                    case u'{': brace = true; break;
+                    case u'}': closeBrace = true; break;
+                    default: break;
+                    }
+                }
+                if (open)
                     inParentheses = true;
-                else if (token.contains(u')'))
+                else if (close)
                     inParentheses = false;
-                if (token.contains(u',') && listType.isEmpty())
+                if (comma && listType.isEmpty())
                     listType = identifierBefore;
-                if (token.contains(u'=') || token.contains(u')') || token.contains(u';'))
+                if (ends)
                     listType = QStringView();
-                if (token.contains(u'{'))
+                if (brace)
                     ++depth;
-                if (token.contains(u'}')) {
+                if (closeBrace) {
                     --depth;
+                    if (depth == 0 && i < caret)
+                        return false; // the class ends before the caret line
                     if (!stack.isEmpty() && stack.last().depth > depth)
                         stack.removeLast();
                     if (depth == 1) // a method has closed

@@ -65,11 +65,7 @@ class TestMemberCompletion : public QObject
             completion->Execute(editor);
             return form()->isVisible() ? form()->items() : QStringList();
         }
-        void key(int k, const QString &text = QString())
-        {
-            QTest::keyClick(form()->List, Qt::Key(k), Qt::NoModifier);
-            Q_UNUSED(text);
-        }
+        void key(int k) { QTest::keyClick(form()->List, Qt::Key(k), Qt::NoModifier); }
         void type(const QString &text) { QTest::keyClicks(form()->List, text); }
         QString caretLine() const { return editor->line(editor->caretLine()); }
     };
