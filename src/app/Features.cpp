@@ -10,14 +10,15 @@
 #include "analysis/QuickFind.h"
 #include "analysis/StatisticsCommand.h"
 #include "app/MainWindowHost.h"
+#include "app/SpellCheckerForOptions.h"
 #include "completion/CompletionFeature.h"
 #include "completion/SynAutoComplete.h"
-#include "editor/EditorAdapter.h"
 #include "host/ActionRegistry.h"
 #include "host/HostDocument.h"
 #include "html/FormFieldOpeners.h"
 #include "html/HtmlCommands.h"
 #include "html/HtmlWizardOpeners.h"
+#include "html/ScriptCommands.h"
 #include "html/StripHtmlCommand.h"
 #include "java/BreakpointCommands.h"
 #include "java/CompileCommands.h"
@@ -26,10 +27,10 @@
 #include "java/WatchCommands.h"
 #include "javagen/JavaGeneratorCommands.h"
 #include "javagen/JavaSnippetCommands.h"
-#include "platform/AppPaths.h"
 #include "platform/Prompter.h"
-#include "platform/TextFile.h"
 #include "settings/AppSettings.h"
+#include "settings/CompletionTemplates.h"
+#include "settings/OptionsFeature.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/ExplorerPanel.h"
 #include "shell/ExportCommands.h"
@@ -39,6 +40,7 @@
 #include "shell/SendToExtPrgFrm.h"
 #include "shell/ShellLaunchCommands.h"
 #include "shell/UserToolFrm.h"
+#include "shell/VelgKatalogFrm.h"
 #include "spelling/SpellCheckFeature.h"
 #include "styling/FlatMenu.h"
 
@@ -127,20 +129,41 @@ void installPrinting(Features &f, TMainForm &main, FeatureHost &host)
 }
 
 // The first settings write that fails says why, once; the program goes on without saving.
-void reportSettingsFailure(TMainForm &main, FeatureHost &host)
+// The Options dialog's OK reports its own failures.
+void reportSettingsFailure(Features &f, TMainForm &main, FeatureHost &host)
 {
     TMainForm *m = &main;
+    Features *features = &f;
     auto said = std::make_shared<bool>(false);
     QObject::connect(
         &host.settings(), &AppSettings::writeFailed, m,
-        [m, said](const QString &fileName, const QString &reason) {
-            if (*said)
+        [m, features, said](const QString &fileName, const QString &reason) {
+            if (*said || (features->options && features->options->committing()))
                 return;
             *said = true;
             Prompter::instance()->messageDlg(
                 m, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
                 Prompter::Warning, Prompter::OkButton);
         });
+}
+
+// Edit, "Options.." and the code-template list.
+void installOptions(Features &f, TMainForm &main, FeatureHost &host)
+{
+    f.options = new OptionsFeature(
+        host, std::make_unique<SpellCheckerForOptions>(f.spelling->checker()), &f);
+    f.completionList = f.options->templates();
+    OptionsFeature *options = f.options;
+    TMainForm *m = &main;
+    Features *features = &f;
+    OptionsHooks &hooks = options->hooks();
+    hooks.chooseFolder = [options](QWidget *parent, const QString &start) {
+        TVelgKatalogFrm chooser(start, parent);
+        return options->execDialog()(chooser) == QDialog::Accepted ? chooser.folder() : QString();
+    };
+    hooks.updateColorsInEditor = [m] { m->UpdateColorsInEditor(); };
+    hooks.lagNyCompletionListe = [features] { features->LagNyCompletionListe(); };
+    hooks.loadShortcuts = [features] { features->LoadShortcuts(); };
 }
 
 } // namespace
@@ -156,7 +179,7 @@ Features *installFeatures(TMainForm &main)
     FeatureHost &host = *(f->host = new MainWindowHost(main));
 
     // 0. A settings file that cannot be written is reported once.
-    reportSettingsFailure(main, host);
+    reportSettingsFailure(*f, main, host);
 
     // 1. The HTML commands: the "&Insert", "&Modify" and HTML "Tools" menus, File, New,
     //    "Frameset", the "HTML" tool tab and the HTML group of every document pop-up.
@@ -236,11 +259,25 @@ Features *installFeatures(TMainForm &main)
     f->debugger = new DebugCommands(host, *f->compile, *f->breakpoints, f);
     f->watches = new WatchCommands(host, f);
 
-    // 17. Code completion: every document's attribute and member lists, end tags, parameter
-    //     hint and status panels, and the code templates on Space ("SynAutoComplete1"), gated
-    //     by the View items "Completion Proposal" and "Autocompletion". Its key handlers come
-    //     after the debugger's, so they see each key first.
+    // 17. The "Javascripts:" commands (date, last modified, the clock pop-up's clocks), the
+    //     link wizard and the random-image, link-menu, rollover and browser-information wizards.
+    ScriptCommands::provideTo(*f->html, wizards);
+
+    // 18. Edit, "Options..": the Options dialog over the spell checker of step 7, the folder
+    //     dialog, the main window's colours, templates and shortcuts; and the code-template
+    //     list the main window keeps.
+    installOptions(*f, main, host);
+
+    // 19. Code completion: every document's attribute and member lists, end tags, parameter
+    //     hint and status panels, and the code templates on Space ("SynAutoComplete1", which
+    //     keeps a copy of each new code-template list of step 18), gated by the View items
+    //     "Completion Proposal" and "Autocompletion". Its key handlers come after the
+    //     debugger's, so they see each key first.
     f->completion = new CompletionFeature(host, f);
+    TSynAutoComplete *templates = f->completion->SynAutoComplete1;
+    CompletionTemplates *list = f->completionList;
+    QObject::connect(list, &CompletionTemplates::changed, templates,
+                     [templates, list] { templates->setCompletionList(list->CompletionList()); });
 
     return f;
 }
@@ -249,21 +286,9 @@ Features *installFeatures(TMainForm &main)
 
 // Filled in by the user-defined languages.
 void Features::LoadCustomLanglistFromFile() {}
-// The code-template list from "completion/auto.cmp": a line holding "%" gives a keyword (the
-// line without its first character), a line holding "#" ends a record, any other line is
-// code ("=" + the line). Empty when the file is missing.
 void Features::LagNyCompletionListe()
 {
-    QStringList list;
-    TextFile::Content content;
-    if (TextFile::load(AppPaths::dataPath(QStringLiteral("completion/auto.cmp")), content))
-        for (const QString &line : EditorAdapter::splitLines(content.text)) {
-            if (line.contains(QLatin1Char('%')))
-                list.append(line.mid(1));
-            else if (!line.contains(QLatin1Char('#')))
-                list.append(QLatin1Char('=') + line);
-        }
-    completion->SynAutoComplete1->setCompletionList(list);
+    completionList->LagNyCompletionListe();
 }
 void Features::showTipWindow()
 {

@@ -5,6 +5,7 @@
 class BreakpointCommands;
 class CompileCommands;
 class CompletionFeature;
+class CompletionTemplates;
 class DebugCommands;
 class ExplorerPanel;
 class ExportCommands;
@@ -13,6 +14,7 @@ class HelpCommands;
 class HtmlCommands;
 class JavaGeneratorCommands;
 class JavaSnippetCommands;
+class OptionsFeature;
 class PrintCommands;
 class QuickFind;
 class RunJavaCommand;
@@ -46,6 +48,8 @@ public:
     TFlatMenu *flatMenu = nullptr; // the main window's "FlatMenu1"
     QuickFind *quickFind = nullptr;
     StatisticsCommand *statistics = nullptr;
+    OptionsFeature *options = nullptr;             // Edit, "Options.."
+    CompletionTemplates *completionList = nullptr; // the code-template list "CompletionList"
     BreakpointCommands *breakpoints = nullptr;
     DebugCommands *debugger = nullptr;
     WatchCommands *watches = nullptr;

@@ -1,5 +1,5 @@
-// The editor's completion aids: caret geometry, the word at the caret, small line edits,
-// call tips and handing a key to the editor ahead of time.
+// The editor's completion aids: caret geometry, the word at the caret, a small edit, call
+// tips and handing a key to the editor ahead of time.
 #include "editor/EditorAdapter.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -70,15 +70,6 @@ void EditorAdapter::deleteBeforeCaret(int length)
         return;
     setSelection(lineNo, from, lineNo, column);
     insertAtCaret(QString());
-}
-
-void EditorAdapter::replaceLine(int lineNo, const QString &text)
-{
-    if (lineNo < 1 || lineNo > lineCount())
-        return;
-    setSelection(lineNo, 1, lineNo, int(line(lineNo).size()) + 1);
-    insertAtCaret(text);
-    setCaret(lineNo, 1);
 }
 
 void EditorAdapter::showCallTip(const QString &text, int highlightStart, int highlightLength)
