@@ -201,8 +201,10 @@ void EditFormKeys::insertEndTag(const QString &tag)
         return;
     const int line = m_editor->caretLine();
     const int column = m_editor->caretColumn();
+    m_editor->beginCompoundEdit();
     m_editor->insertAtCaret(tag);
     m_editor->setCaret(line, column);
+    m_editor->endCompoundEdit();
 }
 
 void EditFormKeys::focusEditor()

@@ -139,7 +139,11 @@ bool TfmCustomSynHTMLAutoComplete::eventFilter(QObject *watched, QEvent *event)
     if (watched == List && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent *>(event)->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: choose(); return true;
+        case Qt::Key_Enter: try { choose();
+            } catch (...) {
+                hide();
+            }
+            return true;
         case Qt::Key_Escape: hide(); return true;
         default: break;
         }

@@ -63,11 +63,11 @@ bool TSynAutoComplete::Execute(const QString &word, EditorAdapter *editor)
     const int end = qMin(editor->caretColumn(), int(text.size()) + 1);
     const Expansion e = expand(code, start);
 
-    editor->beginUndoAction();
+    editor->beginCompoundEdit();
     editor->setSelection(line, start + 1, line, end);
     editor->insertAtCaret(e.text);
     if (e.placesCaret)
         editor->setCaret(line + e.caretLine, (e.caretLine == 0 ? start : 0) + e.caretColumn + 1);
-    editor->endUndoAction();
+    editor->endCompoundEdit();
     return true;
 }

@@ -103,9 +103,11 @@ void TCustomSynAutoComplete::ExecuteCompletion(const QString &entry, EditorAdapt
     if (!editor || entry.isEmpty())
         return;
     const Insertion in = insertionFor(entry);
+    editor->beginCompoundEdit();
     editor->insertAtCaret(in.text);
     if (in.caretBack)
         editor->setCaret(editor->caretLine(), editor->caretColumn() - 1);
+    editor->endCompoundEdit();
     emit completed(in.methodName, in.paramsItem, in.showHint);
 }
 
@@ -117,8 +119,10 @@ void TCustomSynAutoComplete::accept(bool focusEditor)
         return;
     const Shared &state = shared();
     Form->hide();
+    editor->beginCompoundEdit();
     editor->replaceLine(state.line, state.savedLine);
     editor->setCaret(state.line, state.dotColumn + 1);
+    editor->endCompoundEdit();
     ExecuteCompletion(entry, editor);
     if (focusEditor && editor->widget())
         editor->widget()->setFocus();

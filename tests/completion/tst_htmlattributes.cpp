@@ -210,26 +210,6 @@ private slots:
         QVERIFY(!page.completion->Form->isVisible());
         QCOMPARE(page.editor->line(1), QStringLiteral("<abbr ><td "));
     }
-
-    void editors()
-    {
-        QWidget window;
-        auto *one = new EditorAdapter(&window);
-        auto *two = new EditorAdapter(&window);
-        TCustomSynAutoComplete1 c(&window);
-        QVERIFY(!c.AddEditor(nullptr));
-        QVERIFY(c.AddEditor(one));
-        QVERIFY(c.AddEditor(one));
-        QCOMPARE(c.Editors().size(), 1);
-        c.SetEditor(two);
-        QCOMPARE(c.Editor(), two);
-        QCOMPARE(c.Editors().size(), 2);
-        QVERIFY(c.RemoveEditor(two));
-        QVERIFY(!c.Editor());
-        QVERIFY(!c.RemoveEditor(two));
-        delete one;
-        QVERIFY(c.Editors().isEmpty());
-    }
 };
 
 QTEST_MAIN(TestHtmlAttributes)
