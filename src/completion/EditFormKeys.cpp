@@ -23,6 +23,7 @@ EditFormKeys::EditFormKeys(HostDocument *document, TSynAutoComplete *templates, 
     QWidget *window = document->widget();
     scpParams = new ParamsHint(m_editor, window);
     scpParams->OnExecute = [this] { return scpParamsExecute(); };
+    m_hint = scpParams;
     JavaCompletion = new TCustomSynAutoComplete(window);
     HTMLCompletion = new TCustomSynAutoComplete1(window);
     JavaCompletion->AddEditor(m_editor);
@@ -31,6 +32,13 @@ EditFormKeys::EditFormKeys(HostDocument *document, TSynAutoComplete *templates, 
             &EditFormKeys::memberCompleted);
     if (m_editor)
         m_editor->addKeyFilter(this, [this](QKeyEvent *event) { return onKeyPress(event); });
+}
+
+// The window frees its parts after this object: the hint may not call back into it.
+EditFormKeys::~EditFormKeys()
+{
+    if (m_hint)
+        m_hint->OnExecute = nullptr;
 }
 
 void EditFormKeys::LeggTilEditor()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -31,6 +32,7 @@ public:
 
     // templates: the main window's code-template expander.
     EditFormKeys(HostDocument *document, TSynAutoComplete *templates, Switches switches);
+    ~EditFormKeys() override;
 
     TCustomSynAutoComplete1 *HTMLCompletion = nullptr;
     TCustomSynAutoComplete *JavaCompletion = nullptr;
@@ -59,6 +61,7 @@ private:
     void focusEditor();
     void memberCompleted(const QString &methodName, const QString &paramsItem, bool showHint);
 
+    QPointer<ParamsHint> m_hint; // scpParams, which may go first as the window closes
     HostDocument *m_document;
     EditorAdapter *m_editor;
     TSynAutoComplete *m_templates;
