@@ -116,15 +116,14 @@ private slots:
         QTest::newRow("class file found without regard to case")
             << "class A {\n void m() {\n  string.|\n }\n}"
             << "Class: string" << stringStatics;
+        const QStringList stringMembers {
+            "public int length() : function", "public static String valueOf(int i) : function",
+            "public static String valueOf(char[] data, int offset, int count) : function",
+            "public String substring(int beginIndex, int endIndex) : function",
+            "public static final Comparator CASE_INSENSITIVE_ORDER : datamember"};
         QTest::newRow("declared variable, member file")
             << "class A {\n void m() {\n  String s = \"\";\n  s.|\n }\n}"
-            << "Class: String"
-            << QStringList {"public int length() : function",
-                            "public static String valueOf(int i) : function",
-                            "public static String valueOf(char[] data, int offset, int count) : "
-                            "function",
-                            "public String substring(int beginIndex, int endIndex) : function",
-                            "public static final Comparator CASE_INSENSITIVE_ORDER : datamember"};
+            << "Class: String" << stringMembers;
         QTest::newRow("type name holding \"int\"")
             << "class A {\n PrintStream out;\n void m() {\n  out.|\n }\n}"
             << "Class: PrintStream"
@@ -141,13 +140,7 @@ private slots:
             << "Class: Shop" << shopMembers;
         QTest::newRow("inner declaration hides the field")
             << "class B {\n Shop s;\n void m() {\n  String s;\n  s.|\n }\n}"
-            << "Class: String"
-            << QStringList {"public int length() : function",
-                            "public static String valueOf(int i) : function",
-                            "public static String valueOf(char[] data, int offset, int count) : "
-                            "function",
-                            "public String substring(int beginIndex, int endIndex) : function",
-                            "public static final Comparator CASE_INSENSITIVE_ORDER : datamember"};
+            << "Class: String" << stringMembers;
         QTest::newRow("primitive variable") << "class B {\n void m() {\n  int n;\n  n.|\n }\n}"
                                             << "" << QStringList();
         QTest::newRow("variable of a closed method")
