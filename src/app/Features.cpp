@@ -13,6 +13,8 @@
 #include "analysis/StatisticsCommand.h"
 #include "app/MainWindowHost.h"
 #include "app/SpellCheckerForOptions.h"
+#include "completion/CompletionFeature.h"
+#include "completion/SynAutoComplete.h"
 #include "host/ActionRegistry.h"
 #include "host/HostDocument.h"
 #include "html/FormFieldOpeners.h"
@@ -303,7 +305,18 @@ Features *installFeatures(TMainForm &main)
     //     list the main window keeps.
     installOptions(*f, main, host);
 
-    // 19. The user-defined languages: the "Custom language document" submenus, "Define new
+    // 19. Code completion: every document's attribute and member lists, end tags, parameter
+    //     hint and status panels, and the code templates on Space ("SynAutoComplete1", which
+    //     keeps a copy of each new code-template list of step 18), gated by the View items
+    //     "Completion Proposal" and "Autocompletion". Its key handlers come after the
+    //     debugger's, so they see each key first.
+    f->completion = new CompletionFeature(host, f);
+    TSynAutoComplete *templates = f->completion->SynAutoComplete1;
+    CompletionTemplates *list = f->completionList;
+    QObject::connect(list, &CompletionTemplates::changed, templates,
+                     [templates, list] { templates->setCompletionList(list->CompletionList()); });
+
+    // 20. The user-defined languages: the "Custom language document" submenus, "Define new
     //     custom language.." and the language steps of the Options dialog.
     installCustomLanguages(*f, main);
 

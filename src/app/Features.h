@@ -4,6 +4,7 @@
 
 class BreakpointCommands;
 class CompileCommands;
+class CompletionFeature;
 class CompletionTemplates;
 class CustomLanguageMenus;
 class DebugCommands;
@@ -53,6 +54,7 @@ public:
     BreakpointCommands *breakpoints = nullptr;
     DebugCommands *debugger = nullptr;
     WatchCommands *watches = nullptr;
+    CompletionFeature *completion = nullptr;
     CustomLanguageMenus *customLanguages = nullptr; // the "Custom language document" items
 
     // File, New, "Custom language document", "Define new custom language.." (and the same item
