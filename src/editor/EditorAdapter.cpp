@@ -1,5 +1,7 @@
 #include "editor/EditorAdapter.h"
 
+#include "editor/GeneralLexer.h"
+
 #include "editor/Highlighter.h"
 #include "platform/DelphiStrings.h"
 
@@ -201,7 +203,7 @@ bool EditorAdapter::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_editor && leaveToCommand(event))
         return true;
     // The features' key filters first; the editor's own handling when none took the key.
-    if (watched == m_editor
+    if (watched == m_editor && m_bypassKeyFilters == 0
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
         && filterKey(static_cast<QKeyEvent *>(event)))
         return true;
@@ -660,7 +662,13 @@ void EditorAdapter::setHighlighter(Highlighter *h)
         h->setBaseFont(m_font);
         h->setDefaultPaper(m_paper);
     }
+    // The general lexer styles only what is shown, also right after it is set.
+    GeneralLexer *general = h ? h->generalLexer() : nullptr;
+    if (general)
+        general->setStylingDeferred(true);
     m_editor->setLexer(h ? h->lexer() : nullptr);
+    if (general)
+        general->setStylingDeferred(false);
     applyAppearance();
 }
 
