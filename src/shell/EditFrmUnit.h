@@ -9,6 +9,10 @@
 #include "host/ActionRegistry.h"
 #include "host/HostDocument.h"
 
+namespace DocumentTypes {
+enum class DocType;
+}
+
 class EditorAdapter;
 class QAction;
 class QLabel;
@@ -64,6 +68,9 @@ public:
     void ChangeSyntaxToPHP();
     void ChangeSyntaxToGeneralHighlighter();
     void ChangeSyntaxToNoHighlighter();
+    // The switch of a loaded file's type (Java: the window's default; a user-defined
+    // language: the general highlighter).
+    void ChangeSyntaxForType(DocumentTypes::DocType type);
 
     // Document state.
     bool IsModified = false;

@@ -126,20 +126,7 @@ bool readWordFile(const QString &path, bool isUser, WordList::Batch &batch, QStr
     if (utf8.hasError())
         text = QString::fromLatin1(bytes);
 
-    const QStringView all(text);
-    const qsizetype n = all.size();
-    qsizetype start = 0;
-    while (start < n) {
-        qsizetype end = start;
-        while (end < n && all[end] != u'\n' && all[end] != u'\r')
-            ++end;
-        const QStringView line = all.mid(start, end - start);
-        if (!isBlank(line))
-            batch.add(line, isUser);
-        if (end < n && all[end] == u'\r' && end + 1 < n && all[end + 1] == u'\n')
-            ++end;
-        start = end + 1;
-    }
+    batch.addLines(std::move(text), isUser);
     return true;
 }
 
