@@ -24,6 +24,7 @@ test: build
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	./scripts/run-benchmarks $(BUILD)
+	./scripts/run-startup-bench $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -24,13 +24,15 @@ bool HistoryRing::record(const QString &fileName)
     for (int i = 1; i <= used; ++i)
         if (m_ini->readString(kSection, QString::number(i), QString()) == fileName)
             return false;
+    // One replace of the file for the three keys.
+    AppSettings::Batch batch(*m_ini);
     if (used <= Slots - 1)
         m_ini->writeInteger(kSection, kCount, used + 1);
     const int prev = m_ini->readInteger(kSection, kPrev, 0);
     m_ini->writeInteger(kSection, kPrev, prev >= 0 && prev <= Slots - 1 ? prev + 1 : 1);
     const int slot = m_ini->readInteger(kSection, kPrev, 1);
     m_ini->writeString(kSection, QString::number(slot), fileName);
-    return true;
+    return batch.commit();
 }
 
 QStringList HistoryRing::entries() const

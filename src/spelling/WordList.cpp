@@ -1,13 +1,26 @@
 #include "WordList.h"
 
+#include <QtAlgorithms>
+
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
+// Lane (0..3) of the first of four characters loaded as one 64-bit word whose bit is set in
+// mask (one bit per 16-bit lane); the characters lie in memory order.
+inline int firstLane(std::uint64_t mask)
+{
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    return int(qCountTrailingZeroBits(mask) / 16);
+#else
+    return int(qCountLeadingZeroBits(mask) / 16);
+#endif
+}
+
 // Code-unit order of two words, as QStringView::compare gives it (negative, 0, positive),
 // without a library call per comparison: the load compares every neighbour pair. Four
-// characters are compared at a time until they differ.
+// characters are compared at a time.
 inline int compareUnits(const QChar *a, std::uint32_t la, const QChar *b, std::uint32_t lb)
 {
     const std::uint32_t n = std::min(la, lb);
@@ -17,8 +30,10 @@ inline int compareUnits(const QChar *a, std::uint32_t la, const QChar *b, std::u
         std::uint64_t y;
         std::memcpy(&x, a + i, sizeof x);
         std::memcpy(&y, b + i, sizeof y);
-        if (x != y)
-            break;
+        if (x != y) {
+            const int lane = firstLane(x ^ y);
+            return a[i + lane].unicode() < b[i + lane].unicode() ? -1 : 1;
+        }
     }
     for (; i < n; ++i) {
         if (a[i] != b[i])
@@ -38,17 +53,24 @@ inline bool isBreak(QChar c)
 }
 
 // Position of the first CR or LF at or after from, or end. Four characters are tested at a
-// time for one below 14 (only such a block can hold a line break).
+// time for one below 14; the first such lane is exact (a borrow only marks lanes after it).
 inline qsizetype nextBreak(const QChar *chars, qsizetype from, qsizetype end)
 {
     constexpr std::uint64_t ones = 0x0001000100010001ull;
     constexpr std::uint64_t highs = 0x8000800080008000ull;
     qsizetype i = from;
-    for (; i + 4 <= end; i += 4) {
+    while (i + 4 <= end) {
         std::uint64_t v;
         std::memcpy(&v, chars + i, sizeof v);
-        if ((v - 14 * ones) & ~v & highs)
-            break;
+        const std::uint64_t low = (v - 14 * ones) & ~v & highs;
+        if (!low) {
+            i += 4;
+            continue;
+        }
+        const qsizetype at = i + firstLane(low);
+        if (isBreak(chars[at]))
+            return at;
+        i = at + 1; // a control character inside a word
     }
     while (i < end && !isBreak(chars[i]))
         ++i;

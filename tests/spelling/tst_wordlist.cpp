@@ -36,8 +36,7 @@ private slots:
         QTest::newRow("LF") << "alpha\nbeta\n" << QStringList {"alpha", "beta"} << 5;
         QTest::newRow("CR LF") << "alpha\r\nbeta\r\n" << QStringList {"alpha", "beta"} << 5;
         QTest::newRow("CR") << "alpha\rbeta\r" << QStringList {"alpha", "beta"} << 5;
-        QTest::newRow("no last break") << "alpha\r\n\r\nbeta" << QStringList {"alpha", "beta"}
-                                       << 5;
+        QTest::newRow("no last break") << "alpha\r\n\r\nbeta" << QStringList {"alpha", "beta"} << 5;
         // Words ending before, on and after a group of four characters.
         QTest::newRow("lengths") << "a\nbb\nccc\ndddd\neeeee\nffffffff\nggggggggg"
                                  << QStringList {"a",     "bb",       "ccc",      "dddd",
