@@ -21,6 +21,7 @@
 #include "editor/EditorAdapter.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
+#include "styling/FlatMenuStyle.h"
 
 namespace {
 
@@ -71,6 +72,7 @@ int runMain(const QString &file)
     QStringList args {QCoreApplication::applicationFilePath()};
     if (!file.isEmpty())
         args << file;
+    QApplication::setStyle(new FlatMenuStyle); // as the program block does
     TMainForm window(args);
     place(&window);
     waitExposed(&window);

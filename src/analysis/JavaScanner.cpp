@@ -8,18 +8,18 @@ namespace {
 
 using Kind = JavaTokenizer::Kind;
 
-bool opensBrace(const QString &token)
+bool opensBrace(QStringView token)
 {
     return token.contains(u'{');
 }
 
-bool closesBrace(const QString &token)
+bool closesBrace(QStringView token)
 {
     return token.contains(u'}') && !token.contains(u'{');
 }
 
 // Brace depth step of a symbol token: +1, -1 or 0.
-int braceStep(const QString &token)
+int braceStep(QStringView token)
 {
     if (opensBrace(token))
         return 1;
@@ -187,18 +187,22 @@ private:
 
 QStringList FinnKlasseNavnene(const QStringList &lines)
 {
+    // Read in place: the statistics run this over whole documents.
     QStringList result;
-    JavaTokenizer tok;
+    QList<JavaTokenizer::Span> spans;
+    JavaTokenizer::State state = JavaTokenizer::Code;
     int depth = 0;
-    QString lastKeyword;
+    QStringView lastKeyword;
     for (const QString &line : lines) {
-        for (tok.setLine(line); !tok.atEnd(); tok.next()) {
-            switch (tok.kind()) {
-            case JavaTokenizer::Symbol: depth += braceStep(tok.token()); break;
-            case JavaTokenizer::Keyword: lastKeyword = tok.token(); break;
+        JavaTokenizer::scanLine(line, state, spans);
+        for (const JavaTokenizer::Span &span : spans) {
+            const QStringView token = QStringView(line).mid(span.start, span.length);
+            switch (span.kind) {
+            case JavaTokenizer::Symbol: depth += braceStep(token); break;
+            case JavaTokenizer::Keyword: lastKeyword = token; break;
             case JavaTokenizer::Identifier:
-                if (depth == 0 && lastKeyword.contains(QStringLiteral("class")))
-                    result.append(tok.token());
+                if (depth == 0 && lastKeyword.contains(u"class"))
+                    result.append(token.toString());
                 break;
             default: break;
             }

@@ -5,23 +5,37 @@
 #include <QMenu>
 
 #include <memory>
+#include <tuple>
 
+#include "analysis/QuickFind.h"
+#include "analysis/StatisticsCommand.h"
 #include "app/MainWindowHost.h"
 #include "host/ActionRegistry.h"
+#include "host/HostDocument.h"
 #include "html/FormFieldOpeners.h"
 #include "html/HtmlCommands.h"
+#include "html/HtmlWizardOpeners.h"
 #include "html/StripHtmlCommand.h"
+#include "java/BreakpointCommands.h"
 #include "java/CompileCommands.h"
+#include "java/DebugCommands.h"
 #include "java/RunJavaCommand.h"
+#include "java/WatchCommands.h"
 #include "javagen/JavaGeneratorCommands.h"
 #include "javagen/JavaSnippetCommands.h"
 #include "platform/Prompter.h"
 #include "settings/AppSettings.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/ExplorerPanel.h"
+#include "shell/ExportCommands.h"
+#include "shell/HelpCommands.h"
 #include "shell/Main.h"
+#include "shell/PrintCommands.h"
 #include "shell/SendToExtPrgFrm.h"
+#include "shell/ShellLaunchCommands.h"
+#include "shell/UserToolFrm.h"
 #include "spelling/SpellCheckFeature.h"
+#include "styling/FlatMenu.h"
 
 namespace {
 
@@ -75,6 +89,36 @@ void installSendTo(TMainForm &main, FeatureHost &host)
             form->setAttribute(Qt::WA_DeleteOnClose);
             form->show();
         });
+    if (QAction *edit = host.actions().addItem(QStringLiteral("Sendtoexternal1"),
+                                               QStringLiteral("Edituserdefinedtools1"),
+                                               QStringLiteral("Edit user defined tools..")))
+        QObject::connect(edit, &QAction::triggered, m, [m] {
+            auto *form = new TUserToolFrm(m);
+            form->setAttribute(Qt::WA_DeleteOnClose);
+            form->show();
+        });
+}
+
+// Printing, preview and export of the main window, with "P&rint.." and "Print preview" in
+// every document pop-up.
+void installPrinting(Features &f, TMainForm &main, FeatureHost &host)
+{
+    f.print = new PrintCommands(main, &f);
+    f.exports = new ExportCommands(main, &f);
+    PrintCommands *print = f.print;
+    QObject::connect(&host, &FeatureHost::documentCreated, print, [print](HostDocument *document) {
+        ActionRegistry &popup = document->popupActions();
+        for (const auto &[name, caption, handler] :
+             {std::tuple {"Print2", "P&rint..", &PrintCommands::Print1Click},
+              std::tuple {"Printpreview1", "Print preview", &PrintCommands::ForhndVisning1Click}}) {
+            QAction *item = popup.action(QLatin1String(name));
+            if (!item)
+                item = popup.addItem(document->popupMenu(), QLatin1String(name),
+                                     QLatin1String(caption));
+            if (item)
+                QObject::connect(item, &QAction::triggered, print, handler, Qt::UniqueConnection);
+        }
+    });
 }
 
 // The first settings write that fails says why, once; the program goes on without saving.
@@ -135,7 +179,8 @@ Features *installFeatures(TMainForm &main)
 
     // 5. The form-field and image tag wizards behind their HTML items and buttons.
     const WizardHost wizards {&main, [&host](const QString &text) { host.insertText(text); },
-                              [&host] { return host.project(); }};
+                              [&host] { return host.project(); },
+                              [&host] { return host.activeEditor(); }};
     FormFieldOpeners::provideTo(*f->html, wizards);
 
     // 6. "Send to external program".
@@ -155,6 +200,37 @@ Features *installFeatures(TMainForm &main)
     //     every document pop-up's "Insert code" submenu.
     f->javaSnippets = new JavaSnippetCommands(host, f);
 
+    // 11. The comment, table, list, frameset, font, object and horizontal-rule wizards behind
+    //     their HTML items and buttons and File, New, "Frameset".
+    HtmlWizardOpeners::provideTo(*f->html, wizards, host);
+
+    // 12. Printing, print preview and export of the active document.
+    installPrinting(*f, main, host);
+
+    // 13. The Help menu (tips, help, about box) and the Window menu's launches of the file
+    //     manager, a terminal and the browser.
+    f->help = new HelpCommands(main, f);
+    f->launches = new ShellLaunchCommands(main, f);
+
+    // 14. The flat menus: "FlatMenu1" on the main window and on every document window (whose
+    //     pop-up has the gradient). Windows without one take the main window's look.
+    f->flatMenu = TFlatMenu::makeMainWindowFlatMenu(&main);
+    QObject::connect(&host, &FeatureHost::documentCreated, f, [](HostDocument *document) {
+        TFlatMenu::makeDocumentFlatMenu(document->widget());
+    });
+
+    // 15. Quick find in the "Quick find:" group of the "Java" tab, and View, "Statistics".
+    f->quickFind = new QuickFind(host, f);
+    f->statistics = new StatisticsCommand(host, f);
+
+    // 16. The debugger: every document's breakpoints and bookmarks, the jdb run (compiling a
+    //     modified document first) with its "Debugger" and "Debug vars" pages, and the watch
+    //     list with the variable tracker. In this order: the Debugging menus list Start, Stop,
+    //     Next, the breakpoint items, then the tracker.
+    f->breakpoints = new BreakpointCommands(host, f);
+    f->debugger = new DebugCommands(host, *f->compile, *f->breakpoints, f);
+    f->watches = new WatchCommands(host, f);
+
     return f;
 }
 
@@ -164,12 +240,18 @@ Features *installFeatures(TMainForm &main)
 void Features::LoadCustomLanglistFromFile() {}
 // Filled in by the completion word lists.
 void Features::LagNyCompletionListe() {}
-// Filled in by the tip window.
-void Features::showTipWindow() {}
+void Features::showTipWindow()
+{
+    help->showTipAtStartUp();
+}
 // Filled in by the shortcut table.
 void Features::LoadShortcuts() {}
-// Filled in by the menu styling.
-void Features::restartFlatMenu() {}
+// Off and on again, so that menu items made before this step are styled like the rest.
+void Features::restartFlatMenu()
+{
+    flatMenu->setActive(false);
+    flatMenu->setActive(true);
+}
 
 void Features::setUpSpellChecker()
 {
@@ -179,4 +261,5 @@ void Features::setUpSpellChecker()
 void Features::createHiddenForms()
 {
     spelling->createDialog();
+    print->createPreviewForm();
 }

@@ -2,15 +2,25 @@
 
 #include <QObject>
 
+class BreakpointCommands;
 class CompileCommands;
+class DebugCommands;
 class ExplorerPanel;
+class ExportCommands;
 class FeatureHost;
+class HelpCommands;
 class HtmlCommands;
 class JavaGeneratorCommands;
 class JavaSnippetCommands;
+class PrintCommands;
+class QuickFind;
 class RunJavaCommand;
+class ShellLaunchCommands;
 class SpellCheckFeature;
+class TFlatMenu;
+class StatisticsCommand;
 class TMainForm;
+class WatchCommands;
 
 // The features of the main window, as the composition root installed them, and the start-up
 // steps that belong to them (the main window calls these in its own order).
@@ -28,6 +38,16 @@ public:
     SpellCheckFeature *spelling = nullptr;
     JavaGeneratorCommands *javaGenerators = nullptr;
     JavaSnippetCommands *javaSnippets = nullptr;
+    PrintCommands *print = nullptr;
+    ExportCommands *exports = nullptr;
+    HelpCommands *help = nullptr;
+    ShellLaunchCommands *launches = nullptr;
+    TFlatMenu *flatMenu = nullptr; // the main window's "FlatMenu1"
+    QuickFind *quickFind = nullptr;
+    StatisticsCommand *statistics = nullptr;
+    BreakpointCommands *breakpoints = nullptr;
+    DebugCommands *debugger = nullptr;
+    WatchCommands *watches = nullptr;
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus

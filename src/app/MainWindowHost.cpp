@@ -1,6 +1,7 @@
 #include "app/MainWindowHost.h"
 
 #include <QBoxLayout>
+#include <QGroupBox>
 #include <QTabWidget>
 
 #include "shell/EditFrmUnit.h"
@@ -17,6 +18,7 @@ MainWindowHost::MainWindowHost(TMainForm &main) : FeatureHost(&main), m_main(mai
             [this](TEditForm *w) { emit documentClosed(w); });
     connect(&main, &TMainForm::documentSaved, this,
             [this](TEditForm *w) { emit documentSaved(w); });
+    connect(&main, &TMainForm::fileLoading, this, &FeatureHost::fileLoading);
 }
 
 QWidget *MainWindowHost::window() const
@@ -79,6 +81,7 @@ QWidget *MainWindowHost::page(Page page) const
     case Page::Debugger: return m_main.TabSheet7;
     case Page::CompilerOutput: return m_main.TabSheet8;
     case Page::DebugVars: return m_main.DebugVars;
+    case Page::QuickFind: return m_main.GroupBox12;
     }
     return nullptr;
 }

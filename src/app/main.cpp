@@ -3,6 +3,7 @@
 #include <QThreadPool>
 
 #include "shell/Main.h"
+#include "styling/FlatMenuStyle.h"
 
 int main(int argc, char **argv)
 {
@@ -13,6 +14,8 @@ int main(int argc, char **argv)
     // painting; the program uses the pool for nothing else.
     QThreadPool::globalInstance()->setMaxThreadCount(1);
     QApplication::setApplicationName(QStringLiteral("Quillmarsh's Editor"));
+    // The flat menus of every window, made now or later.
+    QApplication::setStyle(new FlatMenuStyle);
 
     TMainForm mainForm(QApplication::arguments());
     mainForm.createHiddenForms();

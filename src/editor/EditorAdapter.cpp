@@ -188,6 +188,11 @@ void EditorAdapter::scrollToCaret()
 
 bool EditorAdapter::eventFilter(QObject *watched, QEvent *event)
 {
+    // The features' key filters first; the editor's own handling when none took the key.
+    if (watched == m_editor
+        && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+        && filterKey(static_cast<QKeyEvent *>(event)))
+        return true;
     if (watched == m_editor && m_smartTabs && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && smartTab())
@@ -199,6 +204,35 @@ bool EditorAdapter::eventFilter(QObject *watched, QEvent *event)
                 scrollToCaret();
         });
     return QObject::eventFilter(watched, event);
+}
+
+void EditorAdapter::addKeyFilter(QObject *owner, KeyFilter onPress, KeyFilter onRelease)
+{
+    if (!owner)
+        return;
+    m_keyFilters.append({owner, std::move(onPress), std::move(onRelease)});
+    connect(owner, &QObject::destroyed, this, [this, owner] { removeKeyFilters(owner); });
+}
+
+void EditorAdapter::removeKeyFilters(QObject *owner)
+{
+    m_keyFilters.removeIf(
+        [owner](const KeyFilterEntry &e) { return !e.owner || e.owner == owner; });
+}
+
+bool EditorAdapter::filterKey(QKeyEvent *event)
+{
+    const bool press = event->type() == QEvent::KeyPress;
+    // A copy: a filter may add or remove filters, or close the document.
+    const QList<KeyFilterEntry> filters = m_keyFilters;
+    for (auto it = filters.crbegin(); it != filters.crend(); ++it) {
+        if (!it->owner)
+            continue;
+        const KeyFilter &filter = press ? it->onPress : it->onRelease;
+        if (filter && filter(event))
+            return true;
+    }
+    return false;
 }
 
 void EditorAdapter::emitCaretIfMoved()
@@ -239,7 +273,26 @@ int EditorAdapter::lineCount() const
 
 QStringList EditorAdapter::lines() const
 {
-    return splitLines(m_editor->text());
+    // Each line is decoded straight from the editor's own buffer: the text is copied once.
+    QStringList result;
+    const long length = send(QsciScintillaBase::SCI_GETLENGTH);
+    const char *text =
+        reinterpret_cast<const char *>(send(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    if (length <= 0 || !text)
+        return result;
+    long start = 0;
+    for (long i = 0; i < length; ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        result.append(QString::fromUtf8(text + start, i - start));
+        if (c == '\r' && i + 1 < length && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < length)
+        result.append(QString::fromUtf8(text + start, length - start));
+    return result;
 }
 
 QString EditorAdapter::line(int line) const
@@ -732,6 +785,27 @@ QList<int> EditorAdapter::markerLines(int id) const
         l = send(QsciScintillaBase::SCI_MARKERNEXT, l + 1, 1L << id);
     }
     return result;
+}
+
+int EditorAdapter::addMarkerHandle(int line, int id)
+{
+    if (!m_editor || !isCallerMark(id) || line < 1
+        || line > send(QsciScintillaBase::SCI_GETLINECOUNT))
+        return -1;
+    return m_editor->markerAdd(line - 1, id);
+}
+
+int EditorAdapter::markerLineOfHandle(int handle) const
+{
+    if (!m_editor || handle < 0)
+        return 0;
+    return m_editor->markerLine(handle) + 1;
+}
+
+void EditorAdapter::deleteMarkerHandle(int handle)
+{
+    if (m_editor && handle >= 0)
+        m_editor->markerDeleteHandle(handle);
 }
 
 QString EditorAdapter::attributeNameAt(int line, int column) const

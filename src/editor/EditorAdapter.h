@@ -5,11 +5,15 @@
 #include <QList>
 #include <QObject>
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include "platform/TextFile.h"
 
+class QKeyEvent;
 class QsciScintilla;
 class QWidget;
 class Highlighter;
@@ -27,6 +31,8 @@ public:
 
     // The editor widget (for layouts, focus, pop-up menus and event filters).
     QWidget *widget() const;
+    // The editor itself, for the other classes of src/editor (printing, export).
+    QsciScintilla *scintilla() const { return m_editor; }
     // The part of the widget the text is drawn on.
     QWidget *viewport() const;
 
@@ -141,6 +147,25 @@ public:
     bool hasMarker(int line, int id = 0) const;
     QList<int> markerLines(int id = 0) const;
 
+    // Marks by handle. Several marks may share a line; each follows its text through edits
+    // (the marks of a deleted line move to the line that takes its place). addMarkerHandle
+    // returns the mark's handle, unique within this editor, or -1 when the line is out of
+    // range or the id is no mark defined (defineMarker; mark 0 is there from the start);
+    // markerLineOfHandle gives its 1-based line, 0 once the mark is gone.
+    int addMarkerHandle(int line, int id);
+    int markerLineOfHandle(int handle) const;
+    void deleteMarkerHandle(int handle);
+
+    // Key filters: the one place where features see the editor's keys (shortcut keys,
+    // completion triggers, bookmark keys). A filter is called with each key press (and, for
+    // onRelease, each key release) that reaches the editor, before the editor handles it; it
+    // returns true to consume the key, and then neither the editor nor the filters added
+    // before it see the event. The filter added last is asked first. Filters are removed with
+    // their owner (or by removeKeyFilters). Keys taken by the window's shortcuts never arrive.
+    using KeyFilter = std::function<bool(QKeyEvent *event)>;
+    void addKeyFilter(QObject *owner, KeyFilter onPress, KeyFilter onRelease = {});
+    void removeKeyFilters(QObject *owner);
+
     // Name of the highlighter attribute painting the character at 1-based line/column;
     // past the line end the whitespace attribute ("Space"); empty without a highlighter
     // or when no attribute covers the lexer's style there.
@@ -182,6 +207,14 @@ private:
     void scrollToCaret();
     long send(unsigned int msg, unsigned long w = 0, long l = 0) const;
     bool smartTab();
+    bool filterKey(QKeyEvent *event);
+
+    struct KeyFilterEntry {
+        QPointer<QObject> owner;
+        KeyFilter onPress;
+        KeyFilter onRelease;
+    };
+    QList<KeyFilterEntry> m_keyFilters;
 
     QsciScintilla *m_editor;
     Highlighter *m_highlighter = nullptr;

@@ -1,6 +1,6 @@
 #include "editor/JavaTokenizer.h"
 
-#include <QSet>
+#include <algorithm>
 
 namespace {
 
@@ -40,16 +40,16 @@ bool isSymbolChar(QChar c)
 }
 
 // End (exclusive) of a block comment body starting at from; sets closed when "*/" was found.
-int blockCommentEnd(const QString &line, int from, bool &closed)
+int blockCommentEnd(QStringView line, int from, bool &closed)
 {
-    const int close = line.indexOf(QStringLiteral("*/"), from);
+    const int close = int(line.indexOf(u"*/", from));
     closed = close >= 0;
     return closed ? close + 2 : int(line.size());
 }
 
-int numberEnd(const QString &line, int i)
+int numberEnd(QStringView line, int i)
 {
-    const int n = line.size();
+    const int n = int(line.size());
     const bool hex =
         i + 1 < n && line.at(i) == u'0' && (line.at(i + 1) == u'x' || line.at(i + 1) == u'X');
     int j = i + 1;
@@ -67,10 +67,10 @@ int numberEnd(const QString &line, int i)
     return j;
 }
 
-int literalEnd(const QString &line, int i)
+int literalEnd(QStringView line, int i)
 {
     const QChar quote = line.at(i);
-    const int n = line.size();
+    const int n = int(line.size());
     int j = i + 1;
     while (j < n) {
         const QChar c = line.at(j);
@@ -83,6 +83,16 @@ int literalEnd(const QString &line, int i)
             break;
     }
     return qMin(j, n);
+}
+
+int symbolEnd(QStringView line, int i)
+{
+    const QStringView rest = line.mid(i);
+    for (const QString &op : compoundOperators()) {
+        if (op.front() == rest.front() && rest.startsWith(op))
+            return i + int(op.size());
+    }
+    return i + 1;
 }
 
 } // namespace
@@ -113,8 +123,22 @@ const QStringList &JavaTokenizer::keywords()
 
 bool JavaTokenizer::isKeyword(const QString &word)
 {
-    static const QSet<QString> set(keywords().cbegin(), keywords().cend());
-    return set.contains(word);
+    return isKeyword(QStringView(word));
+}
+
+bool JavaTokenizer::isKeyword(QStringView word)
+{
+    // Every keyword is 2 to 12 lower-case letters: most identifiers fail at once.
+    if (word.size() < 2 || word.size() > 12 || word.front() < u'a' || word.front() > u'z')
+        return false;
+    static const QStringList sorted = [] {
+        QStringList words = keywords();
+        words.sort();
+        return words;
+    }();
+    const auto it = std::lower_bound(sorted.cbegin(), sorted.cend(), word,
+                                     [](const QString &a, QStringView b) { return a < b; });
+    return it != sorted.cend() && *it == word;
 }
 
 void JavaTokenizer::reset()
@@ -132,12 +156,23 @@ void JavaTokenizer::setLine(const QString &line)
 
 QList<JavaTokenizer::Token> JavaTokenizer::tokenizeLine(const QString &line, State &state)
 {
+    QList<Span> spans;
+    scanLine(line, state, spans);
     QList<Token> tokens;
-    const int n = line.size();
+    tokens.reserve(spans.size());
+    for (const Span &s : spans)
+        tokens.append(Token {s.kind, s.start, line.mid(s.start, s.length)});
+    return tokens;
+}
+
+void JavaTokenizer::scanLine(QStringView line, State &state, QList<Span> &spans)
+{
+    spans.clear();
+    const int n = int(line.size());
     int i = 0;
 
     auto add = [&](Kind kind, int end) {
-        tokens.append(Token {kind, i, line.mid(i, end - i)});
+        spans.append(Span {kind, i, end - i});
         i = end;
     };
 
@@ -178,17 +213,9 @@ QList<JavaTokenizer::Token> JavaTokenizer::tokenizeLine(const QString &line, Sta
         } else if (c == u'"' || c == u'\'') {
             add(String, literalEnd(line, i));
         } else if (isSymbolChar(c)) {
-            int end = i + 1;
-            for (const QString &op : compoundOperators()) {
-                if (QStringView(line).mid(i).startsWith(op)) {
-                    end = i + op.size();
-                    break;
-                }
-            }
-            add(Symbol, end);
+            add(Symbol, symbolEnd(line, i));
         } else {
             add(Unknown, i + 1);
         }
     }
-    return tokens;
 }

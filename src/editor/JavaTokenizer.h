@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // A Java tokenizer over one line at a time, for code that reads Java source without
 // parsing it (the source scanner, statistics, the variable tracker, completion).
@@ -78,7 +79,17 @@ public:
     // Tokens of one line starting in the given state; state is updated to that at the line end.
     static QList<Token> tokenizeLine(const QString &line, State &state);
 
+    // The same tokens without their texts, for readers that look at the line in place: spans
+    // is cleared and filled (its storage is reused from line to line).
+    struct Span {
+        Kind kind;
+        int start;
+        int length;
+    };
+    static void scanLine(QStringView line, State &state, QList<Span> &spans);
+
     static bool isKeyword(const QString &word);
+    static bool isKeyword(QStringView word);
     static const QStringList &keywords();
 
 private:

@@ -29,7 +29,8 @@ public:
         CompilerMessages, // "Compiler messages"
         Debugger,         // "Debugger"
         CompilerOutput,   // "Compiler output"
-        DebugVars         // "Debug vars"
+        DebugVars,        // "Debug vars"
+        QuickFind         // the group "Quick find:" on the "Java" tab
     };
 
     using QObject::QObject;
@@ -51,7 +52,8 @@ public:
     // document modified; nothing happens when no document is open.
     virtual void insertText(const QString &text) = 0;
     // A new HTML document of the given name and text (caret on line 6), and a new untitled
-    // HTML document with text (when templates are on) and the caret on caretLine.
+    // HTML document with text and the caret on caretLine (the templates option governs only
+    // File, New).
     virtual HostDocument *makeDocument(const QString &name, const QString &text) = 0;
     virtual HostDocument *makeHtmlDocument(const QString &text, int caretLine) = 0;
     // The file-type filter of the open and save dialogs.
@@ -76,4 +78,6 @@ Q_SIGNALS:
     void documentActivated(HostDocument *document);
     void documentClosed(HostDocument *document);
     void documentSaved(HostDocument *document);
+    // A file is about to be opened into a new document window.
+    void fileLoading(const QString &fileName);
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class ActionRegistry;
 class EditorAdapter;
@@ -31,6 +32,11 @@ public:
     virtual void removeHighlighter() = 0;
     // Saves the document (Save as for a modified untitled one); true when the file was written.
     virtual bool save() = 0;
+    // Edited since it was loaded or last saved.
+    virtual bool isModified() const = 0;
+    // The variables the debugger watches in this document, each "Class.member"; kept while
+    // the window is open.
+    virtual QStringList &watchList() = 0;
     // The line painted as a compiler error line (1-based, -1: none).
     virtual int errorLine() const = 0;
     virtual void setErrorLine(int line) = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "html/CopyToProjectFolder.h"
+#include "html/WizardHost.h"
 
 #include <QList>
 #include <QPair>
@@ -8,14 +8,6 @@
 #include <functional>
 
 class HtmlCommands;
-class QWidget;
-
-// What the form-field and image tag wizards need of the main window.
-struct WizardHost {
-    QWidget *owner = nullptr;                        // the main window
-    std::function<void(const QString &)> insertText; // SkrivTekstenTilEditor
-    ProjectGetter project; // ProjectFolder and ImageFolder, read when used
-};
 
 // The openers of the wizards, by the handler names of the HTML tool buttons and Tools items:
 // each call makes a new wizard owned by the main window and shows it.

@@ -118,8 +118,13 @@ void FormFieldWizard::helpClick()
 
 void FormFieldWizard::showCentred()
 {
-    adjustSize();
+    showCentred(this);
+}
+
+void FormFieldWizard::showCentred(QWidget *window)
+{
+    window->adjustSize();
     if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    show();
+        window->move(screen->availableGeometry().center() - window->rect().center());
+    window->show();
 }

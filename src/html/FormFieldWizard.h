@@ -28,6 +28,8 @@ public:
 
     // Shows the wizard in the middle of the screen.
     void showCentred();
+    // Shows any window of the HTML wizards in the middle of the screen.
+    static void showCentred(QWidget *window);
 
     QPushButton *okButton() const { return m_ok; }
     QPushButton *cancelButton() const { return m_cancel; }

@@ -55,4 +55,21 @@ ToolCommand javac(const QString &javaBinDir, const QString &debugGenOptions,
     return cmd;
 }
 
+ToolCommand jdb(const QString &javaBinDir, const QString &classPathDir,
+                const QString &documentFileName, const QString &mainClass)
+{
+    ToolCommand cmd;
+    cmd.program = toolPath(javaBinDir, QStringLiteral("jdb"));
+    if (!documentFileName.isEmpty())
+        cmd.folder = QFileInfo(documentFileName).absolutePath();
+    // An empty class path would leave the program's VM without one: jdb's own default, ".",
+    // serves instead.
+    const QString path = classPath(classPathDir);
+    if (!path.isEmpty())
+        cmd.arguments << QStringLiteral("-classpath") << path;
+    if (!mainClass.isEmpty())
+        cmd.arguments << mainClass;
+    return cmd;
+}
+
 } // namespace JavaCommandLine

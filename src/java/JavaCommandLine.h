@@ -33,4 +33,10 @@ QStringList compilerOptions(const QString &debugGenOptions);
 ToolCommand javac(const QString &javaBinDir, const QString &debugGenOptions,
                   const QString &classPathDir, const QString &documentFileName);
 
+// jdb for the document's main class: <javaBinDir>/jdb -classpath <class path> <main class>,
+// run in the document's folder (jdb looks for the class from there). An empty class path or
+// main class is left out.
+ToolCommand jdb(const QString &javaBinDir, const QString &classPathDir,
+                const QString &documentFileName, const QString &mainClass);
+
 } // namespace JavaCommandLine

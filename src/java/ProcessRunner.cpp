@@ -3,6 +3,10 @@
 #include <QFileInfo>
 #include <QPointer>
 
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
+
 ProcessRunner::ProcessRunner(QObject *parent)
     : QObject(parent), m_process(new QProcess(this)), m_decoder(QStringDecoder::Utf8)
 {
@@ -16,7 +20,7 @@ ProcessRunner::~ProcessRunner()
 {
     if (m_process->state() != QProcess::NotRunning) {
         m_process->disconnect(this);
-        m_process->kill();
+        killChild();
         m_process->waitForFinished(1000);
     }
 }
@@ -37,6 +41,10 @@ bool ProcessRunner::start(const QString &program, const QStringList &arguments,
     m_output.clear();
     m_decoder.resetState();
     m_process->setWorkingDirectory(folder);
+    if (m_ownGroup)
+        m_process->setChildProcessModifier([] { ::setpgid(0, 0); });
+    else
+        m_process->setChildProcessModifier({});
     m_process->start(program, arguments, QIODevice::ReadWrite);
     return true;
 }
@@ -56,7 +64,15 @@ void ProcessRunner::closeInput()
 void ProcessRunner::kill()
 {
     if (m_process->state() != QProcess::NotRunning)
-        m_process->kill();
+        killChild();
+}
+
+void ProcessRunner::killChild()
+{
+    const qint64 pid = m_process->processId();
+    if (m_ownGroup && pid > 0)
+        ::kill(-pid_t(pid), SIGKILL);
+    m_process->kill();
 }
 
 void ProcessRunner::readAvailable()

@@ -48,6 +48,11 @@ public:
     // Ends the child at once; finished() follows.
     void kill();
 
+    // The child leads a process group of its own, and kill() (and the runner's end) ends the
+    // whole group: programs the child started go with it (the debugger's program). Takes
+    // effect from the next start().
+    void setOwnProcessGroup(bool own) { m_ownGroup = own; }
+
     // Program and arguments joined by blanks; a part that is empty or holds a blank, a tab
     // or a double quote is put in double quotes (inner quotes written as \").
     static QString commandLineText(const QString &program, const QStringList &arguments);
@@ -61,6 +66,8 @@ Q_SIGNALS:
 
 private:
     bool m_keepOutput = true;
+    bool m_ownGroup = false;
+    void killChild();
     void readAvailable();
     void onFinished(int exitCode, QProcess::ExitStatus status);
     void onError(QProcess::ProcessError error);

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 #include "platform/Prompter.h"
 
 namespace Delphi {
@@ -82,13 +84,55 @@ QString invalidIntegerText(const QString &s)
     return QStringLiteral("'%1' is not a valid integer value").arg(s);
 }
 
+void showErrorBox(QWidget *parent, const QString &message)
+{
+    Prompter::instance()->messageBox(parent, QCoreApplication::applicationName(), message,
+                                     Prompter::Error, Prompter::OkButton);
+}
+
 bool strToIntOrComplain(QWidget *parent, const QString &s, int &value)
 {
     if (tryStrToInt(s, value))
         return true;
-    Prompter::instance()->messageBox(parent, QCoreApplication::applicationName(),
-                                     invalidIntegerText(s), Prompter::Error, Prompter::OkButton);
+    showErrorBox(parent, invalidIntegerText(s));
     return false;
+}
+
+bool tryStrToFloat(const QString &s, double &value)
+{
+    const QString t = trim(s);
+    qsizetype i = 0;
+    const qsizetype n = t.size();
+    auto digits = [&] {
+        const qsizetype from = i;
+        while (i < n && t.at(i) >= u'0' && t.at(i) <= u'9')
+            ++i;
+        return i - from;
+    };
+    if (i < n && (t.at(i) == u'+' || t.at(i) == u'-'))
+        ++i;
+    qsizetype mantissa = digits();
+    if (i < n && t.at(i) == u'.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < n && (t.at(i) == u'e' || t.at(i) == u'E')) {
+        ++i;
+        if (i < n && (t.at(i) == u'+' || t.at(i) == u'-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    if (i != n)
+        return false;
+    bool ok = false;
+    const double result = t.toDouble(&ok); // the C locale: "." is the separator
+    if (!ok || !std::isfinite(result))
+        return false;
+    value = result;
+    return true;
 }
 
 int strToIntDef(const QString &s, int def)

@@ -24,9 +24,16 @@ int strToIntDef(const QString &s, int def);
 bool tryStrToInt(const QString &s, int &value);
 // The class library's conversion message: "'abc' is not a valid integer value".
 QString invalidIntegerText(const QString &s);
+// The class library's standard error box: the message, caption the application title, error
+// icon, OK.
+void showErrorBox(QWidget *parent, const QString &message);
 // StrToInt as a command meets it: when s is no integer, the conversion message is shown in the
 // standard error box (caption the application title, error icon, OK) and false is returned.
 bool strToIntOrComplain(QWidget *parent, const QString &s, int &value);
+// StrToFloat with "." as the decimal separator: blanks around, an optional sign, digits with at
+// most one point (at least one digit), an optional exponent. "inf", "nan", "1,5" and values
+// out of the double range fail.
+bool tryStrToFloat(const QString &s, double &value);
 // 1-based substring (Copy): index < 1 counts as 1, count past the end is clipped.
 QString copy(const QString &s, int index, int count);
 // Extension with the dot ("file.java" -> ".java"; no dot -> ""); "/" or "\" ends the search.

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -69,6 +70,18 @@ public:
     bool printSetup(QWidget *parent) override
     {
         QPrintDialog dialog(printer(), parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    bool printDialog(QWidget *parent) override
+    {
+        QPrintDialog dialog(printer(), parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    bool pageSetup(QWidget *parent) override
+    {
+        QPageSetupDialog dialog(printer(), parent);
         return dialog.exec() == QDialog::Accepted;
     }
 

@@ -44,6 +44,10 @@ public:
     virtual bool getFont(QWidget *parent, QFont &font) = 0;
     // Printer set-up on printer(); false when cancelled.
     virtual bool printSetup(QWidget *parent) = 0;
+    // The print dialog on printer() (printer, pages, copies); false when cancelled.
+    virtual bool printDialog(QWidget *parent) = 0;
+    // The page set-up dialog on printer() (paper, orientation, margins); false when cancelled.
+    virtual bool pageSetup(QWidget *parent) = 0;
 
     // The program's printer, which print set-up configures and printing uses.
     static QPrinter *printer();

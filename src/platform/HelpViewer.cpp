@@ -2,43 +2,87 @@
 
 #include "AppPaths.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace {
 
-// Our help window: one browser over the pages in data/help/, shown beside the program.
-class HelpWindow : public QTextBrowser
+QString theHelpFile;
+
+// Our help window: a tool bar (Contents, Index, Back) over one browser of the help pages.
+class HelpWindow : public QWidget
 {
 public:
     HelpWindow()
     {
         setObjectName(QStringLiteral("HelpWindow"));
         setWindowTitle(QStringLiteral("Help"));
-        setOpenExternalLinks(true);
-        resize(640, 520);
+        auto *layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        auto *bar = new QToolBar(this);
+        bar->setObjectName(QStringLiteral("HelpToolBar"));
+        layout->addWidget(bar);
+        m_browser = new QTextBrowser(this);
+        m_browser->setObjectName(QStringLiteral("HelpBrowser"));
+        m_browser->setOpenExternalLinks(false);
+        layout->addWidget(m_browser);
+
+        QAction *contents = bar->addAction(QStringLiteral("Contents"));
+        contents->setObjectName(QStringLiteral("HelpContents"));
+        connect(contents, &QAction::triggered, this,
+                [this] { showPage(QStringLiteral("contents")); });
+        QAction *index = bar->addAction(QStringLiteral("Index"));
+        index->setObjectName(QStringLiteral("HelpIndex"));
+        connect(index, &QAction::triggered, this, [this] { showPage(QStringLiteral("index")); });
+        QAction *back = bar->addAction(QStringLiteral("Back"));
+        back->setObjectName(QStringLiteral("HelpBack"));
+        back->setEnabled(false);
+        connect(back, &QAction::triggered, m_browser, &QTextBrowser::backward);
+        connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+        resize(680, 560);
     }
 
-    void showPage(const QString &page)
+    // The topic's page, or the start page with a line naming a topic that has none.
+    void showPage(const QString &topic)
     {
-        const QString folder = AppPaths::dataPath(QStringLiteral("help/"));
-        setSearchPaths({folder});
-        const QString fileName = folder + page + QStringLiteral(".html");
-        if (QFileInfo(fileName).isFile()) {
-            setSource(QUrl::fromLocalFile(fileName));
+        const QString folder = HelpViewer::pageFolder();
+        m_browser->setSearchPaths({folder});
+        const QString fileName = HelpViewer::pageFile(folder, topic);
+        if (!fileName.isEmpty()) {
+            m_browser->setSource(QUrl::fromLocalFile(fileName));
         } else {
-            clearHistory();
-            setHtml(QStringLiteral(
-                        "<html><body><h3>Help</h3><p>No help page for topic %1</p></body></html>")
-                        .arg(page.toHtmlEscaped()));
+            const QString line = QStringLiteral("<p><b>No help page for topic %1</b></p>")
+                                     .arg(topic.toHtmlEscaped());
+            QString page;
+            const QString start = HelpViewer::pageFile(folder, QStringLiteral("contents"));
+            QFile file(start);
+            if (!start.isEmpty() && file.open(QIODevice::ReadOnly))
+                page = QString::fromUtf8(file.readAll());
+            const int body = page.indexOf(QLatin1String("<body"), 0, Qt::CaseInsensitive);
+            const int bodyEnd = body < 0 ? -1 : page.indexOf(u'>', body);
+            if (bodyEnd < 0)
+                page = QStringLiteral("<html><body><h3>Help</h3>") + line
+                    + QStringLiteral("</body></html>");
+            else
+                page.insert(bodyEnd + 1, line);
+            m_browser->setHtml(page);
         }
         show();
         raise();
         activateWindow();
     }
+
+private:
+    QTextBrowser *m_browser;
 };
 
 class BrowserHelpViewer : public HelpViewer
@@ -77,4 +121,38 @@ HelpViewer *HelpViewer::instance()
 void HelpViewer::setInstance(HelpViewer *h)
 {
     installed = h;
+}
+
+void HelpViewer::setHelpFile(const QString &fileName)
+{
+    theHelpFile = fileName;
+}
+
+QString HelpViewer::helpFile()
+{
+    return theHelpFile;
+}
+
+QString HelpViewer::pageFolder()
+{
+    if (theHelpFile.isEmpty())
+        return AppPaths::dataPath(QStringLiteral("help/"));
+    QString file = theHelpFile;
+    file.replace(u'\\', u'/');
+    return QFileInfo(file).absolutePath() + QStringLiteral("/help/");
+}
+
+QString HelpViewer::pageFile(const QString &folder, const QString &topic)
+{
+    if (topic.isEmpty())
+        return QString();
+    const QString wanted = topic + QStringLiteral(".html");
+    const QString exact = folder + wanted;
+    if (QFileInfo(exact).isFile())
+        return exact;
+    const QStringList entries = QDir(folder).entryList(QDir::Files);
+    for (const QString &entry : entries)
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
+            return folder + entry;
+    return QString();
 }

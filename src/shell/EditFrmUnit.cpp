@@ -351,7 +351,7 @@ void TEditForm::SynEdit1Change()
     IsModified = true;
     setPanelText(1, QStringLiteral("Modified"));
     // (The compile commands unpaint the error line when it is edited.)
-    // ResetMarkButtons: filled in by the breakpoint feature.
+    // (ResetMarkButtons: the breakpoint commands follow the editor's textChanged.)
 }
 
 // --- Activation -------------------------------------------------------------------------

@@ -46,6 +46,8 @@ public:
     void setFileName(const QString &fileName) override;
     void removeHighlighter() override { ChangeSyntaxToNoHighlighter(); }
     bool save() override { return SaveFileNow(); }
+    bool isModified() const override { return IsModified; }
+    QStringList &watchList() override { return WatchList; }
     int errorLine() const override { return ErrorLine; }
     void setErrorLine(int line) override { ErrorLine = line; }
     void bringToFront() override;

@@ -21,6 +21,7 @@
 #include "app/Features.h"
 #include "platform/AppPaths.h"
 #include "platform/DelphiStrings.h"
+#include "platform/HelpViewer.h"
 #include "settings/AppSettings.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/SaveDocChangeFrm.h"
@@ -80,6 +81,7 @@ void TMainForm::FormCreate()
 {
     // 1. The help file beside the executable.
     m_helpFile = AppPaths::dataPath(QStringLiteral("qmEditor.hlp"));
+    HelpViewer::setHelpFile(m_helpFile);
     // 2. The file-type filter of the open dialog and the explorer.
     UpdateFilesFilter();
     // 3. User-defined languages in the New menus.

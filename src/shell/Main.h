@@ -220,6 +220,8 @@ Q_SIGNALS:
     void documentClosed(TEditForm *window);
     // After a document window was written to its file.
     void documentSaved(TEditForm *window);
+    // Before a file is opened into a new document window.
+    void fileLoading(const QString &fileName);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -267,7 +267,7 @@ TEditForm *TMainForm::LagEnhetHTML(const QString &text, int caretLine)
     const QString ext = DocumentTypes::newDocumentExtension(DocType::HTML);
     m_explorerMask = QLatin1Char('*') + ext;
     TEditForm *w = MakeUnit(ext);
-    if (templatesOn() && !text.isEmpty())
+    if (!text.isEmpty())
         SkrivTekstenTilEditor(text);
     w->editor()->setCaret(caretLine, 1);
     w->setPanelText(1, QString());
@@ -284,7 +284,8 @@ void TMainForm::newDocument(NewDocument kind)
 {
     const DocType type = DocumentTypes::docTypeOf(kind);
     if (kind == NewDocument::HTML) {
-        LagEnhetHTML(DocumentTypes::templateFor(kind).text, 6);
+        // The option governs the templates of File, New; other callers' text always goes in.
+        LagEnhetHTML(templatesOn() ? DocumentTypes::templateFor(kind).text : QString(), 6);
         return;
     }
     if (type == DocType::Java) {

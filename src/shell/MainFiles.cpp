@@ -35,7 +35,7 @@ TEditForm *TMainForm::LoadFile(const QString &fileName)
 {
     const QString ext = Delphi::extractFileExt(fileName).toLower();
     EnableMainMenu();
-    // The quick-find boxes lose their selection: filled in by quick find.
+    emit fileLoading(fileName); // the quick-find boxes lose their selection
     TEditForm *w = AddUnit(fileName, ext);
     const bool loaded = !w->DocumentFileName.isEmpty();
     EnableDisableTabs(true);

@@ -69,7 +69,10 @@ void TMainForm::buildFileMenu()
     m_registry.addItem(file, QStringLiteral("Print1"), QStringLiteral("P&rint.."));
     m_registry.addItem(file, QStringLiteral("PrinterSetup1"), QStringLiteral("&Print Setup.."));
     m_registry.addItem(file, QStringLiteral("ForhndVisning1"), QStringLiteral("Print Preview"));
-    m_registry.addSubmenu(file, QStringLiteral("Exporter1"), QStringLiteral("Export to"));
+    QMenu *exporter =
+        m_registry.addSubmenu(file, QStringLiteral("Exporter1"), QStringLiteral("Export to"));
+    m_registry.addItem(exporter, QStringLiteral("RTFfiltekst1"), QStringLiteral("RTF"));
+    m_registry.addItem(exporter, QStringLiteral("HTML3"), QStringLiteral("HTML"));
     m_registry.addSubmenu(file, QStringLiteral("Sendtoexternal1"),
                           QStringLiteral("Send to external program"));
     m_registry.addSeparator(file, QStringLiteral("N9"));
@@ -173,6 +176,14 @@ void TMainForm::buildViewAndWindowMenus()
                        QStringLiteral("Previous editor window"));
     m_registry.addSeparator(window, QStringLiteral("N15"));
     m_registry.addItem(window, QStringLiteral("CloseAll1"), QStringLiteral("Close all"));
+    // Launches of other programs; the HTML tab's "View page in browser" button finds its
+    // action here when it is made.
+    m_registry.addSeparator(window, QStringLiteral("WindowLaunchSeparator"));
+    m_registry.addItem(window, QStringLiteral("WindowsExplorer1"),
+                       QStringLiteral("Windows Explorer"));
+    m_registry.addItem(window, QStringLiteral("Showdospromt1"), QStringLiteral("Show dos promt"));
+    m_registry.addItem(window, QStringLiteral("Viewpageinbrowser1"),
+                       QStringLiteral("View page in browser"));
 
     // The handlers toggle the check themselves: undo the action's own toggle first.
     connect(tools, &QAction::triggered, this, [this, tools] {
@@ -185,7 +196,12 @@ void TMainForm::buildViewAndWindowMenus()
     });
     bind(QStringLiteral("CloseAll1"), &TMainForm::CloseAll1Click);
 
-    addTopMenu(QStringLiteral("Help1"), QStringLiteral("&Help"));
+    QMenu *help = addTopMenu(QStringLiteral("Help1"), QStringLiteral("&Help"));
+    m_registry.addItem(help, QStringLiteral("ipoftheday1"), QStringLiteral("Tip of the day"));
+    m_registry.addItem(help, QStringLiteral("Content1"), QStringLiteral("Contents"));
+    m_registry.addItem(help, QStringLiteral("Index1"), QStringLiteral("Index"));
+    m_registry.addItem(help, QStringLiteral("Homepage1"), QStringLiteral("Homepage"));
+    m_registry.addItem(help, QStringLiteral("About1"), QStringLiteral("About.."));
 }
 
 void TMainForm::buildNewDocumentPopup()

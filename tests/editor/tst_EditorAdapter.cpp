@@ -42,6 +42,9 @@ private Q_SLOTS:
         QTest::newRow("empty line inside") << "a\n\nb" << QStringList {"a", "", "b"};
         QTest::newRow("mixed breaks") << "a\r\nb\rc\nd" << QStringList {"a", "b", "c", "d"};
         QTest::newRow("two final breaks") << "a\n\n" << QStringList {"a", ""};
+        QTest::newRow("not ASCII") << QString::fromUtf8("bl\u00e5b\u00e6r\n\u20ac 5 \U0001F600")
+                                   << QStringList {QString::fromUtf8("bl\u00e5b\u00e6r"),
+                                                   QString::fromUtf8("\u20ac 5 \U0001F600")};
     }
     void lineList()
     {

@@ -195,19 +195,18 @@ private Q_SLOTS:
         ShellFixture fixture;
         TMainForm *main = fixture.start();
         auto *commands = main->findChild<HtmlCommands *>(QStringLiteral("HTMLCommands"));
-        QAction *table = main->action(QStringLiteral("able2"));
-        auto *tableButton =
-            main->HTMLSheet->findChild<QToolButton *>(QStringLiteral("SpeedButton35"));
-        QVERIFY(!table->isEnabled());
-        QVERIFY(!tableButton->isEnabled());
-        QVERIFY(!main->action(QStringLiteral("Frameset1"))->isEnabled());
+        QAction *rollover = main->action(QStringLiteral("Rollover1"));
+        auto *rolloverButton =
+            main->HTMLSheet->findChild<QToolButton *>(QStringLiteral("SpeedButton55"));
+        QVERIFY(!rollover->isEnabled());
+        QVERIFY(!rolloverButton->isEnabled());
 
         int opened = 0;
-        commands->provide(QStringLiteral("SpeedButton35Click"), [&] { ++opened; });
-        QVERIFY(table->isEnabled());
-        QVERIFY(tableButton->isEnabled());
-        table->trigger();
-        tableButton->click();
+        commands->provide(QStringLiteral("SpeedButton55Click"), [&] { ++opened; });
+        QVERIFY(rollover->isEnabled());
+        QVERIFY(rolloverButton->isEnabled());
+        rollover->trigger();
+        rolloverButton->click();
         QCOMPARE(opened, 2);
 
         // Link opens only while a document is open.

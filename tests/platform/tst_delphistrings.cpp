@@ -12,6 +12,8 @@ private slots:
     void trim();
     void strToIntDef_data();
     void strToIntDef();
+    void strToFloat_data();
+    void strToFloat();
     void copy_data();
     void copy();
     void fileNames_data();
@@ -85,6 +87,41 @@ void TestDelphiStrings::strToIntDef()
     QCOMPARE(Delphi::strToIntDef(text, -1), expected);
     int value = 99;
     QCOMPARE(Delphi::tryStrToInt(text, value), expected != -1);
+}
+
+void TestDelphiStrings::strToFloat_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("integer") << "12" << true << 12.0;
+    QTest::newRow("point") << "1.5" << true << 1.5;
+    QTest::newRow("signs") << "-0.25" << true << -0.25;
+    QTest::newRow("leading point") << ".5" << true << 0.5;
+    QTest::newRow("trailing point") << "3." << true << 3.0;
+    QTest::newRow("exponent") << "+2E-3" << true << 0.002;
+    QTest::newRow("blanks around") << " 7 " << true << 7.0;
+    QTest::newRow("empty") << "" << false << 0.0;
+    QTest::newRow("point only") << "." << false << 0.0;
+    QTest::newRow("sign only") << "-" << false << 0.0;
+    QTest::newRow("comma") << "1,5" << false << 0.0;
+    QTest::newRow("exponent without digits") << "1e" << false << 0.0;
+    QTest::newRow("two points") << "1.2.3" << false << 0.0;
+    QTest::newRow("inf") << "inf" << false << 0.0;
+    QTest::newRow("nan") << "nan" << false << 0.0;
+    QTest::newRow("out of range") << "1e400" << false << 0.0;
+    QTest::newRow("hex") << "0x10" << false << 0.0;
+    QTest::newRow("letter") << "a" << false << 0.0;
+}
+
+void TestDelphiStrings::strToFloat()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(double, expected);
+    double value = 99;
+    QCOMPARE(Delphi::tryStrToFloat(text, value), valid);
+    QCOMPARE(value, valid ? expected : 99.0);
 }
 
 void TestDelphiStrings::copy_data()

@@ -161,13 +161,15 @@ void TestSeams::helpWindow()
     home.writeFile(QStringLiteral("help/HID_TEST.html"),
                    "<html><body>Table dialog help</body></html>");
     HelpViewer::instance()->showTopic(QStringLiteral("HID_TEST"));
-    QTextBrowser *browser = nullptr;
+    QWidget *window = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (w->objectName() == QLatin1String("HelpWindow"))
-            browser = qobject_cast<QTextBrowser *>(w);
+            window = w;
     }
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    auto *browser = window->findChild<QTextBrowser *>(QStringLiteral("HelpBrowser"));
     QVERIFY(browser);
-    QVERIFY(browser->isVisible());
     QCOMPARE(browser->toPlainText(), QStringLiteral("Table dialog help"));
 
     HelpViewer::instance()->showTopic(QStringLiteral("HID_<NONE>"));
@@ -176,7 +178,7 @@ void TestSeams::helpWindow()
     HelpViewer::instance()->showContents();
     if (qEnvironmentVariableIsSet("QMEDITOR_DATA"))
         QVERIFY(browser->toPlainText().contains(QStringLiteral("Quillmarsh's Editor")));
-    browser->close();
+    window->close();
 }
 
 QTEST_MAIN(TestSeams)

@@ -1,6 +1,7 @@
 // The main window's spell checker: start-up, the commands and the active document.
 #include "editor/EditorAdapter.h"
 #include "shell/EditFrmUnit.h"
+#include "shell/HelpCommands.h"
 #include "shell/Main.h"
 #include "spelling/DrawAutoSpellCheckPlugin.h"
 #include "app/Features.h"
@@ -64,7 +65,10 @@ void TestMainSpellCheck::start(const QByteArray &ini)
 {
     if (!ini.isEmpty())
         QVERIFY(m_folder->writeFile("qmEditor.ini", ini));
+    // No tip window at start-up: only the spelling messages are looked at.
+    HelpCommands::setStartUpTipsAllowed(false);
     m_main = std::make_unique<TMainForm>();
+    HelpCommands::setStartUpTipsAllowed(true);
     m_main->createHiddenForms();
     m_main->resize(900, 600);
     m_main->show();

@@ -59,3 +59,15 @@ bool FakeFileDialogs::printSetup(QWidget *)
     calls.append(Call {PrintSetup, Request()});
     return printSetupResult;
 }
+
+bool FakeFileDialogs::printDialog(QWidget *)
+{
+    calls.append(Call {Print, Request()});
+    return printResult;
+}
+
+bool FakeFileDialogs::pageSetup(QWidget *)
+{
+    calls.append(Call {PageSetup, Request()});
+    return pageSetupResult;
+}

@@ -8,7 +8,7 @@
 class FakeFileDialogs : public FileDialogs
 {
 public:
-    enum Kind { Open, Save, Folder, Color, Font, PrintSetup };
+    enum Kind { Open, Save, Folder, Color, Font, PrintSetup, Print, PageSetup };
     struct Call {
         Kind kind;
         Request request; // caption and initialDir also for the folder dialog
@@ -24,6 +24,8 @@ public:
     bool getColor(QWidget *parent, QColor &color) override;
     bool getFont(QWidget *parent, QFont &font) override;
     bool printSetup(QWidget *parent) override;
+    bool printDialog(QWidget *parent) override;
+    bool pageSetup(QWidget *parent) override;
 
     // Queues an accepted answer naming files.
     void answerFiles(const QStringList &files, int filterIndex = 1);
@@ -34,6 +36,8 @@ public:
     QList<QColor> colorAnswers;
     QList<QFont> fontAnswers;
     bool printSetupResult = true;
+    bool printResult = true;     // the print dialog's answer
+    bool pageSetupResult = true; // the page set-up dialog's answer
 
 private:
     FileDialogs *m_previous;

@@ -15,6 +15,7 @@
 #include "TempProgramFolder.h"
 #include "editor/EditorAdapter.h"
 #include "shell/EditFrmUnit.h"
+#include "shell/HelpCommands.h"
 #include "shell/Main.h"
 
 // The main window's item groups by component name, as the menu states name them.
@@ -75,6 +76,8 @@ struct ShellFixture {
     FakePrompter prompter;
     FakeFileDialogs dialogs;
     std::unique_ptr<TMainForm> main;
+    // Whether start-up may open the tip window (off: tests see only what they ask for).
+    bool startUpTips = false;
 
     explicit ShellFixture(const QByteArray &ini = QByteArray())
     {
@@ -86,11 +89,13 @@ struct ShellFixture {
     {
         if (main)
             main->hide();
+        HelpCommands::setStartUpTipsAllowed(true);
     }
 
     // Creates and shows the main window; the start-up timer runs when runTimer is true.
     TMainForm *start(const QStringList &arguments = {}, bool runTimer = true)
     {
+        HelpCommands::setStartUpTipsAllowed(startUpTips);
         main = std::make_unique<TMainForm>(arguments);
         main->resize(1000, 700);
         main->show();

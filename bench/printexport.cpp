@@ -1,0 +1,134 @@
+// Speed of printing and export: HTML and RTF export of a 4 MB Java file, the print preview
+// of a 1,000-line file (and of the 4 MB file) until its page count is known, and one help
+// page shown. Each figure is the median of five runs.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+#include "editor/EditorAdapter.h"
+#include "editor/Exporters.h"
+#include "editor/Highlighter.h"
+#include "editor/PrintEngine.h"
+#include "editor/StyledText.h"
+#include "platform/HelpViewer.h"
+#include "platform/TextFile.h"
+#include "shell/PrintPreviewFrm.h"
+
+namespace {
+
+QString javaText(int lines)
+{
+    QString text;
+    text.reserve(lines * 42);
+    text += QStringLiteral("public class Big {\n");
+    for (int i = 1; i < lines - 1; ++i)
+        text += QStringLiteral("    int v%1 = %1 * 2; // <a> & \"b\"\n").arg(i, 5, 10, QChar(u'0'));
+    text += QStringLiteral("}\n");
+    return text;
+}
+
+double median(QList<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.at(v.size() / 2);
+}
+
+double timeMs(const std::function<void()> &run, int times = 5)
+{
+    QList<double> ms;
+    for (int i = 0; i < times; ++i) {
+        QElapsedTimer t;
+        t.start();
+        run();
+        ms << t.nsecsElapsed() / 1e6;
+    }
+    return median(ms);
+}
+
+void report(const char *what, double ms, double target)
+{
+    std::printf("%-44s %9.1f ms   (target < %.0f ms)\n", what, ms, target);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QByteArray data = qgetenv("QMEDITOR_DATA");
+    if (!data.isEmpty())
+        qputenv("QMEDITOR_HOME", data);
+    QTemporaryDir dir;
+
+    QWidget window;
+    Highlighter java(Highlighter::Java);
+    EditorAdapter big(&window);
+    big.setHighlighter(&java);
+    big.setText(javaText(100000));
+    std::printf("4 MB file: %d lines, %lld bytes\n", big.lineCount(),
+                static_cast<long long>(big.text().toUtf8().size()));
+
+    TextFile::Format utf8;
+    for (const Exporter *exporter :
+         std::initializer_list<const Exporter *> {new ExporterHTML, new ExporterRTF}) {
+        const QString target = dir.filePath(QStringLiteral("out") + exporter->extension());
+        const double ms = timeMs([&] {
+            const StyledText styled = StyledText::of(big, false);
+            TextFile::save(target, exporter->exportText(styled, QStringLiteral("Big.java")), utf8);
+        });
+        report(exporter->formatName() == QLatin1String("HTML") ? "HTML export, 4 MB Java file"
+                                                               : "RTF export, 4 MB Java file",
+               ms, 1000);
+        delete exporter;
+    }
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    auto previewMs = [&](EditorAdapter &editor, int times) {
+        PrintEngine engine;
+        engine.Header.Add(QStringLiteral("Document: Big.java"), PrintEngine::defaultFont(),
+                          Qt::AlignLeft, 1);
+        engine.Footer.Add(QStringLiteral("Page $PAGENUM$ of $PAGECOUNT$"),
+                          PrintEngine::defaultFont(), Qt::AlignRight, 1);
+        engine.setEditor(&editor);
+        int pages = 0;
+        const double ms = timeMs(
+            [&] {
+                TPrintPreviewFrm preview(&printer);
+                preview.setPaintPages([&engine](QPrinter *p) { return engine.paint(p); });
+                preview.showPreview();
+                pages = preview.pageCount();
+                preview.close();
+            },
+            times);
+        return std::make_pair(ms, pages);
+    };
+    EditorAdapter small(&window);
+    Highlighter java2(Highlighter::Java);
+    small.setHighlighter(&java2);
+    small.setText(javaText(1000));
+    const auto [smallMs, smallPages] = previewMs(small, 5);
+    std::printf("(%d pages) ", smallPages);
+    report("preview with page count, 1,000 lines", smallMs, 300);
+    const auto [bigMs, bigPages] = previewMs(big, 1);
+    std::printf("(%d pages) ", bigPages);
+    std::printf("%-44s %9.1f ms\n", "preview with page count, 4 MB file", bigMs);
+
+    HelpViewer::setHelpFile(QString());
+    HelpViewer::instance()->showContents();
+    const double helpMs = timeMs([] {
+                              HelpViewer::instance()->showTopic(QStringLiteral("HID_TABLEDLG"));
+                              QCoreApplication::processEvents();
+                              HelpViewer::instance()->showTopic(QStringLiteral("hid_rndimagedlg"));
+                              QCoreApplication::processEvents();
+                          })
+        / 2;
+    report("help page shown", helpMs, 50);
+    return 0;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "html/WizardDialog.h"
+#include "html/WizardTexts.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+// "Horisontal ruler": an hr element at the caret.
+class THorisontalLinjalFrm : public WizardDialog
+{
+    Q_OBJECT
+public:
+    explicit THorisontalLinjalFrm(const WizardHost &host, QWidget *parent = nullptr);
+
+    WizardTexts::RuleFields fields() const;
+
+    QComboBox *ComboBox1;
+    QLineEdit *Edit2, *Edit3;
+    QCheckBox *CheckBox1;
+
+public slots:
+    void Button1Click(); // OK
+
+protected:
+    void ok() override { Button1Click(); }
+};

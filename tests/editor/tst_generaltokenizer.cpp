@@ -1,0 +1,66 @@
+#include <QtTest>
+
+#include "editor/GeneralTokenizer.h"
+
+namespace {
+
+// The tokens of one line as "kind:text", checking that they cover the line without gaps.
+QStringList read(GeneralTokenizer &tok, const QString &line)
+{
+    static const char *const kinds[] = {"sp", "com", "id", "kw", "num", "str", "sym", "pre"};
+    QList<GeneralTokenizer::Span> spans;
+    tok.scanLine(line, spans);
+    QStringList out;
+    int pos = 0;
+    for (const GeneralTokenizer::Span &s : spans) {
+        if (s.start != pos || s.length <= 0)
+            return {"gap"};
+        pos += s.length;
+        out << QLatin1String(kinds[s.kind]) + u':' + line.mid(s.start, s.length);
+    }
+    return pos == line.size() ? out : QStringList {"line not covered"};
+}
+
+} // namespace
+
+class TestGeneralTokenizer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void tokens_data();
+    void tokens();
+};
+
+void TestGeneralTokenizer::tokens_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("tokens");
+
+    QTest::newRow("empty") << QString() << QStringList();
+    QTest::newRow("words and blanks")
+        << "one two \t three" << QStringList {"id:one", "sp: ", "id:two", "sp: \t ", "id:three"};
+    QTest::newRow("each symbol alone")
+        << "a:=(b);" << QStringList {"id:a", "sym::", "sym:=", "sym:(", "id:b", "sym:)", "sym:;"};
+    QTest::newRow("strings side by side")
+        << "\"x y\"\"z\"" << QStringList {"str:\"x y\"", "str:\"z\""};
+    QTest::newRow("unterminated string")
+        << "s \"open" << QStringList {"id:s", "sp: ", "str:\"open"};
+    QTest::newRow("single quote and comment marks are symbols")
+        << "it's //" << QStringList {"id:it", "sym:'", "id:s", "sp: ", "sym:/", "sym:/"};
+    QTest::newRow("numbers") << "12ab 3.5" << QStringList {"num:12ab", "sp: ", "num:3.5"};
+    QTest::newRow("not ASCII, positions in characters")
+        << QString::fromUtf8("bl\u00e5 \u20ac\U0001F600;x")
+        << QStringList {QString::fromUtf8("id:bl\u00e5"),
+                        "sp: ", QString::fromUtf8("id:\u20ac\U0001F600"), "sym:;", "id:x"};
+}
+
+void TestGeneralTokenizer::tokens()
+{
+    QFETCH(QString, line);
+    QFETCH(QStringList, tokens);
+    GeneralTokenizer tok('"');
+    QCOMPARE(read(tok, line), tokens);
+}
+
+QTEST_MAIN(TestGeneralTokenizer)
+#include "tst_generaltokenizer.moc"

@@ -1,0 +1,286 @@
+// The print engine on a PDF printer (read back with pdftotext) and the HTML and RTF exporters.
+#include "editor/EditorAdapter.h"
+#include "editor/Exporters.h"
+#include "editor/Highlighter.h"
+#include "editor/PrintEngine.h"
+#include "editor/StyledText.h"
+
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <QWidget>
+
+#include "ScintillaOf.h"
+
+namespace {
+
+QString javaSource(int lines)
+{
+    QStringList text {"public class Hello {"};
+    for (int i = 2; i < lines; ++i)
+        text << QStringLiteral("    int value%1 = %1; // line %1").arg(i);
+    text << "}";
+    return text.join(u'\n');
+}
+
+// The text pdftotext finds in a PDF file, pages separated by form feeds.
+QString pdfText(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000))
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestPrintExport : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pageMacros_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expanded");
+        QTest::newRow("both") << "Page $PAGENUM$ of $PAGECOUNT$"
+                              << "Page 2 of 3";
+        QTest::newRow("twice") << "$PAGENUM$/$PAGENUM$"
+                               << "2/2";
+        QTest::newRow("none") << "Printed from Quillmarsh's Editor"
+                              << "Printed from Quillmarsh's Editor";
+        QTest::newRow("lower case is text") << "$pagenum$"
+                                            << "$pagenum$";
+    }
+    void pageMacros()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expanded);
+        QCOMPARE(PrintEngine::expand(text, 2, 3), expanded);
+    }
+
+    // Three pages of a highlighted Java text with header and footer, printed to a PDF file;
+    // the visible editor keeps its text, highlighter and caret.
+    void printsHeaderFooterAndPagesToPdf()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QWidget window;
+        EditorAdapter editor(&window);
+        Highlighter java(Highlighter::Java);
+        editor.setHighlighter(&java);
+        editor.setText(javaSource(120));
+        editor.setCaret(5, 3);
+
+        PrintEngine engine;
+        engine.Header.Add(QStringLiteral("03.02.2001 04:05:06"), PrintEngine::defaultFont(),
+                          Qt::AlignLeft, 1);
+        engine.Header.Add(QStringLiteral("Document: Hello.java"), PrintEngine::defaultFont(),
+                          Qt::AlignRight, 1);
+        engine.Footer.Add(QStringLiteral("Printed from Quillmarsh's Editor"),
+                          PrintEngine::defaultFont(), Qt::AlignLeft, 1);
+        engine.Footer.Add(QStringLiteral("Page $PAGENUM$ of $PAGECOUNT$"),
+                          PrintEngine::defaultFont(), Qt::AlignRight, 1);
+        engine.LineNumbers = true;
+        engine.setEditor(&editor);
+
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("out.pdf")));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        QString error;
+        const int pages = engine.paint(&printer, &error);
+        QVERIFY2(pages >= 2, qPrintable(error));
+        QCOMPARE(engine.pageCount(), pages);
+
+        const QString text = pdfText(dir.filePath(QStringLiteral("out.pdf")));
+        const QStringList pageTexts = text.split(u'\f', Qt::SkipEmptyParts);
+        QCOMPARE(pageTexts.size(), pages);
+        for (int p = 1; p <= pages; ++p) {
+            const QString page = pageTexts.at(p - 1);
+            QVERIFY(page.contains(QStringLiteral("03.02.2001 04:05:06")));
+            QVERIFY(page.contains(QStringLiteral("Document: Hello.java")));
+            QVERIFY(page.contains(QStringLiteral("Printed from Quillmarsh's Editor")));
+            QVERIFY2(page.contains(QStringLiteral("Page %1 of %2").arg(p).arg(pages)),
+                     qPrintable(page.left(400)));
+        }
+        QVERIFY(pageTexts.first().contains(QStringLiteral("public class Hello")));
+        QVERIFY(text.contains(QStringLiteral("int value119 = 119; // line 119")));
+        // Line numbers stand before the lines.
+        QVERIFY(text.contains(QRegularExpression(QStringLiteral("\\b60\\s+int value60 = 60"))));
+
+        QCOMPARE(editor.lineCount(), 120);
+        QCOMPARE(editor.caretLine(), 5);
+        QCOMPARE(editor.highlighter(), &java);
+        QCOMPARE(scintillaOf(editor)->lexer(), java.lexer());
+    }
+
+    void emptyDocumentStillHasItsPage()
+    {
+        QWidget window;
+        EditorAdapter editor(&window);
+        PrintEngine engine;
+        engine.setEditor(&editor);
+        QTemporaryDir dir;
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("empty.pdf")));
+        QCOMPARE(engine.paint(&printer), 1);
+    }
+
+    // With colours the keywords and comments print in colour; without, every pixel is grey.
+    void colourSwitch_data()
+    {
+        QTest::addColumn<bool>("highlight");
+        QTest::newRow("colours") << true;
+        QTest::newRow("black on white") << false;
+    }
+    void colourSwitch()
+    {
+        QFETCH(bool, highlight);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        QWidget window;
+        EditorAdapter editor(&window);
+        Highlighter java(Highlighter::Java);
+        editor.setHighlighter(&java);
+        editor.setText(QStringLiteral("public class A { // a comment\n  String s = \"text\";\n}"));
+        PrintEngine engine;
+        engine.Highlight = highlight;
+        engine.setEditor(&editor);
+        QTemporaryDir dir;
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("c.pdf")));
+        QCOMPARE(engine.paint(&printer), 1);
+        QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
+                                   {QStringLiteral("-r"), QStringLiteral("60"),
+                                    QStringLiteral("-png"), dir.filePath(QStringLiteral("c.pdf")),
+                                    dir.filePath(QStringLiteral("c"))}),
+                 0);
+        const QImage page(dir.filePath(QStringLiteral("c-1.png")));
+        QVERIFY(!page.isNull());
+        int coloured = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                if (qMax(qAbs(c.red() - c.green()), qAbs(c.green() - c.blue())) > 40)
+                    ++coloured;
+            }
+        QCOMPARE(coloured > 0, highlight);
+        // The visible editor keeps its highlighter.
+        QCOMPARE(scintillaOf(editor)->lexer(), java.lexer());
+    }
+
+    // ---- export ------------------------------------------------------------------------
+
+    void htmlReadBackGivesTheText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("markup characters") << "if (a < b && c > d) s = \"x\";";
+        QTest::newRow("entities stay text") << "&amp; &lt; <b>bold</b>";
+        QTest::newRow("non-ASCII") << QString::fromUtf8("æøå € – 漢字");
+        QTest::newRow("first line empty") << "\nint x;";
+        QTest::newRow("tabs and blanks") << "\tint  x;\n    y();";
+    }
+    void htmlReadBackGivesTheText()
+    {
+        QFETCH(QString, text);
+        QWidget window;
+        EditorAdapter editor(&window);
+        Highlighter java(Highlighter::Java);
+        editor.setHighlighter(&java);
+        editor.setText(text);
+        const QString page = ExporterHTML().exportText(StyledText::of(editor, false),
+                                                       QStringLiteral("\"A<b>\" exported as HTML"));
+        QTextDocument doc;
+        doc.setHtml(page);
+        QCOMPARE(doc.toPlainText(), text);
+        QCOMPARE(doc.metaInformation(QTextDocument::DocumentTitle),
+                 QStringLiteral("\"A<b>\" exported as HTML"));
+        QVERIFY(page.contains(QLatin1String("<meta charset=\"utf-8\">")));
+    }
+
+    void exportCarriesStyles()
+    {
+        QWidget window;
+        EditorAdapter editor(&window);
+        Highlighter java(Highlighter::Java);
+        editor.setHighlighter(&java);
+        editor.setText(QStringLiteral("public class A { // note\n}"));
+        const StyledText styled = StyledText::of(editor, false);
+        QCOMPARE(styled.plainText(), editor.text());
+        bool boldKeyword = false, colouredComment = false;
+        for (const StyledRun &run : styled.runs) {
+            const TextStyle s = styled.styles.value(run.style);
+            if (run.text == QLatin1String("public"))
+                boldKeyword = s.bold;
+            if (run.text.contains(QLatin1String("// note")))
+                colouredComment = s.fore != QColor(Qt::black);
+        }
+        QVERIFY(boldKeyword);
+        QVERIFY(colouredComment);
+        const QString html = ExporterHTML().exportText(styled, QStringLiteral("t"));
+        QVERIFY(html.contains(QLatin1String("font-weight: bold")));
+        const QString rtf = ExporterRTF().exportText(styled, QStringLiteral("t"));
+        QVERIFY(rtf.contains(QLatin1String("\\b ")));
+        QVERIFY(rtf.contains(QLatin1String("{\\colortbl;")));
+    }
+
+    void selectionOnlyExportsTheSelectedCharacters()
+    {
+        QWidget window;
+        EditorAdapter editor(&window);
+        editor.setText(QStringLiteral("first line\nsecond line\nthird line"));
+        editor.setSelection(1, 7, 2, 7); // "line\nsecond"
+        QCOMPARE(StyledText::of(editor, true).plainText(), QStringLiteral("line\nsecond"));
+        QCOMPARE(StyledText::of(editor, false).plainText(), editor.text());
+    }
+
+    void rtfEscapes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("rtf");
+        QTest::newRow("braces and backslash") << "a{b}\\c"
+                                              << "a\\{b\\}\\\\c";
+        QTest::newRow("line breaks") << "a\nb\r\nc"
+                                     << "a\\par\nb\\par\nc";
+        QTest::newRow("tab") << "\tx"
+                             << "\\tab x";
+        QTest::newRow("latin") << QString::fromUtf8("é") << "\\u233?";
+        QTest::newRow("above 32767 is negative") << QString(QChar(0xFF21)) << "\\u-223?";
+        QTest::newRow("surrogate pair") << QString::fromUtf8("😀") << "\\u-10179?\\u-8704?";
+    }
+    void rtfEscapes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, rtf);
+        QCOMPARE(ExporterRTF::escape(text), rtf);
+    }
+
+    void rtfDocumentShape()
+    {
+        QWidget window;
+        EditorAdapter editor(&window);
+        editor.setText(QString::fromUtf8("{x} ø"));
+        const QString rtf = ExporterRTF().exportText(StyledText::of(editor, false),
+                                                     QStringLiteral("\"a.txt\" exported as RTF"));
+        QVERIFY(rtf.startsWith(QLatin1String("{\\rtf1")));
+        QVERIFY(rtf.contains(QLatin1String("{\\fonttbl{\\f0")));
+        QVERIFY(rtf.contains(QLatin1String("{\\info{\\title \"a.txt\" exported as RTF}}")));
+        QVERIFY(rtf.contains(QLatin1String("\\{x\\} \\u248?")));
+        for (const QChar c : rtf)
+            QVERIFY(c.unicode() < 0x80);
+        QCOMPARE(rtf.count(u'{') - rtf.count(QLatin1String("\\{")),
+                 rtf.count(u'}') - rtf.count(QLatin1String("\\}")));
+    }
+};
+
+QTEST_MAIN(TestPrintExport)
+#include "tst_printexport.moc"

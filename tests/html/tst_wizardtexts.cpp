@@ -1,0 +1,340 @@
+// The texts of the comment, table, list, font, object and horizontal-rule wizards, at an
+// unindented and an indented caret line. Expected texts are written with "|" between lines and
+// "~" for the caret line's indentation.
+#include <QtTest>
+
+#include "html/WizardTexts.h"
+
+using namespace WizardTexts;
+
+namespace {
+
+const QStringList indents {QString(), QStringLiteral("    ")};
+
+QString expand(const QString &pattern, const QString &indent)
+{
+    QString text = pattern;
+    return text.replace(QLatin1Char('|'), QLatin1Char('\r')).replace(QLatin1Char('~'), indent);
+}
+
+// One data row per indentation.
+void addRows(const char *name, const QString &pattern)
+{
+    for (const QString &indent : indents)
+        QTest::addRow("%s, %s", name, indent.isEmpty() ? "unindented" : "indented")
+            << indent << expand(pattern, indent);
+}
+
+QString rows(int count, const QString &row)
+{
+    return row.repeated(count);
+}
+
+struct ListCase {
+    char kind; // 'o' ordered, 'u' unordered, 's' selection list
+    int type;
+    QString start;
+    QStringList entries;
+    QString name = {};
+    QString length = {};
+    bool multiline = false;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(ListCase)
+Q_DECLARE_METATYPE(WizardTexts::TableFields)
+Q_DECLARE_METATYPE(WizardTexts::FontFields)
+
+class TestWizardTexts : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void comment_data()
+    {
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<QString>("indent");
+        QTest::addColumn<QString>("expected");
+        auto add = [](const char *name, const QString &memo, const QString &pattern) {
+            for (const QString &indent : indents)
+                QTest::addRow("%s, %s", name, indent.isEmpty() ? "unindented" : "indented")
+                    << memo << indent << expand(pattern, indent);
+        };
+        add("empty", "", "<!--  -->");
+        add("one line", "Remember this", "<!-- Remember this -->");
+        // A final line break starts no line: still one line, written whole on one piece.
+        add("one line and a break", "Remember\n", "<!-- Remember\n -->");
+        add("two lines", "first\nsecond", "<!-- |~  first|~  second|~-->");
+        add("two lines and a break", "first\r\nsecond\r\n", "<!-- |~  first|~  second|~-->");
+        add("empty middle line", "a\n\nb", "<!-- |~  a|~  |~  b|~-->");
+    }
+    void comment()
+    {
+        QFETCH(QString, memo);
+        QFETCH(QString, indent);
+        QFETCH(QString, expected);
+        QCOMPARE(WizardTexts::comment(memo, indent), expected);
+    }
+
+    void table_data()
+    {
+        QTest::addColumn<TableFields>("fields");
+        QTest::addColumn<QString>("indent");
+        QTest::addColumn<QString>("expected"); // "!" + message when refused
+        auto add = [](const char *name, const TableFields &fields, const QString &pattern) {
+            for (const QString &indent : indents)
+                QTest::addRow("%s, %s", name, indent.isEmpty() ? "unindented" : "indented")
+                    << fields << indent << expand(pattern, indent);
+        };
+        const QString cell = "~     <td>&nbsp;</td>|";
+        add("initial fields", TableFields(),
+            "<table width=\"75%\" border=\"1\">|"
+                + rows(3, "~  <tr>|" + rows(3, cell) + "~  </tr>|") + "~</table>");
+
+        TableFields every;
+        every.rows = "1";
+        every.columns = "2";
+        every.cellSpacing = "2";
+        every.cellPadding = "4";
+        every.width = "75";
+        every.widthUnit = 0;
+        every.height = "50";
+        every.heightUnit = 1;
+        every.frame = false;
+        every.alignment = 2;
+        every.bgColor = "000000";
+        every.name = "prices";
+        add("every option", every,
+            "<table width=\"75\" height=\"50%\" cellspacing=\"2\" cellpadding=\"4\" "
+            "align=\"Center\" "
+            "bgcolor=\"#000000\" name=\"prices\" border=\"0\">|~  <tr>|"
+                + rows(2, cell) + "~  </tr>|~</table>");
+
+        TableFields units;
+        units.rows = "0";
+        units.widthUnit = 1;
+        units.height = "20";
+        units.alignment = 0;
+        add("percent width, height without unit, rows 0", units,
+            "<table width=\"75%\" height=\"20\" align=\"Left\" border=\"1\">|~</table>");
+
+        TableFields noWidth;
+        noWidth.rows = "1";
+        noWidth.columns = "1";
+        noWidth.width = "";
+        noWidth.heightUnit = 0;
+        noWidth.alignment = 1;
+        add("no width, unit of an empty height", noWidth,
+            "<table align=\"Right\" border=\"1\">|~  <tr>|" + cell + "~  </tr>|~</table>");
+
+        TableFields noCells;
+        noCells.rows = "2";
+        noCells.columns = "0";
+        add("rows without cells", noCells,
+            "<table width=\"75%\" border=\"1\">|~  <tr>|~  </tr>|~  <tr>|~  </tr>|~</table>");
+
+        TableFields negative;
+        negative.rows = "-2000";
+        negative.columns = "-2000";
+        add("negative counts", negative, "<table width=\"75%\" border=\"1\">|~</table>");
+
+        TableFields hex;
+        hex.rows = "$1";
+        hex.columns = "+1";
+        add("class library integers", hex,
+            "<table width=\"75%\" border=\"1\">|~  <tr>|" + cell + "~  </tr>|~</table>");
+
+        TableFields badRows;
+        badRows.rows = "abc";
+        badRows.columns = "x";
+        add("bad row count first", badRows, "!'abc' is not a valid integer value");
+        TableFields badColumns;
+        badColumns.columns = "3 ";
+        add("bad column count", badColumns, "!'3 ' is not a valid integer value");
+        TableFields emptyRows;
+        emptyRows.rows = "";
+        add("empty row count", emptyRows, "!'' is not a valid integer value");
+
+        const QString tooLarge = "!The table is too large (more than 1000000 cells).";
+        TableFields large;
+        large.rows = "1001";
+        large.columns = "1000";
+        add("too large", large, tooLarge);
+        large.rows = "2147483647";
+        large.columns = "2147483647";
+        add("too large without overflow", large, tooLarge);
+        large.rows = "1000001";
+        large.columns = "0";
+        add("too many rows without cells", large, tooLarge);
+    }
+    void table()
+    {
+        QFETCH(TableFields, fields);
+        QFETCH(QString, indent);
+        QFETCH(QString, expected);
+        QString text = "unchanged";
+        QString error;
+        const bool built = WizardTexts::table(fields, indent, text, &error);
+        if (expected.startsWith('!')) {
+            QVERIFY(!built);
+            QCOMPARE(error, expected.mid(1));
+        } else {
+            QVERIFY(built);
+            QCOMPARE(text, expected);
+        }
+    }
+
+    // The largest table allowed is built whole.
+    void largestTable()
+    {
+        TableFields fields;
+        fields.rows = "1000";
+        fields.columns = "1000";
+        QString text;
+        QVERIFY(WizardTexts::table(fields, "  ", text, nullptr));
+        QCOMPARE(text.count("<td>&nbsp;</td>"), 1000000);
+        QCOMPARE(text.count('\r'), 1000 * 1002 + 1);
+        QVERIFY(text.endsWith("\r  </table>"));
+    }
+
+    void colourText()
+    {
+        QCOMPARE(WizardTexts::colourText(Qt::black), QStringLiteral("000000"));
+        QCOMPARE(WizardTexts::colourText(QColor(255, 16, 10)), QStringLiteral("FF100A"));
+        QCOMPARE(WizardTexts::colourText(QColor::fromHsv(0, 255, 255)), QStringLiteral("FF0000"));
+    }
+
+    void lists_data()
+    {
+        QTest::addColumn<ListCase>("list");
+        QTest::addColumn<QString>("indent");
+        QTest::addColumn<QString>("expected");
+        const QStringList two {"HTML 1.0", "HTML 2.0"};
+        const QString items = "|~  <li>HTML 1.0</li>|~  <li>HTML 2.0</li>";
+        auto add = [](const char *name, const ListCase &list, const QString &pattern) {
+            for (const QString &indent : indents)
+                QTest::addRow("%s, %s", name, indent.isEmpty() ? "unindented" : "indented")
+                    << list << indent << expand(pattern, indent);
+        };
+        add("ordered, no type", {'o', -1, "", two}, "<ol type=\"1\">" + items + "|~</ol>");
+        add("ordered, large letters", {'o', 0, "", two}, "<ol type=\"A\">" + items + "|~</ol>");
+        add("ordered, small letters", {'o', 1, "", two}, "<ol type=\"a\">" + items + "|~</ol>");
+        add("ordered, big roman", {'o', 2, "", two}, "<ol type=\"I\">" + items + "|~</ol>");
+        add("ordered, small roman, start", {'o', 3, "4", two},
+            "<ol start=\"4\" type=\"i\">" + items + "|~</ol>");
+        add("ordered, numbers, start as typed", {'o', 4, "2.5", two},
+            "<ol start=\"2.5\" type=\"1\">" + items + "|~</ol>");
+        add("ordered, empty", {'o', -1, "", {}}, "<ol type=\"1\">|~</ol>");
+        add("unordered, none chosen", {'u', -1, "", two},
+            "<ul type=\"square\">" + items + "|~</ul>");
+        add("unordered, disc", {'u', 0, "", two}, "<ul type=\"disc\">" + items + "|~</ul>");
+        add("unordered, circle", {'u', 1, "", two}, "<ul type=\"circle\">" + items + "|~</ul>");
+        add("unordered, square", {'u', 2, "", two}, "<ul type=\"square\">" + items + "|~</ul>");
+        add("select, single line", {'s', 0, "", two, "pick", "4", false},
+            "<select name=\"pick\">|~  <option>HTML 1.0|~  <option>HTML 2.0|~</select>");
+        add("select, multiline", {'s', 0, "", two, "pick", "4", true},
+            "<select name=\"pick\" size=\"4\" multiselect>|~  <option>HTML 1.0|~  "
+            "<option>HTML 2.0|~</select>");
+        add("select, an empty entry", {'s', 0, "", {""}}, "<select>|~  <option>|~</select>");
+        add("select, multiline without length", {'s', 0, "", {}, "", "", true},
+            "<select multiselect>|~</select>");
+    }
+    void lists()
+    {
+        QFETCH(ListCase, list);
+        QFETCH(QString, indent);
+        QFETCH(QString, expected);
+        const QString text = list.kind == 'o'
+            ? orderedList(list.entries, list.type, list.start, indent)
+            : list.kind == 'u'
+            ? unorderedList(list.entries, list.type, indent)
+            : selectList(list.entries, list.name, list.length, list.multiline, indent);
+        QCOMPARE(text, expected);
+    }
+
+    void orderedExamples()
+    {
+        QCOMPARE(orderedExample(-1), QString());
+        QCOMPARE(orderedExample(0), QStringLiteral("A.  HTML 1.0\nB.  HTML 2.0\nC.  HTML 4.0"));
+        QCOMPARE(orderedExample(3), QStringLiteral("i.  HTML 1.0\nii.  HTML 2.0\niii.  HTML 4.0"));
+        QCOMPARE(orderedExample(4), QStringLiteral("1.  HTML 1.0\n2.  HTML 2.0\n3.  HTML 4.0"));
+    }
+
+    void font_data()
+    {
+        QTest::addColumn<FontFields>("fields");
+        QTest::addColumn<QString>("expected");
+        FontFields one;
+        one.selection = "word";
+        one.size = "3";
+        one.face = "Arial";
+        one.bold = one.italics = true;
+        QTest::newRow("one font: size before face")
+            << one << "<b><i><font Size=\"3\" Face=\"Arial\">word</font></b></i>";
+        FontFields list = one;
+        list.fonts = QStringList {"Arial, Helvetica, sans-serif", "Verdana"};
+        list.italics = false;
+        list.underline = true;
+        QTest::newRow("font list: face before size, field ignored")
+            << list
+            << "<b><u><font Face=\"Arial, Helvetica, sans-serif,Verdana\" "
+               "Size=\"3\">word</font></b></u>";
+        FontFields bare;
+        bare.selection = "x";
+        QTest::newRow("nothing set") << bare << "<font>x</font>";
+        FontFields styles;
+        styles.bold = styles.italics = styles.underline = true;
+        styles.face = " ";
+        QTest::newRow("every style, blank face as typed")
+            << styles << "<b><i><u><font Face=\" \"></font></b></i></u>";
+    }
+    void font()
+    {
+        QFETCH(FontFields, fields);
+        QFETCH(QString, expected);
+        QCOMPARE(WizardTexts::font(fields), expected);
+    }
+
+    void object_data()
+    {
+        QTest::addColumn<QString>("indent");
+        QTest::addColumn<QString>("expected");
+        addRows("no fields", "<object>||~</object>");
+        addRows("every field",
+                "<object Width=\"1\" Height=\"2\" ClassID=\"clsid:5\" Data=\"d.swf\" "
+                "Codebase=\"http://x/\" MIMEtype=\"application/x\" ID=\"obj\">||~</object>");
+    }
+    void object()
+    {
+        QFETCH(QString, indent);
+        QFETCH(QString, expected);
+        ObjectFields fields;
+        if (QByteArray(QTest::currentDataTag()).startsWith("every")) {
+            fields.width = "1";
+            fields.height = "2";
+            fields.mimeType = "application/x";
+            fields.classId = "clsid:5";
+            fields.data = "d.swf";
+            fields.codebase = "http://x/";
+            fields.id = "obj";
+        }
+        QCOMPARE(WizardTexts::object(fields, indent), expected);
+        QCOMPARE(objectCaretColumn(indent), indent.isEmpty() ? 5 : 9);
+    }
+
+    void rule()
+    {
+        QCOMPARE(WizardTexts::rule({}), QStringLiteral("<hr>"));
+        RuleFields every;
+        every.alignment = "center";
+        every.size = "3";
+        every.width = "50%";
+        every.noShade = true;
+        QCOMPARE(WizardTexts::rule(every),
+                 QStringLiteral("<hr alignment=\"center\" Size=\"3\" length=\"50%\" noshade>"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestWizardTexts)
+#include "tst_wizardtexts.moc"

@@ -1,0 +1,174 @@
+// The help pages: one per topic the dialogs open, every link leading somewhere, and the help
+// window's Contents, Index and Back with topics found without regard to case.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "TempProgramFolder.h"
+#include "platform/HelpViewer.h"
+
+namespace {
+
+QString sourceFolder()
+{
+    return qEnvironmentVariable("QMEDITOR_SOURCE");
+}
+
+QString helpFolder()
+{
+    return sourceFolder() + QStringLiteral("/data/help/");
+}
+
+QString readAll(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+QWidget *helpWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("HelpWindow"))
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+class TestHelp : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        if (sourceFolder().isEmpty())
+            QSKIP("QMEDITOR_SOURCE is not set");
+    }
+
+    void everyDialogTopicHasItsPage()
+    {
+        const QStringList topics {
+            "HID_PROJECT",         "HID_OPTEDITOR",      "HID_OPTCOMPILER",
+            "HID_APPLICATIONOPT",  "HID_OPTSHORTCUT",    "HID_COMLETIONTUTORIAL",
+            "HID_SYNHIGOPT",       "HID_AUTOCOMLETION",  "HID_SPELLCHECKOPT",
+            "HID_CHECKBOX",        "HID_RADIOBUTTONDLG", "HID_TEXTFIELDDLG",
+            "HID_PWDFIELDDLG",     "HID_IMAGEBUTTON",    "HID_BUTTON",
+            "HID_TEXTAREA",        "HID_TABLEDLG",       "HID_FRAMESDLG",
+            "HID_LINKDLG",         "HID_OPENBROWSER",    "HID_IMAGEDLG",
+            "HID_RNDImageDLG",     "HID_LINKSCRIPTDLG",  "HID_ROLLOVER_DLG",
+            "HID_ORDEREDLIST",     "HID_UNOREREDLIST",   "HID_POPUPDIALOG",
+            "HID_FONTDLG",         "HID_OBJECTWIZ",      "HID_HR",
+            "HID_VARTRACKERDLG",   "HID_CLASSWIZDLG",    "HID_TRYCATCHDLG",
+            "HID_EXCEPTIONCODEDLG"};
+        QCOMPARE(topics.size(), 34);
+        for (const QString &topic : topics) {
+            const QString page = helpFolder() + topic + QStringLiteral(".html");
+            QVERIFY2(QFileInfo::exists(page), qPrintable(topic));
+            const QString text = readAll(page);
+            // A page explains fields and buttons, and leads back to the contents.
+            QVERIFY2(text.contains(QLatin1String("<h3>Buttons</h3>")), qPrintable(topic));
+            QVERIFY2(text.contains(QLatin1String("href=\"contents.html\"")), qPrintable(topic));
+        }
+    }
+
+    void everyTopicTheProgramOpensHasAPage()
+    {
+        static const QRegularExpression literal(QStringLiteral("\"(HID_[A-Za-z_]+)\""));
+        QStringList opened;
+        QDirIterator it(sourceFolder() + QStringLiteral("/src"), {"*.cpp", "*.h"}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString text = readAll(it.next());
+            for (auto m = literal.globalMatch(text); m.hasNext();)
+                opened << m.next().captured(1);
+        }
+        opened.removeDuplicates();
+        QVERIFY(opened.size() >= 9);
+        for (const QString &topic : opened)
+            QVERIFY2(!HelpViewer::pageFile(helpFolder(), topic).isEmpty(), qPrintable(topic));
+    }
+
+    void everyLinkResolves()
+    {
+        static const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
+        const QStringList pages = QDir(helpFolder()).entryList({"*.html"}, QDir::Files);
+        QVERIFY(pages.contains(QStringLiteral("contents.html")));
+        QVERIFY(pages.contains(QStringLiteral("index.html")));
+        QSet<QString> reached;
+        for (const QString &page : pages) {
+            const QString text = readAll(helpFolder() + page);
+            for (auto m = href.globalMatch(text); m.hasNext();) {
+                const QString link = m.next().captured(1);
+                const QString file = link.section(u'#', 0, 0);
+                const QString anchor = link.section(u'#', 1);
+                QVERIFY2(!file.contains(u':'), qPrintable(page + ": " + link));
+                const QString target = file.isEmpty() ? page : file;
+                QVERIFY2(pages.contains(target), qPrintable(page + ": " + link));
+                if (!anchor.isEmpty())
+                    QVERIFY2(readAll(helpFolder() + target)
+                                 .contains(QStringLiteral("name=\"%1\"").arg(anchor)),
+                             qPrintable(page + ": " + link));
+                reached << target;
+            }
+        }
+        // The contents and the index lead to every page.
+        for (const QString &page : pages)
+            QVERIFY2(reached.contains(page), qPrintable(page));
+    }
+
+    void helpFileNamesTheFolderBesideIt()
+    {
+        for (const char *name : {"qmEditor.hlp", "qmEditor.HLP"}) {
+            HelpViewer::setHelpFile(QStringLiteral("/opt/qm/") + QLatin1String(name));
+            QCOMPARE(HelpViewer::pageFolder(), QStringLiteral("/opt/qm/help/"));
+        }
+        HelpViewer::setHelpFile(QString());
+    }
+
+    void helpWindowContentsIndexBackAndCase()
+    {
+        TempProgramFolder home(true);
+        if (!QFileInfo::exists(home.filePath(QStringLiteral("help/contents.html"))))
+            QSKIP("QMEDITOR_DATA holds no help pages");
+        HelpViewer::setHelpFile(home.filePath(QStringLiteral("qmEditor.HLP")));
+        HelpViewer::instance()->showTopic(QStringLiteral("hid_rndimagedlg"));
+        QWidget *window = helpWindow();
+        QVERIFY(window && window->isVisible());
+        auto *browser = window->findChild<QTextBrowser *>(QStringLiteral("HelpBrowser"));
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("Random image wizard")));
+
+        auto trigger = [window](const char *name) {
+            window->findChild<QAction *>(QLatin1String(name))->trigger();
+        };
+        trigger("HelpIndex");
+        QVERIFY(browser->toPlainText().startsWith(QStringLiteral("Contents\nIndex")));
+        trigger("HelpContents");
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("The main window")));
+        QAction *back = window->findChild<QAction *>(QStringLiteral("HelpBack"));
+        QVERIFY(back->isEnabled());
+        trigger("HelpBack");
+        QVERIFY(browser->toPlainText().startsWith(QStringLiteral("Contents\nIndex")));
+        trigger("HelpBack");
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("Random image wizard")));
+
+        // A link on a page leads to its page.
+        HelpViewer::instance()->showContents();
+        browser->setSource(QUrl(QStringLiteral("HID_TABLEDLG.html")));
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("Table wizard")));
+
+        HelpViewer::instance()->showTopic(QStringLiteral("HID_NOSUCHPAGE"));
+        const QString text = browser->toPlainText();
+        QVERIFY(text.contains(QStringLiteral("No help page for topic HID_NOSUCHPAGE")));
+        QVERIFY(text.contains(QStringLiteral("The main window")));
+        window->close();
+        HelpViewer::setHelpFile(QString());
+    }
+};
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"

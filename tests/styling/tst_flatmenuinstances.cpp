@@ -1,0 +1,327 @@
+#include <QDialog>
+#include <QStandardPaths>
+#include <QStyleFactory>
+#include <QTest>
+
+#include "FlatMenuKit.h"
+#include "ShellFixture.h"
+#include "app/Features.h"
+#include "java/ProgRunrUnit.h"
+#include "styling/FlatMenuManager.h"
+#include "styling/MenuItemInfo.h"
+#include "styling/MenuItemMeasure.h"
+#include "styling/MenuTextMetrics.h"
+
+// The components of the main window and the document windows, which of them draws which menu,
+// and the manager's choice of the component for every other window.
+class TestFlatMenuInstances : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void storedValues();
+    void documentPopupHasTheGradient();
+    void windowMadeLaterTakesTheMainWindowsLook();
+    void keptOutMenusDrawAsFusion();
+    void droppingPopupMenusGivesThemBack();
+    void itemsAddedLaterAreStyled();
+    void managerChoosesTheActiveComponent();
+    void settersTakeEffect();
+
+private:
+    std::unique_ptr<QStyle> fusion;
+};
+
+namespace {
+QImage shown(QMenu *menu)
+{
+    menu->popup(QPoint(40, 40));
+    if (!QTest::qWaitForWindowExposed(menu))
+        qWarning("menu not exposed");
+    QImage image = menu->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    menu->hide();
+    return image;
+}
+
+// A menu of the same items that Fusion alone draws.
+QMenu *fusionCopy(QMenu *menu, QWidget *parent, QStyle *fusion)
+{
+    auto *copy = new QMenu(parent);
+    copy->setStyle(fusion);
+    copy->addActions(menu->actions());
+    return copy;
+}
+
+TFlatMenu *flatMenuOn(QWidget *window)
+{
+    return window->findChild<TFlatMenu *>(QStringLiteral("FlatMenu1"), Qt::FindDirectChildrenOnly);
+}
+
+int flatItemHeight(const TFlatMenu *flat)
+{
+    MenuItemInfo item;
+    item.caption = QStringLiteral("x");
+    return measureMenuItem(item, MenuTextMetrics(flat->font()), flat->iconWidth()).height();
+}
+} // namespace
+
+void TestFlatMenuInstances::initTestCase()
+{
+    QApplication::setStyle(new FlatMenuStyle);
+    fusion.reset(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+void TestFlatMenuInstances::storedValues()
+{
+    ShellFixture fx;
+    TMainForm *m = fx.start();
+    m->action(QStringLiteral("HTMLdocument1"))->trigger();
+    TFlatMenu *mainFlat = flatMenuOn(m);
+    TFlatMenu *docFlat = flatMenuOn(fx.active());
+    QVERIFY(mainFlat && docFlat);
+    QCOMPARE(m->features().flatMenu, mainFlat);
+    QCOMPARE(TFlatMenuManager::existing()->activeFlatMenu(), mainFlat);
+
+    // Published values on the main window and on a document window; colours as numbers.
+    const struct {
+        const char *property;
+        qint64 onMain, onDocument;
+    } values[] = {
+        {"Active", 1, 1},
+        {"Gradient", 0, 1},
+        {"FlatMenu", 1, 1},
+        {"DrawMenuBar", 0, 0},
+        {"AutoDetect", 0, 0},
+        {"DrawSelect", 1, 1},
+        {"UseSystemColors", 1, 1},
+        {"UseDimColor", 0, 0},
+        {"OverrideOwnerDraw", 0, 0},
+        {"DisableSubclassing", 0, 0},
+        {"IconWidth", 24, 24},
+        {"DimLevel", 30, 30},
+        {"GrayLevel", 10, 10},
+        {"Color", 0x8000000F, 0x8000000F},
+        {"IconBackColor", 0x8000000F, 0x8000000F},
+        {"MenuBarColor", 0x8000000F, 0x8000000F},
+        {"SeparatorColor", 0x8000000F, 0x8000000F},
+        {"SelectColor", 0x8000000D, 0x8000000D},
+        {"SelectBorderColor", 0x8000000D, 0x8000000D},
+        {"CheckedColor", 0x8000000D, 0x8000000D},
+        {"DisabledColor", 0x80000003, 0x80000003},
+    };
+    auto number = [](const QVariant &v) {
+        return v.metaType() == QMetaType::fromType<TColor>()
+            ? qint64(quint32(v.value<TColor>().value()))
+            : v.toLongLong();
+    };
+    for (const auto &v : values) {
+        QCOMPARE(number(mainFlat->property(v.property)), v.onMain);
+        QCOMPARE(number(docFlat->property(v.property)), v.onDocument);
+    }
+
+    // Both: Tahoma of 11 pixels in the menu text colour; the sets.
+    for (TFlatMenu *f : {mainFlat, docFlat}) {
+        QCOMPARE(f->font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(f->font().pixelSize(), 11);
+        QCOMPARE(f->fontColor(), TColor(std::int32_t(0x80000007)));
+    }
+    QCOMPARE(mainFlat->flatControls(),
+             (TFlatControls {TFlatControl::fcMainMenu, TFlatControl::fcPopupMenu,
+                             TFlatControl::fcHotKey}));
+    QCOMPARE(mainFlat->flatContainers().size(), 10);
+    QCOMPARE(docFlat->flatControls(), TFlatControls {TFlatControl::fcPopupMenu});
+    QVERIFY(docFlat->flatContainers().isEmpty());
+}
+
+void TestFlatMenuInstances::documentPopupHasTheGradient()
+{
+    ShellFixture fx;
+    TMainForm *m = fx.start();
+    m->action(QStringLiteral("HTMLdocument1"))->trigger();
+    // Ten columns into the first item: on the gradient 202 lightened by 31 percent, in a plain
+    // menu the icon column.
+    const QImage document = shown(fx.active()->PopupMenu1);
+    QCOMPARE(px(document, 13, 5), gray(218));
+    QVERIFY(qGreen(document.pixel(60, 5)) > qGreen(document.pixel(30, 5)));
+    const QImage file = shown(m->findChild<QMenu *>(QStringLiteral("File1")));
+    QCOMPARE(px(file, 13, 5), gray(202));
+    QCOMPARE(px(file, 60, 5), gray(246));
+    QCOMPARE(px(shown(m->PopupMenu3), 13, 5), gray(202));
+}
+
+void TestFlatMenuInstances::windowMadeLaterTakesTheMainWindowsLook()
+{
+    ShellFixture fx;
+    TMainForm *m = fx.start();
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("true"));
+    QVERIFY(!program.isEmpty());
+    TProgRunFrm console(m, QStringLiteral("Hello.java"), program, {}, fx.folder.path());
+    console.show();
+
+    QMenu *menu = console.PopupMenu1;
+    QCOMPARE(TFlatMenuManager::existing()->stylingOf(menu).flatMenu, m->features().flatMenu);
+    const QImage image = shown(menu);
+    QCOMPARE(px(image, 13, 5), gray(202));          // icon column
+    QCOMPARE(px(image, 0, 0), qRgb(102, 104, 102)); // flat frame
+    QVERIFY(!menu->mask().isEmpty());
+    QCOMPARE(menu->actionGeometry(menu->actions().first()).height(),
+             flatItemHeight(m->features().flatMenu));
+}
+
+void TestFlatMenuInstances::keptOutMenusDrawAsFusion()
+{
+    ShellFixture fx;
+    TMainForm *m = fx.start();
+
+    // A window with tag 999 is not styled by the manager.
+    QDialog dialog(m);
+    dialog.setProperty("tag", 999);
+    QMenu menu(&dialog);
+    menu.addAction(QStringLiteral("&Open"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    menu.addSeparator();
+    QAction *check = menu.addAction(QStringLiteral("Check"));
+    check->setCheckable(true);
+    check->setChecked(true);
+    menu.addMenu(QStringLiteral("More"))->addAction(QStringLiteral("x"));
+    QMenu *reference = fusionCopy(&menu, &dialog, fusion.get());
+    QCOMPARE(shown(&menu), shown(reference));
+    QVERIFY(menu.mask().isEmpty());
+
+    // The main window's menus with its component switched off.
+    QMenu *popup = m->PopupMenu3;
+    QMenu *popupReference = fusionCopy(popup, m, fusion.get());
+    TFlatMenu *flat = m->features().flatMenu;
+    flat->setActive(false);
+    QCOMPARE(shown(popup), shown(popupReference));
+    flat->setActive(true);
+    QVERIFY(shown(popup) != shown(popupReference));
+
+    // One item with tag 999 among flat siblings.
+    QAction *text = popup->findChild<QAction *>(QStringLiteral("txtfile1"));
+    QVERIFY(text);
+    text->setProperty("tag", 999);
+    QEvent change(QEvent::StyleChange);
+    QApplication::sendEvent(popup, &change);
+    const QImage mixed = shown(popup);
+    const QRect own = popup->actionGeometry(text);
+    const QRect sibling = popup->actionGeometry(popup->actions().first());
+    QCOMPARE(px(mixed, 5, sibling.center().y()), gray(202));
+    QCOMPARE(px(mixed, 5, own.center().y()), gray(246)); // no icon column
+    QVERIFY(own.height() != sibling.height());
+}
+
+void TestFlatMenuInstances::droppingPopupMenusGivesThemBack()
+{
+    ShellFixture fx;
+    TMainForm *m = fx.start();
+    TFlatMenu *flat = m->features().flatMenu;
+    QMenu *popup = m->PopupMenu3;
+    QMenu *reference = fusionCopy(popup, m, fusion.get());
+    QMenu *file = m->findChild<QMenu *>(QStringLiteral("File1"));
+
+    flat->setFlatControls({TFlatControl::fcMainMenu, TFlatControl::fcHotKey});
+    QCOMPARE(shown(popup), shown(reference));
+    QCOMPARE(px(shown(file), 13, 5), gray(202)); // the main menu stays flat
+    QCOMPARE(TFlatMenuManager::existing()->stylingOf(file).kind, TFlatControl::fcMainMenu);
+
+    flat->setFlatControls({TFlatControl::fcPopupMenu});
+    QCOMPARE(px(shown(popup), 13, 5), gray(202));
+    QVERIFY(px(shown(file), 13, 5) != gray(202));
+}
+
+void TestFlatMenuInstances::itemsAddedLaterAreStyled()
+{
+    ShellFixture fx;
+    TMainForm *m = fx.start();
+    QMenu *reopen = m->findChild<QMenu *>(QStringLiteral("Reopen1"));
+    QVERIFY(reopen);
+    shown(reopen);
+    QAction *later = reopen->addAction(QStringLiteral("/tmp/Later.java"));
+    shown(reopen);
+    const int flat = flatItemHeight(m->features().flatMenu);
+    QCOMPARE(reopen->actionGeometry(later).height(), flat);
+    QCOMPARE(reopen->actions().size(), 3);
+    for (QAction *a : reopen->actions())
+        QCOMPARE(reopen->actionGeometry(a).height(), flat);
+    QMenu *reference = fusionCopy(reopen, m, fusion.get());
+    shown(reference);
+    QVERIFY(reference->actionGeometry(later).height() != flat);
+}
+
+void TestFlatMenuInstances::managerChoosesTheActiveComponent()
+{
+    QVERIFY(!TFlatMenuManager::existing());
+    {
+        QWidget w1, w2, w3;
+        auto *f1 = new TFlatMenu(&w1); // inactive when it registers
+        f1->loaded();
+        auto *f2 = TFlatMenu::makeDocumentFlatMenu(&w2);
+        auto *f3 = TFlatMenu::makeMainWindowFlatMenu(&w3);
+        TFlatMenuManager *manager = TFlatMenuManager::existing();
+        QCOMPARE(manager->flatMenus(), (QList<TFlatMenu *> {f1, f2, f3}));
+        QCOMPARE(manager->activeFlatMenu(), f2);
+        QCOMPARE(manager->FindActive(f2), f3);
+
+        // A window of its own component or of tag 999 is not the manager's to style; a menu
+        // of neither (and one without window) is the active component's.
+        QWidget plain, kept;
+        kept.setProperty("tag", 999);
+        QVERIFY(!manager->stylesForm(&w1));
+        QVERIFY(!manager->stylesForm(&kept));
+        QVERIFY(manager->stylesForm(&plain));
+        QMenu onPlain(&plain), onKept(&kept), onW1(&w1), alone;
+        QCOMPARE(manager->stylingOf(&onPlain).flatMenu, f2);
+        QCOMPARE(manager->stylingOf(&alone).flatMenu, f2);
+        QCOMPARE(manager->stylingOf(&onKept).flatMenu, nullptr);
+        QCOMPARE(manager->stylingOf(&onW1).flatMenu, f1); // its own, inactive: Fusion
+
+        // DisableSubclassing always reads false; setting it makes the manager look again.
+        f2->setDisableSubclassing(true);
+        QCOMPARE(f2->disableSubclassing(), false);
+        QCOMPARE(manager->activeFlatMenu(), f3);
+
+        delete f3; // the active one leaves: the next active one takes over
+        QCOMPARE(manager->activeFlatMenu(), f2);
+        f2->setActive(false);
+        QCOMPARE(manager->activeFlatMenu(), f2); // only Add, Remove and the setter switch
+        delete f2;
+        QCOMPARE(manager->activeFlatMenu(), nullptr);
+        QCOMPARE(manager->flatMenus(), QList<TFlatMenu *> {f1});
+    }
+    // The last component took the manager with it.
+    QVERIFY(!TFlatMenuManager::existing());
+}
+
+void TestFlatMenuInstances::settersTakeEffect()
+{
+    ShellFixture fx;
+    TMainForm *m = fx.start();
+    TFlatMenu *flat = m->features().flatMenu;
+
+    // The start-up step switches the component off and on: it stays on.
+    m->features().restartFlatMenu();
+    QVERIFY(flat->isActive());
+
+    // A colour setter derives the working colours again.
+    flat->setUseSystemColors(false);
+    flat->setSelectColor(TColor::clRed);
+    QCOMPARE(flat->workingColors().selectionFill, qRgb(255, 0, 0));
+    flat->setUseDimColor(true);
+    flat->setSelectColor(TColor::clRed);
+    QCOMPARE(flat->workingColors().selectionFill, qRgb(255, 173, 173));
+    flat->setUseSystemColors(true);
+    QCOMPARE(flat->workingColors().selectionFill, qRgb(173, 173, 214));
+
+    // Switching the component measures its shown menus again.
+    QMenu *popup = m->PopupMenu3;
+    shown(popup);
+    const QSize flatSize = popup->sizeHint();
+    flat->setActive(false);
+    QVERIFY(popup->sizeHint() != flatSize);
+    flat->setActive(true);
+    QCOMPARE(popup->sizeHint(), flatSize);
+}
+
+QTEST_MAIN(TestFlatMenuInstances)
+#include "tst_flatmenuinstances.moc"
