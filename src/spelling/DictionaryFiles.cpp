@@ -114,11 +114,21 @@ bool readWordFile(const QString &path, bool isUser, WordList::Batch &batch, QStr
             *error = QFileInfo(path).isDir() ? QStringLiteral("Is a folder") : file.errorString();
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    // Mapped rather than read where the file allows it: the text is decoded straight from the
+    // file's pages, without a copy of its bytes first.
+    QByteArray read;
+    QByteArrayView bytes;
+    const qint64 size = file.size();
+    if (uchar *mapped = size > 0 ? file.map(0, size) : nullptr) {
+        bytes = QByteArrayView(mapped, size);
+    } else {
+        read = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            if (error)
+                *error = file.errorString();
+            return false;
+        }
+        bytes = read;
     }
 
     QStringDecoder utf8(QStringDecoder::Utf8);
