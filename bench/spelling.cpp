@@ -69,9 +69,10 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     std::printf("dictionary folder: %s\n", qPrintable(dictionaryFolder()));
 
-    // Load time, configured as the main window configures its checker (Soundex keys made
-    // during the load because suggestions are on).
+    // Load time, configured as the main window configures its checker (Soundex keys, made at
+    // the first suggestion by sound); then the first lookup, which makes the word hash.
     std::vector<double> loads;
+    std::vector<double> firstLookups;
     long rssBefore = 0, rssAfter = 0;
     std::size_t held = 0;
     int words = 0;
@@ -87,13 +88,17 @@ int main(int argc, char **argv)
             return 1;
         }
         loads.push_back(t.nsecsElapsed() / 1e6);
+        t.restart();
+        c->isWordCorrect(u"start");
+        firstLookups.push_back(t.nsecsElapsed() / 1e6);
         rssAfter = residentKb();
         held = c->wordList().memoryBytes();
         words = c->wordList().size();
     }
     std::printf("words: %d\n", words);
-    std::printf("load time: median %.2f ms, min %.2f ms (target < 60 ms)\n", median(loads),
-                *std::min_element(loads.begin(), loads.end()));
+    std::printf("load time: median %.2f ms, min %.2f ms (target < 60 ms); first lookup %.2f ms\n",
+                median(loads), *std::min_element(loads.begin(), loads.end()),
+                median(firstLookups));
     std::printf("memory held by the word list: %.2f MB (process grew %.2f MB on the last load)\n",
                 held / 1048576.0, (rssAfter - rssBefore) / 1024.0);
 
@@ -172,6 +177,7 @@ int main(int argc, char **argv)
         QElapsedTimer keys;
         keys.start();
         c->setAlgorithm(algo);
+        c->wordList().soundKey(0); // the keys are made when one is first read
         const double keyMs = keys.nsecsElapsed() / 1e6;
         std::vector<double> times;
         std::size_t offered = 0;
@@ -187,7 +193,7 @@ int main(int argc, char **argv)
             : algo == TSpellCheck::haMetaphone            ? "metaphone"
                                                           : "edit distance";
         std::printf("suggestions by %s over %zu unknown words: median %.3f ms, max %.3f ms, "
-                    "%.1f offered on average (target < 5 ms); keys recomputed in %.1f ms\n",
+                    "%.1f offered on average (target < 5 ms); keys made in %.1f ms\n",
                     name, unknown.size(), median(times),
                     *std::max_element(times.begin(), times.end()), double(offered) / unknown.size(),
                     keyMs);
