@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench fuzz clean
 
 all: build
 
@@ -25,6 +25,11 @@ bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	./scripts/run-benchmarks $(BUILD)
 	./scripts/run-startup-bench $(BUILD)
+
+# Fuzz targets under libFuzzer with the sanitizers, in build-fuzz/ (never part of `make test`,
+# which replays their corpora).
+fuzz:
+	./scripts/fuzz
 
 clean:
 	rm -rf $(BUILD)

@@ -73,7 +73,7 @@ private:
     void addStatement()
     {
         const QString t = m_statement.trimmed();
-        if (!t.isEmpty() && !privateHidden(t) && !t.contains(QStringLiteral(" main("))
+        if (!t.isEmpty() && !privateHidden(t) && !containsMainCall(t, u" ")
             && !t.contains(u' ' + m_class + u'('))
             m_result.append(t);
         m_statement.clear();
@@ -325,12 +325,26 @@ int FinnClassStart(const QStringList &lines, int limitLine)
     return result;
 }
 
+bool containsMainCall(QStringView text, QStringView before)
+{
+    static const QString main = QStringLiteral("main");
+    const QString needle = before.toString() + main;
+    for (qsizetype at = text.indexOf(needle); at >= 0; at = text.indexOf(needle, at + 1)) {
+        qsizetype k = at + needle.size();
+        while (k < text.size() && (text.at(k) == u' ' || text.at(k) == u'\t'))
+            ++k;
+        if (k < text.size() && text.at(k) == u'(')
+            return true;
+    }
+    return false;
+}
+
 QString FindMainClassName(const QStringList &lines)
 {
     const QStringList copy = lines; // the caller's list may change while we read
     int mainLine = -1;
     for (int i = copy.size() - 1; i >= 0; --i) {
-        if (copy.at(i).contains(QStringLiteral("void main("))) {
+        if (containsMainCall(copy.at(i), u"void ")) {
             mainLine = i;
             break;
         }

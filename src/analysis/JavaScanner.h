@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // Questions about the Java code in a text, answered without parsing: each function runs a
 // JavaTokenizer over the lines from the first one (or a given one) and counts braces.
@@ -40,5 +41,9 @@ int FinnClassStart(const QStringList &lines, int limitLine);
 // nearest line at or above it that contains "class". Empty when there is no such main line
 // or no such class line.
 QString FindMainClassName(const QStringList &lines);
+
+// Whether text holds before + "main", then any blanks (spaces, tabs), then "(": the main
+// method's test wherever the scanner looks for it (" main(" and "void main (" alike).
+bool containsMainCall(QStringView text, QStringView before);
 
 } // namespace JavaScanner

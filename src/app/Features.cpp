@@ -10,11 +10,13 @@
 #include "analysis/QuickFind.h"
 #include "analysis/StatisticsCommand.h"
 #include "app/MainWindowHost.h"
+#include "app/SpellCheckerForOptions.h"
 #include "host/ActionRegistry.h"
 #include "host/HostDocument.h"
 #include "html/FormFieldOpeners.h"
 #include "html/HtmlCommands.h"
 #include "html/HtmlWizardOpeners.h"
+#include "html/ScriptCommands.h"
 #include "html/StripHtmlCommand.h"
 #include "java/BreakpointCommands.h"
 #include "java/CompileCommands.h"
@@ -25,6 +27,8 @@
 #include "javagen/JavaSnippetCommands.h"
 #include "platform/Prompter.h"
 #include "settings/AppSettings.h"
+#include "settings/CompletionTemplates.h"
+#include "settings/OptionsFeature.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/ExplorerPanel.h"
 #include "shell/ExportCommands.h"
@@ -34,6 +38,7 @@
 #include "shell/SendToExtPrgFrm.h"
 #include "shell/ShellLaunchCommands.h"
 #include "shell/UserToolFrm.h"
+#include "shell/VelgKatalogFrm.h"
 #include "spelling/SpellCheckFeature.h"
 #include "styling/FlatMenu.h"
 
@@ -122,20 +127,41 @@ void installPrinting(Features &f, TMainForm &main, FeatureHost &host)
 }
 
 // The first settings write that fails says why, once; the program goes on without saving.
-void reportSettingsFailure(TMainForm &main, FeatureHost &host)
+// The Options dialog's OK reports its own failures.
+void reportSettingsFailure(Features &f, TMainForm &main, FeatureHost &host)
 {
     TMainForm *m = &main;
+    Features *features = &f;
     auto said = std::make_shared<bool>(false);
     QObject::connect(
         &host.settings(), &AppSettings::writeFailed, m,
-        [m, said](const QString &fileName, const QString &reason) {
-            if (*said)
+        [m, features, said](const QString &fileName, const QString &reason) {
+            if (*said || (features->options && features->options->committing()))
                 return;
             *said = true;
             Prompter::instance()->messageDlg(
                 m, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
                 Prompter::Warning, Prompter::OkButton);
         });
+}
+
+// Edit, "Options.." and the code-template list.
+void installOptions(Features &f, TMainForm &main, FeatureHost &host)
+{
+    f.options = new OptionsFeature(
+        host, std::make_unique<SpellCheckerForOptions>(f.spelling->checker()), &f);
+    f.completionList = f.options->templates();
+    OptionsFeature *options = f.options;
+    TMainForm *m = &main;
+    Features *features = &f;
+    OptionsHooks &hooks = options->hooks();
+    hooks.chooseFolder = [options](QWidget *parent, const QString &start) {
+        TVelgKatalogFrm chooser(start, parent);
+        return options->execDialog()(chooser) == QDialog::Accepted ? chooser.folder() : QString();
+    };
+    hooks.updateColorsInEditor = [m] { m->UpdateColorsInEditor(); };
+    hooks.lagNyCompletionListe = [features] { features->LagNyCompletionListe(); };
+    hooks.loadShortcuts = [features] { features->LoadShortcuts(); };
 }
 
 } // namespace
@@ -151,7 +177,7 @@ Features *installFeatures(TMainForm &main)
     FeatureHost &host = *(f->host = new MainWindowHost(main));
 
     // 0. A settings file that cannot be written is reported once.
-    reportSettingsFailure(main, host);
+    reportSettingsFailure(*f, main, host);
 
     // 1. The HTML commands: the "&Insert", "&Modify" and HTML "Tools" menus, File, New,
     //    "Frameset", the "HTML" tool tab and the HTML group of every document pop-up.
@@ -231,6 +257,15 @@ Features *installFeatures(TMainForm &main)
     f->debugger = new DebugCommands(host, *f->compile, *f->breakpoints, f);
     f->watches = new WatchCommands(host, f);
 
+    // 17. The "Javascripts:" commands (date, last modified, the clock pop-up's clocks), the
+    //     link wizard and the random-image, link-menu, rollover and browser-information wizards.
+    ScriptCommands::provideTo(*f->html, wizards);
+
+    // 18. Edit, "Options..": the Options dialog over the spell checker of step 7, the folder
+    //     dialog, the main window's colours, templates and shortcuts; and the code-template
+    //     list the main window keeps.
+    installOptions(*f, main, host);
+
     return f;
 }
 
@@ -238,8 +273,10 @@ Features *installFeatures(TMainForm &main)
 
 // Filled in by the user-defined languages.
 void Features::LoadCustomLanglistFromFile() {}
-// Filled in by the completion word lists.
-void Features::LagNyCompletionListe() {}
+void Features::LagNyCompletionListe()
+{
+    completionList->LagNyCompletionListe();
+}
 void Features::showTipWindow()
 {
     help->showTipAtStartUp();

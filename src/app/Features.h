@@ -4,6 +4,7 @@
 
 class BreakpointCommands;
 class CompileCommands;
+class CompletionTemplates;
 class DebugCommands;
 class ExplorerPanel;
 class ExportCommands;
@@ -12,6 +13,7 @@ class HelpCommands;
 class HtmlCommands;
 class JavaGeneratorCommands;
 class JavaSnippetCommands;
+class OptionsFeature;
 class PrintCommands;
 class QuickFind;
 class RunJavaCommand;
@@ -45,6 +47,8 @@ public:
     TFlatMenu *flatMenu = nullptr; // the main window's "FlatMenu1"
     QuickFind *quickFind = nullptr;
     StatisticsCommand *statistics = nullptr;
+    OptionsFeature *options = nullptr;             // Edit, "Options.."
+    CompletionTemplates *completionList = nullptr; // the code-template list "CompletionList"
     BreakpointCommands *breakpoints = nullptr;
     DebugCommands *debugger = nullptr;
     WatchCommands *watches = nullptr;

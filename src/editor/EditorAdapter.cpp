@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
 #include <Qsci/qscilexer.h>
 #include <Qsci/qsciscintilla.h>
 
@@ -74,6 +76,10 @@ EditorAdapter::EditorAdapter(QWidget *parent) : QObject(parent), m_editor(new Qs
     m_editor->installEventFilter(this);
 
     connect(m_editor, &QsciScintilla::textChanged, this, [this] {
+        if (m_compound > 0) {
+            m_compoundChanged = true;
+            return;
+        }
         Q_EMIT contentsChanged();
         if (m_loading == 0)
             Q_EMIT textChanged();
@@ -176,6 +182,8 @@ void EditorAdapter::setCaret(int line, int column)
 
 void EditorAdapter::scrollToCaret()
 {
+    if (m_compound > 0)
+        return; // once, at the end of the compound edit
     // A hidden editor has no size yet: scrolling now would shift the view sideways for
     // good, so the scroll waits for the first show.
     if (!m_editor->isVisible()) {
@@ -193,6 +201,20 @@ bool EditorAdapter::eventFilter(QObject *watched, QEvent *event)
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
         && filterKey(static_cast<QKeyEvent *>(event)))
         return true;
+    // The editor's own undo and redo keys take the same way as the Undo and Redo commands.
+    if (watched == m_editor && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QsciCommand *command = m_editor->standardCommands()->boundTo(
+            key->key() | int(key->modifiers() & ~Qt::KeypadModifier));
+        if (command && command->command() == QsciCommand::Undo) {
+            undo();
+            return true;
+        }
+        if (command && command->command() == QsciCommand::Redo) {
+            redo();
+            return true;
+        }
+    }
     if (watched == m_editor && m_smartTabs && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && smartTab())
@@ -237,7 +259,7 @@ bool EditorAdapter::filterKey(QKeyEvent *event)
 
 void EditorAdapter::emitCaretIfMoved()
 {
-    if (!m_editor)
+    if (!m_editor || m_compound > 0)
         return;
     const int l = caretLine();
     const int c = caretColumn();
@@ -271,6 +293,29 @@ int EditorAdapter::lineCount() const
     return int(lastStart == length ? docLines - 1 : docLines);
 }
 
+namespace {
+
+// UTF-8 bytes of the editor's as text. QString::fromUtf8 would drop a U+FEFF that starts
+// them (a second BOM, or a line beginning with one); it is text here and stays.
+QString fromEditorBytes(const char *bytes, long size)
+{
+    const bool feff = size >= 3 && bytes[0] == '\xEF' && bytes[1] == '\xBB' && bytes[2] == '\xBF';
+    return feff ? TextFile::fromUtf8KeepingBom(QByteArray(bytes, qsizetype(size)))
+                : QString::fromUtf8(bytes, qsizetype(size));
+}
+
+} // namespace
+
+QString EditorAdapter::wholeText() const
+{
+    const long length = send(QsciScintillaBase::SCI_GETLENGTH);
+    QByteArray bytes(int(length) + 1, '\0');
+    m_editor->SendScintilla(QsciScintillaBase::SCI_GETTEXT, (unsigned long)(length + 1),
+                            bytes.data());
+    bytes.chop(1);
+    return TextFile::fromUtf8KeepingBom(bytes);
+}
+
 QStringList EditorAdapter::lines() const
 {
     // Each line is decoded straight from the editor's own buffer: the text is copied once.
@@ -285,13 +330,13 @@ QStringList EditorAdapter::lines() const
         const char c = text[i];
         if (c != '\r' && c != '\n')
             continue;
-        result.append(QString::fromUtf8(text + start, i - start));
+        result.append(fromEditorBytes(text + start, i - start));
         if (c == '\r' && i + 1 < length && text[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
     if (start < length)
-        result.append(QString::fromUtf8(text + start, length - start));
+        result.append(fromEditorBytes(text + start, length - start));
     return result;
 }
 
@@ -299,15 +344,19 @@ QString EditorAdapter::line(int line) const
 {
     if (line < 1 || line > lineCount())
         return QString();
-    QString s = m_editor->text(line - 1);
-    while (s.endsWith(QLatin1Char('\n')) || s.endsWith(QLatin1Char('\r')))
-        s.chop(1);
-    return s;
+    const long length = send(QsciScintillaBase::SCI_LINELENGTH, line - 1);
+    QByteArray bytes(int(length) + 1, '\0');
+    m_editor->SendScintilla(QsciScintillaBase::SCI_GETLINE, (unsigned long)(line - 1),
+                            bytes.data());
+    long size = length;
+    while (size > 0 && (bytes.at(size - 1) == '\n' || bytes.at(size - 1) == '\r'))
+        --size;
+    return fromEditorBytes(bytes.constData(), size);
 }
 
 QString EditorAdapter::text() const
 {
-    return normalizeLineEndings(m_editor->text(), m_format.lineEnding);
+    return normalizeLineEndings(wholeText(), m_format.lineEnding);
 }
 
 void EditorAdapter::setLines(const QStringList &lines)
@@ -373,7 +422,7 @@ void EditorAdapter::loadUtf8(const QByteArray &utf8, const TextFile::Format &for
     if (uniformLineEndings(utf8, format.lineEnding))
         loadBytes(utf8);
     else
-        setText(QString::fromUtf8(utf8));
+        setText(TextFile::fromUtf8KeepingBom(utf8));
 }
 
 void EditorAdapter::setFormat(const TextFile::Format &f)
@@ -398,6 +447,8 @@ void EditorAdapter::insertAtCaret(const QString &text)
         pos += virtualSpace;
     }
     send(QsciScintillaBase::SCI_INSERTTEXT, pos, reinterpret_cast<long>(bytes.constData()));
+    if (m_compound > 0)
+        m_compoundChanged = true;
     send(QsciScintillaBase::SCI_SETEMPTYSELECTION, pos + bytes.size());
     send(QsciScintillaBase::SCI_CHOOSECARETX);
     send(QsciScintillaBase::SCI_ENDUNDOACTION);
@@ -522,13 +573,17 @@ void EditorAdapter::endUndoAction()
 {
     send(QsciScintillaBase::SCI_ENDUNDOACTION);
 }
+// Undo and redo run without the editor's change notifications (see quietly()): undoing a
+// Replace All of thousands of matches would otherwise take minutes.
 void EditorAdapter::undo()
 {
-    m_editor->undo();
+    if (send(QsciScintillaBase::SCI_CANUNDO))
+        quietly([this] { m_editor->undo(); });
 }
 void EditorAdapter::redo()
 {
-    m_editor->redo();
+    if (send(QsciScintillaBase::SCI_CANREDO))
+        quietly([this] { m_editor->redo(); });
 }
 void EditorAdapter::cut()
 {
@@ -708,6 +763,58 @@ void EditorAdapter::clearLineColors()
     m_lineColorsSet = false;
 }
 
+WaveOverlay *EditorAdapter::ensureWaveOverlay()
+{
+    if (!m_waveOverlay && m_editor)
+        m_waveOverlay = new WaveOverlay(m_editor->viewport(), [this] { return waveLayout(); });
+    return m_waveOverlay;
+}
+
+void EditorAdapter::setWaves(const QList<WaveRange> &ranges)
+{
+    if (ranges.isEmpty() && m_waves.isEmpty())
+        return;
+    m_waves = ranges;
+    if (WaveOverlay *overlay = ensureWaveOverlay())
+        overlay->update();
+}
+
+void EditorAdapter::setWaveLook(const QColor &pen, const std::array<int, 4> &offsets)
+{
+    if (WaveOverlay *overlay = ensureWaveOverlay())
+        overlay->setLook(pen, offsets);
+}
+
+WaveOverlay::Layout EditorAdapter::waveLayout() const
+{
+    WaveOverlay::Layout layout;
+    layout.background = m_paper;
+    if (!m_editor || m_waves.isEmpty())
+        return layout;
+    for (int m = 0; m < 5; ++m)
+        layout.gutter += int(send(QsciScintillaBase::SCI_GETMARGINWIDTHN, m));
+    const int lineCount = int(send(QsciScintillaBase::SCI_GETLINECOUNT));
+    const int viewHeight = m_editor->viewport()->height();
+    for (const WaveRange &r : m_waves) {
+        if (r.line < 1 || r.line > lineCount || r.length <= 0)
+            continue;
+        const Place from = placeOf(r.line, r.column);
+        if (from.virtualSpace > 0)
+            continue;
+        long to = send(QsciScintillaBase::SCI_POSITIONRELATIVE, from.pos, r.length);
+        if (to == 0)
+            to = send(QsciScintillaBase::SCI_GETLENGTH);
+        const int top = int(send(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, from.pos));
+        const int height = int(send(QsciScintillaBase::SCI_TEXTHEIGHT, r.line - 1));
+        if (top + height < 0 || top > viewHeight)
+            continue;
+        const int x0 = int(send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, from.pos));
+        const int x1 = int(send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, to));
+        layout.waves.append({x0, x1, top + height - 3});
+    }
+    return layout;
+}
+
 void EditorAdapter::defineIndicator(int id, IndicatorStyle style, const QColor &color)
 {
     int scintillaStyle = QsciScintillaBase::INDIC_SQUIGGLE;
@@ -818,8 +925,13 @@ QString EditorAdapter::attributeNameAt(int line, int column) const
     if (p.virtualSpace > 0 || p.pos >= lineEnd) {
         index = m_highlighter->indexOfAttribute(QStringLiteral("Space"));
     } else {
-        if (send(QsciScintillaBase::SCI_GETENDSTYLED) <= p.pos)
-            send(QsciScintillaBase::SCI_COLOURISE, send(QsciScintillaBase::SCI_GETENDSTYLED),
+        // The lexer starts on a line start: started inside a word after an edit, it would take
+        // the rest of the text for that word.
+        const long endStyled = send(QsciScintillaBase::SCI_GETENDSTYLED);
+        if (endStyled <= p.pos)
+            send(QsciScintillaBase::SCI_COLOURISE,
+                 send(QsciScintillaBase::SCI_POSITIONFROMLINE,
+                      send(QsciScintillaBase::SCI_LINEFROMPOSITION, endStyled)),
                  lineEnd);
         index =
             m_highlighter->attributeOfStyle(int(send(QsciScintillaBase::SCI_GETSTYLEAT, p.pos)));
@@ -851,13 +963,13 @@ bool EditorAdapter::findText(const QString &text, bool caseSensitive, bool whole
     if (wholeWord)
         flags |= QsciScintillaBase::SCFIND_WHOLEWORD;
     send(QsciScintillaBase::SCI_SETSEARCHFLAGS, flags);
-    send(QsciScintillaBase::SCI_SETTARGETRANGE, start, end);
-    const long found = m_editor->SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET,
-                                               uintptr_t(needle.size()), needle.constData());
+    long foundEnd = -1;
+    const long found = search(needle, caseSensitive, start, end, &foundEnd);
     if (found < 0)
         return false;
-    const long foundEnd = send(QsciScintillaBase::SCI_GETTARGETEND);
-    send(QsciScintillaBase::SCI_SETSEL, found, foundEnd);
+    // The caret goes to the match's end; scrolling is ours (once per compound edit).
+    send(QsciScintillaBase::SCI_SETSELECTION, foundEnd, found);
+    send(QsciScintillaBase::SCI_CHOOSECARETX);
     scrollToCaret();
     emitCaretIfMoved();
     return true;

@@ -8,9 +8,12 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 
+#include <array>
+#include <functional>
+
+#include "editor/WaveOverlay.h"
 #include "platform/TextFile.h"
 
 class QKeyEvent;
@@ -129,8 +132,24 @@ public:
     // Colours one line's text and background (one colour pair at a time, e.g. the error line).
     void setLineColors(int line, const QColor &fg, const QColor &bg);
     void clearLineColors();
+    bool hasLineColors() const { return m_lineColorsSet; }
     // Background of selected text.
     void setSelectionBackgroundColor(const QColor &c);
+
+    // Wavy underlines over ranges of length characters from 1-based line/column (the spell
+    // checker's). Each runs from the range's first pixel column through the column just
+    // right of its last character, its baseline three pixels above the line's bottom; the
+    // offsets (pixels below the baseline, one per column, repeating every four) shape it,
+    // an offset of -1 being drawn in the background colour.
+    struct WaveRange {
+        int line;
+        int column;
+        int length;
+    };
+    void setWaves(const QList<WaveRange> &ranges);
+    QList<WaveRange> waves() const { return m_waves; }
+    void setWaveLook(const QColor &pen, const std::array<int, 4> &offsets);
+    WaveOverlay *waveOverlay() const { return m_waveOverlay; }
 
     // Indicators (0..19 free for callers; a squiggle by default): a range of length
     // characters from 1-based line/column.
@@ -175,6 +194,21 @@ public:
     bool findText(const QString &text, bool caseSensitive, bool wholeWord, bool forward,
                   bool fromCaret);
 
+    // The selection's first and last place, 1-based (both the caret without a selection).
+    void selectionBounds(int *line1, int *col1, int *line2, int *col2) const;
+    // Replaces the text of one line, its line break kept. One undo step.
+    void replaceLine(int line, const QString &text);
+    // Many edits as one: one undo step; scrolling to the caret, caretMoved() and the change
+    // signals wait for the end, where textChanged() and contentsChanged() come once when the
+    // text changed. Calls nest.
+    void beginCompoundEdit();
+    void endCompoundEdit();
+    // Replaces every match of text from the selection's start to the end of the text, each
+    // search going on after the replacement before it; the caret after the last replacement.
+    // One undo step, one change signal. Returns the number of replacements.
+    int replaceAll(const QString &text, const QString &replacement, bool caseSensitive,
+                   bool wholeWord);
+
     // A text as a line list: breaks CR, LF or CR LF; a final break adds no line.
     static QStringList splitLines(const QString &text);
     // Every line break of text made the given ending; returns text itself when nothing changes.
@@ -195,6 +229,10 @@ protected:
 private:
     // Replaces the whole text with UTF-8 bytes as a load: no textChanged(), no undo, not modified.
     void loadBytes(const QByteArray &bytes);
+    WaveOverlay::Layout waveLayout() const;
+    WaveOverlay *ensureWaveOverlay();
+    // The document's text; a U+FEFF at its start is kept.
+    QString wholeText() const;
     struct Place {
         long pos;
         long virtualSpace;
@@ -206,6 +244,13 @@ private:
     void emitCaretIfMoved();
     void scrollToCaret();
     long send(unsigned int msg, unsigned long w = 0, long l = 0) const;
+    // The first match of needle in [from, to) (backwards when from > to) with the search
+    // flags set; end receives its end.
+    long search(const QByteArray &needle, bool caseSensitive, long from, long to, long *end) const;
+    long targetSearch(const QByteArray &needle, long from, long to, long *end) const;
+    // Runs change with the editor's change notifications off, then reports the change once.
+    void quietly(const std::function<void()> &change);
+    void emitChanged();
     bool smartTab();
     bool filterKey(QKeyEvent *event);
 
@@ -228,8 +273,13 @@ private:
     bool m_gutterVisible = true;
     bool m_lineNumbers = false;
     bool m_lineColorsSet = false;
+    QList<WaveRange> m_waves;
+    WaveOverlay *m_waveOverlay = nullptr;
     bool m_scrollPending = false;
     bool m_smartTabs = false;
     int m_lastCaretLine = 0;
     int m_lastCaretColumn = 0;
+    int m_compound = 0;
+    bool m_compoundChanged = false;
+    long m_savedEventMask = 0;
 };

@@ -121,18 +121,20 @@ bool Highlighter::loadFromFile(const QString &iniFileName)
     return true;
 }
 
-bool Highlighter::saveToFile(const QString &iniFileName) const
+bool Highlighter::saveToFile(const QString &iniFileName, QString *error) const
 {
     IniFile ini(iniFileName);
-    bool ok = true;
+    ini.beginUpdate();
     for (const HighlighterAttribute &a : m_attributes) {
-        ok = ini.writeInteger(a.name, KeyBackground, a.background.value()) && ok;
-        ok = ini.writeInteger(a.name, KeyForeground, a.foreground.value()) && ok;
-        ok = ini.writeInteger(a.name, KeyStyle, a.style) && ok;
-        if (!ok)
-            return false; // the file cannot be written: no point in trying the rest
+        ini.writeInteger(a.name, KeyBackground, a.background.value());
+        ini.writeInteger(a.name, KeyForeground, a.foreground.value());
+        ini.writeInteger(a.name, KeyStyle, a.style);
     }
-    return ok;
+    if (ini.commit())
+        return true;
+    if (error)
+        *error = ini.lastError();
+    return false;
 }
 
 QString Highlighter::sampleSource() const

@@ -49,9 +49,10 @@ public:
 
     // Colour files. load applies, per attribute with a section holding at least one key,
     // each key present; absent sections/keys leave the attribute alone. load is false
-    // when the file does not exist, save when it could not be written.
+    // when the file does not exist, save when it could not be written (error: the system's
+    // reason). Saving replaces the file once, whole.
     bool loadFromFile(const QString &iniFileName);
-    bool saveToFile(const QString &iniFileName) const;
+    bool saveToFile(const QString &iniFileName, QString *error = nullptr) const;
 
     // The sample source text of the highlighter (lines separated by LF).
     QString sampleSource() const;

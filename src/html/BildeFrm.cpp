@@ -1,6 +1,7 @@
 #include "BildeFrm.h"
 
 #include "html/BildeTag.h"
+#include "html/SpinEdit.h"
 #include "platform/FileDialogs.h"
 #include "platform/HelpViewer.h"
 #include "platform/Prompter.h"
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,7 +37,7 @@ TBildeFrm::TBildeFrm(ProjectGetter project, std::function<void(const QString &)>
     Button1 = named(new QPushButton(QStringLiteral("Find.."), this), "Button1");
     Height1 = named(new QLineEdit(this), "Height1");
     Width1 = named(new QLineEdit(this), "Width1");
-    SpinEdit1 = named(new QSpinBox(this), "SpinEdit1");
+    SpinEdit1 = named(new SpinEdit(this), "SpinEdit1");
     SpinEdit1->setRange(0, 9999);
     SpinEdit1->setValue(1); // a spin box writes its text only on a change of value
     SpinEdit1->setValue(0);
@@ -117,7 +117,10 @@ void TBildeFrm::Button1Click()
         return;
     }
 
-    Edit1->setText(CopyToProjectFolder::run(this, m_project(), file));
+    const ProjectSettings project = m_project();
+    Edit1->setText(CopyToProjectFolder::run(this, project, file));
+    // Picked without a project, the picture is still to be copied when one exists at OK.
+    m_uncopiedPicture = project.projectFolder.isEmpty() ? file : QString();
     const bool measured = result == ImgSize::Result::Measured;
     Width1->setText(measured ? QString::number(width) : QString());
     Height1->setText(measured ? QString::number(height) : QString());
@@ -150,6 +153,14 @@ QString TBildeFrm::buildTag() const
 
 void TBildeFrm::Button3Click()
 {
+    // A picture picked before the project folder was chosen goes into the project now, and
+    // the source names it there.
+    const ProjectSettings project = m_project();
+    if (!project.projectFolder.isEmpty() && !m_uncopiedPicture.isEmpty()
+        && Edit1->text() == m_uncopiedPicture) {
+        Edit1->setText(CopyToProjectFolder::run(this, project, m_uncopiedPicture));
+        m_uncopiedPicture.clear();
+    }
     if (m_insertText)
         m_insertText(buildTag());
     close();

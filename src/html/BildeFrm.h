@@ -9,7 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
+class SpinEdit;
 
 // "Image": builds one img tag and inserts it at the caret of the active document.
 // Not modal; created per use, shows itself, hides itself after OK or Cancel.
@@ -25,7 +25,7 @@ public:
     QString buildTag() const;
 
     QLineEdit *Edit1, *Height1, *Width1, *Edit4, *Edit5, *Edit6, *Edit7, *Edit8, *Edit9;
-    QSpinBox *SpinEdit1;
+    SpinEdit *SpinEdit1; // its text may be cleared: no border attribute then
     QComboBox *ComboBox1;
     QCheckBox *CheckBox1;
     QPushButton *Button1, *Button4, *Button3, *Button2, *Button5;
@@ -39,4 +39,5 @@ public slots:
 private:
     ProjectGetter m_project;
     std::function<void(const QString &)> m_insertText;
+    QString m_uncopiedPicture; // full path picked while no project folder was chosen
 };

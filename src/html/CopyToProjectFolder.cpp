@@ -2,11 +2,11 @@
 
 #include "platform/DelphiStrings.h"
 #include "platform/Prompter.h"
+#include "platform/SafeWrite.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace CopyToProjectFolder {
 
@@ -76,36 +76,13 @@ bool copyFile(const QString &from, const QString &to, Existing existing, QString
             *error = in.errorString();
         return false;
     }
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly)) {
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError) {
         if (error)
-            *error = out.errorString();
+            *error = in.errorString();
         return false;
     }
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 n = in.read(buffer, sizeof buffer);
-        if (n < 0) {
-            if (error)
-                *error = in.errorString();
-            out.cancelWriting();
-            return false;
-        }
-        if (n == 0)
-            break;
-        if (out.write(buffer, n) != n) {
-            if (error)
-                *error = out.errorString();
-            out.cancelWriting();
-            return false;
-        }
-    }
-    if (!out.commit()) {
-        if (error)
-            *error = out.errorString();
-        return false;
-    }
-    return true;
+    return SafeWrite::replaceFile(to, bytes, error);
 }
 
 QString run(QWidget *parent, const ProjectSettings &project, const QString &file,

@@ -116,6 +116,29 @@ void FormFieldWizard::helpClick()
         HelpViewer::instance()->showTopic(m_look.helpTopic);
 }
 
+void FormFieldWizard::showEvent(QShowEvent *event)
+{
+    // The buttons are made before the fields a wizard adds above them; in the tab order they
+    // come after the fields, so the wizard opens on its first field.
+    QWidget *lastField = nullptr;
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (w != m_ok && w != m_cancel && w != m_help && (w->focusPolicy() & Qt::TabFocus)
+            && isAncestorOf(w))
+            lastField = w;
+    }
+    if (lastField) {
+        // The tab order cannot be changed after the last widget of the chain: a stand-in
+        // keeps the last field from being last while the buttons move behind it.
+        auto *standIn = new QWidget(this);
+        standIn->setFocusPolicy(Qt::TabFocus);
+        setTabOrder(lastField, m_ok);
+        setTabOrder(m_ok, m_cancel);
+        setTabOrder(m_cancel, m_help);
+        delete standIn;
+    }
+    QDialog::showEvent(event);
+}
+
 void FormFieldWizard::showCentred()
 {
     showCentred(this);

@@ -66,6 +66,8 @@ protected:
     // Written after ">".
     virtual QString textAfterTag() const { return {}; }
 
+    void showEvent(QShowEvent *event) override;
+
 private:
     struct Attribute {
         QString name;

@@ -4,38 +4,9 @@
 #include "platform/DelphiStrings.h"
 #include "platform/TextFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <algorithm>
 
 namespace ImportLines {
-
-namespace {
-
-bool readBytes(const QString &fileName, QByteArray &bytes, QString *error)
-{
-    if (QFileInfo(fileName).isDir()) {
-        if (error)
-            *error = QStringLiteral("It is a folder.");
-        return false;
-    }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-} // namespace
 
 QStringList entryLines(const QStringList &lines)
 {
@@ -54,7 +25,7 @@ QStringList entryLines(const QStringList &lines)
 bool read(const QString &fileName, QStringList &lines, QString *error)
 {
     QByteArray bytes;
-    if (!readBytes(fileName, bytes, error))
+    if (!TextFile::readAll(fileName, bytes, error))
         return false;
     if (RtfReader::isRtf(bytes)) {
         lines = entryLines(RtfReader::paragraphs(bytes));

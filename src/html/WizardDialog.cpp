@@ -17,14 +17,16 @@ WizardDialog::WizardDialog(const char *objectName, const QString &caption, const
 QHBoxLayout *WizardDialog::makeButtons(const Buttons &buttons)
 {
     m_ok = named(new QPushButton(buttons.okCaption, this), buttons.ok);
-    m_cancel = named(new QPushButton(QStringLiteral("Cancel"), this), buttons.cancel);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, [this] { ok(); });
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::close);
     auto *row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(m_ok);
-    row->addWidget(m_cancel);
+    if (buttons.cancel) {
+        m_cancel = named(new QPushButton(QStringLiteral("Cancel"), this), buttons.cancel);
+        connect(m_cancel, &QPushButton::clicked, this, &QDialog::close);
+        row->addWidget(m_cancel);
+    }
     if (buttons.help) {
         m_help = named(new QPushButton(QStringLiteral("Help"), this), buttons.help);
         connect(m_help, &QPushButton::clicked, this,

@@ -23,8 +23,8 @@ public:
 protected:
     struct Buttons {
         const char *ok;
-        const char *cancel;
-        const char *help; // nullptr: no Help button
+        const char *cancel; // nullptr: no Cancel button
+        const char *help;   // nullptr: no Help button
         QString okCaption = QStringLiteral("OK");
     };
 

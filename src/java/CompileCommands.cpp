@@ -381,10 +381,26 @@ void CompileCommands::KompilerErrorsClick()
 
 void CompileCommands::KompilerErrorsDblClick()
 {
-    if (KompilerErrors->topLevelItemCount() == 0 || !KompilerErrors->currentItem())
+    QTreeWidgetItem *item = KompilerErrors->currentItem();
+    if (KompilerErrors->topLevelItemCount() == 0 || !item)
         return;
-    if (HostDocument *doc = m_host->activeDocument())
+    // An entry without a line number (a note of the compiler) has nowhere to go.
+    int line = 0;
+    if (!Delphi::tryStrToInt(item->text(0), line))
+        return;
+    // The list belongs to the document compiled, wherever it stands now.
+    if (HostDocument *doc = compiledDocument())
         SelectErrorLine(doc);
+}
+
+HostDocument *CompileCommands::compiledDocument() const
+{
+    if (m_fileName.isEmpty())
+        return nullptr;
+    for (HostDocument *doc : m_host->documents())
+        if (doc->fileName() == m_fileName)
+            return doc;
+    return nullptr;
 }
 
 void CompileCommands::SelectErrorLine(HostDocument *doc)

@@ -89,6 +89,9 @@ Q_SIGNALS:
     void compileFinished(int errorCount);
 
 private:
+    // The open document of the file last compiled (whose messages the list holds); nullptr
+    // when it was closed.
+    HostDocument *compiledDocument() const;
     enum class Mode { WithWindow, AndRun, Silent };
 
     void bindCommands();

@@ -4,6 +4,7 @@
 #include "platform/TColor.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -179,6 +180,12 @@ void TProgRunFrm::programFinished()
         activateWindow();
         RichEdit1->setFocus();
     }
+}
+
+void TProgRunFrm::closeEvent(QCloseEvent *event)
+{
+    m_runner->stop();
+    QWidget::closeEvent(event);
 }
 
 void TProgRunFrm::CopyClick()

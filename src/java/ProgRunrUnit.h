@@ -12,9 +12,9 @@ class TRunnerThread;
 
 // The console window of a running Java program: the program's output appears line by
 // line, a line typed on the last line is sent to the program when Enter is pressed, and
-// "Done!" ends the text when the program has ended. Closing the window only hides it;
-// the program runs on. Each window owns its runner, so an older console still talks to
-// its own program.
+// "Done!" ends the text when the program has ended. Closing the window hides it and ends
+// its program, so no program runs on unseen. Each window owns its runner, so an older
+// console still talks to its own program.
 class TProgRunFrm : public QWidget
 {
     Q_OBJECT
@@ -45,6 +45,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     QToolButton *makeButton(const QString &name, const QString &hint, const QString &iconName,

@@ -31,6 +31,12 @@ bool TRunnerThread::SendInputLine(const QString &line)
     return m_process->write(Delphi::trim(line) + QStringLiteral("\r\n"));
 }
 
+void TRunnerThread::stop()
+{
+    if (!m_finished)
+        m_process->kill();
+}
+
 void TRunnerThread::feed(const QString &piece)
 {
     if (m_finished || piece.isEmpty())

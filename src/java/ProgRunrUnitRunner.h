@@ -42,6 +42,9 @@ public:
 
     bool isFinished() const { return m_finished; }
 
+    // Ends the program at once (also one waiting for input); finished() follows.
+    void stop();
+
 signals:
     void lineReady(const QString &line);
     void finished();

@@ -1,5 +1,7 @@
 #include "java/RunJava.h"
 
+#include "analysis/JavaScanner.h"
+
 #include "java/AppletPage.h"
 #include "java/AppletPageRun.h"
 #include "java/JavaCommandLine.h"
@@ -53,7 +55,7 @@ QString RunJava::defaultAppletViewerDir()
 
 bool RunJava::FinnesMainFunc(const QString &documentText)
 {
-    return Delphi::contains(documentText, QStringLiteral(" main("));
+    return JavaScanner::containsMainCall(documentText, u" ");
 }
 
 QStringList RunJava::appletViewerCommand(const QString &javaBinDir) const

@@ -43,7 +43,8 @@ public:
     // "appletviewer" beside the executable.
     static QString defaultAppletViewerDir();
 
-    // FinnesMainFunc: the document is a program when its text holds " main(".
+    // FinnesMainFunc: the document is a program when its text holds " main(" (blanks may
+    // stand before the bracket).
     static bool FinnesMainFunc(const QString &documentText);
 
     Result run(const QString &documentFileName, const QString &documentText,

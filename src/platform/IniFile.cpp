@@ -1,11 +1,11 @@
 #include "IniFile.h"
 
 #include "DelphiStrings.h"
+#include "SafeWrite.h"
 
 #include <QFileInfo>
 #include <QHash>
 #include <QMutex>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <memory>
@@ -210,22 +210,14 @@ QStringList IniFile::loadLines() const
 
 bool IniFile::saveLines(const QStringList &lines)
 {
-    m_lastError.clear();
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_lastError = file.errorString();
-        return false;
-    }
     QByteArray bytes;
     for (const QString &line : lines) {
         bytes += line.toUtf8();
         bytes += "\r\n";
     }
-    const bool ok = file.write(bytes) == bytes.size() && file.commit();
-    if (!ok) {
-        m_lastError = file.errorString();
-        file.cancelWriting();
-    }
+    QString reason;
+    const bool ok = SafeWrite::replaceFile(m_fileName, bytes, &reason);
+    m_lastError = ok ? QString() : reason;
     IniCache::instance().forget(m_fileName);
     return ok;
 }

@@ -7,7 +7,8 @@
 // - section and key names are compared without regard to case;
 // - values are trimmed, and one pair of enclosing double quotes is stripped;
 // - the first of duplicate sections/keys wins;
-// - every write goes straight to disk (atomically), keeping unknown lines;
+// - every write goes straight to disk (SafeWrite: checked, then one atomic replace),
+//   keeping unknown lines; a failed write leaves the file as it was;
 // - the file is created on the first write; CRLF is written, CRLF or LF read;
 // - booleans are written "1"/"0" and read as integer != 0.
 // Reads see the file as it is on disk, so a write by one IniFile object is
@@ -29,7 +30,6 @@ public:
     bool writeBool(const QString &section, const QString &key, bool value);
     bool eraseSection(const QString &section);
     bool deleteKey(const QString &section, const QString &key);
-
     bool sectionExists(const QString &section) const;
     bool valueExists(const QString &section, const QString &key) const;
     QStringList readSections() const;

@@ -11,6 +11,8 @@ public:
     {
         return range <= 0 ? 0 : QRandomGenerator::global()->bounded(range);
     }
+    // The global generator is seeded from the system's entropy source and needs no new seed.
+    void randomize() override {}
 };
 
 Rng *installed = nullptr;

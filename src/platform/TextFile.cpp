@@ -1,10 +1,11 @@
 #include "TextFile.h"
 
+#include "SafeWrite.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStringEncoder>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cstring>
@@ -28,13 +29,20 @@ TextFile::LineEnding firstLineEnding(const QByteArray &bytes)
 
 } // namespace
 
+// QString::fromUtf8 drops a leading U+FEFF; a file holding one after its own BOM keeps it.
+QString TextFile::fromUtf8KeepingBom(const QByteArray &utf8)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(utf8);
+}
+
 bool TextFile::decode(const QByteArray &bytes, Content &out, QString *error)
 {
     QByteArray utf8;
     Format format;
     if (!decodeToUtf8(bytes, utf8, format, error))
         return false;
-    out.text = QString::fromUtf8(utf8);
+    out.text = fromUtf8KeepingBom(utf8);
     out.format = format;
     return true;
 }
@@ -181,28 +189,8 @@ bool TextFile::isValidUtf8(const char *data, qsizetype size)
 bool TextFile::save(const QString &fileName, const QString &text, const Format &format,
                     QString *error)
 {
-    const QByteArray bytes = encode(convertLineEndings(text, format.lineEnding), format);
-    // QSaveFile writes a temporary file beside the target, gives it the target's
-    // permissions and renames it over the target only when everything was written.
-    QSaveFile file(fileName);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return SafeWrite::replaceFile(
+        fileName, encode(convertLineEndings(text, format.lineEnding), format), error);
 }
 
 QString TextFile::convertLineEndings(const QString &text, LineEnding ending)

@@ -40,10 +40,12 @@ public:
     static bool decodeToUtf8(const QByteArray &bytes, QByteArray &utf8, Format &format,
                              QString *error = nullptr);
     static bool isValidUtf8(const char *data, qsizetype size);
+    // UTF-8 bytes as text, a leading U+FEFF included (the file's own BOM is gone already).
+    static QString fromUtf8KeepingBom(const QByteArray &utf8);
 
     // Writes text (whose line breaks may be any of CR, LF, CR LF; they are converted to
-    // format.lineEnding) to a temporary file in the same folder and renames it over fileName,
-    // keeping the old file's permissions. On failure the old file is untouched.
+    // format.lineEnding) through SafeWrite::replaceFile: on failure the old file is untouched
+    // and error holds the system's reason.
     static bool save(const QString &fileName, const QString &text, const Format &format,
                      QString *error = nullptr);
 
@@ -51,6 +53,6 @@ public:
     static QString convertLineEndings(const QString &text, LineEnding ending);
     static QString lineEndingText(LineEnding ending);
 
-private:
-    static bool readAll(const QString &fileName, QByteArray &bytes, QString *error);
+    // Reads a file's bytes whole; false with the system's reason (or "… is a folder.").
+    static bool readAll(const QString &fileName, QByteArray &bytes, QString *error = nullptr);
 };

@@ -12,6 +12,7 @@
 #include "editor/EditorAdapter.h"
 #include "platform/DelphiStrings.h"
 #include "platform/FileDialogs.h"
+#include "platform/FileStamp.h"
 #include "platform/Prompter.h"
 #include "platform/TextFile.h"
 #include "settings/AppSettings.h"
@@ -362,8 +363,11 @@ void TEditForm::FormActivate()
         InitialLineCount = SynEdit1->lineCount();
     // Pointing the shared spell checker at this editor: filled in by the spell checker.
     // Reloading the user-defined language's keywords: filled in by the custom languages.
-    if (QAction *lineNumbers = m_main->action(QStringLiteral("Linenumbers1")))
-        SynEdit1->setShowLineNumbers(lineNumbers->isChecked());
+    // The window's own flag follows the gutter, so the next "Line Numbers" toggle flips both.
+    if (QAction *lineNumbers = m_main->action(QStringLiteral("Linenumbers1"))) {
+        LineNumbersShown = lineNumbers->isChecked();
+        SynEdit1->setShowLineNumbers(LineNumbersShown);
+    }
     SynEdit1->setShowSpecialChars(m_main->settings().boolValue(Settings::Key::ViewSecialChars));
     const QString title = caption();
     if (!Delphi::contains(title, QStringLiteral("EditorForm"))) {
@@ -379,12 +383,43 @@ void TEditForm::FormActivate()
 
 bool TEditForm::loadFromFile(const QString &fileName, QString *error)
 {
+    // Taken before reading: a change made while the file is read counts as a change.
+    const FileStamp stamp = FileStamp::of(fileName);
     QByteArray utf8;
     TextFile::Format format;
     if (!TextFile::loadUtf8(fileName, utf8, format, error))
         return false;
     SynEdit1->loadUtf8(utf8, format);
+    m_diskStamp = stamp;
+    m_declinedStamp = FileStamp();
     return true;
+}
+
+bool TEditForm::changedOnDisk(const QString &fileName) const
+{
+    if (fileName != DocumentFileName || !m_diskStamp.exists)
+        return false;
+    const FileStamp now = FileStamp::of(fileName);
+    return now.exists && now != m_diskStamp;
+}
+
+bool TEditForm::mayOverwrite(const QString &fileName, bool automatic)
+{
+    if (!changedOnDisk(fileName))
+        return true;
+    const FileStamp now = FileStamp::of(fileName);
+    // Auto-save asks once about each change; after a No it leaves the file alone.
+    if (automatic && now == m_declinedStamp)
+        return false;
+    const int answer = Prompter::instance()->messageDlg(
+        this,
+        QStringLiteral("The file ") + fileName
+            + QStringLiteral(" has been changed by another program. Overwrite it?"),
+        Prompter::Warning, Prompter::YesButton | Prompter::NoButton);
+    if (answer == Prompter::Yes)
+        return true;
+    m_declinedStamp = now;
+    return false;
 }
 
 bool TEditForm::writeTo(const QString &fileName)
@@ -395,6 +430,8 @@ bool TEditForm::writeTo(const QString &fileName)
     const TextFile::Format format = TextFile::formatFor(text, SynEdit1->format());
     if (TextFile::save(fileName, text, format, &reason)) {
         SynEdit1->setFormat(format);
+        m_diskStamp = FileStamp::of(fileName);
+        m_declinedStamp = FileStamp();
         return true;
     }
     Prompter::instance()->messageDlg(
@@ -403,7 +440,7 @@ bool TEditForm::writeTo(const QString &fileName)
     return false;
 }
 
-bool TEditForm::SaveFileNow()
+bool TEditForm::SaveFileNow(bool automatic)
 {
     if (!HasFileName && IsModified)
         return SaveFileAs();
@@ -412,7 +449,7 @@ bool TEditForm::SaveFileNow()
     // The caption may have been changed (strip HTML renames the document): save under it
     // in the document's folder.
     const QString target = Delphi::extractFilePath(DocumentFileName) + caption();
-    if (!writeTo(target))
+    if (!mayOverwrite(target, automatic) || !writeTo(target))
         return false;
     DocumentFileName = target;
     HasFileName = true;
@@ -449,6 +486,15 @@ bool TEditForm::SaveFileAs()
         chosen += ext;
     chosen = QFileInfo(chosen).absoluteFilePath();
 
+    // Two open documents never share a bare name: the name is refused as loading refuses it.
+    const QString newCaption = Delphi::extractFileName(chosen);
+    for (TEditForm *other : m_main->documentWindows()) {
+        if (other != this && other->caption().compare(newCaption, Qt::CaseInsensitive) == 0) {
+            m_main->offerOpenDocument(newCaption);
+            return false;
+        }
+    }
+
     if (QFileInfo::exists(chosen)
         && Prompter::instance()->messageDlg(
                this, QStringLiteral("File aldready exists, overwrite ?"), Prompter::Warning,
@@ -459,7 +505,6 @@ bool TEditForm::SaveFileAs()
     // Write first, so that a failed write leaves the document's name as it was.
     if (!writeTo(chosen))
         return false;
-    const QString newCaption = Delphi::extractFileName(chosen);
     DocumentFileName = chosen;
     m_main->OppdaterListeView(newCaption, oldCaption);
     setCaption(newCaption);

@@ -8,11 +8,13 @@
 #include "editor/Highlighter.h"
 #include "host/ActionRegistry.h"
 #include "host/HostDocument.h"
+#include "platform/FileStamp.h"
 
 namespace DocumentTypes {
 enum class DocType;
 }
 
+class DocumentSearch;
 class EditorAdapter;
 class QAction;
 class QLabel;
@@ -93,8 +95,10 @@ public:
     bool loadFromFile(const QString &fileName, QString *error = nullptr);
 
     // Saves to the document's file (Save as for a modified untitled document).
-    // True when the file was written.
-    bool SaveFileNow();
+    // True when the file was written. A file another program changed since it was loaded
+    // or saved is overwritten only when the user says so; an automatic save asks about
+    // each such change once and skips the file after a No.
+    bool SaveFileNow(bool automatic = false);
     // Asks for a new file name and saves there. True when the file was written.
     bool SaveFileAs();
 
@@ -116,6 +120,22 @@ public:
     void Undo1Click();
     void Gjenta1Click();
 
+    // Find and replace (EditFrmSearch.cpp): the window's own find and replace dialogs.
+    DocumentSearch *search();
+    void Soek();
+    void Finn();
+    void FinnNeste();
+    bool FinnErstatt();
+    void Erstatt();
+    // The pop-up's "Find", "Find Next", "Replace", "Replace again" and "Goto linenumber..";
+    // added once, when the window is made.
+    void addSearchItems();
+    void Find1Click();
+    void FindNext1Click();
+    void Replace1Click();
+    void Replaceagain1Click();
+    void Gotolinenumber1Click();
+
     // Runs each time the window becomes the active document.
     void FormActivate();
     void SynEdit1Change();
@@ -132,11 +152,16 @@ private:
     void buildPopupMenu();
     void setHighlighterKind(Highlighter::Kind kind);
     bool writeTo(const QString &fileName);
+    bool changedOnDisk(const QString &fileName) const;
+    bool mayOverwrite(const QString &fileName, bool automatic);
     bool FormClose();
 
     TMainForm *m_main;
     QList<QLabel *> m_panels;
     QHash<int, Highlighter *> m_highlighters;
     ActionRegistry m_popupActions;
+    DocumentSearch *m_search = nullptr;
     bool m_closed = false;
+    FileStamp m_diskStamp;     // the file as it was when loaded or last saved
+    FileStamp m_declinedStamp; // a change the user chose not to overwrite
 };

@@ -53,6 +53,7 @@ TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
 
     buildCentralArea();
     buildMenus();
+    installEditCommands();
     // Every feature, with its menus, tool tabs and pop-up items, before start-up runs.
     m_features = installFeatures(*this);
 
@@ -286,7 +287,10 @@ void TMainForm::buildGeneralSheet()
         b->setObjectName(QStringLiteral("General") + QLatin1String(def.action));
         const QString actionName = QLatin1String(def.action);
         connect(b, &QToolButton::clicked, this, [this, actionName] {
-            if (QAction *a = action(actionName))
+            // "Find next" searches also while its menu item is disabled after a failed search.
+            if (actionName == QLatin1String("FindNext1"))
+                FindNext1Click();
+            else if (QAction *a = action(actionName))
                 a->trigger();
         });
         place(b);
@@ -441,7 +445,7 @@ void TMainForm::AutosaveTimerTimer()
     // another box) from inside it.
     if (w->IsModified && !m_autoSaving) {
         m_autoSaving = true;
-        w->SaveFileNow();
+        w->SaveFileNow(true);
         m_autoSaving = false;
     }
 }

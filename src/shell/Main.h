@@ -106,6 +106,9 @@ public:
     TEditForm *LoadFile(const QString &fileName);
     // True when a document window's caption equals name, ignoring case.
     bool AllreadyOpen(const QString &name) const;
+    // The answer to a second document with the bare name of an open one: the question
+    // whether to bring the open one forward.
+    void offerOpenDocument(const QString &bareName);
     // File, Load: the open dialog, the duplicate test, LoadFile.
     void Load1Click();
     // The explorer's double-click on its selected file (an empty selection does nothing).
@@ -174,6 +177,27 @@ public:
     void SelectAll1Click();
     void SpeedButton79Click(); // Undo
     void SpeedButton93Click(); // Redo
+
+    // --- Block, search, view and window commands (MainEditCommands.cpp) ------------------
+    void SpeedButton10Click(); // Comment
+    void SpeedButton11Click(); // Uncomment
+    void SpeedButton12Click(); // Indent
+    void SpeedButton13Click(); // Unindent
+    void Find1Click();
+    void FindNext1Click();
+    void Replace1Click();
+    void SpeedButton15Click(); // Replace again
+    void Gotoline1Click();
+    // The View toggles: each writes its key to the settings file at once.
+    void Linenumbers1Click();
+    void Specialcharacters1Click();
+    void CompletionProposal1Click();
+    void Autocompletion1Click();
+    void TileHorizontally1Click();
+    void TileVertically1Click();
+    void MinimizeAll1Click();
+    void Nexteditorwindow1Click();
+    void Previouseditorwindow1Click();
 
     // --- Start-up and timers -------------------------------------------------------------
     void OneTimeTimerTimer();
@@ -255,6 +279,7 @@ private:
     void buildBottomPane();
     QMenu *addTopMenu(const QString &name, const QString &caption);
     void bind(const QString &name, void (TMainForm::*handler)());
+    void installEditCommands();
     QToolButton *addNewDocumentButton(QWidget *parent, const QString &caption);
     void showNewDocumentPopup(QToolButton *button);
     void setSideTab(DocumentTypes::SideTab tab);
@@ -269,6 +294,7 @@ private:
     // Document windows (MainDocuments.cpp).
     void newDocument(DocumentTypes::NewDocument kind);
     void placeTemplateCaret(TEditForm *window, const DocumentTypes::CaretRule &rule);
+    void cascade(QMdiSubWindow *sub);
     void subWindowActivated(QMdiSubWindow *window);
     void documentClosing(TEditForm *window);
     bool readCommandLineFile();

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -161,6 +162,7 @@ TEditForm *TMainForm::AddUnit(const QString &name, const QString &ext)
     const QSize area = m_mdiArea->viewport()->size();
     sub->resize(qMax(400, area.width() * 3 / 4), qMax(300, area.height() * 3 / 4));
     sub->show();
+    cascade(sub);
     m_mdiArea->setActiveSubWindow(sub);
 
     switch (DocumentTypes::menuKindFor(ext)) {
@@ -203,6 +205,20 @@ TEditForm *TMainForm::AddUnit(const QString &name, const QString &ext)
     }
     w->CustomLanguage.clear();
     return w;
+}
+
+void TMainForm::cascade(QMdiSubWindow *sub)
+{
+    if (sub->isMaximized())
+        return;
+    // One title bar down and right of the window before it; a window that would reach past
+    // the document area starts again from the top left corner.
+    const int step = qMax(8, sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub));
+    const QSize area = m_mdiArea->viewport()->size();
+    const int fits = qMax(
+        1, qMin((area.width() - sub->width()) / step, (area.height() - sub->height()) / step) + 1);
+    const int k = int(m_mdiArea->subWindowList().size() - 1) % fits;
+    sub->move(k * step, k * step);
 }
 
 QString TMainForm::nextUntitledName(const QString &ext) const

@@ -94,6 +94,11 @@ void TMainForm::openChosenFile(const QString &fileName)
         EnableGeneralButtons(true);
         return;
     }
+    offerOpenDocument(bare);
+}
+
+void TMainForm::offerOpenDocument(const QString &bare)
+{
     if (Prompter::instance()->messageBox(this, QStringLiteral("Question"),
                                          QLatin1String(kDuplicateQuestion), Prompter::Question,
                                          Prompter::YesButton | Prompter::NoButton)

@@ -11,27 +11,13 @@ namespace DictionaryFiles {
 
 namespace {
 
-bool matchFrom(QStringView name, QStringView mask)
+bool sameLetter(QChar a, QChar b)
 {
-    while (!mask.isEmpty()) {
-        const QChar m = mask.front();
-        if (m == u'*') {
-            mask = mask.mid(1);
-            for (qsizetype i = 0; i <= name.size(); ++i) {
-                if (matchFrom(name.mid(i), mask))
-                    return true;
-            }
-            return false;
-        }
-        if (name.isEmpty())
-            return false;
-        if (m != u'?' && m.toCaseFolded() != name.front().toCaseFolded())
-            return false;
-        name = name.mid(1);
-        mask = mask.mid(1);
-    }
-    return name.isEmpty();
+    return a == b || a.toCaseFolded() == b.toCaseFolded();
 }
+
+// The name part of every main dictionary after its language.
+const QString kVersionMask = QStringLiteral(".?-?-?.dic");
 
 } // namespace
 
@@ -43,9 +29,41 @@ QString withSlash(QString folder)
     return folder;
 }
 
+// Greedy, going back only to the last "*" seen: each "*" takes as little as it can and
+// grows one character at a time when the rest does not fit. No run of stars can make it
+// try the same split twice, so the work is at most name length times mask length.
 bool matchesMask(const QString &name, const QString &mask)
 {
-    return matchFrom(name, mask);
+    qsizetype n = 0, m = 0;
+    qsizetype star = -1, starName = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && mask.at(m) == u'*') {
+            star = m++;
+            starName = n;
+        } else if (m < mask.size() && (mask.at(m) == u'?' || sameLetter(mask.at(m), name.at(n)))) {
+            ++m;
+            ++n;
+        } else if (star >= 0) {
+            m = star + 1;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask.at(m) == u'*')
+        ++m;
+    return m == mask.size();
+}
+
+bool isDictionaryOf(const QString &name, const QString &language)
+{
+    if (name.size() != language.size() + kVersionMask.size())
+        return false;
+    for (qsizetype i = 0; i < language.size(); ++i) {
+        if (!sameLetter(name.at(i), language.at(i)))
+            return false;
+    }
+    return matchesMask(name.mid(language.size()), kVersionMask);
 }
 
 QStringList entriesMatching(const QString &folder, const QString &mask)
@@ -65,11 +83,22 @@ QStringList entriesMatching(const QString &folder, const QString &mask)
     return out;
 }
 
+QStringList dictionariesOf(const QString &folder, const QString &language)
+{
+    QStringList out;
+    const QStringList all = entriesMatching(folder, QStringLiteral("*") + kVersionMask);
+    for (const QString &n : all) {
+        if (isDictionaryOf(n, language))
+            out.append(n);
+    }
+    return out;
+}
+
 QString findDictionaryFile(const QString &folder, const QString &language, QString *realName)
 {
     QString best;
     QString bestReal;
-    const QStringList names = entriesMatching(folder, language + QStringLiteral(".?-?-?.dic"));
+    const QStringList names = dictionariesOf(folder, language);
     for (const QString &n : names) {
         if (n.contains(QStringLiteral(".user.")))
             continue;

@@ -17,12 +17,19 @@ QString withSlash(QString folder);
 // Whether name fits the wildcard mask ("*" any run, "?" one character), ignoring case.
 bool matchesMask(const QString &name, const QString &mask);
 
+// Whether name is a main dictionary name of language: the language itself, letter for letter
+// without regard to case (a "*" or "?" in it is only that character), then ".?-?-?.dic".
+bool isDictionaryOf(const QString &name, const QString &language);
+
+// Real names of the main dictionaries of language in folder, in name order.
+QStringList dictionariesOf(const QString &folder, const QString &language);
+
 // Real names of the entries of folder that fit mask (files and folders alike), in name order.
 // Empty when the folder does not exist.
 QStringList entriesMatching(const QString &folder, const QString &mask);
 
-// The main dictionary of language in folder: among the names fitting
-// language + ".?-?-?.dic" that do not hold ".user.", the last in lower-case order.
+// The main dictionary of language in folder: among dictionariesOf(folder, language) the
+// names that do not hold ".user.", the last in lower-case order.
 // Returns that name in lower case, and its real name in realName; empty when there is none.
 QString findDictionaryFile(const QString &folder, const QString &language,
                            QString *realName = nullptr);

@@ -1,6 +1,7 @@
 #include "DrawAutoSpellCheckPlugin.h"
 
 #include <QEvent>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QWidget>
 
@@ -69,14 +70,11 @@ void TDrawAutoSpellCheckPlugin::applyLook()
 {
     if (!m_editor)
         return;
-    // The Word style is the editor's squiggle (offsets 0, 1, 2, 1 below the text); the
-    // WordPerfect style has no exact match among the editor's underlines and takes the low
-    // squiggle, the nearest one.
-    const auto style = m_style == TSpellCheck::usMicrosoftWord
-        ? EditorAdapter::IndicatorStyle::Squiggle
-        : EditorAdapter::IndicatorStyle::SquiggleLow;
-    m_editor->defineIndicator(IndicatorId, style, m_penColor.toQColor());
-    m_editor->repaintView();
+    // Pixels below the baseline, one per column, repeating every four columns.
+    static constexpr std::array<int, 4> word = {0, 1, 2, 1};
+    static constexpr std::array<int, 4> wordPerfect = {2, 1, 0, -1};
+    m_editor->setWaveLook(m_penColor.toQColor(),
+                          m_style == TSpellCheck::usMicrosoftWord ? word : wordPerfect);
 }
 
 void TDrawAutoSpellCheckPlugin::scheduleRefresh()
@@ -103,10 +101,13 @@ void TDrawAutoSpellCheckPlugin::refresh()
     if (!m_editor || !m_editor->widget())
         return;
     EditorAdapter &e = *m_editor;
-    const bool hadUnderlines = !m_underlined.isEmpty();
     m_underlined.clear();
-    if (hadUnderlines)
-        e.clearIndicator(IndicatorId);
+    const auto show = qScopeGuard([this, &e] {
+        QList<EditorAdapter::WaveRange> waves;
+        for (const Underline &u : std::as_const(m_underlined))
+            waves.append({u.line, u.column, u.length});
+        e.setWaves(waves);
+    });
     if (!m_checker || !m_checker->editor()
         || !m_checker->options().testFlag(TSpellCheck::sscoAutoSpellCheck))
         return;
@@ -136,7 +137,6 @@ void TDrawAutoSpellCheckPlugin::refresh()
                 && (anyAttribute
                     || (!word.isEmpty()
                         && attribs.contains(e.attributeNameAt(line, x), Qt::CaseInsensitive)))) {
-                e.setIndicator(IndicatorId, line, x, int(word.size()));
                 m_underlined.append({line, x, int(word.size())});
             }
             x += int(word.size()) + 1;

@@ -10,17 +10,14 @@
 class EditorAdapter;
 
 // The as-you-type underline of one editor: every unknown word in the editor's visible lines
-// carries a wavy underline (an editor indicator) in the pen colour. The words are tested
-// afresh whenever the editor's text, scroll position or size changes, or the checker's
-// words, options or look change; nothing is kept between passes but the indicator itself.
-// Owned by its editor.
+// carries a wavy underline (the editor's waves) in the pen colour, covering the word's
+// width and one pixel more. The words are tested afresh whenever the editor's text, scroll
+// position or size changes, or the checker's words, options or look change; nothing is kept
+// between passes but the waves themselves. Owned by its editor.
 class TDrawAutoSpellCheckPlugin : public QObject
 {
     Q_OBJECT
 public:
-    // The editor indicator used for the underline.
-    static constexpr int IndicatorId = 19;
-
     struct Underline {
         int line;
         int column;

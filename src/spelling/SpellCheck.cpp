@@ -39,6 +39,9 @@ inline char16_t lowerChar(char16_t c)
 {
     if (c < 0x80)
         return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+    // The dotted capital I has a plain i as its one-character lower case; QChar keeps it.
+    if (c == 0x0130)
+        return u'i';
     return QChar::toLower(c);
 }
 
@@ -237,7 +240,8 @@ QString TSpellCheck::languageNotFoundText(const QString &language)
 // ---------------------------------------------------------------------------------------------
 // Dictionaries
 
-bool TSpellCheck::loadDictionary(const QString &language, const QString &fileName, QString *error)
+bool TSpellCheck::loadDictionary(const QString &language, const QString &fileName, QString *error,
+                                 bool replaceWords)
 {
     QString mainFile;
     QString dictionary;
@@ -286,6 +290,9 @@ bool TSpellCheck::loadDictionary(const QString &language, const QString &fileNam
         }
     }
 
+    // Every file was read: only now may the words in memory go.
+    if (replaceWords)
+        m_words.clear();
     m_maxWordLength = batch.maxWordLength();
     m_dictionary = dictionary;
     m_language = lang;
@@ -324,8 +331,7 @@ void TSpellCheck::getDictionaryList(QStringList &list) const
 bool TSpellCheck::dictionaryExists(const QString &language, const QString &path) const
 {
     const QString folder = DictionaryFiles::isBlank(path) ? dictionaryPath() : path;
-    return !DictionaryFiles::entriesMatching(folder, language + QStringLiteral(".?-?-?.dic"))
-                .isEmpty();
+    return !DictionaryFiles::dictionariesOf(folder, language).isEmpty();
 }
 
 void TSpellCheck::clearDictionary()
@@ -358,16 +364,25 @@ bool TSpellCheck::isWordCorrect(QStringView word) const
     for (qsizetype i = 0; i < w.size(); ++i)
         lower[i] = lowerChar(w[i].unicode());
     const QStringView lw(lower.constData(), lower.size());
+    // The same rule as lowerWord(), without making a string.
     if (m_words.contains(lw))
         return true;
     return !m_skipList.isEmpty() && m_skipList.contains(lw, Qt::CaseInsensitive);
+}
+
+QString TSpellCheck::lowerWord(QStringView word)
+{
+    QString lower(word.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < word.size(); ++i)
+        lower[i] = QChar(lowerChar(word[i].unicode()));
+    return lower;
 }
 
 void TSpellCheck::addWord(const QString &word)
 {
     if (DictionaryFiles::isBlank(word))
         return;
-    const QString lw = word.toLower();
+    const QString lw = lowerWord(word);
     if (m_words.findWord(lw) >= 0)
         return;
     QString key;
@@ -386,7 +401,7 @@ void TSpellCheck::addSkip(const QString &word)
 {
     if (DictionaryFiles::isBlank(word))
         return;
-    m_skipList.append(word.toLower());
+    m_skipList.append(lowerWord(word));
     Q_EMIT appearanceChanged();
 }
 
@@ -474,7 +489,7 @@ int TSpellCheck::getSuggestionsByDiff(const QString &word, int limit, QStringLis
 {
     if (!list || DictionaryFiles::isBlank(word))
         return 0;
-    const QString lw = word.toLower();
+    const QString lw = lowerWord(word);
     const char16_t c = lw.at(0).unicode();
     const char16_t plain = AccentMap::stripAccent(c);
     list->clear();
@@ -497,7 +512,8 @@ int TSpellCheck::getSuggestionsByDiff(const QString &word, int limit, QStringLis
     visit(m_words.group(c), lengthLimit);
     for (int b = 128; b <= 254; ++b) {
         const char16_t accented = AccentMap::cp1250ToUnicode(static_cast<unsigned char>(b));
-        if (accented == 0 || AccentMap::stripAccent(accented) != plain)
+        // The word's own first letter was looked at above: its words are offered once.
+        if (accented == 0 || accented == c || AccentMap::stripAccent(accented) != plain)
             continue;
         visit(m_words.group(accented), limit);
     }

@@ -96,11 +96,11 @@ public:
 
     // Dictionaries.
     // Loads the main dictionary of language (or the file fileName when that is not blank)
-    // and the user dictionary, adding their words to those in memory. A language with no
-    // dictionary, or a file that cannot be read, leaves everything as it was; the reason is
-    // put in error.
+    // and the user dictionary, adding their words to those in memory, or with replaceWords
+    // putting them in place of those words. A language with no dictionary, or a file that
+    // cannot be read, leaves everything as it was; the reason is put in error.
     bool loadDictionary(const QString &language, const QString &fileName = QString(),
-                        QString *error = nullptr);
+                        QString *error = nullptr, bool replaceWords = false);
     // Adds the languages of the dictionaries in dictionaryPath() to list (each once, first
     // letter in capitals) and sorts it.
     void getDictionaryList(QStringList &list) const;
@@ -109,7 +109,9 @@ public:
     bool dictionaryExists(const QString &language, const QString &path = QString()) const;
     void clearDictionary();
 
-    // Words.
+    // Words. Looking up, adding and skipping share one lower-casing rule (lowerWord): each
+    // character by its own lower-case form, so a word keeps its length.
+    static QString lowerWord(QStringView word);
     bool isWordCorrect(QStringView word) const;
     int findWord(QStringView word) const { return m_words.findWord(word); }
     void addWord(const QString &word);

@@ -52,7 +52,7 @@ QString applyStartupSettings(TSpellCheck &checker, const AppSettings &settings,
 bool loadDictionaryAsked(TSpellCheck &checker, const QString &language, QWidget *parent)
 {
     QString error;
-    if (checker.loadDictionary(language, QString(), &error))
+    if (checker.loadDictionary(language, QString(), &error, true))
         return true;
     Prompter::instance()->messageDlg(parent, error, Prompter::Warning, Prompter::OkButton);
     return false;

@@ -23,8 +23,9 @@ TSpellCheck *createMainSpellChecker(QObject *parent);
 QString applyStartupSettings(TSpellCheck &checker, const AppSettings &settings,
                              const QString &programFolder);
 
-// Loads the dictionary of language when the user asked for it (the Options dialog): when it
-// cannot be loaded, the checker keeps what it had and the user is told why.
+// Loads the dictionary of language when the user asked for it (the Options dialog), its words
+// in place of those in memory: when it cannot be loaded, the checker keeps what it had and the
+// user is told why.
 bool loadDictionaryAsked(TSpellCheck &checker, const QString &language, QWidget *parent);
 
 } // namespace SpellCheckSetup

@@ -77,7 +77,8 @@ void TSpellCheckFrm::showEvent(QShowEvent *event)
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    SuggestionsCombo->setFocus();
+    // The first control in the tab order, as in every dialog.
+    editUnknown->setFocus();
     SuggestionsCombo->lineEdit()->selectAll();
     QDialog::showEvent(event);
 }

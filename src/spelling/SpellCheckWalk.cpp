@@ -113,7 +113,7 @@ bool SpellCheckWalk::shouldCheckHere() const
 
 bool SpellCheckWalk::checkOneWord(const QString &word)
 {
-    if (m_checker.isWordCorrect(word.toLower()))
+    if (m_checker.isWordCorrect(TSpellCheck::lowerWord(word)))
         return true;
     const auto opts = m_checker.options();
     if (opts.testFlag(TSpellCheck::sscoHideCursor))

@@ -85,6 +85,10 @@ void TestJavaScanner::allMembers_data()
     QTest::newRow("main with throws is listed cut")
         << app << "App" << false << QStringList {"public static void main(String[] a)", "int k"};
     QTest::newRow("no such class") << app << "Other" << true << QStringList();
+    QTest::newRow("main with a blank before its bracket is no member")
+        << QStringList {"class App {", "  public static void main (String[] a) {", "  }",
+                        "  int k;", "}"}
+        << "App" << false << QStringList {"int k"};
 }
 
 void TestJavaScanner::allMembers()
@@ -186,6 +190,14 @@ void TestJavaScanner::mainClassName_data()
         << QStringList {"static void main(String[] a) {}", "class A {}"} << QString();
     QTest::newRow("class and main on one line")
         << QStringList {"class Tiny { public static void main(String[] a) {} }"} << "Tiny";
+    QTest::newRow("blanks before the bracket")
+        << QStringList {"class Spaced {",
+                        "  public static void main  (String[] a) {}",
+                        "}",
+                        "class After {",
+                        "  void mainly(int x) {}",
+                        "}"}
+        << "Spaced";
 }
 
 void TestJavaScanner::mainClassName()

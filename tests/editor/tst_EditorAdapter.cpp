@@ -73,6 +73,21 @@ private Q_SLOTS:
         QCOMPARE(ed.text(), QStringLiteral("x\r\ny"));
     }
 
+    // A U+FEFF at the start of the text (a second BOM in the file) is text like any other,
+    // on both ways in: bytes as they are, and bytes whose line ends are made uniform.
+    void leadingByteOrderMarkIsKept()
+    {
+        EditorAdapter ed;
+        ed.loadUtf8("\xEF\xBB\xBFtext\n", formatWith(LE::LF));
+        QCOMPARE(ed.text(), QStringLiteral("\uFEFFtext\n"));
+        QCOMPARE(ed.lines().value(0), QStringLiteral("\uFEFFtext"));
+        QCOMPARE(ed.line(1), QStringLiteral("\uFEFFtext"));
+        ed.loadUtf8("\xEF\xBB\xBF"
+                    "a\r\nb\nc",
+                    formatWith(LE::CRLF));
+        QCOMPARE(ed.text(), QStringLiteral("\uFEFFa\r\nb\r\nc"));
+    }
+
     void caretIsOneBasedWithVirtualSpace()
     {
         EditorAdapter ed;

@@ -4,6 +4,7 @@
 #include "FakeHelpViewer.h"
 #include "FakePrompter.h"
 #include "html/BildeFrm.h"
+#include "html/SpinEdit.h"
 #include "html/BildeTag.h"
 
 #include <QComboBox>
@@ -136,6 +137,27 @@ private slots:
         QCOMPARE(w->buildTag(), QString(R"(<img Align="left">)"));
     }
 
+    // The border field cleared by the user stays empty when the focus leaves it for OK, so
+    // the tag is bare; a number typed or stepped to gives the attribute back.
+    void clearedBorderSurvivesLeavingTheField()
+    {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QLineEdit *border = w->SpinEdit1->findChild<QLineEdit *>();
+        w->SpinEdit1->setFocus();
+        border->selectAll();
+        QTest::keyClick(border, Qt::Key_Backspace);
+        QTest::mouseClick(w->Button3, Qt::LeftButton);
+        QCOMPARE(m_inserted, QStringList {"<img>"});
+        QCOMPARE(border->text(), QString());
+
+        w->show();
+        w->SpinEdit1->setFocus();
+        QTest::keyClick(w->SpinEdit1, Qt::Key_Up);
+        QTest::mouseClick(w->Button3, Qt::LeftButton);
+        QCOMPARE(m_inserted.last(), QString(R"(<img border="1">)"));
+    }
+
     // A GIF picked from another folder into a project.
     void findCopiesIntoProjectAndMeasures()
     {
@@ -166,10 +188,15 @@ private slots:
         QCOMPARE(m_prompter->calls[0].icon, Prompter::Warning);
         QVERIFY(!QFile::exists(m_root + "/images"));
 
-        // A project chosen afterwards changes the src but copies nothing.
+        // A project chosen before OK takes the picture: OK copies it there and names it
+        // inside the image folder, not by its old full path.
         m_project = {m_root, "img"};
-        QVERIFY(w->buildTag().startsWith("<img src=\"img/" + m_pictures + "/LOGO.GIF\""));
-        QVERIFY(!QFile::exists(m_root + "/img"));
+        w->Button3->click();
+        QCOMPARE(m_inserted.size(), 1);
+        QVERIFY2(m_inserted.first().startsWith(R"(<img src="img/LOGO.GIF" Height="9" Width="7")"),
+                 qPrintable(m_inserted.first()));
+        QCOMPARE(readFile(m_root + "/img/LOGO.GIF"), gif(7, 9));
+        QCOMPARE(m_prompter->calls.size(), 1);
     }
 
     void unmeasurablePictureLeavesSizeEmpty_data()

@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "ShellFixture.h"
+#include "app/Features.h"
 #include "editor/EditorAdapter.h"
 #include "html/HtmlCommands.h"
 
@@ -190,32 +191,36 @@ private Q_SLOTS:
         QCOMPARE(other->SynEdit1->lines(), QStringList {"<div align=\"Right\">word</div>"});
     }
 
+    // Every opener of the main window is provided by now; a second set of the commands on
+    // the same window shows its items and buttons waiting, disabled, for their handlers.
     void openersWaitForTheirFeature()
     {
         ShellFixture fixture;
         TMainForm *main = fixture.start();
-        auto *commands = main->findChild<HtmlCommands *>(QStringLiteral("HTMLCommands"));
-        QAction *rollover = main->action(QStringLiteral("Rollover1"));
-        auto *rolloverButton =
-            main->HTMLSheet->findChild<QToolButton *>(QStringLiteral("SpeedButton55"));
-        QVERIFY(!rollover->isEnabled());
-        QVERIFY(!rolloverButton->isEnabled());
+        HtmlCommands commands(*main->features().host);
+        QAction *clock =
+            commands.PopupMenu6()->findChild<QAction *>(QStringLiteral("Statuslineclock1"));
+        auto *button =
+            commands.toolPanel()->findChild<QToolButton *>(QStringLiteral("SpeedButton55"));
+        QVERIFY(!clock->isEnabled());
+        QVERIFY(!button->isEnabled());
 
         int opened = 0;
-        commands->provide(QStringLiteral("SpeedButton55Click"), [&] { ++opened; });
-        QVERIFY(rollover->isEnabled());
-        QVERIFY(rolloverButton->isEnabled());
-        rollover->trigger();
-        rolloverButton->click();
+        commands.provide(QStringLiteral("Statuslineclock1Click"), [&] { ++opened; });
+        commands.provide(QStringLiteral("SpeedButton55Click"), [&] { ++opened; });
+        QVERIFY(clock->isEnabled());
+        QVERIFY(button->isEnabled());
+        clock->trigger();
+        button->click();
         QCOMPARE(opened, 2);
 
         // Link opens only while a document is open.
         int links = 0;
-        commands->provide(QStringLiteral("SpeedButton33Click"), [&] { ++links; });
-        main->action(QStringLiteral("Link2"))->trigger();
+        commands.provide(QStringLiteral("SpeedButton33Click"), [&] { ++links; });
+        commands.run(QStringLiteral("SpeedButton33Click"));
         QCOMPARE(links, 0);
         main->HTMLdocument1Click();
-        main->action(QStringLiteral("Link2"))->trigger();
+        commands.run(QStringLiteral("SpeedButton33Click"));
         QCOMPARE(links, 1);
     }
 

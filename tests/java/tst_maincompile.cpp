@@ -168,9 +168,23 @@ void TestMainCompile::compileJumpAndRun()
     doc->editor()->setSelection(4, 28, 4, 33);
     doc->editor()->insertAtCaret("count");
     QVERIFY(!commands->ErrorLineHighlighted());
-    entry->setText(0, "x");
+    // An entry without a line number (javac's "Note: ...") is listed but goes nowhere.
+    for (const char *noLine : {"", "x"}) {
+        entry->setText(0, noLine);
+        commands->KompilerErrorsDblClick();
+        QVERIFY(f.prompter.calls.isEmpty());
+        QCOMPARE(doc->editor()->caretLine(), 4);
+    }
+    // With another document active the jump still goes to the document compiled.
+    entry->setText(0, "2");
+    main->Textfile1Click();
+    TEditForm *other = main->GetActiveEditor();
+    QVERIFY(other && other != doc);
     commands->KompilerErrorsDblClick();
-    QCOMPARE(f.prompter.texts(), QStringList {"'x' is not a valid integer value"});
+    QCOMPARE(main->GetActiveEditor(), doc);
+    QCOMPARE(doc->ErrorLine, 2);
+    QVERIFY(doc->editor()->hasLineColors() && !other->editor()->hasLineColors());
+    QVERIFY(ShellFixture::closeWindow(other));
 
     // Corrected: Compile saves and enables Run; Compile and run asks for the run.
     main->action("Compile1")->trigger();

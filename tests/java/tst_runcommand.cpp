@@ -12,12 +12,14 @@
 
 #include <QAction>
 #include <QPlainTextEdit>
+#include <QPointer>
 
 class TestRunCommand : public QObject
 {
     Q_OBJECT
 private slots:
     void compileAndRun();
+    void closingTheConsoleEndsItsProgram();
 };
 
 void TestRunCommand::compileAndRun()
@@ -53,6 +55,38 @@ void TestRunCommand::compileAndRun()
     QCOMPARE(shell.calls.first().target, QFileInfo(file).absolutePath());
     QCOMPARE(shell.calls.first().command,
              (QStringList {jdk + QStringLiteral("/java"), "-classpath", ".", "Hi"}));
+}
+
+// A console closed while its program waits for input takes the program with it; none runs on
+// unseen until the editor quits.
+void TestRunCommand::closingTheConsoleEndsItsProgram()
+{
+    const QString jdk = RunTestKit::jdkBinDir();
+    if (jdk.isEmpty())
+        QSKIP("no JDK");
+    ShellFixture fx("[CompilerOptions]\r\nJavaBinDir=" + jdk.toUtf8()
+                    + "\r\n[Tips]\r\ndoShow=0\r\n");
+    TMainForm *main = fx.start();
+    auto *command = main->features().run;
+    const QString file = fx.write(
+        QStringLiteral("Waiter.java"),
+        "public class Waiter {\n  public static void main (String[] a) throws Exception {\n"
+        "    System.out.println(\"waiting \" + ProcessHandle.current().pid());\n"
+        "    System.in.read();\n  }\n}\n");
+    QVERIFY(main->LoadFile(file));
+    main->action(QStringLiteral("CompileandRun1"))->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(command->ProgRunWindow
+                                 && command->ProgRunWindow->RichEdit1->toPlainText().contains(
+                                     QStringLiteral("waiting ")),
+                             60000);
+    QPointer<TProgRunFrm> console = command->ProgRunWindow.data();
+    const QString text = console->RichEdit1->toPlainText();
+    const QString pid = text.mid(text.indexOf(QStringLiteral("waiting ")) + 8).section(u'\n', 0, 0);
+    const QString proc = QStringLiteral("/proc/") + pid;
+    QVERIFY2(QFileInfo::exists(proc), qPrintable(text));
+    QVERIFY(console->close());
+    QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(proc), 10000);
+    QTRY_VERIFY(!console);
 }
 
 QTEST_MAIN(TestRunCommand)

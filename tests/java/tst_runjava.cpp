@@ -82,6 +82,12 @@ void TestRunJava::programOrApplet_data()
     QTest::newRow("main at the start of a line")
         << "class A {\nvoid\nmain(String[] a) {}\n}" << false;
     QTest::newRow("void main( without blank") << "class A { void\tmain(String[] a) {} }" << false;
+    QTest::newRow("blank before the bracket")
+        << "class A { public static void main (String[] a) {} }" << true;
+    QTest::newRow("blanks and a tab before the bracket")
+        << "class A { public static void main \t (String[] a) {} }" << true;
+    QTest::newRow("a longer name") << "class A { void mainly(int x) {} }" << false;
+    QTest::newRow("main without bracket") << "class A { int main ; }" << false;
     QTest::newRow("applet class") << AppletText << false;
     QTest::newRow("empty") << "" << false;
 }

@@ -238,6 +238,7 @@ void TestIniFile::unwritableFile()
     QVERIFY(QDir().mkpath(m_file));
     IniFile ini(m_file);
     QVERIFY(!ini.writeString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v")));
+    QCOMPARE(ini.lastError(), m_file + QStringLiteral(" is a folder."));
     QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("d")),
              QStringLiteral("d"));
     QDir(m_file).removeRecursively();

@@ -68,6 +68,9 @@ void TestTextFile::roundTrip_data()
                            << QStringLiteral("bl\u00e5\r\n");
     QTest::newRow("UTF-8 with BOM")
         << QByteArray("\xef\xbb\xbfx\n") << utf8 << int(LineEnding::LF) << true << "x\n";
+    // The file's own BOM is its format; a second one is text and stays.
+    QTest::newRow("two BOMs") << QByteArray("\xef\xbb\xbf\xef\xbb\xbftext") << utf8
+                              << int(LineEnding::LF) << true << QStringLiteral("\ufefftext");
     QTest::newRow("Latin-1") << QByteArray("bl\xe5\r\n\xff") << latin1 << int(LineEnding::CRLF)
                              << false << QStringLiteral("bl\u00e5\r\n\u00ff");
     QTest::newRow("BOM then Latin-1")

@@ -29,6 +29,10 @@ private slots:
     void duplicateQuestion();
     void openDialogCancelledAndEmptyExplorerSelection();
     void historyRing();
+    void damagedHistoryPutsNewFileFirst_data();
+    void damagedHistoryPutsNewFileFirst();
+    void namesTheSettingsCannotHoldStayOutOfHistory();
+    void saveAsRefusesASecondDocumentOfTheSameName();
     void historyDuplicatesAndMenu();
     void historyAtStartupAndClearList();
     void reopenRefusedWhileOpen();
@@ -77,6 +81,7 @@ void TestFiles::roundTrip_data()
     QTest::newRow("no final break") << QByteArray("a\nb");
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("utf-8 with BOM") << QByteArray("\xef\xbb\xbfx\n");
+    QTest::newRow("two BOMs") << QByteArray("\xef\xbb\xbf\xef\xbb\xbftext");
 }
 
 void TestFiles::roundTrip()
@@ -334,6 +339,95 @@ void TestFiles::openDialogCancelledAndEmptyExplorerSelection()
     m->openFromExplorer(f.write(QStringLiteral("x.css"), "p {}"));
     QCOMPARE(m->documentCount(), 1);
     QCOMPARE(m->reopenItems(), QStringList {f.path(QStringLiteral("x.css"))});
+}
+
+void TestFiles::damagedHistoryPutsNewFileFirst_data()
+{
+    QTest::addColumn<QByteArray>("history");
+    QTest::addColumn<int>("kept"); // names of the damaged section still offered afterwards
+    QTest::newRow("no Count") << QByteArray("Prev=3\r\n1=%1\r\n2=%2\r\n3=%3\r\n") << 3;
+    QTest::newRow("Count below Prev")
+        << QByteArray("Count=1\r\nPrev=3\r\n1=%1\r\n2=%2\r\n3=%3\r\n") << 3;
+    QTest::newRow("Count not a number") << QByteArray("Count=x\r\nPrev=2\r\n1=%1\r\n2=%2\r\n") << 2;
+    QTest::newRow("Count too big") << QByteArray("Count=99\r\nPrev=99\r\n1=%1\r\n5=%2\r\n") << 2;
+    QTest::newRow("Prev behind a filling ring")
+        << QByteArray("Count=3\r\nPrev=1\r\n1=%1\r\n2=%2\r\n3=%3\r\n") << 3;
+    QTest::newRow("negative Prev") << QByteArray("Count=2\r\nPrev=-4\r\n1=%1\r\n2=%2\r\n") << 2;
+}
+
+// Whatever state the section is in, the file opened next is the first Reopen entry and no
+// name already offered is lost.
+void TestFiles::damagedHistoryPutsNewFileFirst()
+{
+    QFETCH(QByteArray, history);
+    QFETCH(int, kept);
+    ShellFixture f;
+    QStringList old;
+    for (int i = 1; i <= 3; ++i)
+        old << f.write(QStringLiteral("old%1.txt").arg(i), "x");
+    QByteArray ini = "[History]\r\n" + history;
+    for (int i = 0; i < 3; ++i)
+        ini.replace(QByteArray("%") + QByteArray::number(i + 1), old.at(i).toUtf8());
+    f.write(QStringLiteral("qmEditor.ini"), ini);
+    TMainForm *m = f.start();
+    const QString fresh = f.write(QStringLiteral("fresh.txt"), "x");
+    f.dialogs.answerFiles({fresh});
+    m->Load1Click();
+    const QStringList reopen = m->reopenItems();
+    QCOMPARE(reopen.value(0), fresh);
+    QCOMPARE(reopen.size(), kept + 1);
+    QCOMPARE(historyKey(f.iniText(), QStringLiteral("Count")).toInt(), kept + 1);
+    QCOMPARE(historyKey(f.iniText(), QStringLiteral("Prev")).toInt(), kept + 1);
+}
+
+// A name with a line break or blanks at an end would come back changed from the settings
+// file: it opens, but is not recorded.
+void TestFiles::namesTheSettingsCannotHoldStayOutOfHistory()
+{
+    ShellFixture f;
+    TMainForm *m = f.start();
+    const QString plain = f.write(QStringLiteral("plain.txt"), "x");
+    m->LoadFile(plain);
+    const QByteArray before = f.iniText();
+    for (const QString &name : {QStringLiteral("two\nlines.txt"), QStringLiteral("trailing.txt "),
+                                QStringLiteral("tab.txt\t")}) {
+        const QString file = f.write(name, "x");
+        TEditForm *w = m->LoadFile(file);
+        QVERIFY(w->HasFileName);
+        QCOMPARE(w->DocumentFileName, file);
+        QCOMPARE(f.iniText(), before);
+    }
+    m->LoadHistFromFile();
+    QCOMPARE(m->reopenItems(), QStringList {plain});
+}
+
+// Save as never leaves two documents with one bare name: the name is refused with the
+// question loading asks, nothing is written and the document keeps its name.
+void TestFiles::saveAsRefusesASecondDocumentOfTheSameName()
+{
+    ShellFixture f;
+    TMainForm *m = f.start();
+    QVERIFY(QDir().mkpath(f.path(QStringLiteral("other"))));
+    TEditForm *open = m->LoadFile(f.write(QStringLiteral("Report.txt"), "open one"));
+    m->Textfile1Click();
+    TEditForm *w = f.active();
+    w->SkrivUtTekst(QStringLiteral("new text"));
+    const QString clash = f.path(QStringLiteral("other/report.TXT"));
+    f.dialogs.answerFiles({clash});
+    f.prompter.answers = {Prompter::Yes};
+    QVERIFY(!w->SaveFileAs());
+    QCOMPARE(f.prompter.calls.size(), 1);
+    QVERIFY(f.prompter.calls.at(0).text.startsWith(
+        QStringLiteral("A document with the same filename is already open.")));
+    QVERIFY(!QFileInfo::exists(clash));
+    QCOMPARE(w->caption(), QStringLiteral("Untitled2.txt"));
+    QVERIFY(w->IsModified && !w->HasFileName);
+    QCOMPARE(f.active(), open); // Yes brought the open one forward
+
+    // The document's own name, in another folder, is no clash.
+    f.dialogs.answerFiles({f.path(QStringLiteral("other/Report.txt"))});
+    QVERIFY(open->SaveFileAs());
+    QCOMPARE(f.read(f.path(QStringLiteral("other/Report.txt"))), QByteArray("open one"));
 }
 
 void TestFiles::historyRing()

@@ -35,6 +35,7 @@ private slots:
     void templatesOff();
     void perlTemplateIsHighlighterSample();
     void untitledNumbering();
+    void newWindowsCascadeInsideTheArea();
     void insertHelpers();
     void statesFollowActiveDocument();
     void lastCloseRestoresNoDocumentState();
@@ -398,6 +399,29 @@ void TestMainForm::untitledNumbering()
         captions << w->caption().toLower();
     captions.removeDuplicates();
     QCOMPARE(captions.size(), m->documentCount());
+}
+
+void TestMainForm::newWindowsCascadeInsideTheArea()
+{
+    ShellFixture f;
+    TMainForm *m = f.start();
+    const QRect area(QPoint(0, 0), m->mdiArea()->viewport()->size());
+    QList<QPoint> corners;
+    for (int i = 0; i < 12; ++i) {
+        m->Textfile1Click();
+        QMdiSubWindow *sub = m->GetActiveEditor()->subWindow();
+        QVERIFY2(area.contains(sub->geometry()),
+                 qPrintable(QStringLiteral("window %1 leaves the area").arg(i)));
+        corners.append(sub->pos());
+    }
+    // From the top left corner, each a step down and right of the one before, until the next
+    // would not fit; then from the corner again.
+    QCOMPARE(corners.first(), QPoint(0, 0));
+    QVERIFY(corners.at(1).x() > 0 && corners.at(1).x() == corners.at(1).y());
+    const int restart = int(corners.indexOf(QPoint(0, 0), 1));
+    QVERIFY(restart > 1);
+    for (int i = 1; i < restart; ++i)
+        QCOMPARE(corners.at(i), corners.at(1) * i);
 }
 
 void TestMainForm::insertHelpers()

@@ -1,7 +1,9 @@
 // Dictionary listing and loading from small hand-written dictionaries, and the word test.
+#include "spelling/DictionaryFiles.h"
 #include "spelling/SpellCheck.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -20,6 +22,9 @@ private slots:
     void findsNamesWithoutRegardToCase();
     void loadByFileName();
     void missingLanguageChangesNothing();
+    void languageIsMatchedLetterForLetter_data();
+    void languageIsMatchedLetterForLetter();
+    void maskMatchingTakesNoTime();
     void unreadableFilesChangeNothing_data();
     void unreadableFilesChangeNothing();
     void loadingTwiceKeepsResults();
@@ -29,6 +34,7 @@ private slots:
     void wordTest();
     void addWord();
     void addSkipAndClear();
+    void addedWordIsFoundAsTyped();
 
 private:
     void write(const QString &name, const QByteArray &text);
@@ -152,6 +158,79 @@ void TestDictionary::missingLanguageChangesNothing()
     fresh.setDictionaryPath(m_dir->path());
     QVERIFY(!fresh.loadDictionary("french"));
     QVERIFY(!fresh.openDictionary());
+}
+
+void TestDictionary::languageIsMatchedLetterForLetter_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("loaded"); // the language name loaded; empty: none
+    QTest::newRow("plain") << "english"
+                           << "english";
+    QTest::newRow("other case") << "ENGLISH"
+                                << "english";
+    QTest::newRow("a star") << "*"
+                            << "";
+    QTest::newRow("star suffix") << "eng*"
+                                 << "";
+    QTest::newRow("question marks") << "???????"
+                                    << "";
+    QTest::newRow("many stars") << QString(40, u'*') << "";
+    QTest::newRow("a star in the name") << "my*lang"
+                                        << "my*lang";
+}
+
+// "DictLanguage" names a language, not a pattern: "*" and "?" are only those characters.
+void TestDictionary::languageIsMatchedLetterForLetter()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, loaded);
+    write("english.1-0-0.dic", "hello\n");
+    write("zulu.1-0-0.dic", "sawubona\n");
+    write("my*lang.1-0-0.dic", "star\n");
+    const bool ok = checker()->loadDictionary(language);
+    QCOMPARE(ok, !loaded.isEmpty());
+    QCOMPARE(checker()->dictionaryExists(language), !loaded.isEmpty());
+    if (ok)
+        QCOMPARE(checker()->language().name, loaded);
+}
+
+// The wildcard matcher goes back only to the last star: stars that once took seconds (ten)
+// or never ended (twelve and more) are answered at once.
+void TestDictionary::maskMatchingTakesNoTime()
+{
+    const QString name = QString(200, u'a') + QStringLiteral(".1-0-0.dic");
+    QElapsedTimer timer;
+    timer.start();
+    for (int stars = 1; stars <= 60; ++stars) {
+        const QString mask = QString(stars, u'*') + QStringLiteral("b.?-?-?.dic");
+        QVERIFY(!DictionaryFiles::matchesMask(name, mask));
+        QVERIFY(DictionaryFiles::matchesMask(name,
+                                             QString(stars, u'*') + QStringLiteral(".?-?-?.dic")));
+    }
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed()) + " ms"));
+
+    struct Case {
+        const char *name, *mask;
+        bool fits;
+    };
+    const Case cases[] = {
+        {"english.1-0-0.dic", "*.?-?-?.dic", true},
+        {"English.1-0-0.DIC", "english.?-?-?.dic", true},
+        {"english.10-0-0.dic", "*.?-?-?.dic", false},
+        {"a", "*", true},
+        {"", "*", true},
+        {"", "?", false},
+        {"abc", "a*c", true},
+        {"abcbc", "a*bc", true},
+        {"abcb", "a*bc", false},
+        {"xaaay", "*a?y", true},
+        {"x", "x**", true},
+        {"x", "", false},
+    };
+    for (const Case &c : cases)
+        QVERIFY2(DictionaryFiles::matchesMask(QLatin1String(c.name), QLatin1String(c.mask))
+                     == c.fits,
+                 c.mask);
 }
 
 void TestDictionary::unreadableFilesChangeNothing_data()
@@ -296,6 +375,24 @@ void TestDictionary::addSkipAndClear()
     QVERIFY(!checker()->openDictionary());
     QVERIFY(checker()->skipList().isEmpty());
     QVERIFY(!checker()->isWordCorrect(u"apple"));
+}
+
+// A word added with a capital dotted I is found again: adding and looking up lower-case
+// each character the same way.
+void TestDictionary::addedWordIsFoundAsTyped()
+{
+    write("english.1-0-0.dic", "apple\n");
+    QVERIFY(checker()->loadDictionary("english"));
+    for (const QString &word : {QStringLiteral("\u0130stanbul"), QStringLiteral("\u00c9COLE"),
+                                QStringLiteral("\u1E9Eauer")}) {
+        checker()->addWord(word);
+        QVERIFY2(checker()->isWordCorrect(word), qPrintable(word));
+        QCOMPARE(TSpellCheck::lowerWord(word).size(), word.size());
+    }
+    QCOMPARE(TSpellCheck::lowerWord(u"\u0130stanbul"), QStringLiteral("istanbul"));
+    QVERIFY(checker()->isWordCorrect(u"ISTANBUL"));
+    checker()->addSkip(QStringLiteral("\u0130zmir"));
+    QVERIFY(checker()->isWordCorrect(QStringLiteral("\u0130ZM\u0130R")));
 }
 
 QTEST_GUILESS_MAIN(TestDictionary)

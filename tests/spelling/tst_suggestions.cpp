@@ -80,10 +80,11 @@ void TestSuggestions::accentedGroups_data()
     QTest::newRow("plain") << "eclat"
                            << QStringList {"eclat", "\u00e9clat", "\u0119clat", "\u00ebclat",
                                            "\u011bclat"};
-    // An accented e visits its own group twice and never the plain e's.
+    // An accented e visits its own group (once: each suggestion is offered once), then the
+    // other accented e's, never the plain e's.
     QTest::newRow("accented") << "\u00e9clat"
-                              << QStringList {"\u00e9clat", "\u00e9clat", "\u0119clat",
-                                              "\u00ebclat", "\u011bclat"};
+                              << QStringList {"\u00e9clat", "\u0119clat", "\u00ebclat",
+                                              "\u011bclat"};
 }
 
 void TestSuggestions::accentedGroups()

@@ -39,13 +39,14 @@ private slots:
     void followsTyping();
     void followsScrolling();
     void penColourAndStyle();
+    void waveCoversTheWordAndOnePixel();
     void javaCommentsAndStrings();
     void editorsAreForgotten();
 
 private:
     TDrawAutoSpellCheckPlugin *plugin() const { return m_checker->currentPlugin(); }
     QList<Underline> pass();
-    long indicatorAt(int line, int column) const;
+    bool waveAt(int line, int column) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TSpellCheck> m_checker;
@@ -88,12 +89,13 @@ QList<Underline> TestUnderline::pass()
     return plugin()->underlined();
 }
 
-long TestUnderline::indicatorAt(int line, int column) const
+// Whether a wave of the editor covers the character at line/column.
+bool TestUnderline::waveAt(int line, int column) const
 {
-    QsciScintilla *w = scintillaOf(*m_editor);
-    const long pos = w->positionFromLineIndex(line - 1, column - 1);
-    return w->SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT,
-                            TDrawAutoSpellCheckPlugin::IndicatorId, pos);
+    const QList<EditorAdapter::WaveRange> waves = m_editor->waves();
+    return std::any_of(waves.cbegin(), waves.cend(), [&](const EditorAdapter::WaveRange &w) {
+        return w.line == line && column >= w.column && column < w.column + w.length;
+    });
 }
 
 void TestUnderline::unknownWordsOnly_data()
@@ -121,13 +123,10 @@ void TestUnderline::indicatorInTheText()
 {
     m_editor->setText("hello wrold fine");
     pass();
-    QCOMPARE(indicatorAt(1, 1), 0L);
-    QCOMPARE(indicatorAt(1, 7), 1L);
-    QCOMPARE(indicatorAt(1, 11), 1L);
-    QCOMPARE(indicatorAt(1, 13), 0L);
-    QCOMPARE(scintillaOf(*m_editor)->SendScintilla(QsciScintillaBase::SCI_INDICGETSTYLE,
-                                                   TDrawAutoSpellCheckPlugin::IndicatorId),
-             long(QsciScintillaBase::INDIC_SQUIGGLE));
+    QVERIFY(!waveAt(1, 1));
+    QVERIFY(waveAt(1, 7));
+    QVERIFY(waveAt(1, 11));
+    QVERIFY(!waveAt(1, 13));
 }
 
 void TestUnderline::nothingWithoutTheOption()
@@ -136,7 +135,7 @@ void TestUnderline::nothingWithoutTheOption()
     QCOMPARE(pass().size(), 1);
     m_checker->setOption(TSpellCheck::sscoAutoSpellCheck, false);
     QCOMPARE(pass(), QList<Underline> {});
-    QCOMPARE(indicatorAt(1, 7), 0L);
+    QVERIFY(!waveAt(1, 7));
 }
 
 void TestUnderline::everyWordWithoutDictionary()
@@ -168,27 +167,55 @@ void TestUnderline::followsScrolling()
     QTRY_COMPARE(plugin()->underlined(), QList<Underline> {});
     m_editor->setFirstVisibleLine(245);
     QTRY_COMPARE(plugin()->underlined(), QList<Underline> {Underline({250, 5, 5})});
-    QCOMPARE(indicatorAt(250, 5), 1L);
+    QVERIFY(waveAt(250, 5));
     m_editor->setFirstVisibleLine(1);
     QTRY_COMPARE(plugin()->underlined(), QList<Underline> {});
 }
 
 void TestUnderline::penColourAndStyle()
 {
-    QsciScintilla *w = scintillaOf(*m_editor);
-    const auto fore = [w] {
-        return w->SendScintilla(QsciScintillaBase::SCI_INDICGETFORE,
-                                TDrawAutoSpellCheckPlugin::IndicatorId);
-    };
-    QCOMPARE(fore(), long(0x0000FF)); // red, as BGR
+    WaveOverlay *overlay = m_editor->waveOverlay();
+    QVERIFY(overlay);
+    QCOMPARE(overlay->pen(), QColor(Qt::red));
+    QCOMPARE(overlay->offsets(), (WaveOverlay::Offsets {0, 1, 2, 1}));
     m_checker->setPenColor(TColor::clBlue);
     QCOMPARE(plugin()->penColor(), TColor::clBlue);
-    QCOMPARE(fore(), long(0xFF0000));
+    QCOMPARE(overlay->pen(), QColor(Qt::blue));
     m_checker->setUnderlineStyle(TSpellCheck::usCorelWordPerfect);
     QCOMPARE(plugin()->underlineStyle(), TSpellCheck::usCorelWordPerfect);
-    QVERIFY(w->SendScintilla(QsciScintillaBase::SCI_INDICGETSTYLE,
-                             TDrawAutoSpellCheckPlugin::IndicatorId)
-            != long(QsciScintillaBase::INDIC_SQUIGGLE));
+    QCOMPARE(overlay->offsets(), (WaveOverlay::Offsets {2, 1, 0, -1}));
+}
+
+// The wave runs from the word's first pixel column through the column just right of its
+// last character (the word's width plus one pixel), on the pixels the word style gives:
+// 0, 1, 2, 1 below the baseline, three pixels above the line's bottom.
+void TestUnderline::waveCoversTheWordAndOnePixel()
+{
+    m_editor->setText("hello wrold fine");
+    pass();
+    QsciScintilla *w = scintillaOf(*m_editor);
+    const auto xOf = [w](int column) {
+        return int(w->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0,
+                                    w->positionFromLineIndex(0, column - 1)));
+    };
+    const int x0 = xOf(7), x1 = xOf(12);
+    const int baseline = int(w->SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0)) - 3;
+    const QPoint origin = w->viewport()->mapTo(w, QPoint(0, 0));
+    const QImage shot = w->grab().toImage();
+    QList<QPoint> red;
+    for (int y = 0; y < baseline + 6; ++y) {
+        for (int x = 0; x < w->viewport()->width(); ++x) {
+            const QColor c = shot.pixelColor(origin + QPoint(x, y));
+            if (c.red() > 200 && c.green() < 80 && c.blue() < 80)
+                red.append(QPoint(x, y));
+        }
+    }
+    QList<QPoint> expected;
+    const int offsets[] = {0, 1, 2, 1};
+    for (int x = x0; x <= x1; ++x)
+        expected.append(QPoint(x, baseline + offsets[(x - x0) % 4]));
+    std::sort(red.begin(), red.end(), [](QPoint a, QPoint b) { return a.x() < b.x(); });
+    QCOMPARE(red, expected);
 }
 
 void TestUnderline::javaCommentsAndStrings()

@@ -4,7 +4,8 @@
 
 #include <QList>
 
-// Gives the queued numbers in turn (reduced into the range asked for), then 0; records the ranges.
+// Gives the queued numbers in turn (reduced into the range asked for), then 0; records the ranges
+// and counts the reseeds.
 class ScriptedRng : public Rng
 {
 public:
@@ -23,8 +24,11 @@ public:
         return values.takeFirst() % range;
     }
 
+    void randomize() override { ++reseeds; }
+
     QList<int> values;
     QList<int> ranges;
+    int reseeds = 0;
 
 private:
     Rng *m_previous;

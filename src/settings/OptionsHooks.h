@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// What the Options dialog asks of the main window beyond the host interface; the composition
+// root fills these. An empty hook does nothing.
+struct OptionsHooks {
+    // The folder dialog "Select directory" from start; empty when it was cancelled.
+    std::function<QString(QWidget *parent, const QString &start)> chooseFolder;
+    // Loads the colour file of the active document's type into its highlighter.
+    std::function<void()> updateColorsInEditor;
+    // Makes the main window's code-template list again from "completion/auto.cmp".
+    std::function<void()> lagNyCompletionListe;
+    // Applies the shortcut table to the main menu.
+    std::function<void()> loadShortcuts;
+};
