@@ -97,8 +97,7 @@ int main(int argc, char **argv)
     }
     std::printf("words: %d\n", words);
     std::printf("load time: median %.2f ms, min %.2f ms (target < 60 ms); first lookup %.2f ms\n",
-                median(loads), *std::min_element(loads.begin(), loads.end()),
-                median(firstLookups));
+                median(loads), *std::min_element(loads.begin(), loads.end()), median(firstLookups));
     std::printf("memory held by the word list: %.2f MB (process grew %.2f MB on the last load)\n",
                 held / 1048576.0, (rssAfter - rssBefore) / 1024.0);
 

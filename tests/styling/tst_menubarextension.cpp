@@ -15,8 +15,8 @@ private slots:
     void extensionButtonHasItsPicture()
     {
         FlatMenuStyle style;
-        for (QStyle::StandardPixmap sp :
-             {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        for (QStyle::StandardPixmap sp : {QStyle::SP_ToolBarHorizontalExtensionButton,
+                                          QStyle::SP_ToolBarVerticalExtensionButton}) {
             const QIcon icon = style.standardIcon(sp, nullptr, nullptr);
             QVERIFY(!icon.pixmap(10, 10).isNull());
             QVERIFY(!icon.pixmap(20, 20).isNull());
