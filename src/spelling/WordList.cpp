@@ -77,29 +77,6 @@ inline qsizetype nextBreak(const QChar *chars, qsizetype from, qsizetype end)
     return i;
 }
 
-// Four characters a step, then a final mix so that the low bits, which pick the slot,
-// depend on every character.
-inline std::uint32_t hashUnits(const char16_t *p, qsizetype n)
-{
-    std::uint64_t h = 0x9E3779B97F4A7C15ull ^ std::uint64_t(n);
-    for (; n >= 4; n -= 4, p += 4) {
-        std::uint64_t v;
-        std::memcpy(&v, p, sizeof v);
-        h = (h ^ v) * 0xFF51AFD7ED558CCDull;
-        h ^= h >> 32;
-    }
-    std::uint64_t tail = 0;
-    switch (n) {
-    case 3: tail |= std::uint64_t(p[2]) << 32; [[fallthrough]];
-    case 2: tail |= std::uint64_t(p[1]) << 16; [[fallthrough]];
-    case 1: tail |= std::uint64_t(p[0]); break;
-    default: break;
-    }
-    h = (h ^ tail) * 0xC4CEB9FE1A85EC53ull;
-    h ^= h >> 33;
-    return std::uint32_t(h);
-}
-
 } // namespace
 
 void WordList::Batch::addLines(QString &&text, bool isUser)
@@ -167,30 +144,9 @@ int WordList::findWord(QStringView w) const
     return found;
 }
 
-std::uint32_t WordList::hashOf(QStringView w)
-{
-    return hashUnits(w.utf16(), w.size());
-}
-
 bool WordList::contains(QStringView w) const
 {
-    if (m_hashStale)
-        buildHash();
-    if (m_slots.empty() || w.isEmpty())
-        return false;
-    const std::uint32_t mask = std::uint32_t(m_slots.size() - 1);
-    const QChar *chars = m_chars.constData();
-    const std::uint32_t h = hashOf(w);
-    for (std::uint32_t i = h & mask;; i = (i + 1) & mask) {
-        const Slot &slot = m_slots[i];
-        if (slot.position == kEmptySlot)
-            return false;
-        if (slot.hash != h)
-            continue;
-        const Record &r = m_records[slot.position];
-        if (r.length == std::uint32_t(w.size()) && std::equal(w.begin(), w.end(), chars + r.offset))
-            return true;
-    }
+    return findWord(w) >= 0;
 }
 
 int WordList::appendBatch(Batch &&batch, bool keysPending)
@@ -281,8 +237,7 @@ std::size_t WordList::memoryBytes() const
 {
     return size_t(m_chars.capacity() + m_keys.capacity()) * sizeof(QChar)
         + m_records.capacity() * sizeof(Record) + sizeof(m_latinIndex)
-        + size_t(m_otherIndex.capacity()) * (sizeof(char16_t) + sizeof(Range))
-        + m_slots.capacity() * sizeof(Slot);
+        + size_t(m_otherIndex.capacity()) * (sizeof(char16_t) + sizeof(Range));
 }
 
 void WordList::sortAndIndex()
@@ -314,36 +269,5 @@ void WordList::buildIndex()
         else
             m_otherIndex.insert(c.unicode(), {i, j});
         i = j + 1;
-    }
-    // The hash follows at the first lookup.
-    m_slots.clear();
-    m_slots.shrink_to_fit();
-    m_hashStale = true;
-}
-
-void WordList::buildHash() const
-{
-    m_hashStale = false;
-    size_t capacity = 16;
-    while (capacity < m_records.size() * 2)
-        capacity *= 2;
-    m_slots.assign(capacity, Slot {kEmptySlot, 0});
-    const std::uint32_t mask = std::uint32_t(capacity - 1);
-    const QChar *chars = m_chars.constData();
-    for (size_t p = 0; p < m_records.size(); ++p) {
-        const Record &r = m_records[p];
-        const QChar *w = chars + r.offset;
-        if (p > 0) {
-            // Equal words sit together; the first stands for them.
-            const Record &before = m_records[p - 1];
-            if (before.length == r.length
-                && std::memcmp(chars + before.offset, w, r.length * sizeof(QChar)) == 0)
-                continue;
-        }
-        const std::uint32_t h = hashUnits(reinterpret_cast<const char16_t *>(w), r.length);
-        std::uint32_t i = h & mask;
-        while (m_slots[i].position != kEmptySlot)
-            i = (i + 1) & mask;
-        m_slots[i] = Slot {std::uint32_t(p), h};
     }
 }

@@ -17,8 +17,7 @@
 // file's text becomes the pool as it was read: its line breaks simply lie between the words.
 //
 // Sound keys are made when they are first read: a record added with a pending key gets it from
-// the key function then, all pending records at once. Likewise the hash of the words, which
-// serves contains(), is made at the first lookup after the list changed.
+// the key function then, all pending records at once.
 class WordList
 {
     struct Record {
@@ -79,7 +78,7 @@ public:
     // Leftmost position of word, or -1: the binary search over the run of word's first
     // character.
     int findWord(QStringView word) const;
-    // Whether word is in the list: the same answer as findWord(word) >= 0, by hash.
+    // Whether word is in the list: findWord(word) >= 0.
     bool contains(QStringView word) const;
     // The run of words whose first character is c.
     Range group(char16_t c) const;
@@ -103,8 +102,6 @@ private:
     void makePendingKeys() const;
     void sortAndIndex();
     void buildIndex();
-    void buildHash() const;
-    static std::uint32_t hashOf(QStringView w);
 
     QString m_chars;
     // Records and keys are mutable only so that a reader's first look at a key can make it.
@@ -114,13 +111,4 @@ private:
     KeyFunction m_keyOf;
     Range m_latinIndex[256];
     QHash<char16_t, Range> m_otherIndex;
-    // Open addressing over record positions (the first of equal words); kEmptySlot is free.
-    static constexpr std::uint32_t kEmptySlot = 0xFFFFFFFFu;
-    struct Slot {
-        std::uint32_t position;
-        std::uint32_t hash;
-    };
-    // Made at the first lookup after the list changed.
-    mutable std::vector<Slot> m_slots;
-    mutable bool m_hashStale = false;
 };

@@ -62,8 +62,8 @@ private slots:
         QCOMPARE(batch.maxWordLength(), longest);
     }
 
-    // The binary search and the hash give the same answers, for words in any order, after a
-    // second batch and after inserted words.
+    // Lookups find every word and nothing else, for words read in any order, after a second
+    // batch and after inserted words.
     void lookups()
     {
         WordList list = listOf("pear\napple\nplum\napple\nfig\n\u00e9t\u00e9\nzz\n");
