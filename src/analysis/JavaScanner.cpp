@@ -285,13 +285,16 @@ QStringList ClipAndFindMultilineDatamembers(const QStringList &lines, const QStr
 
 int FinnScopeSlutt(const QStringList &lines, int startLine)
 {
-    JavaTokenizer tok;
+    JavaTokenizer::State state = JavaTokenizer::Code;
+    QList<JavaTokenizer::Span> spans;
     int depth = 0;
     for (int i = qMax(0, startLine); i < lines.size(); ++i) {
-        for (tok.setLine(lines.at(i)); !tok.atEnd(); tok.next()) {
-            if (tok.kind() != JavaTokenizer::Symbol)
+        const QStringView line(lines.at(i));
+        JavaTokenizer::scanLine(line, state, spans);
+        for (const JavaTokenizer::Span &span : std::as_const(spans)) {
+            if (span.kind != JavaTokenizer::Symbol)
                 continue;
-            const int step = braceStep(tok.token());
+            const int step = braceStep(line.mid(span.start, span.length));
             depth += step;
             if (step < 0 && depth == 0)
                 return i;
@@ -302,17 +305,20 @@ int FinnScopeSlutt(const QStringList &lines, int startLine)
 
 int FinnClassStart(const QStringList &lines, int limitLine)
 {
-    JavaTokenizer tok;
+    JavaTokenizer::State state = JavaTokenizer::Code;
+    QList<JavaTokenizer::Span> spans;
     int result = 0;
     bool afterClass = false;
     const int limit = qMin(limitLine, int(lines.size()));
     for (int i = 0; i < limit; ++i) {
-        for (tok.setLine(lines.at(i)); !tok.atEnd(); tok.next()) {
-            switch (tok.kind()) {
+        const QStringView line(lines.at(i));
+        JavaTokenizer::scanLine(line, state, spans);
+        for (const JavaTokenizer::Span &span : std::as_const(spans)) {
+            switch (span.kind) {
             case JavaTokenizer::Comment:
             case JavaTokenizer::DocComment: afterClass = false; break;
             case JavaTokenizer::Keyword:
-                afterClass = tok.token().contains(QStringLiteral("class"));
+                afterClass = line.mid(span.start, span.length).contains(u"class");
                 break;
             case JavaTokenizer::Identifier:
                 if (afterClass)

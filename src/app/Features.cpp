@@ -11,6 +11,8 @@
 #include "analysis/StatisticsCommand.h"
 #include "app/MainWindowHost.h"
 #include "app/SpellCheckerForOptions.h"
+#include "completion/CompletionFeature.h"
+#include "completion/SynAutoComplete.h"
 #include "host/ActionRegistry.h"
 #include "host/HostDocument.h"
 #include "html/FormFieldOpeners.h"
@@ -265,6 +267,17 @@ Features *installFeatures(TMainForm &main)
     //     dialog, the main window's colours, templates and shortcuts; and the code-template
     //     list the main window keeps.
     installOptions(*f, main, host);
+
+    // 19. Code completion: every document's attribute and member lists, end tags, parameter
+    //     hint and status panels, and the code templates on Space ("SynAutoComplete1", which
+    //     keeps a copy of each new code-template list of step 18), gated by the View items
+    //     "Completion Proposal" and "Autocompletion". Its key handlers come after the
+    //     debugger's, so they see each key first.
+    f->completion = new CompletionFeature(host, f);
+    TSynAutoComplete *templates = f->completion->SynAutoComplete1;
+    CompletionTemplates *list = f->completionList;
+    QObject::connect(list, &CompletionTemplates::changed, templates,
+                     [templates, list] { templates->setCompletionList(list->CompletionList()); });
 
     return f;
 }

@@ -4,6 +4,7 @@
 
 class BreakpointCommands;
 class CompileCommands;
+class CompletionFeature;
 class CompletionTemplates;
 class DebugCommands;
 class ExplorerPanel;
@@ -52,6 +53,7 @@ public:
     BreakpointCommands *breakpoints = nullptr;
     DebugCommands *debugger = nullptr;
     WatchCommands *watches = nullptr;
+    CompletionFeature *completion = nullptr;
 
     // Start-up steps of the main window's creation, in the order it calls them.
     void LoadCustomLanglistFromFile(); // user-defined languages in the New menus

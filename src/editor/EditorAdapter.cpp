@@ -197,7 +197,7 @@ void EditorAdapter::scrollToCaret()
 bool EditorAdapter::eventFilter(QObject *watched, QEvent *event)
 {
     // The features' key filters first; the editor's own handling when none took the key.
-    if (watched == m_editor
+    if (watched == m_editor && m_bypassKeyFilters == 0
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
         && filterKey(static_cast<QKeyEvent *>(event)))
         return true;

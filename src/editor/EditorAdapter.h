@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QPixmap>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -185,6 +186,29 @@ public:
     void addKeyFilter(QObject *owner, KeyFilter onPress, KeyFilter onRelease = {});
     void removeKeyFilters(QObject *owner);
 
+    // Lets the editor handle a key now, skipping the key filters: a filter that wants to act
+    // after the editor took its key calls this and then returns true.
+    void processKey(QKeyEvent *event);
+
+    // Completion aids. The screen point of the caret's left edge at the top of its line
+    // (virtual space counted), and the height of a line in pixels.
+    QPoint caretScreenPoint() const;
+    int lineHeight() const;
+    // The word of letters, digits and "_" at the caret or ending right before it; empty when
+    // there is none.
+    QString wordAtCaret() const;
+    // Removes length characters before the caret (never past the line start) as one edit.
+    void deleteBeforeCaret(int length = 1);
+
+    // A call tip under the caret line: text, with the characters from highlightStart
+    // (0-based) for highlightLength drawn in the highlight colour (none when the length is 0).
+    void showCallTip(const QString &text, int highlightStart = 0, int highlightLength = 0);
+    void cancelCallTip();
+    bool isCallTipActive() const;
+    // The text of the tip shown and its highlighted part; empty when no tip is shown.
+    QString callTipText() const;
+    QString callTipHighlight() const;
+
     // Name of the highlighter attribute painting the character at 1-based line/column;
     // past the line end the whitespace attribute ("Space"); empty without a highlighter
     // or when no attribute covers the lexer's style there.
@@ -260,6 +284,9 @@ private:
         KeyFilter onRelease;
     };
     QList<KeyFilterEntry> m_keyFilters;
+    int m_bypassKeyFilters = 0;
+    QString m_callTipText;
+    QString m_callTipHighlight;
 
     QsciScintilla *m_editor;
     Highlighter *m_highlighter = nullptr;

@@ -42,6 +42,17 @@ public:
     virtual void setErrorLine(int line) = 0;
     // Shows the window, brings it to the front and gives its editor the focus.
     virtual void bringToFront() = 0;
+    // The status bar's panels: 0 the caret position, 1 the modified state, 2 the insert mode.
+    virtual QString panelText(int panel) const = 0;
+    virtual void setPanelText(int panel, const QString &text) = 0;
+    // Counts the document as edited although its text did not change.
+    virtual void setIsModified(bool modified) = 0;
+    // The word at the caret and the caret line's text as the last key went down.
+    virtual void setWordAtCaret(const QString &word) = 0;
+    virtual void setLineAtCaret(const QString &line) = 0;
+    // The upper-cased name of the method the member completion inserted last.
+    virtual QString completedMethodName() const = 0;
+    virtual void setCompletedMethodName(const QString &name) = 0;
     // The document's pop-up menu and its own registry of items by component name.
     virtual QMenu *popupMenu() const = 0;
     virtual ActionRegistry &popupActions() = 0;

@@ -119,6 +119,8 @@ const TColor TColor::clWindow(sys(5));
 const TColor TColor::clWindowText(sys(8));
 const TColor TColor::clHighlight(sys(13));
 const TColor TColor::clHighlightText(sys(14));
+const TColor TColor::cl3DLight(sys(22));
+const TColor TColor::clInfoBk(sys(24));
 const TColor TColor::clNone(0x1FFFFFFF);
 const TColor TColor::clDefault(0x20000000);
 

@@ -34,7 +34,7 @@ public:
     // Names of the class library.
     static const TColor clBlack, clMaroon, clGreen, clOlive, clNavy, clPurple, clTeal, clGray,
         clSilver, clRed, clLime, clYellow, clBlue, clFuchsia, clAqua, clWhite, clBtnFace, clWindow,
-        clWindowText, clHighlight, clHighlightText, clNone, clDefault;
+        clWindowText, clHighlight, clHighlightText, cl3DLight, clInfoBk, clNone, clDefault;
 
 private:
     std::int32_t m_value = 0;

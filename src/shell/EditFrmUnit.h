@@ -55,11 +55,16 @@ public:
     void bringToFront() override;
     QMenu *popupMenu() const override { return PopupMenu1; }
     ActionRegistry &popupActions() override { return m_popupActions; }
+    void setIsModified(bool modified) override { IsModified = modified; }
+    void setWordAtCaret(const QString &word) override { WordAtCaret = word; }
+    void setLineAtCaret(const QString &line) override { LineAtCaret = line; }
+    QString completedMethodName() const override { return CompletedMethodName; }
+    void setCompletedMethodName(const QString &name) override { CompletedMethodName = name; }
 
     // Status bar: four panels of 60, 70, 100 and 50 pixels; panel 1 "Modified", panel 2 "Insertion".
     QStatusBar *StatusBar1 = nullptr;
-    QString panelText(int panel) const;
-    void setPanelText(int panel, const QString &text);
+    QString panelText(int panel) const override;
+    void setPanelText(int panel, const QString &text) override;
 
     // Highlighters are made on first use; the switches set the editor's highlighter.
     Highlighter *highlighter(Highlighter::Kind kind);
