@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include <memory>
 #include <tuple>
@@ -30,7 +32,10 @@
 #include "platform/Prompter.h"
 #include "settings/AppSettings.h"
 #include "settings/CompletionTemplates.h"
+#include "settings/OptionsColorsPage.h"
 #include "settings/OptionsFeature.h"
+#include "settings/OptionsFrmUnit.h"
+#include "shell/CustomLanguageMenus.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/ExplorerPanel.h"
 #include "shell/ExportCommands.h"
@@ -67,6 +72,7 @@ ExplorerPanel *installExplorer(TMainForm &main, FeatureHost &host)
     follow(false);
     QObject::connect(&host, &FeatureHost::documentCreated, panel, [follow] { follow(true); });
     QObject::connect(&host, &FeatureHost::documentActivated, panel, [follow] { follow(false); });
+    QObject::connect(m, &TMainForm::filesFilterChanged, panel, [follow] { follow(false); });
 
     QObject::connect(panel, &ExplorerPanel::fileActivated, m, &TMainForm::openFromExplorer);
     QObject::connect(panel, &ExplorerPanel::driveClicked, m, [m] {
@@ -164,6 +170,37 @@ void installOptions(Features &f, TMainForm &main, FeatureHost &host)
     hooks.updateColorsInEditor = [m] { m->UpdateColorsInEditor(); };
     hooks.lagNyCompletionListe = [features] { features->LagNyCompletionListe(); };
     hooks.loadShortcuts = [features] { features->LoadShortcuts(); };
+}
+
+// The user-defined languages in File, New and the new-document pop-up, "Define new custom
+// language.." (the Options dialog on its "New language" tab) and the Options dialog's steps in
+// the main window when a language is added or deleted.
+void installCustomLanguages(Features &f, TMainForm &main)
+{
+    TMainForm *m = &main;
+    f.customLanguages = new CustomLanguageMenus(main.menu(QStringLiteral("Customlanguages1")),
+                                                main.Customlanguages2, &f);
+    CustomLanguageMenus *menus = f.customLanguages;
+    QObject::connect(menus, &CustomLanguageMenus::languageChosen, m, &TMainForm::GeneralDocument);
+
+    Features *features = &f;
+    QAction *fromMenu = main.action(QStringLiteral("Definenewcustomlanguage1"));
+    QAction *fromPopup = main.Customlanguages2
+        ? main.Customlanguages2->findChild<QAction *>(QStringLiteral("Definenewcustomlanguage2"))
+        : nullptr;
+    for (QAction *item : {fromMenu, fromPopup})
+        if (item)
+            QObject::connect(item, &QAction::triggered, features,
+                             &Features::Definenewcustomlanguage1Click);
+
+    OptionsHooks &hooks = f.options->hooks();
+    hooks.addLanguageItems = [menus](const QString &name) { menus->addLanguage(name); };
+    hooks.removeLanguageItems = [menus](const QString &name) { menus->removeLanguage(name); };
+    hooks.updateFilesFilter = [m] {
+        m->UpdateFilesFilter();
+        emit m->filesFilterChanged();
+    };
+    hooks.updateEmptyLanguageItems = [menus] { menus->updateEmptyItems(); };
 }
 
 } // namespace
@@ -279,13 +316,27 @@ Features *installFeatures(TMainForm &main)
     QObject::connect(list, &CompletionTemplates::changed, templates,
                      [templates, list] { templates->setCompletionList(list->CompletionList()); });
 
+    // 20. The user-defined languages: the "Custom language document" submenus, "Define new
+    //     custom language.." and the language steps of the Options dialog.
+    installCustomLanguages(*f, main);
+
     return f;
 }
 
 // --- Start-up steps of the features ------------------------------------------------------
 
-// Filled in by the user-defined languages.
-void Features::LoadCustomLanglistFromFile() {}
+void Features::Definenewcustomlanguage1Click()
+{
+    TOptionsFrm *dialog = options->Options2Click();
+    dialog->PageControl1->setCurrentIndex(5);
+    QTabBar *tabs = dialog->colorsPage->TabSet1;
+    tabs->setCurrentIndex(tabs->count() - 2); // "New language"
+}
+
+void Features::LoadCustomLanglistFromFile()
+{
+    customLanguages->LoadCustomLanglistFromFile();
+}
 void Features::LagNyCompletionListe()
 {
     completionList->LagNyCompletionListe();

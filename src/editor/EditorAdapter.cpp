@@ -1,5 +1,7 @@
 #include "editor/EditorAdapter.h"
 
+#include "editor/GeneralLexer.h"
+
 #include "editor/Highlighter.h"
 #include "platform/DelphiStrings.h"
 
@@ -630,7 +632,13 @@ void EditorAdapter::setHighlighter(Highlighter *h)
         h->setBaseFont(m_font);
         h->setDefaultPaper(m_paper);
     }
+    // The general lexer styles only what is shown, also right after it is set.
+    GeneralLexer *general = h ? h->generalLexer() : nullptr;
+    if (general)
+        general->setStylingDeferred(true);
     m_editor->setLexer(h ? h->lexer() : nullptr);
+    if (general)
+        general->setStylingDeferred(false);
     applyAppearance();
 }
 

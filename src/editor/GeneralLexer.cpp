@@ -67,46 +67,108 @@ QString GeneralLexer::description(int style) const
 
 void GeneralLexer::setKeywords(const QStringList &words)
 {
+    if (words == m_keywords)
+        return;
     m_keywords = words;
-    m_keywordSet.clear();
-    for (const QString &w : words)
-        m_keywordSet.insert(m_caseSensitive ? w : w.toLower());
+    rebuildKeywordSets();
     restyle();
+}
+
+void GeneralLexer::rebuildKeywordSets()
+{
+    m_keywordSet.clear();
+    m_asciiKeywords.clear();
+    for (const QString &w : std::as_const(m_keywords)) {
+        const QString key = m_caseSensitive ? w : w.toLower();
+        m_keywordSet.insert(key);
+        m_asciiKeywords.insert(key.toUtf8());
+    }
 }
 
 void GeneralLexer::setCommentStyles(CommentStyles styles)
 {
+    if (styles == m_comments)
+        return;
     m_comments = styles;
     restyle();
 }
 
 void GeneralLexer::setCaseSensitive(bool on)
 {
+    if (on == m_caseSensitive)
+        return;
     m_caseSensitive = on;
-    setKeywords(m_keywords);
+    rebuildKeywordSets();
+    restyle();
 }
 
 void GeneralLexer::setStringDelimiter(char delimiter)
 {
+    if (delimiter == m_delimiter)
+        return;
     m_delimiter = delimiter;
     restyle();
 }
 
 void GeneralLexer::setDetectPreprocessor(bool on)
 {
+    if (on == m_preprocessor)
+        return;
     m_preprocessor = on;
     restyle();
 }
 
-void GeneralLexer::restyle()
+bool GeneralLexer::setLanguage(const QStringList &words, CommentStyles styles, char delimiter)
 {
-    if (editor())
-        editor()->recolor();
+    if (words == m_keywords && styles == m_comments && delimiter == m_delimiter)
+        return false;
+    if (words != m_keywords) {
+        m_keywords = words;
+        rebuildKeywordSets();
+    }
+    m_comments = styles;
+    m_delimiter = delimiter;
+    restyle();
+    return true;
 }
 
-bool GeneralLexer::isKeyword(const QByteArray &word) const
+void GeneralLexer::setStylingDeferred(bool on)
 {
-    const QString w = QString::fromUtf8(word);
+    m_deferred = on;
+    if (!on)
+        restyle();
+}
+
+void GeneralLexer::restyle()
+{
+    // The styling is only marked stale: Scintilla asks again for what it shows, and for the
+    // rest when it is scrolled to (a large document is not styled whole here).
+    QsciScintilla *ed = editor();
+    if (!ed)
+        return;
+    ed->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL, 0L);
+    ed->viewport()->update();
+}
+
+bool GeneralLexer::isKeyword(const char *word, int length) const
+{
+    if (m_keywordSet.isEmpty())
+        return false;
+    bool ascii = true;
+    char buffer[64];
+    if (length <= int(sizeof buffer)) {
+        for (int k = 0; k < length; ++k) {
+            const char c = word[k];
+            if (static_cast<unsigned char>(c) >= 0x80) {
+                ascii = false;
+                break;
+            }
+            buffer[k] = (!m_caseSensitive && c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+        }
+        if (ascii)
+            return m_asciiKeywords.contains(QByteArray::fromRawData(buffer, length));
+    }
+    const QString w = QString::fromUtf8(word, length);
     return m_keywordSet.contains(m_caseSensitive ? w : w.toLower());
 }
 
@@ -193,7 +255,7 @@ QByteArray GeneralLexer::styleLine(const QByteArray &line, int &state) const
             int j = i + 1;
             while (j < end && isWordChar(static_cast<unsigned char>(line.at(j))))
                 ++j;
-            paint(i, j, isKeyword(line.mid(i, j - i)) ? ReservedWord : Identifier);
+            paint(i, j, isKeyword(line.constData() + i, j - i) ? ReservedWord : Identifier);
             i = j;
         } else {
             paint(i, i + 1, Symbol);
@@ -206,7 +268,7 @@ QByteArray GeneralLexer::styleLine(const QByteArray &line, int &state) const
 void GeneralLexer::styleText(int start, int end)
 {
     QsciScintilla *ed = editor();
-    if (!ed || end <= start)
+    if (!ed || end <= start || m_deferred)
         return;
     const long docLength = ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
     const long lastLine = ed->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT) - 1;
@@ -221,21 +283,18 @@ void GeneralLexer::styleText(int start, int end)
         const long to = line < lastLine
             ? ed->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line + 1)
             : docLength;
-        QByteArray bytes(int(to - from) + 1, '\0'); // room for the terminating NUL
-        if (to > from)
-            ed->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, from, to, bytes.data());
-        bytes.chop(1);
+        // The line read in place in the document's buffer, styled in one call.
+        const char *text = to > from ? reinterpret_cast<const char *>(
+                               ed->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER,
+                                                 static_cast<unsigned long>(from), to - from))
+                                     : nullptr;
+        const QByteArray bytes =
+            QByteArray::fromRawData(text ? text : "", text ? int(to - from) : 0);
         const int oldState = int(ed->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, line));
         const QByteArray styles = styleLine(bytes, state);
-        // Runs of equal style in one call each.
-        int k = 0;
-        while (k < styles.size()) {
-            int j = k + 1;
-            while (j < styles.size() && styles.at(j) == styles.at(k))
-                ++j;
-            setStyling(j - k, styles.at(k));
-            k = j;
-        }
+        if (!styles.isEmpty())
+            ed->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX,
+                              static_cast<unsigned long>(styles.size()), styles.constData());
         ed->SendScintilla(QsciScintillaBase::SCI_SETLINESTATE, line, long(state));
         // Past the asked range, go on only while an opened or closed comment changes what follows.
         if (line >= endLine && state == oldState)

@@ -42,6 +42,7 @@ public:
     static CommentStyles fromLanguageFlags(bool pascal, bool c, bool asmStyle, bool basic,
                                            bool ansi);
 
+    // Each setter restyles the document only when the value changes.
     void setKeywords(const QStringList &words);
     QStringList keywords() const { return m_keywords; }
     void setCommentStyles(CommentStyles styles);
@@ -52,6 +53,14 @@ public:
     char stringDelimiter() const { return m_delimiter; }
     // Lines whose first non-blank is '#' are preprocessor lines (off by default).
     void setDetectPreprocessor(bool on);
+    // A language at once: keywords, comment styles and string delimiter, with one restyle
+    // when any of them changed. False when all three were already so.
+    bool setLanguage(const QStringList &words, CommentStyles styles, char delimiter);
+
+    // While on, requests to style are put off: QScintilla styles a whole document when its
+    // lexer is set, which for a large one costs what showing it costs many times over. Turning
+    // it off marks the styling stale, so Scintilla asks again for what it shows.
+    void setStylingDeferred(bool on);
 
     // QsciLexer
     const char *language() const override { return "General"; }
@@ -64,14 +73,17 @@ public:
     QByteArray styleLine(const QByteArray &line, int &state) const;
 
 private:
-    bool isKeyword(const QByteArray &word) const;
+    bool isKeyword(const char *word, int length) const;
+    void rebuildKeywordSets();
     void restyle();
 
     QStringList m_keywords;
-    QSet<QString> m_keywordSet;
+    QSet<QByteArray> m_asciiKeywords; // in the lexer's case, UTF-8
+    QSet<QString> m_keywordSet;       // the same as text, for words beyond ASCII
     CommentStyles m_comments = NoComments;
     bool m_caseSensitive = false;
     bool m_preprocessor = false;
+    bool m_deferred = false;
     char m_delimiter = '\'';
 };
 

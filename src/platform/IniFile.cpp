@@ -331,8 +331,9 @@ bool IniFile::valueExists(const QString &section, const QString &key) const
 QStringList IniFile::readSections() const
 {
     QStringList names;
-    for (const ParsedIni::Section &s :
-         stateOf(m_fileName, m_updating ? &m_pending : nullptr)->sections) {
+    // Held here: inside a batch the parsed copy has no other owner.
+    const ParsedPtr p = stateOf(m_fileName, m_updating ? &m_pending : nullptr);
+    for (const ParsedIni::Section &s : p->sections) {
         if (!names.contains(s.name, Qt::CaseInsensitive))
             names.append(s.name);
     }

@@ -1,13 +1,16 @@
 #include "settings/OptionsColorsPage.h"
 
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "editor/EditorAdapter.h"
@@ -17,7 +20,12 @@
 #include "platform/Prompter.h"
 #include "settings/ColorPanel.h"
 #include "settings/CompletionFiles.h"
+#include "settings/CustomLanguageFile.h"
+#include "settings/CustomLanguageIndex.h"
+#include "settings/CustomLanguageLoader.h"
+#include "settings/EditLanguagePanel.h"
 #include "settings/NamedWidget.h"
+#include "settings/NewLanguagePanel.h"
 
 namespace {
 
@@ -55,6 +63,8 @@ OptionsColorsPage::OptionsColorsPage(QWidget *parent) : QWidget(parent)
     m_tabsChanging = true;
     for (const char *caption : BuiltInTabs)
         TabSet1->addTab(QLatin1String(caption));
+    TabSet1->addTab(QStringLiteral("New language"));
+    TabSet1->addTab(QStringLiteral("Edit language"));
     TabSet1->setCurrentIndex(0);
     m_tabsChanging = false;
 
@@ -102,9 +112,16 @@ OptionsColorsPage::OptionsColorsPage(QWidget *parent) : QWidget(parent)
     grid->addWidget(Button8, 6, 3);
     grid->setRowStretch(7, 1);
 
+    GroupBox16 = new NewLanguagePanel(this);
+    GroupBox21 = new EditLanguagePanel(this);
+    GroupBox16->hide();
+    GroupBox21->hide();
+
     auto *top = new QHBoxLayout;
     top->addWidget(SynEditor->widget(), 1);
     top->addWidget(GroupBox13);
+    top->addWidget(GroupBox16);
+    top->addWidget(GroupBox21);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addWidget(TabSet1);
@@ -120,6 +137,13 @@ OptionsColorsPage::OptionsColorsPage(QWidget *parent) : QWidget(parent)
         connect(box, &QCheckBox::clicked, this, &OptionsColorsPage::cbFontStyleClick);
     connect(ComboBox2, &QComboBox::activated, this, &OptionsColorsPage::ComboBox2Click);
     connect(Button8, &QPushButton::clicked, this, &OptionsColorsPage::Button8Click);
+    connect(GroupBox16, &NewLanguagePanel::languageAdded, this, &OptionsColorsPage::languageAdded);
+    connect(GroupBox21, &EditLanguagePanel::languageDeleted, this,
+            &OptionsColorsPage::languageDeleted);
+    connect(GroupBox21, &EditLanguagePanel::languageRenamed, this,
+            &OptionsColorsPage::languageRenamed);
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(SynEditor->widget()))
+        area->viewport()->installEventFilter(this);
 }
 
 QStringList OptionsColorsPage::javaSample()
@@ -173,9 +197,15 @@ QString OptionsColorsPage::selectedCaption() const
     return TabSet1->tabText(TabSet1->currentIndex());
 }
 
+Highlighter *OptionsColorsPage::highlighterAt(int index) const
+{
+    return index >= 0 && index < BuiltInTabCount ? highlighterFor(TabSet1->tabText(index))
+                                                 : SynGeneralSyn1;
+}
+
 Highlighter *OptionsColorsPage::selectedHighlighter() const
 {
-    return highlighterFor(selectedCaption());
+    return highlighterAt(TabSet1->currentIndex());
 }
 
 void OptionsColorsPage::insertTab(int index, const QString &caption)
@@ -228,18 +258,34 @@ void OptionsColorsPage::TabSet1Click()
     const int index = TabSet1->currentIndex();
     const QString caption = TabSet1->tabText(index);
 
-    // 1. The colours of the language being left.
-    saveHighlighter(highlighterFor(ShownLanguage),
-                    CompletionFiles::languageColourFile(ShownLanguage));
+    // The two language groups: their tabs are the last two.
+    GroupBox21->ListView3->clear();
+    if (index == TabSet1->count() - 2) {
+        showLanguageGroup(GroupBox16);
+        return;
+    }
+    if (index == TabSet1->count() - 1) {
+        showLanguageGroup(GroupBox21);
+        GroupBox21->fillLanguages();
+        return;
+    }
+
+    // 1. The colours of the language being left (none when it was deleted meanwhile).
+    if (!Delphi::trim(ShownLanguage).isEmpty())
+        saveHighlighter(ShownTabIndex >= BuiltInTabCount ? SynGeneralSyn1
+                                                         : highlighterFor(ShownLanguage),
+                        CompletionFiles::languageColourFile(ShownLanguage));
     // 2, 3. User-defined languages.
     if (ShownTabIndex >= BuiltInTabCount)
         saveLanguageSample();
-    if (index >= BuiltInTabCount)
+    if (isLanguageTab(index))
         LoadLangData(caption);
     // 4. The colour group.
-    GroupBox13->setVisible(true);
+    showLanguageGroup(GroupBox13);
     // 5. The sample in the new tab's highlighter.
-    if (Delphi::contains(caption, QStringLiteral("Java"))) {
+    if (isLanguageTab(index)) {
+        SynEditor->setHighlighter(SynGeneralSyn1);
+    } else if (Delphi::contains(caption, QStringLiteral("Java"))) {
         SynEditor->setHighlighter(SynJavaSyn1);
         SynEditor->setLines(javaSample());
     } else if (Delphi::contains(caption, QStringLiteral("HTML"))) {
@@ -265,6 +311,100 @@ void OptionsColorsPage::TabSet1Click()
     ShownTabIndex = index;
     LoadFromIni(caption);
     ReloadAttributes();
+}
+
+// --- User-defined languages ---------------------------------------------------------------
+
+void OptionsColorsPage::setUpLanguages(const OptionsHooks &hooks,
+                                       std::function<int(QDialog &)> exec)
+{
+    GroupBox16->setHooks(hooks);
+    GroupBox21->setHooks(hooks);
+    if (exec)
+        GroupBox21->setExecDialog(std::move(exec));
+}
+
+bool OptionsColorsPage::isLanguageTab(int index) const
+{
+    return index >= BuiltInTabCount && index < TabSet1->count() - 2;
+}
+
+QString OptionsColorsPage::noCodeText()
+{
+    return QStringLiteral("[No code spesified for this language!]");
+}
+
+void OptionsColorsPage::LoadCustomLanguageTabs()
+{
+    // (A name that leads out of the language folders, from a hand-edited table, gets no tab:
+    // its colours and sample would be written elsewhere.)
+    for (const QString &name : CustomLanguageIndex().names())
+        if (CustomLanguageIndex::isOwnName(name))
+            insertTab(BuiltInTabCount, name);
+}
+
+void OptionsColorsPage::showLanguageGroup(QWidget *group)
+{
+    GroupBox13->setVisible(group == GroupBox13);
+    GroupBox16->setVisible(group == GroupBox16);
+    GroupBox21->setVisible(group == GroupBox21);
+}
+
+void OptionsColorsPage::LoadLangData(const QString &language)
+{
+    const CustomLanguage read =
+        CustomLanguageLoader::LoadLangData(language, SynGeneralSyn1, SynEditor);
+    if (read.code.isEmpty())
+        SynEditor->setText(noCodeText());
+}
+
+void OptionsColorsPage::saveLanguageSample()
+{
+    // Nothing for a language deleted meanwhile, or one whose name leads out of its folder.
+    if (!CustomLanguageIndex::isOwnName(ShownLanguage)
+        || Delphi::contains(SynEditor->text(), noCodeText()))
+        return;
+    CustomLanguageFile file(ShownLanguage);
+    QString reason;
+    if (!file.writeCode(SynEditor->lines(), &reason))
+        reportWriteFailure(this, file.fileName(), reason);
+}
+
+void OptionsColorsPage::SynEditorClick()
+{
+    if (Delphi::contains(SynEditor->text(), noCodeText()))
+        SynEditor->setText(QString());
+}
+
+bool OptionsColorsPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress)
+        SynEditorClick();
+    return QWidget::eventFilter(watched, event);
+}
+
+void OptionsColorsPage::languageAdded(const QString &name)
+{
+    insertTab(BuiltInTabCount, name);
+}
+
+void OptionsColorsPage::languageDeleted(const QString &name)
+{
+    for (int i = TabSet1->count() - 3; i >= BuiltInTabCount; --i)
+        if (TabSet1->tabText(i) == name)
+            removeTab(i);
+    // Its tab is gone: leaving it saves nothing, so that no file comes back.
+    if (ShownTabIndex >= BuiltInTabCount && ShownLanguage == name)
+        ShownLanguage.clear();
+}
+
+void OptionsColorsPage::languageRenamed(const QString &oldName, const QString &newName)
+{
+    for (int i = BuiltInTabCount; i < TabSet1->count() - 2; ++i)
+        if (TabSet1->tabText(i) == oldName)
+            TabSet1->setTabText(i, newName);
+    if (ShownTabIndex >= BuiltInTabCount && ShownLanguage == oldName)
+        ShownLanguage = newName;
 }
 
 void OptionsColorsPage::ReloadAttributes()

@@ -3,8 +3,15 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
+#include "settings/OptionsHooks.h"
+
 class ColorPanel;
+class EditLanguagePanel;
 class EditorAdapter;
+class NewLanguagePanel;
+class QDialog;
 class Highlighter;
 class QCheckBox;
 class QComboBox;
@@ -26,6 +33,9 @@ public:
     // The highlighter a tab caption stands for: the first of "Java", "HTML", "CSS", "PERL",
     // "PHP", "XML" the caption holds (case-sensitive), else the general highlighter.
     Highlighter *highlighterFor(const QString &caption) const;
+    // The highlighter of the tab at index: by caption for the six built-in tabs, the general
+    // one for every other (a language named "JavaScript" is a language of its own).
+    Highlighter *highlighterAt(int index) const;
     // The highlighter of the selected tab.
     Highlighter *selectedHighlighter() const;
     QString selectedCaption() const;
@@ -33,6 +43,18 @@ public:
     // Tabs added or removed by the program (user-defined languages): no tab switch runs.
     void insertTab(int index, const QString &caption);
     void removeTab(int index);
+
+    // The user-defined languages: the main window's steps and the exec function of the
+    // rename and extension dialogs.
+    void setUpLanguages(const OptionsHooks &hooks, std::function<int(QDialog &)> exec);
+    // Creation: one tab per language of the table of contents, each inserted at index 6 (so
+    // the last of the table stands first).
+    void LoadCustomLanguageTabs();
+    // A tab of a user-defined language (after the six built-in tabs, before "New language"
+    // and "Edit language").
+    bool isLanguageTab(int index) const;
+    // The preview of a language without sample code.
+    static QString noCodeText();
 
     // Loads the colour file of language into the selected tab's highlighter, or makes the
     // file from that highlighter when it is missing.
@@ -62,8 +84,10 @@ public:
     QCheckBox *cbItalic;
     QCheckBox *cbUnderline;
     QCheckBox *cbStriketru;
-    QComboBox *ComboBox2; // "Select Preset:"
-    QPushButton *Button8; // "Save.."
+    QComboBox *ComboBox2;          // "Select Preset:"
+    QPushButton *Button8;          // "Save.."
+    NewLanguagePanel *GroupBox16;  // "Define new custom language:"
+    EditLanguagePanel *GroupBox21; // "Edit custom language:"
 
     Highlighter *SynJavaSyn1;
     Highlighter *SynHTMLSyn1;
@@ -82,14 +106,21 @@ public slots:
     void cbFontStyleClick();
     void ComboBox2Click();
     void Button8Click();
+    void SynEditorClick();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The user-defined languages' share of the tab switch (tabs after the six built-in ones):
     // the sample of the language being left goes to its language file, and the new language is
-    // loaded into the general highlighter and the sample. Filled in by the user-defined
-    // languages.
-    void saveLanguageSample() {}
-    void LoadLangData(const QString &) {}
+    // loaded into the general highlighter and the sample.
+    void saveLanguageSample();
+    void LoadLangData(const QString &language);
+    void showLanguageGroup(QWidget *group);
+    void languageAdded(const QString &name);
+    void languageDeleted(const QString &name);
+    void languageRenamed(const QString &oldName, const QString &newName);
     int selectedAttribute() const;
     void pickColour(ColorPanel *box, bool foreground);
     bool saveHighlighter(Highlighter *h, const QString &fileName);

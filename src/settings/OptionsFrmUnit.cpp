@@ -59,6 +59,7 @@ TOptionsFrm::TOptionsFrm(FeatureHost &host, OptionsSpellChecker *checker, Option
         named(new OptionsSpellPage(
                   checker, [this] { return m_host.activeDocument() != nullptr; }, PageControl1),
               "TabSheet8");
+    colorsPage->setUpLanguages(m_hooks, exec);
     if (exec)
         templatePage->setExecDialog(std::move(exec));
     PageControl1->addTab(editorPage, QStringLiteral("Editor"));
@@ -437,6 +438,17 @@ void TOptionsFrm::Button9Click()
 {
     HelpViewer::setHelpFile(AppPaths::dataPath(QStringLiteral("qmEditor.hlp")));
     HelpViewer::instance()->showTopic(helpTopics().value(PageControl1->currentIndex()));
+}
+
+void TOptionsFrm::LoadCustomLanguageTabs()
+{
+    colorsPage->LoadCustomLanguageTabs();
+}
+
+void TOptionsFrm::updateEmptyLanguageItems()
+{
+    if (m_hooks.updateEmptyLanguageItems)
+        m_hooks.updateEmptyLanguageItems();
 }
 
 void TOptionsFrm::closeEvent(QCloseEvent *event)

@@ -90,8 +90,8 @@ private:
     void UpdateShortcutList() {}
     // The user-defined languages' tabs of the colours page and the "(empty)" items of the
     // "Custom language document" menus on closing: filled in by the user-defined languages.
-    void LoadCustomLanguageTabs() {}
-    void updateEmptyLanguageItems() {}
+    void LoadCustomLanguageTabs();
+    void updateEmptyLanguageItems();
 
     FeatureHost &m_host;
     OptionsSpellChecker *m_checker;

@@ -17,4 +17,12 @@ struct OptionsHooks {
     std::function<void()> lagNyCompletionListe;
     // Applies the shortcut table to the main menu.
     std::function<void()> loadShortcuts;
+    // The user-defined languages in the main window: a language's items put at the top of the
+    // two "Custom language document" submenus or taken out of them, the file filter built
+    // again (the explorer's filter box follows), and the "(empty)" items shown while the
+    // submenus hold no language.
+    std::function<void(const QString &name)> addLanguageItems;
+    std::function<void(const QString &name)> removeLanguageItems;
+    std::function<void()> updateFilesFilter;
+    std::function<void()> updateEmptyLanguageItems;
 };

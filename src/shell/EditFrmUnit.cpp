@@ -16,6 +16,7 @@
 #include "platform/Prompter.h"
 #include "platform/TextFile.h"
 #include "settings/AppSettings.h"
+#include "settings/CustomLanguageLoader.h"
 #include "shell/DocumentTypes.h"
 #include "shell/Main.h"
 
@@ -362,7 +363,10 @@ void TEditForm::FormActivate()
     if (InitialLineCount == 0)
         InitialLineCount = SynEdit1->lineCount();
     // Pointing the shared spell checker at this editor: filled in by the spell checker.
-    // Reloading the user-defined language's keywords: filled in by the custom languages.
+    // A user-defined language's keywords and comment styles may have changed in its file.
+    if (!Delphi::trim(CustomLanguage).isEmpty())
+        CustomLanguageLoader::LoadLangData(CustomLanguage, highlighter(Highlighter::General),
+                                           nullptr);
     // The window's own flag follows the gutter, so the next "Line Numbers" toggle flips both.
     if (QAction *lineNumbers = m_main->action(QStringLiteral("Linenumbers1"))) {
         LineNumbersShown = lineNumbers->isChecked();

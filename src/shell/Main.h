@@ -100,6 +100,12 @@ public:
     void XMLdocument1Click();
     void CSSdocument1Click();
     void Textfile1Click();
+    // A new untitled document of the user-defined language name, with its sample code.
+    void GeneralDocument(const QString &name);
+    // Configures the active document's general highlighter from the language file of name
+    // (keywords, comment styles, string quote); withCode also puts the language's sample code
+    // in place of its text.
+    void LoadLangData(const QString &name, bool withCode);
 
     // --- Loading and saving --------------------------------------------------------------
     // Opens fileName in a new document window (no duplicate test).
@@ -217,13 +223,14 @@ public:
     QGroupBox *GroupBox12 = nullptr; // "Quick find:"
     QTabWidget *PageControl4 = nullptr;
     QWidget *FileSheet = nullptr;
-    QTreeWidget *ListView1 = nullptr; // "Open Files"
-    QWidget *TabSheet6 = nullptr;     // "Compiler messages"
-    QWidget *TabSheet7 = nullptr;     // "Debugger"
-    QWidget *TabSheet8 = nullptr;     // "Compiler output"
-    QWidget *DebugVars = nullptr;     // "Debug vars"
-    QMenu *PopupMenu3 = nullptr;      // new-document pop-up
-    QMenu *OpenFilesPopup = nullptr;  // "Open Files" list pop-up
+    QTreeWidget *ListView1 = nullptr;  // "Open Files"
+    QWidget *TabSheet6 = nullptr;      // "Compiler messages"
+    QWidget *TabSheet7 = nullptr;      // "Debugger"
+    QWidget *TabSheet8 = nullptr;      // "Compiler output"
+    QWidget *DebugVars = nullptr;      // "Debug vars"
+    QMenu *PopupMenu3 = nullptr;       // new-document pop-up
+    QMenu *Customlanguages2 = nullptr; // its "Custom language document" submenu
+    QMenu *OpenFilesPopup = nullptr;   // "Open Files" list pop-up
     QList<QToolButton *> generalToolButtons() const { return m_generalButtons; }
     QList<QToolButton *> undoRedoButtons() const { return m_undoRedoButtons; }
     QList<QToolButton *> undoRedoPlaceholders() const { return m_undoRedoPlaceholders; }
@@ -246,6 +253,8 @@ Q_SIGNALS:
     void documentSaved(TEditForm *window);
     // Before a file is opened into a new document window.
     void fileLoading(const QString &fileName);
+    // A user-defined language was added or deleted: the file filter is another.
+    void filesFilterChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

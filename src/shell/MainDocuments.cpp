@@ -16,7 +16,10 @@
 #include "platform/Prompter.h"
 #include "platform/TColor.h"
 #include "settings/AppSettings.h"
+#include "settings/CustomLanguageFile.h"
+#include "settings/CustomLanguageLoader.h"
 #include "shell/EditFrmUnit.h"
+#include "shell/LanguageFilter.h"
 #include "shell/Main.h"
 
 using DocumentTypes::DocType;
@@ -381,6 +384,47 @@ void TMainForm::CSSdocument1Click()
 void TMainForm::Textfile1Click()
 {
     newDocument(NewDocument::Text);
+}
+
+void TMainForm::GeneralDocument(const QString &name)
+{
+    const QString ext =
+        CustomLanguageFile::newDocumentExtension(CustomLanguageFile(name).fileExt());
+    EnableMainMenu();
+    setSideTab(DocumentTypes::SideTab::General);
+    // The filter entry that lists the extension (the last of them) and its masks.
+    const QList<LanguageFilter::Entry> entries = LanguageFilter::build();
+    const int item = LanguageFilter::lastListing(entries, ext);
+    if (item >= 0) {
+        m_filterIndex = item;
+        m_explorerMask = entries.at(item).filter.masks.join(u';');
+    }
+    EnableDisableTabs(false);
+    TEditForm *w = MakeUnit(ext);
+    w->setPanelText(1, QString());
+    w->ChangeSyntaxToGeneralHighlighter();
+    w->CustomLanguage = name;
+    const QString colours =
+        AppPaths::dataPath(QStringLiteral("colors/lang/")) + name + QStringLiteral(".ini");
+    if (QFileInfo(colours).isFile())
+        w->currentHighlighter()->loadFromFile(colours);
+    LoadLangData(name, true);
+    EnableGeneralButtons(true);
+    ViewJavaInMainMenu(false);
+    LoadUserSettings();
+    w->IsModified = false;
+    w->editor()->setModified(false);
+    w->setPanelText(1, QString());
+    emit documentCreated(w);
+}
+
+void TMainForm::LoadLangData(const QString &name, bool withCode)
+{
+    TEditForm *w = GetActiveEditor();
+    if (!w)
+        return;
+    CustomLanguageLoader::LoadLangData(name, w->highlighter(Highlighter::General),
+                                       withCode ? w->editor() : nullptr);
 }
 
 // --- Activation and closing ---------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "platform/Prompter.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/HistoryRing.h"
+#include "shell/LanguageFilter.h"
 #include "shell/Main.h"
 
 namespace {
@@ -23,10 +24,7 @@ const char kDuplicateQuestion[] =
 
 QList<FileFilterEntry> TMainForm::UpdateFilesFilter()
 {
-    QList<FileFilterEntry> filter = DocumentTypes::builtInFilter();
-    // Entries of the user-defined languages: added by the custom languages feature.
-    filter.append(DocumentTypes::allFilesFilter());
-    return filter;
+    return LanguageFilter::filterOf(LanguageFilter::build());
 }
 
 // --- Loading ------------------------------------------------------------------------------
@@ -55,7 +53,7 @@ TEditForm *TMainForm::LoadFile(const QString &fileName)
         const QString language = FindLangNameFromFilterString(ext);
         EnableGeneralButtons(true);
         ViewJavaInMainMenu(false);
-        // The language's keywords and comment styles: filled in by the custom languages feature.
+        LoadLangData(language, false);
         w->CustomLanguage = language;
     }
     // LoadUserSettings loads the colour file of the type (the language's for a custom one).
@@ -66,16 +64,13 @@ TEditForm *TMainForm::LoadFile(const QString &fileName)
 
 QString TMainForm::FindLangNameFromFilterString(const QString &ext)
 {
-    const QList<FileFilterEntry> filter = UpdateFilesFilter();
-    for (int i = 0; i < filter.size(); ++i) {
-        const QString &description = filter.at(i).description;
-        if (Delphi::contains(description, ext)) {
-            m_filterIndex = i;
-            const int p = Delphi::pos(QStringLiteral("("), description);
-            return Delphi::copy(description, 1, p - 2);
-        }
-    }
-    return QString();
+    // The entry whose masks list the extension (built-in entries first) names the language.
+    const QList<LanguageFilter::Entry> entries = LanguageFilter::build();
+    const int i = LanguageFilter::firstListing(entries, ext);
+    if (i < 0)
+        return QString();
+    m_filterIndex = i;
+    return entries.at(i).language;
 }
 
 bool TMainForm::AllreadyOpen(const QString &name) const

@@ -230,6 +230,7 @@ void TMainForm::buildNewDocumentPopup()
     QMenu *custom = PopupMenu3->addMenu(QStringLiteral("Custom language document"));
     custom->setObjectName(QStringLiteral("Customlanguages2"));
     custom->menuAction()->setObjectName(QStringLiteral("Customlanguages2"));
+    Customlanguages2 = custom;
     QAction *empty = custom->addAction(QStringLiteral("(empty)"));
     empty->setObjectName(QStringLiteral("empty5"));
     empty->setEnabled(false);

@@ -68,7 +68,9 @@ void TestOptionsPages::leavingATabWritesItsColourFile()
     QStringList tabs;
     for (int i = 0; i < p->TabSet1->count(); ++i)
         tabs << p->TabSet1->tabText(i);
-    QCOMPARE(tabs, QStringList({"Java", "HTML", "CSS", "PERL", "PHP", "XML"}));
+    QCOMPARE(tabs,
+             QStringList(
+                 {"Java", "HTML", "CSS", "PERL", "PHP", "XML", "New language", "Edit language"}));
     QCOMPARE(p->SynEditor->lines(),
              QStringList({"// comment", "/** Javadoc */", "", "class Classname {",
                           "  int test = 33;", "", "  public static void main(String args[]) {",

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The table of contents of the user-defined languages, "customlang/toc.ini" beside the
+// executable, section "CustomLanguages": "Count" and the names under "1" to Count in the order
+// they were added. A missing file means no languages. Every write is one checked replace.
+class CustomLanguageIndex
+{
+public:
+    CustomLanguageIndex();
+
+    // The folder of the language files, ending in "/".
+    static QString folder();
+    static QString fileName();
+
+    int count() const;
+    // The values of the keys "1" to Count as they stand (blank ones included).
+    QStringList entries() const;
+    // The names that are not blank, in table order.
+    QStringList names() const;
+
+    // Appends name under Count + 1.
+    bool append(const QString &name, QString *error = nullptr);
+    // The first entry equal to oldName gets newName.
+    bool rename(const QString &oldName, const QString &newName, QString *error = nullptr);
+    // Every entry equal to name goes; the rest stand under "1" to n with "Count" n.
+    bool remove(const QString &name, QString *error = nullptr);
+
+    // Why a name (trimmed first) cannot be a language name: empty, one of existing without
+    // regard to case, or holding "/", "\", ".." or "|" (a file name elsewhere, or a split of
+    // the file filter), or the table's own name. Empty when it can.
+    static QString nameRefusal(const QString &name, const QStringList &existing);
+    // Whether the files of a name (from a hand-edited table, say) stay in their folders.
+    static bool isOwnName(const QString &name);
+
+private:
+    bool writeEntries(const QStringList &entries, QString *error);
+    QString m_fileName;
+};

@@ -1,0 +1,249 @@
+// The user-defined languages in the main window: the file filter, the "Custom language
+// document" submenus, new documents of a language and loading files of one.
+#include <QComboBox>
+#include <QMenu>
+
+#include "ShellFixture.h"
+#include "app/Features.h"
+#include "editor/GeneralLexer.h"
+#include "editor/Highlighter.h"
+#include "platform/IniFile.h"
+#include "shell/ExplorerPanel.h"
+
+namespace {
+
+const QByteArray Colours = "[Comment]\r\nForeground=255\r\n[Reserved word]\r\nForeground=32768\r\n";
+
+// A language file: extension, keywords and sample code.
+QByteArray languageFile(const QByteArray &ext, const QList<QByteArray> &keywords,
+                        const QList<QByteArray> &code = {})
+{
+    QByteArray file = "[FileInfo]\r\nFileExt=" + ext + "\r\n[CommentTypes]\r\nCComments=1\r\n"
+        + "[Keywords]\r\nKeyWordsCount=" + QByteArray::number(keywords.size()) + "\r\n";
+    for (int i = 0; i < keywords.size(); ++i)
+        file += QByteArray::number(i) + "=" + keywords.at(i) + "\r\n";
+    file += "[Code]\r\nCodeLines=" + QByteArray::number(code.size()) + "\r\n";
+    for (int i = 0; i < code.size(); ++i)
+        file += QByteArray::number(i) + "=" + code.at(i) + "\r\n";
+    return file;
+}
+
+QByteArray toc(const QList<QByteArray> &names)
+{
+    QByteArray t = "[CustomLanguages]\r\nCount=" + QByteArray::number(names.size()) + "\r\n";
+    for (int i = 0; i < names.size(); ++i)
+        t += QByteArray::number(i + 1) + "=" + names.at(i) + "\r\n";
+    return t;
+}
+
+QStringList itemsOf(QMenu *menu)
+{
+    QStringList names;
+    for (QAction *a : menu->actions())
+        if (a->isVisible())
+            names << (a->data().isValid() ? a->text() : a->objectName());
+    return names;
+}
+
+QStringList descriptions(const QList<FileFilterEntry> &filter)
+{
+    QStringList d;
+    for (const FileFilterEntry &e : filter)
+        d << e.description + "|" + e.masks.join(';');
+    return d;
+}
+
+const QStringList BuiltIn {"Java (*.java)|*.java",
+                           "HTML (*.htm;*.html)|*.htm;*.html",
+                           "Perl (*.pl;*.perl)|*.pl;*.perl",
+                           "PHP (*.php)|*.php",
+                           "XML (*.xml)|*.xml",
+                           "CSS (*.css)|*.css",
+                           "TXT (*.txt)|*.txt"};
+const QString AllFiles = "All files (*.*)|*.*";
+
+} // namespace
+
+class TestCustomLanguages : public QObject
+{
+    Q_OBJECT
+private slots:
+    void filterAndSubmenus_data();
+    void filterAndSubmenus();
+    void languageOfAnExtension_data();
+    void languageOfAnExtension();
+    void newDocumentOfALanguage();
+    void loadedFileFollowsItsLanguageFile();
+    void colourFileByCaption();
+};
+
+void TestCustomLanguages::filterAndSubmenus_data()
+{
+    QTest::addColumn<QByteArray>("table"); // null: no table of contents
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QStringList>("submenu");
+    QTest::addColumn<bool>("emptyShown");
+    QTest::newRow("no table") << QByteArray() << QStringList() << QStringList() << true;
+    QTest::newRow("two languages")
+        << toc({"Foo", "Bar & Co"}) << QStringList {"Foo (*.foo)|*.foo", "Bar & Co (*.bar)|*.bar"}
+        << QStringList {"Bar && Co", "Foo"} << false;
+    QTest::newRow("missing file") << toc({"Gone"}) << QStringList {"Gone ()|"} << QStringList()
+                                  << false;
+    QTest::newRow("listed twice") << toc({"Foo", "FOO", "Bar & Co"})
+                                  << QStringList {"Foo (*.foo)|*.foo", "FOO (*.foo)|*.foo",
+                                                  "Bar & Co (*.bar)|*.bar"}
+                                  << QStringList {"Bar && Co", "Foo"} << false;
+}
+
+void TestCustomLanguages::filterAndSubmenus()
+{
+    QFETCH(QByteArray, table);
+    QFETCH(QStringList, languages);
+    QFETCH(QStringList, submenu);
+    QFETCH(bool, emptyShown);
+    ShellFixture f;
+    f.write("customlang/Foo.ini", languageFile("*.foo", {}));
+    f.write("customlang/FOO.ini", languageFile("foo", {}));
+    f.write("customlang/Bar & Co.ini", languageFile(".bar", {}));
+    if (!table.isNull())
+        f.write("customlang/toc.ini", table);
+    TMainForm *m = f.start();
+
+    const QStringList expected = BuiltIn + languages + QStringList {AllFiles};
+    QCOMPARE(descriptions(m->UpdateFilesFilter()), expected);
+    QComboBox *box = m->features().explorer->FilterComboBox1;
+    QCOMPARE(box->count(), expected.size());
+    QCOMPARE(box->itemText(7), expected.at(7).section('|', 0, 0));
+
+    const QStringList designed {"N40", "Definenewcustomlanguage1"};
+    QCOMPARE(itemsOf(m->menu("Customlanguages1")),
+             submenu + (emptyShown ? QStringList {"empty4"} : QStringList()) + designed);
+    QStringList popup = itemsOf(m->Customlanguages2);
+    QCOMPARE(popup.mid(0, submenu.size()), submenu);
+    QCOMPARE(popup.contains("empty5"), emptyShown);
+    QVERIFY(!m->action("empty4")->isEnabled());
+}
+
+void TestCustomLanguages::languageOfAnExtension_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("filterItem"); // -1: the one before stays
+    QTest::newRow("own extension") << "a.foo"
+                                   << "Foo" << 7;
+    QTest::newRow("in capitals") << "b.FOO"
+                                 << "Foo" << 7;
+    QTest::newRow("first of two masks") << "c.h"
+                                        << "C header" << 8;
+    QTest::newRow("second of two masks") << "d.c"
+                                         << "C header" << 8;
+    QTest::newRow("built-in Perl mask") << "e.perl"
+                                        << "Perl" << 2;
+    QTest::newRow("no mask lists it") << "f.t"
+                                      << "" << -1;
+    QTest::newRow("prefix of a mask") << "g.fo"
+                                      << "" << -1;
+}
+
+void TestCustomLanguages::languageOfAnExtension()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, language);
+    QFETCH(int, filterItem);
+    ShellFixture f;
+    f.write("customlang/toc.ini", toc({"Foo", "C header"}));
+    f.write("customlang/Foo.ini", languageFile("*.foo", {"begin"}));
+    f.write("customlang/C header.ini", languageFile("*.h;*.c", {"int"}));
+    TMainForm *m = f.start();
+    m->setFilterIndex(4);
+    TEditForm *w = m->LoadFile(f.write(fileName, "int begin\n"));
+    QCOMPARE(w->CustomLanguage, language);
+    QCOMPARE(m->filterIndex(), filterItem < 0 ? 4 : filterItem);
+    QCOMPARE(w->currentHighlighter()->kind(), Highlighter::General);
+}
+
+void TestCustomLanguages::newDocumentOfALanguage()
+{
+    ShellFixture f;
+    f.write("customlang/toc.ini", toc({"Foo", "Plain"}));
+    f.write("customlang/Foo.ini",
+            languageFile("foo;*.bar", {"begin", "end"}, {"begin", "  x := 'a'; // c", "end"}));
+    f.write("customlang/Plain.ini", languageFile("", {}));
+    f.write("colors/lang/Foo.ini", Colours);
+    TMainForm *m = f.start();
+
+    QAction *item = m->menu("Customlanguages1")->actions().at(1);
+    QCOMPARE(item->data().toString(), QStringLiteral("Foo"));
+    item->trigger();
+    TEditForm *w = f.active();
+    QCOMPARE(w->caption(), QStringLiteral("Untitled1.foo"));
+    QCOMPARE(w->CustomLanguage, QStringLiteral("Foo"));
+    // Profile values lose their leading blanks.
+    QCOMPARE(w->editor()->lines(), QStringList({"begin", "x := 'a'; // c", "end"}));
+    QVERIFY(!w->IsModified);
+    QVERIFY(w->panelText(1).isEmpty());
+    Highlighter *h = w->currentHighlighter();
+    QCOMPARE(h->kind(), Highlighter::General);
+    QCOMPARE(h->keywords(), QStringList({"begin", "end"}));
+    QCOMPARE(h->generalLexer()->stringDelimiter(), '"');
+    QCOMPARE(h->attribute(h->indexOfAttribute("Comment")).foreground, TColor(255));
+    QCOMPARE(m->filterIndex(), 7);
+    QCOMPARE(m->explorerMask(), QStringLiteral("*.foo;*.bar"));
+    QVERIFY(m->isTabShown(m->GeneralSheet));
+
+    // A language without an extension: "Untitled" and a number; its document is empty.
+    m->Customlanguages2->actions().at(0)->trigger();
+    QCOMPARE(f.active()->caption(), QStringLiteral("Untitled2"));
+    QCOMPARE(f.active()->CustomLanguage, QStringLiteral("Plain"));
+    QCOMPARE(f.active()->editor()->lineCount(), 0);
+}
+
+void TestCustomLanguages::loadedFileFollowsItsLanguageFile()
+{
+    ShellFixture f;
+    f.write("customlang/toc.ini", toc({"Foo"}));
+    f.write("customlang/Foo.ini", languageFile("*.foo", {"begin"}));
+    f.write("colors/lang/Foo.ini", Colours);
+    TMainForm *m = f.start();
+    TEditForm *w = m->LoadFile(f.write("prog.foo", "begin /* c */ 'x'\n"));
+    Highlighter *h = w->currentHighlighter();
+    QCOMPARE(h->keywords(), QStringList({"begin"}));
+    QCOMPARE(h->generalLexer()->commentStyles(),
+             GeneralLexer::CComments | GeneralLexer::CppComments);
+    QCOMPARE(h->attribute(h->indexOfAttribute("Reserved word")).foreground, TColor(32768));
+    QVERIFY(w->editor()->text().startsWith("begin"));
+
+    // Another window, then back: the changed language file is read again, colours are not.
+    f.write("customlang/Foo.ini", languageFile("*.foo", {"end"}));
+    f.write("colors/lang/Foo.ini", "[Reserved word]\r\nForeground=1\r\n");
+    m->Textfile1Click();
+    w->bringToFront();
+    QCOMPARE(f.active(), w);
+    QCOMPARE(h->keywords(), QStringList({"end"}));
+    QCOMPARE(h->attribute(h->indexOfAttribute("Reserved word")).foreground, TColor(32768));
+}
+
+void TestCustomLanguages::colourFileByCaption()
+{
+    ShellFixture f;
+    f.write("colors/lang/PERL.ini", Colours);
+    TMainForm *m = f.start();
+    TEditForm *perl = m->LoadFile(f.write("a.perl", "# x\n"));
+    Highlighter *h = perl->currentHighlighter();
+    QCOMPARE(h->kind(), Highlighter::General);
+    QCOMPARE(perl->CustomLanguage, QStringLiteral("Perl"));
+    QCOMPARE(h->attribute(h->indexOfAttribute("Comment")).foreground, TColor(255));
+
+    // ".txt" in the caption: no colour file even for a user language.
+    f.write("colors/lang/Foo.ini", Colours);
+    TEditForm *text = m->LoadFile(f.write("b.txt", "x\n"));
+    text->CustomLanguage = "Foo";
+    text->ChangeSyntaxToGeneralHighlighter();
+    m->UpdateColorsInEditor();
+    Highlighter *g = text->currentHighlighter();
+    QCOMPARE(g->attribute(g->indexOfAttribute("Comment")).foreground,
+             Highlighter(Highlighter::General).attribute(0).foreground);
+}
+
+QTEST_MAIN(TestCustomLanguages)
+#include "tst_customlanguages.moc"
