@@ -24,6 +24,7 @@ test: build
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	./scripts/run-benchmarks $(BUILD)
+	./scripts/run-startup-bench $(BUILD)
 
 # Fuzz targets under libFuzzer with the sanitizers, in build-fuzz/ (never part of `make test`,
 # which replays their corpora).

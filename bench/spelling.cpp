@@ -69,8 +69,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     std::printf("dictionary folder: %s\n", qPrintable(dictionaryFolder()));
 
-    // Load time, configured as the main window configures its checker (Soundex keys made
-    // during the load because suggestions are on).
+    // Load time, configured as the main window configures its checker (Soundex keys, made at
+    // the first suggestion by sound).
     std::vector<double> loads;
     long rssBefore = 0, rssAfter = 0;
     std::size_t held = 0;
@@ -172,6 +172,7 @@ int main(int argc, char **argv)
         QElapsedTimer keys;
         keys.start();
         c->setAlgorithm(algo);
+        c->wordList().soundKey(0); // the keys are made when one is first read
         const double keyMs = keys.nsecsElapsed() / 1e6;
         std::vector<double> times;
         std::size_t offered = 0;
@@ -187,7 +188,7 @@ int main(int argc, char **argv)
             : algo == TSpellCheck::haMetaphone            ? "metaphone"
                                                           : "edit distance";
         std::printf("suggestions by %s over %zu unknown words: median %.3f ms, max %.3f ms, "
-                    "%.1f offered on average (target < 5 ms); keys recomputed in %.1f ms\n",
+                    "%.1f offered on average (target < 5 ms); keys made in %.1f ms\n",
                     name, unknown.size(), median(times),
                     *std::max_element(times.begin(), times.end()), double(offered) / unknown.size(),
                     keyMs);

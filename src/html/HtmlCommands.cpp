@@ -5,7 +5,6 @@
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QIcon>
 #include <QMenu>
 #include <QToolButton>
 
@@ -13,6 +12,7 @@
 #include "host/ActionRegistry.h"
 #include "host/FeatureHost.h"
 #include "host/HostDocument.h"
+#include "html/DeferredIcons.h"
 #include "html/HtmlInsertCommands.h"
 
 using HtmlMenuLayout::Item;
@@ -189,6 +189,8 @@ void HtmlCommands::buildToolPanel()
         return;
     m_toolPanel = new QWidget(sheet);
     m_toolPanel->setObjectName(QStringLiteral("HTMLToolPanel"));
+    // The "HTML" tab is hidden until an HTML document is open: its icons wait until it shows.
+    auto *icons = new DeferredIcons(m_toolPanel);
     auto *panelLayout = new QVBoxLayout(m_toolPanel);
     panelLayout->setContentsMargins(0, 0, 0, 0);
 
@@ -204,7 +206,7 @@ void HtmlCommands::buildToolPanel()
             b->setObjectName(QLatin1String(def->name));
             b->setToolTip(QLatin1String(def->hint));
             b->setAccessibleName(QLatin1String(def->hint));
-            b->setIcon(QIcon(QStringLiteral(":/html/icons/%1.svg").arg(QLatin1String(def->icon))));
+            icons->add(b, QStringLiteral(":/html/icons/%1.svg").arg(QLatin1String(def->icon)));
             b->setIconSize(QSize(20, 20));
             b->setAutoRaise(true);
             grid->addWidget(b, index / ToolColumns, index % ToolColumns);

@@ -322,6 +322,21 @@ void TEditForm::ChangeSyntaxToNoHighlighter()
     SynEdit1->setHighlighter(nullptr);
 }
 
+void TEditForm::ChangeSyntaxForType(DocumentTypes::DocType type)
+{
+    using DocumentTypes::DocType;
+    switch (type) {
+    case DocType::Java: ChangeSyntaxToJava(); break;
+    case DocType::HTML: ChangeSyntaxToHTML(); break;
+    case DocType::CSS: ChangeSyntaxToCSS(); break;
+    case DocType::XML: ChangeSyntaxToXML(); break;
+    case DocType::Perl: ChangeSyntaxToPerl(); break;
+    case DocType::PHP: ChangeSyntaxToPHP(); break;
+    case DocType::Text: ChangeSyntaxToNoHighlighter(); break;
+    case DocType::Custom: ChangeSyntaxToGeneralHighlighter(); break;
+    }
+}
+
 // --- Text -------------------------------------------------------------------------------
 
 void TEditForm::SkrivUtTekst(const QString &text)

@@ -10,6 +10,10 @@
 #include "host/HostDocument.h"
 #include "platform/FileStamp.h"
 
+namespace DocumentTypes {
+enum class DocType;
+}
+
 class DocumentSearch;
 class EditorAdapter;
 class QAction;
@@ -73,6 +77,9 @@ public:
     void ChangeSyntaxToPHP();
     void ChangeSyntaxToGeneralHighlighter();
     void ChangeSyntaxToNoHighlighter();
+    // The switch of a loaded file's type (Java: the window's default; a user-defined
+    // language: the general highlighter).
+    void ChangeSyntaxForType(DocumentTypes::DocType type);
 
     // Document state.
     bool IsModified = false;

@@ -1,11 +1,12 @@
 #include "ExplorerFileList.h"
 
+#include "shell/ExplorerIcons.h"
 #include "shell/ExplorerMask.h"
 
 #include <QDir>
-#include <QStyle>
 
-ExplorerFileList::ExplorerFileList(QWidget *parent) : QListWidget(parent)
+ExplorerFileList::ExplorerFileList(QWidget *parent)
+    : QListWidget(parent), m_fileIcon(ExplorerIcons::file())
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
@@ -29,10 +30,9 @@ void ExplorerFileList::refresh()
     clear();
     if (m_directory.isEmpty())
         return;
-    const QIcon icon = style()->standardIcon(QStyle::SP_FileIcon);
     const QStringList names = ExplorerMask::files(m_directory, m_mask);
     for (const QString &name : names)
-        new QListWidgetItem(icon, name, this);
+        new QListWidgetItem(m_fileIcon, name, this);
 }
 
 QString ExplorerFileList::fileName() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QListWidget>
 
 // The explorer's file list: the files of one folder that match the mask. Filled at once.
@@ -21,4 +22,5 @@ public:
 private:
     QString m_directory;
     QString m_mask = QStringLiteral("*.*");
+    QIcon m_fileIcon;
 };

@@ -1,10 +1,10 @@
 #include "ExplorerFolderList.h"
 
+#include "shell/ExplorerIcons.h"
 #include "shell/ExplorerMask.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStyle>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -35,7 +35,10 @@ public:
 
 } // namespace
 
-ExplorerFolderList::ExplorerFolderList(QWidget *parent) : QListWidget(parent)
+ExplorerFolderList::ExplorerFolderList(QWidget *parent)
+    : QListWidget(parent),
+      m_openFolder(ExplorerIcons::openFolder()),
+      m_closedFolder(ExplorerIcons::closedFolder())
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new IndentDelegate(this));
@@ -73,12 +76,10 @@ void ExplorerFolderList::refresh()
 
 void ExplorerFolderList::fill()
 {
-    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
     clear();
     QStringList parts = m_directory.split(u'/', Qt::SkipEmptyParts);
     QString path = QStringLiteral("/");
-    auto *root = new QListWidgetItem(open, QStringLiteral("/"), this);
+    auto *root = new QListWidgetItem(m_openFolder, QStringLiteral("/"), this);
     root->setData(Qt::UserRole, path);
     root->setData(DepthRole, 0);
     QListWidgetItem *current = root;
@@ -86,14 +87,14 @@ void ExplorerFolderList::fill()
     for (const QString &part : std::as_const(parts)) {
         path = path == QLatin1String("/") ? path + part : path + u'/' + part;
         ++depth;
-        current = new QListWidgetItem(open, part, this);
+        current = new QListWidgetItem(m_openFolder, part, this);
         current->setData(Qt::UserRole, path);
         current->setData(DepthRole, depth);
     }
     const QString prefix = m_directory == QLatin1String("/") ? m_directory : m_directory + u'/';
     const QStringList subs = ExplorerMask::subfolders(m_directory);
     for (const QString &sub : subs) {
-        auto *item = new QListWidgetItem(closed, sub, this);
+        auto *item = new QListWidgetItem(m_closedFolder, sub, this);
         item->setData(Qt::UserRole, prefix + sub);
         item->setData(DepthRole, depth + 1);
     }

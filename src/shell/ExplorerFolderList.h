@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QListWidget>
 
 // The explorer's folder list: the folders from "/" down to the current folder, then the
@@ -29,4 +30,6 @@ private:
     void fill();
 
     QString m_directory;
+    QIcon m_openFolder;
+    QIcon m_closedFolder;
 };

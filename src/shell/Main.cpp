@@ -42,24 +42,30 @@ TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
     m_iniFileName = AppPaths::iniFileName();
     m_settings = new AppSettings(m_iniFileName, this);
 
+    // The start-up timer is one of the window's components, enabled as the window is made:
+    // its 100 ms run while the rest is built. It fires once the message loop runs; should a
+    // message box during the making run one, it waits until the window is complete.
+    OneTimeTimer = new QTimer(this);
+    OneTimeTimer->setObjectName(QStringLiteral("OneTimeTimer"));
+    OneTimeTimer->setInterval(100);
+    OneTimeTimer->setSingleShot(true);
+    connect(OneTimeTimer, &QTimer::timeout, this, &TMainForm::OneTimeTimerTimer);
+    OneTimeTimer->start();
+
     buildCentralArea();
     buildMenus();
     installEditCommands();
     // Every feature, with its menus, tool tabs and pop-up items, before start-up runs.
     m_features = installFeatures(*this);
 
-    OneTimeTimer = new QTimer(this);
-    OneTimeTimer->setObjectName(QStringLiteral("OneTimeTimer"));
-    OneTimeTimer->setInterval(100);
-    OneTimeTimer->setSingleShot(true);
-    connect(OneTimeTimer, &QTimer::timeout, this, &TMainForm::OneTimeTimerTimer);
-
     AutosaveTimer = new QTimer(this);
     AutosaveTimer->setObjectName(QStringLiteral("AutosaveTimer"));
     connect(AutosaveTimer, &QTimer::timeout, this, &TMainForm::AutosaveTimerTimer);
 
     FormCreate();
-    OneTimeTimer->start();
+    m_created = true;
+    if (m_startupDue)
+        QMetaObject::invokeMethod(this, &TMainForm::OneTimeTimerTimer, Qt::QueuedConnection);
 }
 
 TMainForm::~TMainForm()
@@ -391,6 +397,10 @@ void TMainForm::setTabShown(QTabWidget *pages, QWidget *page, bool shown)
 
 void TMainForm::OneTimeTimerTimer()
 {
+    if (!m_created) {
+        m_startupDue = true;
+        return;
+    }
     ListView1->header()->setSectionResizeMode(0, QHeaderView::Interactive);
     // Off before anything else: loading may show a message, and the timer must not fire again.
     OneTimeTimer->stop();

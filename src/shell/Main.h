@@ -336,6 +336,8 @@ private:
     bool m_destroying = false;
     bool m_autoSaving = false; // an auto-save is under way (its error box may be open)
     bool m_closed = false;
+    bool m_created = false;    // the constructor has finished
+    bool m_startupDue = false; // the start-up timer fired before that
 };
 
 // The one main window of the program.

@@ -191,6 +191,9 @@ TEditForm *TMainForm::AddUnit(const QString &name, const QString &ext)
     w->setCaption(Delphi::extractFileName(documentName));
     if (QFileInfo(documentName).isAbsolute()) {
         w->DocumentFileName = documentName;
+        // The highlighter goes on before the text: put on a document that holds text, it
+        // styles the whole text at once (seconds for a large page).
+        w->ChangeSyntaxForType(DocumentTypes::typeForLoading(ext));
         QString reason;
         if (!w->loadFromFile(documentName, &reason)) {
             // The window stays, empty and untitled: it is not bound to a file it could not read,

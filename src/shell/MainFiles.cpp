@@ -46,23 +46,15 @@ TEditForm *TMainForm::LoadFile(const QString &fileName)
     if (loaded)
         SaveFileHistory(fileName);
 
-    switch (DocumentTypes::typeForLoading(ext)) {
-    case DocumentTypes::DocType::Java: break; // the window's default highlighter
-    case DocumentTypes::DocType::HTML: w->ChangeSyntaxToHTML(); break;
-    case DocumentTypes::DocType::CSS: w->ChangeSyntaxToCSS(); break;
-    case DocumentTypes::DocType::XML: w->ChangeSyntaxToXML(); break;
-    case DocumentTypes::DocType::Perl: w->ChangeSyntaxToPerl(); break;
-    case DocumentTypes::DocType::PHP: w->ChangeSyntaxToPHP(); break;
-    case DocumentTypes::DocType::Text: w->ChangeSyntaxToNoHighlighter(); break;
-    case DocumentTypes::DocType::Custom: {
-        w->ChangeSyntaxToGeneralHighlighter();
+    // The highlighter of the type is on already (AddUnit puts it on before the text).
+    const DocumentTypes::DocType type = DocumentTypes::typeForLoading(ext);
+    w->ChangeSyntaxForType(type);
+    if (type == DocumentTypes::DocType::Custom) {
         const QString language = FindLangNameFromFilterString(ext);
         EnableGeneralButtons(true);
         ViewJavaInMainMenu(false);
         LoadLangData(language, false);
         w->CustomLanguage = language;
-        break;
-    }
     }
     // LoadUserSettings loads the colour file of the type (the language's for a custom one).
     LoadUserSettings();

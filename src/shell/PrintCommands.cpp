@@ -158,6 +158,6 @@ void PrintCommands::createPreviewForm()
 {
     if (m_preview)
         return;
-    m_preview = new TPrintPreviewFrm(FileDialogs::printer(), &m_main);
+    m_preview = new TPrintPreviewFrm(&FileDialogs::printer, &m_main);
     m_preview->setWindowFlag(Qt::Window);
 }

@@ -1,6 +1,7 @@
 #include "shell/PrintPreviewFrm.h"
 
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -9,7 +10,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TPrintPreviewFrm::TPrintPreviewFrm(QPrinter *printer, QWidget *parent) : QDialog(parent)
+TPrintPreviewFrm::TPrintPreviewFrm(QPrinter *printer, QWidget *parent)
+    : TPrintPreviewFrm([printer] { return printer; }, parent)
+{}
+
+TPrintPreviewFrm::TPrintPreviewFrm(std::function<QPrinter *()> printer, QWidget *parent)
+    : QDialog(parent), m_printer(std::move(printer))
 {
     setObjectName(QStringLiteral("PrintPreviewFrm"));
     setWindowTitle(QStringLiteral("Print preview of document - "));
@@ -18,6 +24,7 @@ TPrintPreviewFrm::TPrintPreviewFrm(QPrinter *printer, QWidget *parent) : QDialog
     resize(800, 700);
 
     auto *layout = new QVBoxLayout(this);
+    m_layout = layout;
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     m_bar = new QWidget(this);
@@ -52,14 +59,6 @@ TPrintPreviewFrm::TPrintPreviewFrm(QPrinter *printer, QWidget *parent) : QDialog
     barLayout->addWidget(close);
     barLayout->addStretch(1);
 
-    SynEditPrintPreview1 = new QPrintPreviewWidget(printer, this);
-    SynEditPrintPreview1->setObjectName(QStringLiteral("SynEditPrintPreview1"));
-    layout->addWidget(SynEditPrintPreview1, 1);
-    connect(SynEditPrintPreview1, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter *target) { m_pageCount = m_paint ? m_paint(target) : 0; });
-    connect(SynEditPrintPreview1, &QPrintPreviewWidget::previewChanged, this,
-            &TPrintPreviewFrm::showPageNumber);
-
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
@@ -75,17 +74,35 @@ QToolButton *TPrintPreviewFrm::addButton(const QString &name, const QString &hin
     auto *button = new QToolButton(m_bar);
     button->setObjectName(name);
     button->setToolTip(hint);
-    button->setIcon(QIcon::fromTheme(icon));
-    if (button->icon().isNull())
-        button->setText(hint);
+    m_pictures.append({button, hint, icon});
     button->setAutoRaise(true);
     connect(button, &QToolButton::clicked, this, handler);
     m_bar->layout()->addWidget(button);
     return button;
 }
 
+void TPrintPreviewFrm::makeShownParts()
+{
+    if (SynEditPrintPreview1)
+        return;
+    SynEditPrintPreview1 = new QPrintPreviewWidget(m_printer(), this);
+    SynEditPrintPreview1->setObjectName(QStringLiteral("SynEditPrintPreview1"));
+    m_layout->insertWidget(1, SynEditPrintPreview1, 1);
+    connect(SynEditPrintPreview1, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter *target) { m_pageCount = m_paint ? m_paint(target) : 0; });
+    connect(SynEditPrintPreview1, &QPrintPreviewWidget::previewChanged, this,
+            &TPrintPreviewFrm::showPageNumber);
+    for (const Picture &p : std::as_const(m_pictures)) {
+        p.button->setIcon(QIcon::fromTheme(p.icon));
+        if (p.button->icon().isNull())
+            p.button->setText(p.hint);
+    }
+    m_pictures.clear();
+}
+
 void TPrintPreviewFrm::showPreview()
 {
+    makeShownParts();
     show();
     raise();
     activateWindow();
@@ -93,6 +110,10 @@ void TPrintPreviewFrm::showPreview()
 
 void TPrintPreviewFrm::showEvent(QShowEvent *event)
 {
+    if (!SynEditPrintPreview1) {
+        makeShownParts();
+        SynEditPrintPreview1->show();
+    }
     QDialog::showEvent(event);
     // The preview widget draws the pages itself when it is first shown; later showings
     // refresh them here.
@@ -117,6 +138,8 @@ void TPrintPreviewFrm::showPageNumber()
 
 int TPrintPreviewFrm::zoomPercent() const
 {
+    if (!SynEditPrintPreview1)
+        return 0; // not shown yet
     return qRound(SynEditPrintPreview1->zoomFactor() * 100);
 }
 

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
@@ -26,7 +27,10 @@ TTipWindowFrm::TTipWindowFrm(AppSettings &settings, const QString &tipsFileName,
     layout->addLayout(top, 1);
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/shell/tip.png")));
+    // Read as the PNG it is: left to guess, the reader would wake every image plug-in first.
+    QImageReader picture(QStringLiteral(":/shell/tip.png"), "png");
+    picture.setAutoDetectImageFormat(false);
+    Image1->setPixmap(QPixmap::fromImage(picture.read()));
     Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     top->addWidget(Image1);
     RichEdit1 = new QTextEdit(this);

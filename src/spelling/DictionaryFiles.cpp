@@ -143,11 +143,21 @@ bool readWordFile(const QString &path, bool isUser, WordList::Batch &batch, QStr
             *error = QFileInfo(path).isDir() ? QStringLiteral("Is a folder") : file.errorString();
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    // Mapped rather than read where the file allows it: the text is decoded straight from the
+    // file's pages, without a copy of its bytes first.
+    QByteArray read;
+    QByteArrayView bytes;
+    const qint64 size = file.size();
+    if (uchar *mapped = size > 0 ? file.map(0, size) : nullptr) {
+        bytes = QByteArrayView(mapped, size);
+    } else {
+        read = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            if (error)
+                *error = file.errorString();
+            return false;
+        }
+        bytes = read;
     }
 
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -155,20 +165,7 @@ bool readWordFile(const QString &path, bool isUser, WordList::Batch &batch, QStr
     if (utf8.hasError())
         text = QString::fromLatin1(bytes);
 
-    const QStringView all(text);
-    const qsizetype n = all.size();
-    qsizetype start = 0;
-    while (start < n) {
-        qsizetype end = start;
-        while (end < n && all[end] != u'\n' && all[end] != u'\r')
-            ++end;
-        const QStringView line = all.mid(start, end - start);
-        if (!isBlank(line))
-            batch.add(line, isUser);
-        if (end < n && all[end] == u'\r' && end + 1 < n && all[end + 1] == u'\n')
-            ++end;
-        start = end + 1;
-    }
+    batch.addLines(std::move(text), isUser);
     return true;
 }
 

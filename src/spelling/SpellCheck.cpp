@@ -63,6 +63,7 @@ TSpellCheck::TSpellCheck(QObject *parent)
       m_distance(std::make_unique<EditDistance>())
 {
     rebuildWordChars();
+    recomputeSoundKeys();
 }
 
 TSpellCheck::~TSpellCheck()
@@ -296,16 +297,9 @@ bool TSpellCheck::loadDictionary(const QString &language, const QString &fileNam
     m_dictionary = dictionary;
     m_language = lang;
     m_userDictionaryName = userName;
-    if (m_options.testFlag(sscoSuggestWords) && m_algorithm == haSoundEx) {
-        const int len = m_hashLength;
-        m_words.appendBatch(std::move(batch),
-                            [len](QStringView w, QString &pool) { appendSoundex(w, len, pool); });
-    } else if (m_options.testFlag(sscoSuggestWords) && m_algorithm == haMetaphone) {
-        m_words.appendBatch(std::move(batch),
-                            [](QStringView w, QString &pool) { pool.append(MetaphoneKey(w)); });
-    } else {
-        m_words.appendBatch(std::move(batch));
-    }
+    // The sound keys are wanted only for suggestions by sound; they are made when first read.
+    m_words.appendBatch(std::move(batch),
+                        m_options.testFlag(sscoSuggestWords) && m_algorithm != haDiff);
     m_modified = false;
     m_openDictionary = true;
     if (m_options.testFlag(sscoAutoSpellCheck) && m_editor)
@@ -451,12 +445,15 @@ QString TSpellCheck::soundKeyOf(QStringView word) const
 
 void TSpellCheck::recomputeSoundKeys()
 {
+    // Soundex under haSoundEx, else (haDiff too) the metaphone key.
     if (m_algorithm == haSoundEx) {
         const int len = m_hashLength;
-        m_words.setSoundKeys([len](QStringView w, QString &pool) { appendSoundex(w, len, pool); });
+        m_words.setKeyFunction(
+            [len](QStringView w, QString &pool) { appendSoundex(w, len, pool); });
     } else {
-        m_words.setSoundKeys([](QStringView w, QString &pool) { pool.append(MetaphoneKey(w)); });
+        m_words.setKeyFunction([](QStringView w, QString &pool) { pool.append(MetaphoneKey(w)); });
     }
+    m_words.resetSoundKeys();
 }
 
 void TSpellCheck::recase(const QString &word, QString &s) const

@@ -1,18 +1,114 @@
 #include "WordList.h"
 
-#include <algorithm>
+#include <QtAlgorithms>
 
-void WordList::Batch::add(QStringView word, bool isUser)
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Lane (0..3) of the first of four characters loaded as one 64-bit word whose bit is set in
+// mask (one bit per 16-bit lane); the characters lie in memory order.
+inline int firstLane(std::uint64_t mask)
 {
-    m_records.push_back({std::uint32_t(m_chars.size()), std::uint32_t(word.size()), isUser});
-    m_chars.append(word);
-    m_maxWordLength = std::max(m_maxWordLength, int(word.size()));
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    return int(qCountTrailingZeroBits(mask) / 16);
+#else
+    return int(qCountLeadingZeroBits(mask) / 16);
+#endif
+}
+
+// Code-unit order of two words, as QStringView::compare gives it (negative, 0, positive),
+// without a library call per comparison: the load compares every neighbour pair. Four
+// characters are compared at a time.
+inline int compareUnits(const QChar *a, std::uint32_t la, const QChar *b, std::uint32_t lb)
+{
+    const std::uint32_t n = std::min(la, lb);
+    std::uint32_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        std::uint64_t x;
+        std::uint64_t y;
+        std::memcpy(&x, a + i, sizeof x);
+        std::memcpy(&y, b + i, sizeof y);
+        if (x != y) {
+            const int lane = firstLane(x ^ y);
+            return a[i + lane].unicode() < b[i + lane].unicode() ? -1 : 1;
+        }
+    }
+    for (; i < n; ++i) {
+        if (a[i] != b[i])
+            return a[i].unicode() < b[i].unicode() ? -1 : 1;
+    }
+    return la == lb ? 0 : (la < lb ? -1 : 1);
+}
+
+inline bool isBlankLine(const QChar *p, qsizetype n)
+{
+    return std::all_of(p, p + n, [](QChar c) { return c.unicode() <= u' '; });
+}
+
+inline bool isBreak(QChar c)
+{
+    return c.unicode() <= u'\r' && (c == u'\n' || c == u'\r');
+}
+
+// Position of the first CR or LF at or after from, or end. Four characters are tested at a
+// time for one below 14; the first such lane is exact (a borrow only marks lanes after it).
+inline qsizetype nextBreak(const QChar *chars, qsizetype from, qsizetype end)
+{
+    constexpr std::uint64_t ones = 0x0001000100010001ull;
+    constexpr std::uint64_t highs = 0x8000800080008000ull;
+    qsizetype i = from;
+    while (i + 4 <= end) {
+        std::uint64_t v;
+        std::memcpy(&v, chars + i, sizeof v);
+        const std::uint64_t low = (v - 14 * ones) & ~v & highs;
+        if (!low) {
+            i += 4;
+            continue;
+        }
+        const qsizetype at = i + firstLane(low);
+        if (isBreak(chars[at]))
+            return at;
+        i = at + 1; // a control character inside a word
+    }
+    while (i < end && !isBreak(chars[i]))
+        ++i;
+    return i;
+}
+
+} // namespace
+
+void WordList::Batch::addLines(QString &&text, bool isUser)
+{
+    const qsizetype base = m_chars.size();
+    if (m_chars.isEmpty())
+        m_chars = std::move(text);
+    else
+        m_chars.append(text);
+    const QChar *chars = m_chars.constData();
+    const qsizetype n = m_chars.size();
+    // Dictionary words are about nine characters and a line break.
+    m_records.reserve(m_records.size() + size_t((n - base) / 8) + 1);
+
+    qsizetype start = base;
+    while (start < n) {
+        qsizetype end = nextBreak(chars, start, n);
+        const qsizetype length = end - start;
+        if (length > 0 && (chars[start].unicode() > u' ' || !isBlankLine(chars + start, length))) {
+            m_records.push_back({std::uint32_t(start), std::uint32_t(length), 0, 0, isUser, false});
+            m_maxWordLength = std::max(m_maxWordLength, int(length));
+        }
+        if (end + 1 < n && chars[end] == u'\r' && chars[end + 1] == u'\n')
+            ++end;
+        start = end + 1;
+    }
 }
 
 QStringView WordList::Batch::word(int i) const
 {
-    const Entry &e = m_records[size_t(i)];
-    return QStringView(m_chars).mid(e.offset, e.length);
+    const Record &r = m_records[size_t(i)];
+    return QStringView(m_chars).mid(r.offset, r.length);
 }
 
 WordList::Range WordList::group(char16_t c) const
@@ -29,12 +125,14 @@ int WordList::findWord(QStringView w) const
     const Range g = group(w.front().unicode());
     if (g.isEmpty())
         return -1;
+    const QChar *chars = m_chars.constData();
     int low = g.first;
     int high = g.last;
     int found = -1;
     while (low <= high) {
         const int mid = (low + high) / 2;
-        const int c = word(mid).compare(w);
+        const Record &r = m_records[size_t(mid)];
+        const int c = compareUnits(chars + r.offset, r.length, w.data(), std::uint32_t(w.size()));
         if (c >= 0) {
             high = mid - 1;
             if (c == 0)
@@ -46,80 +144,77 @@ int WordList::findWord(QStringView w) const
     return found;
 }
 
-std::uint32_t WordList::hashOf(QStringView w)
-{
-    std::uint32_t h = 2166136261u;
-    for (const QChar c : w)
-        h = (h ^ c.unicode()) * 16777619u;
-    return h ^ (h >> 15);
-}
-
 bool WordList::contains(QStringView w) const
 {
-    if (m_slots.empty() || w.isEmpty())
-        return false;
-    const std::uint32_t mask = std::uint32_t(m_slots.size() - 1);
-    const QChar *chars = m_chars.constData();
-    const std::uint32_t h = hashOf(w);
-    for (std::uint32_t i = h & mask;; i = (i + 1) & mask) {
-        const Slot &slot = m_slots[i];
-        if (slot.position == kEmptySlot)
-            return false;
-        if (slot.hash != h)
-            continue;
-        const Record &r = m_records[slot.position];
-        if (r.length == std::uint32_t(w.size()) && std::equal(w.begin(), w.end(), chars + r.offset))
-            return true;
-    }
+    return findWord(w) >= 0;
 }
 
-void WordList::buildHash()
-{
-    size_t capacity = 16;
-    while (capacity < m_records.size() * 2)
-        capacity *= 2;
-    m_slots.assign(capacity, Slot {kEmptySlot, 0});
-    const std::uint32_t mask = std::uint32_t(capacity - 1);
-    for (size_t p = 0; p < m_records.size(); ++p) {
-        if (p > 0 && word(int(p)) == word(int(p - 1)))
-            continue; // equal words sit together; the first stands for them
-        const std::uint32_t h = hashOf(word(int(p)));
-        std::uint32_t i = h & mask;
-        while (m_slots[i].position != kEmptySlot)
-            i = (i + 1) & mask;
-        m_slots[i] = Slot {std::uint32_t(p), h};
-    }
-}
-
-int WordList::appendBatch(Batch &&batch)
-{
-    return appendBatch(std::move(batch), [](QStringView, QString &) {});
-}
-
-int WordList::mergeBatch(Batch &&batch)
+int WordList::appendBatch(Batch &&batch, bool keysPending)
 {
     const int added = batch.size();
-    const std::uint32_t shift = std::uint32_t(m_chars.size());
-    if (m_chars.isEmpty())
+    if (keysPending) {
+        for (Record &r : batch.m_records)
+            r.keyPending = true;
+        m_keysPending = m_keysPending || added > 0;
+    }
+    if (m_records.empty()) {
+        // The usual case: the batch's pool and records become the list's as they are.
         m_chars = std::move(batch.m_chars);
-    else
+        m_records = std::move(batch.m_records);
+    } else {
+        const std::uint32_t shift = std::uint32_t(m_chars.size());
         m_chars.append(batch.m_chars);
-    m_records.reserve(m_records.size() + batch.m_records.size());
-    for (const Batch::Entry &e : batch.m_records)
-        m_records.push_back({e.offset + shift, e.length, 0, 0, e.isUser});
+        m_records.reserve(m_records.size() + batch.m_records.size());
+        for (Record r : batch.m_records) {
+            r.offset += shift;
+            m_records.push_back(r);
+        }
+    }
     batch = Batch();
+    sortAndIndex();
     return added;
+}
+
+void WordList::resetSoundKeys()
+{
+    m_keys.clear();
+    for (Record &r : m_records) {
+        r.keyOffset = r.keyLength = 0;
+        r.keyPending = true;
+    }
+    m_keysPending = !m_records.empty();
+}
+
+void WordList::makePendingKeys() const
+{
+    m_keysPending = false;
+    for (Record &r : m_records) {
+        if (!r.keyPending)
+            continue;
+        r.keyPending = false;
+        const qsizetype before = m_keys.size();
+        if (m_keyOf)
+            m_keyOf(word(int(&r - m_records.data())), m_keys);
+        r.keyOffset = std::uint32_t(before);
+        r.keyLength = std::uint32_t(m_keys.size() - before);
+    }
 }
 
 int WordList::insertWord(QStringView w, bool isUser, QStringView soundKey)
 {
-    Record r {std::uint32_t(m_chars.size()), std::uint32_t(w.size()), std::uint32_t(m_keys.size()),
-              std::uint32_t(soundKey.size()), isUser};
+    Record r {std::uint32_t(m_chars.size()),
+              std::uint32_t(w.size()),
+              std::uint32_t(m_keys.size()),
+              std::uint32_t(soundKey.size()),
+              isUser,
+              false};
     m_chars.append(w);
     m_keys.append(soundKey);
-    const auto at =
-        std::upper_bound(m_records.begin(), m_records.end(), r,
-                         [this](const Record &a, const Record &b) { return less(a, b); });
+    const QChar *chars = m_chars.constData();
+    const auto at = std::upper_bound(
+        m_records.begin(), m_records.end(), r, [chars](const Record &a, const Record &b) {
+            return compareUnits(chars + a.offset, a.length, chars + b.offset, b.length) < 0;
+        });
     const int pos = int(at - m_records.begin());
     m_records.insert(at, r);
     buildIndex();
@@ -132,35 +227,28 @@ void WordList::clear()
     m_chars.squeeze();
     m_keys.clear();
     m_keys.squeeze();
+    m_keysPending = false;
     m_records.clear();
     m_records.shrink_to_fit();
     buildIndex();
-    m_slots.clear();
-    m_slots.shrink_to_fit();
 }
 
 std::size_t WordList::memoryBytes() const
 {
     return size_t(m_chars.capacity() + m_keys.capacity()) * sizeof(QChar)
         + m_records.capacity() * sizeof(Record) + sizeof(m_latinIndex)
-        + size_t(m_otherIndex.capacity()) * (sizeof(char16_t) + sizeof(Range))
-        + m_slots.capacity() * sizeof(Slot);
-}
-
-bool WordList::less(const Record &a, const Record &b) const
-{
-    return QStringView(m_chars)
-               .mid(a.offset, a.length)
-               .compare(QStringView(m_chars).mid(b.offset, b.length))
-        < 0;
+        + size_t(m_otherIndex.capacity()) * (sizeof(char16_t) + sizeof(Range));
 }
 
 void WordList::sortAndIndex()
 {
-    const auto cmp = [this](const Record &a, const Record &b) { return less(a, b); };
+    const QChar *chars = m_chars.constData();
+    const auto less = [chars](const Record &a, const Record &b) {
+        return compareUnits(chars + a.offset, a.length, chars + b.offset, b.length) < 0;
+    };
     // Dictionary files are usually sorted already; then the check is all the work.
-    if (!std::is_sorted(m_records.begin(), m_records.end(), cmp))
-        std::stable_sort(m_records.begin(), m_records.end(), cmp);
+    if (!std::is_sorted(m_records.begin(), m_records.end(), less))
+        std::stable_sort(m_records.begin(), m_records.end(), less);
     buildIndex();
 }
 
@@ -168,18 +256,18 @@ void WordList::buildIndex()
 {
     std::fill(std::begin(m_latinIndex), std::end(m_latinIndex), Range());
     m_otherIndex.clear();
+    const QChar *chars = m_chars.constData();
     const int n = size();
     int i = 0;
     while (i < n) {
-        const char16_t c = m_chars.at(m_records[size_t(i)].offset).unicode();
+        const QChar c = chars[m_records[size_t(i)].offset];
         int j = i;
-        while (j + 1 < n && m_chars.at(m_records[size_t(j + 1)].offset).unicode() == c)
+        while (j + 1 < n && chars[m_records[size_t(j + 1)].offset] == c)
             ++j;
-        if (c < 256)
-            m_latinIndex[c] = {i, j};
+        if (c.unicode() < 256)
+            m_latinIndex[c.unicode()] = {i, j};
         else
-            m_otherIndex.insert(c, {i, j});
+            m_otherIndex.insert(c.unicode(), {i, j});
         i = j + 1;
     }
-    buildHash();
 }

@@ -240,3 +240,32 @@ int FlatMenuStyle::styleHint(StyleHint hint, const QStyleOption *option, const Q
     }
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
+
+QIcon FlatMenuStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
+                                  const QWidget *widget) const
+{
+    if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
+        return QProxyStyle::standardIcon(icon, option, widget);
+    // ">>" (or "v v" for a vertical bar), 10 x 10, in the text colour.
+    const QColor ink = (widget ? widget->palette() : QPalette()).color(QPalette::ButtonText);
+    QIcon result;
+    for (int side : {10, 20}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(side / 10.0, side / 10.0);
+        if (icon == SP_ToolBarVerticalExtensionButton) {
+            p.translate(10, 0);
+            p.rotate(90);
+        }
+        p.setPen(QPen(ink, 1.2));
+        for (double x : {2.0, 5.5}) {
+            p.drawLine(QPointF(x, 2.0), QPointF(x + 3.0, 5.0));
+            p.drawLine(QPointF(x + 3.0, 5.0), QPointF(x, 8.0));
+        }
+        p.end();
+        result.addPixmap(pixmap);
+    }
+    return result;
+}

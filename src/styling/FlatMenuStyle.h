@@ -27,6 +27,11 @@ public:
                     const QWidget *widget) const override;
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *returnData) const override;
+    // The menu bar's extension button (shown when the menus do not fit) gets a painted
+    // double arrow: Fusion's picture is an image file, and reading the first image file wakes
+    // every image format plug-in, which costs the start-up more than the whole menu bar.
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option,
+                       const QWidget *widget) const override;
 
     // What the menu system adds to the width a flat menu measures for an item: twice the
     // average character width of the menu's font. The measured width alone leaves no room for

@@ -102,6 +102,17 @@ private slots:
         doubleClick(list, sub1);
         QCOMPARE(panel.directory(), m_dir.filePath("sub1"));
         QCOMPARE(texts(panel.FileListBox3), QStringList {"inner.java"});
+
+        // Every entry has its picture: open folders down to the current one, a closed one
+        // below it, files.
+        const QIcon open = list->item(0)->icon();
+        QVERIFY(!open.pixmap(16, 16).isNull());
+        QCOMPARE(list->item(list->count() - 1)->icon().cacheKey(), open.cacheKey());
+        QVERIFY(!panel.FileListBox3->item(0)->icon().pixmap(16, 16).isNull());
+        panel.setDirectory(m_dir.path());
+        const QIcon closed = list->item(list->count() - 1)->icon();
+        QVERIFY(!closed.pixmap(16, 16).isNull());
+        QVERIFY(closed.cacheKey() != open.cacheKey());
     }
 
     void filterBoxSetsTheMask()

@@ -4,6 +4,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include "ScintillaOf.h"
 #include "ShellFixture.h"
 #include "editor/Highlighter.h"
 #include "platform/DelphiStrings.h"
@@ -175,8 +176,12 @@ void TestFiles::loadedTypes()
     QFETCH(QString, mask);
     ShellFixture f;
     TMainForm *m = f.start();
-    TEditForm *w = m->LoadFile(f.write(name, "text\n"));
+    TEditForm *w = m->LoadFile(f.write(name, QByteArray("<p>text</p>\n").repeated(3000)));
     QCOMPARE(w->currentHighlighter() ? int(w->currentHighlighter()->kind()) : -1, highlighter);
+    // The highlighter went on before the text, so nothing was styled ahead of the view (a
+    // highlighter put on a full document styles all of it at once).
+    QsciScintilla *sci = scintillaOf(*w->editor());
+    QVERIFY(sci->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED) < sci->length() / 2);
     QVERIFY(typeStateIs(m, m->findChild<QWidget *>(sideTab)));
     QCOMPARE(m->explorerMask(), mask);
 }

@@ -29,6 +29,7 @@ private slots:
     void commandLineBlankOpensNothing();
     void commandLineRelativeNameIsMadeAbsolute();
     void commandLineUnreadableFileLeavesUntitledDocument();
+    void startupTimerWaitsForTheWindow();
     void newDocuments_data();
     void newDocuments();
     void templatesOff();
@@ -200,6 +201,38 @@ void TestMainForm::commandLineUnreadableFileLeavesUntitledDocument()
 }
 
 Q_DECLARE_METATYPE(Highlighter::Kind)
+
+namespace {
+// A message box that keeps the message loop running for a while, as a real one does.
+class SlowPrompter : public FakePrompter
+{
+public:
+    int messageDlg(QWidget *parent, const QString &text, Icon icon, Buttons buttons) override
+    {
+        QTest::qWait(250);
+        documentsAtMessage = MainForm ? MainForm->documentCount() : -1;
+        return FakePrompter::messageDlg(parent, text, icon, buttons);
+    }
+    int documentsAtMessage = -1;
+};
+} // namespace
+
+// The start-up timer runs while the window is made; a message box then (here the tip window's,
+// with no tips file) lets it fire, but the command-line file opens only once the window is
+// complete, so the later steps of the making (no document menus) do not undo it.
+void TestMainForm::startupTimerWaitsForTheWindow()
+{
+    ShellFixture f;
+    f.startUpTips = true;
+    SlowPrompter prompter;
+    const QString file = f.write(QStringLiteral("Late.java"), "class Late {}\n");
+    TMainForm *m = f.start({QStringLiteral("qmeditor"), file}, false);
+    QCOMPARE(prompter.calls.size(), 1);
+    QCOMPARE(prompter.documentsAtMessage, 0);
+    QTRY_COMPARE(m->documentCount(), 1);
+    QVERIFY(documentItemsEnabled(m, true));
+    QVERIFY(typeStateIs(m, m->JavaSheet));
+}
 
 void TestMainForm::newDocuments_data()
 {

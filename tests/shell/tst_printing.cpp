@@ -206,6 +206,7 @@ private Q_SLOTS:
         PrintCommands *print = m->features().print;
         TPrintPreviewFrm *preview = print->PrintPreviewFrm();
         QVERIFY(preview && !preview->isVisible());
+        QVERIFY(!preview->SynEditPrintPreview1);                // made when first shown
         m->action(QStringLiteral("ForhndVisning1"))->trigger(); // no document: nothing
         QVERIFY(!preview->isVisible());
 
@@ -235,8 +236,11 @@ private Q_SLOTS:
             "Fill window", "First page", "Previous page", "Next page",
             "Last page"};
         QStringList shown;
-        for (QToolButton *b : preview->findChildren<QToolButton *>())
+        for (QToolButton *b : preview->findChildren<QToolButton *>()) {
             shown << b->toolTip();
+            // A picture from the icon theme, else the hint as its text.
+            QVERIFY(!b->icon().isNull() || b->text() == b->toolTip());
+        }
         QCOMPARE(shown, hints);
 
         click("FullPageButton");

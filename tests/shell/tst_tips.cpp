@@ -1,5 +1,6 @@
 // The tip of the day: the tips file, the window's choice of tips with a scripted random
 // source, "Show tip on startup", and the shipped tips.txt.
+#include <QLabel>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -117,6 +118,7 @@ private Q_SLOTS:
         TTipWindowFrm *tips = openTips(m);
         QVERIFY(tips && tips->isVisible());
         QCOMPARE(tips->windowTitle(), QStringLiteral("Tip of the day"));
+        QVERIFY(!tips->Image1->pixmap().isNull());
         QCOMPARE(rng.ranges, QList<int> {count});
         QStringList seen {tips->tipText()};
         for (int i = 1; i < shown.size(); ++i) {
