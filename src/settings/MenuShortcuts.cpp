@@ -27,8 +27,8 @@ QList<QKeySequence> MenuShortcuts::keysOf(const AppSettings &settings)
     QSet<QKeySequence> given;
     for (const ShortcutRow &row : ShortcutTable) {
         QKeySequence key = ShortcutText::parse(
-            settings.readString(QLatin1String(Settings::ShortCutList),
-                                QString::number(row.index), QLatin1String(row.defaultText)));
+            settings.readString(QLatin1String(Settings::ShortCutList), QString::number(row.index),
+                                QLatin1String(row.defaultText)));
         if (given.contains(key))
             key = QKeySequence();
         else if (!key.isEmpty())

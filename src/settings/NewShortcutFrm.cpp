@@ -21,13 +21,12 @@ TNewShortcutFrm::TNewShortcutFrm(const QString &current, QWidget *parent) : QDia
 
     const QString trimmed = Delphi::trim(current);
     auto *group = named(new QGroupBox(QStringLiteral("Shortcut:"), this), "GroupBox1");
-    Label2 = named(new QLabel(trimmed.isEmpty() ? QStringLiteral("NONE SPESIFIED") : current,
-                              group),
-                   "Label2");
+    Label2 =
+        named(new QLabel(trimmed.isEmpty() ? QStringLiteral("NONE SPESIFIED") : current, group),
+              "Label2");
     Edit1 = named(new QLineEdit(trimmed, group), "Edit1");
     auto *grid = new QGridLayout(group);
-    grid->addWidget(named(new QLabel(QStringLiteral("Old shortcut name:"), group), "Label1"), 0,
-                    0);
+    grid->addWidget(named(new QLabel(QStringLiteral("Old shortcut name:"), group), "Label1"), 0, 0);
     grid->addWidget(Label2, 0, 1);
     auto *newLabel = named(new QLabel(QStringLiteral("New shortcut:"), group), "Label3");
     newLabel->setBuddy(Edit1);

@@ -15,8 +15,8 @@ public:
     // current: the row's shortcut cell as it stands.
     explicit TNewShortcutFrm(const QString &current, QWidget *parent = nullptr);
 
-    QLabel *Label2;  // the current shortcut, "NONE SPESIFIED" when it is blank
-    QLineEdit *Edit1; // the new shortcut
+    QLabel *Label2;       // the current shortcut, "NONE SPESIFIED" when it is blank
+    QLineEdit *Edit1;     // the new shortcut
     QPushButton *Button1; // OK
     QPushButton *Button2; // Cancel
 

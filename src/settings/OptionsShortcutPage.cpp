@@ -53,9 +53,10 @@ void OptionsShortcutPage::LoadShortcuts(const AppSettings &settings)
     for (const ShortcutRow &row : ShortcutTable) {
         auto *item = new QTreeWidgetItem(LbShortcutList);
         item->setText(0, QLatin1String(row.listText));
-        item->setText(1, settings.readString(QLatin1String(Settings::Shortcuts),
-                                             QString::number(row.index),
-                                             QLatin1String(row.defaultText)));
+        item->setText(1,
+                      settings.readString(QLatin1String(Settings::Shortcuts),
+                                          QString::number(row.index),
+                                          QLatin1String(row.defaultText)));
     }
 }
 
@@ -65,8 +66,9 @@ void OptionsShortcutPage::LoadShortcutList(const AppSettings &settings)
         return;
     for (int i = 0; i < LbShortcutList->topLevelItemCount(); ++i)
         LbShortcutList->topLevelItem(i)->setText(
-            1, settings.readString(QLatin1String(Settings::ShortCutList), QString::number(i),
-                                   QString()));
+            1,
+            settings.readString(QLatin1String(Settings::ShortCutList), QString::number(i),
+                                QString()));
 }
 
 void OptionsShortcutPage::UpdateShortcutList(AppSettings &settings) const
@@ -98,9 +100,10 @@ void OptionsShortcutPage::Button7Click()
     Q_EMIT shortcutConfirmed();
     // A key that some row holds already, the selected row included, is refused.
     if (ShortcutText::isTaken(shortcutTexts(), text)) {
-        Prompter::information(window(), QStringLiteral("Can't insert this shortcut, it already "
-                                                       "exists somewhere else in the program "
-                                                       "(keeping old)!"));
+        Prompter::information(window(),
+                              QStringLiteral("Can't insert this shortcut, it already "
+                                             "exists somewhere else in the program "
+                                             "(keeping old)!"));
         return;
     }
     row->setText(1, text);

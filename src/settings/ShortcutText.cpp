@@ -29,7 +29,8 @@ Qt::Key keyOf(const QString &name)
         return Qt::Key_unknown;
     }
     // "F1".."F24": digits only, no leading zero.
-    if (name.size() <= 3 && name.at(0).toUpper() == QLatin1Char('F') && name.at(1) != QLatin1Char('0')) {
+    if (name.size() <= 3 && name.at(0).toUpper() == QLatin1Char('F')
+        && name.at(1) != QLatin1Char('0')) {
         int number = 0;
         for (int i = 1; i < name.size(); ++i) {
             const char16_t digit = name.at(i).unicode();

@@ -215,7 +215,8 @@ void TestMenuShortcuts::savedTables_data()
         << QByteArray("[ShortCutList]\r\n3=  alt+shift+j \r\n")
         << QStringList {"NyApplikasjonkode1", "Alt+Shift+J"};
     QTest::newRow("two rows with one key: the first keeps it")
-        << QByteArray("[ShortCutList]\r\n0=Ctrl+L\r\n") << QStringList {"Close1", "Ctrl+L", "Load1", ""};
+        << QByteArray("[ShortCutList]\r\n0=Ctrl+L\r\n")
+        << QStringList {"Close1", "Ctrl+L", "Load1", ""};
     QTest::newRow("one key spelt two ways")
         << QByteArray("[ShortCutList]\r\n2=^q\r\n") << QStringList {"Load1", "Ctrl+Q", "Exit1", ""};
     QTest::newRow("the \"Shortcuts\" section is not the main window's")

@@ -105,16 +105,16 @@ void TestShortcutText::everyDefaultNamesItsKey()
 {
     // The menu commands' own keys, as a user finds them on a first start.
     const QHash<int, const char *> defaults {
-        {2, "Ctrl+L"},        {3, "Ctrl+J"},  {5, "Ctrl+H"},  {6, "Alt+X"},
-        {10, "Alt+Z"},        {11, "Ctrl+Shift+P"}, {13, "Ctrl+O"}, {14, "Ctrl+Q"},
-        {15, "Ctrl+S"},       {16, "Ctrl+Shift+S"}, {18, "Ctrl+Z"}, {19, "Ctrl+Shift+Z"},
-        {20, "Ctrl+V"},       {21, "Ctrl+X"}, {22, "Ctrl+A"}, {24, "Ctrl+C"},
-        {29, "F2"},           {31, "Ctrl+M"}, {32, "Ctrl+B"}, {43, "Ctrl+F"},
-        {44, "F3"},           {45, "Ctrl+R"}, {46, "Ctrl+Shift+R"}, {47, "Ctrl+N"},
-        {48, "Ctrl+P"},       {50, "F4"},     {51, "Alt+F1"}, {52, "F7"},
-        {53, "F10"},          {55, "F11"},    {60, "F12"},    {61, "F8"},
-        {62, "F9"},           {63, "Ctrl+W"}, {64, "Ctrl+E"}, {86, "F5"},
-        {87, "F6"},           {88, "Ctrl+G"}};
+        {2, "Ctrl+L"},  {3, "Ctrl+J"},        {5, "Ctrl+H"},        {6, "Alt+X"},
+        {10, "Alt+Z"},  {11, "Ctrl+Shift+P"}, {13, "Ctrl+O"},       {14, "Ctrl+Q"},
+        {15, "Ctrl+S"}, {16, "Ctrl+Shift+S"}, {18, "Ctrl+Z"},       {19, "Ctrl+Shift+Z"},
+        {20, "Ctrl+V"}, {21, "Ctrl+X"},       {22, "Ctrl+A"},       {24, "Ctrl+C"},
+        {29, "F2"},     {31, "Ctrl+M"},       {32, "Ctrl+B"},       {43, "Ctrl+F"},
+        {44, "F3"},     {45, "Ctrl+R"},       {46, "Ctrl+Shift+R"}, {47, "Ctrl+N"},
+        {48, "Ctrl+P"}, {50, "F4"},           {51, "Alt+F1"},       {52, "F7"},
+        {53, "F10"},    {55, "F11"},          {60, "F12"},          {61, "F8"},
+        {62, "F9"},     {63, "Ctrl+W"},       {64, "Ctrl+E"},       {86, "F5"},
+        {87, "F6"},     {88, "Ctrl+G"}};
     QSet<QKeySequence> seen;
     for (const ShortcutRow &row : ShortcutTable) {
         const QKeySequence parsed = ShortcutText::parse(QLatin1String(row.defaultText));
