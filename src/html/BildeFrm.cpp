@@ -5,6 +5,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/HelpViewer.h"
 #include "platform/Prompter.h"
+#include "platform/NamedWidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,17 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-template <class W>
-W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-} // namespace
 
 TBildeFrm::TBildeFrm(ProjectGetter project, std::function<void(const QString &)> insertText,
                      QWidget *parent)

@@ -4,6 +4,7 @@
 #include "html/LinkTexts.h"
 #include "platform/FileDialogs.h"
 #include "platform/HelpViewer.h"
+#include "platform/NamedWidget.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -12,17 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-template <class W>
-W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-} // namespace
 
 TBrowserFrm::TBrowserFrm(ProjectGetter project, QWidget *parent)
     : QDialog(parent), m_project(std::move(project))

@@ -14,6 +14,7 @@
 
 #include "platform/DelphiStrings.h"
 #include "platform/HelpViewer.h"
+#include "platform/NamedWidget.h"
 
 namespace {
 
@@ -54,14 +55,6 @@ QTreeWidget *listView(QWidget *parent, const char *name)
     return view;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const QString &text)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 TVarTrackerFrm::TVarTrackerFrm(MemberLister members, QWidget *parent)
@@ -84,8 +77,8 @@ TVarTrackerFrm::TVarTrackerFrm(MemberLister members, QWidget *parent)
     ListView3 = listView(group, "ListView3");
     ListView3->setHeaderLabels({QStringLiteral("Variable names:")});
     ListView3->setColumnWidth(0, 357);
-    Button2 = button(group, "Button2", QStringLiteral("Add.."));
-    Button3 = button(group, "Button3", QStringLiteral("Delete.."));
+    Button2 = plainButton("Button2", QStringLiteral("Add.."), group);
+    Button3 = plainButton("Button3", QStringLiteral("Delete.."), group);
 
     grid->addWidget(new QLabel(QStringLiteral("Mainclass:"), group), 0, 0);
     grid->addWidget(ListView1, 1, 0);
@@ -98,9 +91,9 @@ TVarTrackerFrm::TVarTrackerFrm(MemberLister members, QWidget *parent)
     grid->setColumnMinimumWidth(0, 220);
     grid->setColumnMinimumWidth(1, 380);
 
-    Button1 = button(this, "Button1", QStringLiteral("OK"));
-    Button4 = button(this, "Button4", QStringLiteral("Cancel"));
-    Button5 = button(this, "Button5", QStringLiteral("Help"));
+    Button1 = plainButton("Button1", QStringLiteral("OK"), this);
+    Button4 = plainButton("Button4", QStringLiteral("Cancel"), this);
+    Button5 = plainButton("Button5", QStringLiteral("Help"), this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(Button1);

@@ -13,18 +13,7 @@
 #include "javagen/JavaCodeText.h"
 #include "javagen/JavaMemo.h"
 #include "platform/HelpViewer.h"
-
-namespace {
-
-QPushButton *makeButton(const char *name, const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
+#include "platform/NamedWidget.h"
 
 TExeptionFrm::TExeptionFrm(CodeTarget target, QWidget *parent)
     : QDialog(parent), m_target(std::move(target))
@@ -47,8 +36,8 @@ TExeptionFrm::TExeptionFrm(CodeTarget target, QWidget *parent)
     ComboBox1->setCurrentIndex(-1);
     ListView1 = new QListWidget(GroupBox2);
     ListView1->setObjectName(QStringLiteral("ListView1"));
-    Button3 = makeButton("Button3", QStringLiteral("Add.."), GroupBox2);
-    Button4 = makeButton("Button4", QStringLiteral("Delete.."), GroupBox2);
+    Button3 = plainButton("Button3", QStringLiteral("Add.."), GroupBox2);
+    Button4 = plainButton("Button4", QStringLiteral("Delete.."), GroupBox2);
     auto *catchLayout = new QGridLayout(GroupBox2);
     catchLayout->addWidget(new QLabel(QStringLiteral("Exception:"), GroupBox2), 0, 0);
     catchLayout->addWidget(ComboBox1, 0, 1);
@@ -56,9 +45,9 @@ TExeptionFrm::TExeptionFrm(CodeTarget target, QWidget *parent)
     catchLayout->addWidget(ListView1, 1, 0, 2, 2);
     catchLayout->addWidget(Button4, 1, 2, Qt::AlignTop);
 
-    Button1 = makeButton("Button1", QStringLiteral("OK"), this);
-    Button2 = makeButton("Button2", QStringLiteral("Cancel"), this);
-    Button5 = makeButton("Button5", QStringLiteral("Help"), this);
+    Button1 = plainButton("Button1", QStringLiteral("OK"), this);
+    Button2 = plainButton("Button2", QStringLiteral("Cancel"), this);
+    Button5 = plainButton("Button5", QStringLiteral("Help"), this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(GroupBox1, 3);

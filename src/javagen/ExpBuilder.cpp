@@ -14,18 +14,11 @@
 #include "javagen/ExpBuilderButtons.h"
 #include "javagen/JavaCodeText.h"
 #include "javagen/JavaMemo.h"
+#include "platform/NamedWidget.h"
 
 namespace {
 
 const char *const NoneFound = "None found!";
-
-QPushButton *makeButton(const char *name, const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QListWidget *makeList(const char *name, QWidget *parent)
 {
@@ -48,10 +41,10 @@ TExpBuilder::TExpBuilder(CodeTarget target, QWidget *parent)
     ListView2->setIconSize(QSize(16, 16));
     SynMemo1 = JavaMemo::make(this);
     SynMemo1->setSmartTabs(true);
-    Button1 = makeButton("Button1", QStringLiteral("OK"), this);
-    Button2 = makeButton("Button2", QStringLiteral("Cancel"), this);
-    Button3 = makeButton("Button3", QStringLiteral("Undo"), this);
-    Button4 = makeButton("Button4", QStringLiteral("Redo"), this);
+    Button1 = plainButton("Button1", QStringLiteral("OK"), this);
+    Button2 = plainButton("Button2", QStringLiteral("Cancel"), this);
+    Button3 = plainButton("Button3", QStringLiteral("Undo"), this);
+    Button4 = plainButton("Button4", QStringLiteral("Redo"), this);
 
     auto *layout = new QVBoxLayout(this);
     auto *lists = new QGridLayout;
@@ -67,7 +60,7 @@ TExpBuilder::TExpBuilder(CodeTarget target, QWidget *parent)
     grid->setSpacing(2);
     int i = 0;
     for (const ExpBuilderButtons::Button *b = ExpBuilderButtons::buttons; b->name; ++b, ++i) {
-        QPushButton *button = makeButton(b->name, QString::fromUtf8(b->caption), this);
+        QPushButton *button = plainButton(b->name, QString::fromUtf8(b->caption), this);
         if (b->hint)
             button->setToolTip(QString::fromUtf8(b->hint));
         button->setMinimumWidth(20);

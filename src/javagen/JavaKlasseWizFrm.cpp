@@ -12,18 +12,7 @@
 #include <QVBoxLayout>
 
 #include "platform/HelpViewer.h"
-
-namespace {
-
-QPushButton *makeButton(const char *name, const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
+#include "platform/NamedWidget.h"
 
 TJavaKlasseWizFrm::TJavaKlasseWizFrm(CodeTarget target, QWidget *parent)
     : QDialog(parent), m_target(std::move(target))
@@ -44,8 +33,8 @@ TJavaKlasseWizFrm::TJavaKlasseWizFrm(CodeTarget target, QWidget *parent)
     ComboBox1->setCurrentIndex(-1);
     Edit3 = new QLineEdit(GroupBox1);
     Edit3->setObjectName(QStringLiteral("Edit3"));
-    Button1 = makeButton("Button1", QStringLiteral("Add.."), GroupBox1);
-    Button5 = makeButton("Button5", QStringLiteral("Delete.."), GroupBox1);
+    Button1 = plainButton("Button1", QStringLiteral("Add.."), GroupBox1);
+    Button5 = plainButton("Button5", QStringLiteral("Delete.."), GroupBox1);
     Datamedlemmer = new QTreeWidget(GroupBox1);
     Datamedlemmer->setObjectName(QStringLiteral("Datamedlemmer"));
     Datamedlemmer->setColumnCount(2);
@@ -69,9 +58,9 @@ TJavaKlasseWizFrm::TJavaKlasseWizFrm(CodeTarget target, QWidget *parent)
         3, 0, 1, 2);
     members->addWidget(Datamedlemmer, 4, 0, 1, 2);
 
-    Button2 = makeButton("Button2", QStringLiteral("OK"), this);
-    Button3 = makeButton("Button3", QStringLiteral("Cancel"), this);
-    Button4 = makeButton("Button4", QStringLiteral("Help"), this);
+    Button2 = plainButton("Button2", QStringLiteral("OK"), this);
+    Button3 = plainButton("Button3", QStringLiteral("Cancel"), this);
+    Button4 = plainButton("Button4", QStringLiteral("Help"), this);
 
     auto *layout = new QVBoxLayout(this);
     auto *name = new QHBoxLayout;

@@ -12,18 +12,7 @@
 #include "javagen/JavaCodeText.h"
 #include "javagen/JavaMemo.h"
 #include "platform/HelpViewer.h"
-
-namespace {
-
-QPushButton *makeButton(const char *name, const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
+#include "platform/NamedWidget.h"
 
 TUnntak::TUnntak(CodeTarget target, QWidget *parent) : QDialog(parent), m_target(std::move(target))
 {
@@ -39,9 +28,9 @@ TUnntak::TUnntak(CodeTarget target, QWidget *parent) : QDialog(parent), m_target
     ComboBox1->addItems(JavaCodeText::exceptionBases());
     ComboBox1->setCurrentIndex(-1);
     SynMemo1 = JavaMemo::make(this);
-    Button1 = makeButton("Button1", QStringLiteral("OK"), this);
-    Button2 = makeButton("Button2", QStringLiteral("Cancel"), this);
-    Button3 = makeButton("Button3", QStringLiteral("Help"), this);
+    Button1 = plainButton("Button1", QStringLiteral("OK"), this);
+    Button2 = plainButton("Button2", QStringLiteral("Cancel"), this);
+    Button3 = plainButton("Button3", QStringLiteral("Help"), this);
 
     auto *layout = new QVBoxLayout(this);
     auto *inputs = new QGridLayout;

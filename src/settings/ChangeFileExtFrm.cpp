@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "settings/NamedWidget.h"
+#include "platform/NamedWidget.h"
 
 TChangeFileExtFrm::TChangeFileExtFrm(QWidget *parent) : QDialog(parent, Qt::Tool)
 {

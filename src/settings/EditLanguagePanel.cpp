@@ -18,7 +18,7 @@
 #include "settings/CompletionFiles.h"
 #include "settings/CustomLanguageFile.h"
 #include "settings/CustomLanguageIndex.h"
-#include "settings/NamedWidget.h"
+#include "platform/NamedWidget.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "platform/Prompter.h"
 #include "settings/CustomLanguageFile.h"
 #include "settings/CustomLanguageIndex.h"
-#include "settings/NamedWidget.h"
+#include "platform/NamedWidget.h"
 
 namespace {
 

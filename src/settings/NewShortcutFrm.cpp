@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "platform/DelphiStrings.h"
-#include "settings/NamedWidget.h"
+#include "platform/NamedWidget.h"
 
 TNewShortcutFrm::TNewShortcutFrm(const QString &current, QWidget *parent) : QDialog(parent)
 {

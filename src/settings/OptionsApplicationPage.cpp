@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "settings/NamedWidget.h"
+#include "platform/NamedWidget.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "platform/DelphiStrings.h"
 #include "platform/Prompter.h"
 #include "settings/CompletionFiles.h"
-#include "settings/NamedWidget.h"
+#include "platform/NamedWidget.h"
 
 namespace {
 
@@ -27,13 +27,6 @@ QTreeWidget *listOf(QWidget *parent, const char *name, const char *column)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->header()->setStretchLastSection(false); // the column has the width given it
     return list;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const char *caption)
-{
-    auto *b = named(new QPushButton(QLatin1String(caption), parent), name);
-    b->setAutoDefault(false);
-    return b;
 }
 
 void information(QWidget *parent, const QString &text)
@@ -60,13 +53,13 @@ OptionsClassPage::OptionsClassPage(QWidget *parent) : QWidget(parent)
     ClassesList = listOf(group, "ClassesList", "Classes");
     ClassesList->setMaximumWidth(170);
     DatamembersList = listOf(group, "DatamembersList", "Datamembers");
-    Button3 = button(group, "Button3", "Delete..");
-    Button4 = button(group, "Button4", "Delete..");
+    Button3 = plainButton("Button3", QLatin1String("Delete.."), group);
+    Button4 = plainButton("Button4", QLatin1String("Delete.."), group);
 
     auto *add = named(new QGroupBox(QStringLiteral("Add:"), group), "GroupBox18");
     Edit4 = named(new QLineEdit(add), "Edit4");
-    Button5 = button(add, "Button5", "<");
-    Button6 = button(add, "Button6", ">");
+    Button5 = plainButton("Button5", QLatin1String("<"), add);
+    Button6 = plainButton("Button6", QLatin1String(">"), add);
     Button5->setMaximumWidth(32);
     Button6->setMaximumWidth(32);
     auto *addRow = new QHBoxLayout(add);

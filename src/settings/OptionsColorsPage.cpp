@@ -24,7 +24,7 @@
 #include "settings/CustomLanguageIndex.h"
 #include "settings/CustomLanguageLoader.h"
 #include "settings/EditLanguagePanel.h"
-#include "settings/NamedWidget.h"
+#include "platform/NamedWidget.h"
 #include "settings/NewLanguagePanel.h"
 
 namespace {

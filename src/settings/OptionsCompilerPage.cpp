@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "settings/MouseUpCheckBox.h"
-#include "settings/NamedWidget.h"
+#include "platform/NamedWidget.h"
 
 OptionsCompilerPage::OptionsCompilerPage(ChooseFolder chooseFolder, QWidget *parent)
     : QWidget(parent), m_chooseFolder(std::move(chooseFolder))

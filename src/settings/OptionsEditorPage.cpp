@@ -12,7 +12,7 @@
 #include "platform/DelphiStrings.h"
 #include "platform/FileDialogs.h"
 #include "settings/ColorPanel.h"
-#include "settings/NamedWidget.h"
+#include "platform/NamedWidget.h"
 
 namespace {
 

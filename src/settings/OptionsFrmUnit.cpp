@@ -25,7 +25,7 @@
 #include "settings/CompilerOptionsText.h"
 #include "settings/CompletionFiles.h"
 #include "settings/MouseUpCheckBox.h"
-#include "settings/NamedWidget.h"
+#include "platform/NamedWidget.h"
 #include "settings/OptionsApplicationPage.h"
 #include "settings/OptionsClassPage.h"
 #include "settings/OptionsColorsPage.h"

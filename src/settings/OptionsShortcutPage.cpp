@@ -10,7 +10,7 @@
 #include "platform/DelphiStrings.h"
 #include "platform/Prompter.h"
 #include "settings/AppSettings.h"
-#include "settings/NamedWidget.h"
+#include "platform/NamedWidget.h"
 #include "settings/NewShortcutFrm.h"
 #include "settings/ShortcutTable.h"
 #include "settings/ShortcutText.h"

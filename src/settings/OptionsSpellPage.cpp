@@ -13,7 +13,7 @@
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
 #include "settings/ColorPanel.h"
-#include "settings/NamedWidget.h"
+#include "platform/NamedWidget.h"
 #include "settings/OptionsSpellChecker.h"
 
 OptionsSpellPage::OptionsSpellPage(OptionsSpellChecker *checker, std::function<bool()> documentOpen,

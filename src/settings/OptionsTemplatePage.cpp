@@ -14,7 +14,7 @@
 #include "editor/Highlighter.h"
 #include "platform/Prompter.h"
 #include "settings/CompletionFiles.h"
-#include "settings/NamedWidget.h"
+#include "platform/NamedWidget.h"
 #include "settings/NewKeywordFrmUnit.h"
 
 namespace {
