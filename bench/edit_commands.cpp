@@ -19,6 +19,7 @@
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
 #include "shell/SearchDialog.h"
+#include "ProgramFolder.h"
 
 namespace {
 
@@ -82,18 +83,14 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QTemporaryDir home;
-    qputenv("QMEDITOR_HOME", QFile::encodeName(home.path()));
+    if (!useQuietProgramFolder(home))
+        return 1;
     // The English dictionary, so the spelling underline runs as it does for the user.
     const QString data =
         qEnvironmentVariable("QMEDITOR_DATA", QCoreApplication::applicationDirPath() + "/../bin");
     QDir().mkpath(home.filePath(QStringLiteral("dictionaries")));
     QFile::copy(data + QStringLiteral("/dictionaries/english.1-0-0.dic"),
                 home.filePath(QStringLiteral("dictionaries/english.1-0-0.dic")));
-    // No tip of the day at start-up.
-    QFile ini(home.filePath(QStringLiteral("qmEditor.ini")));
-    if (!ini.open(QIODevice::WriteOnly) || ini.write("[Tips]\r\ndoShow=0\r\n") < 0)
-        return 1;
-    ini.close();
     const QString big = makeJavaFile(home.path());
     if (big.isEmpty())
         return 1;

@@ -16,6 +16,7 @@
 
 #include "shell/Main.h"
 #include "styling/FlatMenuStyle.h"
+#include "ProgramFolder.h"
 
 namespace {
 
@@ -97,8 +98,9 @@ QList<double> moveSelection(QMenu *menu)
 
 int main(int argc, char **argv)
 {
-    QTemporaryDir home; // an empty program folder: no settings file
-    qputenv("QMEDITOR_HOME", QFile::encodeName(home.path()));
+    QTemporaryDir home;
+    if (!useQuietProgramFolder(home))
+        return 1;
     QApplication app(argc, argv);
     QApplication::setStyle(new FlatMenuStyle);
 

@@ -22,6 +22,7 @@
 #include "editor/EditorAdapter.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
+#include "ProgramFolder.h"
 
 namespace {
 
@@ -109,8 +110,9 @@ bool write(const QString &file, const QByteArray &bytes)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir home; // an empty program folder: no settings file
-    qputenv("QMEDITOR_HOME", QFile::encodeName(home.path()));
+    QTemporaryDir home;
+    if (!useQuietProgramFolder(home))
+        return 1;
 
     const QByteArray java = makeJava();
     const QByteArray html = makeHtml();
