@@ -11,5 +11,5 @@ inline bool useQuietProgramFolder(const QTemporaryDir &home)
     qputenv("QMEDITOR_HOME", QFile::encodeName(home.path()));
     QFile ini(home.filePath(QStringLiteral("qmEditor.ini")));
     return ini.open(QIODevice::WriteOnly) && ini.write("[Tips]\r\ndoShow=0\r\n") == 18
-           && ini.flush();
+        && ini.flush();
 }
