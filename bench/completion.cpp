@@ -3,24 +3,25 @@
 // template after the word) and ">" inserting an end tag in a 10,000-line page, and the attribute
 // list after "<td " at the end of that page. Each key is sent to the editor as the user types
 // it, through the document's key handlers, and timed until the list is painted; medians of 15.
+#include "completion/AttributeListPopup.h"
+#include "completion/CodeTemplateExpander.h"
+#include "completion/DocumentKeyTriggers.h"
+#include "completion/HtmlAttributeCompletion.h"
+#include "completion/JavaMemberCompletion.h"
+#include "completion/KeyTriggerText.h"
+#include "completion/MemberListPopup.h"
+#include "editor/EditorAdapter.h"
+#include "host/ActionRegistry.h"
+#include "host/HostDocument.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QVBoxLayout>
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-#include "completion/CompletionProposalForm.h"
-#include "completion/EditFormKeys.h"
-#include "completion/HTMLAutoCompleteForm.h"
-#include "completion/KeyTriggerText.h"
-#include "completion/SynAutoComplete.h"
-#include "completion/SynEditAutoComplete1.h"
-#include "completion/SynEditAutoComplete2.h"
-#include "editor/EditorAdapter.h"
-#include "host/ActionRegistry.h"
-#include "host/HostDocument.h"
 
 namespace {
 

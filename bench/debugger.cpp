@@ -2,19 +2,20 @@
 // an object) through the reader, the log and the variables pane, in the bursts jdb answers in
 // (a stop, then each dump); the pane rebuilt after each burst. Medians of 5 runs. For
 // comparison, the same with the pane scanning the whole log after each burst.
+#include "java/debug/DebugLogEdit.h"
+#include "java/debug/DebugVarsPane.h"
+#include "java/debug/DebugVarsScanner.h"
+#include "java/debug/JdbOutputReader.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QWidget>
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-#include "java/DebugLogEdit.h"
-#include "java/DebugVarsPane.h"
-#include "java/DebugVarsScanner.h"
-#include "java/JdbOutputReader.h"
 
 namespace {
 

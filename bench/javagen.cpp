@@ -1,5 +1,9 @@
 // The expression builder on a 10,000-line Java document: from opening to a filled class
 // list, and from a class click to its filled member list. Medians of 15 runs.
+#include "analysis/javasource/JavaDocumentScanner.h"
+#include "editor/EditorAdapter.h"
+#include "java/generators/ExpressionBuilder.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListWidget>
@@ -7,10 +11,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-#include "analysis/JavaDocumentScanner.h"
-#include "editor/EditorAdapter.h"
-#include "javagen/ExpBuilder.h"
 
 namespace {
 

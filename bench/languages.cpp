@@ -2,7 +2,9 @@
 // (the visible part) against a bare QScintilla window showing the same file; the jump to its
 // end, which styles all of it; and the activation of its window while the language file is
 // unchanged, which re-reads the file and restyles nothing.
-#include <Qsci/qsciscintilla.h>
+#include "editor/EditorAdapter.h"
+#include "shell/EditFrmUnit.h"
+#include "shell/Main.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,13 +14,11 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QWindow>
+#include <Qsci/qsciscintilla.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-
-#include "editor/EditorAdapter.h"
-#include "shell/EditFrmUnit.h"
-#include "shell/Main.h"
 
 namespace {
 

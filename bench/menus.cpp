@@ -3,6 +3,10 @@
 // the two items). The largest menu is drawn by the application's flat menu style; a menu of
 // the same items with Fusion set on it is the comparison. The two take turns, round by round;
 // medians are compared.
+#include "ProgramFolder.h"
+#include "shell/Main.h"
+#include "styling/FlatMenuStyle.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
@@ -10,13 +14,10 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QWindow>
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-
-#include "shell/Main.h"
-#include "styling/FlatMenuStyle.h"
-#include "ProgramFolder.h"
 
 namespace {
 

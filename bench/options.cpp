@@ -3,6 +3,13 @@
 // colours, the templates, the colour file, the document set up again). The shipped data
 // (colors, completion) is copied into a temporary program folder first; without it, a set of
 // the same size is made. Ten rounds; medians and the slowest.
+#include "app/Features.h"
+#include "settings/options/OptionsFeature.h"
+#include "settings/options/OptionsFrmUnit.h"
+#include "shell/Main.h"
+#include "shell/help/HelpCommands.h"
+#include "styling/FlatMenuStyle.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -13,16 +20,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QWindow>
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-#include "app/Features.h"
-#include "settings/OptionsFeature.h"
-#include "settings/OptionsFrmUnit.h"
-#include "shell/HelpCommands.h"
-#include "shell/Main.h"
-#include "styling/FlatMenuStyle.h"
 
 namespace {
 

@@ -1,23 +1,24 @@
 // Speed of printing and export: HTML and RTF export of a 4 MB Java file, the print preview
 // of a 1,000-line file (and of the 4 MB file) until its page count is known, and one help
 // page shown. Each figure is the median of five runs.
+#include "editor/EditorAdapter.h"
+#include "editor/highlighting/Highlighter.h"
+#include "editor/highlighting/StyledText.h"
+#include "editor/output/Exporters.h"
+#include "editor/output/PrintEngine.h"
+#include "platform/HelpViewer.h"
+#include "platform/TextFile.h"
+#include "shell/printing/PrintPreviewFrm.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QWidget>
+
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-
-#include "editor/EditorAdapter.h"
-#include "editor/Exporters.h"
-#include "editor/Highlighter.h"
-#include "editor/PrintEngine.h"
-#include "editor/StyledText.h"
-#include "platform/HelpViewer.h"
-#include "platform/TextFile.h"
-#include "shell/PrintPreviewFrm.h"
 
 namespace {
 

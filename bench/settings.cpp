@@ -1,13 +1,14 @@
 // The settings file: the Options dialog's OK writes some 170 keys. As one batch they reach
 // the file in one replace; each write on its own rewrites the file. Medians of 15 runs.
+#include "settings/store/AppSettings.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-#include "settings/AppSettings.h"
 
 namespace {
 

@@ -1,16 +1,15 @@
 // Time of one as-you-type underline pass over a screenful of an editor, with the shipped
 // English dictionary.
 #include "editor/EditorAdapter.h"
-#include "editor/Highlighter.h"
+#include "editor/highlighting/Highlighter.h"
 #include "spelling/DrawAutoSpellCheckPlugin.h"
 #include "spelling/SpellCheck.h"
 #include "spelling/SpellCheckSetup.h"
 
-#include <Qsci/qsciscintilla.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
+#include <Qsci/qsciscintilla.h>
 
 #include <algorithm>
 #include <cstdio>

@@ -2,6 +2,11 @@
 // the time until the window is on screen and painted, empty and with a 4 MB Java file given
 // on the command line (shown and highlighted). Each case runs in its own process, five times;
 // the medians are compared.
+#include "editor/EditorAdapter.h"
+#include "shell/EditFrmUnit.h"
+#include "shell/Main.h"
+#include "styling/FlatMenuStyle.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -17,13 +22,9 @@
 #include <QWindow>
 #include <Qsci/qscilexerjava.h>
 #include <Qsci/qsciscintilla.h>
+
 #include <algorithm>
 #include <cstdio>
-
-#include "editor/EditorAdapter.h"
-#include "shell/EditFrmUnit.h"
-#include "shell/Main.h"
-#include "styling/FlatMenuStyle.h"
 
 namespace {
 

@@ -1,6 +1,15 @@
 // Statistics of a generated 2 MB Java file and a 2 MB HTML page (the counting alone over the
 // lines, and View, Statistics in the main window from the command to the dialog shown), and the
 // quick-find member list of a 5,000-line class (from the class chosen to the list filled).
+#include "ProgramFolder.h"
+#include "analysis/QuickFind.h"
+#include "analysis/StatisticsCommand.h"
+#include "analysis/StatisticsCount.h"
+#include "app/Features.h"
+#include "editor/EditorAdapter.h"
+#include "shell/EditFrmUnit.h"
+#include "shell/Main.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -11,18 +20,10 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QWindow>
+
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-
-#include "analysis/QuickFind.h"
-#include "analysis/StatisticsCommand.h"
-#include "analysis/StatisticsCount.h"
-#include "app/Features.h"
-#include "editor/EditorAdapter.h"
-#include "shell/EditFrmUnit.h"
-#include "shell/Main.h"
-#include "ProgramFolder.h"
 
 namespace {
 

@@ -1,6 +1,15 @@
 // Strip HTML on a generated 4 MB page (tables, links, lists, comments, entities, long values):
 // the HTML tokenizer's speed over the page's lines, the strip pass alone, and the whole command
 // in the main window from the answer Yes to the new text shown.
+#include "html/text/StripHtml.h"
+
+#include "editor/EditorAdapter.h"
+#include "editor/tokenizers/HtmlTokenizer.h"
+#include "platform/DelphiStrings.h"
+#include "platform/Prompter.h"
+#include "shell/EditFrmUnit.h"
+#include "shell/Main.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -10,16 +19,9 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QWindow>
+
 #include <algorithm>
 #include <cstdio>
-
-#include "editor/EditorAdapter.h"
-#include "editor/HtmlTokenizer.h"
-#include "html/StripHtml.h"
-#include "platform/DelphiStrings.h"
-#include "platform/Prompter.h"
-#include "shell/EditFrmUnit.h"
-#include "shell/Main.h"
 
 namespace {
 

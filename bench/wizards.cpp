@@ -1,16 +1,17 @@
 // The list wizards' import and the table wizard's largest table: ImportLines on a 5 MB
 // rich-text file and a 10 MB text file, and the text of a 1000 x 1000 table. Medians of 5 runs.
+#include "html/text/ImportLines.h"
+#include "html/text/WizardTexts.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
-
-#include "html/ImportLines.h"
-#include "html/WizardTexts.h"
 
 namespace {
 

@@ -1,19 +1,19 @@
 #include "analysis/QuickFind.h"
 
-#include <QComboBox>
-#include <QFocusEvent>
-#include <QHBoxLayout>
-#include <QStyle>
-#include <QToolButton>
-
-#include "analysis/JavaDocumentScanner.h"
 #include "analysis/QuickFindText.h"
+#include "analysis/javasource/JavaDocumentScanner.h"
 #include "editor/EditorAdapter.h"
 #include "host/FeatureHost.h"
 #include "host/HostDocument.h"
 #include "platform/DelphiStrings.h"
 #include "platform/Prompter.h"
-#include "settings/AppSettings.h"
+#include "settings/store/AppSettings.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QToolButton>
 
 namespace {
 

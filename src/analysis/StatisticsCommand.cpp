@@ -1,16 +1,16 @@
 #include "analysis/StatisticsCommand.h"
 
-#include <QAction>
-
-#include "analysis/GeneralStatFrmUnit.h"
-#include "analysis/StatHTMLFrmUnit.h"
+#include "analysis/GeneralStatisticsDialog.h"
+#include "analysis/HtmlStatisticsDialog.h"
+#include "analysis/JavaStatisticsDialog.h"
 #include "analysis/StatisticsCount.h"
-#include "analysis/StatisticsFrmUnit.h"
 #include "editor/EditorAdapter.h"
 #include "host/ActionRegistry.h"
 #include "host/FeatureHost.h"
 #include "host/HostDocument.h"
 #include "platform/DelphiStrings.h"
+
+#include <QAction>
 
 StatisticsCommand::StatisticsCommand(FeatureHost &host, QObject *parent)
     : QObject(parent), m_host(host)

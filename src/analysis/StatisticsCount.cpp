@@ -1,9 +1,9 @@
 #include "analysis/StatisticsCount.h"
 
-#include "analysis/JavaScanner.h"
-#include "editor/GeneralTokenizer.h"
-#include "editor/HtmlTokenizer.h"
-#include "editor/JavaTokenizer.h"
+#include "analysis/javasource/JavaScanner.h"
+#include "editor/tokenizers/GeneralTokenizer.h"
+#include "editor/tokenizers/HtmlTokenizer.h"
+#include "editor/tokenizers/JavaTokenizer.h"
 
 namespace StatisticsCount {
 

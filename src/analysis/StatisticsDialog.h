@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDialog>
-
 #include "analysis/StatisticsCount.h"
+
+#include <QDialog>
 
 class QGroupBox;
 class QLabel;

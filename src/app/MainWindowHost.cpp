@@ -1,11 +1,11 @@
 #include "app/MainWindowHost.h"
 
+#include "shell/EditFrmUnit.h"
+#include "shell/Main.h"
+
 #include <QBoxLayout>
 #include <QGroupBox>
 #include <QTabWidget>
-
-#include "shell/EditFrmUnit.h"
-#include "shell/Main.h"
 
 MainWindowHost::MainWindowHost(TMainForm &main) : FeatureHost(&main), m_main(main)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QPointer>
+#include "settings/options/OptionsSpellChecker.h"
 
-#include "settings/OptionsSpellChecker.h"
+#include <QPointer>
 
 class TSpellCheck;
 

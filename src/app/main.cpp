@@ -1,9 +1,10 @@
+#include "shell/Main.h"
+
+#include "styling/FlatMenuStyle.h"
+
 #include <QApplication>
 #include <QScreen>
 #include <QThreadPool>
-
-#include "shell/Main.h"
-#include "styling/FlatMenuStyle.h"
 
 int main(int argc, char **argv)
 {

@@ -1,13 +1,13 @@
 #include "completion/CompletionFeature.h"
 
-#include <QAction>
-#include <QWidget>
-
-#include "completion/EditFormKeys.h"
-#include "completion/SynAutoComplete.h"
+#include "completion/CodeTemplateExpander.h"
+#include "completion/DocumentKeyTriggers.h"
 #include "host/ActionRegistry.h"
 #include "host/FeatureHost.h"
 #include "host/HostDocument.h"
+
+#include <QAction>
+#include <QWidget>
 
 CompletionFeature::CompletionFeature(FeatureHost &host, QObject *parent)
     : QObject(parent), SynAutoComplete1(new TSynAutoComplete(this)), m_host(host)

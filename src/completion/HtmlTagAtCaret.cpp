@@ -1,6 +1,6 @@
 #include "completion/HtmlTagAtCaret.h"
 
-#include "editor/HtmlTokenizer.h"
+#include "editor/tokenizers/HtmlTokenizer.h"
 
 QString FindKeyWordInNow(const QStringList &lines, int caretLine, int caretColumn)
 {

@@ -1,8 +1,8 @@
 #include "completion/KeyTriggerText.h"
 
-#include "editor/HtmlTokenizer.h"
-#include "editor/JavaTokenizer.h"
-#include "editor/XmlTokenizer.h"
+#include "editor/tokenizers/HtmlTokenizer.h"
+#include "editor/tokenizers/JavaTokenizer.h"
+#include "editor/tokenizers/XmlTokenizer.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "completion/MemberCompletionText.h"
 
-#include <QDir>
-
-#include "analysis/JavaScanner.h"
+#include "analysis/javasource/JavaScanner.h"
 #include "editor/EditorAdapter.h"
-#include "editor/JavaTokenizer.h"
+#include "editor/tokenizers/JavaTokenizer.h"
 #include "platform/TextFile.h"
+
+#include <QDir>
 
 namespace {
 

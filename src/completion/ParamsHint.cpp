@@ -1,11 +1,11 @@
 #include "completion/ParamsHint.h"
 
+#include "editor/EditorAdapter.h"
+
 #include <QEvent>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
-
-#include "editor/EditorAdapter.h"
 
 ParamsHint::ParamsHint(EditorAdapter *editor, QObject *parent)
     : QObject(parent), m_editor(editor), m_timer(new QTimer(this))

@@ -1,22 +1,20 @@
 #include "editor/EditorAdapter.h"
 
-#include "editor/GeneralLexer.h"
-
-#include "editor/Highlighter.h"
+#include "editor/highlighting/GeneralLexer.h"
+#include "editor/highlighting/Highlighter.h"
 #include "platform/DelphiStrings.h"
-
-#include <cstring>
-
-#include <Qsci/qscicommand.h>
-#include <Qsci/qscicommandset.h>
-#include <Qsci/qscilexer.h>
-#include <Qsci/qsciscintilla.h>
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QTimer>
 #include <QWidget>
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
+#include <Qsci/qscilexer.h>
+#include <Qsci/qsciscintilla.h>
+
+#include <cstring>
 
 namespace {
 
@@ -83,15 +81,15 @@ EditorAdapter::EditorAdapter(QWidget *parent) : QObject(parent), m_editor(new Qs
             m_compoundChanged = true;
             return;
         }
-        Q_EMIT contentsChanged();
+        emit contentsChanged();
         if (m_loading == 0)
-            Q_EMIT textChanged();
+            emit textChanged();
     });
     connect(m_editor, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
         emitCaretIfMoved();
         if (updated
             & (QsciScintillaBase::SC_UPDATE_V_SCROLL | QsciScintillaBase::SC_UPDATE_H_SCROLL))
-            Q_EMIT viewScrolled();
+            emit viewScrolled();
     });
 }
 
@@ -299,7 +297,7 @@ void EditorAdapter::emitCaretIfMoved()
         return;
     m_lastCaretLine = l;
     m_lastCaretColumn = c;
-    Q_EMIT caretMoved(l, c);
+    emit caretMoved(l, c);
 }
 
 // ---- text ------------------------------------------------------------------------------
@@ -500,7 +498,7 @@ void EditorAdapter::replaceText(const QString &text)
     if (wasEmpty && bytes.isEmpty()) {
         // Nothing changed, so the editor said nothing: the edit still counts.
         m_forcedModified = true;
-        Q_EMIT textChanged();
+        emit textChanged();
     }
     send(QsciScintillaBase::SCI_SETEMPTYSELECTION, 0);
     send(QsciScintillaBase::SCI_CHOOSECARETX);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "editor/WaveOverlay.h"
+#include "platform/TextFile.h"
+
 #include <QColor>
 #include <QFont>
 #include <QList>
@@ -9,13 +12,9 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 #include <array>
 #include <functional>
-
-#include "editor/WaveOverlay.h"
-#include "platform/TextFile.h"
 
 class QKeyEvent;
 class QKeySequence;
@@ -248,7 +247,7 @@ public:
     // Every line break of text made the given ending; returns text itself when nothing changes.
     static QString normalizeLineEndings(const QString &text, TextFile::LineEnding ending);
 
-Q_SIGNALS:
+signals:
     // The user's edits and inserts (not loads).
     void textChanged();
     // Every change of the text, loads included.

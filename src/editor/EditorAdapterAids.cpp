@@ -2,12 +2,11 @@
 // tips and handing a key to the editor ahead of time.
 #include "editor/EditorAdapter.h"
 
-#include <Qsci/qsciscintilla.h>
+#include "platform/TColor.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-
-#include "platform/TColor.h"
+#include <Qsci/qsciscintilla.h>
 
 void EditorAdapter::processKey(QKeyEvent *event)
 {

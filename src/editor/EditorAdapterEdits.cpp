@@ -2,9 +2,9 @@
 // replacement, compound edits and the search used by find and replace.
 #include "editor/EditorAdapter.h"
 
-#include <Qsci/qsciscintilla.h>
-
 #include "editor/TextSearch.h"
+
+#include <Qsci/qsciscintilla.h>
 
 void EditorAdapter::selectionBounds(int *line1, int *col1, int *line2, int *col2) const
 {
@@ -78,9 +78,9 @@ void EditorAdapter::quietly(const std::function<void()> &change)
 
 void EditorAdapter::emitChanged()
 {
-    Q_EMIT contentsChanged();
+    emit contentsChanged();
     if (m_loading == 0)
-        Q_EMIT textChanged();
+        emit textChanged();
 }
 
 long EditorAdapter::targetSearch(const QByteArray &needle, long from, long to, long *end) const

@@ -1,4 +1,4 @@
-#include "WaveOverlay.h"
+#include "editor/WaveOverlay.h"
 
 #include <QEvent>
 #include <QPainter>

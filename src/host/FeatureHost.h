@@ -1,11 +1,11 @@
 #pragma once
 
+#include "host/ProjectSettings.h"
+#include "platform/FileDialogs.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
-
-#include "platform/FileDialogs.h"
-#include "settings/ProjectSettings.h"
 
 class ActionRegistry;
 class AppSettings;
@@ -71,7 +71,7 @@ public:
     virtual ProjectSettings project() const = 0;
     virtual void setProject(const ProjectSettings &project) = 0;
 
-Q_SIGNALS:
+signals:
     // A document window was created and set up, became the active document, is closing, or
     // was written to its file.
     void documentCreated(HostDocument *document);

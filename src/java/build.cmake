@@ -1,9 +1,9 @@
 # The applet viewer: a small Java program of ours (current JDKs ship none), compiled with the
 # JDK's javac into bin/appletviewer/ beside the executable.
 set(APPLETVIEWER_SOURCES
-  ${CMAKE_SOURCE_DIR}/src/java/appletviewer/AppletViewer.java
-  ${CMAKE_SOURCE_DIR}/src/java/appletviewer/AppletTag.java
-  ${CMAKE_SOURCE_DIR}/src/java/appletviewer/ViewerStub.java)
+  ${CMAKE_SOURCE_DIR}/src/java/run/appletviewer/AppletViewer.java
+  ${CMAKE_SOURCE_DIR}/src/java/run/appletviewer/AppletTag.java
+  ${CMAKE_SOURCE_DIR}/src/java/run/appletviewer/ViewerStub.java)
 set(APPLETVIEWER_DIR ${OUT_DIR}/appletviewer)
 
 find_program(JAVAC_EXECUTABLE javac

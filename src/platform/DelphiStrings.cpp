@@ -1,10 +1,10 @@
-#include "DelphiStrings.h"
+#include "platform/DelphiStrings.h"
+
+#include "platform/Prompter.h"
 
 #include <QCoreApplication>
 
 #include <cmath>
-
-#include "platform/Prompter.h"
 
 namespace Delphi {
 

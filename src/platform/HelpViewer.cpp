@@ -1,6 +1,6 @@
-#include "HelpViewer.h"
+#include "platform/HelpViewer.h"
 
-#include "AppPaths.h"
+#include "platform/AppPaths.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
-#include "IniFile.h"
+#include "platform/IniFile.h"
 
-#include "DelphiStrings.h"
-#include "SafeWrite.h"
+#include "platform/DelphiStrings.h"
+#include "platform/SafeWrite.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "Rng.h"
+#include "platform/Rng.h"
 
 #include <QRandomGenerator>
 

@@ -1,4 +1,4 @@
-#include "SafeWrite.h"
+#include "platform/SafeWrite.h"
 
 #include <QCoreApplication>
 #include <QFile>

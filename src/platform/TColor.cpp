@@ -1,6 +1,6 @@
-#include "TColor.h"
+#include "platform/TColor.h"
 
-#include "DelphiStrings.h"
+#include "platform/DelphiStrings.h"
 
 #include <iterator>
 

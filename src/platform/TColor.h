@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+
 #include <cstdint>
 
 // A colour value as the original class library stores it: 0x00BBGGRR for a plain colour,

@@ -1,6 +1,6 @@
-#include "TextFile.h"
+#include "platform/TextFile.h"
 
-#include "SafeWrite.h"
+#include "platform/SafeWrite.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "shell/DocumentTypes.h"
 
-#include <QStringList>
-
 #include "platform/DelphiStrings.h"
+
+#include <QStringList>
 
 namespace DocumentTypes {
 

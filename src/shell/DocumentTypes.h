@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/FileDialogs.h"
+
 #include <QList>
 #include <QString>
-
-#include "platform/FileDialogs.h"
 
 // The document-type table: which extension makes which kind of document, and what each
 // kind selects (highlighter, menus, side tab, filter item, save-dialog filter index,

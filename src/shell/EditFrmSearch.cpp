@@ -1,10 +1,10 @@
 // A document window's find and replace, and the search items of its pop-up menu.
-#include <QAction>
-#include <QMenu>
-
-#include "shell/DocumentSearch.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
+#include "shell/commands/DocumentSearch.h"
+
+#include <QAction>
+#include <QMenu>
 
 DocumentSearch *TEditForm::search()
 {

@@ -1,5 +1,16 @@
 #include "shell/EditFrmUnit.h"
 
+#include "editor/EditorAdapter.h"
+#include "platform/DelphiStrings.h"
+#include "platform/FileDialogs.h"
+#include "platform/FileStamp.h"
+#include "platform/Prompter.h"
+#include "platform/TextFile.h"
+#include "settings/languages/CustomLanguageLoader.h"
+#include "settings/store/AppSettings.h"
+#include "shell/DocumentTypes.h"
+#include "shell/Main.h"
+
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -8,17 +19,6 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QVBoxLayout>
-
-#include "editor/EditorAdapter.h"
-#include "platform/DelphiStrings.h"
-#include "platform/FileDialogs.h"
-#include "platform/FileStamp.h"
-#include "platform/Prompter.h"
-#include "platform/TextFile.h"
-#include "settings/AppSettings.h"
-#include "settings/CustomLanguageLoader.h"
-#include "shell/DocumentTypes.h"
-#include "shell/Main.h"
 
 namespace {
 const char *const kHighlighterNames[] = {"SynJavaSyn1",   "SynHTMLSyn1", "SynCssSyn1",

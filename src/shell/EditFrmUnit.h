@@ -1,14 +1,14 @@
 #pragma once
 
+#include "editor/highlighting/Highlighter.h"
+#include "host/ActionRegistry.h"
+#include "host/HostDocument.h"
+#include "platform/FileStamp.h"
+
 #include <QHash>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
-
-#include "editor/Highlighter.h"
-#include "host/ActionRegistry.h"
-#include "host/HostDocument.h"
-#include "platform/FileStamp.h"
 
 namespace DocumentTypes {
 enum class DocType;

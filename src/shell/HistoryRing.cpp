@@ -1,7 +1,7 @@
 #include "shell/HistoryRing.h"
 
 #include "platform/DelphiStrings.h"
-#include "settings/AppSettings.h"
+#include "settings/store/AppSettings.h"
 
 namespace {
 const QString kSection = QLatin1String(Settings::History);

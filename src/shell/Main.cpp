@@ -1,5 +1,14 @@
 #include "shell/Main.h"
 
+#include "app/Features.h"
+#include "platform/AppPaths.h"
+#include "platform/DelphiStrings.h"
+#include "platform/HelpViewer.h"
+#include "settings/store/AppSettings.h"
+#include "shell/EditFrmUnit.h"
+#include "shell/SaveDocChangeFrm.h"
+#include "shell/SubWindowKeys.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -16,16 +25,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <limits>
 
-#include "app/Features.h"
-#include "platform/AppPaths.h"
-#include "platform/DelphiStrings.h"
-#include "platform/HelpViewer.h"
-#include "settings/AppSettings.h"
-#include "shell/EditFrmUnit.h"
-#include "shell/SaveDocChangeFrm.h"
-#include "shell/SubWindowKeys.h"
+#include <limits>
 
 using Settings::Key;
 

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "host/ActionRegistry.h"
+#include "platform/FileDialogs.h"
+#include "shell/DocumentTypes.h"
+
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
-#include <memory>
 
-#include "host/ActionRegistry.h"
-#include "platform/FileDialogs.h"
-#include "shell/DocumentTypes.h"
+#include <memory>
 
 class AppSettings;
 class Features;
@@ -248,7 +249,7 @@ public:
     // Creates the program's hidden forms (the spell-check dialog, ...) of the features.
     void createHiddenForms();
 
-Q_SIGNALS:
+signals:
     // After a document window was created (and set up), became the active document, or closed.
     void documentCreated(TEditForm *window);
     void documentActivated(TEditForm *window);

@@ -1,5 +1,20 @@
 // Document windows: creation, new documents with their templates, activation, closing,
 // the editor settings and the edit commands.
+#include "shell/Main.h"
+
+#include "editor/EditorAdapter.h"
+#include "editor/highlighting/Highlighter.h"
+#include "platform/AppPaths.h"
+#include "platform/DelphiStrings.h"
+#include "platform/Prompter.h"
+#include "platform/TColor.h"
+#include "settings/languages/CustomLanguageFile.h"
+#include "settings/languages/CustomLanguageLoader.h"
+#include "settings/languages/LanguageFilter.h"
+#include "settings/store/AppSettings.h"
+#include "shell/EditFrmUnit.h"
+#include "shell/SubWindowKeys.h"
+
 #include <QAction>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -8,20 +23,6 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTreeWidget>
-
-#include "editor/EditorAdapter.h"
-#include "editor/Highlighter.h"
-#include "platform/AppPaths.h"
-#include "platform/DelphiStrings.h"
-#include "platform/Prompter.h"
-#include "platform/TColor.h"
-#include "settings/AppSettings.h"
-#include "settings/CustomLanguageFile.h"
-#include "settings/CustomLanguageLoader.h"
-#include "shell/EditFrmUnit.h"
-#include "shell/LanguageFilter.h"
-#include "shell/Main.h"
-#include "shell/SubWindowKeys.h"
 
 using DocumentTypes::DocType;
 using DocumentTypes::NewDocument;

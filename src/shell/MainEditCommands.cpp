@@ -1,19 +1,20 @@
 // The Edit menu's block commands, the Search menu, the View toggles and the Window menu's
 // arrangement commands, with their tool buttons and the document pop-up's search items.
+#include "shell/Main.h"
+
+#include "editor/EditorAdapter.h"
+#include "settings/store/AppSettings.h"
+#include "shell/EditFrmUnit.h"
+#include "shell/WindowArrangement.h"
+#include "shell/commands/BlockCommands.h"
+#include "shell/commands/GotoLineFrm.h"
+
 #include <QAction>
 #include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#include "editor/EditorAdapter.h"
-#include "settings/AppSettings.h"
-#include "shell/BlockCommands.h"
-#include "shell/EditFrmUnit.h"
-#include "shell/GotoLineFrm.h"
-#include "shell/Main.h"
-#include "shell/WindowArrangement.h"
 
 using Settings::Key;
 

@@ -1,17 +1,18 @@
 // Loading and saving files, the reopen history, the "Open Files" list and closing documents.
+#include "shell/Main.h"
+
+#include "editor/EditorAdapter.h"
+#include "platform/DelphiStrings.h"
+#include "platform/Prompter.h"
+#include "settings/languages/LanguageFilter.h"
+#include "shell/EditFrmUnit.h"
+#include "shell/HistoryRing.h"
+
 #include <QAction>
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QTreeWidget>
-
-#include "editor/EditorAdapter.h"
-#include "platform/DelphiStrings.h"
-#include "platform/Prompter.h"
-#include "shell/EditFrmUnit.h"
-#include "shell/HistoryRing.h"
-#include "shell/LanguageFilter.h"
-#include "shell/Main.h"
 
 namespace {
 const char kDuplicateQuestion[] =

@@ -1,10 +1,10 @@
 // The menu bar of the main window and the new-document pop-up. Every item is created with its
 // component name as objectName and registered in the action registry under that name.
+#include "shell/Main.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-
-#include "shell/Main.h"
 
 QMenu *TMainForm::addTopMenu(const QString &name, const QString &caption)
 {

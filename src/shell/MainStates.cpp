@@ -1,12 +1,13 @@
 // Menu, tab and tool-button states by the type of the active document.
+#include "shell/Main.h"
+
+#include "platform/DelphiStrings.h"
+#include "shell/EditFrmUnit.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QTabWidget>
 #include <QToolButton>
-
-#include "platform/DelphiStrings.h"
-#include "shell/EditFrmUnit.h"
-#include "shell/Main.h"
 
 QStringList TMainForm::documentItemNames()
 {

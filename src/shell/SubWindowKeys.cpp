@@ -1,10 +1,10 @@
 #include "shell/SubWindowKeys.h"
 
+#include "host/ActionRegistry.h"
+
 #include <QAction>
 #include <QMdiSubWindow>
 #include <QMenu>
-
-#include "host/ActionRegistry.h"
 
 namespace {
 

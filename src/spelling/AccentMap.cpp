@@ -1,4 +1,4 @@
-#include "AccentMap.h"
+#include "spelling/AccentMap.h"
 
 namespace AccentMap {
 

@@ -1,4 +1,4 @@
-#include "DictionaryFiles.h"
+#include "spelling/DictionaryFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "spelling/WordList.h"
+
 #include <QString>
 #include <QStringList>
-
-#include "spelling/WordList.h"
 
 // The dictionary files of the spell checker in a folder: the main dictionaries named
 // "<language>.<d>-<d>-<d>.dic" and the user lists "<language>.user.dic". Names are matched

@@ -1,12 +1,12 @@
-#include "DrawAutoSpellCheckPlugin.h"
+#include "spelling/DrawAutoSpellCheckPlugin.h"
+
+#include "editor/EditorAdapter.h"
+#include "spelling/WordNavigation.h"
 
 #include <QEvent>
 #include <QScopeGuard>
 #include <QTimer>
 #include <QWidget>
-
-#include "editor/EditorAdapter.h"
-#include "spelling/WordNavigation.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/TColor.h"
+#include "spelling/SpellCheck.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
-
-#include "platform/TColor.h"
-#include "spelling/SpellCheck.h"
 
 class EditorAdapter;
 

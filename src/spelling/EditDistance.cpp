@@ -1,4 +1,4 @@
-#include "EditDistance.h"
+#include "spelling/EditDistance.h"
 
 #include <algorithm>
 #include <climits>

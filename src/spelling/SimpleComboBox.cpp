@@ -1,4 +1,4 @@
-#include "SimpleComboBox.h"
+#include "spelling/SimpleComboBox.h"
 
 #include <QLineEdit>
 #include <QListWidget>

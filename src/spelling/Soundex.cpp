@@ -1,4 +1,4 @@
-#include "Soundex.h"
+#include "spelling/Soundex.h"
 
 #include <algorithm>
 

@@ -1,18 +1,18 @@
-#include "SpellCheck.h"
+#include "spelling/SpellCheck.h"
 
-#include <QVarLengthArray>
-
-#include <algorithm>
-
-#include "platform/AppPaths.h"
 #include "editor/EditorAdapter.h"
+#include "platform/AppPaths.h"
 #include "spelling/AccentMap.h"
-#include "spelling/DrawAutoSpellCheckPlugin.h"
 #include "spelling/DictionaryFiles.h"
+#include "spelling/DrawAutoSpellCheckPlugin.h"
 #include "spelling/EditDistance.h"
 #include "spelling/Soundex.h"
 #include "spelling/SpellCheckMetaphone.h"
 #include "spelling/SpellCheckWalk.h"
+
+#include <QVarLengthArray>
+
+#include <algorithm>
 
 namespace {
 
@@ -83,7 +83,7 @@ void TSpellCheck::setApostrophes(const QString &chars)
 {
     m_apostrophes = chars;
     rebuildWordChars();
-    Q_EMIT appearanceChanged();
+    emit appearanceChanged();
 }
 
 QString TSpellCheck::dictionaryPath() const
@@ -106,7 +106,7 @@ void TSpellCheck::setOptions(SpellCheckOptions o)
     if (o == m_options)
         return;
     m_options = o;
-    Q_EMIT appearanceChanged();
+    emit appearanceChanged();
 }
 
 void TSpellCheck::setOption(SpellCheckOption o, bool on)
@@ -148,13 +148,13 @@ QString TSpellCheck::defaultDictionaryPath()
 void TSpellCheck::setCheckAttribs(const QStringList &names)
 {
     m_checkAttribs = names;
-    Q_EMIT appearanceChanged();
+    emit appearanceChanged();
 }
 
 void TSpellCheck::setSkipList(const QStringList &words)
 {
     m_skipList = words;
-    Q_EMIT appearanceChanged();
+    emit appearanceChanged();
 }
 
 int TSpellCheck::registerEditor(EditorAdapter *editor)
@@ -210,7 +210,7 @@ void TSpellCheck::setEditor(EditorAdapter *editor)
         m_currentPlugin->setChecker(this);
         m_currentPlugin->setPenColor(m_penColor);
     }
-    Q_EMIT appearanceChanged();
+    emit appearanceChanged();
 }
 
 QString TSpellCheck::noDictionaryText()
@@ -303,8 +303,8 @@ bool TSpellCheck::loadDictionary(const QString &language, const QString &fileNam
     m_modified = false;
     m_openDictionary = true;
     if (m_options.testFlag(sscoAutoSpellCheck) && m_editor)
-        Q_EMIT appearanceChanged();
-    Q_EMIT dictionaryLoaded();
+        emit appearanceChanged();
+    emit dictionaryLoaded();
     return true;
 }
 
@@ -339,7 +339,7 @@ void TSpellCheck::clearDictionary()
     m_words.clear();
     m_skipList.clear();
     m_openDictionary = false;
-    Q_EMIT dictionaryClosed();
+    emit dictionaryClosed();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -393,8 +393,8 @@ void TSpellCheck::addWord(const QString &word)
     m_words.insertWord(lw, true, key);
     m_maxWordLength = std::max(m_maxWordLength, int(lw.size()));
     m_modified = true;
-    Q_EMIT wordAdded(lw);
-    Q_EMIT appearanceChanged();
+    emit wordAdded(lw);
+    emit appearanceChanged();
 }
 
 void TSpellCheck::addSkip(const QString &word)
@@ -402,7 +402,7 @@ void TSpellCheck::addSkip(const QString &word)
     if (DictionaryFiles::isBlank(word))
         return;
     m_skipList.append(lowerWord(word));
-    Q_EMIT appearanceChanged();
+    emit appearanceChanged();
 }
 
 bool TSpellCheck::isWordChar(QChar c) const

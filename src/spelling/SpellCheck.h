@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/TColor.h"
+#include "spelling/WordList.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -9,9 +12,6 @@
 
 #include <functional>
 #include <memory>
-
-#include "platform/TColor.h"
-#include "spelling/WordList.h"
 
 class EditorAdapter;
 class EditDistance;
@@ -153,7 +153,7 @@ public:
     // Messages.
     static QString languageNotFoundText(const QString &language);
 
-Q_SIGNALS:
+signals:
     void started();
     void done();
     void aborted();

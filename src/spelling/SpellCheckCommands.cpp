@@ -1,12 +1,12 @@
-#include "SpellCheckCommands.h"
-
-#include <QGuiApplication>
+#include "spelling/SpellCheckCommands.h"
 
 #include "editor/EditorAdapter.h"
 #include "platform/Prompter.h"
-#include "spelling/SpellCheck.h"
 #include "spelling/SimpleComboBox.h"
+#include "spelling/SpellCheck.h"
 #include "spelling/SpellCheckUnit.h"
+
+#include <QGuiApplication>
 
 SpellCheckCommands::SpellCheckCommands(TSpellCheck *checker, ActiveEditor activeEditor,
                                        QWidget *window)

@@ -1,8 +1,5 @@
 #include "spelling/SpellCheckFeature.h"
 
-#include <QAction>
-#include <QMenu>
-
 #include "host/ActionRegistry.h"
 #include "host/FeatureHost.h"
 #include "host/HostDocument.h"
@@ -11,6 +8,9 @@
 #include "spelling/SpellCheckCommands.h"
 #include "spelling/SpellCheckSetup.h"
 #include "spelling/SpellCheckUnit.h"
+
+#include <QAction>
+#include <QMenu>
 
 SpellCheckFeature::SpellCheckFeature(FeatureHost &host, QObject *parent)
     : QObject(parent),

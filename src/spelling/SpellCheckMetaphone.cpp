@@ -1,4 +1,4 @@
-#include "SpellCheckMetaphone.h"
+#include "spelling/SpellCheckMetaphone.h"
 
 #include <QVarLengthArray>
 

@@ -1,8 +1,8 @@
-#include "SpellCheckSetup.h"
+#include "spelling/SpellCheckSetup.h"
 
 #include "platform/Prompter.h"
 #include "platform/TColor.h"
-#include "settings/AppSettings.h"
+#include "settings/store/AppSettings.h"
 #include "spelling/SpellCheck.h"
 
 namespace SpellCheckSetup {

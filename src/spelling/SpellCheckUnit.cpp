@@ -1,4 +1,6 @@
-#include "SpellCheckUnit.h"
+#include "spelling/SpellCheckUnit.h"
+
+#include "spelling/SimpleComboBox.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -6,8 +8,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-
-#include "spelling/SimpleComboBox.h"
 
 TSpellCheckFrm *SpellCheckFrm = nullptr;
 

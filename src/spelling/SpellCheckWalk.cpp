@@ -1,11 +1,11 @@
-#include "SpellCheckWalk.h"
-
-#include <QGuiApplication>
-#include <QWidget>
+#include "spelling/SpellCheckWalk.h"
 
 #include "editor/EditorAdapter.h"
 #include "platform/DelphiStrings.h"
 #include "spelling/SpellCheck.h"
+
+#include <QGuiApplication>
+#include <QWidget>
 
 SpellCheckWalk::SpellCheckWalk(TSpellCheck &checker, EditorAdapter &editor)
     : m_checker(checker),
@@ -25,14 +25,14 @@ void SpellCheckWalk::run()
 {
     const auto opts = m_checker.options();
     m_checker.setBusy(true);
-    Q_EMIT m_checker.started();
+    emit m_checker.started();
     m_aborted = false;
     if (opts.testFlag(TSpellCheck::sscoHourGlass))
         setHourGlass(true);
 
     if (Delphi::trim(m_editor.text()).isEmpty()) {
         setHourGlass(false);
-        Q_EMIT m_checker.done();
+        emit m_checker.done();
         m_checker.setBusy(false);
         return;
     }
@@ -76,9 +76,9 @@ void SpellCheckWalk::run()
     setHourGlass(false);
     m_editor.setCaret(m_editor.caretLine(), m_editor.caretColumn());
     if (m_aborted)
-        Q_EMIT m_checker.aborted();
+        emit m_checker.aborted();
     else
-        Q_EMIT m_checker.done();
+        emit m_checker.done();
     m_checker.setBusy(false);
 }
 
@@ -138,15 +138,15 @@ bool SpellCheckWalk::checkOneWord(const QString &word)
             m_aborted = true;
             m_editor.setCaret(m_editor.caretLine(), m_editor.caretColumn());
             break;
-        case TSpellCheck::caIgnore: Q_EMIT m_checker.wordSkipped(word, false); break;
+        case TSpellCheck::caIgnore: emit m_checker.wordSkipped(word, false); break;
         case TSpellCheck::caIgnoreAll:
             m_checker.addSkip(word);
-            Q_EMIT m_checker.wordSkipped(word, true);
+            emit m_checker.wordSkipped(word, true);
             break;
         case TSpellCheck::caChange:
             selectCurrentWord(m_editor, m_checker);
             m_editor.insertAtCaret(correct);
-            Q_EMIT m_checker.wordCorrected(word, correct);
+            emit m_checker.wordCorrected(word, correct);
             break;
         case TSpellCheck::caAdd: m_checker.addWord(word); break;
         default: break;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "spelling/WordNavigation.h"
+
 #include <QString>
 #include <QStringList>
-
-#include "spelling/WordNavigation.h"
 
 class EditorAdapter;
 class TSpellCheck;

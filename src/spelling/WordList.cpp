@@ -1,4 +1,4 @@
-#include "WordList.h"
+#include "spelling/WordList.h"
 
 #include <QtAlgorithms>
 

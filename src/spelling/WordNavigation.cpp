@@ -1,4 +1,4 @@
-#include "WordNavigation.h"
+#include "spelling/WordNavigation.h"
 
 #include "spelling/SpellCheck.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/TColor.h"
+
 #include <QList>
 #include <QRgb>
-
-#include "platform/TColor.h"
 
 // The colour arithmetic of the flat menus. Every helper works on plain RGB values (system
 // colours resolved first, alpha ignored and returned opaque); rounding is the class library's:

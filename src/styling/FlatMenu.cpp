@@ -1,14 +1,14 @@
 #include "styling/FlatMenu.h"
 
+#include "styling/FlatMenuManager.h"
+#include "styling/MenuTextMetrics.h"
+
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyleHintReturnMask>
 #include <QStyleOption>
-
-#include "styling/FlatMenuManager.h"
-#include "styling/MenuTextMetrics.h"
 
 namespace {
 // The class library's clMenuText.

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QObject>
-#include <memory>
-
 #include "styling/FlatMenuProperties.h"
 #include "styling/WorkingColors.h"
+
+#include <QObject>
+
+#include <memory>
 
 class MenuTextMetrics;
 class QWidget;

@@ -1,10 +1,10 @@
 #include "styling/FlatMenuManager.h"
 
+#include "styling/FlatMenu.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-
-#include "styling/FlatMenu.h"
 
 namespace {
 TFlatMenuManager *theManager = nullptr;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "styling/FlatMenuProperties.h"
+
 #include <QList>
 #include <QPointer>
-
-#include "styling/FlatMenuProperties.h"
 
 class QAction;
 class QWidget;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/TColor.h"
+
 #include <QFont>
 #include <QSet>
-
-#include "platform/TColor.h"
 
 // The kinds of parent the styling walk may enter, in their declared order. Stored and
 // published only: nothing in this program selects by them.

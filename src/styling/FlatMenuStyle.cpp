@@ -1,11 +1,5 @@
 #include "styling/FlatMenuStyle.h"
 
-#include <QMenu>
-#include <QMenuBar>
-#include <QPainter>
-#include <QStyleFactory>
-#include <QStyleOptionMenuItem>
-
 #include "styling/FlatMenu.h"
 #include "styling/FlatMenuManager.h"
 #include "styling/MenuItemInfo.h"
@@ -13,6 +7,12 @@
 #include "styling/MenuItemPainter.h"
 #include "styling/MenuTextMetrics.h"
 #include "styling/PopupFrame.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOptionMenuItem>
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "styling/GlyphImage.h"
 
-#include <QPainter>
-
 #include "styling/FlatColors.h"
 #include "styling/PenCanvas.h"
+
+#include <QPainter>
 
 QSize GlyphImage::sizeOf(const QIcon &icon)
 {

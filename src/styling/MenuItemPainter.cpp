@@ -1,12 +1,12 @@
 #include "styling/MenuItemPainter.h"
 
-#include <QPainter>
-
 #include "styling/FlatColors.h"
 #include "styling/GlyphImage.h"
 #include "styling/MenuItemInfo.h"
 #include "styling/MenuTextMetrics.h"
 #include "styling/PenCanvas.h"
+
+#include <QPainter>
 
 using namespace FlatColors;
 

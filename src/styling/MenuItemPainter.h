@@ -1,11 +1,11 @@
 #pragma once
 
+#include "styling/FlatMenuProperties.h"
+#include "styling/WorkingColors.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QSize>
-
-#include "styling/FlatMenuProperties.h"
-#include "styling/WorkingColors.h"
 
 class PenCanvas;
 class GlyphImage;

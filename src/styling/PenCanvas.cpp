@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+
 #include <cstdlib>
 
 void PenCanvas::setPixel(int x, int y, QRgb color)

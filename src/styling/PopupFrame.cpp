@@ -1,11 +1,11 @@
 #include "styling/PopupFrame.h"
 
-#include <QImage>
-#include <QPainter>
-
 #include "styling/MenuItemPainter.h"
 #include "styling/PenCanvas.h"
 #include "styling/WorkingColors.h"
+
+#include <QImage>
+#include <QPainter>
 
 namespace PopupFrame {
 

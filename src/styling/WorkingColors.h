@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QRgb>
-
 #include "styling/FlatMenuProperties.h"
+
+#include <QRgb>
 
 // The colours a menu is drawn with, derived from the component's values, the system colours
 // and the screen depth.

@@ -1,7 +1,7 @@
-#include <QtTest>
-
 #include "ShopSample.h"
-#include "analysis/JavaScanner.h"
+#include "analysis/javasource/JavaScanner.h"
+
+#include <QtTest>
 
 namespace {
 

@@ -1,14 +1,13 @@
-#include <QtTest>
-
-#include <QComboBox>
-#include <QGroupBox>
-#include <QToolButton>
-
 #include "ShellFixture.h"
 #include "ShopSample.h"
 #include "analysis/QuickFind.h"
 #include "app/Features.h"
-#include "settings/AppSettings.h"
+#include "settings/store/AppSettings.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QToolButton>
+#include <QtTest>
 
 namespace {
 

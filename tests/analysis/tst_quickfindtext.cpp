@@ -1,7 +1,7 @@
-#include <QtTest>
-
 #include "ShopSample.h"
 #include "analysis/QuickFindText.h"
+
+#include <QtTest>
 
 class TestQuickFindText : public QObject
 {

@@ -1,14 +1,13 @@
-#include <QtTest>
+#include "ShellFixture.h"
+#include "analysis/GeneralStatisticsDialog.h"
+#include "analysis/HtmlStatisticsDialog.h"
+#include "analysis/JavaStatisticsDialog.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-
-#include "ShellFixture.h"
-#include "analysis/GeneralStatFrmUnit.h"
-#include "analysis/StatHTMLFrmUnit.h"
-#include "analysis/StatisticsFrmUnit.h"
+#include <QtTest>
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include <QtTest>
-
 #include "ShopSample.h"
 #include "analysis/StatisticsCommand.h"
 #include "analysis/StatisticsCount.h"
+
+#include <QtTest>
 
 using namespace StatisticsCount;
 

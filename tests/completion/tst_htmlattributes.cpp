@@ -1,12 +1,12 @@
+#include "completion/AttributeListPopup.h"
+#include "completion/HtmlAttributeCompletion.h"
+#include "completion/HtmlAttributeTables.h"
+#include "completion/HtmlTagAtCaret.h"
+#include "editor/EditorAdapter.h"
+
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QtTest>
-
-#include "completion/HTMLAutoCompleteForm.h"
-#include "completion/HtmlAttributeTables.h"
-#include "completion/HtmlTagAtCaret.h"
-#include "completion/SynEditAutoComplete2.h"
-#include "editor/EditorAdapter.h"
 
 // The HTML attribute completion: which tag selects which list, what a list shows, what a
 // choice inserts, and the tag found at the caret.

@@ -1,14 +1,13 @@
-#include <QtTest>
+#include "ShellFixture.h"
+#include "completion/AttributeListPopup.h"
+#include "completion/DocumentKeyTriggers.h"
+#include "completion/HtmlAttributeCompletion.h"
+#include "completion/JavaMemberCompletion.h"
+#include "completion/MemberListPopup.h"
 
 #include <QAction>
 #include <QTreeWidget>
-
-#include "ShellFixture.h"
-#include "completion/CompletionProposalForm.h"
-#include "completion/EditFormKeys.h"
-#include "completion/HTMLAutoCompleteForm.h"
-#include "completion/SynEditAutoComplete1.h"
-#include "completion/SynEditAutoComplete2.h"
+#include <QtTest>
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include <QtTest>
-
 #include "completion/KeyTriggerText.h"
+
+#include <QtTest>
 
 using namespace KeyTriggerText;
 

@@ -1,14 +1,14 @@
+#include "TempProgramFolder.h"
+#include "completion/JavaMemberCompletion.h"
+#include "completion/MemberCompletionText.h"
+#include "completion/MemberListPopup.h"
+#include "editor/EditorAdapter.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QtTest>
-
-#include "TempProgramFolder.h"
-#include "completion/CompletionProposalForm.h"
-#include "completion/MemberCompletionText.h"
-#include "completion/SynEditAutoComplete1.h"
-#include "editor/EditorAdapter.h"
 
 using namespace MemberCompletionText;
 

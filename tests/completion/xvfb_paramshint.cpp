@@ -1,10 +1,9 @@
-#include <QtTest>
-
 #include "ShellFixture.h"
-#include "completion/CompletionProposalForm.h"
-#include "completion/SynEditAutoComplete1.h"
+#include "completion/JavaMemberCompletion.h"
+#include "completion/MemberListPopup.h"
 
 #include <QTreeWidget>
+#include <QtTest>
 
 // On a real display (run through xvfb-run), where the call tip's window leaves the keyboard
 // with the editor: the parameter hint follows the commas typed, closes on Escape and where no

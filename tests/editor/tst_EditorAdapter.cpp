@@ -1,12 +1,11 @@
 #include "editor/EditorAdapter.h"
-#include "editor/Highlighter.h"
-
-#include <Qsci/qsciscintilla.h>
+#include "editor/highlighting/Highlighter.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
+#include <Qsci/qsciscintilla.h>
 
 using LE = TextFile::LineEnding;
 
@@ -22,7 +21,7 @@ private:
         return f;
     }
 
-private Q_SLOTS:
+private slots:
     void widgetIsNamedAndParented()
     {
         QWidget window;

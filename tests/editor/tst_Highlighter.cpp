@@ -1,21 +1,20 @@
 #include "ScintillaOf.h"
 #include "editor/EditorAdapter.h"
-#include "editor/GeneralLexer.h"
-#include "editor/Highlighter.h"
+#include "editor/highlighting/GeneralLexer.h"
+#include "editor/highlighting/Highlighter.h"
 #include "platform/IniFile.h"
-
-#include <Qsci/qscilexer.h>
-#include <Qsci/qsciscintilla.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <Qsci/qscilexer.h>
+#include <Qsci/qsciscintilla.h>
 
 class TestHighlighter : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void javaAttributeNames()
     {
         Highlighter h(Highlighter::Java);

@@ -1,11 +1,11 @@
 // The editor's search and its large edits: the search against QScintilla's own,
 // Replace All, compound edits and undo.
-#include <QSignalSpy>
-#include <QTest>
-
 #include "ScintillaOf.h"
 #include "editor/EditorAdapter.h"
-#include "editor/Highlighter.h"
+#include "editor/highlighting/Highlighter.h"
+
+#include <QSignalSpy>
+#include <QTest>
 
 class TestEditorSearch : public QObject
 {

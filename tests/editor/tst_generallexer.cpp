@@ -1,10 +1,10 @@
 // The general lexer restyles a document when its language changes, and only then.
-#include <QTest>
-
 #include "ScintillaOf.h"
 #include "editor/EditorAdapter.h"
-#include "editor/GeneralLexer.h"
-#include "editor/Highlighter.h"
+#include "editor/highlighting/GeneralLexer.h"
+#include "editor/highlighting/Highlighter.h"
+
+#include <QTest>
 
 namespace {
 

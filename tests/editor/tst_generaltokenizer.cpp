@@ -1,6 +1,6 @@
-#include <QtTest>
+#include "editor/tokenizers/GeneralTokenizer.h"
 
-#include "editor/GeneralTokenizer.h"
+#include <QtTest>
 
 namespace {
 

@@ -1,7 +1,7 @@
+#include "editor/tokenizers/HtmlTokenizer.h"
+
 #include <QRandomGenerator>
 #include <QtTest>
-
-#include "editor/HtmlTokenizer.h"
 
 using Tok = HtmlTokenizer;
 

@@ -1,6 +1,6 @@
-#include <QtTest>
+#include "editor/tokenizers/JavaTokenizer.h"
 
-#include "editor/JavaTokenizer.h"
+#include <QtTest>
 
 namespace {
 

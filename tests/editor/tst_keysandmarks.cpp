@@ -35,7 +35,7 @@ class TestKeysAndMarks : public QObject
         }
     };
 
-private Q_SLOTS:
+private slots:
     void initTestCase()
     {
         Window w;

@@ -1,9 +1,10 @@
 // The print engine on a PDF printer (read back with pdftotext) and the HTML and RTF exporters.
+#include "ScintillaOf.h"
 #include "editor/EditorAdapter.h"
-#include "editor/Exporters.h"
-#include "editor/Highlighter.h"
-#include "editor/PrintEngine.h"
-#include "editor/StyledText.h"
+#include "editor/highlighting/Highlighter.h"
+#include "editor/highlighting/StyledText.h"
+#include "editor/output/Exporters.h"
+#include "editor/output/PrintEngine.h"
 
 #include <QImage>
 #include <QPrinter>
@@ -13,8 +14,6 @@
 #include <QTest>
 #include <QTextDocument>
 #include <QWidget>
-
-#include "ScintillaOf.h"
 
 namespace {
 
@@ -43,7 +42,7 @@ class TestPrintExport : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void pageMacros_data()
     {
         QTest::addColumn<QString>("text");

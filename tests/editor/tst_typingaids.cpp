@@ -1,6 +1,6 @@
-#include <QTest>
-
 #include "editor/EditorAdapter.h"
+
+#include <QTest>
 
 // The Tab key with smart tabs and tabs to spaces, and auto-indent on Enter.
 class TestTypingAids : public QObject

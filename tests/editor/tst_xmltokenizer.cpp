@@ -1,6 +1,6 @@
-#include <QtTest>
+#include "editor/tokenizers/XmlTokenizer.h"
 
-#include "editor/XmlTokenizer.h"
+#include <QtTest>
 
 using Tok = XmlTokenizer;
 

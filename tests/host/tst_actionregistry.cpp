@@ -1,10 +1,10 @@
+#include "host/ActionRegistry.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTest>
-
-#include "host/ActionRegistry.h"
 
 // The registry of commands and menus by component name.
 class TestActionRegistry : public QObject

@@ -1,18 +1,16 @@
-#include <QtTest>
-
 #include "FakeFileDialogs.h"
 #include "FakeHelpViewer.h"
 #include "FakePrompter.h"
-#include "html/FormFieldButton.h"
-#include "html/FormFieldCheckBox.h"
-#include "html/FormFieldFile.h"
-#include "html/FormFieldHidden.h"
-#include "html/FormFieldImageButton.h"
-#include "html/FormFieldOpeners.h"
-#include "html/FormFieldPassword.h"
-#include "html/FormFieldRadioButton.h"
-#include "html/FormFieldTextArea.h"
-#include "html/FormFieldTextField.h"
+#include "html/commands/FormFieldOpeners.h"
+#include "html/formfields/FormFieldButton.h"
+#include "html/formfields/FormFieldCheckBox.h"
+#include "html/formfields/FormFieldFile.h"
+#include "html/formfields/FormFieldHidden.h"
+#include "html/formfields/FormFieldImageButton.h"
+#include "html/formfields/FormFieldPassword.h"
+#include "html/formfields/FormFieldRadioButton.h"
+#include "html/formfields/FormFieldTextArea.h"
+#include "html/formfields/FormFieldTextField.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QtTest>
 
 using Fields =
     QMap<QString, QString>; // objectName -> text; "CheckBox1" "1" ticks; combos take an index

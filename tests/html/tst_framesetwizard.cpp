@@ -1,19 +1,18 @@
 // The frameset wizard in the main window: the frameset document, its frame pages, their names
 // and order, the page number and what the templates option does.
-#include <QtTest>
-
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QListWidget>
-#include <QPushButton>
-
 #include "ScriptedRng.h"
 #include "ShellFixture.h"
 #include "app/Features.h"
 #include "host/FeatureHost.h"
 #include "host/HostDocument.h"
-#include "html/FramesFrmUnit.h"
-#include "settings/AppSettings.h"
+#include "html/wizards/FramesFrmUnit.h"
+#include "settings/store/AppSettings.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
 
 namespace {
 
@@ -102,7 +101,7 @@ class TestFramesetWizard : public QObject
         return wizard;
     }
 
-private Q_SLOTS:
+private slots:
     void initTestCase()
     {
         m_fixture = std::make_unique<ShellFixture>();

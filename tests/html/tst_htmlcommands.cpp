@@ -1,14 +1,13 @@
-#include <QtTest>
+#include "ShellFixture.h"
+#include "app/Features.h"
+#include "editor/EditorAdapter.h"
+#include "html/commands/HtmlCommands.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QMenu>
 #include <QToolButton>
-
-#include "ShellFixture.h"
-#include "app/Features.h"
-#include "editor/EditorAdapter.h"
-#include "html/HtmlCommands.h"
+#include <QtTest>
 
 namespace {
 
@@ -42,7 +41,7 @@ class TestHtmlCommands : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void menus_data()
     {
         QTest::addColumn<QString>("menu");

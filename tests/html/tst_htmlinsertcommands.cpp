@@ -1,7 +1,7 @@
-#include <QtTest>
-
 #include "editor/EditorAdapter.h"
-#include "html/HtmlInsertCommands.h"
+#include "html/commands/HtmlInsertCommands.h"
+
+#include <QtTest>
 
 // Each row: a document, the caret (and optionally a selection), one command handler, and
 // the lines and caret the command leaves.
@@ -17,7 +17,7 @@ private:
                             << column;
     }
 
-private Q_SLOTS:
+private slots:
     void commands_data()
     {
         QTest::addColumn<QString>("handler");

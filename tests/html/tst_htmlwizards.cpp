@@ -1,7 +1,21 @@
 // The comment, table, list, font, object and horizontal-rule wizards as the user works them:
 // their fields, checks and pictures, the entry list, the font picker, and the openers of the
 // real main window.
-#include <QtTest>
+#include "FakeFileDialogs.h"
+#include "FakeHelpViewer.h"
+#include "FakePrompter.h"
+#include "ShellFixture.h"
+#include "editor/EditorAdapter.h"
+#include "html/widgets/EntryList.h"
+#include "html/wizards/CommentWizard.h"
+#include "html/wizards/FontPicker.h"
+#include "html/wizards/FontWizard.h"
+#include "html/wizards/ObjectWizard.h"
+#include "html/wizards/OrderedListWizard.h"
+#include "html/wizards/RuleWizard.h"
+#include "html/wizards/SelectionListWizard.h"
+#include "html/wizards/TableWizard.h"
+#include "html/wizards/UnorderedListWizard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,22 +26,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
-
-#include "FakeFileDialogs.h"
-#include "FakeHelpViewer.h"
-#include "FakePrompter.h"
-#include "ShellFixture.h"
-#include "editor/EditorAdapter.h"
-#include "html/EntryList.h"
-#include "html/FontForm1.h"
-#include "html/FontViewFrmUnit.h"
-#include "html/HRunit.h"
-#include "html/KommentarForm.h"
-#include "html/MediaForm1.h"
-#include "html/OLtagUntit.h"
-#include "html/PopupMenyForm1.h"
-#include "html/TabellForm.h"
-#include "html/ULtagUnit.h"
+#include <QtTest>
 
 namespace {
 
@@ -77,7 +76,7 @@ class TestHtmlWizards : public QObject
         return m_prompter.calls.isEmpty() ? FakePrompter::Call {} : m_prompter.calls.takeFirst();
     }
 
-private Q_SLOTS:
+private slots:
     void initTestCase() { QCoreApplication::setApplicationName("Quillmarsh's Editor"); }
     void init()
     {

@@ -1,8 +1,7 @@
-#include <QtTest>
+#include "html/text/ImgSize.h"
 
 #include <QTemporaryDir>
-
-#include "html/ImgSize.h"
+#include <QtTest>
 
 using ImgSize::Result;
 
@@ -76,7 +75,7 @@ private:
         return name;
     }
 
-private Q_SLOTS:
+private slots:
     void readers_data()
     {
         QTest::addColumn<QString>("format");

@@ -1,8 +1,8 @@
 // The lines the list wizards import from text and rich-text files.
-#include <QtTest>
+#include "html/text/ImportLines.h"
+#include "html/text/RtfReader.h"
 
-#include "html/ImportLines.h"
-#include "html/RtfReader.h"
+#include <QtTest>
 
 class TestImportLines : public QObject
 {
@@ -18,7 +18,7 @@ class TestImportLines : public QObject
         return file.fileName();
     }
 
-private Q_SLOTS:
+private slots:
     void read_data()
     {
         QTest::addColumn<QString>("name");

@@ -1,6 +1,13 @@
 // The link wizard with its browser-window and status-line dialogs, which open through their
 // exec functions and are answered here.
-#include <QtTest>
+#include "FakeFileDialogs.h"
+#include "FakeHelpViewer.h"
+#include "FakePrompter.h"
+#include "editor/EditorAdapter.h"
+#include "html/commands/ScriptCommands.h"
+#include "html/scripts/BrowserWindowDialog.h"
+#include "html/scripts/LinkWizard.h"
+#include "html/scripts/StatusLineDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -8,15 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-#include "FakeFileDialogs.h"
-#include "FakeHelpViewer.h"
-#include "FakePrompter.h"
-#include "editor/EditorAdapter.h"
-#include "html/BrowserFrmUnit.h"
-#include "html/LinkForm1.h"
-#include "html/ScriptCommands.h"
-#include "html/StatusLinjeFrmUnit.h"
+#include <QtTest>
 
 namespace {
 
@@ -93,7 +92,7 @@ class TestLinkWizard : public QObject
         });
     }
 
-private Q_SLOTS:
+private slots:
     void init()
     {
         m_prompter.calls.clear();

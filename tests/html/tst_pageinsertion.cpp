@@ -1,7 +1,7 @@
-#include <QtTest>
-
 #include "editor/EditorAdapter.h"
-#include "html/PageInsertion.h"
+#include "html/text/PageInsertion.h"
+
+#include <QtTest>
 
 namespace {
 
@@ -25,7 +25,7 @@ class TestPageInsertion : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void soekOgLeggInn_data()
     {
         QTest::addColumn<QStringList>("lines");

@@ -1,16 +1,15 @@
 // The "Javascripts:" commands: the date and last-modified scripts at the caret, and the two
 // clocks with their head function and body start call, once per page.
-#include <QtTest>
+#include "ShellFixture.h"
+#include "app/Features.h"
+#include "editor/EditorAdapter.h"
+#include "html/commands/HtmlCommands.h"
+#include "html/commands/ScriptCommands.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QToolButton>
-
-#include "ShellFixture.h"
-#include "app/Features.h"
-#include "editor/EditorAdapter.h"
-#include "html/HtmlCommands.h"
-#include "html/ScriptCommands.h"
+#include <QtTest>
 
 namespace {
 
@@ -67,7 +66,7 @@ class TestScriptCommands : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void dateScripts_data()
     {
         QTest::addColumn<bool>("lastModified");

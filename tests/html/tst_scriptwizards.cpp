@@ -1,7 +1,18 @@
 // The random-image, link-menu, rollover and browser-information wizards with a fixed random
 // source and a temporary project folder; the random-image wizard's file delete; the openers
 // in the real main window.
-#include <QtTest>
+#include "FakeFileDialogs.h"
+#include "FakeHelpViewer.h"
+#include "FakePrompter.h"
+#include "ScriptedRng.h"
+#include "ShellFixture.h"
+#include "editor/EditorAdapter.h"
+#include "html/scripts/BrowserInfoWizard.h"
+#include "html/scripts/LinkMenuWizard.h"
+#include "html/scripts/LinkWizard.h"
+#include "html/scripts/RandomImageWizard.h"
+#include "html/scripts/RolloverWizard.h"
+#include "html/widgets/EntryList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,19 +21,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
-
-#include "FakeFileDialogs.h"
-#include "FakeHelpViewer.h"
-#include "FakePrompter.h"
-#include "ScriptedRng.h"
-#include "ShellFixture.h"
-#include "editor/EditorAdapter.h"
-#include "html/BrowsrInfFrmUnit.h"
-#include "html/EntryList.h"
-#include "html/LinkForm1.h"
-#include "html/LinkScriptunit.h"
-#include "html/RolloverForm2.h"
-#include "html/TilfeldigeBilderUnit1.h"
+#include <QtTest>
 
 namespace {
 
@@ -102,7 +101,7 @@ class TestScriptWizards : public QObject
     QString m_project;   // the project folder, with "images" in it
     QString m_elsewhere; // pictures and pages to pick
 
-private Q_SLOTS:
+private slots:
     void init()
     {
         m_prompter.calls.clear();

@@ -1,8 +1,7 @@
-#include <QtTest>
+#include "ShellFixture.h"
 
 #include <QToolButton>
-
-#include "ShellFixture.h"
+#include <QtTest>
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include <QtTest>
+#include "html/text/StripHtml.h"
 
-#include "html/StripHtml.h"
+#include <QtTest>
 
 class TestStripHtml : public QObject
 {

@@ -1,9 +1,9 @@
 // The texts of the comment, table, list, font, object and horizontal-rule wizards, at an
 // unindented and an indented caret line. Expected texts are written with "|" between lines and
 // "~" for the caret line's indentation.
-#include <QtTest>
+#include "html/text/WizardTexts.h"
 
-#include "html/WizardTexts.h"
+#include <QtTest>
 
 using namespace WizardTexts;
 
@@ -50,7 +50,7 @@ class TestWizardTexts : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void comment_data()
     {
         QTest::addColumn<QString>("memo");

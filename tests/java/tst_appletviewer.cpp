@@ -5,8 +5,8 @@
 #include "FakePrompter.h"
 #include "FakeShell.h"
 #include "RunTestKit.h"
-#include "java/AppletPageRun.h"
-#include "java/RunJava.h"
+#include "java/run/AppletPageRun.h"
+#include "java/run/RunJava.h"
 
 #include <QImage>
 #include <QPointer>

@@ -1,13 +1,12 @@
-#include <QtTest>
+#include "ShellFixture.h"
+#include "app/Features.h"
+#include "java/debug/BreakpointCommands.h"
+#include "java/debug/BreakpointMarks.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QToolButton>
-
-#include "ShellFixture.h"
-#include "app/Features.h"
-#include "java/BreakpointCommands.h"
-#include "java/BreakpointMarks.h"
+#include <QtTest>
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include <QtTest>
+#include "java/compile/CompilerOutput.h"
+#include "java/process/JavaCommandLine.h"
 
-#include "java/CompilerOutput.h"
-#include "java/JavaCommandLine.h"
+#include <QtTest>
 
 using Entries = QList<CompilerMessage>;
 

@@ -2,8 +2,8 @@
 // program, two consoles at once, a program that cannot start.
 
 #include "RunTestKit.h"
-#include "java/ProgRunrUnit.h"
-#include "java/ProgRunrUnitRunner.h"
+#include "java/run/ConsoleRunner.h"
+#include "java/run/ConsoleWindow.h"
 
 #include <QPlainTextEdit>
 #include <QSignalSpy>

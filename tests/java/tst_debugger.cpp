@@ -1,23 +1,22 @@
-#include <QtTest>
+#include "RunTestKit.h"
+#include "ShellFixture.h"
+#include "app/Features.h"
+#include "java/debug/BreakpointCommands.h"
+#include "java/debug/BreakpointMarks.h"
+#include "java/debug/CommandQueue.h"
+#include "java/debug/DebugCommands.h"
+#include "java/debug/DebugLogEdit.h"
+#include "java/debug/Debugger.h"
+#include "java/process/JavaCommandLine.h"
+#include "java/process/ProcessRunner.h"
+#include "settings/store/AppSettings.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QToolButton>
-
-#include "RunTestKit.h"
-#include "ShellFixture.h"
-#include "app/Features.h"
-#include "java/BreakpointCommands.h"
-#include "java/BreakpointMarks.h"
-#include "java/CommandQueue.h"
-#include "java/DebugCommands.h"
-#include "java/DebugLogEdit.h"
-#include "java/Debugger.h"
-#include "java/JavaCommandLine.h"
-#include "java/ProcessRunner.h"
-#include "settings/AppSettings.h"
+#include <QtTest>
 
 namespace {
 

@@ -1,13 +1,12 @@
-#include <QtTest>
+#include "java/debug/DebugLogEdit.h"
+#include "java/debug/DebugLogInput.h"
+#include "java/debug/DebugVarsPane.h"
+#include "java/debug/DebugVarsScanner.h"
+#include "java/debug/JdbOutputReader.h"
 
 #include <QPlainTextEdit>
 #include <QWidget>
-
-#include "java/DebugLogEdit.h"
-#include "java/DebugLogInput.h"
-#include "java/DebugVarsPane.h"
-#include "java/DebugVarsScanner.h"
-#include "java/JdbOutputReader.h"
+#include <QtTest>
 
 using Event = JdbOutputReader::Event;
 

@@ -1,4 +1,9 @@
-#include <QtTest>
+#include "ShellFixture.h"
+#include "analysis/javasource/JavaDocumentScanner.h"
+#include "app/Features.h"
+#include "java/compile/CompileCommands.h"
+#include "java/compile/CompileResultWindow.h"
+#include "settings/store/AppSettings.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -8,13 +13,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
-
-#include "ShellFixture.h"
-#include "analysis/JavaDocumentScanner.h"
-#include "java/CompileCommands.h"
-#include "java/Compiler.h"
-#include "app/Features.h"
-#include "settings/AppSettings.h"
+#include <QtTest>
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include <QtTest>
+#include "java/process/ProcessRunner.h"
 
-#include "java/ProcessRunner.h"
+#include <QtTest>
 
 // The runner against small fake tools (shell scripts in a folder with a blank in its name).
 class TestProcessRunner : public QObject

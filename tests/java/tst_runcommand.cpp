@@ -1,14 +1,14 @@
 // The main window's run command: Compile and run ends in a running program; the settings
 // file's values reach the run.
 
-#include "app/Features.h"
-#include "settings/AppSettings.h"
-#include "ShellFixture.h"
 #include "FakeShell.h"
 #include "RunTestKit.h"
-#include "java/ProgRunrUnit.h"
-#include "java/RunJavaCommand.h"
+#include "ShellFixture.h"
+#include "app/Features.h"
+#include "java/run/ConsoleWindow.h"
+#include "java/run/RunJavaCommand.h"
 #include "platform/IniFile.h"
+#include "settings/store/AppSettings.h"
 
 #include <QAction>
 #include <QPlainTextEdit>

@@ -4,9 +4,9 @@
 #include "FakePrompter.h"
 #include "FakeShell.h"
 #include "RunTestKit.h"
-#include "java/AppletPageRun.h"
-#include "java/ProgRunrUnit.h"
-#include "java/RunJava.h"
+#include "java/run/AppletPageRun.h"
+#include "java/run/ConsoleWindow.h"
+#include "java/run/RunJava.h"
 
 #include <QPlainTextEdit>
 #include <QPointer>

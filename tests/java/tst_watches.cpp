@@ -1,4 +1,8 @@
-#include <QtTest>
+#include "FakeHelpViewer.h"
+#include "ShellFixture.h"
+#include "app/Features.h"
+#include "java/debug/VariableTracker.h"
+#include "java/debug/WatchCommands.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -6,12 +10,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
-
-#include "FakeHelpViewer.h"
-#include "ShellFixture.h"
-#include "app/Features.h"
-#include "java/VarTrackerFrm.h"
-#include "java/WatchCommands.h"
+#include <QtTest>
 
 namespace {
 

@@ -1,6 +1,5 @@
-#include "platform/AppPaths.h"
-
 #include "TempProgramFolder.h"
+#include "platform/AppPaths.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,5 +1,8 @@
 // The help pages: one per topic the dialogs open, every link leading somewhere, and the help
 // window's Contents, Index and Back with topics found without regard to case.
+#include "TempProgramFolder.h"
+#include "platform/HelpViewer.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -7,9 +10,6 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
-
-#include "TempProgramFolder.h"
-#include "platform/HelpViewer.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ class TestHelp : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void init()
     {
         if (sourceFolder().isEmpty())

@@ -1,11 +1,10 @@
+#include "FakePrompter.h"
+#include "FakeShell.h"
+#include "TempProgramFolder.h"
 #include "platform/FileDialogs.h"
 #include "platform/HelpViewer.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
-
-#include "FakePrompter.h"
-#include "FakeShell.h"
-#include "TempProgramFolder.h"
 
 #include <QApplication>
 #include <QMessageBox>

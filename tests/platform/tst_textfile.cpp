@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <unistd.h>

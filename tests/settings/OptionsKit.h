@@ -2,16 +2,17 @@
 
 // A started main window in its own program folder, with the Options dialog one call away and
 // every message box, file dialog, launch and help page answered by fakes.
-#include <QAction>
-#include <QTest>
-
 #include "FakeHelpViewer.h"
 #include "FakeShell.h"
 #include "ShellFixture.h"
 #include "app/Features.h"
 #include "platform/IniFile.h"
-#include "settings/OptionsFeature.h"
-#include "settings/OptionsFrmUnit.h"
+#include "settings/options/OptionsFeature.h"
+#include "settings/options/OptionsFrmUnit.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTest>
 
 struct OptionsKit : ShellFixture {
     FakeShell shell;

@@ -1,12 +1,12 @@
+#include "platform/IniFile.h"
+#include "settings/store/AppSettings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include "platform/IniFile.h"
-#include "settings/AppSettings.h"
 
 using Settings::Key;
 using Settings::Reader;

@@ -1,10 +1,10 @@
 // The files of the user-defined languages: the table of contents and one file per language.
-#include <QTest>
-
 #include "TempProgramFolder.h"
 #include "platform/IniFile.h"
-#include "settings/CustomLanguageFile.h"
-#include "settings/CustomLanguageIndex.h"
+#include "settings/languages/CustomLanguageFile.h"
+#include "settings/languages/CustomLanguageIndex.h"
+
+#include <QTest>
 
 class TestCustomLanguageFiles : public QObject
 {

@@ -1,5 +1,17 @@
 // The "New language" and "Edit language" tabs of the Options dialog's colours page, and the
 // language tabs' share of its tab switch.
+#include "OptionsKit.h"
+#include "editor/highlighting/GeneralLexer.h"
+#include "editor/highlighting/Highlighter.h"
+#include "settings/languages/ChangeFileExtFrm.h"
+#include "settings/languages/ChangeLangNameFrm.h"
+#include "settings/languages/CustomLanguageFile.h"
+#include "settings/languages/CustomLanguageIndex.h"
+#include "settings/languages/EditLanguagePanel.h"
+#include "settings/languages/NewLanguagePanel.h"
+#include "settings/options/OptionsColorsPage.h"
+#include "shell/explorer/ExplorerPanel.h"
+
 #include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,18 +23,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
-
-#include "OptionsKit.h"
-#include "editor/GeneralLexer.h"
-#include "editor/Highlighter.h"
-#include "settings/ChangeFileExtFrm.h"
-#include "settings/ChangeLangNameFrm.h"
-#include "settings/CustomLanguageFile.h"
-#include "settings/CustomLanguageIndex.h"
-#include "settings/EditLanguagePanel.h"
-#include "settings/NewLanguagePanel.h"
-#include "settings/OptionsColorsPage.h"
-#include "shell/ExplorerPanel.h"
 
 namespace {
 

@@ -1,18 +1,18 @@
 // The shortcut table on the main menu: start-up from hand-written settings files, and the
 // menu's keys against a focused document editor's own keys (and the features' key filters),
 // with real key events.
+#include "OptionsKit.h"
+#include "host/ActionRegistry.h"
+#include "java/generators/JavaGeneratorCommands.h"
+#include "settings/options/OptionsShortcutPage.h"
+#include "settings/shortcuts/NewShortcutFrm.h"
+
 #include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTreeWidget>
-
-#include "OptionsKit.h"
-#include "host/ActionRegistry.h"
-#include "javagen/JavaGeneratorCommands.h"
-#include "settings/NewShortcutFrm.h"
-#include "settings/OptionsShortcutPage.h"
 
 class TestMenuShortcuts : public QObject
 {

@@ -1,30 +1,30 @@
 // The Options dialog: opening, reading the settings file, the page behaviours, OK and Help.
+#include "OptionsKit.h"
+#include "ScintillaOf.h"
+#include "editor/highlighting/Highlighter.h"
+#include "platform/HelpViewer.h"
+#include "platform/MakerWebPage.h"
+#include "settings/options/ColorPanel.h"
+#include "settings/options/MouseUpCheckBox.h"
+#include "settings/options/OptionsApplicationPage.h"
+#include "settings/options/OptionsColorsPage.h"
+#include "settings/options/OptionsCompilerPage.h"
+#include "settings/options/OptionsEditorPage.h"
+#include "settings/options/OptionsSpellPage.h"
+#include "shell/explorer/ExplorerFolderList.h"
+#include "shell/explorer/FolderChooser.h"
+#include "spelling/SpellCheck.h"
+#include "spelling/SpellCheckFeature.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
-#include <Qsci/qscilexer.h>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-
-#include "OptionsKit.h"
-#include "ScintillaOf.h"
-#include "editor/Highlighter.h"
-#include "platform/HelpViewer.h"
-#include "platform/MakerWebPage.h"
-#include "settings/ColorPanel.h"
-#include "settings/MouseUpCheckBox.h"
-#include "settings/OptionsApplicationPage.h"
-#include "settings/OptionsColorsPage.h"
-#include "settings/OptionsCompilerPage.h"
-#include "settings/OptionsEditorPage.h"
-#include "settings/OptionsSpellPage.h"
-#include "shell/ExplorerFolderList.h"
-#include "shell/VelgKatalogFrm.h"
-#include "spelling/SpellCheck.h"
-#include "spelling/SpellCheckFeature.h"
+#include <Qsci/qscilexer.h>
 
 namespace {
 

@@ -1,21 +1,21 @@
 // The pages of the Options dialog that write their own files: the colours page, the code
 // templates and the completion classes.
+#include "OptionsKit.h"
+#include "editor/EditorAdapter.h"
+#include "editor/highlighting/Highlighter.h"
+#include "settings/files/CompletionTemplates.h"
+#include "settings/options/ColorPanel.h"
+#include "settings/options/NewKeywordFrmUnit.h"
+#include "settings/options/OptionsClassPage.h"
+#include "settings/options/OptionsColorsPage.h"
+#include "settings/options/OptionsTemplatePage.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTreeWidget>
-
-#include "OptionsKit.h"
-#include "editor/EditorAdapter.h"
-#include "editor/Highlighter.h"
-#include "settings/ColorPanel.h"
-#include "settings/CompletionTemplates.h"
-#include "settings/NewKeywordFrmUnit.h"
-#include "settings/OptionsClassPage.h"
-#include "settings/OptionsColorsPage.h"
-#include "settings/OptionsTemplatePage.h"
 
 namespace {
 

@@ -1,14 +1,13 @@
 // The plain logic behind the Options dialog: template records, the template list, the
 // compiler options text and the names the completion and colour pages accept.
-#include <QTest>
-
-#include "settings/CodeTemplateText.h"
-#include "settings/CompilerOptionsText.h"
-#include "settings/CompletionFiles.h"
-#include "settings/CompletionTemplates.h"
-#include "settings/OptionsCompilerPage.h"
-
 #include "TempProgramFolder.h"
+#include "settings/files/CodeTemplateText.h"
+#include "settings/files/CompilerOptionsText.h"
+#include "settings/files/CompletionFiles.h"
+#include "settings/files/CompletionTemplates.h"
+#include "settings/options/OptionsCompilerPage.h"
+
+#include <QTest>
 
 using NewKeyword = CodeTemplateText::NewKeyword;
 Q_DECLARE_METATYPE(CompilerOptionsText::Boxes)

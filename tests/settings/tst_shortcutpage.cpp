@@ -1,14 +1,14 @@
 // The Options dialog's "Shortcuts" page, its "Change shortcut" dialog (answered through the
 // dialog's exec function) and what OK writes and applies.
+#include "OptionsKit.h"
+#include "settings/options/OptionsShortcutPage.h"
+#include "settings/shortcuts/NewShortcutFrm.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-
-#include "OptionsKit.h"
-#include "settings/NewShortcutFrm.h"
-#include "settings/OptionsShortcutPage.h"
 
 class TestShortcutPage : public QObject
 {

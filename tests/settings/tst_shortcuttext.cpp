@@ -1,9 +1,9 @@
 // Shortcut texts as the settings file holds them, and the table of the 89 menu commands.
+#include "settings/shortcuts/ShortcutTable.h"
+#include "settings/shortcuts/ShortcutText.h"
+
 #include <QSet>
 #include <QTest>
-
-#include "settings/ShortcutTable.h"
-#include "settings/ShortcutText.h"
 
 class TestShortcutText : public QObject
 {

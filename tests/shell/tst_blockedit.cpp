@@ -1,11 +1,11 @@
 // The Java block commands: the text functions, and the commands on an editor with their
 // messages, caret and undo.
-#include <QTest>
-
 #include "FakePrompter.h"
 #include "editor/EditorAdapter.h"
-#include "shell/BlockCommands.h"
-#include "shell/BlockEdit.h"
+#include "shell/commands/BlockCommands.h"
+#include "shell/commands/BlockEdit.h"
+
+#include <QTest>
 
 using Sel = QList<int>; // line1, col1, line2, col2 (anchor, caret); {line, col}: no selection
 

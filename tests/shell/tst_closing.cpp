@@ -1,13 +1,14 @@
-#include "settings/AppSettings.h"
+#include "ShellFixture.h"
+#include "platform/IniFile.h"
+#include "settings/store/AppSettings.h"
+#include "shell/SaveDocChangeFrm.h"
+
 #include <QDir>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
-#include <functional>
 
-#include "ShellFixture.h"
-#include "platform/IniFile.h"
-#include "shell/SaveDocChangeFrm.h"
+#include <functional>
 
 // Every way a document or the program closes, with the save prompts answered each way and
 // the files on disk checked byte for byte.

@@ -1,14 +1,14 @@
 // The user-defined languages in the main window: the file filter, the "Custom language
 // document" submenus, new documents of a language and loading files of one.
-#include <QComboBox>
-#include <QMenu>
-
 #include "ShellFixture.h"
 #include "app/Features.h"
-#include "editor/GeneralLexer.h"
-#include "editor/Highlighter.h"
+#include "editor/highlighting/GeneralLexer.h"
+#include "editor/highlighting/Highlighter.h"
 #include "platform/IniFile.h"
-#include "shell/ExplorerPanel.h"
+#include "shell/explorer/ExplorerPanel.h"
+
+#include <QComboBox>
+#include <QMenu>
 
 namespace {
 

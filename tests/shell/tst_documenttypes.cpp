@@ -1,6 +1,6 @@
-#include <QTest>
-
 #include "shell/DocumentTypes.h"
+
+#include <QTest>
 
 using namespace DocumentTypes;
 

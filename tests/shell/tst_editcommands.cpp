@@ -1,17 +1,17 @@
 // The block, search, go-to-line, View and Window commands in the main window: menu items, tool
 // buttons and pop-up items, the settings file and the document windows.
+#include "ShellFixture.h"
+#include "settings/store/AppSettings.h"
+#include "shell/commands/DocumentSearch.h"
+#include "shell/commands/GotoLineFrm.h"
+#include "shell/commands/SearchDialog.h"
+
 #include <QBoxLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
-
-#include "ShellFixture.h"
-#include "settings/AppSettings.h"
-#include "shell/DocumentSearch.h"
-#include "shell/GotoLineFrm.h"
-#include "shell/SearchDialog.h"
 
 class TestEditCommands : public QObject
 {

@@ -1,17 +1,16 @@
-#include <QtTest>
-
 #include "ShellFixture.h"
-#include "html/FormFieldCheckBox.h"
-#include "html/HtmlCommands.h"
-#include "shell/ExplorerFileList.h"
-#include "shell/ExplorerPanel.h"
-#include "shell/ProsjektKatFrm.h"
-#include "shell/SendToExtPrgFrm.h"
+#include "html/commands/HtmlCommands.h"
+#include "html/formfields/FormFieldCheckBox.h"
+#include "shell/explorer/ExplorerFileList.h"
+#include "shell/explorer/ExplorerPanel.h"
+#include "shell/explorer/ProjectFolderDialog.h"
+#include "shell/tools/SendToProgramDialog.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QtTest>
 
 // The explorer and the wizards in the real main window.
 class TestExplorerMainForm : public QObject

@@ -1,15 +1,13 @@
-#include <QtTest>
-
 #include "FakePrompter.h"
 #include "FakeShell.h"
-#include "html/CopyToProjectFolder.h"
-#include "shell/CreateDirFrm.h"
-#include "shell/ExplorerDriveBox.h"
-#include "shell/ExplorerFileList.h"
-#include "shell/ExplorerFolderList.h"
-#include "shell/ExplorerMask.h"
-#include "shell/ExplorerPanel.h"
-#include "shell/ProsjektKatFrm.h"
+#include "html/text/CopyToProjectFolder.h"
+#include "shell/explorer/CreateDirFrm.h"
+#include "shell/explorer/ExplorerDriveBox.h"
+#include "shell/explorer/ExplorerFileList.h"
+#include "shell/explorer/ExplorerFolderList.h"
+#include "shell/explorer/ExplorerMask.h"
+#include "shell/explorer/ExplorerPanel.h"
+#include "shell/explorer/ProjectFolderDialog.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QtTest>
 
 namespace {
 

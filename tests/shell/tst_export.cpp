@@ -1,18 +1,18 @@
 // File, Export to, RTF and HTML: the save dialog's request, the file written, the document's
 // own file refused, a failed write and a cancelled dialog.
+#include "ShellFixture.h"
+#include "app/Features.h"
+#include "shell/printing/ExportCommands.h"
+
 #include <QFile>
 #include <QTest>
 #include <QTextDocument>
-
-#include "ShellFixture.h"
-#include "app/Features.h"
-#include "shell/ExportCommands.h"
 
 class TestExport : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void proposedNames_data()
     {
         QTest::addColumn<QString>("caption");

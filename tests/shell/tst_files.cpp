@@ -1,14 +1,14 @@
+#include "ScintillaOf.h"
+#include "ShellFixture.h"
+#include "editor/highlighting/Highlighter.h"
+#include "platform/DelphiStrings.h"
+#include "platform/IniFile.h"
+
 #include <QAction>
 #include <QDir>
 #include <QMenu>
 #include <QTabWidget>
 #include <QTreeWidget>
-
-#include "ScintillaOf.h"
-#include "ShellFixture.h"
-#include "editor/Highlighter.h"
-#include "platform/DelphiStrings.h"
-#include "platform/IniFile.h"
 
 // Loading and saving documents, the duplicate rule, the reopen history and the "Open Files"
 // list.

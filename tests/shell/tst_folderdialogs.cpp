@@ -1,17 +1,16 @@
-#include <QtTest>
-
 #include "FakeHelpViewer.h"
 #include "FakePrompter.h"
-#include "shell/CreateDirFrm.h"
-#include "shell/ExplorerFolderList.h"
-#include "shell/ProsjektKatFrm.h"
-#include "shell/VelgKatalogFrm.h"
+#include "shell/explorer/CreateDirFrm.h"
+#include "shell/explorer/ExplorerFolderList.h"
+#include "shell/explorer/FolderChooser.h"
+#include "shell/explorer/ProjectFolderDialog.h"
 
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest>
 
 class TestFolderDialogs : public QObject
 {

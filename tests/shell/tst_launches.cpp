@@ -1,4 +1,9 @@
 // The Help menu and the Window menu's launches of other programs, with a recording shell.
+#include "FakeHelpViewer.h"
+#include "FakeShell.h"
+#include "ShellFixture.h"
+#include "shell/help/AboutFrm.h"
+
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
@@ -6,16 +11,11 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "FakeHelpViewer.h"
-#include "FakeShell.h"
-#include "ShellFixture.h"
-#include "shell/AboutFrm.h"
-
 class TestLaunches : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void menus()
     {
         ShellFixture f;

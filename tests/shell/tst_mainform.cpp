@@ -1,19 +1,19 @@
 #include "ScintillaOf.h"
-#include "settings/AppSettings.h"
+#include "ShellFixture.h"
+#include "editor/highlighting/Highlighter.h"
+#include "platform/DelphiStrings.h"
+#include "platform/IniFile.h"
+#include "settings/store/AppSettings.h"
+
 #include <QAction>
+#include <QDir>
 #include <QGroupBox>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
-
-#include "ShellFixture.h"
-#include "editor/Highlighter.h"
-#include "platform/DelphiStrings.h"
-#include "platform/IniFile.h"
-#include <QDir>
-#include <QMenuBar>
 #include <Qsci/qsciscintilla.h>
 
 // Start-up, new documents and their templates, "Untitled" numbering, and the menu and tab

@@ -1,22 +1,22 @@
 // Print, print set-up and print preview of the main window: the header and footer the settings
 // ask for, a print to a PDF file, a print that reaches no printer, and the preview window.
+#include "FixedClock.h"
+#include "ShellFixture.h"
+#include "app/Features.h"
+#include "editor/output/PrintEngine.h"
+#include "shell/printing/PrintCommands.h"
+#include "shell/printing/PrintPreviewFrm.h"
+
 #include <QLocale>
 #include <QMenu>
-#include <QPushButton>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
-
-#include "FixedClock.h"
-#include "ShellFixture.h"
-#include "app/Features.h"
-#include "editor/PrintEngine.h"
-#include "shell/PrintCommands.h"
-#include "shell/PrintPreviewFrm.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ class TestPrinting : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
 
     void headerAndFooterFromSettings_data()

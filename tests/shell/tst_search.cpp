@@ -1,4 +1,9 @@
 // Find and replace in one document window, through its dialogs' buttons.
+#include "FakePrompter.h"
+#include "editor/EditorAdapter.h"
+#include "shell/commands/DocumentSearch.h"
+#include "shell/commands/SearchDialog.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -6,11 +11,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
-
-#include "FakePrompter.h"
-#include "editor/EditorAdapter.h"
-#include "shell/DocumentSearch.h"
-#include "shell/SearchDialog.h"
 
 using Place = QList<int>; // line, column of the selection's start; line, column of its end
 

@@ -1,18 +1,18 @@
 // The tip of the day: the tips file, the window's choice of tips with a scripted random
 // source, "Show tip on startup", and the shipped tips.txt.
-#include <QLabel>
+#include "ScriptedRng.h"
+#include "ShellFixture.h"
+#include "app/Features.h"
+#include "shell/help/HelpCommands.h"
+#include "shell/help/TipWindowFrm.h"
+#include "shell/help/TipsFile.h"
+
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextEdit>
-
-#include "ScriptedRng.h"
-#include "ShellFixture.h"
-#include "app/Features.h"
-#include "shell/HelpCommands.h"
-#include "shell/TipWindowFrm.h"
-#include "shell/TipsFile.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ class TestTips : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void tipLookup_data()
     {
         QTest::addColumn<QStringList>("lines");

@@ -1,17 +1,16 @@
 // The main window's spell checker: start-up, the commands and the active document.
-#include "editor/EditorAdapter.h"
-#include "shell/EditFrmUnit.h"
-#include "shell/HelpCommands.h"
-#include "shell/Main.h"
-#include "spelling/DrawAutoSpellCheckPlugin.h"
-#include "app/Features.h"
-#include "spelling/SpellCheckFeature.h"
-#include "spelling/SpellCheck.h"
-#include "spelling/SpellCheckCommands.h"
-#include "spelling/SpellCheckUnit.h"
-
 #include "FakePrompter.h"
 #include "TempProgramFolder.h"
+#include "app/Features.h"
+#include "editor/EditorAdapter.h"
+#include "shell/EditFrmUnit.h"
+#include "shell/Main.h"
+#include "shell/help/HelpCommands.h"
+#include "spelling/DrawAutoSpellCheckPlugin.h"
+#include "spelling/SpellCheck.h"
+#include "spelling/SpellCheckCommands.h"
+#include "spelling/SpellCheckFeature.h"
+#include "spelling/SpellCheckUnit.h"
 
 #include <QAction>
 #include <QLineEdit>

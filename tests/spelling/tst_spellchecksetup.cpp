@@ -1,10 +1,9 @@
 // The start-up set-up of the main window's spell checker from the settings file.
-#include "settings/AppSettings.h"
-#include "spelling/SpellCheck.h"
-#include "spelling/SpellCheckSetup.h"
-
 #include "FakePrompter.h"
 #include "TempProgramFolder.h"
+#include "settings/store/AppSettings.h"
+#include "spelling/SpellCheck.h"
+#include "spelling/SpellCheckSetup.h"
 
 #include <QTest>
 

@@ -1,13 +1,12 @@
 // The document check through the commands, the dialog and the prompter seam.
+#include "FakePrompter.h"
 #include "editor/EditorAdapter.h"
-#include "editor/Highlighter.h"
+#include "editor/highlighting/Highlighter.h"
 #include "spelling/SimpleComboBox.h"
 #include "spelling/SpellCheck.h"
 #include "spelling/SpellCheckCommands.h"
 #include "spelling/SpellCheckSetup.h"
 #include "spelling/SpellCheckUnit.h"
-
-#include "FakePrompter.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,15 +1,14 @@
 // The as-you-type underline in an offscreen editor.
 #include "ScintillaOf.h"
 #include "editor/EditorAdapter.h"
-#include "editor/Highlighter.h"
+#include "editor/highlighting/Highlighter.h"
 #include "spelling/DrawAutoSpellCheckPlugin.h"
 #include "spelling/SpellCheck.h"
-
-#include <Qsci/qsciscintilla.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <Qsci/qsciscintilla.h>
 
 using Underline = TDrawAutoSpellCheckPlugin::Underline;
 Q_DECLARE_METATYPE(QList<Underline>)

@@ -1,6 +1,6 @@
-#include <QtTest>
-
 #include "spelling/WordList.h"
+
+#include <QtTest>
 
 namespace {
 

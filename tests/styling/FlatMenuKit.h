@@ -2,6 +2,9 @@
 
 // Shared by the flat menu tests: a window carrying a flat menu component, hand-built item
 // options, solid glyphs and an item drawn by the style into an image.
+#include "styling/FlatMenu.h"
+#include "styling/FlatMenuStyle.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
@@ -10,10 +13,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleOptionMenuItem>
-#include <memory>
 
-#include "styling/FlatMenu.h"
-#include "styling/FlatMenuStyle.h"
+#include <memory>
 
 // A window with its own component (the main window's values, or a document window's with the
 // gradient), an empty pop-up menu and a menu bar.

@@ -1,7 +1,7 @@
-#include <QTest>
-
 #include "styling/FlatColors.h"
 #include "styling/WorkingColors.h"
+
+#include <QTest>
 
 using namespace FlatColors;
 

@@ -1,16 +1,16 @@
-#include <QDialog>
-#include <QStandardPaths>
-#include <QStyleFactory>
-#include <QTest>
-
 #include "FlatMenuKit.h"
 #include "ShellFixture.h"
 #include "app/Features.h"
-#include "java/ProgRunrUnit.h"
+#include "java/run/ConsoleWindow.h"
 #include "styling/FlatMenuManager.h"
 #include "styling/MenuItemInfo.h"
 #include "styling/MenuItemMeasure.h"
 #include "styling/MenuTextMetrics.h"
+
+#include <QDialog>
+#include <QStandardPaths>
+#include <QStyleFactory>
+#include <QTest>
 
 // The components of the main window and the document windows, which of them draws which menu,
 // and the manager's choice of the component for every other window.

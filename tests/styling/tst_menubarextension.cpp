@@ -1,9 +1,9 @@
+#include "styling/FlatMenuStyle.h"
+
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
 #include <QToolButton>
-
-#include "styling/FlatMenuStyle.h"
 
 // The menu bar's extension button, which appears when the menus do not fit, has its double
 // arrow at both sizes; other standard pictures are the base style's.

@@ -1,6 +1,6 @@
-#include <QTest>
-
 #include "FlatMenuKit.h"
+
+#include <QTest>
 
 // Flat menu items drawn by the style from hand-built options, pixel by pixel. Positions are
 // relative to the item (a 150 x 22 popup item, a 60 x 22 menu-bar item); colours are the

@@ -1,10 +1,10 @@
-#include <QStyleFactory>
-#include <QTest>
-
 #include "FlatMenuKit.h"
 #include "styling/MenuItemInfo.h"
 #include "styling/MenuItemMeasure.h"
 #include "styling/MenuTextMetrics.h"
+
+#include <QStyleFactory>
+#include <QTest>
 
 // Item sizes: the caption's width + 5 (one "&" less), the shortcut with "WWW" before it, 6
 // for a sub-menu arrow, the icon column or a wider glyph; the text's height and three

@@ -1,7 +1,7 @@
+#include "FlatMenuKit.h"
+
 #include <QStyleFactory>
 #include <QTest>
-
-#include "FlatMenuKit.h"
 
 // The flat frame of a real pop-up menu, offscreen: its window mask, and the frame, icon-column
 // strip and shadow pixels of the menu as it paints itself.

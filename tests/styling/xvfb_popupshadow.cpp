@@ -1,7 +1,7 @@
+#include "FlatMenuKit.h"
+
 #include <QScreen>
 #include <QTest>
-
-#include "FlatMenuKit.h"
 
 // On a real display (run through xvfb-run): an open flat menu over a green window shows its
 // frame and shadow bands on the screen, and the green window in its two cut corners.

@@ -1,9 +1,9 @@
 #pragma once
 
 // Tests of the editor layer look at the QScintilla widget behind an EditorAdapter.
-#include <Qsci/qsciscintilla.h>
-
 #include "editor/EditorAdapter.h"
+
+#include <Qsci/qsciscintilla.h>
 
 inline QsciScintilla *scintillaOf(const EditorAdapter &editor)
 {

@@ -2,21 +2,22 @@
 
 // A started main window in its own temporary program folder, with scripted message boxes and
 // file dialogs. Members are destroyed in reverse order: the window goes before the fakes.
-#include <QApplication>
-#include <QFile>
-#include <QAction>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QTest>
-#include <memory>
-
 #include "FakeFileDialogs.h"
 #include "FakePrompter.h"
 #include "TempProgramFolder.h"
 #include "editor/EditorAdapter.h"
 #include "shell/EditFrmUnit.h"
-#include "shell/HelpCommands.h"
 #include "shell/Main.h"
+#include "shell/help/HelpCommands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+
+#include <memory>
 
 // The main window's item groups by component name, as the menu states name them.
 namespace Names {

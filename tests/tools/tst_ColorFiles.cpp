@@ -1,6 +1,5 @@
 #include "ColorFiles.h"
-
-#include "editor/Highlighter.h"
+#include "editor/highlighting/Highlighter.h"
 #include "platform/IniFile.h"
 
 #include <QFile>
@@ -56,7 +55,7 @@ private:
     QTemporaryDir m_dir;
     QString colors() const { return m_dir.path() + QStringLiteral("/colors/"); }
 
-private Q_SLOTS:
+private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());

@@ -50,7 +50,7 @@ private:
     QString generated(const QString &rel) const { return m_generated + u'/' + rel; }
     QString program(const QString &rel) const { return m_program + u'/' + rel; }
 
-private Q_SLOTS:
+private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());

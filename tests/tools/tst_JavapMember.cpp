@@ -28,7 +28,7 @@ class TestJavapMember : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     // Declarations as `javap -public -l` prints them (JDK 17), with the rows of their
     // local-variable tables that start at 0; a null table means javap printed none.
     void declarations_data()

@@ -2,7 +2,7 @@
 // member files and the hand-written templates. Only the layout and the generated members are
 // checked, not colour values, which the user may have edited in the build's program folder.
 
-#include "editor/Highlighter.h"
+#include "editor/highlighting/Highlighter.h"
 #include "platform/IniFile.h"
 
 #include <QFile>
@@ -48,7 +48,7 @@ class TestShippedData : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void initTestCase() { QVERIFY(!qEnvironmentVariable("QMEDITOR_DATA").isEmpty()); }
 
     void memberLinesAsTheListShowsThem_data()

@@ -1,6 +1,6 @@
 #include "ColorFiles.h"
 
-#include "editor/HighlighterDefaults.h"
+#include "editor/highlighting/HighlighterDefaults.h"
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
 

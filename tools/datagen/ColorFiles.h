@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/Highlighter.h"
+#include "editor/highlighting/Highlighter.h"
 
 #include <QList>
 #include <QString>

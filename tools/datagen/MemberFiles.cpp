@@ -1,7 +1,6 @@
 #include "MemberFiles.h"
 
 #include "JavapClasses.h"
-
 #include "platform/TextFile.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // highlighter; what it then saves loads back to the same colours. The input as a colour text
 // converts, and a colour's own text converts back to it.
 #include "FuzzSupport.h"
-#include "editor/Highlighter.h"
+#include "editor/highlighting/Highlighter.h"
 #include "platform/TColor.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The compiler's output: any text as javac's output for a document. The analysis ends,
 // every entry names the document, and a line number, when there is one, reads as a number.
 #include "FuzzSupport.h"
-#include "java/CompilerOutput.h"
+#include "java/compile/CompilerOutput.h"
 #include "platform/DelphiStrings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

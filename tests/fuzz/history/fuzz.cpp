@@ -2,7 +2,7 @@
 // a file opened afterwards is recorded once, and while the ring has a free slot it is the
 // newest entry (the top of the Reopen submenu).
 #include "FuzzSupport.h"
-#include "settings/AppSettings.h"
+#include "settings/store/AppSettings.h"
 #include "shell/HistoryRing.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

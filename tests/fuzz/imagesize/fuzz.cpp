@@ -1,7 +1,7 @@
 // The image size readers: any bytes as a GIF, a PNG and a JPEG file. Each ends, and a size
 // is given only with the result that says it was measured (the GIF reader zeroes it first).
 #include "FuzzSupport.h"
-#include "html/ImgSize.h"
+#include "html/text/ImgSize.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -1,7 +1,7 @@
 // The Java source scanner: any text as a document. Every question ends, and line numbers
 // stay within the text.
 #include "FuzzSupport.h"
-#include "analysis/JavaScanner.h"
+#include "analysis/javasource/JavaScanner.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

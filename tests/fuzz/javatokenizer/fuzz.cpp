@@ -1,7 +1,7 @@
 // The Java tokenizer: any text, line by line. The tokens of a line cover it exactly, none is
 // empty, and a symbol never holds two of the characters that count as brackets.
 #include "FuzzSupport.h"
-#include "editor/JavaTokenizer.h"
+#include "editor/tokenizers/JavaTokenizer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -1,12 +1,12 @@
 // The shortcut table as the main window reads it: any bytes as the settings file give one key
 // (or none) per row, never one key for two rows; and every line of the input as a shortcut
 // text names one key or none, the same without regard to ASCII case and blanks around it.
-#include <QSet>
-
 #include "FuzzSupport.h"
-#include "settings/AppSettings.h"
-#include "settings/MenuShortcuts.h"
-#include "settings/ShortcutText.h"
+#include "settings/shortcuts/MenuShortcuts.h"
+#include "settings/shortcuts/ShortcutText.h"
+#include "settings/store/AppSettings.h"
+
+#include <QSet>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

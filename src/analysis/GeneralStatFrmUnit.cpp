@@ -1,8 +1,0 @@
-#include "analysis/GeneralStatFrmUnit.h"
-
-TGeneralStatistics::TGeneralStatistics(QWidget *parent)
-    : StatisticsDialog(parent, QStringLiteral("GeneralStatistics"),
-                       QStringLiteral("General Statistics"))
-{
-    finish();
-}

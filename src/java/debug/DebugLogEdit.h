@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QStringList>
+
+// The debugger log ("REDebugLog"): jdb's lines are added at the end, each ending with a line
+// break, so the last line is where the user types a command; Enter sends it (it inserts no
+// line break), Tab is typed as text. The selection stays visible without the focus.
+class DebugLogEdit : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit DebugLogEdit(QWidget *parent = nullptr);
+
+    // Adds lines after the text (after a line break of their own when the last line holds
+    // typed text); the caret goes to the new, empty last line.
+    void addLines(const QStringList &lines);
+    // The last line: what the user typed since the last added line.
+    QString lastLine() const;
+
+signals:
+    void returnPressed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool m_scrollPending = false;
+};

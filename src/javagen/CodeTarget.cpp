@@ -1,9 +1,0 @@
-#include "javagen/CodeTarget.h"
-
-#include "editor/EditorAdapter.h"
-
-QString CodeTarget::indent() const
-{
-    EditorAdapter *e = activeEditor();
-    return e ? e->caretLineIndent() : QString();
-}

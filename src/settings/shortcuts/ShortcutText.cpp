@@ -1,0 +1,92 @@
+#include "settings/shortcuts/ShortcutText.h"
+
+#include "platform/DelphiStrings.h"
+
+namespace {
+
+struct KeyName {
+    const char *name;
+    Qt::Key key;
+};
+
+constexpr KeyName namedKeys[] = {
+    {"BkSp", Qt::Key_Backspace}, {"Tab", Qt::Key_Tab},     {"Esc", Qt::Key_Escape},
+    {"Enter", Qt::Key_Return},   {"Space", Qt::Key_Space}, {"PgUp", Qt::Key_PageUp},
+    {"PgDn", Qt::Key_PageDown},  {"End", Qt::Key_End},     {"Home", Qt::Key_Home},
+    {"Left", Qt::Key_Left},      {"Up", Qt::Key_Up},       {"Right", Qt::Key_Right},
+    {"Down", Qt::Key_Down},      {"Ins", Qt::Key_Insert},  {"Del", Qt::Key_Delete},
+};
+
+// The key of one key name; Qt::Key_unknown when there is none.
+Qt::Key keyOf(const QString &name)
+{
+    if (name.size() == 1) {
+        const QChar c = name.at(0).toUpper();
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            return Qt::Key(Qt::Key_A + (c.unicode() - 'A'));
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            return Qt::Key(Qt::Key_0 + (c.unicode() - '0'));
+        return Qt::Key_unknown;
+    }
+    // "F1".."F24": digits only, no leading zero.
+    if (name.size() <= 3 && name.at(0).toUpper() == QLatin1Char('F')
+        && name.at(1) != QLatin1Char('0')) {
+        int number = 0;
+        for (int i = 1; i < name.size(); ++i) {
+            const char16_t digit = name.at(i).unicode();
+            if (digit < u'0' || digit > u'9')
+                return Qt::Key_unknown;
+            number = number * 10 + (digit - u'0');
+        }
+        return number >= 1 && number <= 24 ? Qt::Key(Qt::Key_F1 + number - 1) : Qt::Key_unknown;
+    }
+    for (const KeyName &k : namedKeys)
+        if (name.compare(QLatin1String(k.name), Qt::CaseInsensitive) == 0)
+            return k.key;
+    return Qt::Key_unknown;
+}
+
+} // namespace
+
+QKeySequence ShortcutText::parse(const QString &text)
+{
+    const QString t = Delphi::trim(text);
+    Qt::KeyboardModifiers modifiers;
+    qsizetype at = 0;
+    for (;;) {
+        const QStringView rest = QStringView(t).mid(at);
+        if (rest.startsWith(QLatin1String("Shift+"), Qt::CaseInsensitive)) {
+            modifiers |= Qt::ShiftModifier;
+            at += 6;
+        } else if (rest.startsWith(QLatin1String("Ctrl+"), Qt::CaseInsensitive)) {
+            modifiers |= Qt::ControlModifier;
+            at += 5;
+        } else if (rest.startsWith(QLatin1Char('^'))) {
+            modifiers |= Qt::ControlModifier;
+            at += 1;
+        } else if (rest.startsWith(QLatin1String("Alt+"), Qt::CaseInsensitive)) {
+            modifiers |= Qt::AltModifier;
+            at += 4;
+        } else {
+            break;
+        }
+    }
+    const QString name = t.mid(at);
+    if (name.isEmpty())
+        return QKeySequence();
+    const Qt::Key key = keyOf(name);
+    if (key == Qt::Key_unknown)
+        return QKeySequence();
+    return QKeySequence(QKeyCombination(modifiers, key));
+}
+
+bool ShortcutText::isTaken(const QStringList &texts, const QString &text)
+{
+    const QKeySequence key = parse(text);
+    if (key.isEmpty())
+        return false;
+    for (const QString &other : texts)
+        if (parse(other) == key)
+            return true;
+    return false;
+}

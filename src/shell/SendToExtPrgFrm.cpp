@@ -1,9 +1,0 @@
-#include "SendToExtPrgFrm.h"
-
-TSendToExtPrgFrm::TSendToExtPrgFrm(QWidget *parent)
-    : TUserToolFrm(QStringLiteral("Send to external program"), QStringLiteral("Application type:"),
-                   {QStringLiteral("Windowed application"), QStringLiteral("Console application")},
-                   parent)
-{
-    setObjectName(QStringLiteral("SendToExtPrgFrm"));
-}

@@ -1,0 +1,52 @@
+#include "shell/explorer/FolderChooser.h"
+
+#include "shell/explorer/ExplorerDriveBox.h"
+#include "shell/explorer/ExplorerFolderList.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TVelgKatalogFrm::TVelgKatalogFrm(const QString &startFolder, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("VelgKatalogFrm"));
+    setWindowTitle(QStringLiteral("Select directory"));
+
+    DriveComboBox1 = new ExplorerDriveBox(this);
+    DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
+    DirectoryListBox1 = new ExplorerFolderList(this);
+    DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(DriveComboBox1);
+    layout->addWidget(DirectoryListBox1, 1);
+    layout->addLayout(buttons);
+    resize(360, 400);
+
+    connect(DriveComboBox1, &ExplorerDriveBox::driveChosen, DirectoryListBox1,
+            &ExplorerFolderList::setDirectory);
+    connect(DirectoryListBox1, &ExplorerFolderList::directoryChanged, DriveComboBox1,
+            &ExplorerDriveBox::followDirectory);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+
+    DirectoryListBox1->setDirectory(QFileInfo(startFolder).isDir() ? startFolder
+                                                                   : QDir::currentPath());
+    DriveComboBox1->followDirectory(DirectoryListBox1->directory());
+}
+
+QString TVelgKatalogFrm::folder() const
+{
+    return DirectoryListBox1->selectedFolder();
+}

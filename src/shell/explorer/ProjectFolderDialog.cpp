@@ -1,0 +1,73 @@
+#include "shell/explorer/ProjectFolderDialog.h"
+
+#include "platform/HelpViewer.h"
+#include "shell/explorer/FolderChooser.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TProsjektKatFrm::TProsjektKatFrm(const ProjectSettings &current, ProjectSetter apply,
+                                 QWidget *parent)
+    : QDialog(parent), m_apply(std::move(apply))
+{
+    setObjectName(QStringLiteral("ProsjektKatFrm"));
+    setWindowTitle(QStringLiteral("Project catalog:"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    Edit1 = new QLineEdit(current.projectFolder, this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit2 = new QLineEdit(current.imageFolder, this);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Button1 = new QPushButton(QStringLiteral("Find.."), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button2 = new QPushButton(QStringLiteral("OK"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setDefault(true);
+    Button3 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button4 = new QPushButton(QStringLiteral("Help"), this);
+    Button4->setObjectName(QStringLiteral("Button4"));
+
+    auto *root = new QHBoxLayout;
+    root->addWidget(Edit1, 1);
+    root->addWidget(Button1);
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Project catalog root:"), root);
+    form->addRow(QStringLiteral("Put images in subcatalog:"), Edit2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button2);
+    buttons->addWidget(Button3);
+    buttons->addWidget(Button4);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+    resize(460, sizeHint().height());
+
+    connect(Button1, &QPushButton::clicked, this, &TProsjektKatFrm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TProsjektKatFrm::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &QDialog::close);
+    connect(Button4, &QPushButton::clicked, this, &TProsjektKatFrm::Button4Click);
+}
+
+void TProsjektKatFrm::Button1Click()
+{
+    TVelgKatalogFrm chooser(Edit1->text(), this);
+    if (chooser.exec() == QDialog::Accepted)
+        Edit1->setText(chooser.folder());
+}
+
+void TProsjektKatFrm::Button2Click()
+{
+    if (m_apply)
+        m_apply({Edit1->text(), Edit2->text()});
+    close();
+}
+
+void TProsjektKatFrm::Button4Click()
+{
+    HelpViewer::instance()->showTopic(QStringLiteral("HID_PROJECT"));
+}

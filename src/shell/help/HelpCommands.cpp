@@ -1,0 +1,81 @@
+#include "shell/help/HelpCommands.h"
+
+#include "platform/AppPaths.h"
+#include "platform/HelpViewer.h"
+#include "platform/MakerWebPage.h"
+#include "platform/Prompter.h"
+#include "platform/Shell.h"
+#include "shell/Main.h"
+#include "shell/help/AboutFrm.h"
+#include "shell/help/TipWindowFrm.h"
+
+#include <QAction>
+
+namespace {
+bool startUpTipsAllowed = true;
+}
+
+HelpCommands::HelpCommands(TMainForm &main, QObject *parent) : QObject(parent), m_main(main)
+{
+    setObjectName(QStringLiteral("HelpCommands"));
+    for (const auto &[name, handler] : {std::pair {"ipoftheday1", &HelpCommands::ipoftheday1Click},
+                                        std::pair {"Content1", &HelpCommands::Content1Click},
+                                        std::pair {"Index1", &HelpCommands::Index1Click},
+                                        std::pair {"Homepage1", &HelpCommands::Homepage1Click},
+                                        std::pair {"About1", &HelpCommands::About1Click}})
+        if (QAction *a = main.action(QLatin1String(name)))
+            connect(a, &QAction::triggered, this, handler);
+}
+
+QString HelpCommands::helpFileName()
+{
+    return AppPaths::dataPath(QStringLiteral("qmEditor.HLP"));
+}
+
+void HelpCommands::setStartUpTipsAllowed(bool allowed)
+{
+    startUpTipsAllowed = allowed;
+}
+
+void HelpCommands::showTipAtStartUp()
+{
+    if (startUpTipsAllowed)
+        ipoftheday1Click();
+}
+
+void HelpCommands::ipoftheday1Click()
+{
+    auto *tips = new TTipWindowFrm(m_main.settings(),
+                                   AppPaths::dataPath(QStringLiteral("tips.txt")), &m_main);
+    tips->setWindowFlag(Qt::Window);
+    tips->show();
+}
+
+void HelpCommands::Content1Click()
+{
+    HelpViewer::setHelpFile(helpFileName());
+    HelpViewer::instance()->showContents();
+}
+
+void HelpCommands::Index1Click()
+{
+    HelpViewer::setHelpFile(helpFileName());
+    HelpViewer::instance()->showIndex();
+}
+
+void HelpCommands::Homepage1Click()
+{
+    const QString address = QLatin1String(MakerWebPage);
+    if (!Shell::instance()->openUrl(address))
+        Prompter::instance()->messageDlg(
+            &m_main,
+            QStringLiteral("No program to show web pages could be started (xdg-open) for ")
+                + address,
+            Prompter::Warning, Prompter::OkButton);
+}
+
+void HelpCommands::About1Click()
+{
+    auto *about = new TAbout(&m_main);
+    about->show();
+}

@@ -1,0 +1,163 @@
+#include "shell/printing/PrintCommands.h"
+
+#include "editor/output/PrintEngine.h"
+#include "platform/Clock.h"
+#include "platform/FileDialogs.h"
+#include "platform/Prompter.h"
+#include "settings/store/AppSettings.h"
+#include "shell/EditFrmUnit.h"
+#include "shell/Main.h"
+#include "shell/printing/PrintPreviewFrm.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+
+using Settings::Key;
+
+namespace {
+
+// Why a job on printer would reach no printer; empty when it can be tried.
+QString noPrinterReason(const QPrinter &printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        if (printer.outputFileName().isEmpty())
+            return QStringLiteral("No file name is given for the PDF file to print to.");
+        return QString();
+    }
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        return QStringLiteral("No printer is installed.");
+    if (!printer.isValid())
+        return QStringLiteral("The printer \"") + printer.printerName()
+            + QStringLiteral("\" is not available.");
+    return QString();
+}
+
+} // namespace
+
+PrintCommands::PrintCommands(TMainForm &main, QObject *parent)
+    : QObject(parent), SynEditPrint1(new PrintEngine(this)), m_main(main)
+{
+    setObjectName(QStringLiteral("PrintCommands"));
+    for (const auto &[name, handler] :
+         {std::pair {"Print1", &PrintCommands::Print1Click},
+          std::pair {"PrinterSetup1", &PrintCommands::PrinterSetup1Click},
+          std::pair {"ForhndVisning1", &PrintCommands::ForhndVisning1Click}})
+        if (QAction *a = main.action(QLatin1String(name)))
+            connect(a, &QAction::triggered, this, handler);
+}
+
+QString PrintCommands::stamp(const QDateTime &at, bool date, bool time)
+{
+    const QLocale locale;
+    QString result;
+    if (date)
+        result = locale.toString(at.date(), QLocale::ShortFormat);
+    if (time) {
+        // The long time format without its zone.
+        static const QRegularExpression zone(QStringLiteral("\\s*(?<![A-Za-z'])t+(?![A-Za-z'])"));
+        const QString format = locale.timeFormat(QLocale::LongFormat).remove(zone).trimmed();
+        result += QLatin1Char(' ') + locale.toString(at.time(), format);
+    }
+    return result;
+}
+
+bool PrintCommands::SkrivUt()
+{
+    TEditForm *document = m_main.GetActiveEditor();
+    if (!document)
+        return false;
+    const AppSettings &settings = m_main.settings();
+    PrintEngine &engine = *SynEditPrint1;
+    const QString caption = document->caption();
+    const QFont font = PrintEngine::defaultFont();
+
+    // 1, 2.
+    engine.DocTitle = caption;
+    engine.Highlight = settings.boolValue(Key::ShowColorHighltPrint);
+    engine.LineNumbers = settings.boolValue(Key::ShowPrintLnNr);
+    // 3. Header: the date and time stamp left, the document's name right (or left alone).
+    engine.Header.Clear();
+    if (settings.boolValue(Key::PrintHeader)) {
+        const QString when = stamp(Clock::instance()->now(), settings.boolValue(Key::PrintDate),
+                                   settings.boolValue(Key::PrintTime));
+        if (!when.isEmpty())
+            engine.Header.Add(when, font, Qt::AlignLeft, 1);
+        if (settings.boolValue(Key::NameOfPrntDoc))
+            engine.Header.Add(QStringLiteral("Document: ") + caption, font,
+                              when.isEmpty() ? Qt::AlignLeft : Qt::AlignRight, 1);
+    }
+    // 4. Footer.
+    engine.Footer.Clear();
+    if (settings.boolValue(Key::PrintFooter)) {
+        engine.Footer.Add(QStringLiteral("Printed from Quillmarsh's Editor"), font, Qt::AlignLeft,
+                          1);
+        if (settings.boolValue(Key::PrintPageNum))
+            engine.Footer.Add(QStringLiteral("Page $PAGENUM$ of $PAGECOUNT$"), font, Qt::AlignRight,
+                              1);
+    }
+    // 5.
+    engine.setEditor(document->SynEdit1);
+    // 6. The preview draws this job; its page count comes when it is drawn.
+    if (m_preview) {
+        m_preview->setPaintPages(
+            [this](QPrinter *printer) { return SynEditPrint1->paint(printer); });
+        m_preview->setPrintJob([this] { printJob(); });
+        m_preview->setWindowTitle(QStringLiteral("Print preview of document - ") + caption);
+    }
+    return true;
+}
+
+void PrintCommands::printJob()
+{
+    QPrinter *printer = FileDialogs::printer();
+    QString reason = noPrinterReason(*printer);
+    if (reason.isEmpty()) {
+        printer->setDocName(SynEditPrint1->Title.isEmpty() ? SynEditPrint1->DocTitle
+                                                           : SynEditPrint1->Title);
+        if (SynEditPrint1->paint(printer, &reason) > 0)
+            return;
+    }
+    Prompter::instance()->messageDlg(m_preview && m_preview->isVisible()
+                                         ? static_cast<QWidget *>(m_preview)
+                                         : static_cast<QWidget *>(&m_main),
+                                     QStringLiteral("The document was not printed.\n") + reason,
+                                     Prompter::Error, Prompter::OkButton);
+}
+
+void PrintCommands::Print1Click()
+{
+    if (!SkrivUt())
+        return;
+    if (!FileDialogs::instance()->printDialog(&m_main))
+        return;
+    TEditForm *document = m_main.GetActiveEditor();
+    if (!document)
+        return;
+    SynEditPrint1->setEditor(document->SynEdit1);
+    SynEditPrint1->Title = document->caption();
+    printJob();
+}
+
+void PrintCommands::PrinterSetup1Click()
+{
+    FileDialogs::instance()->pageSetup(&m_main);
+}
+
+void PrintCommands::ForhndVisning1Click()
+{
+    createPreviewForm();
+    if (!SkrivUt())
+        return;
+    m_preview->showPreview();
+}
+
+void PrintCommands::createPreviewForm()
+{
+    if (m_preview)
+        return;
+    m_preview = new TPrintPreviewFrm(&FileDialogs::printer, &m_main);
+    m_preview->setWindowFlag(Qt::Window);
+}

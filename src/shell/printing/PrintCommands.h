@@ -1,0 +1,45 @@
+#pragma once
+
+#include "shell/printing/PrintPreviewFrm.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+
+class PrintEngine;
+class QPrinter;
+class TEditForm;
+class TMainForm;
+
+// File, "P&rint..", "&Print Setup.." and "Print Preview" (and their tool buttons and pop-up
+// items): the active document through the print engine, with the header and footer the
+// settings ask for.
+class PrintCommands : public QObject
+{
+    Q_OBJECT
+public:
+    PrintCommands(TMainForm &main, QObject *parent = nullptr);
+
+    void Print1Click();
+    void PrinterSetup1Click();
+    void ForhndVisning1Click();
+    // Prepares the print engine for the active document; false when none is open.
+    bool SkrivUt();
+
+    // The preview window, made once (the program block's hidden forms).
+    void createPreviewForm();
+    TPrintPreviewFrm *PrintPreviewFrm() const { return m_preview; }
+
+    PrintEngine *SynEditPrint1 = nullptr;
+
+    // The header's date and time: the locale's short date, a blank and its time with
+    // seconds (no zone); either part left out as asked ("" + " " + time without the date).
+    static QString stamp(const QDateTime &at, bool date, bool time);
+
+private:
+    // Prints the prepared job on the program's printer; says so when no printer is reached.
+    void printJob();
+
+    TMainForm &m_main;
+    QPointer<TPrintPreviewFrm> m_preview;
+};
