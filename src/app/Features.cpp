@@ -9,11 +9,10 @@
 #include "completion/CompletionFeature.h"
 #include "host/ActionRegistry.h"
 #include "host/HostDocument.h"
-#include "html/commands/FormFieldOpeners.h"
 #include "html/commands/HtmlCommands.h"
-#include "html/commands/HtmlWizardOpeners.h"
 #include "html/commands/ScriptCommands.h"
 #include "html/commands/StripHtmlCommand.h"
+#include "html/commands/WizardOpeners.h"
 #include "java/compile/CompileCommands.h"
 #include "java/debug/BreakpointCommands.h"
 #include "java/debug/DebugCommands.h"
@@ -247,7 +246,7 @@ Features *installFeatures(TMainForm &main)
     const WizardHost wizards {&main, [&host](const QString &text) { host.insertText(text); },
                               [&host] { return host.project(); },
                               [&host] { return host.activeEditor(); }};
-    FormFieldOpeners::provideTo(*f->html, wizards);
+    WizardOpeners::provideTo(*f->html, wizards, host);
 
     // 6. "Send to external program".
     installSendTo(main, host);
@@ -265,10 +264,6 @@ Features *installFeatures(TMainForm &main)
     // 10. The Java snippets: the Java "Insert" menu, the "Insert code.." button's pop-up and
     //     every document pop-up's "Insert code" submenu.
     f->javaSnippets = new JavaSnippetCommands(host, f);
-
-    // 11. The comment, table, list, frameset, font, object and horizontal-rule wizards behind
-    //     their HTML items and buttons and File, New, "Frameset".
-    HtmlWizardOpeners::provideTo(*f->html, wizards, host);
 
     // 12. Printing, print preview and export of the active document.
     installPrinting(*f, main, host);
@@ -297,8 +292,8 @@ Features *installFeatures(TMainForm &main)
     f->debugger = new DebugCommands(host, *f->compile, *f->breakpoints, f);
     f->watches = new WatchCommands(host, f);
 
-    // 17. The "Javascripts:" commands (date, last modified, the clock pop-up's clocks), the
-    //     link wizard and the random-image, link-menu, rollover and browser-information wizards.
+    // 17. The "Javascripts:" commands (date, last modified, the clock pop-up's clocks) and the
+    //     link wizard.
     ScriptCommands::provideTo(*f->html, wizards);
 
     // 18. Edit, "Options..": the Options dialog over the spell checker of step 7, the folder

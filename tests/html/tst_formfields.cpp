@@ -1,7 +1,9 @@
 #include "FakeFileDialogs.h"
 #include "FakeHelpViewer.h"
 #include "FakePrompter.h"
-#include "html/commands/FormFieldOpeners.h"
+#include "ShellFixture.h"
+#include "app/Features.h"
+#include "html/commands/HtmlCommands.h"
 #include "html/formfields/FormFieldButton.h"
 #include "html/formfields/FormFieldCheckBox.h"
 #include "html/formfields/FormFieldFile.h"
@@ -189,36 +191,38 @@ private slots:
         }
     }
 
-    // Every opener makes a new wizard of its kind, owned by the main window and shown.
+    // Every form-field opener makes a new wizard of its kind, owned by the main window, shown,
+    // and freed when it closes.
     void openers()
     {
-        QWidget owner;
-        Sink sink;
-        const WizardHost host {&owner, sink.inserter(), [] { return ProjectSettings(); }};
+        ShellFixture fixture;
+        TMainForm *main = fixture.start();
+        main->HTMLdocument1Click();
         const QHash<QString, QByteArray> expected {
             {"SpeedButton22Click", "TCheckBoxGenFrm"},   {"SpeedButton23Click", "TRadioButtonFrm"},
             {"SpeedButton24Click", "TTextfieldFrm"},     {"SpeedButton25Click", "TFileFieldFrm"},
             {"SpeedButton27Click", "TPasswordFieldFrm"}, {"SpeedButton102Click", "THidnFieldFrm"},
             {"SpeedButton21Click", "TKnappeForm"},       {"SpeedButton26Click", "TTextArea"},
             {"SpeedButton29Click", "TImageButtonFrm"},   {"SpeedButton30Click", "TBildeFrm"}};
-        const auto list = FormFieldOpeners::openers(host);
-        QCOMPARE(list.size(), expected.size());
-        for (const auto &entry : list) {
+        const auto wizardsOf = [main](const QByteArray &className) {
+            QList<QDialog *> found;
+            for (QDialog *d : main->findChildren<QDialog *>(Qt::FindDirectChildrenOnly))
+                if (className == d->metaObject()->className())
+                    found.append(d);
+            return found;
+        };
+        for (auto it = expected.begin(); it != expected.end(); ++it) {
             for (int copy = 1; copy <= 2; ++copy) {
-                entry.second();
-                const QList<QDialog *> open =
-                    owner.findChildren<QDialog *>(Qt::FindDirectChildrenOnly);
+                main->features().html->run(it.key());
+                const QList<QDialog *> open = wizardsOf(it.value());
                 QCOMPARE(open.size(), copy);
-                QCOMPARE(QByteArray(open.last()->metaObject()->className()),
-                         expected.value(entry.first));
                 QVERIFY(open.last()->isVisible());
             }
-            // A wizard made for one use is freed when it closes.
-            for (QDialog *wizard : owner.findChildren<QDialog *>(Qt::FindDirectChildrenOnly)) {
+            for (QDialog *wizard : wizardsOf(it.value())) {
                 QPointer<QDialog> gone(wizard);
                 wizard->close();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                QVERIFY2(!gone, expected.value(entry.first).constData());
+                QVERIFY2(!gone, it.value().constData());
             }
         }
     }

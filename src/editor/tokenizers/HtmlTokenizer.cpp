@@ -4,6 +4,9 @@
 
 namespace {
 
+using MarkupChars::isBlank;
+using MarkupChars::isDigit;
+
 // The element names the tokenizer knows: the HTML 4.01 elements, the browsers' own elements
 // of the same era, and every tag the attribute completion serves. Lower case, sorted.
 const char *const knownTags[] = {
@@ -53,24 +56,9 @@ inline bool isLetter(char16_t c)
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-inline bool isDigit(char16_t c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-inline bool isHexDigit(char16_t c)
-{
-    return isDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
 inline bool isNameChar(char16_t c)
 {
     return isLetter(c) || isDigit(c) || c == u'-' || c == u'_' || c == u':' || c == u'.';
-}
-
-inline bool isBlank(char16_t c)
-{
-    return c <= u' ';
 }
 
 // Ends an attribute name.
@@ -92,28 +80,8 @@ inline bool opensMarkup(const QChar *s, qsizetype n, qsizetype i)
 // Length of the entity that starts with the "&" at i; 0 when none does.
 qsizetype entityLength(const QChar *s, qsizetype n, qsizetype i)
 {
-    qsizetype j = i + 1;
-    if (j < n && isLetter(s[j].unicode())) {
-        ++j;
-        while (j < n && (isLetter(s[j].unicode()) || isDigit(s[j].unicode())))
-            ++j;
-    } else if (j < n && s[j] == u'#') {
-        ++j;
-        if (j + 1 < n && (s[j] == u'x' || s[j] == u'X') && isHexDigit(s[j + 1].unicode())) {
-            j += 2;
-            while (j < n && isHexDigit(s[j].unicode()))
-                ++j;
-        } else if (j < n && isDigit(s[j].unicode())) {
-            ++j;
-            while (j < n && isDigit(s[j].unicode()))
-                ++j;
-        } else {
-            return 0;
-        }
-    } else {
-        return 0;
-    }
-    return j < n && s[j] == u';' ? j + 1 - i : 0;
+    return MarkupChars::entityLength(QStringView(s, n), i, isLetter,
+                                     [](char16_t c) { return isLetter(c) || isDigit(c); });
 }
 
 } // namespace
@@ -143,53 +111,24 @@ bool HtmlTokenizer::isKnownTag(QStringView name)
     return false;
 }
 
-void HtmlTokenizer::reset()
-{
-    m_line = QStringView();
-    m_start = m_end = 0;
-    m_kind = Text;
-    m_state = Content;
-}
-
-void HtmlTokenizer::setLine(QStringView line)
-{
-    // The state carried is the one at the end of the whole previous line.
-    while (!atEnd())
-        next();
-    setLine(line, m_state);
-}
-
 void HtmlTokenizer::setLine(QStringView line, State state)
 {
-    m_line = line;
-    m_start = m_end = 0;
-    m_state = state;
-    if (!atEnd())
-        scan();
-}
-
-void HtmlTokenizer::next()
-{
-    if (atEnd())
-        return;
-    m_start = m_end;
-    if (!atEnd())
-        scan();
+    startLine(line, state);
 }
 
 void HtmlTokenizer::scan()
 {
     const QChar *s = m_line.data();
     const qsizetype n = m_line.size();
-    switch (m_state) {
+    switch (state()) {
     case Content: scanContent(s, n); return;
     case TagOpen: scanTagName(s, n); return;
     case InTag:
     case AfterEquals: scanInTag(s, n); return;
-    case DoubleQuoted: scanQuoted(m_start, u'"', DoubleQuoted); return;
-    case SingleQuoted: scanQuoted(m_start, u'\'', SingleQuoted); return;
-    case InComment: scanUpTo(m_start, u"-->", Comment, InComment); return;
-    case InOther: scanUpTo(m_start, u">", Other, InOther); return;
+    case DoubleQuoted: runPast(m_start, u"\"", Value, DoubleQuoted, InTag); return;
+    case SingleQuoted: runPast(m_start, u"'", Value, SingleQuoted, InTag); return;
+    case InComment: runPast(m_start, u"-->", Comment, InComment, Content); return;
+    case InOther: runPast(m_start, u">", Other, InOther, Content); return;
     }
 }
 
@@ -200,9 +139,9 @@ void HtmlTokenizer::scanContent(const QChar *s, qsizetype n)
     if (c == u'<' && opensMarkup(s, n, p)) {
         const char16_t after = s[p + 1].unicode();
         if (after == u'!' && p + 3 < n && s[p + 2] == u'-' && s[p + 3] == u'-') {
-            scanUpTo(p + 4, u"-->", Comment, InComment);
+            runPast(p + 4, u"-->", Comment, InComment, Content);
         } else if (after == u'!' || after == u'?') {
-            scanUpTo(p + 2, u">", Other, InOther);
+            runPast(p + 2, u">", Other, InOther, Content);
         } else {
             m_kind = Symbol;
             m_end = p + 1;
@@ -267,7 +206,7 @@ void HtmlTokenizer::scanInTag(const QChar *s, qsizetype n)
         return;
     }
     if (c == u'"' || c == u'\'') {
-        scanQuoted(q, c, c == u'"' ? DoubleQuoted : SingleQuoted);
+        runPast(q, QStringView(s + p, 1), Value, c == u'"' ? DoubleQuoted : SingleQuoted, InTag);
         return;
     }
     if (m_state == AfterEquals) {
@@ -299,30 +238,4 @@ void HtmlTokenizer::scanInTag(const QChar *s, qsizetype n)
         ++q;
     m_kind = Attribute;
     m_end = q;
-}
-
-void HtmlTokenizer::scanQuoted(qsizetype from, char16_t quote, State open)
-{
-    const qsizetype close = m_line.indexOf(QChar(quote), from);
-    m_kind = Value;
-    if (close < 0) {
-        m_end = m_line.size();
-        m_state = open;
-    } else {
-        m_end = close + 1;
-        m_state = InTag;
-    }
-}
-
-void HtmlTokenizer::scanUpTo(qsizetype from, QStringView closing, Kind kind, State open)
-{
-    const qsizetype close = m_line.indexOf(closing, from);
-    m_kind = kind;
-    if (close < 0) {
-        m_end = m_line.size();
-        m_state = open;
-    } else {
-        m_end = close + closing.size();
-        m_state = Content;
-    }
 }

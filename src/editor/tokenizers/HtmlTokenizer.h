@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/tokenizers/LineTokenizer.h"
+
 #include <QStringView>
 
 // An HTML tokenizer over one line at a time, for code that reads pages without parsing them
@@ -40,7 +42,7 @@
 //   blanks included. An Entity is "&", then a name (a letter, then letters and digits) or
 //   "#" with digits or "#x" with hex digits, then ";". An "&" that starts no entity is text.
 // - There is no script or style state: script content is tokenized like any text.
-class HtmlTokenizer
+class HtmlTokenizer : public LineTokenizer<HtmlTokenizer>
 {
 public:
     enum Kind {
@@ -70,42 +72,24 @@ public:
 
     HtmlTokenizer() = default;
 
-    // Back to Content, as before the first line of a page.
-    void reset();
-
-    // Reads line from where the previous line ended (Content for the first line).
-    void setLine(QStringView line);
-    // Reads line from a saved state.
+    // Reads line from where the previous line ended (Content for the first line), or from a
+    // saved state. reset() goes back to Content, as before the first line of a page.
+    using LineTokenizer::setLine;
     void setLine(QStringView line, State state);
 
-    // True when every token of the line has been read (at once for an empty line).
-    bool atEnd() const { return m_start >= m_line.size(); }
-    void next();
-
-    // The current token; meaningful only while !atEnd().
-    QStringView token() const { return m_line.mid(m_start, m_end - m_start); }
-    Kind kind() const { return m_kind; }
-    int column() const { return int(m_start) + 1; } // 1-based start
-    int length() const { return int(m_end - m_start); }
+    Kind kind() const { return Kind(m_kind); }
 
     // The state after the current token; at the end of a line the one the next line starts in.
-    State state() const { return m_state; }
+    State state() const { return State(m_state); }
 
     // True when name (without a leading "/") is a known tag name, compared without regard to
     // case.
     static bool isKnownTag(QStringView name);
 
 private:
+    friend class LineTokenizer<HtmlTokenizer>;
     void scan();
     void scanContent(const QChar *s, qsizetype n);
     void scanTagName(const QChar *s, qsizetype n);
     void scanInTag(const QChar *s, qsizetype n);
-    void scanQuoted(qsizetype from, char16_t quote, State open);
-    void scanUpTo(qsizetype from, QStringView closing, Kind kind, State open);
-
-    QStringView m_line;
-    qsizetype m_start = 0; // the current token
-    qsizetype m_end = 0;
-    Kind m_kind = Text;
-    State m_state = Content;
 };

@@ -2,30 +2,18 @@
 
 namespace {
 
+using MarkupChars::isBlank;
+using MarkupChars::isDigit;
+
 inline bool isNameStart(char16_t c)
 {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_' || c == u':'
         || c > 127;
 }
 
-inline bool isDigit(char16_t c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 inline bool isNameChar(char16_t c)
 {
     return isNameStart(c) || isDigit(c) || c == u'-' || c == u'.';
-}
-
-inline bool isHexDigit(char16_t c)
-{
-    return isDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
-inline bool isBlank(char16_t c)
-{
-    return c <= u' ';
 }
 
 // A "<" at i opens markup.
@@ -40,63 +28,14 @@ inline bool opensMarkup(QStringView s, qsizetype i)
 // Length of the entity reference that starts with the "&" at i; 0 when none does.
 qsizetype entityLength(QStringView s, qsizetype i)
 {
-    const qsizetype n = s.size();
-    qsizetype j = i + 1;
-    if (j < n && isNameStart(s[j].unicode())) {
-        ++j;
-        while (j < n && isNameChar(s[j].unicode()))
-            ++j;
-    } else if (j < n && s[j] == u'#') {
-        ++j;
-        if (j + 1 < n && (s[j] == u'x' || s[j] == u'X') && isHexDigit(s[j + 1].unicode())) {
-            j += 2;
-            while (j < n && isHexDigit(s[j].unicode()))
-                ++j;
-        } else if (j < n && isDigit(s[j].unicode())) {
-            while (j < n && isDigit(s[j].unicode()))
-                ++j;
-        } else {
-            return 0;
-        }
-    } else {
-        return 0;
-    }
-    return j < n && s[j] == u';' ? j + 1 - i : 0;
+    return MarkupChars::entityLength(s, i, isNameStart, isNameChar);
 }
 
 } // namespace
 
-void XmlTokenizer::reset()
-{
-    m_line = QStringView();
-    m_start = m_end = 0;
-    m_kind = Text;
-    m_state = Content;
-}
-
-void XmlTokenizer::setLine(QStringView line)
-{
-    while (!atEnd())
-        next();
-    setLine(line, m_state);
-}
-
 void XmlTokenizer::setLine(QStringView line, State state)
 {
-    m_line = line;
-    m_start = m_end = 0;
-    m_state = state;
-    if (!atEnd())
-        scan();
-}
-
-void XmlTokenizer::next()
-{
-    if (atEnd())
-        return;
-    m_start = m_end;
-    if (!atEnd())
-        scan();
+    startLine(line, state);
 }
 
 void XmlTokenizer::symbol(qsizetype length, State next)
@@ -108,12 +47,12 @@ void XmlTokenizer::symbol(qsizetype length, State next)
 
 void XmlTokenizer::scan()
 {
-    switch (m_state) {
+    switch (state()) {
     case Content: scanContent(); return;
     case TagOpen: scanTagOpen(); return;
     case InTag: scanInTag(); return;
-    case DoubleQuoted: scanQuoted(m_start, u'"', DoubleQuoted); return;
-    case SingleQuoted: scanQuoted(m_start, u'\'', SingleQuoted); return;
+    case DoubleQuoted: runPast(m_start, u"\"", AttributeValue, DoubleQuoted, InTag); return;
+    case SingleQuoted: runPast(m_start, u"'", AttributeValue, SingleQuoted, InTag); return;
     case InComment: scanText(m_start, u"-->", Comment, InComment); return;
     case InPI: scanText(m_start, u"?>", ProcessingInstruction, InPI); return;
     case InCData: {
@@ -213,7 +152,7 @@ void XmlTokenizer::scanInTag()
         m_kind = Equal;
         m_end = q;
     } else if (c == u'"' || c == u'\'') {
-        scanQuoted(q, c, c == u'"' ? DoubleQuoted : SingleQuoted);
+        runPast(q, s.mid(p, 1), AttributeValue, c == u'"' ? DoubleQuoted : SingleQuoted, InTag);
     } else if (isNameStart(c)) {
         while (q < n && isNameChar(s[q].unicode()))
             ++q;
@@ -222,19 +161,6 @@ void XmlTokenizer::scanInTag()
     } else {
         m_kind = Other;
         m_end = q;
-    }
-}
-
-void XmlTokenizer::scanQuoted(qsizetype from, char16_t quote, State open)
-{
-    const qsizetype close = m_line.indexOf(QChar(quote), from);
-    m_kind = AttributeValue;
-    if (close < 0) {
-        m_end = m_line.size();
-        m_state = open;
-    } else {
-        m_end = close + 1;
-        m_state = InTag;
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/tokenizers/LineTokenizer.h"
+
 #include <QStringView>
 
 // An XML tokenizer over one line at a time, for code that reads XML without parsing it (the
@@ -36,7 +38,7 @@
 //   "]]" is a Symbol.
 // - Outside markup, Text runs up to the next markup, the next entity or the line's end. An
 //   EntityRef is "&", then a name or "#" with digits or "#x" with hex digits, then ";".
-class XmlTokenizer
+class XmlTokenizer : public LineTokenizer<XmlTokenizer>
 {
 public:
     enum Kind {
@@ -72,39 +74,23 @@ public:
 
     XmlTokenizer() = default;
 
-    // Back to Content, as before the first line of a text.
-    void reset();
-
-    // Reads line from where the previous line ended (Content for the first line).
-    void setLine(QStringView line);
-    // Reads line from a saved state.
+    // Reads line from where the previous line ended (Content for the first line), or from a
+    // saved state. reset() goes back to Content, as before the first line of a text.
+    using LineTokenizer::setLine;
     void setLine(QStringView line, State state);
 
-    bool atEnd() const { return m_start >= m_line.size(); }
-    void next();
-
-    // The current token; meaningful only while !atEnd().
-    QStringView token() const { return m_line.mid(m_start, m_end - m_start); }
-    Kind kind() const { return m_kind; }
-    int column() const { return int(m_start) + 1; } // 1-based start
-    int length() const { return int(m_end - m_start); }
+    Kind kind() const { return Kind(m_kind); }
 
     // The state after the current token; at the end of a line the one the next line starts in.
-    State state() const { return m_state; }
+    State state() const { return State(m_state); }
 
 private:
+    friend class LineTokenizer<XmlTokenizer>;
     void scan();
     void scanContent();
     void scanTagOpen();
     void scanInTag();
-    void scanQuoted(qsizetype from, char16_t quote, State open);
     void scanText(qsizetype from, QStringView closing, Kind kind, State open);
     void scanDeclaration();
     void symbol(qsizetype length, State next);
-
-    QStringView m_line;
-    qsizetype m_start = 0;
-    qsizetype m_end = 0;
-    Kind m_kind = Text;
-    State m_state = Content;
 };

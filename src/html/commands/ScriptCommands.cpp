@@ -3,11 +3,7 @@
 #include "editor/EditorAdapter.h"
 #include "html/commands/HtmlCommands.h"
 #include "html/formfields/FormFieldWizard.h"
-#include "html/scripts/BrowserInfoWizard.h"
-#include "html/scripts/LinkMenuWizard.h"
 #include "html/scripts/LinkWizard.h"
-#include "html/scripts/RandomImageWizard.h"
-#include "html/scripts/RolloverWizard.h"
 #include "html/text/PageInsertion.h"
 #include "html/text/ScriptTexts.h"
 
@@ -42,12 +38,6 @@ void showOnce(QWidget *wizard)
 {
     wizard->setAttribute(Qt::WA_DeleteOnClose);
     FormFieldWizard::showCentred(wizard);
-}
-
-template <class Wizard>
-std::function<void()> opener(const WizardHost &host)
-{
-    return [host] { showOnce(new Wizard(host, host.owner)); };
 }
 
 } // namespace
@@ -96,10 +86,6 @@ void provideTo(HtmlCommands &commands, const WizardHost &host)
         {"extfieldclock1Click", [host] { extfieldclock1Click(host); }},
         {"Statuslineclock1Click", [host] { Statuslineclock1Click(host); }},
         {"SpeedButton33Click", [host] { SpeedButton33Click(host); }},
-        {"SpeedButton61Click", opener<TTilfeldigebilderFrm1>(host)},
-        {"SpeedButton65Click", opener<TLinkScriptFrm>(host)},
-        {"SpeedButton55Click", opener<TRolloverForm>(host)},
-        {"SpeedButton57Click", opener<TNettleserInfFrm>(host)},
     };
     for (const auto &[handler, function] : handlers)
         commands.provide(QLatin1String(handler), function);

@@ -5,8 +5,7 @@
 class HtmlCommands;
 
 // The "Javascripts:" commands of the HTML tool tab (today's date, last modified, the two
-// clocks of the clock pop-up) and the openers of the link wizard and the script wizards
-// (random images, link menu, rollover, browser information).
+// clocks of the clock pop-up) and the link wizard over the active document's selection.
 namespace ScriptCommands {
 
 // Todays date / Document last modified: the script at the active document's caret.
@@ -20,9 +19,7 @@ void Statuslineclock1Click(const WizardHost &host);
 // Link..: the link wizard with the active document's selection as its link text.
 void SpeedButton33Click(const WizardHost &host);
 
-// Hands the commands and the wizards' openers to the HTML commands, which enable the items
-// and buttons bound to them. Each opener call makes a new wizard owned by host.owner, shown
-// in the middle of the screen and freed when it closes.
+// Hands the commands to the HTML commands, which enable the items and buttons bound to them.
 void provideTo(HtmlCommands &commands, const WizardHost &host);
 
 } // namespace ScriptCommands
