@@ -28,16 +28,14 @@
 #include "settings/options/OptionsFrmUnit.h"
 #include "settings/shortcuts/MenuShortcuts.h"
 #include "settings/store/AppSettings.h"
-#include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
-#include "shell/explorer/ExplorerPanel.h"
+#include "shell/explorer/ExplorerFeature.h"
 #include "shell/explorer/FolderChooser.h"
 #include "shell/help/HelpCommands.h"
 #include "shell/help/ShellLaunchCommands.h"
 #include "shell/printing/ExportCommands.h"
 #include "shell/printing/PrintCommands.h"
-#include "shell/tools/SendToProgramDialog.h"
-#include "shell/tools/UserToolsDialog.h"
+#include "shell/tools/SendToCommands.h"
 #include "spelling/SpellCheckFeature.h"
 #include "styling/FlatMenu.h"
 
@@ -47,92 +45,8 @@
 #include <QTabWidget>
 
 #include <memory>
-#include <tuple>
 
 namespace {
-
-// The explorer on the "Files" tab: it follows the active document's filter and mask, opens
-// double-clicked files and chooses the project folder and the working folder.
-ExplorerPanel *installExplorer(TMainForm &main, FeatureHost &host)
-{
-    auto *panel = new ExplorerPanel(host.page(FeatureHost::Page::Files));
-    host.addToPage(FeatureHost::Page::Files, panel);
-    panel->setProjectAccess([&host] { return host.project(); },
-                            [&host](const ProjectSettings &p) { host.setProject(p); });
-
-    // The filter box shows the main window's filter and the item of the active document's type;
-    // a new or loaded document also sets the file mask.
-    TMainForm *m = &main;
-    auto follow = [m, panel](bool withMask) {
-        panel->setFilterItems(m->UpdateFilesFilter());
-        panel->setFilterIndex(m->filterIndex());
-        if (withMask && !m->explorerMask().isEmpty())
-            panel->setMask(m->explorerMask());
-    };
-    follow(false);
-    QObject::connect(&host, &FeatureHost::documentCreated, panel, [follow] { follow(true); });
-    QObject::connect(&host, &FeatureHost::documentActivated, panel, [follow] { follow(false); });
-    QObject::connect(m, &TMainForm::filesFilterChanged, panel, [follow] { follow(false); });
-
-    QObject::connect(panel, &ExplorerPanel::fileActivated, m, &TMainForm::openFromExplorer);
-    QObject::connect(panel, &ExplorerPanel::driveClicked, m, [m] {
-        if (TEditForm *w = m->GetActiveEditor())
-            w->setFocus();
-    });
-    QObject::connect(panel, &ExplorerPanel::workingFolderChosen, m,
-                     [m](const QString &folder) { m->WorkingFolder = folder; });
-
-    // The project folder is also chosen from the "HTML Project" menu of HTML documents.
-    if (QAction *define = host.actions().addItem(QStringLiteral("Project1"),
-                                                 QStringLiteral("Defineprojectcatalog1"),
-                                                 QStringLiteral("Define project catalog..")))
-        QObject::connect(define, &QAction::triggered, panel,
-                         &ExplorerPanel::Defineprojectcatalog1Click);
-    return panel;
-}
-
-// File, "Send to external program", "Add..".
-void installSendTo(TMainForm &main, FeatureHost &host)
-{
-    TMainForm *m = &main;
-    if (QAction *add = host.actions().addItem(QStringLiteral("Sendtoexternal1"),
-                                              QStringLiteral("Add2"), QStringLiteral("Add..")))
-        QObject::connect(add, &QAction::triggered, m, [m] {
-            auto *form = new TSendToExtPrgFrm(m);
-            form->setAttribute(Qt::WA_DeleteOnClose);
-            form->show();
-        });
-    if (QAction *edit = host.actions().addItem(QStringLiteral("Sendtoexternal1"),
-                                               QStringLiteral("Edituserdefinedtools1"),
-                                               QStringLiteral("Edit user defined tools..")))
-        QObject::connect(edit, &QAction::triggered, m, [m] {
-            auto *form = new TUserToolFrm(m);
-            form->setAttribute(Qt::WA_DeleteOnClose);
-            form->show();
-        });
-}
-
-// Printing, preview and export of the main window, with "P&rint.." and "Print preview" in
-// every document pop-up.
-void installPrinting(Features &f, TMainForm &main, FeatureHost &host)
-{
-    f.print = new PrintCommands(main, &f);
-    f.exports = new ExportCommands(main, &f);
-    PrintCommands *print = f.print;
-    QObject::connect(&host, &FeatureHost::documentCreated, print, [print](HostDocument *document) {
-        ActionRegistry &popup = document->popupActions();
-        for (const auto &[name, caption, handler] :
-             {std::tuple {"Print2", "P&rint..", &PrintCommands::Print1Click},
-              std::tuple {"Printpreview1", "Print preview", &PrintCommands::ForhndVisning1Click}}) {
-            QAction *item = popup.action(QLatin1String(name));
-            if (!item)
-                item = popup.addItem(document->popupMenu(), QLatin1String(name),
-                                     QLatin1String(caption));
-            if (item)
-                QObject::connect(item, &QAction::triggered, print, handler, Qt::UniqueConnection);
-        }
-    });
-}
 
 // The first settings write that fails says why, once; the program goes on without saving.
 // The Options dialog's OK reports its own failures.
@@ -239,8 +153,8 @@ Features *installFeatures(TMainForm &main)
                                       fileName);
                      });
 
-    // 4. The explorer panel and the project folder.
-    f->explorer = installExplorer(main, host);
+    // 4. The explorer on the "Files" page, the working folder and the project folder.
+    f->explorer = (new ExplorerFeature(host, f))->panel();
 
     // 5. The form-field and image tag wizards behind their HTML items and buttons.
     const WizardHost wizards {&main, [&host](const QString &text) { host.insertText(text); },
@@ -248,8 +162,8 @@ Features *installFeatures(TMainForm &main)
                               [&host] { return host.activeEditor(); }};
     WizardOpeners::provideTo(*f->html, wizards, host);
 
-    // 6. "Send to external program".
-    installSendTo(main, host);
+    // 6. File, "Send to external program".
+    new SendToCommands(host, f);
 
     // 7. The spell checker "SpellChecker1", its commands and the active document's underline.
     f->spelling = new SpellCheckFeature(host, f);
@@ -265,13 +179,15 @@ Features *installFeatures(TMainForm &main)
     //     every document pop-up's "Insert code" submenu.
     f->javaSnippets = new JavaSnippetCommands(host, f);
 
-    // 12. Printing, print preview and export of the active document.
-    installPrinting(*f, main, host);
+    // 12. Printing, print preview and export of the active document, with the print items of
+    //     every document pop-up.
+    f->print = new PrintCommands(host, f);
+    f->exports = new ExportCommands(host, f);
 
     // 13. The Help menu (tips, help, about box) and the Window menu's launches of the file
     //     manager, a terminal and the browser.
-    f->help = new HelpCommands(main, f);
-    f->launches = new ShellLaunchCommands(main, f);
+    f->help = new HelpCommands(host, f);
+    f->launches = new ShellLaunchCommands(host, f);
 
     // 14. The flat menus: "FlatMenu1" on the main window and on every document window (whose
     //     pop-up has the gradient). Windows without one take the main window's look.

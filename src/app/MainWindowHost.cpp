@@ -19,6 +19,7 @@ MainWindowHost::MainWindowHost(TMainForm &main) : FeatureHost(&main), m_main(mai
     connect(&main, &TMainForm::documentSaved, this,
             [this](TEditForm *w) { emit documentSaved(w); });
     connect(&main, &TMainForm::fileLoading, this, &FeatureHost::fileLoading);
+    connect(&main, &TMainForm::filesFilterChanged, this, &FeatureHost::fileFilterChanged);
 }
 
 QWidget *MainWindowHost::window() const
@@ -67,6 +68,31 @@ HostDocument *MainWindowHost::makeHtmlDocument(const QString &text, int caretLin
 QList<FileFilterEntry> MainWindowHost::fileFilter()
 {
     return m_main.UpdateFilesFilter();
+}
+
+int MainWindowHost::explorerFilterIndex() const
+{
+    return m_main.filterIndex();
+}
+
+QString MainWindowHost::explorerMask() const
+{
+    return m_main.explorerMask();
+}
+
+void MainWindowHost::openFile(const QString &fileName)
+{
+    m_main.openFromExplorer(fileName);
+}
+
+QString MainWindowHost::workingFolder() const
+{
+    return m_main.WorkingFolder;
+}
+
+void MainWindowHost::setWorkingFolder(const QString &folder)
+{
+    m_main.WorkingFolder = folder;
 }
 
 QWidget *MainWindowHost::page(Page page) const

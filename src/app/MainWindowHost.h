@@ -20,6 +20,11 @@ public:
     HostDocument *makeDocument(const QString &name, const QString &text) override;
     HostDocument *makeHtmlDocument(const QString &text, int caretLine) override;
     QList<FileFilterEntry> fileFilter() override;
+    int explorerFilterIndex() const override;
+    QString explorerMask() const override;
+    void openFile(const QString &fileName) override;
+    QString workingFolder() const override;
+    void setWorkingFolder(const QString &folder) override;
     QWidget *page(Page page) const override;
     void addToPage(Page page, QWidget *widget, int index = -1) override;
     void showPage(Page page, bool current) override;

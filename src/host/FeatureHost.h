@@ -58,6 +58,18 @@ public:
     virtual HostDocument *makeHtmlDocument(const QString &text, int caretLine) = 0;
     // The file-type filter of the open and save dialogs.
     virtual QList<FileFilterEntry> fileFilter() = 0;
+    // The filter item (0-based) of the active document's type, or of the last document made or
+    // loaded, and the file mask that document asks the explorer for (e.g. "*.java"; empty when
+    // it asks for none).
+    virtual int explorerFilterIndex() const = 0;
+    virtual QString explorerMask() const = 0;
+    // Opens a file (full path) into a document window as File, "Open.." does with its answer;
+    // an empty or blank name does nothing.
+    virtual void openFile(const QString &fileName) = 0;
+    // The folder the open and save dialogs start in ("Set as working dir"); empty: the
+    // dialogs' own choice.
+    virtual QString workingFolder() const = 0;
+    virtual void setWorkingFolder(const QString &folder) = 0;
 
     // A named page, its layout receiving a feature's widget, and its tab shown.
     virtual QWidget *page(Page page) const = 0;
@@ -80,4 +92,6 @@ signals:
     void documentSaved(HostDocument *document);
     // A file is about to be opened into a new document window.
     void fileLoading(const QString &fileName);
+    // The file-type filter changed (a user-defined language was added or deleted).
+    void fileFilterChanged();
 };

@@ -1,11 +1,12 @@
 #include "shell/help/HelpCommands.h"
 
+#include "host/ActionRegistry.h"
+#include "host/FeatureHost.h"
 #include "platform/AppPaths.h"
 #include "platform/HelpViewer.h"
 #include "platform/MakerWebPage.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
-#include "shell/Main.h"
 #include "shell/help/AboutFrm.h"
 #include "shell/help/TipWindowFrm.h"
 
@@ -15,7 +16,7 @@ namespace {
 bool startUpTipsAllowed = true;
 }
 
-HelpCommands::HelpCommands(TMainForm &main, QObject *parent) : QObject(parent), m_main(main)
+HelpCommands::HelpCommands(FeatureHost &host, QObject *parent) : QObject(parent), m_host(host)
 {
     setObjectName(QStringLiteral("HelpCommands"));
     for (const auto &[name, handler] : {std::pair {"ipoftheday1", &HelpCommands::ipoftheday1Click},
@@ -23,7 +24,7 @@ HelpCommands::HelpCommands(TMainForm &main, QObject *parent) : QObject(parent), 
                                         std::pair {"Index1", &HelpCommands::Index1Click},
                                         std::pair {"Homepage1", &HelpCommands::Homepage1Click},
                                         std::pair {"About1", &HelpCommands::About1Click}})
-        if (QAction *a = main.action(QLatin1String(name)))
+        if (QAction *a = host.actions().action(QLatin1String(name)))
             connect(a, &QAction::triggered, this, handler);
 }
 
@@ -45,8 +46,8 @@ void HelpCommands::showTipAtStartUp()
 
 void HelpCommands::ipoftheday1Click()
 {
-    auto *tips = new TTipWindowFrm(m_main.settings(),
-                                   AppPaths::dataPath(QStringLiteral("tips.txt")), &m_main);
+    auto *tips = new TTipWindowFrm(m_host.settings(),
+                                   AppPaths::dataPath(QStringLiteral("tips.txt")), m_host.window());
     tips->setWindowFlag(Qt::Window);
     tips->show();
 }
@@ -68,7 +69,7 @@ void HelpCommands::Homepage1Click()
     const QString address = QLatin1String(MakerWebPage);
     if (!Shell::instance()->openUrl(address))
         Prompter::instance()->messageDlg(
-            &m_main,
+            m_host.window(),
             QStringLiteral("No program to show web pages could be started (xdg-open) for ")
                 + address,
             Prompter::Warning, Prompter::OkButton);
@@ -76,6 +77,6 @@ void HelpCommands::Homepage1Click()
 
 void HelpCommands::About1Click()
 {
-    auto *about = new TAbout(&m_main);
+    auto *about = new TAbout(m_host.window());
     about->show();
 }

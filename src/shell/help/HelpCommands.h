@@ -2,14 +2,14 @@
 
 #include <QObject>
 
-class TMainForm;
+class FeatureHost;
 
 // The Help menu: "Tip of the day", "Contents", "Index", "Homepage" and "About..".
 class HelpCommands : public QObject
 {
     Q_OBJECT
 public:
-    HelpCommands(TMainForm &main, QObject *parent = nullptr);
+    HelpCommands(FeatureHost &host, QObject *parent = nullptr);
 
     void ipoftheday1Click();
     void Content1Click();
@@ -25,5 +25,5 @@ public:
     static void setStartUpTipsAllowed(bool allowed);
 
 private:
-    TMainForm &m_main;
+    FeatureHost &m_host;
 };

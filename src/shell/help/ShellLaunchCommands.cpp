@@ -1,29 +1,30 @@
 #include "shell/help/ShellLaunchCommands.h"
 
+#include "host/ActionRegistry.h"
+#include "host/FeatureHost.h"
+#include "host/HostDocument.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
-#include "shell/EditFrmUnit.h"
-#include "shell/Main.h"
 
 #include <QAction>
 #include <QDir>
 
-ShellLaunchCommands::ShellLaunchCommands(TMainForm &main, QObject *parent)
-    : QObject(parent), m_main(main)
+ShellLaunchCommands::ShellLaunchCommands(FeatureHost &host, QObject *parent)
+    : QObject(parent), m_host(host)
 {
     setObjectName(QStringLiteral("ShellLaunchCommands"));
     for (const auto &[name, handler] :
          {std::pair {"WindowsExplorer1", &ShellLaunchCommands::WindowsExplorer1Click},
           std::pair {"Showdospromt1", &ShellLaunchCommands::Showdospromt1Click},
           std::pair {"Viewpageinbrowser1", &ShellLaunchCommands::Viewpageinbrowser1Click}})
-        if (QAction *a = main.action(QLatin1String(name)))
+        if (QAction *a = host.actions().action(QLatin1String(name)))
             connect(a, &QAction::triggered, this, handler);
 }
 
 void ShellLaunchCommands::openerMissing(const QString &target)
 {
     Prompter::instance()->messageDlg(
-        &m_main,
+        m_host.window(),
         QStringLiteral("No program to open files, folders and web pages could be started "
                        "(xdg-open) for ")
             + target,
@@ -41,7 +42,7 @@ void ShellLaunchCommands::Showdospromt1Click()
 {
     const QString folder = QDir::currentPath();
     if (!Shell::instance()->terminal(folder, {}))
-        Prompter::instance()->messageDlg(&m_main,
+        Prompter::instance()->messageDlg(m_host.window(),
                                          QStringLiteral("No terminal could be started (")
                                              + Shell::terminalCommand(folder, {}).value(0)
                                              + QLatin1Char(')'),
@@ -50,9 +51,10 @@ void ShellLaunchCommands::Showdospromt1Click()
 
 void ShellLaunchCommands::Viewpageinbrowser1Click()
 {
-    TEditForm *document = m_main.GetActiveEditor();
-    if (!document || !document->SaveFileNow())
+    HostDocument *document = m_host.activeDocument();
+    if (!document || !document->save())
         return;
-    if (!Shell::instance()->openUrl(document->DocumentFileName))
-        openerMissing(document->DocumentFileName);
+    const QString fileName = document->fileName();
+    if (!Shell::instance()->openUrl(fileName))
+        openerMissing(fileName);
 }

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class TMainForm;
+class FeatureHost;
 
 // The Window menu's launches of other programs: the file manager, a terminal and the browser
 // on the active page.
@@ -10,7 +10,7 @@ class ShellLaunchCommands : public QObject
 {
     Q_OBJECT
 public:
-    ShellLaunchCommands(TMainForm &main, QObject *parent = nullptr);
+    ShellLaunchCommands(FeatureHost &host, QObject *parent = nullptr);
 
     // The file manager on the home folder.
     void WindowsExplorer1Click();
@@ -22,5 +22,5 @@ public:
 private:
     void openerMissing(const QString &target);
 
-    TMainForm &m_main;
+    FeatureHost &m_host;
 };

@@ -2,12 +2,13 @@
 
 #include "editor/EditorAdapter.h"
 #include "editor/output/Exporters.h"
+#include "host/ActionRegistry.h"
+#include "host/FeatureHost.h"
+#include "host/HostDocument.h"
 #include "platform/DelphiStrings.h"
 #include "platform/FileDialogs.h"
 #include "platform/Prompter.h"
 #include "platform/TextFile.h"
-#include "shell/EditFrmUnit.h"
-#include "shell/Main.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -36,33 +37,33 @@ bool sameFile(const QString &a, const QString &b)
 
 } // namespace
 
-ExportCommands::ExportCommands(TMainForm &main, QObject *parent) : QObject(parent), m_main(main)
+ExportCommands::ExportCommands(FeatureHost &host, QObject *parent) : QObject(parent), m_host(host)
 {
     setObjectName(QStringLiteral("ExportCommands"));
-    if (QAction *rtf = main.action(QStringLiteral("RTFfiltekst1")))
+    if (QAction *rtf = host.actions().action(QStringLiteral("RTFfiltekst1")))
         connect(rtf, &QAction::triggered, this, &ExportCommands::RTFfiltekst1Click);
-    if (QAction *html = main.action(QStringLiteral("HTML3")))
+    if (QAction *html = host.actions().action(QStringLiteral("HTML3")))
         connect(html, &QAction::triggered, this, &ExportCommands::HTML3Click);
 }
 
 void ExportCommands::RTFfiltekst1Click()
 {
-    if (TEditForm *document = m_main.GetActiveEditor())
+    if (HostDocument *document = m_host.activeDocument())
         ExporterTilRTF(*document);
 }
 
 void ExportCommands::HTML3Click()
 {
-    if (TEditForm *document = m_main.GetActiveEditor())
+    if (HostDocument *document = m_host.activeDocument())
         ExporterTilHTML(*document);
 }
 
-void ExportCommands::ExporterTilRTF(TEditForm &document)
+void ExportCommands::ExporterTilRTF(HostDocument &document)
 {
     exportWith(document, ExporterRTF());
 }
 
-void ExportCommands::ExporterTilHTML(TEditForm &document)
+void ExportCommands::ExporterTilHTML(HostDocument &document)
 {
     exportWith(document, ExporterHTML());
 }
@@ -72,7 +73,7 @@ QString ExportCommands::proposedName(const QString &caption, const QString &exte
     return Delphi::changeFileExt(caption, extension);
 }
 
-void ExportCommands::exportWith(TEditForm &document, const Exporter &exporter)
+void ExportCommands::exportWith(HostDocument &document, const Exporter &exporter)
 {
     FileDialogs::Request req;
     req.filter = {filterEntry(exporter.defaultFilter())};
@@ -80,36 +81,37 @@ void ExportCommands::exportWith(TEditForm &document, const Exporter &exporter)
     req.fileName = proposedName(document.caption(), exporter.extension());
     req.defaultExt = exporter.extension();
     req.confirmOverwrite = true;
-    if (!document.DocumentFileName.isEmpty())
-        req.initialDir = QFileInfo(document.DocumentFileName).absolutePath();
+    const QString own = document.fileName();
+    if (!own.isEmpty())
+        req.initialDir = QFileInfo(own).absolutePath();
     else
-        req.initialDir = m_main.WorkingFolder;
+        req.initialDir = m_host.workingFolder();
 
-    const FileDialogs::Answer answer = FileDialogs::instance()->getSaveFileName(&document, req);
+    QWidget *window = document.widget();
+    const FileDialogs::Answer answer = FileDialogs::instance()->getSaveFileName(window, req);
     const QString target = answer.files.value(0);
     if (answer.accepted && !target.isEmpty()) {
-        if (sameFile(target, document.DocumentFileName)) {
+        if (sameFile(target, own)) {
             // The export would put a copy of the page in place of the page itself.
             Prompter::instance()->messageDlg(
-                &document,
+                window,
                 QStringLiteral("Cannot export to ") + target
                     + QStringLiteral(": it is the document's own file. Choose another name."),
                 Prompter::Error, Prompter::OkButton);
         } else {
             const QString title = QLatin1Char('"') + document.caption() + QLatin1Char('"')
                 + QStringLiteral(" exported as ") + exporter.formatName();
-            EditorAdapter &editor = *document.SynEdit1;
+            EditorAdapter &editor = *document.editor();
             const StyledText text = StyledText::of(editor, editor.hasSelection());
             TextFile::Format format;
             format.encoding = TextFile::Encoding::Utf8;
             format.lineEnding = TextFile::LineEnding::LF;
             QString reason;
             if (!TextFile::save(target, exporter.exportText(text, title), format, &reason))
-                Prompter::instance()->messageDlg(&document,
-                                                 QStringLiteral("Could not save ") + target
-                                                     + QLatin1Char('\n') + reason,
-                                                 Prompter::Error, Prompter::OkButton);
+                Prompter::instance()->messageDlg(
+                    window, QStringLiteral("Could not save ") + target + QLatin1Char('\n') + reason,
+                    Prompter::Error, Prompter::OkButton);
         }
     }
-    document.SynEdit1->widget()->setFocus();
+    document.editor()->widget()->setFocus();
 }

@@ -1,19 +1,23 @@
 #include "shell/printing/PrintCommands.h"
 
 #include "editor/output/PrintEngine.h"
+#include "host/ActionRegistry.h"
+#include "host/FeatureHost.h"
+#include "host/HostDocument.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/Prompter.h"
 #include "settings/store/AppSettings.h"
-#include "shell/EditFrmUnit.h"
-#include "shell/Main.h"
 #include "shell/printing/PrintPreviewFrm.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+
+#include <tuple>
 
 using Settings::Key;
 
@@ -37,16 +41,32 @@ QString noPrinterReason(const QPrinter &printer)
 
 } // namespace
 
-PrintCommands::PrintCommands(TMainForm &main, QObject *parent)
-    : QObject(parent), SynEditPrint1(new PrintEngine(this)), m_main(main)
+PrintCommands::PrintCommands(FeatureHost &host, QObject *parent)
+    : QObject(parent), SynEditPrint1(new PrintEngine(this)), m_host(host)
 {
     setObjectName(QStringLiteral("PrintCommands"));
     for (const auto &[name, handler] :
          {std::pair {"Print1", &PrintCommands::Print1Click},
           std::pair {"PrinterSetup1", &PrintCommands::PrinterSetup1Click},
           std::pair {"ForhndVisning1", &PrintCommands::ForhndVisning1Click}})
-        if (QAction *a = main.action(QLatin1String(name)))
+        if (QAction *a = host.actions().action(QLatin1String(name)))
             connect(a, &QAction::triggered, this, handler);
+    connect(&host, &FeatureHost::documentCreated, this, &PrintCommands::addPopupItems);
+}
+
+void PrintCommands::addPopupItems(HostDocument *document)
+{
+    ActionRegistry &popup = document->popupActions();
+    for (const auto &[name, caption, handler] :
+         {std::tuple {"Print2", "P&rint..", &PrintCommands::Print1Click},
+          std::tuple {"Printpreview1", "Print preview", &PrintCommands::ForhndVisning1Click}}) {
+        QAction *item = popup.action(QLatin1String(name));
+        if (!item)
+            item =
+                popup.addItem(document->popupMenu(), QLatin1String(name), QLatin1String(caption));
+        if (item)
+            connect(item, &QAction::triggered, this, handler, Qt::UniqueConnection);
+    }
 }
 
 QString PrintCommands::stamp(const QDateTime &at, bool date, bool time)
@@ -66,10 +86,10 @@ QString PrintCommands::stamp(const QDateTime &at, bool date, bool time)
 
 bool PrintCommands::SkrivUt()
 {
-    TEditForm *document = m_main.GetActiveEditor();
+    HostDocument *document = m_host.activeDocument();
     if (!document)
         return false;
-    const AppSettings &settings = m_main.settings();
+    const AppSettings &settings = m_host.settings();
     PrintEngine &engine = *SynEditPrint1;
     const QString caption = document->caption();
     const QFont font = PrintEngine::defaultFont();
@@ -99,7 +119,7 @@ bool PrintCommands::SkrivUt()
                               1);
     }
     // 5.
-    engine.setEditor(document->SynEdit1);
+    engine.setEditor(document->editor());
     // 6. The preview draws this job; its page count comes when it is drawn.
     if (m_preview) {
         m_preview->setPaintPages(
@@ -120,30 +140,29 @@ void PrintCommands::printJob()
         if (SynEditPrint1->paint(printer, &reason) > 0)
             return;
     }
-    Prompter::instance()->messageDlg(m_preview && m_preview->isVisible()
-                                         ? static_cast<QWidget *>(m_preview)
-                                         : static_cast<QWidget *>(&m_main),
-                                     QStringLiteral("The document was not printed.\n") + reason,
-                                     Prompter::Error, Prompter::OkButton);
+    Prompter::instance()->messageDlg(
+        m_preview && m_preview->isVisible() ? static_cast<QWidget *>(m_preview) : m_host.window(),
+        QStringLiteral("The document was not printed.\n") + reason, Prompter::Error,
+        Prompter::OkButton);
 }
 
 void PrintCommands::Print1Click()
 {
     if (!SkrivUt())
         return;
-    if (!FileDialogs::instance()->printDialog(&m_main))
+    if (!FileDialogs::instance()->printDialog(m_host.window()))
         return;
-    TEditForm *document = m_main.GetActiveEditor();
+    HostDocument *document = m_host.activeDocument();
     if (!document)
         return;
-    SynEditPrint1->setEditor(document->SynEdit1);
+    SynEditPrint1->setEditor(document->editor());
     SynEditPrint1->Title = document->caption();
     printJob();
 }
 
 void PrintCommands::PrinterSetup1Click()
 {
-    FileDialogs::instance()->pageSetup(&m_main);
+    FileDialogs::instance()->pageSetup(m_host.window());
 }
 
 void PrintCommands::ForhndVisning1Click()
@@ -158,6 +177,6 @@ void PrintCommands::createPreviewForm()
 {
     if (m_preview)
         return;
-    m_preview = new TPrintPreviewFrm(&FileDialogs::printer, &m_main);
+    m_preview = new TPrintPreviewFrm(&FileDialogs::printer, m_host.window());
     m_preview->setWindowFlag(Qt::Window);
 }

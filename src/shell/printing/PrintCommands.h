@@ -6,19 +6,19 @@
 #include <QObject>
 #include <QPointer>
 
+class FeatureHost;
+class HostDocument;
 class PrintEngine;
 class QPrinter;
-class TEditForm;
-class TMainForm;
 
-// File, "P&rint..", "&Print Setup.." and "Print Preview" (and their tool buttons and pop-up
-// items): the active document through the print engine, with the header and footer the
-// settings ask for.
+// File, "P&rint..", "&Print Setup.." and "Print Preview" (and their tool buttons), and
+// "P&rint.." and "Print preview" in every document pop-up: the active document through the
+// print engine, with the header and footer the settings ask for.
 class PrintCommands : public QObject
 {
     Q_OBJECT
 public:
-    PrintCommands(TMainForm &main, QObject *parent = nullptr);
+    PrintCommands(FeatureHost &host, QObject *parent = nullptr);
 
     void Print1Click();
     void PrinterSetup1Click();
@@ -37,9 +37,11 @@ public:
     static QString stamp(const QDateTime &at, bool date, bool time);
 
 private:
+    // Gives a new document's pop-up the print items.
+    void addPopupItems(HostDocument *document);
     // Prints the prepared job on the program's printer; says so when no printer is reached.
     void printJob();
 
-    TMainForm &m_main;
+    FeatureHost &m_host;
     QPointer<TPrintPreviewFrm> m_preview;
 };
