@@ -44,17 +44,12 @@ public:
     void removeHighlighter() override {}
     bool save() override { return false; }
     bool isModified() const override { return m_modified; }
-    QStringList &watchList() override { return m_watches; }
     int errorLine() const override { return -1; }
     void setErrorLine(int) override {}
     void bringToFront() override {}
     QString panelText(int panel) const override { return m_panels[panel & 3]; }
     void setPanelText(int panel, const QString &text) override { m_panels[panel & 3] = text; }
     void setIsModified(bool modified) override { m_modified = modified; }
-    void setWordAtCaret(const QString &) override {}
-    void setLineAtCaret(const QString &) override {}
-    QString completedMethodName() const override { return m_completed; }
-    void setCompletedMethodName(const QString &name) override { m_completed = name; }
     QMenu *popupMenu() const override { return nullptr; }
     ActionRegistry &popupActions() override { return m_actions; }
 
@@ -62,8 +57,6 @@ private:
     EditorAdapter *m_editor;
     QString m_caption;
     QString m_panels[4];
-    QString m_completed;
-    QStringList m_watches;
     ActionRegistry m_actions;
     bool m_modified = false;
 };

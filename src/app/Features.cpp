@@ -206,7 +206,7 @@ Features *installFeatures(TMainForm &main)
     //     Next, the breakpoint items, then the tracker.
     f->breakpoints = new BreakpointCommands(host, f);
     f->debugger = new DebugCommands(host, *f->compile, *f->breakpoints, f);
-    f->watches = new WatchCommands(host, f);
+    f->watches = new WatchCommands(host, *f->debugger, f);
 
     // 17. The "Javascripts:" commands (date, last modified, the clock pop-up's clocks) and the
     //     link wizard.

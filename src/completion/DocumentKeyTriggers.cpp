@@ -77,8 +77,6 @@ bool EditFormKeys::onKeyPress(QKeyEvent *event)
 
 bool EditFormKeys::SynEdit1KeyDown(QKeyEvent *event)
 {
-    m_document->setWordAtCaret(m_editor->wordAtCaret());
-    m_document->setLineAtCaret(m_editor->line(m_editor->caretLine()));
     const Qt::KeyboardModifiers mods = event->modifiers();
     switch (event->key()) {
     case Qt::Key_Return:
@@ -171,8 +169,7 @@ bool EditFormKeys::SynEdit1KeyPress(QKeyEvent *event)
 int EditFormKeys::scpParamsExecute()
 {
     return KeyTriggerText::paramsHintIndex(m_editor->line(m_editor->caretLine()),
-                                           m_editor->caretColumn(),
-                                           m_document->completedMethodName());
+                                           m_editor->caretColumn(), m_completedMethodName);
 }
 
 bool EditFormKeys::isCaretXYInComment() const
@@ -224,7 +221,7 @@ void EditFormKeys::focusEditor()
 void EditFormKeys::memberCompleted(const QString &methodName, const QString &paramsItem,
                                    bool showHint)
 {
-    m_document->setCompletedMethodName(methodName);
+    m_completedMethodName = methodName;
     scpParams->ItemList = QStringList {paramsItem};
     if (showHint)
         scpParams->activate();

@@ -67,4 +67,7 @@ private:
     EditorAdapter *m_editor;
     TSynAutoComplete *m_templates;
     Switches m_switches;
+    // The upper-cased name of the method the member completion inserted last; the parameter
+    // hint follows the call of that name.
+    QString m_completedMethodName;
 };

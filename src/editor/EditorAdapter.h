@@ -203,9 +203,6 @@ public:
     // (virtual space counted), and the height of a line in pixels.
     QPoint caretScreenPoint() const;
     int lineHeight() const;
-    // The word of letters, digits and "_" at the caret or ending right before it; empty when
-    // there is none.
-    QString wordAtCaret() const;
     // Removes length characters before the caret (never past the line start) as one edit.
     void deleteBeforeCaret(int length = 1);
 

@@ -46,20 +46,6 @@ int EditorAdapter::lineHeight() const
     return int(send(QsciScintillaBase::SCI_TEXTHEIGHT, lineNo));
 }
 
-QString EditorAdapter::wordAtCaret() const
-{
-    const QString text = line(caretLine());
-    const int caret = qMin(caretColumn() - 1, int(text.size()));
-    auto isWordChar = [](QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); };
-    int start = caret;
-    while (start > 0 && isWordChar(text.at(start - 1)))
-        --start;
-    int end = caret;
-    while (end < text.size() && isWordChar(text.at(end)))
-        ++end;
-    return text.mid(start, end - start);
-}
-
 void EditorAdapter::deleteBeforeCaret(int length)
 {
     const int lineNo = caretLine();

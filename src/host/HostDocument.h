@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 class ActionRegistry;
 class EditorAdapter;
@@ -34,9 +33,6 @@ public:
     virtual bool save() = 0;
     // Edited since it was loaded or last saved.
     virtual bool isModified() const = 0;
-    // The variables the debugger watches in this document, each "Class.member"; kept while
-    // the window is open.
-    virtual QStringList &watchList() = 0;
     // The line painted as a compiler error line (1-based, -1: none).
     virtual int errorLine() const = 0;
     virtual void setErrorLine(int line) = 0;
@@ -47,12 +43,6 @@ public:
     virtual void setPanelText(int panel, const QString &text) = 0;
     // Counts the document as edited although its text did not change.
     virtual void setIsModified(bool modified) = 0;
-    // The word at the caret and the caret line's text as the last key went down.
-    virtual void setWordAtCaret(const QString &word) = 0;
-    virtual void setLineAtCaret(const QString &line) = 0;
-    // The upper-cased name of the method the member completion inserted last.
-    virtual QString completedMethodName() const = 0;
-    virtual void setCompletedMethodName(const QString &name) = 0;
     // The document's pop-up menu and its own registry of items by component name.
     virtual QMenu *popupMenu() const = 0;
     virtual ActionRegistry &popupActions() = 0;

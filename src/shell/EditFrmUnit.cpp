@@ -57,9 +57,6 @@ TEditForm::~TEditForm() = default;
 
 void TEditForm::FormCreate()
 {
-    WatchList.clear();
-    LineAtCaret.clear();
-    WordAtCaret.clear();
     ErrorLine = -1;
     setPanelText(2, QStringLiteral("Insertion"));
     HasFileName = false;

@@ -49,17 +49,12 @@ public:
     void removeHighlighter() override { ChangeSyntaxToNoHighlighter(); }
     bool save() override { return SaveFileNow(); }
     bool isModified() const override { return IsModified; }
-    QStringList &watchList() override { return WatchList; }
     int errorLine() const override { return ErrorLine; }
     void setErrorLine(int line) override { ErrorLine = line; }
     void bringToFront() override;
     QMenu *popupMenu() const override { return PopupMenu1; }
     ActionRegistry &popupActions() override { return m_popupActions; }
     void setIsModified(bool modified) override { IsModified = modified; }
-    void setWordAtCaret(const QString &word) override { WordAtCaret = word; }
-    void setLineAtCaret(const QString &line) override { LineAtCaret = line; }
-    QString completedMethodName() const override { return CompletedMethodName; }
-    void setCompletedMethodName(const QString &name) override { CompletedMethodName = name; }
 
     // Status bar: four panels of 60, 70, 100 and 50 pixels; panel 1 "Modified", panel 2 "Insertion".
     QStatusBar *StatusBar1 = nullptr;
@@ -88,12 +83,8 @@ public:
     int InitialLineCount = 0;
     int CaretLineIndex = 0;
     int ErrorLine = -1;
-    QString WordAtCaret;
-    QString LineAtCaret;
     QString DocumentFileName; // full path; empty for an untitled document
     QString CustomLanguage;   // user-defined language name; empty for built-in types
-    QStringList WatchList;    // watched variables, "Class.member"
-    QString CompletedMethodName;
 
     // Reads fileName into the editor (encoding and line ending kept for saving).
     // False, with the reason, when it cannot be read or is not text.

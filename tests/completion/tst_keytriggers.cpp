@@ -220,7 +220,6 @@ private slots:
         QTest::keyClicks(members->Form->List, QStringLiteral("sub"));
         QTest::keyClick(members->Form->List, Qt::Key_Return);
         QCOMPARE(Fixture::line(w), QStringLiteral("  s.substring()"));
-        QCOMPARE(w->CompletedMethodName, QStringLiteral("SUBSTRING"));
         EditorAdapter *e = w->editor();
         QCOMPARE(e->callTipText(), QStringLiteral("int beginIndex, int endIndex"));
         QCOMPARE(e->callTipHighlight(), QStringLiteral("int beginIndex"));
@@ -248,8 +247,6 @@ private slots:
         QCOMPARE(w->editor()->lines(), (QStringList {"abc", "def"}));
         Fixture::type(w, QStringLiteral("x"));
         QCOMPARE(w->panelText(0), QStringLiteral(" 2:2")); // the place before the key
-        QCOMPARE(w->WordAtCaret, QStringLiteral("def"));
-        QCOMPARE(w->LineAtCaret, QStringLiteral("def"));
     }
 };
 

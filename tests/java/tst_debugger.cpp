@@ -244,7 +244,7 @@ void TestDebugger::sessionWithFakeJdb()
     f.breakpointAt(5);
     f.doc->editor()->setCaret(9, 1);
     f.marks->toggleBookmark(1);
-    f.doc->WatchList = QStringList {"Hello.count"};
+    f.debug->setWatches(f.doc, {"Hello.count"});
 
     QStringList pendingAtInit;
     bool pausedAtInit = false;
@@ -318,7 +318,7 @@ void TestDebugger::typedCommandsAndTheRunsDocument()
 {
     DebugFixture f;
     f.tool("jdb", fakeJdb);
-    f.doc->WatchList = QStringList {"Hello.count"};
+    f.debug->setWatches(f.doc, {"Hello.count"});
     f.debug->SpeedButton41->click();
     TDebugger *debugger = f.debug->DebuggerThread();
     debugger->commands()->timer()->setInterval(20);
@@ -339,7 +339,7 @@ void TestDebugger::typedCommandsAndTheRunsDocument()
 
     // Another document comes to the front: the run still belongs to Hello.
     TEditForm *other = f.main->LoadFile(f.write("Other.java", "public class Other {}\n"));
-    other->WatchList = QStringList {"Other.x"};
+    f.debug->setWatches(other, {"Other.x"});
     QCOMPARE(f.active(), other);
     f.debug->SpeedButton42->click();
     QTRY_VERIFY(f.stdinText().endsWith("\rdump Hello.count\n\rcont\n"));
@@ -485,7 +485,7 @@ void TestDebugger::realJdk()
     DebugFixture f;
     f.setJava(bin, "-g");
     f.breakpointAt(6);
-    f.doc->WatchList = QStringList {"Hello.count"};
+    f.debug->setWatches(f.doc, {"Hello.count"});
     f.doc->SkrivUtTekst("\n"); // modified: Start compiles it, with -g
     f.debug->SpeedButton41->click();
     QTRY_VERIFY_WITH_TIMEOUT(f.log().contains("Breakpoint hit:"), 60000);

@@ -1,6 +1,7 @@
 #include "FakeHelpViewer.h"
 #include "ShellFixture.h"
 #include "app/Features.h"
+#include "java/debug/DebugCommands.h"
 #include "java/debug/VariableTracker.h"
 #include "java/debug/WatchCommands.h"
 
@@ -38,6 +39,8 @@ struct WatchFixture : ShellFixture {
         });
         doc = main->LoadFile(write("A.java", text));
     }
+
+    QStringList watches() const { return main->features().debugger->watches(doc); }
 
     QStringList rows(QTreeWidget *view) const
     {
@@ -91,7 +94,7 @@ void TestWatches::trackerNeedsAMainClass()
 void TestWatches::trackerListsAndOkReversesTheRows()
 {
     WatchFixture f;
-    f.doc->WatchList = QStringList {"A.x", "A.y"};
+    f.main->features().debugger->setWatches(f.doc, {"A.x", "A.y"});
     f.answer = [&](TVarTrackerFrm &dlg) {
         [&] {
             QCOMPARE(dlg.windowTitle(), QStringLiteral("Variable value tracker"));
@@ -108,7 +111,7 @@ void TestWatches::trackerListsAndOkReversesTheRows()
     QCOMPARE(button->toolTip(), QStringLiteral("Variabel value tracker"));
     button->click();
     QCOMPARE(f.shown, 1);
-    QCOMPARE(f.doc->WatchList, (QStringList {"A.y", "A.x"}));
+    QCOMPARE(f.watches(), (QStringList {"A.y", "A.x"}));
 
     // Cancel keeps the list; so does the pop-up's item, which opens the same dialog.
     f.answer = [](TVarTrackerFrm &dlg) {
@@ -118,7 +121,7 @@ void TestWatches::trackerListsAndOkReversesTheRows()
     };
     f.doc->popupMenu("Debugging1")->findChild<QAction *>("Variabletracker1")->trigger();
     QCOMPARE(f.shown, 2);
-    QCOMPARE(f.doc->WatchList, (QStringList {"A.y", "A.x"}));
+    QCOMPARE(f.watches(), (QStringList {"A.y", "A.x"}));
 }
 
 void TestWatches::addAndDeleteInTheTracker()
@@ -131,7 +134,7 @@ void TestWatches::addAndDeleteInTheTracker()
     };
     f.main->action("Variabletracker1")->trigger();
     QCOMPARE(help.pages, QStringList {"HID_VARTRACKERDLG"});
-    QCOMPARE(f.doc->WatchList, (QStringList {"A.count", "A.count", "A.count", "A.count"}));
+    QCOMPARE(f.watches(), (QStringList {"A.count", "A.count", "A.count", "A.count"}));
 
     // A class without members offers "None found!", which is never added.
     WatchFixture empty("public class B {\n    public static void main(String[] a) {\n    }\n}\n");
@@ -232,11 +235,11 @@ void TestWatches::addToDebuggerWatch()
     f.doc->editor()->setCaret(8, 1);
     f.doc->popupAction("Addtodebuggerwatch1")->trigger();
     if (watch.isEmpty()) {
-        QVERIFY(f.doc->WatchList.isEmpty());
+        QVERIFY(f.watches().isEmpty());
         QVERIFY(f.prompter.calls.isEmpty());
         return;
     }
-    QCOMPARE(f.doc->WatchList, QStringList {watch});
+    QCOMPARE(f.watches(), QStringList {watch});
     QCOMPARE(f.prompter.calls.size(), 1);
     const FakePrompter::Call call = f.prompter.calls.first();
     QCOMPARE(call.caption, QStringLiteral("Information"));

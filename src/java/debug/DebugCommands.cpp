@@ -110,6 +110,7 @@ DebugCommands::DebugCommands(FeatureHost &host, CompileCommands &compile,
         bindDocument(document);
     connect(&host, &FeatureHost::documentCreated, this, &DebugCommands::bindDocument);
     connect(&host, &FeatureHost::documentClosed, this, [this](HostDocument *document) {
+        m_watches.remove(document->widget());
         if (document == m_runDocument)
             m_runWindow = nullptr;
     });
@@ -148,9 +149,22 @@ void DebugCommands::setRunning(bool running)
     SpeedButton3->setEnabled(running);
 }
 
+QStringList DebugCommands::watches(HostDocument *document) const
+{
+    return m_watches.value(document->widget());
+}
+
+void DebugCommands::setWatches(HostDocument *document, const QStringList &watches)
+{
+    if (watches.isEmpty())
+        m_watches.remove(document->widget());
+    else
+        m_watches.insert(document->widget(), watches);
+}
+
 QStringList DebugCommands::runWatches() const
 {
-    return m_runWindow ? m_runDocument->watchList() : QStringList();
+    return m_runWindow ? m_watches.value(m_runWindow.data()) : QStringList();
 }
 
 QList<int> DebugCommands::runMarks() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -44,6 +45,11 @@ public:
     // A run is compiling or jdb is running.
     bool isBusy() const;
 
+    // The variables watched in a document, each "Class.member", dumped at each step of a run
+    // of that document. A document's list lives while its window is open.
+    QStringList watches(HostDocument *document) const;
+    void setWatches(HostDocument *document, const QStringList &watches);
+
     void SpeedButton41Click(); // Start debug
     void SpeedButton42Click(); // Next instruction
     void SpeedButton3Click();  // Stop debug
@@ -76,4 +82,6 @@ private:
     QPointer<QWidget> m_runWindow;
     HostDocument *m_runDocument = nullptr;
     QString m_mainClass;
+    // The watches of the open documents, by document window.
+    QHash<const QWidget *, QStringList> m_watches;
 };

@@ -6,6 +6,7 @@
 #include "host/ActionRegistry.h"
 #include "host/FeatureHost.h"
 #include "host/HostDocument.h"
+#include "java/debug/DebugCommands.h"
 #include "java/debug/VariableTracker.h"
 #include "platform/DelphiStrings.h"
 #include "platform/Prompter.h"
@@ -15,8 +16,11 @@
 #include <QPointer>
 #include <QToolButton>
 
-WatchCommands::WatchCommands(FeatureHost &host, QObject *parent)
-    : QObject(parent), m_host(&host), m_exec([](TVarTrackerFrm &dlg) { return dlg.exec(); })
+WatchCommands::WatchCommands(FeatureHost &host, DebugCommands &debugger, QObject *parent)
+    : QObject(parent),
+      m_host(&host),
+      m_debugger(&debugger),
+      m_exec([](TVarTrackerFrm &dlg) { return dlg.exec(); })
 {
     ActionRegistry &registry = host.actions();
     QAction *tracker = registry.action(QStringLiteral("Variabletracker1"));
@@ -98,10 +102,10 @@ void WatchCommands::SpeedButton44Click()
         },
         m_host->window());
     dlg.MainClass = name;
-    dlg.WatchList = doc->watchList();
+    dlg.WatchList = m_debugger->watches(doc);
     dlg.FormShow();
     if (m_exec(dlg) == QDialog::Accepted && window)
-        doc->watchList() = dlg.WatchList;
+        m_debugger->setWatches(doc, dlg.WatchList);
 }
 
 void WatchCommands::Addtodebuggerwatch1Click(HostDocument *document)
@@ -110,8 +114,9 @@ void WatchCommands::Addtodebuggerwatch1Click(HostDocument *document)
     QString identifier;
     if (!editor || !watchIdentifier(editor->line(editor->caretLine()), &identifier))
         return;
-    document->watchList().append(JavaDocumentScanner::FindMainClassName(editor) + u'.'
-                                 + identifier);
+    QStringList watches = m_debugger->watches(document);
+    watches.append(JavaDocumentScanner::FindMainClassName(editor) + u'.' + identifier);
+    m_debugger->setWatches(document, watches);
     Prompter::instance()->messageBox(
         m_host->window(), QStringLiteral("Information"),
         QStringLiteral("The variable \"") + identifier

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class DebugCommands;
 class FeatureHost;
 class HostDocument;
 class QToolButton;
@@ -11,7 +12,8 @@ class TVarTrackerFrm;
 
 // The watch list commands: the variable tracker dialog (Debugging, "Variable tracker..", the
 // Java tab's "Variabel value tracker" and the document pop-up's Debugging item) and every
-// document pop-up's "Add to debugger watch", enabled when the caret line holds ";".
+// document pop-up's "Add to debugger watch", enabled when the caret line holds ";". They edit
+// the debugger's watch lists.
 class WatchCommands : public QObject
 {
     Q_OBJECT
@@ -19,7 +21,7 @@ public:
     // Shows the dialog modally and returns its result; tests answer it without a window.
     using ExecDialog = std::function<int(TVarTrackerFrm &)>;
 
-    explicit WatchCommands(FeatureHost &host, QObject *parent = nullptr);
+    WatchCommands(FeatureHost &host, DebugCommands &debugger, QObject *parent = nullptr);
 
     QToolButton *SpeedButton44 = nullptr; // "Variabel value tracker"
 
@@ -40,5 +42,6 @@ private:
     void bindDocument(HostDocument *document);
 
     FeatureHost *m_host;
+    DebugCommands *m_debugger;
     ExecDialog m_exec;
 };
