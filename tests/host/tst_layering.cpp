@@ -148,10 +148,10 @@ private slots:
             QVERIFY(f.open(QIODevice::ReadOnly));
             for (const QString &line : QString::fromUtf8(f.readAll()).split(u'\n')) {
                 const QString why = violation(relative, line);
-                // TEMPORARY while the shell is cut loose from the root and the languages.
+                // TEMPORARY while the shell's feature folders move onto the host interface.
                 if (!why.isEmpty()
-                    && (relative.startsWith(QLatin1String("shell/"))
-                        || relative.startsWith(QLatin1String("settings/languages/LanguageFilter"))))
+                    && QStringList {"shell/explorer", "shell/printing", "shell/help", "shell/tools"}
+                           .contains(unitOf(relative)))
                     continue;
                 if (!why.isEmpty())
                     broken << relative + QStringLiteral(": ") + line.trimmed() + " (" + why + ")";
