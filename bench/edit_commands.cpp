@@ -2,6 +2,7 @@
 // window as the user has it (shown, highlighted, the spelling underline on), each command with
 // the repaint that follows it. Medians of five runs.
 #include "ProgramFolder.h"
+#include "app/Features.h"
 #include "editor/EditorAdapter.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
@@ -96,7 +97,7 @@ int main(int argc, char **argv)
     if (big.isEmpty())
         return 1;
 
-    TMainForm window({QCoreApplication::applicationFilePath(), big});
+    TMainForm window({QCoreApplication::applicationFilePath(), big}, makeFeatures());
     window.setGeometry(window.screen()->availableGeometry());
     window.show();
     while (!window.GetActiveEditor())

@@ -2,6 +2,7 @@
 // (the visible part) against a bare QScintilla window showing the same file; the jump to its
 // end, which styles all of it; and the activation of its window while the language file is
 // unchanged, which re-reads the file and restyles nothing.
+#include "app/Features.h"
 #include "editor/EditorAdapter.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
@@ -106,7 +107,7 @@ int main(int argc, char **argv)
         });
     }
 
-    TMainForm window;
+    TMainForm window({}, makeFeatures());
     window.setGeometry(screen);
     window.show();
     waitExposed(&window);

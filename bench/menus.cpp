@@ -4,6 +4,7 @@
 // the same items with Fusion set on it is the comparison. The two take turns, round by round;
 // medians are compared.
 #include "ProgramFolder.h"
+#include "app/Features.h"
 #include "shell/Main.h"
 #include "styling/FlatMenuStyle.h"
 
@@ -105,7 +106,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setStyle(new FlatMenuStyle);
 
-    TMainForm window;
+    TMainForm window({}, makeFeatures());
     window.resize(1000, 700);
     window.show();
     if (QAction *html = window.action(QStringLiteral("HTMLdocument1")))

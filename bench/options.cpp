@@ -98,7 +98,8 @@ int main(int argc, char **argv)
     qputenv("QMEDITOR_HOME", QFile::encodeName(home));
 
     HelpCommands::setStartUpTipsAllowed(false);
-    TMainForm main;
+    Features *root = nullptr;
+    TMainForm main({}, makeFeatures(&root));
     main.resize(1200, 800);
     main.show();
     waitExposed(&main);
@@ -111,7 +112,7 @@ int main(int argc, char **argv)
         QElapsedTimer t;
         t.start();
         main.action(QStringLiteral("Options2"))->trigger();
-        TOptionsFrm *dialog = main.features().options->dialog();
+        TOptionsFrm *dialog = root->options->dialog();
         waitExposed(dialog);
         dialog->repaint();
         QCoreApplication::processEvents();

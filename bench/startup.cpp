@@ -2,6 +2,7 @@
 // the time until the window is on screen and painted, empty and with a 4 MB Java file given
 // on the command line (shown and highlighted). Each case runs in its own process, five times;
 // the medians are compared.
+#include "app/Features.h"
 #include "editor/EditorAdapter.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
@@ -76,7 +77,7 @@ int runMain(const QString &file)
     if (!file.isEmpty())
         args << file;
     QApplication::setStyle(new FlatMenuStyle); // as the program block does
-    TMainForm window(args);
+    TMainForm window(args, makeFeatures());
     place(&window);
     waitExposed(&window);
     while (!file.isEmpty() && !window.GetActiveEditor())

@@ -123,12 +123,13 @@ int main(int argc, char **argv)
     if (!write(javaFile, java) || !write(htmlFile, html) || !write(classFile, makeBigClass()))
         return 2;
 
-    TMainForm window;
+    Features *root = nullptr;
+    TMainForm window({}, makeFeatures(&root));
     window.setGeometry(window.screen()->availableGeometry());
     window.show();
     while (!window.windowHandle() || !window.windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    StatisticsCommand *statistics = window.features().statistics;
+    StatisticsCommand *statistics = root->statistics;
 
     struct Result {
         QString name;
@@ -165,7 +166,7 @@ int main(int argc, char **argv)
     // Quick find: the class list entered, then the class chosen.
     TEditForm *big = window.LoadFile(classFile);
     QCoreApplication::processEvents();
-    QuickFind *qf = window.features().quickFind;
+    QuickFind *qf = root->quickFind;
     QList<double> enter, fill;
     for (int run = 0; run < 7; ++run) {
         enter << timeMs([&] { qf->ClassNameCompoBox1Enter(); });

@@ -3,6 +3,7 @@
 // in the main window from the answer Yes to the new text shown.
 #include "html/text/StripHtml.h"
 
+#include "app/Features.h"
 #include "editor/EditorAdapter.h"
 #include "editor/tokenizers/HtmlTokenizer.h"
 #include "platform/DelphiStrings.h"
@@ -126,7 +127,7 @@ int main(int argc, char **argv)
     Prompter::setInstance(&yes);
     QList<double> commandMs;
     {
-        TMainForm window;
+        TMainForm window({}, makeFeatures());
         window.setGeometry(window.screen()->availableGeometry());
         window.show();
         while (!window.windowHandle() || !window.windowHandle()->isExposed())

@@ -4,6 +4,7 @@
 #include "analysis/QuickFind.h"
 #include "analysis/StatisticsCommand.h"
 #include "app/MainWindowHost.h"
+#include "app/MainWindowLanguages.h"
 #include "app/SpellCheckerForOptions.h"
 #include "completion/CodeTemplateExpander.h"
 #include "completion/CompletionFeature.h"
@@ -119,14 +120,33 @@ void installCustomLanguages(Features &f, TMainForm &main)
 
 } // namespace
 
-Features::Features(TMainForm &main) : QObject(&main)
+Features::Features(TMainForm &main)
+    : QObject(&main), m_main(main), m_languages(std::make_unique<MainWindowLanguages>(main))
 {
     setObjectName(QStringLiteral("Features"));
 }
 
-Features *installFeatures(TMainForm &main)
+Features::~Features() = default;
+
+StartupStepsFactory makeFeatures(Features **made)
 {
-    auto *f = new Features(main);
+    return [made](TMainForm &main) {
+        auto root = std::make_unique<Features>(main);
+        if (made)
+            *made = root.get();
+        return std::unique_ptr<StartupSteps>(std::move(root));
+    };
+}
+
+UserLanguages &Features::userLanguages()
+{
+    return *m_languages;
+}
+
+void Features::installFeatures()
+{
+    TMainForm &main = m_main;
+    Features *f = this;
     FeatureHost &host = *(f->host = new MainWindowHost(main));
 
     // 0. A settings file that cannot be written is reported once.
@@ -235,8 +255,6 @@ Features *installFeatures(TMainForm &main)
     // 21. The shortcut table: the main menu's keys (applied by the start-up step and by the
     //     Options dialog's OK), which every document editor leaves to the menu.
     f->shortcuts = new MenuShortcuts(host, f);
-
-    return f;
 }
 
 // --- Start-up steps of the features ------------------------------------------------------

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "shell/StartupSteps.h"
+
 #include <QObject>
+
+#include <memory>
 
 class BreakpointCommands;
 class CompileCommands;
@@ -15,6 +19,7 @@ class HelpCommands;
 class HtmlCommands;
 class JavaGeneratorCommands;
 class JavaSnippetCommands;
+class MainWindowLanguages;
 class MenuShortcuts;
 class OptionsFeature;
 class PrintCommands;
@@ -27,13 +32,15 @@ class StatisticsCommand;
 class TMainForm;
 class WatchCommands;
 
-// The features of the main window, as the composition root installed them, and the start-up
-// steps that belong to them (the main window calls these in its own order).
-class Features : public QObject
+// The composition root of a main window: the features it installs into the window, the start-up
+// steps that belong to them (the window calls these in its own order) and the user-defined
+// languages of the window.
+class Features : public QObject, public StartupSteps
 {
     Q_OBJECT
 public:
     explicit Features(TMainForm &main);
+    ~Features() override;
 
     FeatureHost *host = nullptr;
     HtmlCommands *html = nullptr;
@@ -64,18 +71,23 @@ public:
     // page with the "New language" tab chosen.
     void Definenewcustomlanguage1Click();
 
-    // Start-up steps of the main window's creation, in the order it calls them.
-    void LoadCustomLanglistFromFile(); // user-defined languages in the New menus
-    void LagNyCompletionListe();       // the code-template list
-    void showTipWindow();              // the tip of the day
-    void LoadShortcuts();              // the shortcut table
-    void restartFlatMenu();            // the menu styling
-    // Step of the one-shot start-up timer.
-    void setUpSpellChecker();
-    // The program block's hidden forms.
-    void createHiddenForms();
+    // Start-up steps of the main window, in the order it calls them.
+    void installFeatures() override;
+    void LoadCustomLanglistFromFile() override;
+    void LagNyCompletionListe() override;
+    void showTipWindow() override;
+    void LoadShortcuts() override;
+    void restartFlatMenu() override;
+    void setUpSpellChecker() override;
+    void createHiddenForms() override;
+
+    UserLanguages &userLanguages() override;
+
+private:
+    TMainForm &m_main;
+    std::unique_ptr<MainWindowLanguages> m_languages;
 };
 
-// Installs every feature into the main window; called once, by the main window's
-// constructor, after its menus and panels stand and before its start-up steps run.
-Features *installFeatures(TMainForm &main);
+// The factory a main window is made with: TMainForm window(arguments, makeFeatures()). With
+// made, it also tells where the root it made is (tests and benchmarks reach the features so).
+StartupStepsFactory makeFeatures(Features **made = nullptr);

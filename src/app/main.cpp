@@ -1,5 +1,6 @@
 #include "shell/Main.h"
 
+#include "app/Features.h"
 #include "styling/FlatMenuStyle.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@ int main(int argc, char **argv)
     // The flat menus of every window, made now or later.
     QApplication::setStyle(new FlatMenuStyle);
 
-    TMainForm mainForm(QApplication::arguments());
+    TMainForm mainForm(QApplication::arguments(), makeFeatures());
     mainForm.createHiddenForms();
     // Also where no window manager maximises for us.
     if (QScreen *screen = mainForm.screen())

@@ -6,10 +6,10 @@
 #include "platform/FileStamp.h"
 #include "platform/Prompter.h"
 #include "platform/TextFile.h"
-#include "settings/languages/CustomLanguageLoader.h"
 #include "settings/store/AppSettings.h"
 #include "shell/DocumentTypes.h"
 #include "shell/Main.h"
+#include "shell/UserLanguages.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -362,8 +362,7 @@ void TEditForm::FormActivate()
     // Pointing the shared spell checker at this editor: filled in by the spell checker.
     // A user-defined language's keywords and comment styles may have changed in its file.
     if (!Delphi::trim(CustomLanguage).isEmpty())
-        CustomLanguageLoader::LoadLangData(CustomLanguage, highlighter(Highlighter::General),
-                                           nullptr);
+        m_main->languages().applyLanguage(CustomLanguage, highlighter(Highlighter::General));
     // The window's own flag follows the gutter, so the next "Line Numbers" toggle flips both.
     if (QAction *lineNumbers = m_main->action(QStringLiteral("Linenumbers1"))) {
         LineNumbersShown = lineNumbers->isChecked();

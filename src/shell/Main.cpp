@@ -1,6 +1,5 @@
 #include "shell/Main.h"
 
-#include "app/Features.h"
 #include "platform/AppPaths.h"
 #include "platform/DelphiStrings.h"
 #include "platform/HelpViewer.h"
@@ -32,7 +31,8 @@ using Settings::Key;
 
 TMainForm *MainForm = nullptr;
 
-TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
+TMainForm::TMainForm(const QStringList &arguments, const StartupStepsFactory &makeRoot,
+                     QWidget *parent)
     : QMainWindow(parent), m_arguments(arguments)
 {
     MainForm = this;
@@ -57,7 +57,8 @@ TMainForm::TMainForm(const QStringList &arguments, QWidget *parent)
     buildMenus();
     installEditCommands();
     // Every feature, with its menus, tool tabs and pop-up items, before start-up runs.
-    m_features = installFeatures(*this);
+    m_root = makeRoot(*this);
+    m_root->installFeatures();
 
     AutosaveTimer = new QTimer(this);
     AutosaveTimer->setObjectName(QStringLiteral("AutosaveTimer"));
@@ -78,8 +79,7 @@ TMainForm::~TMainForm()
     delete m_mdiArea;
     m_mdiArea = nullptr;
     // The features go before the settings object they read.
-    delete m_features;
-    m_features = nullptr;
+    m_root.reset();
     if (MainForm == this)
         MainForm = nullptr;
 }
@@ -137,33 +137,33 @@ void TMainForm::FormCreate()
 
 void TMainForm::LoadCustomLanglistFromFile()
 {
-    m_features->LoadCustomLanglistFromFile();
+    m_root->LoadCustomLanglistFromFile();
 }
 void TMainForm::LagNyCompletionListe()
 {
-    m_features->LagNyCompletionListe();
+    m_root->LagNyCompletionListe();
 }
 void TMainForm::LoadShortcuts()
 {
-    m_features->LoadShortcuts();
+    m_root->LoadShortcuts();
     for (QMdiSubWindow *sub : m_mdiArea->subWindowList())
         SubWindowKeys::yieldTo(m_registry, sub);
 }
 void TMainForm::showTipWindow()
 {
-    m_features->showTipWindow();
+    m_root->showTipWindow();
 }
 void TMainForm::restartFlatMenu()
 {
-    m_features->restartFlatMenu();
+    m_root->restartFlatMenu();
 }
 void TMainForm::setUpSpellChecker()
 {
-    m_features->setUpSpellChecker();
+    m_root->setUpSpellChecker();
 }
 void TMainForm::createHiddenForms()
 {
-    m_features->createHiddenForms();
+    m_root->createHiddenForms();
 }
 
 void TMainForm::buildCentralArea()

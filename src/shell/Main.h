@@ -3,6 +3,7 @@
 #include "host/ActionRegistry.h"
 #include "platform/FileDialogs.h"
 #include "shell/DocumentTypes.h"
+#include "shell/StartupSteps.h"
 
 #include <QHash>
 #include <QList>
@@ -10,10 +11,10 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class AppSettings;
-class Features;
 class QAction;
 class QGroupBox;
 class QMdiArea;
@@ -27,14 +28,17 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TEditForm;
 class TSaveDocChangeFrm;
+class UserLanguages;
 
 // The main window: an MDI frame of document windows (TEditForm) with the side panel
 // (explorer, Java, HTML and general tool tabs), the bottom pane ("Open Files", compiler and
 // debugger tabs), the menu bar and the settings file.
 //
 // The main window holds the shell's own logic. Features (HTML, Java, spelling, ...) are
-// installed by the composition root (src/app/Features) before start-up runs; they see the
-// window only through the host interface (src/host/FeatureHost.h):
+// installed by the composition root (src/app/Features), which the constructor makes through the
+// factory it is given, before start-up runs; the window reaches the root only through
+// StartupSteps (the start-up steps of the features) and UserLanguages (the user-defined
+// languages). Features see the window only through the host interface (src/host/FeatureHost.h):
 // - Every main-menu command is a QAction registered under its component name in actions():
 //   action("Save1"), menu("Insert2").
 // - The active document is GetActiveEditor() (nullptr when none is open); text goes in through
@@ -45,8 +49,10 @@ class TMainForm : public QMainWindow
 {
     Q_OBJECT
 public:
-    // arguments: the program's command line (arguments.value(1) is the file to open).
-    explicit TMainForm(const QStringList &arguments = QStringList(), QWidget *parent = nullptr);
+    // arguments: the program's command line (arguments.value(1) is the file to open);
+    // makeRoot: makes the composition root, which installs the features.
+    TMainForm(const QStringList &arguments, const StartupStepsFactory &makeRoot,
+              QWidget *parent = nullptr);
     ~TMainForm() override;
 
     // --- Action registry of the main menu ------------------------------------------------
@@ -58,9 +64,6 @@ public:
     // --- Settings file -------------------------------------------------------------------
     AppSettings &settings() const { return *m_settings; }
     QString iniFileName() const { return m_iniFileName; }
-
-    // The features installed by the composition root.
-    Features &features() const { return *m_features; }
 
     // --- Documents -----------------------------------------------------------------------
     // The current document window (QMdiArea::currentSubWindow()), or nullptr.
@@ -111,6 +114,13 @@ public:
     // (keywords, comment styles, string quote); withCode also puts the language's sample code
     // in place of its text.
     void LoadLangData(const QString &name, bool withCode);
+    // The window's part of GeneralDocument: a new untitled document of extension ext in the
+    // user-defined language, with the general highlighter, on the "General" tab; a filterItem of
+    // 0 or more also becomes the explorer's filter item and mask its file mask. setUp configures
+    // the document before the editor settings apply; it then counts as unmodified.
+    TEditForm *newLanguageDocument(const QString &language, const QString &ext, int filterItem,
+                                   const QString &mask,
+                                   const std::function<void(TEditForm *)> &setUp);
 
     // --- Loading and saving --------------------------------------------------------------
     // Opens fileName in a new document window (no duplicate test).
@@ -273,7 +283,7 @@ private:
     bool FormCloseQuery();
     void FormClose();
 
-    // Steps of start-up that belong to features: each forwards to its feature.
+    // Steps of start-up that belong to the features: each forwards to the composition root.
     void LoadCustomLanglistFromFile();
     void LagNyCompletionListe();
     void showTipWindow();
@@ -303,6 +313,7 @@ private:
     QString FindLangNameFromFilterString(const QString &ext);
     TEditForm *windowOfEntry(QTreeWidgetItem *item) const;
     void removeOpenFilesEntryItem(QTreeWidgetItem *entry);
+    UserLanguages &languages() const { return m_root->userLanguages(); }
 
     // Document windows (MainDocuments.cpp).
     void newDocument(DocumentTypes::NewDocument kind);
@@ -317,7 +328,7 @@ private:
     QStringList m_arguments;
     ActionRegistry m_registry;
     AppSettings *m_settings = nullptr;
-    Features *m_features = nullptr;
+    std::unique_ptr<StartupSteps> m_root;
     QString m_iniFileName;
     QString m_helpFile;
     int m_documentCounter = 0;

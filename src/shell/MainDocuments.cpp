@@ -8,12 +8,10 @@
 #include "platform/DelphiStrings.h"
 #include "platform/Prompter.h"
 #include "platform/TColor.h"
-#include "settings/languages/CustomLanguageFile.h"
-#include "settings/languages/CustomLanguageLoader.h"
-#include "settings/languages/LanguageFilter.h"
 #include "settings/store/AppSettings.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/SubWindowKeys.h"
+#include "shell/UserLanguages.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -391,27 +389,31 @@ void TMainForm::Textfile1Click()
 
 void TMainForm::GeneralDocument(const QString &name)
 {
-    const QString ext =
-        CustomLanguageFile::newDocumentExtension(CustomLanguageFile(name).fileExt());
+    languages().GeneralDocument(name);
+}
+
+void TMainForm::LoadLangData(const QString &name, bool withCode)
+{
+    languages().LoadLangData(name, withCode);
+}
+
+TEditForm *TMainForm::newLanguageDocument(const QString &language, const QString &ext,
+                                          int filterItem, const QString &mask,
+                                          const std::function<void(TEditForm *)> &setUp)
+{
     EnableMainMenu();
     setSideTab(DocumentTypes::SideTab::General);
-    // The filter entry that lists the extension (the last of them) and its masks.
-    const QList<LanguageFilter::Entry> entries = LanguageFilter::build();
-    const int item = LanguageFilter::lastListing(entries, ext);
-    if (item >= 0) {
-        m_filterIndex = item;
-        m_explorerMask = entries.at(item).filter.masks.join(u';');
+    if (filterItem >= 0) {
+        m_filterIndex = filterItem;
+        m_explorerMask = mask;
     }
     EnableDisableTabs(false);
     TEditForm *w = MakeUnit(ext);
     w->setPanelText(1, QString());
     w->ChangeSyntaxToGeneralHighlighter();
-    w->CustomLanguage = name;
-    const QString colours =
-        AppPaths::dataPath(QStringLiteral("colors/lang/")) + name + QStringLiteral(".ini");
-    if (QFileInfo(colours).isFile())
-        w->currentHighlighter()->loadFromFile(colours);
-    LoadLangData(name, true);
+    w->CustomLanguage = language;
+    if (setUp)
+        setUp(w);
     EnableGeneralButtons(true);
     ViewJavaInMainMenu(false);
     LoadUserSettings();
@@ -419,15 +421,7 @@ void TMainForm::GeneralDocument(const QString &name)
     w->editor()->setModified(false);
     w->setPanelText(1, QString());
     emit documentCreated(w);
-}
-
-void TMainForm::LoadLangData(const QString &name, bool withCode)
-{
-    TEditForm *w = GetActiveEditor();
-    if (!w)
-        return;
-    CustomLanguageLoader::LoadLangData(name, w->highlighter(Highlighter::General),
-                                       withCode ? w->editor() : nullptr);
+    return w;
 }
 
 // --- Activation and closing ---------------------------------------------------------------

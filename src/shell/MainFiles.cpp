@@ -4,9 +4,9 @@
 #include "editor/EditorAdapter.h"
 #include "platform/DelphiStrings.h"
 #include "platform/Prompter.h"
-#include "settings/languages/LanguageFilter.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/HistoryRing.h"
+#include "shell/UserLanguages.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -25,7 +25,7 @@ const char kDuplicateQuestion[] =
 
 QList<FileFilterEntry> TMainForm::UpdateFilesFilter()
 {
-    return LanguageFilter::filterOf(LanguageFilter::build());
+    return languages().filesFilter();
 }
 
 // --- Loading ------------------------------------------------------------------------------
@@ -65,13 +65,7 @@ TEditForm *TMainForm::LoadFile(const QString &fileName)
 
 QString TMainForm::FindLangNameFromFilterString(const QString &ext)
 {
-    // The entry whose masks list the extension (built-in entries first) names the language.
-    const QList<LanguageFilter::Entry> entries = LanguageFilter::build();
-    const int i = LanguageFilter::firstListing(entries, ext);
-    if (i < 0)
-        return QString();
-    m_filterIndex = i;
-    return entries.at(i).language;
+    return languages().FindLangNameFromFilterString(ext);
 }
 
 bool TMainForm::AllreadyOpen(const QString &name) const

@@ -68,7 +68,7 @@ void TestQuickFind::jumpsToTheChosenMember()
 {
     ShellFixture f;
     TMainForm *main = f.start();
-    QuickFind *qf = main->features().quickFind;
+    QuickFind *qf = f.features().quickFind;
     TEditForm *w = main->LoadFile(f.write("Shop.java", textOf(ShopSample::lines)));
     QVERIFY(!qf->memberList()->isEnabled());
 
@@ -100,7 +100,7 @@ void TestQuickFind::declarationSpacedOtherwiseLeavesTheCaret()
 {
     ShellFixture f;
     TMainForm *main = f.start();
-    QuickFind *qf = main->features().quickFind;
+    QuickFind *qf = f.features().quickFind;
     TEditForm *w = main->LoadFile(f.write("Calc.java",
                                           "class Calc {\n"
                                           "    int add(int x /* first */, int y) {\n"
@@ -121,7 +121,7 @@ void TestQuickFind::classListFollowsJavaDocumentsOnly()
 {
     ShellFixture f;
     TMainForm *main = f.start();
-    QuickFind *qf = main->features().quickFind;
+    QuickFind *qf = f.features().quickFind;
     main->LoadFile(f.write("Shop.java", textOf(ShopSample::lines)));
     enter(main, qf->classList());
     QCOMPARE(itemsOf(qf->classList()), (QStringList {"Shop", "ShopItem"}));
@@ -144,7 +144,7 @@ void TestQuickFind::openingAFileClearsTheSelection()
 {
     ShellFixture f;
     TMainForm *main = f.start();
-    QuickFind *qf = main->features().quickFind;
+    QuickFind *qf = f.features().quickFind;
     main->LoadFile(f.write("Shop.java", textOf(ShopSample::lines)));
     enter(main, qf->classList());
     QVERIFY(choose(qf->classList(), "Shop"));
@@ -166,7 +166,7 @@ void TestQuickFind::emptyClassListLeavesMembersDisabled()
 {
     ShellFixture f;
     TMainForm *main = f.start();
-    QuickFind *qf = main->features().quickFind;
+    QuickFind *qf = f.features().quickFind;
     main->LoadFile(f.write("Empty.java", "// nothing here\n"));
     enter(main, qf->classList());
     QCOMPARE(qf->classList()->count(), 0);
@@ -181,7 +181,7 @@ void TestQuickFind::closeButtonAsksThenHidesForGood()
 {
     ShellFixture f;
     TMainForm *main = f.start();
-    QuickFind *qf = main->features().quickFind;
+    QuickFind *qf = f.features().quickFind;
     QVERIFY(main->GroupBox12->isVisibleTo(main->JavaSheet));
 
     f.prompter.answers = {Prompter::No, Prompter::Yes};

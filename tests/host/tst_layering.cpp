@@ -148,12 +148,6 @@ private slots:
             QVERIFY(f.open(QIODevice::ReadOnly));
             for (const QString &line : QString::fromUtf8(f.readAll()).split(u'\n')) {
                 const QString why = violation(relative, line);
-                // TEMPORARY while the shell is cut loose from the root and the languages.
-                const QString unit = unitOf(relative);
-                if (!why.isEmpty()
-                    && (unit == QLatin1String("shell") || unit == QLatin1String("shell/commands")
-                        || relative.startsWith(QLatin1String("settings/languages/LanguageFilter"))))
-                    continue;
                 if (!why.isEmpty())
                     broken << relative + QStringLiteral(": ") + line.trimmed() + " (" + why + ")";
             }

@@ -78,7 +78,7 @@ class TestFramesetWizard : public QObject
     TMainForm *m_main = nullptr;
     QStringList m_created; // captions of the documents made, in order
 
-    FeatureHost &host() { return *m_main->features().host; }
+    FeatureHost &host() { return *m_fixture->features().host; }
 
     void closeAll()
     {

@@ -196,7 +196,7 @@ private slots:
     {
         ShellFixture fixture;
         TMainForm *main = fixture.start();
-        HtmlCommands commands(*main->features().host);
+        HtmlCommands commands(*fixture.features().host);
         QAction *clock =
             commands.PopupMenu6()->findChild<QAction *>(QStringLiteral("Statuslineclock1"));
         auto *button =

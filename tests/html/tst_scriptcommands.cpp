@@ -201,7 +201,7 @@ private slots:
     {
         ShellFixture fixture;
         TMainForm *main = fixture.start();
-        QMenu *clocks = main->features().html->PopupMenu6();
+        QMenu *clocks = fixture.features().html->PopupMenu6();
         QAction *statusline = clocks->findChild<QAction *>("Statuslineclock1");
         QAction *textfield = clocks->findChild<QAction *>("extfieldclock1");
         QVERIFY(statusline->isEnabled() && textfield->isEnabled());

@@ -38,7 +38,7 @@ struct DocumentFixture : ShellFixture {
     DocumentFixture() : ShellFixture("[Tips]\r\ndoShow=0\r\n")
     {
         start();
-        commands = main->features().breakpoints;
+        commands = features().breakpoints;
         doc = main->LoadFile(write("Hello.java", numberedLines(30).toUtf8()));
         marks = commands->marksOf(doc->editor());
     }

@@ -81,9 +81,9 @@ struct DebugFixture : ShellFixture {
     DebugFixture() : ShellFixture("[Tips]\r\ndoShow=0\r\n")
     {
         start();
-        debug = main->features().debugger;
+        debug = features().debugger;
         doc = main->LoadFile(write("my src/Hello.java", hello));
-        marks = main->features().breakpoints->marksOf(doc->editor());
+        marks = features().breakpoints->marksOf(doc->editor());
         tools = path("fake jdk/bin");
         QDir().mkpath(tools);
         setJava(tools);

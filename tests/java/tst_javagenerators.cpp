@@ -38,7 +38,7 @@ struct GeneratorFixture : ShellFixture {
     GeneratorFixture() : ShellFixture("[Tips]\r\ndoShow=0\r\n")
     {
         start();
-        commands = main->features().javaGenerators;
+        commands = features().javaGenerators;
         doc = main->LoadFile(write("Shapes.java", shapes));
         commands->setExecDialog([this](QDialog &dialog) {
             opened << dialog.windowTitle();

@@ -76,7 +76,7 @@ struct SnippetFixture : ShellFixture {
     {
         start();
         doc = main->LoadFile(write("Snip.java", "x\n"));
-        commands = main->features().javaSnippets;
+        commands = features().javaSnippets;
     }
 
     EditorAdapter *editor() const { return doc->editor(); }

@@ -35,7 +35,7 @@ struct CompileFixture : ShellFixture {
     CompileFixture() : ShellFixture("[Tips]\r\ndoShow=0\r\n")
     {
         start();
-        commands = main->features().compile;
+        commands = features().compile;
         doc = main->LoadFile(write("my src/Hello.java", helloWithError));
     }
 

@@ -31,7 +31,7 @@ void TestRunCommand::compileAndRun()
                     + "\r\n[Tips]\r\ndoShow=0\r\n");
     FakeShell shell;
     TMainForm *main = fx.start();
-    auto *command = main->features().run;
+    auto *command = fx.features().run;
     QVERIFY(command);
     QVERIFY(!command->RunJava(RunJava::Origin::RunCommand).console); // no document: nothing
 
@@ -67,7 +67,7 @@ void TestRunCommand::closingTheConsoleEndsItsProgram()
     ShellFixture fx("[CompilerOptions]\r\nJavaBinDir=" + jdk.toUtf8()
                     + "\r\n[Tips]\r\ndoShow=0\r\n");
     TMainForm *main = fx.start();
-    auto *command = main->features().run;
+    auto *command = fx.features().run;
     const QString file = fx.write(
         QStringLiteral("Waiter.java"),
         "public class Waiter {\n  public static void main (String[] a) throws Exception {\n"

@@ -32,7 +32,7 @@ struct WatchFixture : ShellFixture {
     explicit WatchFixture(const QByteArray &text = program) : ShellFixture("[Tips]\r\ndoShow=0\r\n")
     {
         start();
-        commands = main->features().watches;
+        commands = features().watches;
         commands->setExecDialog([this](TVarTrackerFrm &dlg) {
             ++shown;
             return answer ? answer(dlg) : int(QDialog::Rejected);

@@ -33,7 +33,7 @@ struct OptionsKit : ShellFixture {
         return m;
     }
 
-    OptionsFeature *options() const { return main->features().options; }
+    OptionsFeature *options() const { return features().options; }
 
     // Edit, "Options..".
     TOptionsFrm *open()

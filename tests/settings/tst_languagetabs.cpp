@@ -161,8 +161,7 @@ void TestLanguageTabs::addLanguage()
         QCOMPARE(itemNames(menu).first(), QStringLiteral("Foo"));
     const QList<FileFilterEntry> filter = f.main->UpdateFilesFilter();
     QCOMPARE(filter.at(7).description, QStringLiteral("Foo (*.foo)"));
-    QCOMPARE(f.main->features().explorer->FilterComboBox1->itemText(7),
-             QStringLiteral("Foo (*.foo)"));
+    QCOMPARE(f.features().explorer->FilterComboBox1->itemText(7), QStringLiteral("Foo (*.foo)"));
     QVERIFY(n->Edit1->text().isEmpty() && n->Edit3->text().isEmpty());
     QVERIFY(!n->CheckBox3->isChecked());
     QCOMPARE(n->ListView1->topLevelItemCount(), 0);
@@ -181,7 +180,7 @@ void TestLanguageTabs::addLanguage()
     d->close();
     QVERIFY(f.main->action("empty4")->isVisible());
     QVERIFY(f.main->Customlanguages2->findChild<QAction *>("empty5")->isVisible());
-    QCOMPARE(f.main->features().explorer->FilterComboBox1->count(), 8);
+    QCOMPARE(f.features().explorer->FilterComboBox1->count(), 8);
 }
 
 void TestLanguageTabs::refusedNamesChangeNothing()
@@ -305,7 +304,7 @@ void TestLanguageTabs::deleteTheMiddleOfThree()
     QCOMPARE(itemNames(f.main->Customlanguages2).mid(0, 2), QStringList({"C", "A"}));
     QCOMPARE(e->Label23->text(), NoLanguage);
     QCOMPARE(f.main->UpdateFilesFilter().size(), 10);
-    QCOMPARE(f.main->features().explorer->FilterComboBox1->count(), 10);
+    QCOMPARE(f.features().explorer->FilterComboBox1->count(), 10);
 }
 
 void TestLanguageTabs::deleteStaysInTheLanguageFolders()

@@ -332,7 +332,7 @@ void TestMenuShortcuts::documentWindowKeysGiveWay()
     TMainForm *m = f.start();
     QTRY_VERIFY(m->isActiveWindow());
     QStringList wizards;
-    m->features().javaGenerators->setExecDialog([&wizards](QDialog &dialog) {
+    f.features().javaGenerators->setExecDialog([&wizards](QDialog &dialog) {
         wizards << dialog.windowTitle();
         return int(QDialog::Rejected);
     });

@@ -495,8 +495,7 @@ void TestOptionsDialog::okOtherSkipsSpellCheck()
     QVERIFY(OptionsKit::ok(d));
     QCOMPARE(keysOf(f.path("qmEditor.ini"), "SpellCheck"), QSet<QString>({"AutoSpellCheck"}));
     QCOMPARE(f.stored("SpellCheck", "AutoSpellCheck"), QStringLiteral("1"));
-    QVERIFY(f.main->features().spelling->checker()->options().testFlag(
-        TSpellCheck::sscoAutoSpellCheck));
+    QVERIFY(f.features().spelling->checker()->options().testFlag(TSpellCheck::sscoAutoSpellCheck));
     QVERIFY(f.storedSection("EditorOptions")); // the rest was written
 }
 
@@ -507,7 +506,7 @@ void TestOptionsDialog::okSwitchesDictionary()
     f.write("dictionaries/german.1-0-0.dic", "hallo\nwelt\n");
     f.start();
     f.main->Textfile1Click();
-    TSpellCheck *checker = f.main->features().spelling->checker();
+    TSpellCheck *checker = f.features().spelling->checker();
     QVERIFY(checker->isWordCorrect(u"hello"));
     checker->addWord("zebra"); // gone only when the dictionary is loaded again
 

@@ -304,7 +304,7 @@ void TestOptionsPages::templatesReachTheMainWindow()
 {
     OptionsKit f; // no "completion/auto.cmp" at all
     f.start();
-    CompletionTemplates *list = f.main->features().completionList;
+    CompletionTemplates *list = f.features().completionList;
     QVERIFY(list->CompletionList().isEmpty());
     TOptionsFrm *d = f.open();
     f.subDialogs << keyword("sout");

@@ -111,7 +111,7 @@ void TestCustomLanguages::filterAndSubmenus()
 
     const QStringList expected = BuiltIn + languages + QStringList {AllFiles};
     QCOMPARE(descriptions(m->UpdateFilesFilter()), expected);
-    QComboBox *box = m->features().explorer->FilterComboBox1;
+    QComboBox *box = f.features().explorer->FilterComboBox1;
     QCOMPARE(box->count(), expected.size());
     QCOMPARE(box->itemText(7), expected.at(7).section('|', 0, 0));
 

@@ -95,7 +95,7 @@ private slots:
         FixedClock clock;
         ShellFixture f("[ApplicationOptions]\r\n" + keys);
         TMainForm *m = f.start();
-        PrintCommands *print = m->features().print;
+        PrintCommands *print = f.features().print;
         QVERIFY(!print->SkrivUt()); // no document
         m->LoadFile(f.write(QStringLiteral("Hello.java"), "class Hello {}\n"));
         QVERIFY(print->SkrivUt());
@@ -115,8 +115,8 @@ private slots:
         ShellFixture f("[ApplicationOptions]\r\nShowColorHighltPrint=0\r\nShowPrintLnNr=1\r\n");
         TMainForm *m = f.start();
         m->Source1Click();
-        PrintEngine *engine = m->features().print->SynEditPrint1;
-        QVERIFY(m->features().print->SkrivUt());
+        PrintEngine *engine = f.features().print->SynEditPrint1;
+        QVERIFY(f.features().print->SkrivUt());
         QVERIFY(!engine->Highlight);
         QVERIFY(engine->LineNumbers);
     }
@@ -203,7 +203,7 @@ private slots:
         ShellFixture f;
         TMainForm *m = f.start();
         m->createHiddenForms();
-        PrintCommands *print = m->features().print;
+        PrintCommands *print = f.features().print;
         TPrintPreviewFrm *preview = print->PrintPreviewFrm();
         QVERIFY(preview && !preview->isVisible());
         QVERIFY(!preview->SynEditPrintPreview1);                // made when first shown

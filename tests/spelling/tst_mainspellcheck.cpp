@@ -42,6 +42,7 @@ private:
     std::unique_ptr<TempProgramFolder> m_folder;
     std::unique_ptr<FakePrompter> m_prompter;
     std::unique_ptr<TMainForm> m_main;
+    Features *m_root = nullptr;
     QStringList m_asked;
 };
 
@@ -66,14 +67,14 @@ void TestMainSpellCheck::start(const QByteArray &ini)
         QVERIFY(m_folder->writeFile("qmEditor.ini", ini));
     // No tip window at start-up: only the spelling messages are looked at.
     HelpCommands::setStartUpTipsAllowed(false);
-    m_main = std::make_unique<TMainForm>();
+    m_main = std::make_unique<TMainForm>(QStringList(), makeFeatures(&m_root));
     HelpCommands::setStartUpTipsAllowed(true);
     m_main->createHiddenForms();
     m_main->resize(900, 600);
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
     m_main->OneTimeTimerTimer();
-    m_main->features().spelling->commands()->setExecDialog([this](TSpellCheckFrm &dlg) {
+    m_root->spelling->commands()->setExecDialog([this](TSpellCheckFrm &dlg) {
         m_asked.append(dlg.editUnknown->text());
         return int(TSpellCheckFrm::mrNo);
     });
@@ -82,7 +83,7 @@ void TestMainSpellCheck::start(const QByteArray &ini)
 void TestMainSpellCheck::startUp()
 {
     start("[SpellCheck]\r\nUnderlineColor=clBlue\r\nIgnoreSingleChar=1\r\n");
-    TSpellCheck *checker = m_main->features().spelling->checker();
+    TSpellCheck *checker = m_root->spelling->checker();
     QCOMPARE(checker->objectName(), QStringLiteral("SpellChecker1"));
     QCOMPARE(checker->parent(), m_main.get());
     QVERIFY(checker->openDictionary());
@@ -92,13 +93,13 @@ void TestMainSpellCheck::startUp()
     QVERIFY(checker->options().testFlag(TSpellCheck::sscoSuggestWords));
     QVERIFY(SpellCheckFrm);
     QCOMPARE(SpellCheckFrm->windowTitle(), QStringLiteral("Spell check"));
-    QCOMPARE(m_main->features().spelling->checker(), checker); // made once
+    QCOMPARE(m_root->spelling->checker(), checker); // made once
 }
 
 void TestMainSpellCheck::missingLanguageAtStartUp()
 {
     start("[SpellCheck]\r\nDictLanguage=Klingon\r\nUnderlineColor=clGreen\r\n");
-    TSpellCheck *checker = m_main->features().spelling->checker();
+    TSpellCheck *checker = m_root->spelling->checker();
     QVERIFY(!checker->openDictionary());
     QCOMPARE(checker->penColor(), TColor::clGreen);
     QVERIFY(m_prompter->calls.isEmpty());
@@ -142,7 +143,7 @@ void TestMainSpellCheck::menuAndPopupCommands()
 void TestMainSpellCheck::followsTheActiveDocument()
 {
     start({});
-    TSpellCheck *checker = m_main->features().spelling->checker();
+    TSpellCheck *checker = m_root->spelling->checker();
     TEditForm *first = newTextDocument();
     QCOMPARE(checker->editor(), first->SynEdit1);
     TEditForm *second = newTextDocument();
@@ -160,7 +161,7 @@ void TestMainSpellCheck::underlinesTheActiveDocument()
     start({});
     TEditForm *doc = newTextDocument();
     m_main->SkrivTekstenTilEditor("hello wrold");
-    TSpellCheck *checker = m_main->features().spelling->checker();
+    TSpellCheck *checker = m_root->spelling->checker();
     TDrawAutoSpellCheckPlugin *plugin = checker->pluginOf(doc->SynEdit1);
     QVERIFY(plugin);
     QTRY_COMPARE(plugin->underlined().size(), 1);

@@ -80,7 +80,7 @@ void TestFlatMenuInstances::storedValues()
     TFlatMenu *mainFlat = flatMenuOn(m);
     TFlatMenu *docFlat = flatMenuOn(fx.active());
     QVERIFY(mainFlat && docFlat);
-    QCOMPARE(m->features().flatMenu, mainFlat);
+    QCOMPARE(fx.features().flatMenu, mainFlat);
     QCOMPARE(TFlatMenuManager::existing()->activeFlatMenu(), mainFlat);
 
     // Published values on the main window and on a document window; colours as numbers.
@@ -160,13 +160,13 @@ void TestFlatMenuInstances::windowMadeLaterTakesTheMainWindowsLook()
     console.show();
 
     QMenu *menu = console.PopupMenu1;
-    QCOMPARE(TFlatMenuManager::existing()->stylingOf(menu).flatMenu, m->features().flatMenu);
+    QCOMPARE(TFlatMenuManager::existing()->stylingOf(menu).flatMenu, fx.features().flatMenu);
     const QImage image = shown(menu);
     QCOMPARE(px(image, 13, 5), gray(202));          // icon column
     QCOMPARE(px(image, 0, 0), qRgb(102, 104, 102)); // flat frame
     QVERIFY(!menu->mask().isEmpty());
     QCOMPARE(menu->actionGeometry(menu->actions().first()).height(),
-             flatItemHeight(m->features().flatMenu));
+             flatItemHeight(fx.features().flatMenu));
 }
 
 void TestFlatMenuInstances::keptOutMenusDrawAsFusion()
@@ -191,7 +191,7 @@ void TestFlatMenuInstances::keptOutMenusDrawAsFusion()
     // The main window's menus with its component switched off.
     QMenu *popup = m->PopupMenu3;
     QMenu *popupReference = fusionCopy(popup, m, fusion.get());
-    TFlatMenu *flat = m->features().flatMenu;
+    TFlatMenu *flat = fx.features().flatMenu;
     flat->setActive(false);
     QCOMPARE(shown(popup), shown(popupReference));
     flat->setActive(true);
@@ -215,7 +215,7 @@ void TestFlatMenuInstances::droppingPopupMenusGivesThemBack()
 {
     ShellFixture fx;
     TMainForm *m = fx.start();
-    TFlatMenu *flat = m->features().flatMenu;
+    TFlatMenu *flat = fx.features().flatMenu;
     QMenu *popup = m->PopupMenu3;
     QMenu *reference = fusionCopy(popup, m, fusion.get());
     QMenu *file = m->findChild<QMenu *>(QStringLiteral("File1"));
@@ -239,7 +239,7 @@ void TestFlatMenuInstances::itemsAddedLaterAreStyled()
     shown(reopen);
     QAction *later = reopen->addAction(QStringLiteral("/tmp/Later.java"));
     shown(reopen);
-    const int flat = flatItemHeight(m->features().flatMenu);
+    const int flat = flatItemHeight(fx.features().flatMenu);
     QCOMPARE(reopen->actionGeometry(later).height(), flat);
     QCOMPARE(reopen->actions().size(), 3);
     for (QAction *a : reopen->actions())
@@ -297,10 +297,10 @@ void TestFlatMenuInstances::settersTakeEffect()
 {
     ShellFixture fx;
     TMainForm *m = fx.start();
-    TFlatMenu *flat = m->features().flatMenu;
+    TFlatMenu *flat = fx.features().flatMenu;
 
     // The start-up step switches the component off and on: it stays on.
-    m->features().restartFlatMenu();
+    fx.features().restartFlatMenu();
     QVERIFY(flat->isActive());
 
     // A colour setter derives the working colours again.

@@ -5,6 +5,7 @@
 #include "FakeFileDialogs.h"
 #include "FakePrompter.h"
 #include "TempProgramFolder.h"
+#include "app/Features.h"
 #include "editor/EditorAdapter.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
@@ -77,6 +78,7 @@ struct ShellFixture {
     FakePrompter prompter;
     FakeFileDialogs dialogs;
     std::unique_ptr<TMainForm> main;
+    Features *root = nullptr; // the composition root the window was made with
     // Whether start-up may open the tip window (off: tests see only what they ask for).
     bool startUpTips = false;
 
@@ -97,7 +99,7 @@ struct ShellFixture {
     TMainForm *start(const QStringList &arguments = {}, bool runTimer = true)
     {
         HelpCommands::setStartUpTipsAllowed(startUpTips);
-        main = std::make_unique<TMainForm>(arguments);
+        main = std::make_unique<TMainForm>(arguments, makeFeatures(&root));
         main->resize(1000, 700);
         main->show();
         if (!QTest::qWaitForWindowExposed(main.get()))
@@ -108,6 +110,7 @@ struct ShellFixture {
     }
 
     TEditForm *active() const { return main->GetActiveEditor(); }
+    Features &features() const { return *root; }
 
     QString path(const QString &name) const { return folder.filePath(name); }
 

@@ -2,7 +2,6 @@
 
 #include "settings/languages/CustomLanguageFile.h"
 #include "settings/languages/CustomLanguageIndex.h"
-#include "shell/DocumentTypes.h"
 
 namespace LanguageFilter {
 
@@ -21,12 +20,12 @@ bool lists(const Entry &entry, const QString &ext)
 
 } // namespace
 
-QList<Entry> build()
+QList<Entry> build(const QList<FileFilterEntry> &builtIn, const FileFilterEntry &allFiles)
 {
     QList<Entry> entries;
-    for (const FileFilterEntry &builtIn : DocumentTypes::builtInFilter()) {
-        const QString &d = builtIn.description;
-        entries.append({d.left(d.indexOf(QStringLiteral(" ("))), builtIn, false});
+    for (const FileFilterEntry &type : builtIn) {
+        const QString &d = type.description;
+        entries.append({d.left(d.indexOf(QStringLiteral(" ("))), type, false});
     }
     for (const QString &name : CustomLanguageIndex().entries()) {
         const QStringList masks = CustomLanguageFile::masksOf(CustomLanguageFile(name).fileExt());
@@ -34,7 +33,7 @@ QList<Entry> build()
             name + QStringLiteral(" (") + masks.join(u';') + QLatin1Char(')');
         entries.append({name, {description, masks}, false});
     }
-    entries.append({QString(), DocumentTypes::allFilesFilter(), true});
+    entries.append({QString(), allFiles, true});
     return entries;
 }
 
