@@ -213,7 +213,7 @@ private slots:
         };
         for (auto it = expected.begin(); it != expected.end(); ++it) {
             for (int copy = 1; copy <= 2; ++copy) {
-                main->features().html->run(it.key());
+                fixture.features().html->run(it.key());
                 const QList<QDialog *> open = wizardsOf(it.value());
                 QCOMPARE(open.size(), copy);
                 QVERIFY(open.last()->isVisible());
