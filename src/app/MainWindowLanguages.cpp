@@ -8,8 +8,7 @@
 MainWindowLanguages::MainWindowLanguages(TMainForm &main)
     : m_main(main),
       m_documents(*this, DocumentTypes::builtInFilter(), DocumentTypes::allFilesFilter())
-{
-}
+{}
 
 QList<FileFilterEntry> MainWindowLanguages::filesFilter()
 {

@@ -40,7 +40,7 @@ struct WatchFixture : ShellFixture {
         doc = main->LoadFile(write("A.java", text));
     }
 
-    QStringList watches() const { return main->features().debugger->watches(doc); }
+    QStringList watches() const { return features().debugger->watches(doc); }
 
     QStringList rows(QTreeWidget *view) const
     {
@@ -94,7 +94,7 @@ void TestWatches::trackerNeedsAMainClass()
 void TestWatches::trackerListsAndOkReversesTheRows()
 {
     WatchFixture f;
-    f.main->features().debugger->setWatches(f.doc, {"A.x", "A.y"});
+    f.features().debugger->setWatches(f.doc, {"A.x", "A.y"});
     f.answer = [&](TVarTrackerFrm &dlg) {
         [&] {
             QCOMPARE(dlg.windowTitle(), QStringLiteral("Variable value tracker"));

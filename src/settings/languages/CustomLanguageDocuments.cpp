@@ -11,8 +11,7 @@
 CustomLanguageDocuments::CustomLanguageDocuments(Window &window, QList<FileFilterEntry> builtIn,
                                                  FileFilterEntry allFiles)
     : m_window(window), m_builtIn(std::move(builtIn)), m_allFiles(std::move(allFiles))
-{
-}
+{}
 
 QList<FileFilterEntry> CustomLanguageDocuments::filesFilter() const
 {
@@ -26,13 +25,14 @@ void CustomLanguageDocuments::GeneralDocument(const QString &name)
     const QList<LanguageFilter::Entry> entries = LanguageFilter::build(m_builtIn, m_allFiles);
     const int item = LanguageFilter::lastListing(entries, ext);
     const QString mask = item >= 0 ? entries.at(item).filter.masks.join(u';') : QString();
-    m_window.newDocument(name, ext, item, mask, [&name](Highlighter *general, EditorAdapter *editor) {
-        const QString colours =
-            AppPaths::dataPath(QStringLiteral("colors/lang/")) + name + QStringLiteral(".ini");
-        if (QFileInfo(colours).isFile())
-            general->loadFromFile(colours);
-        CustomLanguageLoader::LoadLangData(name, general, editor);
-    });
+    m_window.newDocument(
+        name, ext, item, mask, [&name](Highlighter *general, EditorAdapter *editor) {
+            const QString colours =
+                AppPaths::dataPath(QStringLiteral("colors/lang/")) + name + QStringLiteral(".ini");
+            if (QFileInfo(colours).isFile())
+                general->loadFromFile(colours);
+            CustomLanguageLoader::LoadLangData(name, general, editor);
+        });
 }
 
 void CustomLanguageDocuments::LoadLangData(const QString &name, bool withCode)
