@@ -348,6 +348,13 @@ void TEditForm::SkrivUtTekst(const QString &text)
         SynEdit1Change();
 }
 
+void TEditForm::markUnmodified()
+{
+    IsModified = false;
+    SynEdit1->setModified(false);
+    setPanelText(1, QString());
+}
+
 void TEditForm::SynEdit1Change()
 {
     IsModified = true;
@@ -457,9 +464,7 @@ bool TEditForm::SaveFileNow(bool automatic)
         return false;
     DocumentFileName = target;
     HasFileName = true;
-    IsModified = false;
-    SynEdit1->setModified(false);
-    setPanelText(1, QString());
+    markUnmodified();
     emit m_main->documentSaved(this);
     return true;
 }
@@ -512,9 +517,7 @@ bool TEditForm::SaveFileAs()
     DocumentFileName = chosen;
     m_main->OppdaterListeView(newCaption, oldCaption);
     setCaption(newCaption);
-    IsModified = false;
-    SynEdit1->setModified(false);
-    setPanelText(1, QString());
+    markUnmodified();
     HasFileName = true;
     m_main->AddFileToHist(DocumentFileName);
     emit m_main->documentSaved(this);
