@@ -1,5 +1,7 @@
 #include "analysis/StatisticsDialog.h"
 
+#include "platform/DialogButtonRow.h"
+
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -42,14 +44,9 @@ void StatisticsDialog::finish()
     LettersLabel = addValue(editor, QStringLiteral("Letters:"), "LettersLabel");
     Label19 = addValue(editor, QStringLiteral("Lines:"), "Label19");
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("Button1"));
-    close->setDefault(true);
+    QPushButton *close = nullptr;
+    m_layout->addLayout(dialogButtonRow(this, {{&close, "Button1", QStringLiteral("Close")}}));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
-    buttons->addWidget(close);
-    m_layout->addLayout(buttons);
 }
 
 void StatisticsDialog::showEditorCounts(const StatisticsCount::EditorCounts &counts)

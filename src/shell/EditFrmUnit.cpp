@@ -345,6 +345,13 @@ void TEditForm::SkrivUtTekst(const QString &text)
         SynEdit1Change();
 }
 
+void TEditForm::markUnmodified()
+{
+    IsModified = false;
+    SynEdit1->setModified(false);
+    setPanelText(1, QString());
+}
+
 void TEditForm::SynEdit1Change()
 {
     IsModified = true;
@@ -453,9 +460,7 @@ bool TEditForm::SaveFileNow(bool automatic)
         return false;
     DocumentFileName = target;
     HasFileName = true;
-    IsModified = false;
-    SynEdit1->setModified(false);
-    setPanelText(1, QString());
+    markUnmodified();
     emit m_main->documentSaved(this);
     return true;
 }
@@ -508,9 +513,7 @@ bool TEditForm::SaveFileAs()
     DocumentFileName = chosen;
     m_main->OppdaterListeView(newCaption, oldCaption);
     setCaption(newCaption);
-    IsModified = false;
-    SynEdit1->setModified(false);
-    setPanelText(1, QString());
+    markUnmodified();
     HasFileName = true;
     m_main->AddFileToHist(DocumentFileName);
     emit m_main->documentSaved(this);

@@ -98,6 +98,10 @@ public:
     // Asks for a new file name and saves there. True when the file was written.
     bool SaveFileAs();
 
+    // The document matches its file (or its fresh template): not modified, the editor's own
+    // flag cleared and the "Modified" panel emptied.
+    void markUnmodified();
+
     // Replaces the selection with text at the caret; marks the document modified.
     void SkrivUtTekst(const QString &text);
 

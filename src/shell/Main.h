@@ -30,6 +30,10 @@ class TEditForm;
 class TSaveDocChangeFrm;
 class UserLanguages;
 
+namespace MainMenuLayout {
+struct Item;
+}
+
 // The main window: an MDI frame of document windows (TEditForm) with the side panel
 // (explorer, Java, HTML and general tool tabs), the bottom pane ("Open Files", compiler and
 // debugger tabs), the menu bar and the settings file.
@@ -292,16 +296,12 @@ private:
 
     // Window construction (MainMenus.cpp, Main.cpp).
     void buildMenus();
-    void buildFileMenu();
-    void buildEditMenus();
-    void buildViewAndWindowMenus();
-    void buildNewDocumentPopup();
+    void addMenuItems(QMenu *menu, const MainMenuLayout::Item *items, ActionRegistry *registry);
     void buildCentralArea();
     void buildSidePanel();
     void buildGeneralSheet();
     void buildBottomPane();
     QMenu *addTopMenu(const QString &name, const QString &caption);
-    void bind(const QString &name, void (TMainForm::*handler)());
     void installEditCommands();
     QToolButton *addNewDocumentButton(QWidget *parent, const QString &caption);
     void showNewDocumentPopup(QToolButton *button);

@@ -252,9 +252,7 @@ TEditForm *TMainForm::MakeUnitByName(const QString &name, const QString &text)
     w->ChangeSyntaxToHTML();
     w->SkrivUtTekst(text);
     w->editor()->setCaret(6, 1);
-    w->setPanelText(1, QString());
-    w->IsModified = false;
-    w->editor()->setModified(false);
+    w->markUnmodified();
     // Re-attaching the HTML attribute completion: filled in by the completion feature.
     LoadUserSettings();
     emit documentCreated(w);
@@ -290,12 +288,10 @@ TEditForm *TMainForm::LagEnhetHTML(const QString &text, int caretLine)
     if (!text.isEmpty())
         SkrivTekstenTilEditor(text);
     w->editor()->setCaret(caretLine, 1);
-    w->setPanelText(1, QString());
     w->ChangeSyntaxToHTML();
     // Re-attaching the HTML attribute completion: filled in by the completion feature.
     LoadUserSettings();
-    w->IsModified = false;
-    w->editor()->setModified(false);
+    w->markUnmodified();
     emit documentCreated(w);
     return w;
 }
@@ -331,7 +327,6 @@ void TMainForm::newDocument(NewDocument kind)
         SkrivTekstenTilEditor(tmpl.text);
         placeTemplateCaret(w, tmpl.caret);
     }
-    w->setPanelText(1, QString());
     switch (type) {
     case DocType::Java: w->ChangeSyntaxToJava(); break;
     case DocType::Perl: w->ChangeSyntaxToPerl(); break;
@@ -345,8 +340,7 @@ void TMainForm::newDocument(NewDocument kind)
     // Handing the code-template list to the Java document's template expander: filled in
     // by the completion word lists feature.
     LoadUserSettings();
-    w->IsModified = false;
-    w->editor()->setModified(false);
+    w->markUnmodified();
     if (type == DocType::Text)
         ViewJavaInMainMenu(false);
     if (type != DocType::Java)
@@ -409,7 +403,6 @@ TEditForm *TMainForm::newLanguageDocument(const QString &language, const QString
     }
     EnableDisableTabs(false);
     TEditForm *w = MakeUnit(ext);
-    w->setPanelText(1, QString());
     w->ChangeSyntaxToGeneralHighlighter();
     w->CustomLanguage = language;
     if (setUp)
@@ -417,9 +410,7 @@ TEditForm *TMainForm::newLanguageDocument(const QString &language, const QString
     EnableGeneralButtons(true);
     ViewJavaInMainMenu(false);
     LoadUserSettings();
-    w->IsModified = false;
-    w->editor()->setModified(false);
-    w->setPanelText(1, QString());
+    w->markUnmodified();
     emit documentCreated(w);
     return w;
 }

@@ -20,38 +20,6 @@ using Settings::Key;
 
 void TMainForm::installEditCommands()
 {
-    bind(QStringLiteral("Comment1"), &TMainForm::SpeedButton10Click);
-    bind(QStringLiteral("Uncomment1"), &TMainForm::SpeedButton11Click);
-    bind(QStringLiteral("Indent1"), &TMainForm::SpeedButton12Click);
-    bind(QStringLiteral("Unindent1"), &TMainForm::SpeedButton13Click);
-    bind(QStringLiteral("Find1"), &TMainForm::Find1Click);
-    bind(QStringLiteral("FindNext1"), &TMainForm::FindNext1Click);
-    bind(QStringLiteral("Replace1"), &TMainForm::Replace1Click);
-    bind(QStringLiteral("Replaceagain1"), &TMainForm::SpeedButton15Click);
-    bind(QStringLiteral("Gotoline1"), &TMainForm::Gotoline1Click);
-    bind(QStringLiteral("TileHorizontally1"), &TMainForm::TileHorizontally1Click);
-    bind(QStringLiteral("TileVertically1"), &TMainForm::TileVertically1Click);
-    bind(QStringLiteral("MinimizeAll1"), &TMainForm::MinimizeAll1Click);
-    bind(QStringLiteral("Nexteditorwindow1"), &TMainForm::Nexteditorwindow1Click);
-    bind(QStringLiteral("Previouseditorwindow1"), &TMainForm::Previouseditorwindow1Click);
-
-    // The View toggles set their check themselves: the action's own toggle is undone first.
-    static const struct {
-        const char *name;
-        void (TMainForm::*handler)();
-    } toggles[] = {
-        {"Linenumbers1", &TMainForm::Linenumbers1Click},
-        {"Specialcharacters1", &TMainForm::Specialcharacters1Click},
-        {"CompletionProposal1", &TMainForm::CompletionProposal1Click},
-        {"Autocompletion1", &TMainForm::Autocompletion1Click},
-    };
-    for (const auto &toggle : toggles)
-        if (QAction *a = action(QLatin1String(toggle.name)))
-            connect(a, &QAction::triggered, this, [this, a, handler = toggle.handler] {
-                a->setChecked(!a->isChecked());
-                (this->*handler)();
-            });
-
     // The Java tab's block buttons, below its new-document button (the compile buttons go
     // between them).
     auto *row = new QWidget(JavaSheet);

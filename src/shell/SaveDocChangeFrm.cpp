@@ -1,5 +1,8 @@
 #include "shell/SaveDocChangeFrm.h"
 
+#include "platform/DialogButtonRow.h"
+#include "platform/NamedWidget.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,33 +34,23 @@ TSaveDocChangeFrm::TSaveDocChangeFrm(QWidget *parent) : QDialog(parent)
     ListView1->header()->setStretchLastSection(false);
     ListView1->setColumnWidth(0, 300);
 
-    auto makeButton = [this](const QString &name, const QString &caption) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        return b;
-    };
-    YesButton = makeButton(QStringLiteral("YesButton"), QStringLiteral("Yes"));
-    NoButton = makeButton(QStringLiteral("NoButton"), QStringLiteral("No"));
-    CancelButton = makeButton(QStringLiteral("CancelButton"), QStringLiteral("Cancel"));
-    SelectAllButton = makeButton(QStringLiteral("SelectAllButton"), QStringLiteral("Select all"));
-    DeselectAllButton =
-        makeButton(QStringLiteral("DeselectAllButton"), QStringLiteral("Deselect all"));
-    YesButton->setDefault(true);
+    // Yes, No and Cancel at the left; the list's own buttons at the right.
+    QHBoxLayout *buttons =
+        dialogButtonRow(this,
+                        {{&YesButton, "YesButton", QStringLiteral("Yes")},
+                         {&NoButton, "NoButton", QStringLiteral("No")},
+                         {&CancelButton, "CancelButton", QStringLiteral("Cancel")}},
+                        EnterPresses::First, Qt::AlignLeft);
+    SelectAllButton = plainButton("SelectAllButton", QStringLiteral("Select all"), this);
+    DeselectAllButton = plainButton("DeselectAllButton", QStringLiteral("Deselect all"), this);
+    buttons->addWidget(SelectAllButton);
+    buttons->addWidget(DeselectAllButton);
 
     connect(YesButton, &QPushButton::clicked, this, [this] { done(Yes); });
     connect(NoButton, &QPushButton::clicked, this, [this] { done(No); });
     connect(CancelButton, &QPushButton::clicked, this, [this] { done(Cancel); });
     connect(SelectAllButton, &QPushButton::clicked, this, &TSaveDocChangeFrm::SelectAllClick);
     connect(DeselectAllButton, &QPushButton::clicked, this, &TSaveDocChangeFrm::DeselectAllClick);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(YesButton);
-    buttons->addWidget(NoButton);
-    buttons->addWidget(CancelButton);
-    buttons->addStretch(1);
-    buttons->addWidget(SelectAllButton);
-    buttons->addWidget(DeselectAllButton);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);

@@ -1,5 +1,6 @@
 #include "html/formfields/FormFieldWizard.h"
 
+#include "platform/DialogButtonRow.h"
 #include "platform/HelpViewer.h"
 
 #include <QCheckBox>
@@ -30,20 +31,11 @@ FormFieldWizard::FormFieldWizard(const Look &look, InsertText insertText, QWidge
         layout->addWidget(group);
     }
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_help = new QPushButton(QStringLiteral("Help"), this);
-    m_ok->setObjectName(QLatin1String(look.bitButtons ? "BitBtn1" : "Button1"));
-    m_cancel->setObjectName(QLatin1String(look.bitButtons ? "BitBtn2" : "Button2"));
-    m_help->setObjectName(QLatin1String(look.bitButtons ? "Button1" : "Button3"));
-    m_ok->setDefault(true);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
-    buttons->addWidget(m_help);
-    layout->addLayout(buttons);
+    layout->addLayout(dialogButtonRow(
+        this,
+        {{&m_ok, look.bitButtons ? "BitBtn1" : "Button1", QStringLiteral("OK")},
+         {&m_cancel, look.bitButtons ? "BitBtn2" : "Button2", QStringLiteral("Cancel")},
+         {&m_help, look.bitButtons ? "Button1" : "Button3", QStringLiteral("Help")}}));
 
     connect(m_ok, &QPushButton::clicked, this, &FormFieldWizard::okClick);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::close);

@@ -2,6 +2,7 @@
 
 #include "html/text/CopyToProjectFolder.h"
 #include "html/text/LinkTexts.h"
+#include "platform/DialogButtonRow.h"
 #include "platform/FileDialogs.h"
 #include "platform/HelpViewer.h"
 #include "platform/NamedWidget.h"
@@ -33,10 +34,10 @@ TBrowserFrm::TBrowserFrm(ProjectGetter project, QWidget *parent)
     CheckBox4 = named(new QCheckBox(QStringLiteral("Scrollbars as nessesary"), this), "CheckBox4");
     CheckBox5 = named(new QCheckBox(QStringLiteral("Resize handle"), this), "CheckBox5");
     CheckBox6 = named(new QCheckBox(QStringLiteral("Status line"), this), "CheckBox6");
-    Button1 = named(new QPushButton(QStringLiteral("OK"), this), "Button1");
-    Button1->setDefault(true);
-    Button2 = named(new QPushButton(QStringLiteral("Cancel"), this), "Button2");
-    Button4 = named(new QPushButton(QStringLiteral("Help"), this), "Button4");
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button1, "Button1", QStringLiteral("OK")},
+                                            {&Button2, "Button2", QStringLiteral("Cancel")},
+                                            {&Button4, "Button4", QStringLiteral("Help")}});
 
     auto *fields = new QGridLayout;
     fields->addWidget(new QLabel(QStringLiteral("Document:"), this), 0, 0);
@@ -56,12 +57,6 @@ TBrowserFrm::TBrowserFrm(ProjectGetter project, QWidget *parent)
     boxes->addWidget(CheckBox4, 0, 1);
     boxes->addWidget(CheckBox5, 1, 1);
     boxes->addWidget(CheckBox6, 2, 1);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button4);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);

@@ -1,6 +1,7 @@
 #include "html/scripts/StatusLineDialog.h"
 
 #include "html/text/LinkTexts.h"
+#include "platform/DialogButtonRow.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -15,18 +16,12 @@ TStatusLinjeFrm::TStatusLinjeFrm(QWidget *parent) : QDialog(parent)
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMinimumWidth(260);
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button1, "Button1", QStringLiteral("OK")},
+                                            {&Button2, "Button2", QStringLiteral("Cancel")}});
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Message:"), Edit1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

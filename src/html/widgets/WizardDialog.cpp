@@ -1,9 +1,9 @@
 #include "html/widgets/WizardDialog.h"
 
 #include "editor/EditorAdapter.h"
+#include "platform/DialogButtonRow.h"
 #include "platform/HelpViewer.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
 
 WizardDialog::WizardDialog(const char *objectName, const QString &caption, const QString &helpTopic,
@@ -16,24 +16,19 @@ WizardDialog::WizardDialog(const char *objectName, const QString &caption, const
 
 QHBoxLayout *WizardDialog::makeButtons(const Buttons &buttons)
 {
-    m_ok = named(new QPushButton(buttons.okCaption, this), buttons.ok);
-    m_ok->setDefault(true);
+    QList<DialogButton> row {{&m_ok, buttons.ok, buttons.okCaption}};
+    if (buttons.cancel)
+        row.append({&m_cancel, buttons.cancel, QStringLiteral("Cancel")});
+    if (buttons.help)
+        row.append({&m_help, buttons.help, QStringLiteral("Help")});
+    QHBoxLayout *layout = dialogButtonRow(this, row);
     connect(m_ok, &QPushButton::clicked, this, [this] { ok(); });
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(m_ok);
-    if (buttons.cancel) {
-        m_cancel = named(new QPushButton(QStringLiteral("Cancel"), this), buttons.cancel);
+    if (m_cancel)
         connect(m_cancel, &QPushButton::clicked, this, &QDialog::close);
-        row->addWidget(m_cancel);
-    }
-    if (buttons.help) {
-        m_help = named(new QPushButton(QStringLiteral("Help"), this), buttons.help);
+    if (m_help)
         connect(m_help, &QPushButton::clicked, this,
                 [this] { HelpViewer::instance()->showTopic(m_helpTopic); });
-        row->addWidget(m_help);
-    }
-    return row;
+    return layout;
 }
 
 EditorAdapter *WizardDialog::activeEditor() const

@@ -1,6 +1,9 @@
 #include "html/wizards/FontPicker.h"
 
+#include "platform/DialogButtonRow.h"
+
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -13,13 +16,11 @@ TFontViewFrm::TFontViewFrm(QWidget *parent) : QDialog(parent)
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->addItems(QFontDatabase::families());
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
+    QHBoxLayout *buttons = dialogButtonRow(this, {{&Button1, "Button1", QStringLiteral("OK")}});
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(ListBox1);
-    layout->addWidget(Button1, 0, Qt::AlignRight);
+    layout->addLayout(buttons);
     resize(260, 340);
 
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);

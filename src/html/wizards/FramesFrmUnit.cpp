@@ -3,6 +3,7 @@
 #include "host/FeatureHost.h"
 #include "host/HostDocument.h"
 #include "html/text/FramesetText.h"
+#include "platform/DialogButtonRow.h"
 #include "platform/HelpViewer.h"
 #include "platform/Prompter.h"
 #include "platform/Rng.h"
@@ -44,21 +45,12 @@ TFramesValgFrm::TFramesValgFrm(FeatureHost &host, QWidget *parent) : QDialog(par
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox2 = new QCheckBox(QStringLiteral("Create all HTML pages"), this);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button3 = new QPushButton(QStringLiteral("Help"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(CheckBox1);
-    buttons->addWidget(CheckBox2);
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button3);
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button1, "Button1", QStringLiteral("OK")},
+                                            {&Button2, "Button2", QStringLiteral("Cancel")},
+                                            {&Button3, "Button3", QStringLiteral("Help")}});
+    buttons->insertWidget(0, CheckBox1);
+    buttons->insertWidget(1, CheckBox2);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Select frameset type:"), this));
     layout->addWidget(ListView1);

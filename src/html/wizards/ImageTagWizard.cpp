@@ -2,6 +2,7 @@
 
 #include "html/text/ImageTag.h"
 #include "html/widgets/SpinEdit.h"
+#include "platform/DialogButtonRow.h"
 #include "platform/FileDialogs.h"
 #include "platform/HelpViewer.h"
 #include "platform/NamedWidget.h"
@@ -47,10 +48,10 @@ TBildeFrm::TBildeFrm(ProjectGetter project, std::function<void(const QString &)>
     Edit8 = named(new QLineEdit(this), "Edit8");
     Edit9 = named(new QLineEdit(this), "Edit9");
     Button4 = named(new QPushButton(QStringLiteral("Find.."), this), "Button4");
-    Button3 = named(new QPushButton(QStringLiteral("OK"), this), "Button3");
-    Button2 = named(new QPushButton(QStringLiteral("Cancel"), this), "Button2");
-    Button5 = named(new QPushButton(QStringLiteral("Help"), this), "Button5");
-    Button3->setDefault(true);
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button3, "Button3", QStringLiteral("OK")},
+                                            {&Button2, "Button2", QStringLiteral("Cancel")},
+                                            {&Button5, "Button5", QStringLiteral("Help")}});
 
     auto *grid = new QGridLayout;
     int row = 0;
@@ -73,12 +74,6 @@ TBildeFrm::TBildeFrm(ProjectGetter project, std::function<void(const QString &)>
     grid->addWidget(CheckBox1, row++, 1, 1, 2);
     addRow(QStringLiteral("Name:"), Edit8);
     addRow(QStringLiteral("lowsrc"), Edit9, Button4);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button3);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button5);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -1,10 +1,11 @@
 #include "java/compile/CompileResultWindow.h"
 
 #include "java/compile/CompilerOutputWindow.h"
+#include "platform/DialogButtonRow.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,24 +32,18 @@ TCompiler1::TCompiler1(QWidget *owner)
     grid->addWidget(Label5, 1, 1);
     grid->setColumnStretch(1, 1);
 
-    auto makeButton = [this](const char *name, const QString &text) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(QLatin1String(name));
+    // Enabled when the compile has ended.
+    QHBoxLayout *buttons =
+        dialogButtonRow(this,
+                        {{&BitBtn1, "BitBtn1", QStringLiteral("OK")},
+                         {&BitBtn2, "BitBtn2", QStringLiteral("Show all errors")},
+                         {&BitBtn3, "BitBtn3", QStringLiteral("Run")}},
+                        EnterPresses::Nothing);
+    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn3})
         b->setEnabled(false);
-        b->setAutoDefault(false);
-        return b;
-    };
-    BitBtn1 = makeButton("BitBtn1", QStringLiteral("OK"));
-    BitBtn2 = makeButton("BitBtn2", QStringLiteral("Show all errors"));
-    BitBtn3 = makeButton("BitBtn3", QStringLiteral("Run"));
     connect(BitBtn1, &QPushButton::clicked, this, &TCompiler1::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TCompiler1::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TCompiler1::BitBtn3Click);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn3);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(info);

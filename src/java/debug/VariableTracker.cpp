@@ -1,6 +1,7 @@
 #include "java/debug/VariableTracker.h"
 
 #include "platform/DelphiStrings.h"
+#include "platform/DialogButtonRow.h"
 #include "platform/HelpViewer.h"
 #include "platform/NamedWidget.h"
 
@@ -91,14 +92,11 @@ TVarTrackerFrm::TVarTrackerFrm(MemberLister members, QWidget *parent)
     grid->setColumnMinimumWidth(0, 220);
     grid->setColumnMinimumWidth(1, 380);
 
-    Button1 = plainButton("Button1", QStringLiteral("OK"), this);
-    Button4 = plainButton("Button4", QStringLiteral("Cancel"), this);
-    Button5 = plainButton("Button5", QStringLiteral("Help"), this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button4);
-    buttons->addWidget(Button5);
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button1, "Button1", QStringLiteral("OK")},
+                                            {&Button4, "Button4", QStringLiteral("Cancel")},
+                                            {&Button5, "Button5", QStringLiteral("Help")}},
+                                           EnterPresses::Nothing);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);

@@ -1,5 +1,6 @@
 #include "java/generators/ClassWizard.h"
 
+#include "platform/DialogButtonRow.h"
 #include "platform/HelpViewer.h"
 #include "platform/NamedWidget.h"
 
@@ -58,9 +59,11 @@ TJavaKlasseWizFrm::TJavaKlasseWizFrm(CodeTarget target, QWidget *parent)
         3, 0, 1, 2);
     members->addWidget(Datamedlemmer, 4, 0, 1, 2);
 
-    Button2 = plainButton("Button2", QStringLiteral("OK"), this);
-    Button3 = plainButton("Button3", QStringLiteral("Cancel"), this);
-    Button4 = plainButton("Button4", QStringLiteral("Help"), this);
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button2, "Button2", QStringLiteral("OK")},
+                                            {&Button3, "Button3", QStringLiteral("Cancel")},
+                                            {&Button4, "Button4", QStringLiteral("Help")}},
+                                           EnterPresses::Nothing);
 
     auto *layout = new QVBoxLayout(this);
     auto *name = new QHBoxLayout;
@@ -68,11 +71,6 @@ TJavaKlasseWizFrm::TJavaKlasseWizFrm(CodeTarget target, QWidget *parent)
     name->addWidget(Edit1, 1);
     layout->addLayout(name);
     layout->addWidget(GroupBox1, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button3);
-    buttons->addWidget(Button4);
     layout->addLayout(buttons);
     resize(440, 460);
 

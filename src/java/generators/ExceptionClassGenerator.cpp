@@ -3,8 +3,8 @@
 #include "editor/EditorAdapter.h"
 #include "java/generators/JavaCodeText.h"
 #include "java/generators/JavaMemo.h"
+#include "platform/DialogButtonRow.h"
 #include "platform/HelpViewer.h"
-#include "platform/NamedWidget.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -28,9 +28,11 @@ TUnntak::TUnntak(CodeTarget target, QWidget *parent) : QDialog(parent), m_target
     ComboBox1->addItems(JavaCodeText::exceptionBases());
     ComboBox1->setCurrentIndex(-1);
     SynMemo1 = JavaMemo::make(this);
-    Button1 = plainButton("Button1", QStringLiteral("OK"), this);
-    Button2 = plainButton("Button2", QStringLiteral("Cancel"), this);
-    Button3 = plainButton("Button3", QStringLiteral("Help"), this);
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button1, "Button1", QStringLiteral("OK")},
+                                            {&Button2, "Button2", QStringLiteral("Cancel")},
+                                            {&Button3, "Button3", QStringLiteral("Help")}},
+                                           EnterPresses::Nothing);
 
     auto *layout = new QVBoxLayout(this);
     auto *inputs = new QGridLayout;
@@ -41,11 +43,6 @@ TUnntak::TUnntak(CodeTarget target, QWidget *parent) : QDialog(parent), m_target
     layout->addLayout(inputs);
     layout->addWidget(new QLabel(QStringLiteral("Preview:"), this));
     layout->addWidget(SynMemo1->widget(), 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button3);
     layout->addLayout(buttons);
     resize(460, 340);
 

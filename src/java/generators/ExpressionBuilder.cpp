@@ -5,6 +5,7 @@
 #include "java/generators/ExpBuilderButtons.h"
 #include "java/generators/JavaCodeText.h"
 #include "java/generators/JavaMemo.h"
+#include "platform/DialogButtonRow.h"
 #include "platform/NamedWidget.h"
 
 #include <QEvent>
@@ -41,8 +42,10 @@ TExpBuilder::TExpBuilder(CodeTarget target, QWidget *parent)
     ListView2->setIconSize(QSize(16, 16));
     SynMemo1 = JavaMemo::make(this);
     SynMemo1->setSmartTabs(true);
-    Button1 = plainButton("Button1", QStringLiteral("OK"), this);
-    Button2 = plainButton("Button2", QStringLiteral("Cancel"), this);
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button1, "Button1", QStringLiteral("OK")},
+                                            {&Button2, "Button2", QStringLiteral("Cancel")}},
+                                           EnterPresses::Nothing);
     Button3 = plainButton("Button3", QStringLiteral("Undo"), this);
     Button4 = plainButton("Button4", QStringLiteral("Redo"), this);
 
@@ -71,12 +74,8 @@ TExpBuilder::TExpBuilder(CodeTarget target, QWidget *parent)
     layout->addLayout(grid);
     layout->addWidget(SynMemo1->widget(), 2);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(Button3);
-    buttons->addWidget(Button4);
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    buttons->insertWidget(0, Button3);
+    buttons->insertWidget(1, Button4);
     layout->addLayout(buttons);
     resize(560, 520);
 

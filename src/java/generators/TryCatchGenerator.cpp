@@ -3,6 +3,7 @@
 #include "editor/EditorAdapter.h"
 #include "java/generators/JavaCodeText.h"
 #include "java/generators/JavaMemo.h"
+#include "platform/DialogButtonRow.h"
 #include "platform/HelpViewer.h"
 #include "platform/NamedWidget.h"
 
@@ -45,18 +46,15 @@ TExeptionFrm::TExeptionFrm(CodeTarget target, QWidget *parent)
     catchLayout->addWidget(ListView1, 1, 0, 2, 2);
     catchLayout->addWidget(Button4, 1, 2, Qt::AlignTop);
 
-    Button1 = plainButton("Button1", QStringLiteral("OK"), this);
-    Button2 = plainButton("Button2", QStringLiteral("Cancel"), this);
-    Button5 = plainButton("Button5", QStringLiteral("Help"), this);
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button1, "Button1", QStringLiteral("OK")},
+                                            {&Button2, "Button2", QStringLiteral("Cancel")},
+                                            {&Button5, "Button5", QStringLiteral("Help")}},
+                                           EnterPresses::Nothing);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(GroupBox1, 3);
     layout->addWidget(GroupBox2, 2);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button5);
     layout->addLayout(buttons);
     resize(480, 460);
 

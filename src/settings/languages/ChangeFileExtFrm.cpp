@@ -1,5 +1,6 @@
 #include "settings/languages/ChangeFileExtFrm.h"
 
+#include "platform/DialogButtonRow.h"
 #include "platform/NamedWidget.h"
 
 #include <QFormLayout>
@@ -21,13 +22,9 @@ TChangeFileExtFrm::TChangeFileExtFrm(QWidget *parent) : QDialog(parent, Qt::Tool
     form->addRow(QStringLiteral("Old file extention:"), Label2);
     form->addRow(QStringLiteral("New file extention:"), Edit1);
 
-    Button2 = named(new QPushButton(QStringLiteral("OK"), this), "Button2");
-    Button2->setDefault(true);
-    Button1 = named(new QPushButton(QStringLiteral("Cancel"), this), "Button1");
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button1);
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button2, "Button2", QStringLiteral("OK")},
+                                            {&Button1, "Button1", QStringLiteral("Cancel")}});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(GroupBox1);
     layout->addLayout(buttons);

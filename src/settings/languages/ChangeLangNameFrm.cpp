@@ -1,5 +1,6 @@
 #include "settings/languages/ChangeLangNameFrm.h"
 
+#include "platform/DialogButtonRow.h"
 #include "platform/NamedWidget.h"
 
 #include <QFormLayout>
@@ -21,13 +22,9 @@ TChangeLangNameFrm::TChangeLangNameFrm(QWidget *parent) : QDialog(parent, Qt::To
     form->addRow(QStringLiteral("Old language name:"), Label3);
     form->addRow(QStringLiteral("New language name:"), Edit2);
 
-    Button2 = named(new QPushButton(QStringLiteral("OK"), this), "Button2");
-    Button2->setDefault(true);
-    Button1 = named(new QPushButton(QStringLiteral("Cancel"), this), "Button1");
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button1);
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button2, "Button2", QStringLiteral("OK")},
+                                            {&Button1, "Button1", QStringLiteral("Cancel")}});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(buttons);

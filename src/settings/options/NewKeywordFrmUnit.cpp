@@ -1,5 +1,7 @@
 #include "settings/options/NewKeywordFrmUnit.h"
 
+#include "platform/DialogButtonRow.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,18 +25,12 @@ TKeywordFrm::TKeywordFrm(QWidget *parent) : QDialog(parent)
     row->addWidget(label);
     row->addWidget(Keywordtext, 1);
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button1, "Button1", QStringLiteral("OK")},
+                                            {&Button2, "Button2", QStringLiteral("Cancel")}});
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(buttons);

@@ -7,6 +7,7 @@
 #include "host/HostDocument.h"
 #include "platform/AppPaths.h"
 #include "platform/DelphiStrings.h"
+#include "platform/DialogButtonRow.h"
 #include "platform/HelpViewer.h"
 #include "platform/NamedWidget.h"
 #include "platform/Prompter.h"
@@ -74,17 +75,11 @@ TOptionsFrm::TOptionsFrm(FeatureHost &host, OptionsSpellChecker *checker, Option
     PageControl1->addTab(templatePage, QStringLiteral("Auto completion"));
     PageControl1->addTab(spellPage, QStringLiteral("Spell Checker"));
 
-    Button1 = named(new QPushButton(QStringLiteral("OK"), this), "Button1");
-    Button1->setDefault(true);
-    Button2 = named(new QPushButton(QStringLiteral("Cancel"), this), "Button2");
-    Button2->setAutoDefault(false);
-    Button9 = named(new QPushButton(QStringLiteral("Help"), this), "Button9");
-    Button9->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button9);
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button1, "Button1", QStringLiteral("OK")},
+                                            {&Button2, "Button2", QStringLiteral("Cancel")},
+                                            {&Button9, "Button9", QStringLiteral("Help")}},
+                                           EnterPresses::First);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(PageControl1, 1);
     layout->addLayout(buttons);

@@ -1,6 +1,7 @@
 #include "settings/shortcuts/NewShortcutFrm.h"
 
 #include "platform/DelphiStrings.h"
+#include "platform/DialogButtonRow.h"
 #include "platform/NamedWidget.h"
 
 #include <QGridLayout>
@@ -34,17 +35,13 @@ TNewShortcutFrm::TNewShortcutFrm(const QString &current, QWidget *parent) : QDia
     grid->addWidget(Edit1, 1, 1);
     grid->setColumnStretch(1, 1);
 
-    Button1 = named(new QPushButton(QStringLiteral("OK"), this), "Button1");
-    Button1->setDefault(true);
-    Button2 = named(new QPushButton(QStringLiteral("Cancel"), this), "Button2");
-    Button2->setAutoDefault(false);
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button1, "Button1", QStringLiteral("OK")},
+                                            {&Button2, "Button2", QStringLiteral("Cancel")}},
+                                           EnterPresses::First);
     connect(Button1, &QPushButton::clicked, this, &TNewShortcutFrm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TNewShortcutFrm::Button2Click);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(buttons);

@@ -2,6 +2,7 @@
 
 #include "editor/EditorAdapter.h"
 #include "platform/DelphiStrings.h"
+#include "platform/DialogButtonRow.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,14 +28,14 @@ TGotoLineFrm::TGotoLineFrm(int lineCount, std::function<EditorAdapter *()> activ
     auto *boxLayout = new QHBoxLayout(GroupBox1);
     boxLayout->addWidget(Edit1);
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true); // Enter in the edit field presses it
+    // Enter in the edit field presses OK.
+    QHBoxLayout *buttons = dialogButtonRow(this, {{&Button1, "Button1", QStringLiteral("OK")}},
+                                           EnterPresses::FocusedElseFirst, Qt::AlignHCenter);
     connect(Button1, &QPushButton::clicked, this, &TGotoLineFrm::Button1Click);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(GroupBox1);
-    layout->addWidget(Button1, 0, Qt::AlignHCenter);
+    layout->addLayout(buttons);
 
     adjustSize();
     if (QScreen *s = screen()) {

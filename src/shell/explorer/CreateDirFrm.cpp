@@ -1,6 +1,7 @@
 #include "shell/explorer/CreateDirFrm.h"
 
 #include "platform/DelphiStrings.h"
+#include "platform/DialogButtonRow.h"
 #include "platform/Prompter.h"
 
 #include <QDir>
@@ -57,15 +58,9 @@ TCreateDirFrm::TCreateDirFrm(const QString &parentFolder, QWidget *parent)
     auto *groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(Edit1);
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button1, "Button1", QStringLiteral("OK")},
+                                            {&Button2, "Button2", QStringLiteral("Cancel")}});
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(info);

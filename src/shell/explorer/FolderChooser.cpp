@@ -1,5 +1,6 @@
 #include "shell/explorer/FolderChooser.h"
 
+#include "platform/DialogButtonRow.h"
 #include "shell/explorer/ExplorerDriveBox.h"
 #include "shell/explorer/ExplorerFolderList.h"
 
@@ -18,16 +19,10 @@ TVelgKatalogFrm::TVelgKatalogFrm(const QString &startFolder, QWidget *parent) : 
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
     DirectoryListBox1 = new ExplorerFolderList(this);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button1, "Button1", QStringLiteral("OK")},
+                                            {&Button2, "Button2", QStringLiteral("Cancel")}});
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(DriveComboBox1);
     layout->addWidget(DirectoryListBox1, 1);

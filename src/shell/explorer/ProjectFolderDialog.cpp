@@ -1,5 +1,6 @@
 #include "shell/explorer/ProjectFolderDialog.h"
 
+#include "platform/DialogButtonRow.h"
 #include "platform/HelpViewer.h"
 #include "shell/explorer/FolderChooser.h"
 
@@ -23,13 +24,10 @@ TProsjektKatFrm::TProsjektKatFrm(const ProjectSettings &current, ProjectSetter a
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Button1 = new QPushButton(QStringLiteral("Find.."), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("OK"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setDefault(true);
-    Button3 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button4 = new QPushButton(QStringLiteral("Help"), this);
-    Button4->setObjectName(QStringLiteral("Button4"));
+    QHBoxLayout *buttons = dialogButtonRow(this,
+                                           {{&Button2, "Button2", QStringLiteral("OK")},
+                                            {&Button3, "Button3", QStringLiteral("Cancel")},
+                                            {&Button4, "Button4", QStringLiteral("Help")}});
 
     auto *root = new QHBoxLayout;
     root->addWidget(Edit1, 1);
@@ -37,11 +35,6 @@ TProsjektKatFrm::TProsjektKatFrm(const ProjectSettings &current, ProjectSetter a
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Project catalog root:"), root);
     form->addRow(QStringLiteral("Put images in subcatalog:"), Edit2);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button3);
-    buttons->addWidget(Button4);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

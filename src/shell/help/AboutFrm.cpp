@@ -1,5 +1,6 @@
 #include "shell/help/AboutFrm.h"
 
+#include "platform/DialogButtonRow.h"
 #include "platform/MakerWebPage.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
@@ -47,15 +48,9 @@ TAbout::TAbout(QWidget *parent) : QDialog(parent)
     connect(WebLabel, &QLabel::linkActivated, this, &TAbout::WebLabelClick);
     layout->addWidget(WebLabel, 0, Qt::AlignHCenter);
 
-    auto *buttons = new QHBoxLayout;
-    layout->addLayout(buttons);
-    buttons->addStretch(1);
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
+    layout->addLayout(dialogButtonRow(this, {{&OKButton, "OKButton", QStringLiteral("OK")}},
+                                      EnterPresses::FocusedElseFirst, Qt::AlignHCenter));
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
-    buttons->addWidget(OKButton);
-    buttons->addStretch(1);
     // Sized to its text; the user does not resize it.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

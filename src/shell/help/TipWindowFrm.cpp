@@ -1,5 +1,7 @@
 #include "shell/help/TipWindowFrm.h"
 
+#include "platform/DialogButtonRow.h"
+#include "platform/NamedWidget.h"
 #include "platform/Prompter.h"
 #include "platform/Rng.h"
 #include "settings/store/AppSettings.h"
@@ -39,19 +41,14 @@ TTipWindowFrm::TTipWindowFrm(AppSettings &settings, const QString &tipsFileName,
     RichEdit1->setAcceptRichText(false);
     top->addWidget(RichEdit1, 1);
 
-    auto *bottom = new QHBoxLayout;
-    layout->addLayout(bottom);
     CheckBox1 = new QCheckBox(QStringLiteral("Show tip on startup"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    bottom->addWidget(CheckBox1);
-    bottom->addStretch(1);
-    NextButton = new QPushButton(QStringLiteral("Next tip"), this);
-    NextButton->setObjectName(QStringLiteral("NextButton"));
-    NextButton->setAutoDefault(false);
-    bottom->addWidget(NextButton);
-    CloseButton = new QPushButton(QStringLiteral("Close"), this);
-    CloseButton->setObjectName(QStringLiteral("CloseButton"));
-    bottom->addWidget(CloseButton);
+    NextButton = plainButton("NextButton", QStringLiteral("Next tip"), this);
+    QHBoxLayout *bottom = dialogButtonRow(
+        this, {{&CloseButton, "CloseButton", QStringLiteral("Close")}}, EnterPresses::Focused);
+    bottom->insertWidget(0, CheckBox1);
+    bottom->insertWidget(2, NextButton);
+    layout->addLayout(bottom);
     connect(NextButton, &QPushButton::clicked, this, &TTipWindowFrm::GetTipNr);
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
 

@@ -1,6 +1,7 @@
 #include "shell/tools/UserToolsDialog.h"
 
 #include "platform/DelphiStrings.h"
+#include "platform/DialogButtonRow.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -61,8 +62,10 @@ TUserToolFrm::TUserToolFrm(const QString &caption, const QString &typeLabel,
     Button1->setObjectName(QStringLiteral("Button1"));
     Button2 = new QPushButton(QStringLiteral("Remove"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
-    Button3 = new QPushButton(QStringLiteral("Close"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
+    QHBoxLayout *buttons = dialogButtonRow(this, {{&Button3, "Button3", QStringLiteral("Close")}},
+                                           EnterPresses::Focused);
+    buttons->insertWidget(0, Button1);
+    buttons->insertWidget(1, Button2);
 
     auto *parameters = new QHBoxLayout;
     parameters->addWidget(Edit3, 1);
@@ -72,11 +75,6 @@ TUserToolFrm::TUserToolFrm(const QString &caption, const QString &typeLabel,
     form->addRow(typeLabel, ComboBox1);
     form->addRow(QStringLiteral("Path:"), Edit2);
     form->addRow(QStringLiteral("Parameters:"), parameters);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addStretch();
-    buttons->addWidget(Button3);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(ListBox1, 1);
     layout->addLayout(form);
