@@ -143,27 +143,30 @@ UserLanguages &Features::userLanguages()
     return *m_languages;
 }
 
+// The order is part of the contract: menu items, tool buttons and pop-up items appear in the
+// order their features add them, and a document's key handlers see each key in reverse order
+// of installation.
 void Features::installFeatures()
 {
     TMainForm &main = m_main;
     Features *f = this;
     FeatureHost &host = *(f->host = new MainWindowHost(main));
 
-    // 0. A settings file that cannot be written is reported once.
+    // A settings file that cannot be written is reported once.
     reportSettingsFailure(*f, main, host);
 
-    // 1. The HTML commands: the "&Insert", "&Modify" and HTML "Tools" menus, File, New,
-    //    "Frameset", the "HTML" tool tab and the HTML group of every document pop-up.
+    // The HTML commands: the "&Insert", "&Modify" and HTML "Tools" menus, File, New,
+    // "Frameset", the "HTML" tool tab and the HTML group of every document pop-up.
     f->html = new HtmlCommands(host, f);
     f->html->setObjectName(QStringLiteral("HTMLCommands"));
 
-    // 2. The compile commands: the Java "Tools" items, the "Java" tab's compile buttons, the
-    //    compiler pages of the bottom pane and every document pop-up's "Compiling" items.
+    // The compile commands: the Java "Tools" items, the "Java" tab's compile buttons, the
+    // compiler pages of the bottom pane and every document pop-up's "Compiling" items.
     f->compile = new CompileCommands(host, f);
     f->compile->setObjectName(QStringLiteral("CompileCommands"));
 
-    // 3. The run command, started by Compile and run and by the result window's "Run". Only
-    //    Compile and run may go to a terminal ("JavaAppsInDosWindow").
+    // The run command, started by Compile and run and by the result window's "Run". Only
+    // Compile and run may go to a terminal ("JavaAppsInDosWindow").
     f->run = new RunJavaCommand(host, f);
     RunJavaCommand *run = f->run;
     QObject::connect(f->compile, &CompileCommands::runProgramRequested, run,
@@ -173,87 +176,87 @@ void Features::installFeatures()
                                       fileName);
                      });
 
-    // 4. The explorer on the "Files" page, the working folder and the project folder.
+    // The explorer on the "Files" page, the working folder and the project folder.
     f->explorer = (new ExplorerFeature(host, f))->panel();
 
-    // 5. The form-field and image tag wizards behind their HTML items and buttons.
+    // The form-field and image tag wizards behind their HTML items and buttons.
     const WizardHost wizards {&main, [&host](const QString &text) { host.insertText(text); },
                               [&host] { return host.project(); },
                               [&host] { return host.activeEditor(); }};
     WizardOpeners::provideTo(*f->html, wizards, host);
 
-    // 6. File, "Send to external program".
+    // File, "Send to external program".
     new SendToCommands(host, f);
 
-    // 7. The spell checker "SpellChecker1", its commands and the active document's underline.
+    // The spell checker "SpellChecker1", its commands and the active document's underline.
     f->spelling = new SpellCheckFeature(host, f);
 
-    // 8. Strip HTML behind Tools, "Strip HTML from document" and the HTML tab's "Button5".
+    // Strip HTML behind Tools, "Strip HTML from document" and the HTML tab's "Button5".
     (new StripHtmlCommand(host, f))->provideTo(*f->html);
 
-    // 9. The Java code generators (class wizard, try/catch, exception class, expression
-    //    builder): the Java "Tools" items and their buttons on the "Java" tab.
+    // The Java code generators (class wizard, try/catch, exception class, expression
+    // builder): the Java "Tools" items and their buttons on the "Java" tab.
     f->javaGenerators = new JavaGeneratorCommands(host, f);
 
-    // 10. The Java snippets: the Java "Insert" menu, the "Insert code.." button's pop-up and
-    //     every document pop-up's "Insert code" submenu.
+    // The Java snippets: the Java "Insert" menu, the "Insert code.." button's pop-up and
+    // every document pop-up's "Insert code" submenu.
     f->javaSnippets = new JavaSnippetCommands(host, f);
 
-    // 12. Printing, print preview and export of the active document, with the print items of
-    //     every document pop-up.
+    // Printing, print preview and export of the active document, with the print items of
+    // every document pop-up.
     f->print = new PrintCommands(host, f);
     f->exports = new ExportCommands(host, f);
 
-    // 13. The Help menu (tips, help, about box) and the Window menu's launches of the file
-    //     manager, a terminal and the browser.
+    // The Help menu (tips, help, about box) and the Window menu's launches of the file
+    // manager, a terminal and the browser.
     f->help = new HelpCommands(host, f);
     f->launches = new ShellLaunchCommands(host, f);
 
-    // 14. The flat menus: "FlatMenu1" on the main window and on every document window (whose
-    //     pop-up has the gradient). Windows without one take the main window's look.
+    // The flat menus: "FlatMenu1" on the main window and on every document window (whose
+    // pop-up has the gradient). Windows without one take the main window's look.
     f->flatMenu = TFlatMenu::makeMainWindowFlatMenu(&main);
     QObject::connect(&host, &FeatureHost::documentCreated, f, [](HostDocument *document) {
         TFlatMenu::makeDocumentFlatMenu(document->widget());
     });
 
-    // 15. Quick find in the "Quick find:" group of the "Java" tab, and View, "Statistics".
+    // Quick find in the "Quick find:" group of the "Java" tab, and View, "Statistics".
     f->quickFind = new QuickFind(host, f);
     f->statistics = new StatisticsCommand(host, f);
 
-    // 16. The debugger: every document's breakpoints and bookmarks, the jdb run (compiling a
-    //     modified document first) with its "Debugger" and "Debug vars" pages, and the watch
-    //     list with the variable tracker. In this order: the Debugging menus list Start, Stop,
-    //     Next, the breakpoint items, then the tracker.
+    // The debugger: every document's breakpoints and bookmarks, the jdb run (compiling a
+    // modified document first) with its "Debugger" and "Debug vars" pages, and the watch
+    // list with the variable tracker. In this order: the Debugging menus list Start, Stop,
+    // Next, the breakpoint items, then the tracker.
     f->breakpoints = new BreakpointCommands(host, f);
     f->debugger = new DebugCommands(host, *f->compile, *f->breakpoints, f);
     f->watches = new WatchCommands(host, *f->debugger, f);
 
-    // 17. The "Javascripts:" commands (date, last modified, the clock pop-up's clocks) and the
-    //     link wizard.
+    // The "Javascripts:" commands (date, last modified, the clock pop-up's clocks) and the
+    // link wizard.
     ScriptCommands::provideTo(*f->html, wizards);
 
-    // 18. Edit, "Options..": the Options dialog over the spell checker of step 7, the folder
-    //     dialog, the main window's colours, templates and shortcuts; and the code-template
-    //     list the main window keeps.
+    // Edit, "Options..": the Options dialog over the spell checker, the folder dialog, the
+    // main window's colours, templates and shortcuts; and the code-template list the main
+    // window keeps.
     installOptions(*f, main, host);
 
-    // 19. Code completion: every document's attribute and member lists, end tags, parameter
-    //     hint and status panels, and the code templates on Space ("SynAutoComplete1", which
-    //     keeps a copy of each new code-template list of step 18), gated by the View items
-    //     "Completion Proposal" and "Autocompletion". Its key handlers come after the
-    //     debugger's, so they see each key first.
+    // Code completion: every document's attribute and member lists, end tags, parameter
+    // hint and status panels, and the code templates on Space ("SynAutoComplete1", which
+    // keeps a copy of each new code-template list), gated by the View items "Completion
+    // Proposal" and "Autocompletion". Its key handlers come after the debugger's, so they see
+    // each key first.
     f->completion = new CompletionFeature(host, f);
     TSynAutoComplete *templates = f->completion->SynAutoComplete1;
     CompletionTemplates *list = f->completionList;
     QObject::connect(list, &CompletionTemplates::changed, templates,
                      [templates, list] { templates->setCompletionList(list->CompletionList()); });
 
-    // 20. The user-defined languages: the "Custom language document" submenus, "Define new
-    //     custom language.." and the language steps of the Options dialog.
+    // The user-defined languages: the "Custom language document" submenus, "Define new
+    // custom language.." and the language steps of the Options dialog.
     installCustomLanguages(*f, main);
 
-    // 21. The shortcut table: the main menu's keys (applied by the start-up step and by the
-    //     Options dialog's OK), which every document editor leaves to the menu.
+    // The shortcut table: the main menu's keys (applied by the start-up step and by the
+    // Options dialog's OK), which every document editor leaves to the menu.
     f->shortcuts = new MenuShortcuts(host, f);
 }
 

@@ -143,7 +143,7 @@ QString FileDialogs::toQtFilter(const QList<FileFilterEntry> &filter)
             const QString pattern = p == QLatin1String("*.*") ? QStringLiteral("*") : p;
             if (!patterns.contains(pattern))
                 patterns.append(pattern);
-            // On the original platform "*.htm" also matched ".html" files.
+            // "*.htm" also matches ".html" files, as the HTML filter promises.
             if (pattern.compare(QLatin1String("*.htm"), Qt::CaseInsensitive) == 0
                 && !patterns.contains(QStringLiteral("*.html"), Qt::CaseInsensitive))
                 patterns.append(QStringLiteral("*.html"));

@@ -23,7 +23,7 @@ public:
         QString initialDir;
         QString fileName; // proposed name (save) or cleared (open)
         QList<FileFilterEntry> filter;
-        int filterIndex = 1; // 1-based, as the original dialogs count
+        int filterIndex = 1; // 1-based
         QString defaultExt;  // without or with the dot
         bool multiSelect = false;
         bool confirmOverwrite = true; // save: the dialog asks before an existing file is chosen

@@ -10,7 +10,7 @@ class QWidget;
 class Prompter
 {
 public:
-    // Results, numbered as the original modal results.
+    // Results; callers compare the numbers (Yes is 6, No is 7).
     enum Result { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
     enum Icon { NoIcon, Information, Warning, Error, Question };
     enum Button { OkButton = 0x1, CancelButton = 0x2, YesButton = 0x4, NoButton = 0x8 };

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-// A colour value as the original class library stores it: 0x00BBGGRR for a plain colour,
+// A colour value as the settings and colour files hold it: 0x00BBGGRR for a plain colour,
 // top bit set (0x800000NN) for a system colour such as clBtnFace. Converted to and from
 // text exactly as the settings and colour files store it ("clRed", "$00C0FFEE", "-2147483633").
 class TColor

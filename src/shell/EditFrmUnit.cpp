@@ -366,7 +366,6 @@ void TEditForm::FormActivate()
 {
     if (InitialLineCount == 0)
         InitialLineCount = SynEdit1->lineCount();
-    // Pointing the shared spell checker at this editor: filled in by the spell checker.
     // A user-defined language's keywords and comment styles may have changed in its file.
     if (!Delphi::trim(CustomLanguage).isEmpty())
         m_main->languages().applyLanguage(CustomLanguage, highlighter(Highlighter::General));
@@ -383,7 +382,6 @@ void TEditForm::FormActivate()
         m_main->ViewMainMenu(ext);
         m_main->PopupMenuItemsUpdate(ext);
     }
-    // The explorer's file list takes the mask of its selected filter item: filled in by the explorer.
 }
 
 // --- Loading and saving -----------------------------------------------------------------

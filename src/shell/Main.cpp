@@ -39,7 +39,7 @@ TMainForm::TMainForm(const QStringList &arguments, const StartupStepsFactory &ma
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quillmarsh's Editor v3.3"));
 
-    // The settings file beside the executable (start-up step 8 names it; reading creates nothing).
+    // The settings file beside the executable (reading it creates nothing).
     m_iniFileName = AppPaths::iniFileName();
     m_settings = new AppSettings(m_iniFileName, this);
 
@@ -88,27 +88,26 @@ TMainForm::~TMainForm()
 
 void TMainForm::FormCreate()
 {
-    // 1. The help file beside the executable.
+    // The help file beside the executable.
     m_helpFile = AppPaths::dataPath(QStringLiteral("qmEditor.hlp"));
     HelpViewer::setHelpFile(m_helpFile);
-    // 2. The file-type filter of the open dialog and the explorer.
+    // The file-type filter of the open dialog and the explorer.
     UpdateFilesFilter();
-    // 3. User-defined languages in the New menus.
+    // User-defined languages in the New menus.
     LoadCustomLanglistFromFile();
-    // 4. No document: neither the Java nor the HTML menus.
+    // No document: neither the Java nor the HTML menus.
     ViewMainMenu(QStringLiteral("other document type"));
-    // 5.
+    // No document made yet, no HTML project.
     m_documentCounter = 0;
     m_projectFolder.clear();
     m_imageFolder = QStringLiteral("images");
-    // 6.
+    // The Java and HTML tool tabs wait for a document of their type.
     setTabShown(PageControl3, JavaSheet, false);
     setTabShown(PageControl3, HTMLSheet, false);
-    // 7. The code-template list.
+    // The code-template list.
     LagNyCompletionListe();
-    // 8. The settings file: made with the window (see the constructor).
-    // 9. Auto-save. An interval of zero minutes or less would save without pause: the
-    //    timer then stays off.
+    // Auto-save. An interval of zero minutes or less would save without pause: the
+    // timer then stays off.
     if (m_settings->boolValue(Key::AutoSave)) {
         const qint64 minutes = m_settings->intValue(Key::AutoSaveInterval);
         if (minutes > 0) {
@@ -116,22 +115,20 @@ void TMainForm::FormCreate()
             AutosaveTimer->start(int(ms));
         }
     }
-    // 10. The Reopen submenu.
+    // The Reopen submenu.
     if (QFileInfo::exists(m_iniFileName)
         && m_settings->intValue(Key::HistoryCount, Settings::Reader::StartUp) != -1)
         LoadHistFromFile();
-    // 11. Tip of the day.
+    // Tip of the day.
     if (m_settings->boolValue(Key::TipsDoShow))
         showTipWindow();
-    // 12. (The compiler's output lines start empty with the compile commands.)
     ClosingFromOpenFilesList = false;
     CurrentFileExt.clear();
-    // 13. No document is open yet.
+    // No document is open yet.
     DisableMainMenu();
-    // 14. (The compile error count starts at 0 with the compile commands.)
-    // 15. The shortcut table.
+    // The shortcut table.
     LoadShortcuts();
-    // 16. Restyle every menu made so far.
+    // Restyle every menu made so far.
     restartFlatMenu();
 }
 

@@ -106,19 +106,19 @@ void TMainForm::LoadUserSettings()
         return;
     EditorAdapter *e = w->editor();
 
-    // 1. Colours of the document's type.
+    // Colours of the document's type.
     UpdateColorsInEditor();
 
-    // 2. Gutter and background colours; a colour text that is not valid gives the default.
+    // Gutter and background colours; a colour text that is not valid gives the default.
     e->setGutterColor(m_settings->colourValue(Key::GTRColor).toQColor());
     e->setBackgroundColor(m_settings->colourValue(Key::BGColor).toQColor());
 
     const bool onlyWindow = documentCount() == 1;
-    // 3.
+    // The first document opens maximized when asked.
     if (onlyWindow && m_settings->boolValue(Key::MaxWinAtStart) && w->subWindow())
         w->subWindow()->showMaximized();
 
-    // 4. Font.
+    // Font.
     QFont font(m_settings->textValue(Key::FontType));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
@@ -126,7 +126,7 @@ void TMainForm::LoadUserSettings()
     font.setPointSize(size > 0 ? size : 10);
     e->setEditorFont(font);
 
-    // 5. Line numbers: the first document takes the stored setting, the others the View item.
+    // Line numbers: the first document takes the stored setting, the others the View item.
     QAction *lineNumbers = action(QStringLiteral("Linenumbers1"));
     if (onlyWindow) {
         const bool show = m_settings->boolValue(Key::ShowLineNumbers);
@@ -137,11 +137,11 @@ void TMainForm::LoadUserSettings()
     }
     e->setShowLineNumbers(w->LineNumbersShown);
 
-    // 6. Gutter. ("LeadingZeros": the editor's line-number margin has no such option.)
+    // Gutter. ("LeadingZeros": the editor's line-number margin has no such option.)
     e->setGutterVisible(m_settings->boolValue(Key::ShowGutter));
     e->setGutterWidth(qMax(0, m_settings->intValue(Key::GutterSize)));
 
-    // 7. View check marks.
+    // View check marks.
     action(QStringLiteral("CompletionProposal1"))
         ->setChecked(m_settings->boolValue(Key::CompProposal));
     action(QStringLiteral("Autocompletion1"))
@@ -253,7 +253,6 @@ TEditForm *TMainForm::MakeUnitByName(const QString &name, const QString &text)
     w->SkrivUtTekst(text);
     w->editor()->setCaret(6, 1);
     w->markUnmodified();
-    // Re-attaching the HTML attribute completion: filled in by the completion feature.
     LoadUserSettings();
     emit documentCreated(w);
     return w;
@@ -289,7 +288,6 @@ TEditForm *TMainForm::LagEnhetHTML(const QString &text, int caretLine)
         SkrivTekstenTilEditor(text);
     w->editor()->setCaret(caretLine, 1);
     w->ChangeSyntaxToHTML();
-    // Re-attaching the HTML attribute completion: filled in by the completion feature.
     LoadUserSettings();
     w->markUnmodified();
     emit documentCreated(w);
@@ -451,7 +449,6 @@ void TMainForm::documentClosing(TEditForm *w)
     --m_documentCounter;
     if (m_lastActivated == w)
         m_lastActivated = nullptr;
-    // Detaching the shared spell checker: filled in by the spell checker.
     UpdateListView1ItemSize();
     emit documentClosed(w);
 }

@@ -13,7 +13,7 @@ class TSpellCheckFrm : public QDialog
 {
     Q_OBJECT
 public:
-    // Modal results of the buttons, numbered as the original results.
+    // Modal results of the buttons (the walk compares the numbers).
     enum Result { mrOk = 1, mrAbort = 3, mrNo = 7, mrAll = 8, mrNoToAll = 9 };
 
     explicit TSpellCheckFrm(QWidget *parent = nullptr);

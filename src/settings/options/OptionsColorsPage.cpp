@@ -270,19 +270,19 @@ void OptionsColorsPage::TabSet1Click()
         return;
     }
 
-    // 1. The colours of the language being left (none when it was deleted meanwhile).
+    // The colours of the language being left (none when it was deleted meanwhile).
     if (!Delphi::trim(ShownLanguage).isEmpty())
         saveHighlighter(ShownTabIndex >= BuiltInTabCount ? SynGeneralSyn1
                                                          : highlighterFor(ShownLanguage),
                         CompletionFiles::languageColourFile(ShownLanguage));
-    // 2, 3. User-defined languages.
+    // User-defined languages.
     if (ShownTabIndex >= BuiltInTabCount)
         saveLanguageSample();
     if (isLanguageTab(index))
         LoadLangData(caption);
-    // 4. The colour group.
+    // The colour group.
     showLanguageGroup(GroupBox13);
-    // 5. The sample in the new tab's highlighter.
+    // The sample in the new tab's highlighter.
     if (isLanguageTab(index)) {
         SynEditor->setHighlighter(SynGeneralSyn1);
     } else if (Delphi::contains(caption, QStringLiteral("Java"))) {
@@ -306,7 +306,6 @@ void OptionsColorsPage::TabSet1Click()
             SynEditor->setHighlighter(SynGeneralSyn1);
         }
     }
-    // 6, 7.
     ShownLanguage = caption;
     ShownTabIndex = index;
     LoadFromIni(caption);

@@ -105,37 +105,32 @@ QStringList TOptionsFrm::helpTopics()
 void TOptionsFrm::FormCreate()
 {
     AppSettings &s = m_host.settings();
-    // 1. The dictionary languages, then "Other..".
+    // The dictionary languages, then "Other..".
     spellPage->fillLanguages();
-    // 2. The shortcut page.
+    // The shortcut page.
     LoadShortcuts();
-    // 3. The Java colours.
+    // The Java colours.
     colorsPage->ShownLanguage = QStringLiteral("Java");
     colorsPage->ShownTabIndex = 0;
     colorsPage->LoadFromIni(QStringLiteral("Java"));
-    // 4. The user-defined languages' tabs.
+    // The user-defined languages' tabs.
     LoadCustomLanguageTabs();
-    // 5. (No template is being edited yet.)
-    // 6.
     const bool firstRun = s.boolValue(Key::FirstRun, Reader::Options);
-    // 7.
     editorPage->panelGRTColor->setColor(s.colourValue(Key::GTRColor, Reader::Options));
     editorPage->PanelBGColor->setColor(s.colourValue(Key::BGColor, Reader::Options));
-    // 8.
     ShortcutsChanged = false;
-    // 9. The colour presets.
+    // The colour presets.
     colorsPage->loadPresets();
-    // 10. The Java colour sections of the settings file.
+    // The Java colour sections of the settings file.
     seedJavaColours(firstRun);
-    // 11, 12. The code templates and their keywords.
+    // The code templates and their keywords.
     templatePage->loadTemplates();
-    // 13.
     ReadIniFile();
-    // 14. The elements of the colours page.
+    // The elements of the colours page.
     colorsPage->ReloadAttributes();
-    // 15. The classes of the completion page.
+    // The classes of the completion page.
     classPage->loadClasses();
-    // 16. The installed fonts.
+    // The installed fonts.
     editorPage->fillFonts();
 }
 
@@ -243,23 +238,22 @@ void TOptionsFrm::Button1Click()
     // Every key goes into one batch: the settings file is replaced once, at the end.
     m_committing = true;
     AppSettings::Batch batch(s);
-    writeEditorFont(s, editor);                        // 1
-    writeLineNumbers(s, document);                     // 2
-    writeGutter(s, editor);                            // 3
-    writeCompletion(s);                                // 4
-    writeCompilerOptions(s);                           // 5
-    writeApplicationOptions(s, document);              // 6
-    writeSpellCheck(s);                                // 7
-    ColourSections::save(*colorsPage->SynJavaSyn1, s); // 8
-    // 9. The active document's highlighter takes the Java colours just written.
+    writeEditorFont(s, editor);
+    writeLineNumbers(s, document);
+    writeGutter(s, editor);
+    writeCompletion(s);
+    writeCompilerOptions(s);
+    writeApplicationOptions(s, document);
+    writeSpellCheck(s);
+    ColourSections::save(*colorsPage->SynJavaSyn1, s);
+    // The active document's highlighter takes the Java colours just written.
     if (editor && editor->highlighter()
         && !Delphi::contains(document->caption().toLower(), QStringLiteral(".txt")))
         ColourSections::load(*editor->highlighter(), s);
-    // 10.
     s.setText(Key::DebugGenOptions, CompilerOptionsText::compose(compilerPage->boxes()));
-    bool written = saveTemplates(document);     // 11
-    applyShortcuts(document);                   // 12
-    written = saveColours(document) && written; // 13
+    bool written = saveTemplates(document);
+    applyShortcuts(document);
+    written = saveColours(document) && written;
     const bool committed = batch.commit();
     m_committing = false;
     if (!committed) {
@@ -267,7 +261,7 @@ void TOptionsFrm::Button1Click()
         return; // the settings stay in the dialog: OK may be tried again
     }
     if (written)
-        close(); // 14
+        close();
 }
 
 void TOptionsFrm::writeEditorFont(AppSettings &s, EditorAdapter *editor)

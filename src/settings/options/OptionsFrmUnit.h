@@ -90,7 +90,7 @@ private:
     void LoadShortcuts();
     void UpdateShortcutList();
     // The user-defined languages' tabs of the colours page and the "(empty)" items of the
-    // "Custom language document" menus on closing: filled in by the user-defined languages.
+    // "Custom language document" menus on closing (through the hooks).
     void LoadCustomLanguageTabs();
     void updateEmptyLanguageItems();
 

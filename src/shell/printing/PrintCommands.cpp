@@ -94,11 +94,10 @@ bool PrintCommands::SkrivUt()
     const QString caption = document->caption();
     const QFont font = PrintEngine::defaultFont();
 
-    // 1, 2.
     engine.DocTitle = caption;
     engine.Highlight = settings.boolValue(Key::ShowColorHighltPrint);
     engine.LineNumbers = settings.boolValue(Key::ShowPrintLnNr);
-    // 3. Header: the date and time stamp left, the document's name right (or left alone).
+    // Header: the date and time stamp left, the document's name right (or left alone).
     engine.Header.Clear();
     if (settings.boolValue(Key::PrintHeader)) {
         const QString when = stamp(Clock::instance()->now(), settings.boolValue(Key::PrintDate),
@@ -109,7 +108,7 @@ bool PrintCommands::SkrivUt()
             engine.Header.Add(QStringLiteral("Document: ") + caption, font,
                               when.isEmpty() ? Qt::AlignLeft : Qt::AlignRight, 1);
     }
-    // 4. Footer.
+    // Footer.
     engine.Footer.Clear();
     if (settings.boolValue(Key::PrintFooter)) {
         engine.Footer.Add(QStringLiteral("Printed from Quillmarsh's Editor"), font, Qt::AlignLeft,
@@ -118,9 +117,8 @@ bool PrintCommands::SkrivUt()
             engine.Footer.Add(QStringLiteral("Page $PAGENUM$ of $PAGECOUNT$"), font, Qt::AlignRight,
                               1);
     }
-    // 5.
     engine.setEditor(document->editor());
-    // 6. The preview draws this job; its page count comes when it is drawn.
+    // The preview draws this job; its page count comes when it is drawn.
     if (m_preview) {
         m_preview->setPaintPages(
             [this](QPrinter *printer) { return SynEditPrint1->paint(printer); });
