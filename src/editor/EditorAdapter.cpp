@@ -55,6 +55,9 @@ EditorAdapter::EditorAdapter(QWidget *parent) : QObject(parent), m_editor(new Qs
     send(QsciScintillaBase::SCI_SETPASTECONVERTENDINGS, 1);
     send(QsciScintillaBase::SCI_SETSCROLLWIDTH, 1);
     send(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1);
+    // The layouts of the lines in view are kept: placing the waves asks for positions on them
+    // between paints, and laying out a long line takes as long as the line.
+    send(QsciScintillaBase::SCI_SETLAYOUTCACHE, QsciScintillaBase::SC_CACHE_PAGE);
 
     m_font = QFont(QStringLiteral("Courier New"), 10);
     m_font.setStyleHint(QFont::TypeWriter);
@@ -381,6 +384,16 @@ QString EditorAdapter::line(int line) const
     long size = length;
     while (size > 0 && (bytes.at(size - 1) == '\n' || bytes.at(size - 1) == '\r'))
         --size;
+    return fromEditorBytes(bytes.constData(), size);
+}
+
+QString EditorAdapter::textBetween(long from, long to) const
+{
+    if (!m_editor || to <= from)
+        return QString();
+    QByteArray bytes(qsizetype(to - from) + 1, '\0');
+    const long size =
+        m_editor->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, from, to, bytes.data());
     return fromEditorBytes(bytes.constData(), size);
 }
 
@@ -799,58 +812,6 @@ void EditorAdapter::clearLineColors()
     m_lineColorsSet = false;
 }
 
-WaveOverlay *EditorAdapter::ensureWaveOverlay()
-{
-    if (!m_waveOverlay && m_editor)
-        m_waveOverlay = new WaveOverlay(m_editor->viewport(), [this] { return waveLayout(); });
-    return m_waveOverlay;
-}
-
-void EditorAdapter::setWaves(const QList<WaveRange> &ranges)
-{
-    if (ranges.isEmpty() && m_waves.isEmpty())
-        return;
-    m_waves = ranges;
-    if (WaveOverlay *overlay = ensureWaveOverlay())
-        overlay->update();
-}
-
-void EditorAdapter::setWaveLook(const QColor &pen, const std::array<int, 4> &offsets)
-{
-    if (WaveOverlay *overlay = ensureWaveOverlay())
-        overlay->setLook(pen, offsets);
-}
-
-WaveOverlay::Layout EditorAdapter::waveLayout() const
-{
-    WaveOverlay::Layout layout;
-    layout.background = m_paper;
-    if (!m_editor || m_waves.isEmpty())
-        return layout;
-    for (int m = 0; m < 5; ++m)
-        layout.gutter += int(send(QsciScintillaBase::SCI_GETMARGINWIDTHN, m));
-    const int lineCount = int(send(QsciScintillaBase::SCI_GETLINECOUNT));
-    const int viewHeight = m_editor->viewport()->height();
-    for (const WaveRange &r : m_waves) {
-        if (r.line < 1 || r.line > lineCount || r.length <= 0)
-            continue;
-        const Place from = placeOf(r.line, r.column);
-        if (from.virtualSpace > 0)
-            continue;
-        long to = send(QsciScintillaBase::SCI_POSITIONRELATIVE, from.pos, r.length);
-        if (to == 0)
-            to = send(QsciScintillaBase::SCI_GETLENGTH);
-        const int top = int(send(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, from.pos));
-        const int height = int(send(QsciScintillaBase::SCI_TEXTHEIGHT, r.line - 1));
-        if (top + height < 0 || top > viewHeight)
-            continue;
-        const int x0 = int(send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, from.pos));
-        const int x1 = int(send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, to));
-        layout.waves.append({x0, x1, top + height - 3});
-    }
-    return layout;
-}
-
 void EditorAdapter::defineIndicator(int id, IndicatorStyle style, const QColor &color)
 {
     int scintillaStyle = QsciScintillaBase::INDIC_SQUIGGLE;
@@ -956,21 +917,30 @@ QString EditorAdapter::attributeNameAt(int line, int column) const
     if (!m_highlighter || line < 1 || line > send(QsciScintillaBase::SCI_GETLINECOUNT))
         return QString();
     const Place p = placeOf(line, column);
-    const long lineEnd = send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line - 1);
+    if (p.virtualSpace > 0)
+        return attributeNameAtPosition(send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line - 1));
+    return attributeNameAtPosition(p.pos);
+}
+
+QString EditorAdapter::attributeNameAtPosition(long pos) const
+{
+    if (!m_highlighter)
+        return QString();
+    const long lineEnd = send(QsciScintillaBase::SCI_GETLINEENDPOSITION,
+                              send(QsciScintillaBase::SCI_LINEFROMPOSITION, pos));
     int index = -1;
-    if (p.virtualSpace > 0 || p.pos >= lineEnd) {
+    if (pos >= lineEnd) {
         index = m_highlighter->indexOfAttribute(QStringLiteral("Space"));
     } else {
         // The lexer starts on a line start: started inside a word after an edit, it would take
         // the rest of the text for that word.
         const long endStyled = send(QsciScintillaBase::SCI_GETENDSTYLED);
-        if (endStyled <= p.pos)
+        if (endStyled <= pos)
             send(QsciScintillaBase::SCI_COLOURISE,
                  send(QsciScintillaBase::SCI_POSITIONFROMLINE,
                       send(QsciScintillaBase::SCI_LINEFROMPOSITION, endStyled)),
                  lineEnd);
-        index =
-            m_highlighter->attributeOfStyle(int(send(QsciScintillaBase::SCI_GETSTYLEAT, p.pos)));
+        index = m_highlighter->attributeOfStyle(int(send(QsciScintillaBase::SCI_GETSTYLEAT, pos)));
     }
     return index < 0 ? QString() : m_highlighter->attribute(index).name;
 }

@@ -3,6 +3,7 @@
 #include "editor/WaveOverlay.h"
 #include "platform/TextFile.h"
 
+#include <QByteArrayView>
 #include <QColor>
 #include <QFont>
 #include <QList>
@@ -137,19 +138,42 @@ public:
     // Background of selected text.
     void setSelectionBackgroundColor(const QColor &c);
 
-    // Wavy underlines over ranges of length characters from 1-based line/column (the spell
-    // checker's). Each runs from the range's first pixel column through the column just
-    // right of its last character, its baseline three pixels above the line's bottom; the
-    // offsets (pixels below the baseline, one per column, repeating every four) shape it,
-    // an offset of -1 being drawn in the background colour.
+    // Positions: byte offsets into the text, which the editor holds as UTF-8, each at the start
+    // of a character. Unlike columns they are found without counting the characters from the
+    // start of the line, which takes as long as the line.
+    struct PositionRange {
+        long from = 0;
+        long to = 0; // one past the last byte
+        friend bool operator==(const PositionRange &a, const PositionRange &b)
+        {
+            return a.from == b.from && a.to == b.to;
+        }
+    };
+    // A line's bytes (1-based line), its line break left out; start receives the position of
+    // the first. Empty when the line is empty or out of range. The bytes are the editor's own:
+    // valid until the text changes, is styled (attributeNameAt may style it) or is asked for
+    // as bytes again.
+    QByteArrayView lineBytes(int line, long *start) const;
+    // The part of a line that the view shows, from the character under the left edge of the
+    // text area through the character under the right edge of the view.
+    PositionRange visibleRange(int line) const;
+    // The text between two positions.
+    QString textBetween(long from, long to) const;
+
+    // Wavy underlines over ranges of the text (the spell checker's). Each runs from the
+    // range's first pixel column through the column just right of its last character, its
+    // baseline three pixels above the line's bottom; the offsets (pixels below the baseline,
+    // one per column, repeating every four) shape it, an offset of -1 being drawn in the
+    // background colour.
+    void setWaves(const QList<PositionRange> &ranges);
+    void setWaveLook(const QColor &pen, const std::array<int, 4> &offsets);
+    // The waves as line, column and length in characters (counting them: meant for checks).
     struct WaveRange {
         int line;
         int column;
         int length;
     };
-    void setWaves(const QList<WaveRange> &ranges);
-    QList<WaveRange> waves() const { return m_waves; }
-    void setWaveLook(const QColor &pen, const std::array<int, 4> &offsets);
+    QList<WaveRange> waves() const;
     WaveOverlay *waveOverlay() const { return m_waveOverlay; }
 
     // Indicators (0..19 free for callers; a squiggle by default): a range of length
@@ -219,6 +243,8 @@ public:
     // past the line end the whitespace attribute ("Space"); empty without a highlighter
     // or when no attribute covers the lexer's style there.
     QString attributeNameAt(int line, int column) const;
+    // The same at a position (past its line's end: "Space").
+    QString attributeNameAtPosition(long pos) const;
 
     // Searches from the caret (or the start/end of the text) and selects the match.
     bool findText(const QString &text, bool caseSensitive, bool wholeWord, bool forward,
@@ -260,6 +286,8 @@ private:
     // Replaces the whole text with UTF-8 bytes as a load: no textChanged(), no undo, not modified.
     void loadBytes(const QByteArray &bytes);
     WaveOverlay::Layout waveLayout() const;
+    // The pixel column where the text area starts, right of the gutter.
+    int textAreaLeft() const;
     WaveOverlay *ensureWaveOverlay();
     // The document's text; a U+FEFF at its start is kept.
     QString wholeText() const;
@@ -309,7 +337,7 @@ private:
     bool m_gutterVisible = true;
     bool m_lineNumbers = false;
     bool m_lineColorsSet = false;
-    QList<WaveRange> m_waves;
+    QList<PositionRange> m_waves;
     WaveOverlay *m_waveOverlay = nullptr;
     bool m_scrollPending = false;
     bool m_smartTabs = false;

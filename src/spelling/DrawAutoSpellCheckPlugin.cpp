@@ -1,7 +1,6 @@
 #include "spelling/DrawAutoSpellCheckPlugin.h"
 
 #include "editor/EditorAdapter.h"
-#include "spelling/WordNavigation.h"
 
 #include <QEvent>
 #include <QScopeGuard>
@@ -10,9 +9,39 @@
 
 namespace {
 
-// No character is narrower than this many pixels: a column past (scrolled width + view
-// width) / this lies right of the view, whatever the font.
-constexpr int NarrowestCharacter = 2;
+// A character of UTF-8 text: its code point and its size in bytes.
+struct Utf8Char {
+    char32_t code;
+    int size;
+};
+
+Utf8Char charAt(QByteArrayView text, qsizetype i)
+{
+    const auto lead = uchar(text[i]);
+    int size = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (i + size > text.size())
+        size = 1;
+    char32_t code = size == 1 ? lead : lead & (0x7F >> size);
+    for (int k = 1; k < size; ++k)
+        code = (code << 6) | (uchar(text[i + k]) & 0x3F);
+    return {code, size};
+}
+
+// The start of the character that ends right before byte i (i > 0).
+qsizetype previousChar(QByteArrayView text, qsizetype i)
+{
+    do
+        --i;
+    while (i > 0 && (uchar(text[i]) & 0xC0) == 0x80);
+    return i;
+}
+
+// The checker's word characters. A character beyond the Basic Multilingual Plane is none:
+// neither of its UTF-16 halves is a letter.
+bool isWordChar(char32_t c, const TSpellCheck &checker)
+{
+    return c < 0x10000 && checker.isWordChar(QChar(char16_t(c)));
+}
 
 } // namespace
 
@@ -103,43 +132,82 @@ void TDrawAutoSpellCheckPlugin::refresh()
     EditorAdapter &e = *m_editor;
     m_underlined.clear();
     const auto show = qScopeGuard([this, &e] {
-        QList<EditorAdapter::WaveRange> waves;
-        for (const Underline &u : std::as_const(m_underlined))
-            waves.append({u.line, u.column, u.length});
+        QList<EditorAdapter::PositionRange> waves;
+        for (const Word &w : std::as_const(m_underlined))
+            waves.append({w.from, w.to});
         e.setWaves(waves);
     });
     if (!m_checker || !m_checker->editor()
         || !m_checker->options().testFlag(TSpellCheck::sscoAutoSpellCheck))
         return;
 
-    const TSpellCheck &checker = *m_checker;
-    const bool anyAttribute = e.highlighter() == nullptr;
-    const QStringList attribs = checker.checkAttribs();
-    // Words right of the view are not looked at; they are when the view scrolls to them.
-    const int clipWidth = e.viewport()->width();
-    const int scrolled = e.horizontalScrollOffset();
-    const int cutoff = (scrolled + clipWidth) / NarrowestCharacter + 2;
     const int first = e.firstVisibleLine();
     const int last = qMin(e.lineCount(), first + e.linesOnScreen());
-    for (int line = first; line <= last; ++line) {
-        const QString text = e.line(line);
-        int x = 1;
-        do {
-            if (x >= cutoff)
-                break; // the rest of the line lies right of the visible text
-            const WordNavigation::Span span = WordNavigation::wordAt(text, x, checker);
-            const QStringView word = span.isEmpty()
-                ? QStringView()
-                : QStringView(text).mid(span.column - 1, span.length);
-            // The word test is the cheaper one, so it goes first.
-            const bool unknown = !checker.isWordCorrect(word);
-            if (unknown
-                && (anyAttribute
-                    || (!word.isEmpty()
-                        && attribs.contains(e.attributeNameAt(line, x), Qt::CaseInsensitive)))) {
-                m_underlined.append({line, x, int(word.size())});
-            }
-            x += int(word.size()) + 1;
-        } while (x < text.size());
+    for (int line = first; line <= last; ++line)
+        checkLine(line);
+}
+
+// The words of a line are its runs of word characters. Only those the view shows, in part at
+// least, are looked at; a one-character word in the last column of a longer line is not.
+void TDrawAutoSpellCheckPlugin::checkLine(int line)
+{
+    const EditorAdapter &e = *m_editor;
+    const TSpellCheck &checker = *m_checker;
+    const EditorAdapter::PositionRange seen = e.visibleRange(line);
+    long start = 0;
+    const QByteArrayView text = e.lineBytes(line, &start);
+    const qsizetype left = qBound(qsizetype(0), qsizetype(seen.from - start), text.size());
+    const qsizetype right = qBound(left, qsizetype(seen.to - start), text.size());
+
+    // From the start of the word cut by the left edge through the word cut by the right edge.
+    QList<Word> unknown;
+    qsizetype at = left;
+    while (at > 0) {
+        const qsizetype before = previousChar(text, at);
+        if (!isWordChar(charAt(text, before).code, checker))
+            break;
+        at = before;
     }
+    while (at <= right && at < text.size()) {
+        qsizetype end = at;
+        while (end < text.size()) {
+            const Utf8Char c = charAt(text, end);
+            if (!isWordChar(c.code, checker))
+                break;
+            end += c.size;
+        }
+        if (end == at) {
+            at += charAt(text, at).size;
+            continue;
+        }
+        const bool lastColumn = at > 0 && end == text.size() && charAt(text, at).size == end - at;
+        const QString word = QString::fromUtf8(text.sliced(at, end - at));
+        if (!lastColumn && !checker.isWordCorrect(word))
+            unknown.append({line, start + at, start + end, int(word.size())});
+        at = end;
+    }
+
+    // Styling the text for the attribute test may move the editor's bytes: text is done with.
+    if (e.highlighter() == nullptr) {
+        m_underlined.append(unknown);
+        return;
+    }
+    const QStringList attribs = checker.checkAttribs();
+    for (const Word &w : std::as_const(unknown)) {
+        if (attribs.contains(e.attributeNameAtPosition(w.from), Qt::CaseInsensitive))
+            m_underlined.append(w);
+    }
+}
+
+QList<TDrawAutoSpellCheckPlugin::Underline> TDrawAutoSpellCheckPlugin::underlined() const
+{
+    QList<Underline> result;
+    if (!m_editor)
+        return result;
+    for (const Word &w : m_underlined) {
+        long start = 0;
+        m_editor->lineBytes(w.line, &start);
+        result.append({w.line, int(m_editor->textBetween(start, w.from).size()) + 1, w.length});
+    }
+    return result;
 }

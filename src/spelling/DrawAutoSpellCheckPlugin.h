@@ -9,11 +9,11 @@
 
 class EditorAdapter;
 
-// The as-you-type underline of one editor: every unknown word in the editor's visible lines
-// carries a wavy underline (the editor's waves) in the pen colour, covering the word's
-// width and one pixel more. The words are tested afresh whenever the editor's text, scroll
-// position or size changes, or the checker's words, options or look change; nothing is kept
-// between passes but the waves themselves. Owned by its editor.
+// The as-you-type underline of one editor: every unknown word in view carries a wavy
+// underline (the editor's waves) in the pen colour, covering the word's width and one pixel
+// more. The words are tested afresh whenever the editor's text, scroll position or size
+// changes, or the checker's words, options or look change; nothing is kept between passes but
+// the waves themselves. Owned by its editor.
 class TDrawAutoSpellCheckPlugin : public QObject
 {
     Q_OBJECT
@@ -42,19 +42,28 @@ public:
     // changes, from the event loop.
     void refresh();
     void scheduleRefresh();
-    // The words the last pass underlined.
-    QList<Underline> underlined() const { return m_underlined; }
+    // The words the last pass underlined (their columns counted now).
+    QList<Underline> underlined() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // An underlined word: its bytes in the editor and its length in characters.
+    struct Word {
+        int line;
+        long from;
+        long to;
+        int length;
+    };
+
     void applyLook();
+    void checkLine(int line);
 
     QPointer<EditorAdapter> m_editor;
     QPointer<TSpellCheck> m_checker;
     TColor m_penColor = TColor::clRed;
     TSpellCheck::UnderlineStyle m_style = TSpellCheck::usMicrosoftWord;
-    QList<Underline> m_underlined;
+    QList<Word> m_underlined;
     bool m_pending = false;
 };

@@ -4,6 +4,7 @@
 #include "java/debug/DebugVarsScanner.h"
 #include "java/debug/JdbOutputReader.h"
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QWidget>
 #include <QtTest>
@@ -131,6 +132,7 @@ class TestDebugOutput : public QObject
 private slots:
     void readerRules_data();
     void readerRules();
+    void readerLongLine();
     void logAndPaneAtEverySplitPoint();
     void paneScan_data();
     void paneScan();
@@ -164,6 +166,26 @@ void TestDebugOutput::readerRules_data()
         << QStringList {"Breakpoint hit: count is 6"} << "";
     QTest::newRow("text then prompt")
         << "abc\nmain[1] main[1] tail" << QStringList {"abc", "main[1] ", "main[1] "} << " tail";
+    QTest::newRow("brackets before the prompt")
+        << "[1, 2] [main[1]x]main[1]" << QStringList {"main[1] ", "main[1] "} << "";
+    QTest::newRow("> after a prompt, prompts after a >")
+        << "main[1]>main[1] main[1]" << QStringList {"main[1] "} << ">main[1] main[1]";
+    QTest::newRow("> forgotten at the line end")
+        << "a > b\nmain[1]" << QStringList {"a > b", "main[1] "} << "";
+}
+
+// One line of output of a megabyte (a big array printed) is read in linear time.
+void TestDebugOutput::readerLongLine()
+{
+    const QString line =
+        QStringLiteral("[1, 2]").repeated((1 << 20) / 6) + QStringLiteral("main[1]");
+    JdbOutputReader reader;
+    QList<Event> events;
+    QElapsedTimer timer;
+    timer.start();
+    reader.feed(line, events);
+    QCOMPARE_LT(timer.elapsed(), 1000);
+    QVERIFY(events == QList<Event>({{Event::Prompt, "main[1] "}}));
 }
 
 void TestDebugOutput::readerRules()

@@ -13,6 +13,7 @@
 #include "spelling/SpellCheckUnit.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -30,6 +31,7 @@ private slots:
     void menuAndPopupCommands();
     void followsTheActiveDocument();
     void underlinesTheActiveDocument();
+    void longLine();
 
 private:
     void start(const QByteArray &ini);
@@ -166,6 +168,45 @@ void TestMainSpellCheck::underlinesTheActiveDocument()
     QVERIFY(plugin);
     QTRY_COMPARE(plugin->underlined().size(), 1);
     QCOMPARE(plugin->underlined().first().column, 7);
+}
+
+// A document of one line of a megabyte of unknown words, as minified script looks: the view
+// scrolled to its far right, a key typed at its end and a click into it each take a moment,
+// not the time of reading every word of the line, and the words in view are underlined.
+void TestMainSpellCheck::longLine()
+{
+    start({});
+    QByteArray text;
+    while (text.size() < (1 << 20))
+        text += "qzv xkcdq, ";
+    text += "wrold";
+    QVERIFY(m_folder->writeFile("long.txt", text));
+    TEditForm *doc = m_main->LoadFile(m_folder->filePath("long.txt"));
+    QVERIFY(doc);
+    EditorAdapter *editor = doc->editor();
+    TDrawAutoSpellCheckPlugin *plugin = m_main->features().spelling->checker()->pluginOf(editor);
+    QVERIFY(plugin);
+    const auto lastUnderlined = [plugin] {
+        const QList<TDrawAutoSpellCheckPlugin::Underline> words = plugin->underlined();
+        return words.isEmpty() ? QPoint() : QPoint(words.last().column, words.last().length);
+    };
+    QTRY_VERIFY(!plugin->underlined().isEmpty());
+    const int wrold = int(text.size()) - 4;
+    constexpr int Moment = 5000; // milliseconds; reading every word took minutes
+
+    QElapsedTimer timer;
+    timer.start();
+    editor->setCaret(1, wrold + 5);
+    QTRY_COMPARE(lastUnderlined(), QPoint(wrold, 5));
+    QCOMPARE_LT(timer.restart(), Moment);
+    QTest::keyClick(editor->widget(), Qt::Key_S);
+    QTRY_COMPARE(lastUnderlined(), QPoint(wrold, 6));
+    QCOMPARE_LT(timer.restart(), Moment);
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {},
+                      QPoint(editor->viewport()->width() / 2, 5));
+    QCoreApplication::processEvents();
+    QCOMPARE_LT(timer.elapsed(), Moment);
+    QCOMPARE(lastUnderlined(), QPoint(wrold, 6));
 }
 
 QTEST_MAIN(TestMainSpellCheck)

@@ -18,9 +18,12 @@ void JdbOutputReader::feed(QStringView piece, QList<Event> &events)
 void JdbOutputReader::add(QChar c, QList<Event> &events)
 {
     m_line.append(c);
-    // The prompt can only be completed by its "]"; once the line holds a ">" it stays.
-    if (c == u']' && m_line.contains(Prompt) && !m_line.contains(u'>')) {
-        m_line.clear();
+    if (c == u'>')
+        m_lineHasGreater = true;
+    // The prompt can only be completed by its "]", so a line that holds it and has not
+    // become a prompt already ends in it; once the line holds a ">" it stays.
+    if (c == u']' && !m_lineHasGreater && m_line.endsWith(Prompt)) {
+        clearLine();
         events.append({Event::Prompt, QStringLiteral("main[1] ")});
         return;
     }
@@ -32,7 +35,13 @@ void JdbOutputReader::add(QChar c, QList<Event> &events)
     if (m_line.contains(QLatin1String("Initializing jdb..."))
         || m_line.contains(QLatin1String("Initializing jdb ...")))
         events.append({Event::Initializing, QString()});
+    clearLine();
+}
+
+void JdbOutputReader::clearLine()
+{
     m_line.clear();
+    m_lineHasGreater = false;
 }
 
 QString JdbOutputReader::logLineOf(const QString &line)

@@ -30,11 +30,14 @@ public:
 
     // The text read since the last line end or prompt.
     QString FLine() const { return m_line; }
-    void reset() { m_line.clear(); }
+    void reset() { clearLine(); }
 
     // The log line a complete line gives (before its line break); empty: none.
     static QString logLineOf(const QString &line);
 
 private:
+    void clearLine();
+
     QString m_line;
+    bool m_lineHasGreater = false; // m_line holds a ">"
 };
