@@ -184,7 +184,7 @@ void TestMainSpellCheck::longLine()
     TEditForm *doc = m_main->LoadFile(m_folder->filePath("long.txt"));
     QVERIFY(doc);
     EditorAdapter *editor = doc->editor();
-    TDrawAutoSpellCheckPlugin *plugin = m_main->features().spelling->checker()->pluginOf(editor);
+    TDrawAutoSpellCheckPlugin *plugin = m_root->spelling->checker()->pluginOf(editor);
     QVERIFY(plugin);
     const auto lastUnderlined = [plugin] {
         const QList<TDrawAutoSpellCheckPlugin::Underline> words = plugin->underlined();
