@@ -325,15 +325,22 @@ void TestDebugger::typedCommandsAndTheRunsDocument()
     QTRY_VERIFY(f.stdinText().contains("run Hello"));
     QTRY_VERIFY(f.log().endsWith("main[1] \n"));
 
-    // The user types on the last line; Enter sends it.
+    // The user types after the prompt, or on the empty line below it; Enter sends what was typed.
     DebugLogEdit *log = f.debug->REDebugLog;
     log->setFocus();
     log->moveCursor(QTextCursor::End);
-    QTest::keyClicks(log, "locals");
+    QTest::keyClick(log, Qt::Key_Up);
+    QTest::keyClick(log, Qt::Key_End);
+    QTest::keyClicks(log, "locals", Qt::NoModifier, 30);
     QTest::keyClick(log, Qt::Key_Return);
     QTRY_VERIFY(f.stdinText().endsWith("\rlocals\n"));
     // A line ending a sentence after a prompt asks for a new prompt and sends nothing.
     log->insertPlainText("> Deferring breakpoint Hello:7.");
+    QVERIFY(f.log().endsWith("main[1] locals\n"));
+    QTest::keyClick(log, Qt::Key_Down);
+    QTest::keyClicks(log, "where", Qt::NoModifier, 30);
+    QTest::keyClick(log, Qt::Key_Return);
+    QTRY_VERIFY(f.stdinText().endsWith("\rlocals\n\rwhere\n"));
     QTest::keyClick(log, Qt::Key_Return);
     QVERIFY(log->toPlainText().endsWith("> Deferring breakpoint Hello:7.\nmain[1] \n"));
 

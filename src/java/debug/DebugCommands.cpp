@@ -214,7 +214,7 @@ void DebugCommands::REDebugLogChange()
 void DebugCommands::REDebugLogKeyDown()
 {
     flushLog();
-    const DebugLogInput::Typed typed = DebugLogInput::typedCommand(REDebugLog->lastLine());
+    const DebugLogInput::Typed typed = DebugLogInput::typedCommand(REDebugLog->commandLine());
     if (typed.action == DebugLogInput::Typed::NewPrompt)
         addLog(QStringLiteral("main[1] "));
     else if (m_debugger)
