@@ -97,7 +97,8 @@ private slots:
             << "t5.rtf" << QByteArray("{\\rtf1 a}}}b\\par}") << QStringList {"ab"};
         QTest::newRow("huge parameters")
             << "t6.rtf"
-            << QByteArray("{\\rtf1 {\\uc99999999999999999 a}\\u99999999999999999 ?ok\\par}")
+            << QByteArray("{\\rtf1 {\\uc99999999999999999 a}\\u99999999999999999 ?ok\\u4294967361 ?"
+                          "\\u-40000 ?\\par}")
             << QStringList {"aok"};
     }
     void read()

@@ -222,6 +222,11 @@ private slots:
         QCOMPARE(wizard.Edit1->text(), QStringLiteral("a.gif"));
         QCOMPARE(readFile(m_project + "/images/a.gif"), QByteArray("GIF89a"));
         QCOMPARE(m_prompter.calls.size(), 1);
+        // An image folder name leading out of the project stands for the project folder.
+        doc.project.imageFolder = "..";
+        m_dialogs.answerFiles({m_elsewhere + "/a.gif"});
+        find->click();
+        QVERIFY(QFile::exists(m_project + "/a.gif") && !QFile::exists(m_dir.filePath("a.gif")));
 
         QTreeWidget *list = wizard.Elementer->list();
         for (int i = 0; i < 6; ++i) {
@@ -299,6 +304,13 @@ private slots:
         remove("shared.gif", {Prompter::No});
         QVERIFY(question("shared.gif"));
         QCOMPARE(list->count(), 0);
+
+        // An image folder name leading out of the project stands for the project folder.
+        doc.project.imageFolder = "../" + QFileInfo(m_elsewhere).fileName();
+        list->addEntry({"far.gif"});
+        remove("far.gif", {Prompter::Yes});
+        QVERIFY(m_prompter.calls.isEmpty());
+        QVERIFY(QFile::exists(m_elsewhere + "/far.gif"));
 
         // Without a project nothing is offered.
         doc.project.projectFolder.clear();

@@ -83,6 +83,7 @@ struct DebugFixture : ShellFixture {
         start();
         debug = features().debugger;
         doc = main->LoadFile(write("my src/Hello.java", hello));
+        write("my src/Hello.class", ""); // compiled: Start debugs at once
         marks = features().breakpoints->marksOf(doc->editor());
         tools = path("fake jdk/bin");
         QDir().mkpath(tools);
@@ -142,6 +143,7 @@ private slots:
     void typedCommandsAndTheRunsDocument();
     void startFailures();
     void compilesAModifiedDocumentFirst();
+    void compilesWithoutACurrentClass();
     void exitThenKillAndClosingTheWindow();
     void realJdk();
 };
@@ -325,13 +327,20 @@ void TestDebugger::typedCommandsAndTheRunsDocument()
     QTRY_VERIFY(f.stdinText().contains("run Hello"));
     QTRY_VERIFY(f.log().endsWith("main[1] \n"));
 
-    // The user types on the last line; Enter sends it.
+    // The user types after the prompt, or on the empty line below it; Enter sends what was typed.
     DebugLogEdit *log = f.debug->REDebugLog;
     log->setFocus();
     log->moveCursor(QTextCursor::End);
-    QTest::keyClicks(log, "locals");
+    QTest::keyClick(log, Qt::Key_Up);
+    QTest::keyClick(log, Qt::Key_End);
+    QTest::keyClicks(log, "locals", Qt::NoModifier, 30);
     QTest::keyClick(log, Qt::Key_Return);
     QTRY_VERIFY(f.stdinText().endsWith("\rlocals\n"));
+    QVERIFY(f.log().endsWith("main[1] locals\n"));
+    QTest::keyClick(log, Qt::Key_Down);
+    QTest::keyClicks(log, "where", Qt::NoModifier, 30);
+    QTest::keyClick(log, Qt::Key_Return);
+    QTRY_VERIFY(f.stdinText().endsWith("\rlocals\n\rwhere\n"));
     // A line ending a sentence after a prompt asks for a new prompt and sends nothing.
     log->insertPlainText("> Deferring breakpoint Hello:7.");
     QTest::keyClick(log, Qt::Key_Return);
@@ -434,6 +443,37 @@ void TestDebugger::compilesAModifiedDocumentFirst()
     f.debug->SpeedButton41->click();
     QVERIFY(f.idle() && !f.debug->isBusy());
     QCOMPARE(f.debug->DebuggerThread(), last);
+}
+
+// A document without a current class file (never compiled, or changed since) is compiled
+// first; after a failed compile no Start debugs the class left from before.
+void TestDebugger::compilesWithoutACurrentClass()
+{
+    DebugFixture f;
+    f.tool("jdb", fakeJdb);
+    const QString jdk = RunTestKit::jdkBinDir();
+    f.tool("javac", jdk.isEmpty() ? ": > Hello.class" : "exec '" + jdk.toUtf8() + "/javac' \"$@\"");
+    const QString classFile = f.path("my src/Hello.class");
+    QVERIFY(QFile::remove(classFile));
+
+    f.main->action("Startdebug1")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(f.log().startsWith("Compiling..\nInitializing jdb ...\n"), 60000);
+    QVERIFY(QFile::exists(classFile));
+    QCOMPARE(f.recorded("argv"), QStringLiteral("-classpath\n.\nHello\n"));
+    f.main->action("Stopdebug1")->trigger();
+    QTRY_VERIFY(f.debug->DebuggerThread()->isDone());
+
+    QVERIFY(QFile::remove(f.tools + "/argv"));
+    if (jdk.isEmpty())
+        f.tool("javac", "echo 'Hello.java:1: error: class, interface, or enum expected'\nexit 1");
+    f.doc->SkrivUtTekst("x"); // no longer Java
+    for (int start = 1; start <= 2; ++start) {
+        f.main->action("Startdebug1")->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(f.prompter.calls.size(), start, 60000);
+        QVERIFY(f.prompter.calls.last().text.startsWith("There were "));
+        QVERIFY(f.idle() && !f.debug->isBusy());
+    }
+    QVERIFY(!QFile::exists(f.tools + "/argv"));
 }
 
 void TestDebugger::exitThenKillAndClosingTheWindow()

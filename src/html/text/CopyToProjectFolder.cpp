@@ -40,12 +40,23 @@ QString noProsjectWarning()
                           "to an image on you local machine!!");
 }
 
+namespace {
+
+// The image folder name in use: trimmed; blank when the name could lead outside the project.
+QString imageFolderName(const ProjectSettings &project)
+{
+    return imageFolderLeadsOutside(project.imageFolder) ? QString()
+                                                        : Delphi::trim(project.imageFolder);
+}
+
+} // namespace
+
 QString targetFolder(const ProjectSettings &project, Target target)
 {
     QString root = project.projectFolder;
     while (root.size() > 1 && root.endsWith(u'/'))
         root.chop(1);
-    const QString images = Delphi::trim(project.imageFolder);
+    const QString images = imageFolderName(project);
     if (target == Target::ProjectFolder || images.isEmpty())
         return root;
     return root + u'/' + images;
@@ -53,7 +64,7 @@ QString targetFolder(const ProjectSettings &project, Target target)
 
 QString imagePath(const ProjectSettings &project, const QString &bareName)
 {
-    const QString images = Delphi::trim(project.imageFolder);
+    const QString images = imageFolderName(project);
     return images.isEmpty() ? bareName : images + u'/' + bareName;
 }
 

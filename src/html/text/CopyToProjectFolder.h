@@ -35,11 +35,12 @@ QString run(QWidget *parent, const ProjectSettings &project, const QString &file
             const Options &options = Options());
 
 // The folder a target kind stands for (without a trailing "/"); the image folder is
-// the project folder itself when its name is blank.
+// the project folder itself when its name is blank or could lead outside the project
+// (imageFolderLeadsOutside).
 QString targetFolder(const ProjectSettings &project, Target target);
 
 // The path a page uses for a bare picture name in the image folder ("images/logo.gif",
-// or the bare name when the image folder name is blank).
+// or the bare name when the image folder is the project folder itself).
 QString imagePath(const ProjectSettings &project, const QString &bareName);
 
 // Copies from to to without ever damaging to: the bytes go to a temporary file beside

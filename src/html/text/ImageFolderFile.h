@@ -9,8 +9,8 @@
 // to delete it from the disk.
 namespace ImageFolderFile {
 
-// The full path (links followed) of the file entry names in the project's image folder (the
-// project folder when the image folder name is blank); empty when no project is chosen, when
+// The full path (links followed) of the file entry names in the project's image folder (as
+// CopyToProjectFolder::targetFolder finds it); empty when no project is chosen, when
 // entry is empty, absolute or holds "..", or when it does not resolve to an existing file
 // inside that folder.
 QString resolve(const ProjectSettings &project, const QString &entry);

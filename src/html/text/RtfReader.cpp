@@ -221,9 +221,10 @@ private:
         } else if (is("tab") || is("cell")) {
             text(QChar(u'\t'));
         } else if (is("u") && hasParameter) {
-            const int unit = int(parameter < 0 ? parameter + 65536 : parameter);
-            if (unit >= 0 && unit <= 0xFFFF && !skipping())
-                m_line.append(QChar(char16_t(unit)));
+            // A signed 16-bit number (negative for the units above 32767); any other names
+            // no character.
+            if (parameter >= -32768 && parameter <= 0xFFFF && !skipping())
+                m_line.append(QChar(char16_t(parameter < 0 ? parameter + 65536 : parameter)));
             m_fallback = state().uc;
         } else if (is("uc") && hasParameter) {
             state().uc = int(qBound(0LL, parameter, 16LL));

@@ -19,6 +19,8 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -41,6 +43,17 @@ const Command menuCommands[] = {
     {"Stopdebug1", "Stop debug", &DebugCommands::SpeedButton3Click},
     {"Nextinstruction1", "Next instruction", &DebugCommands::SpeedButton42Click},
 };
+
+// Whether the class file of mainClass beside sourceFile (where javac puts it) is at least as
+// new as the source.
+bool classIsCurrent(const QString &sourceFile, const QString &mainClass)
+{
+    const QFileInfo source(sourceFile);
+    if (mainClass.isEmpty() || sourceFile.isEmpty() || !source.isFile())
+        return false;
+    const QFileInfo classFile(source.dir().filePath(mainClass + QStringLiteral(".class")));
+    return classFile.isFile() && classFile.lastModified() >= source.lastModified();
+}
 
 } // namespace
 
@@ -214,7 +227,7 @@ void DebugCommands::REDebugLogChange()
 void DebugCommands::REDebugLogKeyDown()
 {
     flushLog();
-    const DebugLogInput::Typed typed = DebugLogInput::typedCommand(REDebugLog->lastLine());
+    const DebugLogInput::Typed typed = DebugLogInput::typedCommand(REDebugLog->commandLine());
     if (typed.action == DebugLogInput::Typed::NewPrompt)
         addLog(QStringLiteral("main[1] "));
     else if (m_debugger)
@@ -233,7 +246,8 @@ void DebugCommands::SpeedButton41Click()
     flushLog();
     REDebugLog->clear();
     REDebugLogChange();
-    if (!doc->isModified()) {
+    const QString mainClass = Delphi::trim(JavaDocumentScanner::FindMainClassName(doc->editor()));
+    if (!doc->isModified() && classIsCurrent(doc->fileName(), mainClass)) {
         startRun(doc);
         return;
     }

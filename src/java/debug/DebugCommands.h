@@ -17,12 +17,13 @@ class QTimer;
 class QToolButton;
 class TDebugger;
 
-// Debugging the active Java program with jdb: Start debug (compiling a modified document
-// first), Next instruction (the watches dumped, then "cont"), Stop debug ("exit"), the
-// "Debugger" log where jdb's lines appear and typed commands are sent with Enter, and the
-// "Debug vars" pane of watched values. Bound to the Debugging menu, the Java tab's buttons
-// "Start debugging", "Next instruction", "Stop execution" and every document pop-up's Debugging
-// submenu.
+// Debugging the active Java program with jdb: Start debug (compiling first a modified document
+// or one whose main class file is missing or older than it, and going on only when that
+// compile counts no errors), Next instruction (the watches dumped, then "cont"), Stop debug
+// ("exit"), the "Debugger" log where jdb's lines appear and typed commands are sent with
+// Enter, and the "Debug vars" pane of watched values. Bound to the Debugging menu, the Java
+// tab's buttons "Start debugging", "Next instruction", "Stop execution" and every document
+// pop-up's Debugging submenu.
 //
 // One run at a time: a run belongs to the document active at Start (its marks, watches and
 // main class), and Start does nothing while a run is compiling or going on.

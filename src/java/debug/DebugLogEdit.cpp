@@ -56,6 +56,16 @@ QString DebugLogEdit::lastLine() const
     return document()->lastBlock().text();
 }
 
+QString DebugLogEdit::commandLine() const
+{
+    const QTextBlock caret = textCursor().block();
+    for (QTextBlock after = caret.next(); after.isValid(); after = after.next()) {
+        if (!after.text().isEmpty())
+            return lastLine();
+    }
+    return caret.text();
+}
+
 void DebugLogEdit::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -4,8 +4,9 @@
 #include <QStringList>
 
 // The debugger log ("REDebugLog"): jdb's lines are added at the end, each ending with a line
-// break, so the last line is where the user types a command; Enter sends it (it inserts no
-// line break), Tab is typed as text. The selection stays visible without the focus.
+// break, so the user types a command on the last line or after the prompt on the line above
+// it; Enter sends it (it inserts no line break), Tab is typed as text. The selection stays
+// visible without the focus.
 class DebugLogEdit : public QPlainTextEdit
 {
     Q_OBJECT
@@ -17,6 +18,9 @@ public:
     void addLines(const QStringList &lines);
     // The last line: what the user typed since the last added line.
     QString lastLine() const;
+    // The line a command is typed on: the caret's line when only empty lines follow it (the
+    // prompt line above the empty last line, or the last line itself), else the last line.
+    QString commandLine() const;
 
 signals:
     void returnPressed();

@@ -1,7 +1,9 @@
 #include "shell/explorer/ProjectFolderDialog.h"
 
+#include "platform/DelphiStrings.h"
 #include "platform/DialogButtonRow.h"
 #include "platform/HelpViewer.h"
+#include "platform/Prompter.h"
 #include "shell/explorer/FolderChooser.h"
 
 #include <QFormLayout>
@@ -55,6 +57,17 @@ void TProsjektKatFrm::Button1Click()
 
 void TProsjektKatFrm::Button2Click()
 {
+    if (imageFolderLeadsOutside(Edit2->text())) {
+        Prompter::information(
+            this,
+            QStringLiteral("Cannot use \"%1\" as the image subcatalog: it must lie inside "
+                           "the project catalog, so its name may not be a full path or "
+                           "hold \"..\".")
+                .arg(Delphi::trim(Edit2->text())));
+        Edit2->setFocus();
+        Edit2->selectAll();
+        return;
+    }
     if (m_apply)
         m_apply({Edit1->text(), Edit2->text()});
     close();

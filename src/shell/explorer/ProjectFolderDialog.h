@@ -9,7 +9,9 @@ class QPushButton;
 
 // TProsjektKatFrm (unit ProsjektKatFrm):
 // "Project catalog:": chooses the HTML project folder and the name of its image folder.
-// OK hands both to apply (the main window's project settings); Cancel changes nothing.
+// OK hands both to apply (the main window's project settings), unless the image folder name
+// could lead outside the project (imageFolderLeadsOutside): that is refused with a message
+// and the dialog stays open. Cancel changes nothing.
 // Frees itself when closed.
 class TProsjektKatFrm : public QDialog
 {
