@@ -1,5 +1,6 @@
 #include "editor/EditorAdapter.h"
 
+#include "editor/TextSearch.h"
 #include "editor/highlighting/GeneralLexer.h"
 #include "editor/highlighting/Highlighter.h"
 #include "platform/DelphiStrings.h"
@@ -952,7 +953,6 @@ bool EditorAdapter::findText(const QString &text, bool caseSensitive, bool whole
 {
     if (text.isEmpty())
         return false;
-    const QByteArray needle = text.toUtf8();
     const long length = send(QsciScintillaBase::SCI_GETLENGTH);
     long start;
     long end;
@@ -963,14 +963,9 @@ bool EditorAdapter::findText(const QString &text, bool caseSensitive, bool whole
         start = fromCaret ? send(QsciScintillaBase::SCI_GETSELECTIONSTART) : length;
         end = 0; // a range from high to low searches backwards
     }
-    int flags = 0;
-    if (caseSensitive)
-        flags |= QsciScintillaBase::SCFIND_MATCHCASE;
-    if (wholeWord)
-        flags |= QsciScintillaBase::SCFIND_WHOLEWORD;
-    send(QsciScintillaBase::SCI_SETSEARCHFLAGS, flags);
     long foundEnd = -1;
-    const long found = search(needle, caseSensitive, start, end, &foundEnd);
+    const long found =
+        search(TextSearch::Pattern(text, caseSensitive), wholeWord, start, end, &foundEnd);
     if (found < 0)
         return false;
     // The caret goes to the match's end; scrolling is ours (once per compound edit).

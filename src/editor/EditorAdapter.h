@@ -22,6 +22,9 @@ class QKeySequence;
 class QsciScintilla;
 class QWidget;
 class Highlighter;
+namespace TextSearch {
+class Pattern;
+}
 
 // The document editor as the rest of the program sees it: a QsciScintilla with
 // 1-based line/column caret positions (virtual space on, so the caret may stand past
@@ -246,7 +249,8 @@ public:
     // The same at a position (past its line's end: "Space").
     QString attributeNameAtPosition(long pos) const;
 
-    // Searches from the caret (or the start/end of the text) and selects the match.
+    // Searches from the caret (or the start/end of the text) and selects the match. Without
+    // regard to case, every character compares by its Unicode case folding ("É" finds "é").
     bool findText(const QString &text, bool caseSensitive, bool wholeWord, bool forward,
                   bool fromCaret);
 
@@ -302,10 +306,10 @@ private:
     void emitCaretIfMoved();
     void scrollToCaret();
     long send(unsigned int msg, unsigned long w = 0, long l = 0) const;
-    // The first match of needle in [from, to) (backwards when from > to) with the search
-    // flags set; end receives its end.
-    long search(const QByteArray &needle, bool caseSensitive, long from, long to, long *end) const;
-    long targetSearch(const QByteArray &needle, long from, long to, long *end) const;
+    // The first match of pattern in [from, to), or the last in [to, from) when from > to,
+    // a whole word when wholeWord (as the editor delimits words); end receives its end.
+    long search(const TextSearch::Pattern &pattern, bool wholeWord, long from, long to,
+                long *end) const;
     // Runs change with the editor's change notifications off, then reports the change once.
     void quietly(const std::function<void()> &change);
     void emitChanged();

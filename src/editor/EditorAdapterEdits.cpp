@@ -83,53 +83,32 @@ void EditorAdapter::emitChanged()
         emit textChanged();
 }
 
-long EditorAdapter::targetSearch(const QByteArray &needle, long from, long to, long *end) const
-{
-    send(QsciScintillaBase::SCI_SETTARGETRANGE, from, to);
-    const long found = m_editor->SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET,
-                                               uintptr_t(needle.size()), needle.constData());
-    if (found >= 0 && end)
-        *end = send(QsciScintillaBase::SCI_GETTARGETEND);
-    return found;
-}
-
-// Forward searches for ASCII text scan the bytes themselves and let the editor confirm each
-// candidate (whole words, its case folding) and search the stretches around other characters,
-// so the result is the editor's own; the editor's search alone takes some 60 ms for 4 MB.
-long EditorAdapter::search(const QByteArray &needle, bool caseSensitive, long from, long to,
+long EditorAdapter::search(const TextSearch::Pattern &pattern, bool wholeWord, long from, long to,
                            long *end) const
 {
-    if (from > to || !TextSearch::isAscii(needle))
-        return targetSearch(needle, from, to, end);
-    const long n = needle.size();
-    const auto *text = reinterpret_cast<const char *>(
-        send(QsciScintillaBase::SCI_GETRANGEPOINTER, from, to - from));
+    const bool forward = from < to;
+    const long low = forward ? from : to;
+    const long length = forward ? to - from : from - to;
+    if (length <= 0 || pattern.isEmpty())
+        return -1;
+    const char *text =
+        reinterpret_cast<const char *>(send(QsciScintillaBase::SCI_GETRANGEPOINTER, low, length));
     if (!text)
-        return targetSearch(needle, from, to, end);
-    // Offsets into text are relative to from.
-    long at = 0;
-    const long stop = to - from;
-    while (at < stop) {
-        const TextSearch::Hit hit = TextSearch::scan(text, at, stop, needle, caseSensitive);
-        if (hit.kind == TextSearch::Hit::None)
+        return -1;
+    // Offsets into text are relative to low; a match that is no whole word is passed over.
+    long next = forward ? 0 : length;
+    for (;;) {
+        const TextSearch::Match m = forward
+            ? TextSearch::findForward(text, next, length, pattern)
+            : TextSearch::findBackward(text, 0, next, length, pattern);
+        if (m.start < 0)
             return -1;
-        if (hit.kind == TextSearch::Hit::Candidate) {
-            if (targetSearch(needle, from + hit.pos, from + hit.pos + n, end) >= 0)
-                return from + hit.pos;
-            at = hit.pos + 1;
-            continue;
+        if (!wholeWord || send(QsciScintillaBase::SCI_ISRANGEWORD, low + m.start, low + m.end)) {
+            *end = low + m.end;
+            return low + m.start;
         }
-        // Characters outside ASCII: the editor searches every place from which a match could
-        // reach them, up to the next ASCII byte.
-        const long asciiAgain = TextSearch::asciiFrom(text, hit.pos, stop);
-        const long windowFrom = qMax(at, hit.pos - n + 1);
-        const long windowTo = qMin(stop, asciiAgain + n - 1);
-        const long found = targetSearch(needle, from + windowFrom, from + windowTo, end);
-        if (found >= 0)
-            return found;
-        at = asciiAgain;
+        next = forward ? m.start + 1 : m.start;
     }
-    return -1;
 }
 
 int EditorAdapter::replaceAll(const QString &text, const QString &replacement, bool caseSensitive,
@@ -137,14 +116,8 @@ int EditorAdapter::replaceAll(const QString &text, const QString &replacement, b
 {
     if (text.isEmpty())
         return 0;
-    const QByteArray needle = text.toUtf8();
+    const TextSearch::Pattern pattern(text, caseSensitive);
     const QByteArray bytes = normalizeLineEndings(replacement, m_format.lineEnding).toUtf8();
-    int flags = 0;
-    if (caseSensitive)
-        flags |= QsciScintillaBase::SCFIND_MATCHCASE;
-    if (wholeWord)
-        flags |= QsciScintillaBase::SCFIND_WHOLEWORD;
-    send(QsciScintillaBase::SCI_SETSEARCHFLAGS, flags);
 
     beginCompoundEdit();
     long pos = send(QsciScintillaBase::SCI_GETSELECTIONSTART);
@@ -152,7 +125,7 @@ int EditorAdapter::replaceAll(const QString &text, const QString &replacement, b
     for (;;) {
         long end = -1;
         const long found =
-            search(needle, caseSensitive, pos, send(QsciScintillaBase::SCI_GETLENGTH), &end);
+            search(pattern, wholeWord, pos, send(QsciScintillaBase::SCI_GETLENGTH), &end);
         if (found < 0)
             break;
         send(QsciScintillaBase::SCI_SETTARGETRANGE, found, end);

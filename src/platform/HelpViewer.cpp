@@ -3,8 +3,9 @@
 #include "platform/AppPaths.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -18,6 +19,8 @@ namespace {
 QString theHelpFile;
 
 // Our help window: a tool bar (Contents, Index, Back) over one browser of the help pages.
+// Shown while a modal dialog is open, it is a window of that dialog, so the dialog does not
+// block it; when the dialog closes, it stays as it is, a window of its own again.
 class HelpWindow : public QWidget
 {
 public:
@@ -76,12 +79,42 @@ public:
                 page.insert(bodyEnd + 1, line);
             m_browser->setHtml(page);
         }
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal != parentWidget())
+            setOwner(modal);
         show();
         raise();
         activateWindow();
     }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // A dialog hidden by its program (not minimized) has closed.
+        if (watched == parentWidget() && event->type() == QEvent::Hide && !event->spontaneous()) {
+            QWidget *modal = QApplication::activeModalWidget();
+            setOwner(modal && modal != watched && modal->isVisible() ? modal : nullptr);
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
 private:
+    // Makes the window a window of owner (nullptr: of its own), where it was, shown if it was.
+    void setOwner(QWidget *owner)
+    {
+        const bool shown = isVisible();
+        const QRect place = geometry();
+        if (QWidget *previous = parentWidget())
+            previous->removeEventFilter(this);
+        setParent(owner, windowFlags() | Qt::Window);
+        if (owner)
+            owner->installEventFilter(this);
+        if (shown) {
+            setGeometry(place);
+            show();
+        }
+    }
+
     QTextBrowser *m_browser;
 };
 
@@ -97,7 +130,8 @@ private:
     {
         if (!m_window) {
             m_window = new HelpWindow;
-            // A top-level window of its own; it goes with the application.
+            // Owned by no one (a dialog it is shown beside lets it go when it closes); it
+            // goes with the application.
             HelpWindow *w = m_window;
             QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, w,
                              [w] { delete w; });

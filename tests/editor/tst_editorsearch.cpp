@@ -1,5 +1,5 @@
-// The editor's search and its large edits: the search against QScintilla's own,
-// Replace All, compound edits and undo.
+// The editor's search and its large edits: the search against the text's own, Replace All,
+// compound edits and undo.
 #include "ScintillaOf.h"
 #include "editor/EditorAdapter.h"
 #include "editor/highlighting/Highlighter.h"
@@ -11,15 +11,15 @@ class TestEditorSearch : public QObject
 {
     Q_OBJECT
 private slots:
-    void sameMatchesAsTheEditor_data();
-    void sameMatchesAsTheEditor();
+    void matchesOfTheCaseFoldedText_data();
+    void matchesOfTheCaseFoldedText();
     void replaceAll();
     void compoundEditsReportOnce();
     void undoKeysTakeTheQuietWay();
     void stylesAfterAnEditInsideAWord();
 };
 
-void TestEditorSearch::sameMatchesAsTheEditor_data()
+void TestEditorSearch::matchesOfTheCaseFoldedText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("needle");
@@ -32,42 +32,56 @@ void TestEditorSearch::sameMatchesAsTheEditor_data()
     QTest::newRow("across a line break") << mixed << "KEY\nt";
     QTest::newRow("non-ascii needle") << mixed << QStringLiteral("\u00e9");
     QTest::newRow("plain ascii text") << QStringLiteral("a key, the keys; key_1 key") << "key";
+    const QString accented =
+        QStringLiteral("caf\u00e9 \u00e9t\u00e9 CAF\u00c9 b\u00e4r B\u00c4R "
+                       "\u03a3\u039f\u03a6\u039f\u03a3 \u03c3\u03bf\u03c6\u03cc\u03c2");
+    QTest::newRow("accented capital") << accented << QStringLiteral("\u00c9");
+    QTest::newRow("accented small") << accented << QStringLiteral("\u00e4r");
+    QTest::newRow("greek capital") << accented << QStringLiteral("\u03a3");
+    QTest::newRow("greek word") << accented << QStringLiteral("\u03a3\u039f\u03a6\u038c\u03a3");
 }
 
-// Every match of a forward search from the start, with each of the four option sets, is the
-// one QScintilla's own search finds.
-void TestEditorSearch::sameMatchesAsTheEditor()
+// Every match, forward from the start and backward from the end, with each of the four option
+// sets, is the one the text's own case-insensitive search finds (whole words: no letter, digit
+// or "_" on either side).
+void TestEditorSearch::matchesOfTheCaseFoldedText()
 {
     QFETCH(QString, text);
     QFETCH(QString, needle);
     EditorAdapter editor;
     editor.setText(text);
     QsciScintilla *sci = scintillaOf(editor);
-    const QByteArray n = needle.toUtf8();
-    for (int flags = 0; flags < 4; ++flags) {
+    auto isWord = [&text](qsizetype i) {
+        return i >= 0 && i < text.size() && (text.at(i).isLetterOrNumber() || text.at(i) == u'_');
+    };
+    auto bytes = [&text](qsizetype i) { return long(text.left(i).toUtf8().size()); };
+    for (int flags = 0; flags < 8; ++flags) {
         const bool matchCase = flags & 1;
         const bool wholeWord = flags & 2;
+        const bool forward = flags & 4;
+        const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
         QList<QPair<long, long>> expected;
-        sci->SendScintilla(QsciScintillaBase::SCI_SETSEARCHFLAGS,
-                           (matchCase ? QsciScintillaBase::SCFIND_MATCHCASE : 0)
-                               | (wholeWord ? QsciScintillaBase::SCFIND_WHOLEWORD : 0));
-        long from = 0;
-        const long length = sci->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-        for (;;) {
-            sci->SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE, from, length);
-            const long found = sci->SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET,
-                                                  uintptr_t(n.size()), n.constData());
-            if (found < 0)
+        qsizetype from = forward ? 0 : text.size() - needle.size();
+        while (from >= 0) {
+            const qsizetype i =
+                forward ? text.indexOf(needle, from, cs) : text.lastIndexOf(needle, from, cs);
+            if (i < 0)
                 break;
-            from = sci->SendScintilla(QsciScintillaBase::SCI_GETTARGETEND);
-            expected.append({found, from});
+            const qsizetype end = i + needle.size();
+            const bool whole = !isWord(i - 1) && !isWord(end);
+            if (!wholeWord || whole)
+                expected.append({bytes(i), bytes(end)});
+            from = forward ? (!wholeWord || whole ? end : i + 1)
+                           : (!wholeWord || whole ? i - needle.size() : i - 1);
         }
         QList<QPair<long, long>> actual;
-        editor.setCaret(1, 1);
-        while (editor.findText(needle, matchCase, wholeWord, true, true))
+        bool found = editor.findText(needle, matchCase, wholeWord, forward, false);
+        while (found) {
             actual.append({sci->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART),
                            sci->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONEND)});
-        QCOMPARE(actual, expected);
+            found = editor.findText(needle, matchCase, wholeWord, forward, true);
+        }
+        QVERIFY2(actual == expected, qPrintable(QString::number(flags)));
     }
 }
 

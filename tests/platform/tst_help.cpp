@@ -1,5 +1,7 @@
-// The help pages: one per topic the dialogs open, every link leading somewhere, and the help
-// window's Contents, Index and Back with topics found without regard to case.
+// The help pages: one per topic the dialogs open, every link leading somewhere, the help
+// window's Contents, Index and Back with topics found without regard to case, and the help
+// window beside the modal dialog that opened it.
+#include "ShellFixture.h"
 #include "TempProgramFolder.h"
 #include "platform/HelpViewer.h"
 
@@ -7,9 +9,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTimer>
 
 namespace {
 
@@ -35,6 +40,22 @@ QWidget *helpWindow()
         if (w->objectName() == QLatin1String("HelpWindow"))
             return w;
     return nullptr;
+}
+
+// Clicks the first link to page in the browser as the user would, through its window.
+void clickLink(QTextBrowser *browser, const QString &page)
+{
+    for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().anchorHref() == page) {
+                QTextCursor c(browser->document());
+                c.setPosition(it.fragment().position() + 1);
+                const QPoint at =
+                    browser->viewport()->mapTo(browser->window(), browser->cursorRect(c).center());
+                QTest::mouseClick(browser->window()->windowHandle(), Qt::LeftButton, {}, at);
+                return;
+            }
+    qWarning("no link to %s", qPrintable(page));
 }
 
 } // namespace
@@ -165,6 +186,39 @@ private slots:
         const QString text = browser->toPlainText();
         QVERIFY(text.contains(QStringLiteral("No help page for topic HID_NOSUCHPAGE")));
         QVERIFY(text.contains(QStringLiteral("The main window")));
+        window->close();
+        HelpViewer::setHelpFile(QString());
+    }
+
+    // A modal dialog's Help: its links can be followed while the dialog is open, and the page
+    // stays open after it.
+    void helpBesideItsModalDialog()
+    {
+        ShellFixture f("[Tips]\r\ndoShow=0\r\n");
+        const QString pages = qEnvironmentVariable("QMEDITOR_DATA") + QStringLiteral("/help/");
+        QDir().mkpath(f.path(QStringLiteral("help")));
+        for (const QString &page : QDir(pages).entryList(QDir::Files))
+            QFile::copy(pages + page, f.path(QStringLiteral("help/") + page));
+        TMainForm *main = f.start();
+        QString dialogName;
+        QString followed;
+        QTimer::singleShot(0, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            dialogName = dialog->objectName();
+            dialog->findChild<QPushButton *>(QStringLiteral("Button4"))->click();
+            QWidget *window = helpWindow();
+            if (QTest::qWaitForWindowExposed(window)) {
+                auto *browser = window->findChild<QTextBrowser *>(QStringLiteral("HelpBrowser"));
+                clickLink(browser, QStringLiteral("contents.html"));
+                followed = browser->source().fileName();
+            }
+            dialog->findChild<QPushButton *>(QStringLiteral("Button3"))->click();
+        });
+        main->action("Classwizard1")->trigger();
+        QCOMPARE(dialogName, QStringLiteral("JavaKlasseWizFrm"));
+        QCOMPARE(followed, QStringLiteral("contents.html"));
+        QWidget *window = helpWindow();
+        QVERIFY(window && window->isVisible() && !window->parentWidget());
         window->close();
         HelpViewer::setHelpFile(QString());
     }

@@ -1,5 +1,6 @@
 // Find and replace in one document window, through its dialogs' buttons.
 #include "FakePrompter.h"
+#include "ShellFixture.h"
 #include "editor/EditorAdapter.h"
 #include "shell/commands/DocumentSearch.h"
 #include "shell/commands/SearchDialog.h"
@@ -71,6 +72,8 @@ private slots:
     void replaceAllIsOneStep();
     void replaceSelection();
     void replaceAgain();
+    void foldsCaseInTheMainWindow_data();
+    void foldsCaseInTheMainWindow();
 };
 
 void TestSearch::dialogs()
@@ -284,6 +287,70 @@ void TestSearch::replaceAgain()
     w.search.replaceAgain();
     QCOMPARE(w.editor.text(), QStringLiteral("x cow cow cow"));
     QVERIFY(w.prompter.calls.isEmpty());
+}
+
+void TestSearch::foldsCaseInTheMainWindow_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("found"); // by the dialog's Find Next, then the menu's
+    QTest::addColumn<QString>("replacedByE");
+
+    QTest::newRow("Latin-1 file") << QByteArray("caf\xe9 \xe9t\xe9 CAF\xc9") << "\u00c9"
+                                  << QStringList {"\u00e9", "\u00e9"} << "cafe ete CAFe";
+    QTest::newRow("UTF-8 file") << QByteArray("b\xc3\xa4r B\xc3\x84R") << "\u00e4"
+                                << QStringList {"\u00e4", "\u00c4"} << "ber BeR";
+    QTest::newRow("Greek")
+        << QString("\u03a3\u039f\u03a6\u039f\u03a3 \u03c3\u03bf\u03c6\u03cc\u03c2").toUtf8()
+        << "\u03c3\u03bf\u03c6\u038c\u03a3" << QStringList {"\u03c3\u03bf\u03c6\u03cc\u03c2"}
+        << "\u03a3\u039f\u03a6\u039f\u03a3 e";
+}
+
+// Without "Match case", letters outside ASCII are found and replaced whatever their case, in a
+// document read as Latin-1 or as UTF-8.
+void TestSearch::foldsCaseInTheMainWindow()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, found);
+    QFETCH(QString, replacedByE);
+
+    ShellFixture f("[Tips]\r\ndoShow=0\r\n");
+    TMainForm *main = f.start({QStringLiteral("qmeditor"), f.write("words.txt", file)});
+    EditorAdapter *editor = f.active()->editor();
+    auto type = [](QWidget *dialog, const char *field, const QString &text) {
+        auto *edit = dialog->findChild<QLineEdit *>(QLatin1String(field));
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), {});
+    };
+    auto click = [](QWidget *dialog, const char *button) {
+        dialog->findChild<QPushButton *>(QLatin1String(button))->click();
+    };
+
+    main->action("Find1")->trigger();
+    auto *find = main->findChild<QDialog *>(QStringLiteral("FindDialog1"));
+    type(find, "FindText", typed);
+    click(find, "FindNextButton");
+    QCOMPARE(editor->selectedText(), found.value(0));
+    if (found.size() > 1) {
+        main->action("FindNext1")->trigger();
+        QCOMPARE(editor->selectedText(), found.value(1));
+    }
+    QCOMPARE(f.prompter.texts(), QStringList());
+
+    editor->setCaret(1, 1);
+    main->action("Replace1")->trigger();
+    auto *replace = main->findChild<QDialog *>(QStringLiteral("ReplaceDialog1"));
+    type(replace, "FindText", typed);
+    type(replace, "ReplaceText", "e");
+    click(replace, "ReplaceAllButton");
+    QCOMPARE(editor->text(), replacedByE);
+    // "Replace again" searches alike.
+    editor->undo();
+    editor->setCaret(1, 1);
+    main->action("Replaceagain1")->trigger();
+    QCOMPARE(editor->text(), replacedByE);
+    QCOMPARE(f.prompter.texts(), QStringList());
 }
 
 QTEST_MAIN(TestSearch)
