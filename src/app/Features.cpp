@@ -30,6 +30,7 @@
 #include "settings/shortcuts/MenuShortcuts.h"
 #include "settings/store/AppSettings.h"
 #include "shell/Main.h"
+#include "shell/UserLanguages.h"
 #include "shell/explorer/ExplorerFeature.h"
 #include "shell/explorer/FolderChooser.h"
 #include "shell/help/HelpCommands.h"
@@ -93,16 +94,18 @@ void installOptions(Features &f, TMainForm &main, FeatureHost &host)
 void installCustomLanguages(Features &f, TMainForm &main)
 {
     TMainForm *m = &main;
-    f.customLanguages = new CustomLanguageMenus(main.menu(QStringLiteral("Customlanguages1")),
-                                                main.Customlanguages2, &f);
+    QMenu *popup = main.popupLanguageMenu();
+    f.customLanguages =
+        new CustomLanguageMenus(main.menu(QStringLiteral("Customlanguages1")), popup, &f);
     CustomLanguageMenus *menus = f.customLanguages;
-    QObject::connect(menus, &CustomLanguageMenus::languageChosen, m, &TMainForm::GeneralDocument);
+    UserLanguages *languages = &f.userLanguages();
+    QObject::connect(menus, &CustomLanguageMenus::languageChosen, m,
+                     [languages](const QString &name) { languages->GeneralDocument(name); });
 
     Features *features = &f;
     QAction *fromMenu = main.action(QStringLiteral("Definenewcustomlanguage1"));
-    QAction *fromPopup = main.Customlanguages2
-        ? main.Customlanguages2->findChild<QAction *>(QStringLiteral("Definenewcustomlanguage2"))
-        : nullptr;
+    QAction *fromPopup =
+        popup ? popup->findChild<QAction *>(QStringLiteral("Definenewcustomlanguage2")) : nullptr;
     for (QAction *item : {fromMenu, fromPopup})
         if (item)
             QObject::connect(item, &QAction::triggered, features,

@@ -4,8 +4,6 @@
 #include "shell/Main.h"
 
 #include <QBoxLayout>
-#include <QGroupBox>
-#include <QTabWidget>
 
 MainWindowHost::MainWindowHost(TMainForm &main) : FeatureHost(&main), m_main(main)
 {
@@ -87,29 +85,17 @@ void MainWindowHost::openFile(const QString &fileName)
 
 QString MainWindowHost::workingFolder() const
 {
-    return m_main.WorkingFolder;
+    return m_main.workingFolder();
 }
 
 void MainWindowHost::setWorkingFolder(const QString &folder)
 {
-    m_main.WorkingFolder = folder;
+    m_main.setWorkingFolder(folder);
 }
 
 QWidget *MainWindowHost::page(Page page) const
 {
-    switch (page) {
-    case Page::Files: return m_main.TabSheet5;
-    case Page::Java: return m_main.JavaSheet;
-    case Page::Html: return m_main.HTMLSheet;
-    case Page::General: return m_main.GeneralSheet;
-    case Page::OpenFiles: return m_main.FileSheet;
-    case Page::CompilerMessages: return m_main.TabSheet6;
-    case Page::Debugger: return m_main.TabSheet7;
-    case Page::CompilerOutput: return m_main.TabSheet8;
-    case Page::DebugVars: return m_main.DebugVars;
-    case Page::QuickFind: return m_main.GroupBox12;
-    }
-    return nullptr;
+    return m_main.page(page);
 }
 
 void MainWindowHost::addToPage(Page which, QWidget *widget, int index)
@@ -133,15 +119,7 @@ void MainWindowHost::addToPage(Page which, QWidget *widget, int index)
 
 void MainWindowHost::showPage(Page which, bool current)
 {
-    QWidget *sheet = page(which);
-    for (QTabWidget *pages : {m_main.PageControl3, m_main.PageControl4}) {
-        const int index = pages->indexOf(sheet);
-        if (index < 0)
-            continue;
-        pages->setTabVisible(index, true);
-        if (current)
-            pages->setCurrentIndex(index);
-    }
+    m_main.showPage(which, current);
 }
 
 ProjectSettings MainWindowHost::project() const

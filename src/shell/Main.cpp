@@ -371,14 +371,35 @@ void TMainForm::buildBottomPane()
         setTabShown(PageControl4, page, false);
 }
 
-bool TMainForm::isTabShown(QWidget *page) const
+QWidget *TMainForm::page(FeatureHost::Page which) const
 {
-    for (QTabWidget *pages : {PageControl3, PageControl4}) {
-        const int index = pages->indexOf(page);
-        if (index >= 0)
-            return pages->isTabVisible(index);
+    using Page = FeatureHost::Page;
+    switch (which) {
+    case Page::Files: return TabSheet5;
+    case Page::Java: return JavaSheet;
+    case Page::Html: return HTMLSheet;
+    case Page::General: return GeneralSheet;
+    case Page::OpenFiles: return FileSheet;
+    case Page::CompilerMessages: return TabSheet6;
+    case Page::Debugger: return TabSheet7;
+    case Page::CompilerOutput: return TabSheet8;
+    case Page::DebugVars: return DebugVars;
+    case Page::QuickFind: return GroupBox12;
     }
-    return false;
+    return nullptr;
+}
+
+void TMainForm::showPage(FeatureHost::Page which, bool current)
+{
+    QWidget *sheet = page(which);
+    for (QTabWidget *pages : {PageControl3, PageControl4}) {
+        const int index = pages->indexOf(sheet);
+        if (index < 0)
+            continue;
+        pages->setTabVisible(index, true);
+        if (current)
+            pages->setCurrentIndex(index);
+    }
 }
 
 void TMainForm::setTabShown(QTabWidget *pages, QWidget *page, bool shown)

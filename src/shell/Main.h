@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/ActionRegistry.h"
+#include "host/FeatureHost.h"
 #include "platform/FileDialogs.h"
 #include "shell/DocumentTypes.h"
 #include "shell/StartupSteps.h"
@@ -42,13 +43,18 @@ struct Item;
 // installed by the composition root (src/app/Features), which the constructor makes through the
 // factory it is given, before start-up runs; the window reaches the root only through
 // StartupSteps (the start-up steps of the features) and UserLanguages (the user-defined
-// languages). Features see the window only through the host interface (src/host/FeatureHost.h):
+// languages). Features see the window only through the host interface (src/host/FeatureHost.h).
+//
+// Its public surface is small; the handlers, widgets and states are its own:
 // - Every main-menu command is a QAction registered under its component name in actions():
-//   action("Save1"), menu("Insert2").
-// - The active document is GetActiveEditor() (nullptr when none is open); text goes in through
-//   SkrivTekstenTilEditor(); documents are made only through AddUnit/MakeUnit/MakeUnitByName/
-//   LagEnhetHTML/LoadFile.
+//   action("Save1")->trigger() runs File, Save; menu("Insert2") is a menu.
+// - The active document is GetActiveEditor() (nullptr when none is open), the open ones are
+//   documentWindows(); LoadFile opens a file.
 // - The settings file is settings(), each reader with its own default from the key table.
+// - The rest serves the features' host and the composition root: text goes in through
+//   SkrivTekstenTilEditor(), documents are made through MakeUnitByName/LagEnhetHTML/
+//   newLanguageDocument, the named pages are page(). A page's widgets are found by their
+//   component names (objectName).
 class TMainForm : public QMainWindow
 {
     Q_OBJECT
@@ -60,6 +66,7 @@ public:
     ~TMainForm() override;
 
     // --- Action registry of the main menu ------------------------------------------------
+    // Every main-menu command by component name; triggering one runs its handler.
     ActionRegistry &actions() { return m_registry; }
     const ActionRegistry &actions() const { return m_registry; }
     QAction *action(const QString &name) const { return m_registry.action(name); }
@@ -67,38 +74,93 @@ public:
 
     // --- Settings file -------------------------------------------------------------------
     AppSettings &settings() const { return *m_settings; }
-    QString iniFileName() const { return m_iniFileName; }
 
     // --- Documents -----------------------------------------------------------------------
     // The current document window (QMdiArea::currentSubWindow()), or nullptr.
     TEditForm *GetActiveEditor() const;
     // Open document windows, most recently active first (the frame's child list).
     QList<TEditForm *> documentWindows() const;
-    int documentCount() const { return documentWindows().size(); }
-    int documentCounter() const { return m_documentCounter; }
+    // Opens fileName in a new document window (no duplicate test).
+    TEditForm *LoadFile(const QString &fileName);
+
+    // The program block, once the window is made: the hidden forms of the features (the
+    // spell-check dialog, ...).
+    void createHiddenForms();
+
+    // --- What the features' host and the composition root use (src/app) ------------------
     // Inserts text at the active document's caret (replacing the selection); no-op without one.
     void SkrivTekstenTilEditor(const QString &text);
-    // The leading blanks (spaces only) of the active document's caret line.
-    QString FindWhitespaceInFront() const;
-    // Applies the "EditorOptions" settings and the View check marks to the active document.
-    void LoadUserSettings();
+    // A new HTML document of the given name and text (caret on line 6), and a new untitled
+    // HTML document with text and the caret on caretLine.
+    TEditForm *MakeUnitByName(const QString &name, const QString &text);
+    TEditForm *LagEnhetHTML(const QString &text, int caretLine);
+    // The window's part of a new document of a user-defined language: a new untitled document
+    // of extension ext with the general highlighter, on the "General" tab; a filterItem of 0 or
+    // more also becomes the explorer's filter item and mask its file mask. setUp configures the
+    // document before the editor settings apply; it then counts as unmodified.
+    TEditForm *newLanguageDocument(const QString &language, const QString &ext, int filterItem,
+                                   const QString &mask,
+                                   const std::function<void(TEditForm *)> &setUp);
+    // The explorer's double-click on its selected file (an empty selection does nothing).
+    void openFromExplorer(const QString &selectedFile);
+    // The file-type filter of the open and save dialogs (built-in types, user-defined
+    // languages, "All files").
+    QList<FileFilterEntry> UpdateFilesFilter();
     // Loads the colour file of the active document's type into its highlighter.
     void UpdateColorsInEditor();
+    // The shortcut table on the main menu (start-up and the Options dialog's OK); the
+    // document windows' own keys give way to it.
+    void LoadShortcuts();
 
+    // The explorer filter item selected by document type (the explorer's filter box uses it)
+    // and the file mask the active document asks the explorer for.
+    int filterIndex() const { return m_filterIndex; }
+    void setFilterIndex(int index) { m_filterIndex = index; }
+    QString explorerMask() const { return m_explorerMask; }
+    // "Set as working dir": where the open and save dialogs start.
+    QString workingFolder() const { return WorkingFolder; }
+    void setWorkingFolder(const QString &folder) { WorkingFolder = folder; }
     QString ProjectFolder() const { return m_projectFolder; }
     void setProjectFolder(const QString &folder) { m_projectFolder = folder; }
     QString ImageFolder() const { return m_imageFolder; }
     void setImageFolder(const QString &name) { m_imageFolder = name; }
 
-    // The shortcut table on the main menu (start-up and the Options dialog's OK); the
-    // document windows' own keys give way to it.
-    void LoadShortcuts();
+    // A named page of the side panel or the bottom pane, and its tab made visible (and, with
+    // current, the active one).
+    QWidget *page(FeatureHost::Page which) const;
+    void showPage(FeatureHost::Page which, bool current);
+    // The new-document pop-up's "Custom language document" submenu (the user-defined
+    // languages are listed there).
+    QMenu *popupLanguageMenu() const { return Customlanguages2; }
+
+signals:
+    // After a document window was created (and set up), became the active document, or closed.
+    void documentCreated(TEditForm *window);
+    void documentActivated(TEditForm *window);
+    void documentClosed(TEditForm *window);
+    // After a document window was written to its file.
+    void documentSaved(TEditForm *window);
+    // Before a file is opened into a new document window.
+    void fileLoading(const QString &fileName);
+    // A user-defined language was added or deleted: the file filter is another.
+    void filesFilterChanged();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // The document windows share the window's routines and state.
+    friend class TEditForm;
+
+    int documentCount() const { return documentWindows().size(); }
+    // Applies the "EditorOptions" settings and the View check marks to the active document.
+    void LoadUserSettings();
 
     // Creating documents.
     TEditForm *AddUnit(const QString &name, const QString &ext);
     TEditForm *MakeUnit(const QString &ext);
-    TEditForm *MakeUnitByName(const QString &name, const QString &text);
-    TEditForm *LagEnhetHTML(const QString &text, int caretLine);
     // The name MakeUnit gives a new document: "Untitled" + the lowest number from
     // DocumentCounter + 1 up that no open document's caption uses, + ext.
     QString nextUntitledName(const QString &ext) const;
@@ -112,23 +174,12 @@ public:
     void XMLdocument1Click();
     void CSSdocument1Click();
     void Textfile1Click();
-    // A new untitled document of the user-defined language name, with its sample code.
-    void GeneralDocument(const QString &name);
     // Configures the active document's general highlighter from the language file of name
     // (keywords, comment styles, string quote); withCode also puts the language's sample code
     // in place of its text.
     void LoadLangData(const QString &name, bool withCode);
-    // The window's part of GeneralDocument: a new untitled document of extension ext in the
-    // user-defined language, with the general highlighter, on the "General" tab; a filterItem of
-    // 0 or more also becomes the explorer's filter item and mask its file mask. setUp configures
-    // the document before the editor settings apply; it then counts as unmodified.
-    TEditForm *newLanguageDocument(const QString &language, const QString &ext, int filterItem,
-                                   const QString &mask,
-                                   const std::function<void(TEditForm *)> &setUp);
 
     // --- Loading and saving --------------------------------------------------------------
-    // Opens fileName in a new document window (no duplicate test).
-    TEditForm *LoadFile(const QString &fileName);
     // True when a document window's caption equals name, ignoring case.
     bool AllreadyOpen(const QString &name) const;
     // The answer to a second document with the bare name of an open one: the question
@@ -136,14 +187,9 @@ public:
     void offerOpenDocument(const QString &bareName);
     // File, Load: the open dialog, the duplicate test, LoadFile.
     void Load1Click();
-    // The explorer's double-click on its selected file (an empty selection does nothing).
-    void openFromExplorer(const QString &selectedFile);
     void Save1Click();
     void SaveAs1Click();
     void Saveall1Click();
-    // The file-type filter of the open and save dialogs (built-in types, user-defined
-    // languages, "All files").
-    QList<FileFilterEntry> UpdateFilesFilter();
 
     // --- Reopen history and "Open Files" list --------------------------------------------
     void SaveFileHistory(const QString &fileName);
@@ -151,7 +197,6 @@ public:
     void AddFileToHist(const QString &fileName);
     void LoadHistFile(const QString &fileName);
     void ClearList1Click();
-    QStringList reopenItems() const; // captions of the Reopen history items, top first
 
     // "Open Files" entries belong to their windows; the caption-based routines serve callers
     // that know only a name (OppdaterListeView renames, e.g. after strip HTML).
@@ -162,7 +207,6 @@ public:
     void Gotodocumentwindow1Click();
     void Delete1Click();
     void UpdateListView1ItemSize();
-    QStringList openFilesEntries() const;
 
     // --- Closing -------------------------------------------------------------------------
     void Close1Click();
@@ -188,12 +232,6 @@ public:
     static QStringList javaMenuNames();
     static QStringList htmlMenuNames();
     static QStringList javaEditItemNames();
-
-    // The explorer filter item selected by document type (the explorer's filter box uses it).
-    int filterIndex() const { return m_filterIndex; }
-    void setFilterIndex(int index) { m_filterIndex = index; }
-    QString explorerMask() const { return m_explorerMask; }
-    void setExplorerMask(const QString &mask) { m_explorerMask = mask; }
 
     // --- Edit commands -------------------------------------------------------------------
     void Past1Click();
@@ -232,7 +270,6 @@ public:
     QTimer *AutosaveTimer = nullptr;
 
     // --- Widgets -------------------------------------------------------------------------
-    QMdiArea *mdiArea() const { return m_mdiArea; }
     QWidget *Panel2 = nullptr;
     QTabWidget *PageControl3 = nullptr;
     QWidget *TabSheet5 = nullptr; // "Files": the explorer panel goes here
@@ -250,38 +287,11 @@ public:
     QMenu *PopupMenu3 = nullptr;       // new-document pop-up
     QMenu *Customlanguages2 = nullptr; // its "Custom language document" submenu
     QMenu *OpenFilesPopup = nullptr;   // "Open Files" list pop-up
-    QList<QToolButton *> generalToolButtons() const { return m_generalButtons; }
-    QList<QToolButton *> undoRedoButtons() const { return m_undoRedoButtons; }
-    QList<QToolButton *> undoRedoPlaceholders() const { return m_undoRedoPlaceholders; }
-    bool isTabShown(QWidget *page) const;
 
     // --- Shared state of the subsystems --------------------------------------------------
     QString CurrentFileExt;
     QString WorkingFolder; // "Set as working dir": where the open and save dialogs start
     bool ClosingFromOpenFilesList = false;
-
-    // Creates the program's hidden forms (the spell-check dialog, ...) of the features.
-    void createHiddenForms();
-
-signals:
-    // After a document window was created (and set up), became the active document, or closed.
-    void documentCreated(TEditForm *window);
-    void documentActivated(TEditForm *window);
-    void documentClosed(TEditForm *window);
-    // After a document window was written to its file.
-    void documentSaved(TEditForm *window);
-    // Before a file is opened into a new document window.
-    void fileLoading(const QString &fileName);
-    // A user-defined language was added or deleted: the file filter is another.
-    void filesFilterChanged();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-
-private:
-    friend class TEditForm;
 
     void FormCreate();
     bool FormCloseQuery();

@@ -58,12 +58,6 @@ void TMainForm::SkrivTekstenTilEditor(const QString &text)
         w->SkrivUtTekst(text);
 }
 
-QString TMainForm::FindWhitespaceInFront() const
-{
-    TEditForm *w = GetActiveEditor();
-    return w ? w->editor()->caretLineIndent() : QString();
-}
-
 void TMainForm::bringToFront(TEditForm *window)
 {
     if (!window || !window->subWindow())
@@ -377,11 +371,6 @@ void TMainForm::CSSdocument1Click()
 void TMainForm::Textfile1Click()
 {
     newDocument(NewDocument::Text);
-}
-
-void TMainForm::GeneralDocument(const QString &name)
-{
-    languages().GeneralDocument(name);
 }
 
 void TMainForm::LoadLangData(const QString &name, bool withCode)

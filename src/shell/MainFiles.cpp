@@ -207,14 +207,6 @@ void TMainForm::AddFileToHist(const QString &fileName)
     reopen->insertAction(items.value(1), item);
 }
 
-QStringList TMainForm::reopenItems() const
-{
-    QStringList files;
-    for (QAction *a : historyActions(menu(QStringLiteral("Reopen1"))))
-        files.append(a->data().toString());
-    return files;
-}
-
 void TMainForm::LoadHistFile(const QString &fileName)
 {
     const QString bare = Delphi::extractFileName(fileName);
@@ -274,14 +266,6 @@ TEditForm *TMainForm::windowOfEntry(QTreeWidgetItem *item) const
         if (reinterpret_cast<quintptr>(w) == tied)
             return w;
     return nullptr;
-}
-
-QStringList TMainForm::openFilesEntries() const
-{
-    QStringList captions;
-    for (int i = 0; i < ListView1->topLevelItemCount(); ++i)
-        captions.append(ListView1->topLevelItem(i)->text(0));
-    return captions;
 }
 
 void TMainForm::RemoveItemFromList(const QString &caption)

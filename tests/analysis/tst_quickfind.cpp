@@ -158,7 +158,7 @@ void TestQuickFind::openingAFileClearsTheSelection()
 
     // A new document is no opened file: the selection stays.
     QVERIFY(choose(qf->memberList(), "void run()"));
-    main->Textfile1Click();
+    main->action("Textfile1")->trigger();
     QCOMPARE(qf->memberList()->currentText(), QStringLiteral("void run()"));
 }
 
@@ -182,7 +182,7 @@ void TestQuickFind::closeButtonAsksThenHidesForGood()
     ShellFixture f;
     TMainForm *main = f.start();
     QuickFind *qf = f.features().quickFind;
-    QVERIFY(main->GroupBox12->isVisibleTo(main->JavaSheet));
+    QVERIFY(f.page(Page::QuickFind)->isVisibleTo(f.page(Page::Java)));
 
     f.prompter.answers = {Prompter::No, Prompter::Yes};
     qf->closeButton()->click();
@@ -192,19 +192,19 @@ void TestQuickFind::closeButtonAsksThenHidesForGood()
     QCOMPARE(call.text, question);
     QCOMPARE(call.icon, Prompter::Question);
     QCOMPARE(call.buttons, Prompter::YesButton | Prompter::NoButton);
-    QVERIFY(main->GroupBox12->isVisibleTo(main->JavaSheet));
+    QVERIFY(f.page(Page::QuickFind)->isVisibleTo(f.page(Page::Java)));
     QVERIFY(!f.iniText().contains("JavaQuickFind"));
 
     qf->closeButton()->click();
     QCOMPARE(f.prompter.calls.size(), 2);
-    QVERIFY(!main->GroupBox12->isVisibleTo(main->JavaSheet));
+    QVERIFY(!f.page(Page::QuickFind)->isVisibleTo(f.page(Page::Java)));
     AppSettings readBack(f.path(QStringLiteral("qmEditor.ini")));
     QCOMPARE(readBack.readString("ApplicationOptions", "JavaQuickFind", "?"), QStringLiteral("0"));
 
     // Coming back to the window, or a new Java document, keeps it hidden.
-    main->FormActivate();
-    main->Source1Click();
-    QVERIFY(!main->GroupBox12->isVisibleTo(main->JavaSheet));
+    f.reactivate();
+    main->action("NyApplikasjonkode1")->trigger();
+    QVERIFY(!f.page(Page::QuickFind)->isVisibleTo(f.page(Page::Java)));
 }
 
 QTEST_MAIN(TestQuickFind)

@@ -197,7 +197,7 @@ private slots:
     {
         ShellFixture fixture;
         TMainForm *main = fixture.start();
-        main->HTMLdocument1Click();
+        main->action("HTMLdocument1")->trigger();
         const QHash<QString, QByteArray> expected {
             {"SpeedButton22Click", "TCheckBoxGenFrm"},   {"SpeedButton23Click", "TRadioButtonFrm"},
             {"SpeedButton24Click", "TTextfieldFrm"},     {"SpeedButton25Click", "TFileFieldFrm"},

@@ -223,7 +223,7 @@ private slots:
     void templatesOff()
     {
         m_main->settings().setBool(Settings::Key::TmpltCodeOnNewDoc, false);
-        m_main->HTMLdocument1Click();
+        m_main->action("HTMLdocument1")->trigger();
         QCOMPARE(m_fixture->active()->SynEdit1->text(), QString());
 
         ScriptedRng rng({3});
@@ -235,7 +235,7 @@ private slots:
             if (w->caption() == "TopID3.html")
                 QCOMPARE(w->SynEdit1->lines(), pageLines);
         m_main->settings().setBool(Settings::Key::TmpltCodeOnNewDoc, true);
-        m_main->HTMLdocument1Click();
+        m_main->action("HTMLdocument1")->trigger();
         QVERIFY(!m_fixture->active()->SynEdit1->text().isEmpty());
     }
 
@@ -245,7 +245,7 @@ private slots:
     {
         QVERIFY(m_main->documentWindows().isEmpty());
         QAction *item = m_main->action("Frameset1");
-        auto *button = m_main->HTMLSheet->findChild<QAbstractButton *>("SpeedButton43");
+        auto *button = m_fixture->page(Page::Html)->findChild<QAbstractButton *>("SpeedButton43");
         QVERIFY(item->isEnabled());
         QVERIFY(button->isEnabled());
         item->trigger();

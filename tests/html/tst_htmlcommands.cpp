@@ -99,7 +99,7 @@ private slots:
         QFETCH(QString, menu);
         ShellFixture fixture;
         TMainForm *main = fixture.start();
-        main->HTMLdocument1Click();
+        main->action("HTMLdocument1")->trigger();
         TEditForm *page = fixture.active();
         QString text;
         if (menu == QLatin1String("PopupMenu1")) {
@@ -160,9 +160,9 @@ private slots:
         ShellFixture fixture;
         TMainForm *main = fixture.start();
         main->action(QStringLiteral("OrderedList1"))->trigger(); // no document: nothing happens
-        main->HTMLdocument1Click();
+        main->action("HTMLdocument1")->trigger();
         TEditForm *other = fixture.active();
-        main->HTMLdocument1Click();
+        main->action("HTMLdocument1")->trigger();
         TEditForm *page = fixture.active();
         QVERIFY(page != other);
         EditorAdapter *active = page->SynEdit1;
@@ -218,7 +218,7 @@ private slots:
         commands.provide(QStringLiteral("SpeedButton33Click"), [&] { ++links; });
         commands.run(QStringLiteral("SpeedButton33Click"));
         QCOMPARE(links, 0);
-        main->HTMLdocument1Click();
+        main->action("HTMLdocument1")->trigger();
         commands.run(QStringLiteral("SpeedButton33Click"));
         QCOMPARE(links, 1);
     }
@@ -227,6 +227,7 @@ private slots:
     {
         ShellFixture fixture;
         TMainForm *main = fixture.start();
+        QWidget *sheet = fixture.page(Page::Html);
         const QStringList expected {
             "Form:|Button|Checkbox|Radio button|Textfield|File field|Text Area|Password "
             "field|Popup menu|"
@@ -241,7 +242,7 @@ private slots:
             "document|Print|Cut|"
             "Copy|Paste|Find..|Replace"};
         QStringList groups;
-        for (const QGroupBox *box : main->HTMLSheet->findChildren<QGroupBox *>()) {
+        for (const QGroupBox *box : sheet->findChildren<QGroupBox *>()) {
             QStringList parts {box->title()};
             for (const QToolButton *b : box->findChildren<QToolButton *>())
                 parts << b->toolTip();
@@ -250,15 +251,15 @@ private slots:
         QCOMPARE(groups, expected);
 
         // Buttons of main-window commands follow their command.
-        auto *save = main->HTMLSheet->findChild<QToolButton *>(QStringLiteral("HTMLSave1"));
+        auto *save = sheet->findChild<QToolButton *>(QStringLiteral("HTMLSave1"));
         QVERIFY(!save->isEnabled());
-        main->HTMLdocument1Click();
+        main->action("HTMLdocument1")->trigger();
         QVERIFY(save->isEnabled());
 
         // The tab, once looked at, shows every button with its picture.
-        main->PageControl3->setCurrentWidget(main->HTMLSheet);
+        fixture.child<QTabWidget>("PageControl3")->setCurrentWidget(sheet);
         int pictures = 0;
-        for (const QGroupBox *box : main->HTMLSheet->findChildren<QGroupBox *>()) {
+        for (const QGroupBox *box : sheet->findChildren<QGroupBox *>()) {
             for (const QToolButton *b : box->findChildren<QToolButton *>()) {
                 QVERIFY2(!b->icon().pixmap(20, 20).isNull(), qPrintable(b->toolTip()));
                 ++pictures;
@@ -267,7 +268,7 @@ private slots:
         QCOMPARE(pictures, 37);
 
         // "Paste Code.." drops down HTMLElement.
-        main->HTMLSheet->findChild<QToolButton *>(QStringLiteral("SpeedButton71"))->click();
+        sheet->findChild<QToolButton *>(QStringLiteral("SpeedButton71"))->click();
         auto *htmlElement = main->findChild<QMenu *>(QStringLiteral("HTMLElement"));
         QVERIFY(htmlElement->isVisible());
         htmlElement->hide();

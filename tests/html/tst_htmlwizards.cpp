@@ -502,7 +502,7 @@ private slots:
         QVERIFY(main->documentWindows().isEmpty());
         for (const auto &[item, button, caption] : openers) {
             QAction *action = main->action(QLatin1String(item));
-            auto *tool = main->HTMLSheet->findChild<QToolButton *>(QLatin1String(button));
+            auto *tool = fixture.page(Page::Html)->findChild<QToolButton *>(QLatin1String(button));
             QVERIFY2(action->isEnabled() && tool->isEnabled(), item);
             action->trigger();
             tool->click();
@@ -521,11 +521,11 @@ private slots:
         QVERIFY(fixture.prompter.calls.isEmpty());
 
         // With a document: the wizard writes into the one active at OK.
-        main->HTMLdocument1Click();
+        main->action("HTMLdocument1")->trigger();
         main->action("able2")->trigger();
         auto *table = main->findChild<TTableForm *>();
         table->Edit1->setText("0");
-        main->HTMLdocument1Click();
+        main->action("HTMLdocument1")->trigger();
         TEditForm *active = fixture.active();
         active->SynEdit1->setText("  ");
         active->SynEdit1->setCaret(1, 3);

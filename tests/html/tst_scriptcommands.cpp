@@ -209,7 +209,7 @@ private slots:
         textfield->trigger();
         QVERIFY(main->documentWindows().isEmpty());
 
-        main->HTMLdocument1Click();
+        main->action("HTMLdocument1")->trigger();
         EditorAdapter *editor = fixture.active()->SynEdit1;
         QCOMPARE(editor->caretLine(), 6);
         textfield->trigger();
@@ -223,7 +223,7 @@ private slots:
         QCOMPARE(editor->caretColumn(), 1);
         QVERIFY(fixture.active()->IsModified);
 
-        main->HTMLdocument1Click();
+        main->action("HTMLdocument1")->trigger();
         editor = fixture.active()->SynEdit1;
         statusline->trigger();
         QCOMPARE(editor->lines(),
@@ -235,10 +235,10 @@ private slots:
 
         // The date buttons of the tool tab write into the active document.
         editor->setText(QString());
-        main->HTMLSheet->findChild<QToolButton *>("SpeedButton56")->click();
+        fixture.page(Page::Html)->findChild<QToolButton *>("SpeedButton56")->click();
         QCOMPARE(editor->line(1), QStringLiteral("<script language=\"Javascript\">"));
         editor->setText(QString());
-        main->HTMLSheet->findChild<QToolButton *>("SpeedButton58")->click();
+        fixture.page(Page::Html)->findChild<QToolButton *>("SpeedButton58")->click();
         QCOMPARE(editor->line(7), QStringLiteral("    lastmod = document.lastModified"));
     }
 };

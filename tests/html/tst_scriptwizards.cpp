@@ -536,7 +536,7 @@ private slots:
             {nullptr, "SpeedButton57", "Browser Information script"},
         };
         for (const auto &[item, button, caption] : openers) {
-            auto *tool = main->HTMLSheet->findChild<QToolButton *>(QLatin1String(button));
+            auto *tool = fixture.page(Page::Html)->findChild<QToolButton *>(QLatin1String(button));
             QVERIFY2(tool->isEnabled(), button);
             tool->click();
             if (item) {
@@ -557,13 +557,13 @@ private slots:
         QVERIFY(main->documentWindows().isEmpty());
 
         QAction *link = main->action("Link2");
-        auto *linkButton = main->HTMLSheet->findChild<QToolButton *>("SpeedButton33");
+        auto *linkButton = fixture.page(Page::Html)->findChild<QToolButton *>("SpeedButton33");
         QVERIFY(link->isEnabled() && linkButton->isEnabled());
         link->trigger();
         linkButton->click();
         QVERIFY(!main->findChild<TLinkForm *>());
 
-        main->HTMLdocument1Click();
+        main->action("HTMLdocument1")->trigger();
         EditorAdapter *editor = fixture.active()->SynEdit1;
         editor->setText("click here");
         editor->selectAll();

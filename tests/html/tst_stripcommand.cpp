@@ -65,7 +65,7 @@ void TestStripCommand::yesStripsAPageWithAFile()
     TMainForm *main = f.start();
     const QString original = f.write(QStringLiteral("index.htm"), page);
     TEditForm *w = main->LoadFile(original);
-    auto *button = main->HTMLSheet->findChild<QToolButton *>(QStringLiteral("Button5"));
+    auto *button = f.page(Page::Html)->findChild<QToolButton *>(QStringLiteral("Button5"));
     QVERIFY(button && button->isEnabled());
     f.prompter.answers = {Prompter::Yes};
     button->click();
@@ -74,7 +74,7 @@ void TestStripCommand::yesStripsAPageWithAFile()
     QCOMPARE(w->caption(), QStringLiteral("index.txt"));
     QCOMPARE(w->DocumentFileName, f.path(QStringLiteral("index.txt")));
     QVERIFY(w->HasFileName);
-    QCOMPARE(main->openFilesEntries(), QStringList {"index.txt"});
+    QCOMPARE(f.openFiles(), QStringList {"index.txt"});
     QVERIFY(!w->currentHighlighter());
     QVERIFY(w->IsModified);
     QCOMPARE(w->panelText(1), QStringLiteral("Modified"));
@@ -82,7 +82,7 @@ void TestStripCommand::yesStripsAPageWithAFile()
     QVERIFY(!QFile::exists(f.path(QStringLiteral("index.txt"))));
 
     // Saving writes the text file beside the untouched page.
-    main->Save1Click();
+    main->action("Save1")->trigger();
     QCOMPARE(f.read(f.path(QStringLiteral("index.txt"))),
              QByteArray("Title: Fish\nFish  chips\n(Menu) menu.htm"));
     QCOMPARE(f.read(original), page);
@@ -97,7 +97,7 @@ void TestStripCommand::untitledPage()
 {
     ShellFixture f;
     TMainForm *main = f.start();
-    main->HTMLdocument1Click();
+    main->action("HTMLdocument1")->trigger();
     TEditForm *w = main->GetActiveEditor();
     QCOMPARE(w->caption(), QStringLiteral("Untitled1.htm"));
     w->SynEdit1->setText(QString::fromLatin1(page));
@@ -105,13 +105,13 @@ void TestStripCommand::untitledPage()
     strip(main);
 
     QCOMPARE(w->caption(), QStringLiteral("Untitled1.txt"));
-    QCOMPARE(main->openFilesEntries(), QStringList {"Untitled1.txt"});
+    QCOMPARE(f.openFiles(), QStringList {"Untitled1.txt"});
     QVERIFY(w->DocumentFileName.isEmpty() && !w->HasFileName);
     QCOMPARE(w->SynEdit1->lines(), strippedLines);
     QVERIFY(w->IsModified && !w->currentHighlighter());
 
     // An empty document stays empty, but is renamed and counts as changed.
-    main->HTMLdocument1Click();
+    main->action("HTMLdocument1")->trigger();
     TEditForm *empty = main->GetActiveEditor();
     empty->SynEdit1->setText(QString());
     f.prompter.answers = {Prompter::Yes};
@@ -135,11 +135,11 @@ void TestStripCommand::existingTextFileIsNeverOverwritten()
     QCOMPARE(w->SynEdit1->lines(), strippedLines);
 
     // Auto-save passes it by; Save asks for a name, and then about overwriting.
-    main->AutosaveTimerTimer();
+    f.fire("AutosaveTimer");
     QVERIFY(f.dialogs.calls.isEmpty());
     f.dialogs.answerFiles({text});
     f.prompter.answers = {Prompter::No};
-    main->Save1Click();
+    main->action("Save1")->trigger();
     QCOMPARE(f.dialogs.calls.size(), 1);
     QCOMPARE(f.dialogs.calls.first().request.fileName, QStringLiteral("index.txt"));
     QCOMPARE(f.prompter.calls.last().text, QStringLiteral("File aldready exists, overwrite ?"));

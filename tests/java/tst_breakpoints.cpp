@@ -273,9 +273,9 @@ void TestBreakpoints::commandsAndBindings()
     };
     for (const char *name :
          {"SpeedButton45", "SpeedButton2", "JavaNextBreakpoint", "JavaPreviousBreakpoint"})
-        QVERIFY2(f.main->JavaSheet->isAncestorOf(button(name)), name);
+        QVERIFY2(f.page(Page::Java)->isAncestorOf(button(name)), name);
     for (const char *name : {"GeneralNextBreakpoint", "GeneralPreviousBreakpoint"})
-        QVERIFY2(f.main->GeneralSheet->isAncestorOf(button(name)), name);
+        QVERIFY2(f.page(Page::General)->isAncestorOf(button(name)), name);
     QCOMPARE(button("SpeedButton45")->toolTip(), QStringLiteral("Set breakpoint"));
     QCOMPARE(button("SpeedButton2")->toolTip(), QStringLiteral("Clear breakpoint"));
 

@@ -152,8 +152,8 @@ void TestDebugger::initTestCase()
 {
     // The pages and their texts before any run.
     DebugFixture f;
-    QCOMPARE(f.debug->REDebugLog->parentWidget(), f.main->TabSheet7);
-    QCOMPARE(f.debug->REDebugVar->parentWidget(), f.main->DebugVars);
+    QCOMPARE(f.debug->REDebugLog->parentWidget(), f.page(Page::Debugger));
+    QCOMPARE(f.debug->REDebugVar->parentWidget(), f.page(Page::DebugVars));
     QCOMPARE(f.pane(), QStringLiteral("Debugger not running, not tracking vars."));
     QVERIFY(f.idle());
     QCOMPARE(f.debug->SpeedButton41->toolTip(), QStringLiteral("Start debugging"));
@@ -254,7 +254,7 @@ void TestDebugger::sessionWithFakeJdb()
     TDebugger *debugger = f.debug->DebuggerThread();
     QVERIFY(debugger);
     QVERIFY(f.running());
-    QCOMPARE(f.main->PageControl4->currentWidget(), f.main->TabSheet7);
+    QCOMPARE(f.child<QTabWidget>("PageControl4")->currentWidget(), f.page(Page::Debugger));
     QCOMPARE(f.pane(),
              QStringLiteral("Debugger not running, not tracking vars.\n"
                             "[Debugger started, but no variabel information found yet]"));
@@ -436,7 +436,8 @@ void TestDebugger::compilesAModifiedDocumentFirst()
     QTRY_VERIFY(f.debug->DebuggerThread()->isDone());
 
     // A modified document whose save is cancelled: nothing starts.
-    TEditForm *untitled = f.main->MakeUnit(".java");
+    f.main->action("NyApplikasjonkode1")->trigger();
+    TEditForm *untitled = f.active();
     untitled->SkrivUtTekst("public class X {}\n");
     QCOMPARE(f.active(), untitled);
     TDebugger *last = f.debug->DebuggerThread();

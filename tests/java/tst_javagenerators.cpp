@@ -50,7 +50,7 @@ struct GeneratorFixture : ShellFixture {
     EditorAdapter *editor() const { return doc->editor(); }
     QToolButton *button(const char *name) const
     {
-        return main->JavaSheet->findChild<QToolButton *>(QLatin1String(name));
+        return page(Page::Java)->findChild<QToolButton *>(QLatin1String(name));
     }
 
     JavaGeneratorCommands *commands = nullptr;

@@ -157,7 +157,7 @@ void TestJavaSnippets::menusHoldTheTable()
     QCOMPARE(f.editor()->lines(), QStringList {"System.out.println(\"\");"});
 
     // A document made later gets its own submenu.
-    f.main->Source1Click();
+    f.main->action("NyApplikasjonkode1")->trigger();
     QCOMPARE(names(f.active()->popupActions().menu("Insert2")), documentItems);
 }
 
@@ -220,23 +220,23 @@ void TestJavaSnippets::nothingWithoutDocument()
 {
     SnippetFixture f;
     QVERIFY(ShellFixture::closeWindow(f.doc));
-    QCOMPARE(f.main->documentCount(), 0);
+    QCOMPARE(f.documentCount(), 0);
     for (const Row &r : rows()) {
         f.main->action(r.menuItem)->trigger();
         if (*r.popupItem)
             f.main->action(r.popupItem)->trigger();
     }
-    QCOMPARE(f.main->documentCount(), 0);
+    QCOMPARE(f.documentCount(), 0);
     QVERIFY(f.prompter.calls.isEmpty());
 }
 
 void TestJavaSnippets::insertCodeButtonOpensThePopup()
 {
     SnippetFixture f;
-    auto *button = f.main->JavaSheet->findChild<QToolButton *>("SpeedButton47");
+    auto *button = f.page(Page::Java)->findChild<QToolButton *>("SpeedButton47");
     QVERIFY(button);
     QCOMPARE(button->text(), QString("Insert code.."));
-    f.main->PageControl3->setCurrentWidget(f.main->JavaSheet);
+    f.child<QTabWidget>("PageControl3")->setCurrentWidget(f.page(Page::Java));
     QVERIFY(button->isVisible());
     button->click();
     QMenu *popup = f.commands->JavaElementer;

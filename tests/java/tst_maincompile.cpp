@@ -100,7 +100,7 @@ void TestMainCompile::nothingRunsWithoutJavaFolderOrSave()
 
     // An untitled document whose Save as is cancelled compiles nothing.
     f.setJava(realJavaFolder());
-    f.main->Source1Click();
+    f.main->action("NyApplikasjonkode1")->trigger();
     f.main->SkrivTekstenTilEditor("x");
     f.main->action("Compile1")->trigger();
     QCOMPARE(f.dialogs.calls.size(), 1);
@@ -121,7 +121,11 @@ void TestMainCompile::compileJumpAndRun()
     QMenu *compiling = doc->popupMenu("ools2");
     QVERIFY(compiling->findChild<QAction *>("Compile1")
             && compiling->findChild<QAction *>("CompileandRun1"));
-    main->EnableDisableTabs(false); // the command shows the tabs it fills
+    // The command shows the tabs it fills.
+    auto *bottomPane = f.child<QTabWidget>("PageControl4");
+    for (Page page :
+         {Page::CompilerMessages, Page::Debugger, Page::CompilerOutput, Page::DebugVars})
+        bottomPane->setTabVisible(bottomPane->indexOf(f.page(page)), false);
     // The scanner over the document (the run and debug commands ask it for the main class).
     QCOMPARE(JavaDocumentScanner::FindMainClassName(doc->editor()), QStringLiteral("Hello"));
     QCOMPARE(JavaDocumentScanner::FindMainClassName(nullptr), QString());
@@ -143,8 +147,8 @@ void TestMainCompile::compileJumpAndRun()
     QCOMPARE(w->Label5->text(), QStringLiteral("1"));
     QVERIFY(w->BitBtn1->isEnabled() && w->BitBtn2->isEnabled() && !w->BitBtn3->isEnabled());
     QCOMPARE(w->windowTitle(), QStringLiteral("Compilation complete"));
-    QVERIFY(main->isTabShown(main->TabSheet6) && main->isTabShown(main->TabSheet8));
-    QCOMPARE(main->PageControl4->currentWidget(), main->TabSheet8);
+    QVERIFY(tabShown(f.page(Page::CompilerMessages)) && tabShown(f.page(Page::CompilerOutput)));
+    QCOMPARE(bottomPane->currentWidget(), f.page(Page::CompilerOutput));
     QVERIFY(commands->CompilerOutputLines().contains("1 error"));
     QCOMPARE(commands->CompileErrorCount(), 0);
     QVERIFY(f.log().startsWith("Compiling: " + doc->DocumentFileName + "\n"));
@@ -176,7 +180,7 @@ void TestMainCompile::compileJumpAndRun()
     }
     // With another document active the jump still goes to the document compiled.
     entry->setText(0, "2");
-    main->Textfile1Click();
+    main->action("Textfile1")->trigger();
     TEditForm *other = main->GetActiveEditor();
     QVERIFY(other && other != doc);
     commands->KompilerErrorsDblClick();

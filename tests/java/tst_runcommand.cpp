@@ -41,7 +41,7 @@ void TestRunCommand::compileAndRun()
     QVERIFY(main->LoadFile(file));
     main->action(QStringLiteral("CompileandRun1"))->trigger();
     // Another window becomes active while javac runs: the compiled program still runs.
-    main->Textfile1Click();
+    main->action("Textfile1")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(command->ProgRunWindow && command->ProgRunWindow->Finished(), 60000);
     QCOMPARE(command->ProgRunWindow->parent(), main);
     QCOMPARE(command->ProgRunWindow->RichEdit1->toPlainText(),

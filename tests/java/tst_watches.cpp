@@ -107,7 +107,7 @@ void TestWatches::trackerListsAndOkReversesTheRows()
         return dlg.result();
     };
     QToolButton *button = f.main->findChild<QToolButton *>("SpeedButton44");
-    QVERIFY(f.main->JavaSheet->isAncestorOf(button));
+    QVERIFY(f.page(Page::Java)->isAncestorOf(button));
     QCOMPARE(button->toolTip(), QStringLiteral("Variabel value tracker"));
     button->click();
     QCOMPARE(f.shown, 1);

@@ -157,7 +157,7 @@ void TestLanguageTabs::addLanguage()
 
     QCOMPARE(tabsOf(p).at(6), QStringLiteral("Foo"));
     QCOMPARE(p->TabSet1->tabText(p->TabSet1->currentIndex()), QStringLiteral("New language"));
-    for (QMenu *menu : {f.main->menu("Customlanguages1"), f.main->Customlanguages2})
+    for (QMenu *menu : {f.main->menu("Customlanguages1"), f.child<QMenu>("Customlanguages2")})
         QCOMPARE(itemNames(menu).first(), QStringLiteral("Foo"));
     const QList<FileFilterEntry> filter = f.main->UpdateFilesFilter();
     QCOMPARE(filter.at(7).description, QStringLiteral("Foo (*.foo)"));
@@ -179,7 +179,7 @@ void TestLanguageTabs::addLanguage()
     QCOMPARE(CustomLanguageIndex().count(), 0);
     d->close();
     QVERIFY(f.main->action("empty4")->isVisible());
-    QVERIFY(f.main->Customlanguages2->findChild<QAction *>("empty5")->isVisible());
+    QVERIFY(f.child<QMenu>("Customlanguages2")->findChild<QAction *>("empty5")->isVisible());
     QCOMPARE(f.features().explorer->FilterComboBox1->count(), 8);
 }
 
@@ -210,7 +210,8 @@ void TestLanguageTabs::tabsAtCreationAndDefineNew()
     f.write("customlang/toc.ini", "[CustomLanguages]\r\nCount=4\r\n1=A\r\n2=B\r\n3= \r\n4=C\r\n");
     f.start();
     // "Define new custom language.." of the pop-up opens the dialog on "New language".
-    QAction *define = f.main->Customlanguages2->findChild<QAction *>("Definenewcustomlanguage2");
+    QAction *define =
+        f.child<QMenu>("Customlanguages2")->findChild<QAction *>("Definenewcustomlanguage2");
     define->trigger();
     TOptionsFrm *d = f.options()->dialog();
     QVERIFY(d && d->isVisible());
@@ -301,7 +302,7 @@ void TestLanguageTabs::deleteTheMiddleOfThree()
     QVERIFY(!tabsOf(d->colorsPage).contains("B"));
     QCOMPARE(itemNames(f.main->menu("Customlanguages1")),
              QStringList({"C", "A", "empty4", "N40", "Definenewcustomlanguage1"}));
-    QCOMPARE(itemNames(f.main->Customlanguages2).mid(0, 2), QStringList({"C", "A"}));
+    QCOMPARE(itemNames(f.child<QMenu>("Customlanguages2")).mid(0, 2), QStringList({"C", "A"}));
     QCOMPARE(e->Label23->text(), NoLanguage);
     QCOMPARE(f.main->UpdateFilesFilter().size(), 10);
     QCOMPARE(f.features().explorer->FilterComboBox1->count(), 10);

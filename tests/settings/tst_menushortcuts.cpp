@@ -144,7 +144,7 @@ void type(int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
 // A new text document holding text, its editor focused with the caret at the start.
 EditorAdapter *focusedDocument(ShellFixture &f, const QString &text)
 {
-    f.main->Textfile1Click();
+    f.main->action("Textfile1")->trigger();
     EditorAdapter *e = f.active()->editor();
     e->setText(text);
     e->setCaret(1, 1);
@@ -313,12 +313,12 @@ void TestMenuShortcuts::keysFollowTheTable()
     // "File: Close" given Ctrl+K (taken from "Load.." first) closes the focused document.
     setRow(f, 2, QString());
     setRow(f, 0, QStringLiteral("Ctrl+K"));
-    const int documents = m->documentCount();
+    const int documents = f.documentCount();
     f.active()->editor()->widget()->setFocus();
     f.prompter.answers = {Prompter::No}; // "Save changes made to the document?"
     type(Qt::Key_K, Qt::ControlModifier);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(m->documentCount(), documents - 1);
+    QCOMPARE(f.documentCount(), documents - 1);
     QCOMPARE(openDialogs(f), 2);
     QCOMPARE(f.stored("ShortCutList", "0"), QStringLiteral("Ctrl+K"));
     QCOMPARE(f.stored("ShortCutList", "2"), QString());
@@ -336,11 +336,11 @@ void TestMenuShortcuts::documentWindowKeysGiveWay()
         wizards << dialog.windowTitle();
         return int(QDialog::Rejected);
     });
-    m->Source1Click();
+    m->action("NyApplikasjonkode1")->trigger();
     f.active()->editor()->widget()->setFocus();
     type(Qt::Key_W, Qt::ControlModifier);
     QCOMPARE(wizards.size(), 1);
-    QCOMPARE(m->documentCount(), 1);
+    QCOMPARE(f.documentCount(), 1);
 
     // A menu command given Ctrl+F4 takes it from the document windows; given up, the key
     // closes the document window again.
@@ -348,12 +348,12 @@ void TestMenuShortcuts::documentWindowKeysGiveWay()
     f.active()->editor()->widget()->setFocus();
     type(Qt::Key_F4, Qt::ControlModifier);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(m->documentCount(), 1);
+    QCOMPARE(f.documentCount(), 1);
     setRow(f, 86, QStringLiteral("F5"));
     f.active()->editor()->widget()->setFocus();
     type(Qt::Key_F4, Qt::ControlModifier);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(m->documentCount(), 0);
+    QCOMPARE(f.documentCount(), 0);
 }
 
 void TestMenuShortcuts::noMenuKeysInOtherWindows()

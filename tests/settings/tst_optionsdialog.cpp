@@ -207,13 +207,13 @@ void TestOptionsDialog::firstRunSeeding()
     f.write("colors/lang/Java.ini", "[Comment]\r\nForeground=255\r\n");
     f.start();
     if (document == "java") {
-        f.main->Source1Click();
+        f.main->action("NyApplikasjonkode1")->trigger();
         Highlighter *h = f.active()->editor()->highlighter();
         const int i = h->indexOfAttribute("Comment");
         const HighlighterAttribute a = h->attribute(i);
         h->setAttribute(i, TColor(0x00123456), a.background, a.style);
     } else if (document == "html") {
-        f.main->HTMLdocument1Click();
+        f.main->action("HTMLdocument1")->trigger();
     }
     TOptionsFrm *d = f.open();
     QCOMPARE(f.stored("SynHighlOptions", "FirstRun"), QStringLiteral("0"));
@@ -373,7 +373,7 @@ void TestOptionsDialog::okWithJavaDocument()
 {
     OptionsKit f;
     f.start();
-    f.main->Source1Click();
+    f.main->action("NyApplikasjonkode1")->trigger();
     EditorAdapter *editor = f.active()->editor();
     QAction *lineNumbers = f.main->action("Linenumbers1");
     QAction *special = f.main->action("Specialcharacters1");
@@ -410,7 +410,7 @@ void TestOptionsDialog::okWithJavaDocument()
     QCOMPARE(f.stored("ApplicationOptions", "ViewSecialChars"), QString(specialBefore ? "0" : "1"));
     QVERIFY(!f.main->action("CompletionProposal1")->isChecked());
     QVERIFY(f.main->action("Autocompletion1")->isChecked());
-    QVERIFY(!f.main->GroupBox12->isVisibleTo(f.main->JavaSheet));
+    QVERIFY(!f.page(Page::QuickFind)->isVisibleTo(f.page(Page::Java)));
     // The Java sections and the document's highlighter hold the new comment colour.
     QCOMPARE(f.stored("Comment", "Foreground"), QString::number(0x000080FF));
     QCOMPARE(f.stored("Comment", "Style"), QStringLiteral("1"));
@@ -426,7 +426,7 @@ void TestOptionsDialog::okFontAndGutterTexts()
 {
     OptionsKit f;
     f.start();
-    f.main->Textfile1Click(); // a text document: no highlighter to reload
+    f.main->action("Textfile1")->trigger(); // a text document: no highlighter to reload
     EditorAdapter *editor = f.active()->editor();
     const QFont before = editor->editorFont();
     TOptionsFrm *d = f.open();
@@ -505,7 +505,7 @@ void TestOptionsDialog::okSwitchesDictionary()
     f.write("dictionaries/english.1-0-0.dic", "hello\nworld\n");
     f.write("dictionaries/german.1-0-0.dic", "hallo\nwelt\n");
     f.start();
-    f.main->Textfile1Click();
+    f.main->action("Textfile1")->trigger();
     TSpellCheck *checker = f.features().spelling->checker();
     QVERIFY(checker->isWordCorrect(u"hello"));
     checker->addWord("zebra"); // gone only when the dictionary is loaded again

@@ -195,7 +195,7 @@ void TestOptionsPages::okWritesTheSelectedTabsColours()
 {
     OptionsKit f;
     f.start();
-    f.main->Source1Click();
+    f.main->action("NyApplikasjonkode1")->trigger();
     TOptionsFrm *d = f.open();
     OptionsColorsPage *p = d->colorsPage;
     p->TabSet1->setCurrentIndex(2); // CSS

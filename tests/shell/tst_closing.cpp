@@ -100,7 +100,7 @@ void TestClosing::closeDocument()
     TEditForm *w;
     QString file;
     if (untitled) {
-        m->Textfile1Click();
+        m->action("Textfile1")->trigger();
         w = f.active();
         m->SkrivTekstenTilEditor(QStringLiteral("new "));
         if (!saveAs.isEmpty()) {
@@ -124,8 +124,8 @@ void TestClosing::closeDocument()
     QCOMPARE(prompt.buttons, Prompter::YesButton | Prompter::NoButton | Prompter::CancelButton);
     if (!file.isEmpty() && !blockWrite)
         QCOMPARE(f.read(file), onDisk);
-    QCOMPARE(m->documentCount(), closed ? 0 : 1);
-    QCOMPARE(m->openFilesEntries(), closed ? QStringList() : QStringList {caption});
+    QCOMPARE(f.documentCount(), closed ? 0 : 1);
+    QCOMPARE(f.openFiles(), closed ? QStringList() : QStringList {caption});
     if (!closed)
         QVERIFY(guard && w->IsModified && w->panelText(1) == QLatin1String("Modified"));
     if (blockWrite) {
@@ -140,7 +140,7 @@ void TestClosing::unmodifiedClosesWithoutPrompt()
     TMainForm *m = f.start();
     TEditForm *w = openModified(f, QStringLiteral("a.txt"));
     QVERIFY(ShellFixture::closeWindow(w)); // no warning wanted: closes without saving
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     QVERIFY(ShellFixture::closeWindow(f.active()));
     QVERIFY(f.prompter.calls.isEmpty());
     QCOMPARE(f.read(f.path(QStringLiteral("a.txt"))), kOriginal);
@@ -158,13 +158,13 @@ void TestClosing::closeAllStopsAtCancel()
     f.prompter.answers = {Prompter::No, Prompter::Cancel};
     m->action(QStringLiteral("Closeall2"))->trigger();
     QCOMPARE(f.prompter.calls.size(), 2);
-    QCOMPARE(m->documentCount(), 2);
-    QCOMPARE(m->openFilesEntries(), QStringList({"b.txt", "c.txt"}));
+    QCOMPARE(f.documentCount(), 2);
+    QCOMPARE(f.openFiles(), QStringList({"b.txt", "c.txt"}));
 
     f.prompter.answers = {Prompter::No, Prompter::No, Prompter::No};
-    QVERIFY(m->CloseAll());
-    QCOMPARE(m->documentCount(), 0);
-    QVERIFY(m->openFilesEntries().isEmpty());
+    m->action(QStringLiteral("CloseAll1"))->trigger();
+    QCOMPARE(f.documentCount(), 0);
+    QVERIFY(f.openFiles().isEmpty());
 }
 
 void TestClosing::closeQuery_data()
@@ -216,7 +216,7 @@ void TestClosing::closeQueryFailedSaveKeepsProgramRunning()
 {
     ShellFixture f;
     TMainForm *m = f.start();
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     m->SkrivTekstenTilEditor(QStringLiteral("keep me"));
     const QString blocked = f.path(QStringLiteral("blocked.txt"));
     QDir().mkpath(blocked);
@@ -224,22 +224,22 @@ void TestClosing::closeQueryFailedSaveKeepsProgramRunning()
     f.prompter.answers = {Prompter::Yes}; // overwrite the "existing" name
     answerSaveDialog({}, TSaveDocChangeFrm::Yes);
     QVERIFY(!m->close());
-    QCOMPARE(m->documentCount(), 1);
+    QCOMPARE(f.documentCount(), 1);
     QVERIFY(f.active()->IsModified);
     QVERIFY(m->isVisible());
 
     // Cancelling the save dialog keeps it running as well.
     answerSaveDialog({}, TSaveDocChangeFrm::Yes);
     QVERIFY(!m->close());
-    QCOMPARE(m->documentCount(), 1);
+    QCOMPARE(f.documentCount(), 1);
 }
 
 void TestClosing::maxWinAtStart()
 {
     ShellFixture f;
     TMainForm *m = f.start();
-    m->Textfile1Click();
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
+    m->action("Textfile1")->trigger();
     m->documentWindows().first()->subWindow()->showMaximized();
     QVERIFY(m->close());
     QVERIFY(f.iniText().contains("MaxWinAtStart=1"));
@@ -247,7 +247,7 @@ void TestClosing::maxWinAtStart()
     // The next document opened alone is maximised.
     ShellFixture g(f.iniText());
     TMainForm *n = g.start();
-    n->Textfile1Click();
+    n->action("Textfile1")->trigger();
     QVERIFY(g.active()->subWindow()->isMaximized());
     QVERIFY(ShellFixture::closeWindow(g.active()));
     QVERIFY(g.iniText().contains("MaxWinAtStart=1"));
@@ -265,17 +265,17 @@ void TestClosing::autoSaveWritesOnlyModifiedActiveDocument()
     m->LoadFile(f.write(QStringLiteral("b.txt"), "b\r\n"));
     QFile::remove(f.path(QStringLiteral("b.txt")));
     // b.txt is active and unchanged: nothing is written (a deleted file stays deleted).
-    m->AutosaveTimerTimer();
+    f.fire("AutosaveTimer");
     QVERIFY(!QFile::exists(f.path(QStringLiteral("b.txt"))));
     QCOMPARE(f.read(f.path(QStringLiteral("a.txt"))), kOriginal);
-    m->mdiArea()->setActiveSubWindow(a->subWindow());
-    m->AutosaveTimerTimer();
+    f.mdiArea()->setActiveSubWindow(a->subWindow());
+    f.fire("AutosaveTimer");
     QCOMPARE(f.read(f.path(QStringLiteral("a.txt"))), QByteArray("new ") + kOriginal);
     QVERIFY(!a->IsModified);
     // Untitled documents are never auto-saved.
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     m->SkrivTekstenTilEditor(QStringLiteral("x"));
-    m->AutosaveTimerTimer();
+    f.fire("AutosaveTimer");
     QVERIFY(f.dialogs.calls.isEmpty());
 }
 

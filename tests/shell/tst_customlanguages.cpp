@@ -118,7 +118,7 @@ void TestCustomLanguages::filterAndSubmenus()
     const QStringList designed {"N40", "Definenewcustomlanguage1"};
     QCOMPARE(itemsOf(m->menu("Customlanguages1")),
              submenu + (emptyShown ? QStringList {"empty4"} : QStringList()) + designed);
-    QStringList popup = itemsOf(m->Customlanguages2);
+    QStringList popup = itemsOf(f.child<QMenu>("Customlanguages2"));
     QCOMPARE(popup.mid(0, submenu.size()), submenu);
     QCOMPARE(popup.contains("empty5"), emptyShown);
     QVERIFY(!m->action("empty4")->isEnabled());
@@ -189,10 +189,10 @@ void TestCustomLanguages::newDocumentOfALanguage()
     QCOMPARE(h->attribute(h->indexOfAttribute("Comment")).foreground, TColor(255));
     QCOMPARE(m->filterIndex(), 7);
     QCOMPARE(m->explorerMask(), QStringLiteral("*.foo;*.bar"));
-    QVERIFY(m->isTabShown(m->GeneralSheet));
+    QVERIFY(tabShown(f.page(Page::General)));
 
     // A language without an extension: "Untitled" and a number; its document is empty.
-    m->Customlanguages2->actions().at(0)->trigger();
+    f.child<QMenu>("Customlanguages2")->actions().at(0)->trigger();
     QCOMPARE(f.active()->caption(), QStringLiteral("Untitled2"));
     QCOMPARE(f.active()->CustomLanguage, QStringLiteral("Plain"));
     QCOMPARE(f.active()->editor()->lineCount(), 0);
@@ -216,7 +216,7 @@ void TestCustomLanguages::loadedFileFollowsItsLanguageFile()
     // Another window, then back: the changed language file is read again, colours are not.
     f.write("customlang/Foo.ini", languageFile("*.foo", {"end"}));
     f.write("colors/lang/Foo.ini", "[Reserved word]\r\nForeground=1\r\n");
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     w->bringToFront();
     QCOMPARE(f.active(), w);
     QCOMPARE(h->keywords(), QStringList({"end"}));

@@ -39,9 +39,9 @@ TGotoLineFrm *gotoForm(TMainForm *m)
     return m->findChild<TGotoLineFrm *>(QStringLiteral("GotoLineFrm"));
 }
 
-QList<QMdiSubWindow *> subs(TMainForm *m)
+QList<QMdiSubWindow *> subs(const ShellFixture &f)
 {
-    return m->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    return f.mdiArea()->subWindowList(QMdiArea::CreationOrder);
 }
 
 } // namespace
@@ -50,7 +50,7 @@ void TestEditCommands::everyWayReachesTheCommands()
 {
     ShellFixture f("[ApplicationOptions]\r\nTmpltCodeOnNewDoc=0\r\n");
     TMainForm *m = f.start();
-    m->Source1Click();
+    m->action("NyApplikasjonkode1")->trigger();
     TEditForm *w = f.active();
     EditorAdapter *e = w->editor();
     e->setText(QStringLiteral("int a;\nint b;"));
@@ -82,11 +82,11 @@ void TestEditCommands::everyWayReachesTheCommands()
 
     // The block buttons stand on the Java tab, among its tool buttons: after the compile
     // buttons, before the quick find.
-    auto *javaLayout = qobject_cast<QBoxLayout *>(m->JavaSheet->layout());
+    auto *javaLayout = qobject_cast<QBoxLayout *>(f.page(Page::Java)->layout());
     const int compileRow = javaLayout->indexOf(m->findChild<QWidget *>("CompileButtons"));
     const int blockRow = javaLayout->indexOf(button(m, "SpeedButton10")->parentWidget());
     QVERIFY(compileRow > 0 && blockRow > compileRow);
-    QVERIFY(blockRow < javaLayout->indexOf(m->GroupBox12));
+    QVERIFY(blockRow < javaLayout->indexOf(f.page(Page::QuickFind)));
 
     // The pop-up's own items, after its "Edit" submenu.
     QStringList popup;
@@ -139,7 +139,7 @@ void TestEditCommands::findNextItemFollowsTheSearch()
 {
     ShellFixture f;
     TMainForm *m = f.start();
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     EditorAdapter *e = f.active()->editor();
     e->setText(QStringLiteral("abc abc"));
     e->setCaret(1, 1);
@@ -169,7 +169,7 @@ void TestEditCommands::gotoLine()
     QCoreApplication::setApplicationName(QStringLiteral("Quillmarsh's Editor"));
     ShellFixture f;
     TMainForm *m = f.start();
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     EditorAdapter *e = f.active()->editor();
     e->setText(QStringLiteral("1\n2\n3\n4\n5 five\n6\n7"));
     e->setCaret(1, 2);
@@ -196,7 +196,7 @@ void TestEditCommands::gotoLine()
     for (const auto &[text, line] : table) {
         e->setCaret(2, 1);
         f.prompter.calls.clear();
-        m->Gotoline1Click();
+        m->action("Gotoline1")->trigger();
         form = gotoForm(m);
         form->Edit1->setText(text);
         form->Button1->click();
@@ -221,13 +221,13 @@ void TestEditCommands::gotoLineWithoutDocument()
 {
     ShellFixture f;
     TMainForm *m = f.start();
-    m->Gotoline1Click(); // no document: no window
+    m->action("Gotoline1")->trigger(); // no document: no window
     QVERIFY(!gotoForm(m));
-    m->Textfile1Click();
-    m->Gotoline1Click();
+    m->action("Textfile1")->trigger();
+    m->action("Gotoline1")->trigger();
     QPointer<TGotoLineFrm> form = gotoForm(m);
     QVERIFY(ShellFixture::closeWindow(f.active()));
-    QTRY_COMPARE(m->documentCount(), 0);
+    QTRY_COMPARE(f.documentCount(), 0);
     form->Edit1->setText(QStringLiteral("x"));
     form->Button1->click();
     QTRY_VERIFY(!form);
@@ -238,7 +238,7 @@ void TestEditCommands::viewToggles()
 {
     ShellFixture f;
     TMainForm *m = f.start();
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     const QByteArray start = f.iniText();
     QVERIFY(!start.contains("ShowLineNumbers"));
 
@@ -270,9 +270,9 @@ void TestEditCommands::lineNumbersPerWindow()
 {
     ShellFixture f;
     TMainForm *m = f.start();
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     TEditForm *first = f.active();
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     TEditForm *second = f.active();
     QAction *item = m->action(QStringLiteral("Linenumbers1"));
     QVERIFY(!first->editor()->showLineNumbers() && !second->editor()->showLineNumbers());
@@ -294,9 +294,9 @@ void TestEditCommands::lineNumbersPerWindow()
     // The next first document takes the stored setting.
     item->trigger();
     QVERIFY(ShellFixture::closeWindow(first) && ShellFixture::closeWindow(second));
-    QTRY_COMPARE(m->documentCount(), 0);
+    QTRY_COMPARE(f.documentCount(), 0);
     m->settings().setBool(Settings::Key::ShowLineNumbers, false);
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     QVERIFY(!f.active()->editor()->showLineNumbers() && !item->isChecked());
 }
 
@@ -305,10 +305,10 @@ void TestEditCommands::tiling()
     ShellFixture f;
     TMainForm *m = f.start();
     for (int i = 0; i < 3; ++i)
-        m->Textfile1Click();
+        m->action("Textfile1")->trigger();
     // The frame's inside, without scroll bars: tiled windows leave none.
-    const QRect area(QPoint(0, 0), m->mdiArea()->contentsRect().size());
-    const QList<QMdiSubWindow *> windows = subs(m);
+    const QRect area(QPoint(0, 0), f.mdiArea()->contentsRect().size());
+    const QList<QMdiSubWindow *> windows = subs(f);
     windows[1]->showMaximized();
     QCoreApplication::processEvents();
 
@@ -323,7 +323,7 @@ void TestEditCommands::tiling()
         QCOMPARE(sub->geometry(), QRect(0, i * h, area.width(), height));
     }
     QCoreApplication::processEvents();
-    QCOMPARE(m->mdiArea()->viewport()->size(), area.size());
+    QCOMPARE(f.mdiArea()->viewport()->size(), area.size());
 
     windows[2]->showMinimized();
     QCoreApplication::processEvents();
@@ -351,20 +351,20 @@ void TestEditCommands::minimizeAllAndCycle()
     ShellFixture f;
     TMainForm *m = f.start();
     for (int i = 0; i < 3; ++i)
-        m->Textfile1Click();
-    const QList<QMdiSubWindow *> windows = subs(m);
-    QCOMPARE(m->mdiArea()->currentSubWindow(), windows[2]);
+        m->action("Textfile1")->trigger();
+    const QList<QMdiSubWindow *> windows = subs(f);
+    QCOMPARE(f.mdiArea()->currentSubWindow(), windows[2]);
 
     QList<int> visited;
     for (int i = 0; i < 4; ++i) {
         m->action(QStringLiteral("Nexteditorwindow1"))->trigger();
-        visited << int(windows.indexOf(m->mdiArea()->currentSubWindow()));
+        visited << int(windows.indexOf(f.mdiArea()->currentSubWindow()));
     }
     QCOMPARE(visited, QList<int>({0, 1, 2, 0}));
     visited.clear();
     for (int i = 0; i < 4; ++i) {
         m->action(QStringLiteral("Previouseditorwindow1"))->trigger();
-        visited << int(windows.indexOf(m->mdiArea()->currentSubWindow()));
+        visited << int(windows.indexOf(f.mdiArea()->currentSubWindow()));
     }
     QCOMPARE(visited, QList<int>({2, 1, 0, 2}));
     QCOMPARE(f.active(), qobject_cast<TEditForm *>(windows[2]->widget()));

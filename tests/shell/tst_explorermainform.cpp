@@ -22,17 +22,17 @@ private slots:
     {
         ShellFixture f;
         TMainForm *main = f.start();
-        auto *panel = main->TabSheet5->findChild<ExplorerPanel *>();
+        auto *panel = f.page(Page::Files)->findChild<ExplorerPanel *>();
         QVERIFY(panel);
         QCOMPARE(panel->FilterComboBox1->count(), main->UpdateFilesFilter().size());
 
         TEditForm *page = main->LoadFile(f.write("page.HTML", "<html>\n"));
         QCOMPARE(panel->filterIndex(), 1);
         QCOMPARE(panel->mask(), QString("*.htm"));
-        main->Source1Click();
+        main->action("NyApplikasjonkode1")->trigger();
         QCOMPARE(panel->filterIndex(), 0);
         QCOMPARE(panel->mask(), QString("*.java"));
-        main->mdiArea()->setActiveSubWindow(page->subWindow());
+        f.mdiArea()->setActiveSubWindow(page->subWindow());
         QCOMPARE(panel->filterIndex(), 1);
 
         // Double-clicking a file in the list opens it.
@@ -45,7 +45,7 @@ private slots:
 
         // "Set as working dir": the open and save dialogs start there.
         panel->Setasworkingdir1->trigger();
-        main->Load1Click();
+        main->action("Load1")->trigger();
         QCOMPARE(f.dialogs.calls.last().request.initialDir, panel->selectedFolder());
         main->GetActiveEditor()->SaveFileAs();
         QCOMPARE(f.dialogs.calls.last().request.initialDir, panel->selectedFolder());
@@ -55,7 +55,7 @@ private slots:
     {
         ShellFixture f;
         TMainForm *main = f.start();
-        auto *panel = main->TabSheet5->findChild<ExplorerPanel *>();
+        auto *panel = f.page(Page::Files)->findChild<ExplorerPanel *>();
         panel->Defineprojectcatalog1->trigger();
         auto *project = panel->findChild<TProsjektKatFrm *>();
         QCOMPARE(project->Edit2->text(), QString("images"));
@@ -68,7 +68,7 @@ private slots:
         const auto dialogs = panel->findChildren<TProsjektKatFrm *>();
         QCOMPARE(dialogs.last()->Edit1->text(), f.path("site"));
 
-        main->HTMLdocument1Click();
+        main->action("HTMLdocument1")->trigger();
         main->GetActiveEditor()->editor()->setText(QString());
         main->findChild<HtmlCommands *>()->run("SpeedButton22Click");
         auto *checkbox = main->findChild<TCheckBoxGenFrm *>();

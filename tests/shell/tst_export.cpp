@@ -118,7 +118,7 @@ private slots:
     {
         ShellFixture f;
         TMainForm *m = f.start();
-        m->Textfile1Click();
+        m->action("Textfile1")->trigger();
         const QString target = f.path(QStringLiteral("taken.html"));
         f.write(QStringLiteral("taken.html/inside.txt"), "kept");
         f.dialogs.answerFiles({target});
@@ -133,7 +133,7 @@ private slots:
     {
         ShellFixture f;
         TMainForm *m = f.start();
-        m->Textfile1Click();
+        m->action("Textfile1")->trigger();
         const QString target = f.path(QStringLiteral("no/such/folder/out.html"));
         f.dialogs.answerFiles({target});
         m->action(QStringLiteral("HTML3"))->trigger();
@@ -146,7 +146,7 @@ private slots:
     {
         ShellFixture f;
         TMainForm *m = f.start();
-        m->Textfile1Click();
+        m->action("Textfile1")->trigger();
         m->action(QStringLiteral("RTFfiltekst1"))->trigger();
         m->action(QStringLiteral("HTML3"))->trigger();
         QCOMPARE(f.dialogs.calls.size(), 2);

@@ -61,11 +61,12 @@ TEditForm *byCaption(TMainForm *m, const QString &caption)
     return nullptr;
 }
 
-void selectEntry(TMainForm *m, const QString &caption)
+void selectEntry(const ShellFixture &f, const QString &caption)
 {
-    const QList<QTreeWidgetItem *> found = m->ListView1->findItems(caption, Qt::MatchExactly);
+    QTreeWidget *list = f.openFilesList();
+    const QList<QTreeWidgetItem *> found = list->findItems(caption, Qt::MatchExactly);
     QVERIFY(!found.isEmpty());
-    m->ListView1->setCurrentItem(found.first());
+    list->setCurrentItem(found.first());
 }
 
 } // namespace
@@ -141,7 +142,7 @@ void TestFiles::loadFailure()
     QCOMPARE(f.prompter.calls.first().icon, Prompter::Warning);
     QCOMPARE(w->caption(), QStringLiteral("gone.java"));
     QVERIFY(w->DocumentFileName.isEmpty() && !w->HasFileName && !w->IsModified);
-    QCOMPARE(m->openFilesEntries(), QStringList {"gone.java"});
+    QCOMPARE(f.openFiles(), QStringList {"gone.java"});
     QVERIFY(!f.iniText().contains("History"));
     // Saving it asks for a name instead of writing over the file.
     m->SkrivTekstenTilEditor(QStringLiteral("x"));
@@ -191,7 +192,7 @@ void TestFiles::saveAsDialogAndOverwrite()
     ShellFixture f;
     TMainForm *m = f.start();
     m->setProjectFolder(f.path(QStringLiteral("project")));
-    m->HTMLdocument1Click();
+    m->action("HTMLdocument1")->trigger();
     TEditForm *w = f.active();
     const QString existing = f.write(QStringLiteral("page.htm"), "old");
 
@@ -217,8 +218,8 @@ void TestFiles::saveAsDialogAndOverwrite()
     QVERIFY(f.read(existing).startsWith("<html>\n<head>"));
     QCOMPARE(w->caption(), QStringLiteral("page.htm"));
     QVERIFY(w->DocumentFileName == existing && w->HasFileName && !w->IsModified);
-    QCOMPARE(m->openFilesEntries(), QStringList {"page.htm"});
-    QCOMPARE(m->reopenItems(), QStringList {existing});
+    QCOMPARE(f.openFiles(), QStringList {"page.htm"});
+    QCOMPARE(f.reopenFiles(), QStringList {existing});
 
     // A new name without an extension gets the document's.
     f.dialogs.answerFiles({f.path(QStringLiteral("plain"))});
@@ -241,9 +242,9 @@ void TestFiles::failedWriteKeepsDocumentModified()
     int fired = 0;
     f.prompter.whileShown = [&] {
         if (++fired < 3)
-            m->AutosaveTimerTimer();
+            f.fire("AutosaveTimer");
     };
-    m->AutosaveTimerTimer();
+    f.fire("AutosaveTimer");
     f.prompter.whileShown = nullptr;
     QCOMPARE(f.prompter.calls.size(), 1);
     f.prompter.calls.clear();
@@ -268,28 +269,28 @@ void TestFiles::saveRulesAndCaret()
 {
     ShellFixture f;
     TMainForm *m = f.start();
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     // Unchanged untitled document: Save does nothing.
-    m->Save1Click();
+    m->action("Save1")->trigger();
     QVERIFY(f.dialogs.calls.isEmpty());
     // Modified: Save opens Save as.
     m->SkrivTekstenTilEditor(QStringLiteral("abc\rdef"));
     f.active()->editor()->setCaret(2, 2);
     f.dialogs.answerFiles({f.path(QStringLiteral("t.txt"))});
-    m->Save1Click();
+    m->action("Save1")->trigger();
     QCOMPARE(f.read(f.path(QStringLiteral("t.txt"))), QByteArray("abc\ndef"));
     QCOMPARE(f.active()->editor()->caretLine(), 2);
     QCOMPARE(f.active()->editor()->caretColumn(), 2);
     f.active()->editor()->setCaret(1, 3);
     f.dialogs.answerFiles({f.path(QStringLiteral("u.txt"))});
-    m->SaveAs1Click();
+    m->action("SaveAs1")->trigger();
     QCOMPARE(f.active()->caption(), QStringLiteral("u.txt"));
     QCOMPARE(f.active()->editor()->caretColumn(), 3);
 
     // Save all: an untitled document gets Save as even unchanged; a loaded one is written.
     QFile::remove(f.path(QStringLiteral("u.txt")));
-    m->Textfile1Click();
-    m->Saveall1Click();
+    m->action("Textfile1")->trigger();
+    m->action("Saveall1")->trigger();
     QCOMPARE(f.dialogs.calls.last().request.fileName, QStringLiteral("Untitled2.txt"));
     QCOMPARE(f.read(f.path(QStringLiteral("u.txt"))), QByteArray("abc\ndef"));
 }
@@ -300,13 +301,12 @@ void TestFiles::duplicateQuestion()
     TMainForm *m = f.start();
     m->LoadFile(f.write(QStringLiteral("one/a.java"), "a"));
     m->LoadFile(f.write(QStringLiteral("one/ba.java"), "ba"));
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     const QString other = f.write(QStringLiteral("two/BA.JAVA"), "other");
-    QVERIFY(m->AllreadyOpen(QStringLiteral("Ba.Java")));
 
     f.dialogs.answerFiles({other});
     f.prompter.answers = {Prompter::No};
-    m->Load1Click();
+    m->action("Load1")->trigger();
     QCOMPARE(f.prompter.calls.size(), 1);
     QCOMPARE(f.prompter.calls.first().caption, QStringLiteral("Question"));
     QCOMPARE(f.prompter.calls.first().text,
@@ -314,14 +314,14 @@ void TestFiles::duplicateQuestion()
                  "A document with the same filename is already open. Its not possible to have two "
                  "documents with the same name open at the same time. You can however activate the "
                  "window that contains this document. Do you want to do that now?"));
-    QCOMPARE(m->documentCount(), 3);
+    QCOMPARE(f.documentCount(), 3);
     QCOMPARE(f.active()->caption(), QStringLiteral("Untitled3.txt"));
 
     // Yes brings forward the window of that name, not one whose name it merely contains.
     f.dialogs.answerFiles({other});
     f.prompter.answers = {Prompter::Yes};
-    m->Load1Click();
-    QCOMPARE(m->documentCount(), 3);
+    m->action("Load1")->trigger();
+    QCOMPARE(f.documentCount(), 3);
     QCOMPARE(f.active()->caption(), QStringLiteral("ba.java"));
     QCOMPARE(f.active()->editor()->lines(), QStringList {"ba"});
 }
@@ -330,15 +330,15 @@ void TestFiles::openDialogCancelledAndEmptyExplorerSelection()
 {
     ShellFixture f;
     TMainForm *m = f.start();
-    m->Load1Click();
+    m->action("Load1")->trigger();
     QCOMPARE(f.dialogs.calls.size(), 1);
     QVERIFY(f.dialogs.calls.first().request.fileName.isEmpty());
     m->openFromExplorer(QString());
-    QCOMPARE(m->documentCount(), 0);
+    QCOMPARE(f.documentCount(), 0);
 
     m->openFromExplorer(f.write(QStringLiteral("x.css"), "p {}"));
-    QCOMPARE(m->documentCount(), 1);
-    QCOMPARE(m->reopenItems(), QStringList {f.path(QStringLiteral("x.css"))});
+    QCOMPARE(f.documentCount(), 1);
+    QCOMPARE(f.reopenFiles(), QStringList {f.path(QStringLiteral("x.css"))});
 }
 
 void TestFiles::damagedHistoryPutsNewFileFirst_data()
@@ -372,8 +372,8 @@ void TestFiles::damagedHistoryPutsNewFileFirst()
     TMainForm *m = f.start();
     const QString fresh = f.write(QStringLiteral("fresh.txt"), "x");
     f.dialogs.answerFiles({fresh});
-    m->Load1Click();
-    const QStringList reopen = m->reopenItems();
+    m->action("Load1")->trigger();
+    const QStringList reopen = f.reopenFiles();
     QCOMPARE(reopen.value(0), fresh);
     QCOMPARE(reopen.size(), kept + 1);
     QCOMPARE(historyKey(f.iniText(), QStringLiteral("Count")).toInt(), kept + 1);
@@ -397,8 +397,8 @@ void TestFiles::namesTheSettingsCannotHoldStayOutOfHistory()
         QCOMPARE(w->DocumentFileName, file);
         QCOMPARE(f.iniText(), before);
     }
-    m->LoadHistFromFile();
-    QCOMPARE(m->reopenItems(), QStringList {plain});
+    f.restart();
+    QCOMPARE(f.reopenFiles(), QStringList {plain});
 }
 
 // Save as never leaves two documents with one bare name: the name is refused with the
@@ -409,7 +409,7 @@ void TestFiles::saveAsRefusesASecondDocumentOfTheSameName()
     TMainForm *m = f.start();
     QVERIFY(QDir().mkpath(f.path(QStringLiteral("other"))));
     TEditForm *open = m->LoadFile(f.write(QStringLiteral("Report.txt"), "open one"));
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     TEditForm *w = f.active();
     w->SkrivUtTekst(QStringLiteral("new text"));
     const QString clash = f.path(QStringLiteral("other/report.TXT"));
@@ -462,16 +462,19 @@ void TestFiles::historyDuplicatesAndMenu()
     const QString second = f.write(QStringLiteral("second.txt"), "y");
 
     f.dialogs.answerFiles({lower});
-    m->Load1Click();
+    m->action("Load1")->trigger();
     QVERIFY(ShellFixture::closeWindow(f.active()));
     // Recorded again in another case (the ring compares exactly), listed once (the menu does not).
-    m->SaveFileHistory(upper);
+    f.write(QStringLiteral("DOC.txt"), "X");
+    m->LoadFile(upper);
+    QVERIFY(ShellFixture::closeWindow(f.active()));
+    QFile::remove(upper);
     QCOMPARE(historyKey(f.iniText(), QStringLiteral("Count")).toInt(), 2);
     f.dialogs.answerFiles({second});
-    m->Load1Click();
+    m->action("Load1")->trigger();
     QCOMPARE(historyKey(f.iniText(), QStringLiteral("Count")).toInt(), 3);
     // upper does not exist on disk (case-sensitive file system) and is left out of the menu.
-    QCOMPARE(m->reopenItems(), QStringList({second, lower}));
+    QCOMPARE(f.reopenFiles(), QStringList({second, lower}));
     QVERIFY(!m->action(QStringLiteral("empty1"))->isVisible());
 
     // A reopen item opens its file.
@@ -490,28 +493,28 @@ void TestFiles::historyAtStartupAndClearList()
                            .arg(a, f.path(QStringLiteral("missing.txt")), b)
                            .toUtf8());
     TMainForm *m = f.start();
-    QCOMPARE(m->reopenItems(), QStringList({b, a}));
+    QCOMPARE(f.reopenFiles(), QStringList({b, a}));
     // A damaged count is taken as the ring's 20 slots at most.
     f.folder.writeFile(QStringLiteral("qmEditor.ini"),
                        QStringLiteral("[History]\r\nCount=2000000000\r\n1=%1\r\n").arg(a).toUtf8());
-    m->LoadHistFromFile();
-    QCOMPARE(m->reopenItems(), QStringList({a}));
+    m = f.restart();
+    QCOMPARE(f.reopenFiles(), QStringList({a}));
     f.folder.writeFile(QStringLiteral("qmEditor.ini"),
                        QStringLiteral("[History]\r\nCount=3\r\nPrev=3\r\n1=%1\r\n2=%2\r\n3=%3\r\n")
                            .arg(a, f.path(QStringLiteral("missing.txt")), b)
                            .toUtf8());
-    m->LoadHistFromFile();
+    m = f.restart();
     QVERIFY(!m->action(QStringLiteral("empty1"))->isVisible());
 
     f.prompter.answers = {Prompter::No};
     m->action(QStringLiteral("ClearList1"))->trigger();
     QCOMPARE(f.prompter.calls.last().text,
              QStringLiteral("Are you sure you want to clear the history list?"));
-    QCOMPARE(m->reopenItems().size(), 2);
+    QCOMPARE(f.reopenFiles().size(), 2);
 
     f.prompter.answers = {Prompter::Yes};
-    m->ClearList1Click();
-    QVERIFY(m->reopenItems().isEmpty());
+    m->action("ClearList1")->trigger();
+    QVERIFY(f.reopenFiles().isEmpty());
     QVERIFY(m->action(QStringLiteral("empty1"))->isVisible());
     QVERIFY(!f.iniText().contains("History"));
     QCOMPARE(m->menu(QStringLiteral("Reopen1"))->actions().size(), 2);
@@ -520,11 +523,14 @@ void TestFiles::historyAtStartupAndClearList()
 void TestFiles::reopenRefusedWhileOpen()
 {
     ShellFixture f;
+    const QString other = f.write(QStringLiteral("two/same.txt"), "2");
+    f.folder.writeFile(
+        QStringLiteral("qmEditor.ini"),
+        QStringLiteral("[History]\r\nCount=1\r\nPrev=1\r\n1=%1\r\n").arg(other).toUtf8());
     TMainForm *m = f.start();
     m->LoadFile(f.write(QStringLiteral("one/Same.txt"), "1"));
-    const QString other = f.write(QStringLiteral("two/same.txt"), "2");
-    m->LoadHistFile(other);
-    QCOMPARE(m->documentCount(), 1);
+    m->menu(QStringLiteral("Reopen1"))->actions().at(1)->trigger(); // other's item
+    QCOMPARE(f.documentCount(), 1);
     QCOMPARE(f.prompter.calls.size(), 1);
     QCOMPARE(f.prompter.calls.first().icon, Prompter::Information);
     QCOMPARE(
@@ -540,31 +546,31 @@ void TestFiles::openFilesList()
     TMainForm *m = f.start();
     m->LoadFile(f.write(QStringLiteral("a.txt"), "a"));
     m->LoadFile(f.write(QStringLiteral("ba.txt"), "b"));
-    m->Textfile1Click();
-    QCOMPARE(m->openFilesEntries(), QStringList({"a.txt", "ba.txt", "Untitled3.txt"}));
+    m->action("Textfile1")->trigger();
+    QCOMPARE(f.openFiles(), QStringList({"a.txt", "ba.txt", "Untitled3.txt"}));
 
     // Go to: the window whose caption equals the entry's.
-    selectEntry(m, QStringLiteral("a.txt"));
-    m->Gotodocumentwindow1Click();
+    selectEntry(f, QStringLiteral("a.txt"));
+    f.trigger("Gotodocumentwindow1");
     QCOMPARE(f.active()->caption(), QStringLiteral("a.txt"));
-    selectEntry(m, QStringLiteral("ba.txt"));
-    m->Gotodocumentwindow1Click();
+    selectEntry(f, QStringLiteral("ba.txt"));
+    f.trigger("Gotodocumentwindow1");
     QCOMPARE(f.active()->caption(), QStringLiteral("ba.txt"));
 
     // Rename on Save as.
-    m->mdiArea()->setActiveSubWindow(byCaption(m, QStringLiteral("Untitled3.txt"))->subWindow());
+    f.mdiArea()->setActiveSubWindow(byCaption(m, QStringLiteral("Untitled3.txt"))->subWindow());
     m->SkrivTekstenTilEditor(QStringLiteral("z"));
     f.dialogs.answerFiles({f.path(QStringLiteral("zed.txt"))});
-    m->SaveAs1Click();
-    QCOMPARE(m->openFilesEntries(), QStringList({"a.txt", "ba.txt", "zed.txt"}));
+    m->action("SaveAs1")->trigger();
+    QCOMPARE(f.openFiles(), QStringList({"a.txt", "ba.txt", "zed.txt"}));
 
     // Cancelled close keeps the entry; a close removes it.
     m->SkrivTekstenTilEditor(QStringLiteral("more"));
     f.prompter.answers = {Prompter::Cancel};
     QVERIFY(!ShellFixture::closeWindow(f.active()));
-    QCOMPARE(m->openFilesEntries().size(), 3);
+    QCOMPARE(f.openFiles().size(), 3);
     QVERIFY(ShellFixture::closeWindow(byCaption(m, QStringLiteral("a.txt"))));
-    QCOMPARE(m->openFilesEntries(), QStringList({"ba.txt", "zed.txt"}));
+    QCOMPARE(f.openFiles(), QStringList({"ba.txt", "zed.txt"}));
 }
 
 void TestFiles::closeFromOpenFilesList()
@@ -576,31 +582,30 @@ void TestFiles::closeFromOpenFilesList()
     m->SkrivTekstenTilEditor(QStringLiteral("changed "));
 
     // Cancelled: the window and its entry stay, and the flag does not linger.
-    selectEntry(m, QStringLiteral("b.txt"));
+    selectEntry(f, QStringLiteral("b.txt"));
     f.prompter.answers = {Prompter::Cancel};
-    m->Delete1Click();
-    QCOMPARE(m->documentCount(), 2);
-    QCOMPARE(m->openFilesEntries(), QStringList({"a.txt", "b.txt"}));
-    QVERIFY(!m->ClosingFromOpenFilesList);
+    f.trigger("Delete1");
+    QCOMPARE(f.documentCount(), 2);
+    QCOMPARE(f.openFiles(), QStringList({"a.txt", "b.txt"}));
 
     // Closing a.txt afterwards removes its own entry (the flag was cleared).
     QVERIFY(ShellFixture::closeWindow(byCaption(m, QStringLiteral("a.txt"))));
-    QCOMPARE(m->openFilesEntries(), QStringList {"b.txt"});
+    QCOMPARE(f.openFiles(), QStringList {"b.txt"});
 
     // No: closed without saving, entry gone.
-    selectEntry(m, QStringLiteral("b.txt"));
+    selectEntry(f, QStringLiteral("b.txt"));
     f.prompter.answers = {Prompter::No};
-    m->Delete1Click();
-    QCOMPARE(m->documentCount(), 0);
-    QVERIFY(m->openFilesEntries().isEmpty());
+    f.trigger("Delete1");
+    QCOMPARE(f.documentCount(), 0);
+    QVERIFY(f.openFiles().isEmpty());
     QCOMPARE(f.read(f.path(QStringLiteral("b.txt"))), QByteArray("b"));
 
     // An entry without a window goes without a crash.
-    new QTreeWidgetItem(m->ListView1, QStringList(QStringLiteral("stray.txt")));
-    selectEntry(m, QStringLiteral("stray.txt"));
-    m->Delete1Click();
-    QVERIFY(m->openFilesEntries().isEmpty());
-    m->Gotodocumentwindow1Click();
+    new QTreeWidgetItem(f.openFilesList(), QStringList(QStringLiteral("stray.txt")));
+    selectEntry(f, QStringLiteral("stray.txt"));
+    f.trigger("Delete1");
+    QVERIFY(f.openFiles().isEmpty());
+    f.trigger("Gotodocumentwindow1");
 }
 
 // A settings file that can never be written is reported once, with its name and why; the
@@ -612,7 +617,7 @@ void TestFiles::unwritableSettingsSaidOnce()
     TMainForm *m = f.start();
     QVERIFY(m->LoadFile(f.write(QStringLiteral("one.txt"), "1")));
     QVERIFY(m->LoadFile(f.write(QStringLiteral("two.txt"), "2")));
-    QCOMPARE(m->documentCount(), 2);
+    QCOMPARE(f.documentCount(), 2);
     QCOMPARE(f.prompter.calls.size(), 1);
     const FakePrompter::Call call = f.prompter.calls.first();
     QCOMPARE(call.icon, Prompter::Warning);

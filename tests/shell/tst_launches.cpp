@@ -84,7 +84,7 @@ private slots:
         TMainForm *m = f.start();
         QAction *view = m->action(QStringLiteral("Viewpageinbrowser1"));
 
-        m->HTMLdocument1Click(); // untitled and unchanged: nothing
+        m->action("HTMLdocument1")->trigger(); // untitled and unchanged: nothing
         view->trigger();
         QVERIFY(shell.calls.isEmpty());
         QVERIFY(f.dialogs.calls.isEmpty());

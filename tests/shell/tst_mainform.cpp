@@ -63,21 +63,21 @@ void TestMainForm::startupWithoutSettings()
     TMainForm *m = f.start();
     QCOMPARE(m->windowTitle(), QStringLiteral("Quillmarsh's Editor v3.3"));
     QCOMPARE(MainForm, m);
-    QVERIFY(!m->AutosaveTimer->isActive());
-    QVERIFY(!m->OneTimeTimer->isActive());
-    QCOMPARE(m->iniFileName(), f.path(QStringLiteral("qmEditor.ini")));
-    QVERIFY(m->reopenItems().isEmpty());
+    QVERIFY(!f.child<QTimer>("AutosaveTimer")->isActive());
+    QVERIFY(!f.child<QTimer>("OneTimeTimer")->isActive());
+    QCOMPARE(m->settings().fileName(), f.path(QStringLiteral("qmEditor.ini")));
+    QVERIFY(f.reopenFiles().isEmpty());
     QVERIFY(m->action(QStringLiteral("empty1"))->isVisible());
     QVERIFY(!m->action(QStringLiteral("empty1"))->isEnabled());
     QVERIFY(documentItemsEnabled(m, false));
-    QVERIFY(typeStateIs(m, m->GeneralSheet, false));
-    QVERIFY(m->isTabShown(m->TabSheet5) && m->isTabShown(m->FileSheet));
-    QVERIFY(m->GroupBox12->isVisibleTo(m->JavaSheet));
+    QVERIFY(typeStateIs(m, f.page(Page::General), false));
+    QVERIFY(tabShown(f.page(Page::Files)) && tabShown(f.page(Page::OpenFiles)));
+    QVERIFY(f.page(Page::QuickFind)->isVisibleTo(f.page(Page::Java)));
     QCOMPARE(m->ImageFolder(), QStringLiteral("images"));
     QVERIFY(m->ProjectFolder().isEmpty());
     QVERIFY(m->GetActiveEditor() == nullptr);
     // Reading settings creates no file.
-    QVERIFY(!QFile::exists(m->iniFileName()));
+    QVERIFY(!QFile::exists(m->settings().fileName()));
 
     // Every top menu in its order.
     QStringList tops;
@@ -118,27 +118,29 @@ void TestMainForm::autoSaveTimer()
     QFETCH(QByteArray, ini);
     QFETCH(int, interval);
     ShellFixture f(ini);
-    TMainForm *m = f.start();
-    QCOMPARE(m->AutosaveTimer->isActive(), interval != 0);
+    f.start();
+    QTimer *timer = f.child<QTimer>("AutosaveTimer");
+    QCOMPARE(timer->isActive(), interval != 0);
     if (interval)
-        QCOMPARE(m->AutosaveTimer->interval(), interval);
+        QCOMPARE(timer->interval(), interval);
 }
 
 void TestMainForm::quickFindFollowsSetting()
 {
     ShellFixture f("[ApplicationOptions]\r\nJavaQuickFind=0\r\n");
     TMainForm *m = f.start();
-    QVERIFY(!m->GroupBox12->isVisibleTo(m->JavaSheet));
+    QWidget *quickFind = f.page(Page::QuickFind);
+    QVERIFY(!quickFind->isVisibleTo(f.page(Page::Java)));
     m->settings().setBool(Settings::Key::JavaQuickFind, true);
-    m->FormActivate();
-    QVERIFY(m->GroupBox12->isVisibleTo(m->JavaSheet));
+    f.reactivate();
+    QVERIFY(quickFind->isVisibleTo(f.page(Page::Java)));
 }
 
 void TestMainForm::commandLineBlankOpensNothing()
 {
     ShellFixture f;
-    TMainForm *m = f.start({QStringLiteral("qmeditor"), QStringLiteral("   ")});
-    QCOMPARE(m->documentCount(), 0);
+    f.start({QStringLiteral("qmeditor"), QStringLiteral("   ")});
+    QCOMPARE(f.documentCount(), 0);
     QVERIFY(f.prompter.calls.isEmpty());
 }
 
@@ -150,7 +152,7 @@ void TestMainForm::commandLineRelativeNameIsMadeAbsolute()
     QDir::setCurrent(f.path(QStringLiteral("sub")));
     TMainForm *m = f.start({QStringLiteral("qmeditor"), QStringLiteral("Hello.java")}, false);
     // The timer fires by itself shortly after creation.
-    QTRY_COMPARE(m->documentCount(), 1);
+    QTRY_COMPARE(f.documentCount(), 1);
     QDir::setCurrent(previous);
     TEditForm *w = f.active();
     QCOMPARE(w->caption(), QStringLiteral("Hello.java"));
@@ -159,7 +161,7 @@ void TestMainForm::commandLineRelativeNameIsMadeAbsolute()
     QVERIFY(w->HasFileName);
     QVERIFY(!w->IsModified);
     QCOMPARE(w->editor()->lines(), QStringList {"class Hello {}"});
-    QVERIFY(typeStateIs(m, m->JavaSheet));
+    QVERIFY(typeStateIs(m, f.page(Page::Java)));
 }
 
 namespace {
@@ -169,7 +171,8 @@ class TimerWatchingPrompter : public FakePrompter
 public:
     int messageDlg(QWidget *parent, const QString &text, Icon icon, Buttons buttons) override
     {
-        timerActiveAtMessage = MainForm && MainForm->OneTimeTimer->isActive();
+        timerActiveAtMessage =
+            MainForm && MainForm->findChild<QTimer *>(QStringLiteral("OneTimeTimer"))->isActive();
         return FakePrompter::messageDlg(parent, text, icon, buttons);
     }
     bool timerActiveAtMessage = true;
@@ -181,8 +184,8 @@ void TestMainForm::commandLineUnreadableFileLeavesUntitledDocument()
     ShellFixture f;
     TimerWatchingPrompter prompter;
     const QString missing = f.path(QStringLiteral("missing.txt"));
-    TMainForm *m = f.start({QStringLiteral("qmeditor"), missing}, false);
-    QTRY_COMPARE(m->documentCount(), 1);
+    f.start({QStringLiteral("qmeditor"), missing}, false);
+    QTRY_COMPARE(f.documentCount(), 1);
     QVERIFY(!prompter.timerActiveAtMessage);
     QCOMPARE(prompter.calls.size(), 1);
     QVERIFY(prompter.calls.at(0).text.startsWith(QStringLiteral("Could not open file ") + missing));
@@ -193,7 +196,7 @@ void TestMainForm::commandLineUnreadableFileLeavesUntitledDocument()
     QCOMPARE(w->editor()->lineCount(), 0);
     // Never bound to the file: neither saving nor auto-saving can create or overwrite it.
     w->SaveFileNow();
-    m->AutosaveTimerTimer();
+    f.fire("AutosaveTimer");
     QVERIFY(!QFile::exists(missing));
     QVERIFY(f.dialogs.calls.isEmpty());
     // No history for a file that was not read.
@@ -210,7 +213,7 @@ public:
     int messageDlg(QWidget *parent, const QString &text, Icon icon, Buttons buttons) override
     {
         QTest::qWait(250);
-        documentsAtMessage = MainForm ? MainForm->documentCount() : -1;
+        documentsAtMessage = MainForm ? int(MainForm->documentWindows().size()) : -1;
         return FakePrompter::messageDlg(parent, text, icon, buttons);
     }
     int documentsAtMessage = -1;
@@ -229,9 +232,9 @@ void TestMainForm::startupTimerWaitsForTheWindow()
     TMainForm *m = f.start({QStringLiteral("qmeditor"), file}, false);
     QCOMPARE(prompter.calls.size(), 1);
     QCOMPARE(prompter.documentsAtMessage, 0);
-    QTRY_COMPARE(m->documentCount(), 1);
+    QTRY_COMPARE(f.documentCount(), 1);
     QVERIFY(documentItemsEnabled(m, true));
-    QVERIFY(typeStateIs(m, m->JavaSheet));
+    QVERIFY(typeStateIs(m, f.page(Page::Java)));
 }
 
 void TestMainForm::newDocuments_data()
@@ -320,7 +323,7 @@ void TestMainForm::newDocuments()
     QVERIFY(!w->IsModified && !w->HasFileName && w->DocumentFileName.isEmpty());
     QVERIFY(w->panelText(1).isEmpty());
     QCOMPARE(w->panelText(2), QStringLiteral("Insertion"));
-    QCOMPARE(m->openFilesEntries(), QStringList {caption});
+    QCOMPARE(f.openFiles(), QStringList {caption});
     if (highlighter < 0)
         QVERIFY(!w->currentHighlighter());
     else
@@ -334,8 +337,8 @@ void TestMainForm::newDocuments()
     for (const QString &n : Names::popupJavaGroup + Names::popupHtmlGroup)
         QCOMPARE(w->popupAction(n)->isVisible(), Names::popupJavaGroup.contains(n) ? java : html);
     if (!java && !html)
-        QVERIFY(m->generalToolButtons().first()->isEnabled()
-                && m->undoRedoButtons().first()->isVisibleTo(m->GeneralSheet));
+        QVERIFY(f.child<QToolButton>("GeneralSave1")->isEnabled()
+                && f.child<QToolButton>("GeneralUndo")->isVisibleTo(f.page(Page::General)));
     // The template is one undo step of a document that counts as unchanged.
     QVERIFY(!w->editor()->isModified());
 }
@@ -359,7 +362,7 @@ void TestMainForm::perlTemplateIsHighlighterSample()
 {
     ShellFixture f;
     TMainForm *m = f.start();
-    m->Perldocument1Click();
+    m->action("Perldocument1")->trigger();
     TEditForm *w = f.active();
     QCOMPARE(w->caption(), QStringLiteral("Untitled1.pl"));
     QCOMPARE(int(w->currentHighlighter()->kind()), int(Highlighter::Perl));
@@ -372,16 +375,16 @@ void TestMainForm::untitledNumbering()
 {
     ShellFixture f;
     TMainForm *m = f.start();
-    m->Source1Click();
-    m->Source1Click();
+    m->action("NyApplikasjonkode1")->trigger();
+    m->action("NyApplikasjonkode1")->trigger();
     QCOMPARE(f.active()->caption(), QStringLiteral("Untitled2.java"));
     QVERIFY(ShellFixture::closeWindow(f.active()));
-    m->Source1Click();
+    m->action("NyApplikasjonkode1")->trigger();
     QCOMPARE(f.active()->caption(), QStringLiteral("Untitled2.java"));
 
     // Closing the first of three leaves Untitled2 and Untitled3: the next is not a third
     // "Untitled3.java" but the lowest free number above the count.
-    m->Source1Click();
+    m->action("NyApplikasjonkode1")->trigger();
     QCOMPARE(f.active()->caption(), QStringLiteral("Untitled3.java"));
     TEditForm *first = nullptr;
     for (TEditForm *w : m->documentWindows())
@@ -389,26 +392,26 @@ void TestMainForm::untitledNumbering()
             first = w;
     QVERIFY(first);
     QVERIFY(ShellFixture::closeWindow(first));
-    m->Source1Click();
+    m->action("NyApplikasjonkode1")->trigger();
     QCOMPARE(f.active()->caption(), QStringLiteral("Untitled4.java"));
     // Another type may reuse a number.
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     QCOMPARE(f.active()->caption(), QStringLiteral("Untitled4.txt"));
     QStringList captions;
     for (TEditForm *w : m->documentWindows())
         captions << w->caption().toLower();
     captions.removeDuplicates();
-    QCOMPARE(captions.size(), m->documentCount());
+    QCOMPARE(captions.size(), f.documentCount());
 }
 
 void TestMainForm::newWindowsCascadeInsideTheArea()
 {
     ShellFixture f;
     TMainForm *m = f.start();
-    const QRect area(QPoint(0, 0), m->mdiArea()->viewport()->size());
+    const QRect area(QPoint(0, 0), f.mdiArea()->viewport()->size());
     QList<QPoint> corners;
     for (int i = 0; i < 12; ++i) {
-        m->Textfile1Click();
+        m->action("Textfile1")->trigger();
         QMdiSubWindow *sub = m->GetActiveEditor()->subWindow();
         QVERIFY2(area.contains(sub->geometry()),
                  qPrintable(QStringLiteral("window %1 leaves the area").arg(i)));
@@ -429,17 +432,13 @@ void TestMainForm::insertHelpers()
     ShellFixture f;
     TMainForm *m = f.start();
     m->SkrivTekstenTilEditor(QStringLiteral("nothing happens"));
-    QCOMPARE(m->FindWhitespaceInFront(), QString());
 
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     TEditForm *w = f.active();
     m->SkrivTekstenTilEditor(QStringLiteral("    x\r\tb"));
     QVERIFY(w->IsModified);
     QCOMPARE(w->panelText(1), QStringLiteral("Modified"));
     QCOMPARE(w->editor()->text(), QStringLiteral("    x\n\tb")); // a new document uses LF
-    QCOMPARE(m->FindWhitespaceInFront(), QString());
-    w->editor()->setCaret(1, 3);
-    QCOMPARE(m->FindWhitespaceInFront(), QStringLiteral("    "));
     // A selection is replaced.
     w->editor()->setSelection(1, 5, 1, 6);
     m->SkrivTekstenTilEditor(QStringLiteral("yz"));
@@ -450,11 +449,11 @@ void TestMainForm::statesFollowActiveDocument()
 {
     ShellFixture f;
     TMainForm *m = f.start();
-    m->Source1Click();
+    m->action("NyApplikasjonkode1")->trigger();
     TEditForm *java = f.active();
-    m->HTMLdocument1Click();
+    m->action("HTMLdocument1")->trigger();
     TEditForm *html = f.active();
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     TEditForm *text = f.active();
 
     // Activation swaps menus, tabs and the explorer's filter item.
@@ -462,12 +461,12 @@ void TestMainForm::statesFollowActiveDocument()
         TEditForm *window;
         QWidget *tab;
         int filterItem;
-    } steps[] = {{java, m->JavaSheet, 0},
-                 {html, m->HTMLSheet, 1},
-                 {text, m->GeneralSheet, 6},
-                 {java, m->JavaSheet, 0}};
+    } steps[] = {{java, f.page(Page::Java), 0},
+                 {html, f.page(Page::Html), 1},
+                 {text, f.page(Page::General), 6},
+                 {java, f.page(Page::Java), 0}};
     for (const auto &step : steps) {
-        m->mdiArea()->setActiveSubWindow(step.window->subWindow());
+        f.mdiArea()->setActiveSubWindow(step.window->subWindow());
         QCOMPARE(f.active(), step.window);
         QCOMPARE(m->documentWindows().first(), step.window);
         QVERIFY(typeStateIs(m, step.tab));
@@ -479,29 +478,34 @@ void TestMainForm::lastCloseRestoresNoDocumentState()
 {
     ShellFixture f;
     TMainForm *m = f.start();
-    m->Source1Click();
-    m->PageControl3->setCurrentWidget(m->JavaSheet);
+    m->action("NyApplikasjonkode1")->trigger();
+    auto *sideTabs = f.child<QTabWidget>("PageControl3");
+    sideTabs->setCurrentWidget(f.page(Page::Java));
     QVERIFY(ShellFixture::closeWindow(f.active()));
-    QCOMPARE(m->documentCount(), 0);
-    QCOMPARE(m->documentCounter(), 0);
+    QCOMPARE(f.documentCount(), 0);
     QVERIFY(documentItemsEnabled(m, false));
-    QVERIFY(typeStateIs(m, m->GeneralSheet, false));
-    QCOMPARE(m->PageControl3->currentWidget(), m->TabSheet5);
-    QVERIFY(m->openFilesEntries().isEmpty());
+    QVERIFY(typeStateIs(m, f.page(Page::General), false));
+    QCOMPARE(sideTabs->currentWidget(), f.page(Page::Files));
+    QVERIFY(f.openFiles().isEmpty());
     QCOMPARE(f.iniText(), QByteArray("[ApplicationOptions]\r\nMaxWinAtStart=0\r\n"));
+    // The document counter starts again.
+    m->action("Textfile1")->trigger();
+    QCOMPARE(f.active()->caption(), QStringLiteral("Untitled1.txt"));
 }
 
 void TestMainForm::sideTabChangeByHand()
 {
     ShellFixture f;
     TMainForm *m = f.start();
-    m->PageControl3->setCurrentWidget(m->GeneralSheet);
-    QVERIFY(!m->generalToolButtons().last()->isEnabled());
-    QVERIFY(m->undoRedoPlaceholders().first()->isVisibleTo(m->GeneralSheet));
-    m->Textfile1Click();
-    m->EnableGeneralButtons(false);
-    m->PageControl3->setCurrentWidget(m->TabSheet5);
-    QVERIFY(m->generalToolButtons().last()->isEnabled());
+    auto *sideTabs = f.child<QTabWidget>("PageControl3");
+    auto *replaceAgain = f.child<QToolButton>("GeneralReplaceagain1");
+    sideTabs->setCurrentWidget(f.page(Page::General));
+    QVERIFY(!replaceAgain->isEnabled());
+    QVERIFY(f.child<QToolButton>("GeneralUndoPlaceholder")->isVisibleTo(f.page(Page::General)));
+    m->action("Textfile1")->trigger();
+    replaceAgain->setEnabled(false);
+    sideTabs->setCurrentWidget(f.page(Page::Files));
+    QVERIFY(replaceAgain->isEnabled());
 }
 
 void TestMainForm::windowToggles()
@@ -512,21 +516,23 @@ void TestMainForm::windowToggles()
     QAction *pane = m->action(QStringLiteral("Messagepane1"));
     QVERIFY(tools->isChecked() && pane->isChecked());
     tools->trigger();
-    QVERIFY(!tools->isChecked() && !m->Panel2->isVisible());
-    m->Tools1Click();
-    QVERIFY(tools->isChecked() && m->Panel2->isVisible());
+    QWidget *sidePanel = f.child("Panel2");
+    QWidget *bottomPane = f.child("PageControl4");
+    QVERIFY(!tools->isChecked() && !sidePanel->isVisible());
+    tools->trigger();
+    QVERIFY(tools->isChecked() && sidePanel->isVisible());
     pane->trigger();
-    QVERIFY(!pane->isChecked() && !m->PageControl4->isVisible());
+    QVERIFY(!pane->isChecked() && !bottomPane->isVisible());
     // A new Java document brings the bottom pane back.
-    m->Source1Click();
-    QVERIFY(pane->isChecked() && m->PageControl4->isVisible());
+    m->action("NyApplikasjonkode1")->trigger();
+    QVERIFY(pane->isChecked() && bottomPane->isVisible());
 }
 
 void TestMainForm::invalidColourFallsBackToDefault()
 {
     ShellFixture f("[EditorOptions]\r\nBGColor=notacolour\r\nGTRColor=$0000FF\r\nFontSize=abc\r\n");
     TMainForm *m = f.start();
-    m->Textfile1Click();
+    m->action("Textfile1")->trigger();
     QsciScintilla *sci = scintillaOf(*f.active()->editor());
     QCOMPARE(sci->paper(), QColor(Qt::white));
     QCOMPARE(sci->font().pointSize(), 10);

@@ -114,7 +114,7 @@ private slots:
     {
         ShellFixture f("[ApplicationOptions]\r\nShowColorHighltPrint=0\r\nShowPrintLnNr=1\r\n");
         TMainForm *m = f.start();
-        m->Source1Click();
+        m->action("NyApplikasjonkode1")->trigger();
         PrintEngine *engine = f.features().print->SynEditPrint1;
         QVERIFY(f.features().print->SkrivUt());
         QVERIFY(!engine->Highlight);
@@ -171,7 +171,7 @@ private slots:
         const QString pdf = f.path(QStringLiteral("none.pdf"));
         FileDialogs::printer()->setOutputFormat(QPrinter::PdfFormat);
         FileDialogs::printer()->setOutputFileName(pdf);
-        m->Source1Click();
+        m->action("NyApplikasjonkode1")->trigger();
         f.dialogs.printResult = false;
         f.dialogs.pageSetupResult = false;
         m->action(QStringLiteral("Print1"))->trigger();
@@ -188,7 +188,7 @@ private slots:
     {
         ShellFixture f;
         TMainForm *m = f.start();
-        m->Source1Click();
+        m->action("NyApplikasjonkode1")->trigger();
         FileDialogs::printer()->setOutputFormat(QPrinter::PdfFormat);
         FileDialogs::printer()->setOutputFileName(QString());
         m->action(QStringLiteral("Print1"))->trigger();
@@ -271,7 +271,7 @@ private slots:
     {
         ShellFixture f;
         TMainForm *m = f.start();
-        m->Source1Click();
+        m->action("NyApplikasjonkode1")->trigger();
         TEditForm *w = f.active();
         QCOMPARE(w->popupAction(QStringLiteral("Print2"))->text(), QStringLiteral("P&rint.."));
         QCOMPARE(w->popupAction(QStringLiteral("Printpreview1"))->text(),

@@ -67,7 +67,7 @@ void TestSaveFaults::fullDiskKeepsFileAndDocument()
     type(w, "x");
     QVERIFY(fs.fill());
 
-    m->Save1Click();
+    m->action("Save1")->trigger();
     QCOMPARE(f.prompter.texts(),
              QStringList {QStringLiteral("Could not save ") + file + u'\n'
                           + QString::fromLocal8Bit(std::strerror(ENOSPC))});
@@ -83,7 +83,7 @@ void TestSaveFaults::fullDiskKeepsFileAndDocument()
     QCOMPARE(f.prompter.calls.at(0).text, QStringLiteral("Save changes made to the document?"));
 
     fs.release();
-    m->Save1Click();
+    m->action("Save1")->trigger();
     QCOMPARE(f.read(file), QByteArray("xfirst line\n"));
     QVERIFY(!w->IsModified);
 }
@@ -110,9 +110,9 @@ void TestSaveFaults::changedOnDiskIsAskedAbout()
 
     // Saving a file nobody else touched asks nothing, however often.
     type(w, "x");
-    m->Save1Click();
+    m->action("Save1")->trigger();
     type(w, "x");
-    m->Save1Click();
+    m->action("Save1")->trigger();
     QVERIFY(f.prompter.calls.isEmpty());
     QCOMPARE(f.read(file), QByteArray("xxmine\n"));
 
@@ -121,7 +121,7 @@ void TestSaveFaults::changedOnDiskIsAskedAbout()
     w->editor()->setText("mine\n");
     type(w, "x");
     f.prompter.answers = {answer};
-    m->Save1Click();
+    m->action("Save1")->trigger();
     QCOMPARE(f.prompter.calls.size(), 1);
     QCOMPARE(f.prompter.calls.at(0).text, kChangedQuestion.arg(file));
     QCOMPARE(f.prompter.calls.at(0).buttons, Prompter::YesButton | Prompter::NoButton);
@@ -132,7 +132,7 @@ void TestSaveFaults::changedOnDiskIsAskedAbout()
     // After the overwrite the file is the document's own again; after No it is still not.
     f.prompter.calls.clear();
     f.prompter.answers = {Prompter::No};
-    m->Save1Click();
+    m->action("Save1")->trigger();
     QCOMPARE(f.prompter.calls.size(), modified ? 1 : 0);
 }
 
@@ -149,10 +149,10 @@ void TestSaveFaults::autoSaveAsksOnceThenSkips()
     changeBehindTheBack(file, "their draft\n", loaded - 50);
 
     f.prompter.answers = {Prompter::No};
-    m->AutosaveTimerTimer();
+    f.fire("AutosaveTimer");
     QCOMPARE(f.prompter.texts(), QStringList {kChangedQuestion.arg(file)});
     for (int tick = 0; tick < 3; ++tick)
-        m->AutosaveTimerTimer();
+        f.fire("AutosaveTimer");
     QCOMPARE(f.prompter.calls.size(), 1);
     QCOMPARE(f.read(file), QByteArray("their draft\n"));
     QVERIFY(w->IsModified);
@@ -160,16 +160,16 @@ void TestSaveFaults::autoSaveAsksOnceThenSkips()
     // A further change is a new question.
     changeBehindTheBack(file, "their second draft\n", loaded - 20);
     f.prompter.answers = {Prompter::No};
-    m->AutosaveTimerTimer();
+    f.fire("AutosaveTimer");
     QCOMPARE(f.prompter.calls.size(), 2);
 
     // The user's own Save asks again, and Yes makes the file the document's.
     f.prompter.answers = {Prompter::Yes};
-    m->Save1Click();
+    m->action("Save1")->trigger();
     QCOMPARE(f.prompter.calls.size(), 3);
     QCOMPARE(f.read(file), QByteArray("xdraft\n"));
     type(w, "y");
-    m->AutosaveTimerTimer();
+    f.fire("AutosaveTimer");
     QCOMPARE(f.prompter.calls.size(), 3);
     QCOMPARE(f.read(file), QByteArray("yxdraft\n"));
 }

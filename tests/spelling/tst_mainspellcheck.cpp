@@ -1,5 +1,6 @@
 // The main window's spell checker: start-up, the commands and the active document.
 #include "FakePrompter.h"
+#include "ShellFixture.h"
 #include "TempProgramFolder.h"
 #include "app/Features.h"
 #include "editor/EditorAdapter.h"
@@ -37,7 +38,8 @@ private:
     void start(const QByteArray &ini);
     TEditForm *newTextDocument()
     {
-        m_main->Textfile1Click(); // a text document has no highlighter: every word counts
+        m_main->action("Textfile1")
+            ->trigger(); // a text document has no highlighter: every word counts
         return m_main->GetActiveEditor();
     }
 
@@ -75,7 +77,7 @@ void TestMainSpellCheck::start(const QByteArray &ini)
     m_main->resize(900, 600);
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-    m_main->OneTimeTimerTimer();
+    fireTimer(m_main.get(), "OneTimeTimer");
     m_root->spelling->commands()->setExecDialog([this](TSpellCheckFrm &dlg) {
         m_asked.append(dlg.editUnknown->text());
         return int(TSpellCheckFrm::mrNo);
@@ -150,11 +152,11 @@ void TestMainSpellCheck::followsTheActiveDocument()
     QCOMPARE(checker->editor(), first->SynEdit1);
     TEditForm *second = newTextDocument();
     QCOMPARE(checker->editor(), second->SynEdit1);
-    m_main->Close1Click();
-    QTRY_COMPARE(m_main->documentCount(), 1);
+    m_main->action("Close1")->trigger();
+    QTRY_COMPARE(int(m_main->documentWindows().size()), 1);
     QTRY_COMPARE(checker->editor(), first->SynEdit1);
-    m_main->Close1Click();
-    QTRY_COMPARE(m_main->documentCount(), 0);
+    m_main->action("Close1")->trigger();
+    QTRY_COMPARE(int(m_main->documentWindows().size()), 0);
     QCOMPARE(checker->editor(), nullptr);
 }
 

@@ -147,7 +147,7 @@ void TestFlatMenuInstances::documentPopupHasTheGradient()
     const QImage file = shown(m->findChild<QMenu *>(QStringLiteral("File1")));
     QCOMPARE(px(file, 13, 5), gray(202));
     QCOMPARE(px(file, 60, 5), gray(246));
-    QCOMPARE(px(shown(m->PopupMenu3), 13, 5), gray(202));
+    QCOMPARE(px(shown(fx.child<QMenu>("PopupMenu3")), 13, 5), gray(202));
 }
 
 void TestFlatMenuInstances::windowMadeLaterTakesTheMainWindowsLook()
@@ -189,7 +189,7 @@ void TestFlatMenuInstances::keptOutMenusDrawAsFusion()
     QVERIFY(menu.mask().isEmpty());
 
     // The main window's menus with its component switched off.
-    QMenu *popup = m->PopupMenu3;
+    QMenu *popup = fx.child<QMenu>("PopupMenu3");
     QMenu *popupReference = fusionCopy(popup, m, fusion.get());
     TFlatMenu *flat = fx.features().flatMenu;
     flat->setActive(false);
@@ -216,7 +216,7 @@ void TestFlatMenuInstances::droppingPopupMenusGivesThemBack()
     ShellFixture fx;
     TMainForm *m = fx.start();
     TFlatMenu *flat = fx.features().flatMenu;
-    QMenu *popup = m->PopupMenu3;
+    QMenu *popup = fx.child<QMenu>("PopupMenu3");
     QMenu *reference = fusionCopy(popup, m, fusion.get());
     QMenu *file = m->findChild<QMenu *>(QStringLiteral("File1"));
 
@@ -296,7 +296,7 @@ void TestFlatMenuInstances::managerChoosesTheActiveComponent()
 void TestFlatMenuInstances::settersTakeEffect()
 {
     ShellFixture fx;
-    TMainForm *m = fx.start();
+    fx.start();
     TFlatMenu *flat = fx.features().flatMenu;
 
     // The start-up step switches the component off and on: it stays on.
@@ -314,7 +314,7 @@ void TestFlatMenuInstances::settersTakeEffect()
     QCOMPARE(flat->workingColors().selectionFill, qRgb(173, 173, 214));
 
     // Switching the component measures its shown menus again.
-    QMenu *popup = m->PopupMenu3;
+    QMenu *popup = fx.child<QMenu>("PopupMenu3");
     shown(popup);
     const QSize flatSize = popup->sizeHint();
     flat->setActive(false);

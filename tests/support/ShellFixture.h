@@ -7,6 +7,7 @@
 #include "TempProgramFolder.h"
 #include "app/Features.h"
 #include "editor/EditorAdapter.h"
+#include "host/FeatureHost.h"
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
 #include "shell/help/HelpCommands.h"
@@ -16,7 +17,12 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QShowEvent>
+#include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -49,15 +55,36 @@ inline const QStringList popupHtmlGroup {
     "Common1", "Spesiellebokstaver1", "Skjema1", "Plasser1", "Font2", "N5"};
 } // namespace Names
 
+using Page = FeatureHost::Page;
+
+// Whether page's tab is shown in the tab widget holding it (false when none holds it).
+inline bool tabShown(const QWidget *page)
+{
+    for (QWidget *w = page->parentWidget(); w; w = w->parentWidget())
+        if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
+            const int index = tabs->indexOf(page);
+            if (index >= 0)
+                return tabs->isTabVisible(index);
+        }
+    return false;
+}
+
+// Runs what the window's timer of that component name does when it fires.
+inline void fireTimer(TMainForm *m, const char *timer)
+{
+    QTimer *t = m->findChild<QTimer *>(QLatin1String(timer));
+    QVERIFY2(t && QMetaObject::invokeMethod(t, "timeout", Qt::DirectConnection), timer);
+}
+
 // The screen a document type gives: its side tab alone (nullptr: none of the three), the Java
 // or HTML menus, the Java edit items and the Java bottom-pane tabs. Without documents the Java
 // edit items keep whatever the last document left (their commands are disabled).
 inline bool typeStateIs(TMainForm *m, QWidget *sideTab, bool documentOpen = true)
 {
-    const bool java = sideTab == m->JavaSheet;
-    const bool html = sideTab == m->HTMLSheet;
-    for (QWidget *page : {m->JavaSheet, m->HTMLSheet, m->GeneralSheet})
-        if (sideTab && m->isTabShown(page) != (page == sideTab))
+    const bool java = sideTab == m->page(Page::Java);
+    const bool html = sideTab == m->page(Page::Html);
+    for (Page page : {Page::Java, Page::Html, Page::General})
+        if (sideTab && tabShown(m->page(page)) != (m->page(page) == sideTab))
             return false;
     const QStringList javaItems =
         Names::javaMenus + (documentOpen ? Names::javaEditItems : QStringList());
@@ -67,8 +94,9 @@ inline bool typeStateIs(TMainForm *m, QWidget *sideTab, bool documentOpen = true
     for (const QString &n : Names::htmlMenus)
         if (m->action(n)->isVisible() != html)
             return false;
-    for (QWidget *page : {m->TabSheet6, m->TabSheet7, m->TabSheet8, m->DebugVars})
-        if (m->isTabShown(page) != java)
+    for (Page page :
+         {Page::CompilerMessages, Page::Debugger, Page::CompilerOutput, Page::DebugVars})
+        if (tabShown(m->page(page)) != java)
             return false;
     return true;
 }
@@ -105,12 +133,71 @@ struct ShellFixture {
         if (!QTest::qWaitForWindowExposed(main.get()))
             qWarning("main window not exposed");
         if (runTimer)
-            main->OneTimeTimerTimer();
+            fireTimer(main.get(), "OneTimeTimer");
         return main.get();
+    }
+
+    // A new window in place of the old one (its documents go without prompts), which reads the
+    // settings file afresh.
+    TMainForm *restart(const QStringList &arguments = {})
+    {
+        main.reset();
+        return start(arguments);
     }
 
     TEditForm *active() const { return main->GetActiveEditor(); }
     Features &features() const { return *root; }
+    int documentCount() const { return int(main->documentWindows().size()); }
+
+    // Runs a command as the user's click does: a main-menu item by its registered name, else
+    // the window's other item of that component name (e.g. of the "Open Files" pop-up).
+    void trigger(const QString &name) const
+    {
+        QAction *a = main->action(name);
+        if (!a)
+            a = main->findChild<QAction *>(name);
+        QVERIFY2(a, qPrintable(name));
+        a->trigger();
+    }
+    // Runs what the window's timer of that component name does when it fires.
+    void fire(const char *timer) const { fireTimer(main.get(), timer); }
+    // What the window does when the user comes back to it (shown or activated again).
+    void reactivate() const
+    {
+        QShowEvent show;
+        QCoreApplication::sendEvent(main.get(), &show);
+    }
+
+    QWidget *page(Page which) const { return root->host->page(which); }
+    // The window's widget of that component name.
+    template <class T = QWidget>
+    T *child(const char *name) const
+    {
+        return main->findChild<T *>(QLatin1String(name));
+    }
+    QMdiArea *mdiArea() const { return main->findChild<QMdiArea *>(QStringLiteral("MdiArea")); }
+    // The "Open Files" list and its captions, top first.
+    QTreeWidget *openFilesList() const
+    {
+        return page(Page::OpenFiles)->findChild<QTreeWidget *>(QStringLiteral("ListView1"));
+    }
+    QStringList openFiles() const
+    {
+        QStringList captions;
+        QTreeWidget *list = openFilesList();
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            captions.append(list->topLevelItem(i)->text(0));
+        return captions;
+    }
+    // The files of the Reopen history, top first.
+    QStringList reopenFiles() const
+    {
+        QStringList files;
+        for (QAction *a : main->menu(QStringLiteral("Reopen1"))->actions())
+            if (!a->data().toString().isEmpty())
+                files.append(a->data().toString());
+        return files;
+    }
 
     QString path(const QString &name) const { return folder.filePath(name); }
 
