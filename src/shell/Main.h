@@ -33,7 +33,8 @@ class UserLanguages;
 
 namespace MainMenuLayout {
 struct Item;
-}
+struct Tables;
+} // namespace MainMenuLayout
 
 // The main window: an MDI frame of document windows (TEditForm) with the side panel
 // (explorer, Java, HTML and general tool tabs), the bottom pane ("Open Files", compiler and
@@ -153,6 +154,7 @@ protected:
 private:
     // The document windows share the window's routines and state.
     friend class TEditForm;
+    friend struct MainMenuLayout::Tables;
 
     int documentCount() const { return documentWindows().size(); }
     // Applies the "EditorOptions" settings and the View check marks to the active document.

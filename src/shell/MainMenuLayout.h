@@ -27,8 +27,11 @@ struct Item {
 bool isSeparator(const Item &item);
 
 // The menu bar's menus, left to right; the type-specific ones get their items from features.
-extern const Item menuBar[];
+const Item *menuBar();
 // The pop-up of the side tabs' new-document buttons; its entries are not registered actions.
-extern const Item newDocumentPopup[];
+const Item *newDocumentPopup();
+
+// The tables themselves: the main window's friend, since they name its handlers.
+struct Tables;
 
 } // namespace MainMenuLayout

@@ -21,13 +21,13 @@ QMenu *TMainForm::addTopMenu(const QString &name, const QString &caption)
 void TMainForm::buildMenus()
 {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-    for (const MainMenuLayout::Item *top = MainMenuLayout::menuBar; top->caption; ++top)
+    for (const MainMenuLayout::Item *top = MainMenuLayout::menuBar(); top->caption; ++top)
         addMenuItems(addTopMenu(QLatin1String(top->name), QString::fromUtf8(top->caption)),
                      top->children, &m_registry);
 
     PopupMenu3 = new QMenu(this);
     PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
-    addMenuItems(PopupMenu3, MainMenuLayout::newDocumentPopup, nullptr);
+    addMenuItems(PopupMenu3, MainMenuLayout::newDocumentPopup(), nullptr);
     Customlanguages2 = PopupMenu3->findChild<QMenu *>(QStringLiteral("Customlanguages2"));
 }
 
