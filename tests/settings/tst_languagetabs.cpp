@@ -190,7 +190,7 @@ void TestLanguageTabs::refusedNamesChangeNothing()
     f.start();
     const QByteArray toc = f.folder.readFile("customlang/toc.ini");
     NewLanguagePanel *n = f.openOn("New language")->colorsPage->GroupBox16;
-    for (const char *name : {"  ", "FOO", "a/b", "a|b", "x..y"}) {
+    for (const char *name : {"  ", "FOO", "a/b", "a|b", "x..y", "html", " Perl"}) {
         f.prompter.calls.clear();
         n->Edit1->setText(name);
         n->Button13->click();
@@ -311,16 +311,25 @@ void TestLanguageTabs::deleteStaysInTheLanguageFolders()
 {
     LanguageKit f;
     f.write("outside.ini", "[Keywords]\r\nKeyWordsCount=0\r\n");
-    f.write("customlang/toc.ini", "[CustomLanguages]\r\nCount=2\r\n1=../outside\r\n2=Keep\r\n");
+    // A hand-edited table: a name leading out of the folder, one of a built-in type.
+    f.write("customlang/toc.ini",
+            "[CustomLanguages]\r\nCount=3\r\n1=../outside\r\n2=Keep\r\n3=HTML\r\n");
     f.write("customlang/Keep.ini", "[FileInfo]\r\nFileExt=*.k\r\n");
+    f.write("customlang/HTML.ini", "[FileInfo]\r\nFileExt=*.h\r\n");
+    const QByteArray htmlColours = "[Comment]\r\nForeground=255\r\n";
+    f.write("colors/lang/HTML.ini", htmlColours);
     f.start();
     TOptionsFrm *d = f.openOn("Edit language");
     EditLanguagePanel *e = d->colorsPage->GroupBox21;
     QVERIFY(!tabsOf(d->colorsPage).contains("../outside"));
-    choose(e->ListView3, "../outside");
-    f.prompter.answers = {Prompter::Yes};
-    e->Button14->click();
+    QCOMPARE(tabsOf(d->colorsPage).count("HTML"), 1);
+    f.prompter.answers = {Prompter::Yes, Prompter::Yes};
+    for (const char *name : {"../outside", "HTML"}) {
+        choose(e->ListView3, name);
+        e->Button14->click();
+    }
     QVERIFY(f.exists("outside.ini"));
+    QCOMPARE(f.folder.readFile("colors/lang/HTML.ini"), htmlColours);
     QCOMPARE(CustomLanguageIndex().entries(), QStringList({"Keep"}));
 }
 
@@ -377,7 +386,7 @@ void TestLanguageTabs::refusedOrFailedRenameChangesNothing()
     EditLanguagePanel *e = f.openOn("Edit language")->colorsPage->GroupBox21;
     choose(e->ListView3, "Lang");
     const QByteArray toc = f.folder.readFile("customlang/toc.ini");
-    for (const char *typed : {"other", "", "a|b", "Stray"}) {
+    for (const char *typed : {"other", "", "a|b", "Stray", "xml"}) {
         f.prompter.calls.clear();
         f.subDialogs = {[typed](QDialog &dialog) {
             static_cast<TChangeLangNameFrm &>(dialog).Edit2->setText(typed);

@@ -8,6 +8,15 @@
 namespace {
 const QString Section = QStringLiteral("CustomLanguages");
 const QString Count = QStringLiteral("Count");
+
+// The built-in type whose colour file a name would share; empty when none.
+QString builtInTypeOf(const QString &name)
+{
+    for (const char *type : {"Java", "HTML", "CSS", "PERL", "PHP", "XML"})
+        if (Delphi::trim(name).compare(QLatin1String(type), Qt::CaseInsensitive) == 0)
+            return QLatin1String(type);
+    return QString();
+}
 } // namespace
 
 CustomLanguageIndex::CustomLanguageIndex() : m_fileName(fileName()) {}
@@ -105,6 +114,11 @@ bool CustomLanguageIndex::isOwnName(const QString &name)
         && name != QLatin1String("..") && name != QLatin1String(".");
 }
 
+bool CustomLanguageIndex::ownsColourFile(const QString &name)
+{
+    return isOwnName(name) && builtInTypeOf(name).isEmpty();
+}
+
 QString CustomLanguageIndex::nameRefusal(const QString &name, const QStringList &existing)
 {
     const QString trimmed = Delphi::trim(name);
@@ -116,6 +130,10 @@ QString CustomLanguageIndex::nameRefusal(const QString &name, const QStringList 
     if (trimmed.compare(QLatin1String("toc"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("\"toc\" names the list of the languages. Please choose another "
                               "name!");
+    const QString type = builtInTypeOf(trimmed);
+    if (!type.isEmpty())
+        return QStringLiteral("\"") + type
+            + QStringLiteral("\" is a built-in document type. Please choose another name!");
     for (const QString &other : existing)
         if (Delphi::trim(other).compare(trimmed, Qt::CaseInsensitive) == 0)
             return QStringLiteral("There is already a language called ") + other

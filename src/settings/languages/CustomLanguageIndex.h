@@ -30,10 +30,14 @@ public:
 
     // Why a name (trimmed first) cannot be a language name: empty, one of existing without
     // regard to case, or holding "/", "\", ".." or "|" (a file name elsewhere, or a split of
-    // the file filter), or the table's own name. Empty when it can.
+    // the file filter), the table's own name, or a built-in type's name without regard to case
+    // (its colour file is the type's). Empty when it can.
     static QString nameRefusal(const QString &name, const QStringList &existing);
     // Whether the files of a name (from a hand-edited table, say) stay in their folders.
     static bool isOwnName(const QString &name);
+    // Whether the colour file of a name is the language's own: the name is its own and none of
+    // the built-in types "Java", "HTML", "CSS", "PERL", "PHP", "XML" (without regard to case).
+    static bool ownsColourFile(const QString &name);
 
 private:
     bool writeEntries(const QStringList &entries, QString *error);

@@ -335,10 +335,10 @@ QString OptionsColorsPage::noCodeText()
 
 void OptionsColorsPage::LoadCustomLanguageTabs()
 {
-    // (A name that leads out of the language folders, from a hand-edited table, gets no tab:
-    // its colours and sample would be written elsewhere.)
+    // (A name from a hand-edited table that leads out of the language folders or names a
+    // built-in type gets no tab: its colours and sample would be written over other files.)
     for (const QString &name : CustomLanguageIndex().names())
-        if (CustomLanguageIndex::isOwnName(name))
+        if (CustomLanguageIndex::ownsColourFile(name))
             insertTab(BuiltInTabCount, name);
 }
 
