@@ -29,7 +29,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -457,8 +456,8 @@ void TOptionsFrm::updateEmptyLanguageItems()
         m_hooks.updateEmptyLanguageItems();
 }
 
-void TOptionsFrm::closeEvent(QCloseEvent *event)
+void TOptionsFrm::done(int result)
 {
     updateEmptyLanguageItems();
-    QDialog::closeEvent(event);
+    QDialog::done(result);
 }

@@ -63,9 +63,9 @@ public:
 public slots:
     void Button1Click(); // OK
     void Button9Click(); // Help
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    // Every way of closing ends here (OK, Cancel, Escape, the close box): the "(empty)" items
+    // of the "Custom language document" menus follow the languages.
+    void done(int result) override;
 
 private:
     void FormCreate();
