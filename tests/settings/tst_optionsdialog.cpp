@@ -449,6 +449,21 @@ void TestOptionsDialog::okFontAndGutterTexts()
     d->editorPage->Fonts->setEditText(QString());
     QVERIFY(OptionsKit::ok(d));
     QCOMPARE(f.stored("EditorOptions", "FontType"), QStringLiteral("No Such Font"));
+
+    // A typed name an installed font has is not applied either, though Enter, which presses
+    // OK, has the box select its entry.
+    QString installed;
+    for (const QString &family : QFontDatabase::families())
+        if (family != before.family())
+            installed = family;
+    QPointer<TOptionsFrm> typedInto = f.open();
+    QLineEdit *fontName = typedInto->editorPage->Fonts->lineEdit();
+    fontName->clear();
+    QTest::keyClicks(fontName, installed);
+    QTest::keyClick(fontName, Qt::Key_Return);
+    QVERIFY(!typedInto || !typedInto->isVisible());
+    QCOMPARE(f.stored("EditorOptions", "FontType"), installed);
+    QCOMPARE(editor->editorFont().family(), before.family());
 }
 
 void TestOptionsDialog::okDebugOptions_data()
