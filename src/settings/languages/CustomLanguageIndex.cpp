@@ -39,11 +39,7 @@ int CustomLanguageIndex::count() const
 QStringList CustomLanguageIndex::entries() const
 {
     const IniFile ini(m_fileName);
-    QStringList list;
-    const int n = ini.readInteger(Section, Count, 0);
-    for (int i = 1; i <= n; ++i)
-        list.append(ini.readString(Section, QString::number(i), QString()));
-    return list;
+    return ini.readNumbered(Section, 1, ini.readInteger(Section, Count, 0));
 }
 
 QStringList CustomLanguageIndex::names() const
@@ -74,19 +70,7 @@ bool CustomLanguageIndex::writeEntries(const QStringList &entries, QString *erro
 
 bool CustomLanguageIndex::append(const QString &name, QString *error)
 {
-    // (A table whose Count is larger than its keys keeps its Count: the name goes after it.)
-    if (!CompletionFiles::makeFolderOf(m_fileName, error))
-        return false;
-    IniFile ini(m_fileName);
-    const int n = qMax(0, ini.readInteger(Section, Count, 0));
-    ini.beginUpdate();
-    ini.writeInteger(Section, Count, n + 1);
-    ini.writeString(Section, QString::number(n + 1), name);
-    if (ini.commit())
-        return true;
-    if (error)
-        *error = ini.lastError();
-    return false;
+    return writeEntries(entries() << name, error);
 }
 
 bool CustomLanguageIndex::rename(const QString &oldName, const QString &newName, QString *error)

@@ -16,12 +16,13 @@ public:
     static QString fileName();
 
     int count() const;
-    // The values of the keys "1" to Count as they stand (blank ones included).
+    // The values of the keys "1" to Count as they stand (blank ones included), ending with the
+    // last the table holds: a Count larger than the table gives only what is there.
     QStringList entries() const;
     // The names that are not blank, in table order.
     QStringList names() const;
 
-    // Appends name under Count + 1.
+    // Appends name after the entries (the table is written anew, Count one more than them).
     bool append(const QString &name, QString *error = nullptr);
     // The first entry equal to oldName gets newName.
     bool rename(const QString &oldName, const QString &newName, QString *error = nullptr);
