@@ -233,7 +233,8 @@ void TestLanguageTabs::tabsAtCreationAndDefineNew()
 void TestLanguageTabs::languageTabLoadsAndSavesSampleCode()
 {
     LanguageKit f;
-    f.languages({{"Foo", "*.foo"}, {"Bar", "*.bar", "one", "two", "three"}});
+    // Bar's sample ends in an empty line.
+    f.languages({{"Foo", "*.foo"}, {"Bar", "*.bar", "one", "two", "three", ""}});
     f.write("customlang/Foo.ini",
             "[Keywords]\r\nKeyWordsCount=2\r\n0=begin\r\n1=end\r\n"
             "[CommentTypes]\r\nCComments=1\r\n");
@@ -252,9 +253,9 @@ void TestLanguageTabs::languageTabLoadsAndSavesSampleCode()
     p->TabSet1->setCurrentIndex(tabIndex(p, "Bar"));
     QVERIFY(!IniFile(f.path("customlang/Foo.ini")).sectionExists("Code"));
     QCOMPARE(lexer->keywords(), QStringList({"begin"}));
-    QCOMPARE(p->SynEditor->lines(), QStringList({"one", "two", "three"}));
+    QCOMPARE(p->SynEditor->lines(), QStringList({"one", "two", "three", ""}));
     p->TabSet1->setCurrentIndex(tabIndex(p, "Foo"));
-    QCOMPARE(IniFile(f.path("customlang/Bar.ini")).readInteger("Code", "CodeLines", -1), 3);
+    QCOMPARE(CustomLanguageFile("Bar").code(), QStringList({"one", "two", "three", ""}));
     QVERIFY(QFile::exists(f.path("colors/lang/Foo.ini")));
 
     // A click empties the placeholder; an empty preview saves no lines.

@@ -171,8 +171,10 @@ void TestCustomLanguages::newDocumentOfALanguage()
 {
     ShellFixture f;
     f.write("customlang/toc.ini", toc({"Foo", "Plain"}));
+    // The sample holds a NUL byte and ends in an empty line.
     f.write("customlang/Foo.ini",
-            languageFile("foo;*.bar", {"begin", "end"}, {"begin", "  x := 'a'; // c", "end"}));
+            languageFile("foo;*.bar", {"begin", "end"},
+                         {"begin", "  x := 'a'; // c", {"end\0.", 5}, ""}));
     f.write("customlang/Plain.ini", languageFile("", {}));
     f.write("colors/lang/Foo.ini", Colours);
     TMainForm *m = f.start();
@@ -184,7 +186,8 @@ void TestCustomLanguages::newDocumentOfALanguage()
     QCOMPARE(w->caption(), QStringLiteral("Untitled1.foo"));
     QCOMPARE(w->CustomLanguage, QStringLiteral("Foo"));
     // Profile values lose their leading blanks.
-    QCOMPARE(w->editor()->lines(), QStringList({"begin", "x := 'a'; // c", "end"}));
+    QCOMPARE(w->editor()->lines(),
+             QStringList({"begin", "x := 'a'; // c", QString::fromLatin1("end\0.", 5), ""}));
     QVERIFY(!w->IsModified);
     QVERIFY(w->panelText(1).isEmpty());
     Highlighter *h = w->currentHighlighter();
