@@ -51,7 +51,7 @@
 namespace {
 
 // The first settings write that fails says why, once; the program goes on without saving.
-// The Options dialog's OK reports its own failures.
+// The Options dialog reports its own while it opens and while its OK runs.
 void reportSettingsFailure(Features &f, TMainForm &main, FeatureHost &host)
 {
     TMainForm *m = &main;

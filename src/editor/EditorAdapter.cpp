@@ -405,7 +405,11 @@ QString EditorAdapter::text() const
 
 void EditorAdapter::setLines(const QStringList &lines)
 {
-    setText(lines.join(TextFile::lineEndingText(m_format.lineEnding)));
+    const QString lineEnding = TextFile::lineEndingText(m_format.lineEnding);
+    QString text = lines.join(lineEnding);
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        text += lineEnding;
+    setText(text);
 }
 
 void EditorAdapter::setText(const QString &text)
@@ -418,7 +422,10 @@ void EditorAdapter::loadBytes(const QByteArray &bytes)
     ++m_loading;
     const bool readOnly = m_editor->isReadOnly(); // a read-only document is still loadable
     send(QsciScintillaBase::SCI_SETREADONLY, 0);
-    send(QsciScintillaBase::SCI_SETTEXT, 0, reinterpret_cast<long>(bytes.constData()));
+    // The text by its length: a NUL byte would end it as a C string.
+    send(QsciScintillaBase::SCI_SETTEXT, 0, reinterpret_cast<long>(""));
+    send(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()),
+         reinterpret_cast<long>(bytes.constData()));
     send(QsciScintillaBase::SCI_SETREADONLY, readOnly ? 1 : 0);
     send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     send(QsciScintillaBase::SCI_SETSAVEPOINT);

@@ -56,7 +56,8 @@ public:
     // The whole text with every line break in the document's line ending (a final
     // line break is kept when the document has one).
     QString text() const;
-    // Same as setText() with the lines joined by the document's line ending.
+    // Same as setText() with the lines joined by the document's line ending; a last line that
+    // is empty ends in a line break, so that lines() gives the list back.
     void setLines(const QStringList &lines);
 
     // Programmatic load: no textChanged(), undo history cleared, modified flag cleared.
@@ -287,7 +288,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Replaces the whole text with UTF-8 bytes as a load: no textChanged(), no undo, not modified.
+    // Replaces the whole text with UTF-8 bytes (NUL bytes included) as a load: no
+    // textChanged(), no undo, not modified.
     void loadBytes(const QByteArray &bytes);
     WaveOverlay::Layout waveLayout() const;
     // The pixel column where the text area starts, right of the gutter.

@@ -353,6 +353,35 @@ QStringList IniFile::readSection(const QString &section) const
     return names;
 }
 
+QStringList IniFile::readNumbered(const QString &section, int first, int count) const
+{
+    const ParsedPtr p = stateOf(m_fileName, m_updating ? &m_pending : nullptr);
+    const ParsedIni::Section *s = p->findSection(section);
+    if (!s || count <= 0)
+        return {};
+    // No more entries than the section has keys; of duplicates the first wins.
+    const qsizetype n = qMin(qsizetype(count), s->keys.size());
+    QList<const QString *> values(n, nullptr);
+    qsizetype last = -1;
+    for (const ParsedIni::Key &k : s->keys) {
+        bool ok = false;
+        const qint64 number = k.name.toLongLong(&ok);
+        if (!ok || number < first || number >= first + qint64(n)
+            || k.name != QString::number(number))
+            continue;
+        const qsizetype at = qsizetype(number - first);
+        if (values.at(at))
+            continue;
+        values[at] = &k.value;
+        last = qMax(last, at);
+    }
+    QStringList list;
+    list.reserve(last + 1);
+    for (qsizetype i = 0; i <= last; ++i)
+        list.append(values.at(i) ? *values.at(i) : QString());
+    return list;
+}
+
 bool IniFile::storeLines(const QStringList &lines)
 {
     if (m_updating) {

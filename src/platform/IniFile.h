@@ -34,6 +34,11 @@ public:
     bool valueExists(const QString &section, const QString &key) const;
     QStringList readSections() const;
     QStringList readSection(const QString &section) const; // key names in file order
+    // The values of the keys named first, first + 1, ... (in decimal) for at most count keys,
+    // read in one pass over the section: a key that is missing reads as empty, and the list
+    // ends with the last of them the section holds. The cost follows the section's size, not
+    // count.
+    QStringList readNumbered(const QString &section, int first, int count) const;
 
     // A batch: writes between beginUpdate() and commit() change only this object's copy of
     // the file, which its own reads see; commit() puts them on disk in one replace, and only

@@ -166,8 +166,10 @@ void TestLanguageTabs::addLanguage()
     QVERIFY(!n->CheckBox3->isChecked());
     QCOMPARE(n->ListView1->topLevelItemCount(), 0);
 
-    // Closing the dialog hides the "(empty)" items: the submenus hold a language.
-    d->close();
+    // Closing the dialog (Escape as well as the close box) hides the "(empty)" items: the
+    // submenus hold a language.
+    QTest::keyClick(d, Qt::Key_Escape);
+    QVERIFY(!d->isVisible());
     QVERIFY(!f.main->action("empty4")->isVisible());
 
     // Deleting it again: the "(empty)" items come back on closing.
@@ -190,7 +192,7 @@ void TestLanguageTabs::refusedNamesChangeNothing()
     f.start();
     const QByteArray toc = f.folder.readFile("customlang/toc.ini");
     NewLanguagePanel *n = f.openOn("New language")->colorsPage->GroupBox16;
-    for (const char *name : {"  ", "FOO", "a/b", "a|b", "x..y"}) {
+    for (const char *name : {"  ", "FOO", "a/b", "a|b", "x..y", "html", " Perl"}) {
         f.prompter.calls.clear();
         n->Edit1->setText(name);
         n->Button13->click();
@@ -232,7 +234,8 @@ void TestLanguageTabs::tabsAtCreationAndDefineNew()
 void TestLanguageTabs::languageTabLoadsAndSavesSampleCode()
 {
     LanguageKit f;
-    f.languages({{"Foo", "*.foo"}, {"Bar", "*.bar", "one", "two", "three"}});
+    // Bar's sample ends in an empty line.
+    f.languages({{"Foo", "*.foo"}, {"Bar", "*.bar", "one", "two", "three", ""}});
     f.write("customlang/Foo.ini",
             "[Keywords]\r\nKeyWordsCount=2\r\n0=begin\r\n1=end\r\n"
             "[CommentTypes]\r\nCComments=1\r\n");
@@ -251,9 +254,9 @@ void TestLanguageTabs::languageTabLoadsAndSavesSampleCode()
     p->TabSet1->setCurrentIndex(tabIndex(p, "Bar"));
     QVERIFY(!IniFile(f.path("customlang/Foo.ini")).sectionExists("Code"));
     QCOMPARE(lexer->keywords(), QStringList({"begin"}));
-    QCOMPARE(p->SynEditor->lines(), QStringList({"one", "two", "three"}));
+    QCOMPARE(p->SynEditor->lines(), QStringList({"one", "two", "three", ""}));
     p->TabSet1->setCurrentIndex(tabIndex(p, "Foo"));
-    QCOMPARE(IniFile(f.path("customlang/Bar.ini")).readInteger("Code", "CodeLines", -1), 3);
+    QCOMPARE(CustomLanguageFile("Bar").code(), QStringList({"one", "two", "three", ""}));
     QVERIFY(QFile::exists(f.path("colors/lang/Foo.ini")));
 
     // A click empties the placeholder; an empty preview saves no lines.
@@ -312,16 +315,25 @@ void TestLanguageTabs::deleteStaysInTheLanguageFolders()
 {
     LanguageKit f;
     f.write("outside.ini", "[Keywords]\r\nKeyWordsCount=0\r\n");
-    f.write("customlang/toc.ini", "[CustomLanguages]\r\nCount=2\r\n1=../outside\r\n2=Keep\r\n");
+    // A hand-edited table: a name leading out of the folder, one of a built-in type.
+    f.write("customlang/toc.ini",
+            "[CustomLanguages]\r\nCount=3\r\n1=../outside\r\n2=Keep\r\n3=HTML\r\n");
     f.write("customlang/Keep.ini", "[FileInfo]\r\nFileExt=*.k\r\n");
+    f.write("customlang/HTML.ini", "[FileInfo]\r\nFileExt=*.h\r\n");
+    const QByteArray htmlColours = "[Comment]\r\nForeground=255\r\n";
+    f.write("colors/lang/HTML.ini", htmlColours);
     f.start();
     TOptionsFrm *d = f.openOn("Edit language");
     EditLanguagePanel *e = d->colorsPage->GroupBox21;
     QVERIFY(!tabsOf(d->colorsPage).contains("../outside"));
-    choose(e->ListView3, "../outside");
-    f.prompter.answers = {Prompter::Yes};
-    e->Button14->click();
+    QCOMPARE(tabsOf(d->colorsPage).count("HTML"), 1);
+    f.prompter.answers = {Prompter::Yes, Prompter::Yes};
+    for (const char *name : {"../outside", "HTML"}) {
+        choose(e->ListView3, name);
+        e->Button14->click();
+    }
     QVERIFY(f.exists("outside.ini"));
+    QCOMPARE(f.folder.readFile("colors/lang/HTML.ini"), htmlColours);
     QCOMPARE(CustomLanguageIndex().entries(), QStringList({"Keep"}));
 }
 
@@ -378,7 +390,7 @@ void TestLanguageTabs::refusedOrFailedRenameChangesNothing()
     EditLanguagePanel *e = f.openOn("Edit language")->colorsPage->GroupBox21;
     choose(e->ListView3, "Lang");
     const QByteArray toc = f.folder.readFile("customlang/toc.ini");
-    for (const char *typed : {"other", "", "a|b", "Stray"}) {
+    for (const char *typed : {"other", "", "a|b", "Stray", "xml"}) {
         f.prompter.calls.clear();
         f.subDialogs = {[typed](QDialog &dialog) {
             static_cast<TChangeLangNameFrm &>(dialog).Edit2->setText(typed);

@@ -449,6 +449,21 @@ void TestOptionsDialog::okFontAndGutterTexts()
     d->editorPage->Fonts->setEditText(QString());
     QVERIFY(OptionsKit::ok(d));
     QCOMPARE(f.stored("EditorOptions", "FontType"), QStringLiteral("No Such Font"));
+
+    // A typed name an installed font has is not applied either, though Enter, which presses
+    // OK, has the box select its entry.
+    QString installed;
+    for (const QString &family : QFontDatabase::families())
+        if (family != before.family())
+            installed = family;
+    QPointer<TOptionsFrm> typedInto = f.open();
+    QLineEdit *fontName = typedInto->editorPage->Fonts->lineEdit();
+    fontName->clear();
+    QTest::keyClicks(fontName, installed);
+    QTest::keyClick(fontName, Qt::Key_Return);
+    QVERIFY(!typedInto || !typedInto->isVisible());
+    QCOMPARE(f.stored("EditorOptions", "FontType"), installed);
+    QCOMPARE(editor->editorFont().family(), before.family());
 }
 
 void TestOptionsDialog::okDebugOptions_data()
@@ -537,26 +552,41 @@ void TestOptionsDialog::okSwitchesDictionary()
     QCOMPARE(f.stored("CompilerOptions", "DebugGenOptions"), QStringLiteral("-g"));
 }
 
+// Nothing beside the program can be written: each opening and each OK says so once, naming
+// every file; the settings file alone keeps the dialog open.
 void TestOptionsDialog::failedCommitIsReportedOnce()
 {
     OptionsKit f;
     f.start();
-    TOptionsFrm *d = f.open(); // writes "FirstRun"
-    const QByteArray before = f.iniText();
-    // The settings file cannot be replaced: a folder stands in its place.
+    // Plain files where the colour and template folders should be, a folder in place of the
+    // settings file.
+    QDir(f.path("colors")).removeRecursively();
+    QDir(f.path("completion")).removeRecursively();
+    f.write("colors", "x");
+    f.write("completion", "x");
     QFile::remove(f.path("qmEditor.ini"));
     QDir().mkpath(f.path("qmEditor.ini"));
+    // One message, each file in it followed by a reason.
+    const auto names = [&f](const QStringList &files) {
+        const QString text = f.prompter.calls.value(0).text;
+        bool all = f.prompter.calls.size() == 1;
+        for (const QString &file : files) {
+            const QString at = f.path(file) + (files.size() == 1 ? "\n" : ": ");
+            const qsizetype reason = text.indexOf(at) + at.size();
+            all = all && reason >= at.size() && reason < text.size() && text.at(reason) != u'\n';
+        }
+        f.prompter.calls.clear();
+        return all;
+    };
+    TOptionsFrm *d = f.open();
+    QVERIFY(names({"colors/lang/Java.ini", "qmEditor.ini"}));
     d->editorPage->FontSize->setText("12");
     QVERIFY(!OptionsKit::ok(d));
-    QCOMPARE(f.prompter.calls.size(), 1);
-    QVERIFY(f.prompter.calls.first().text.startsWith("Could not save " + f.path("qmEditor.ini")
-                                                     + "\n"));
-    QVERIFY(f.prompter.calls.first().text.size()
-            > QString("Could not save \n").size() + f.path("qmEditor.ini").size());
-    // The dialog keeps what was chosen; once the file can be written, OK succeeds.
+    QVERIFY(names({"completion/auto.cmp", "colors/lang/Java.ini", "qmEditor.ini"}));
+    // The dialog keeps what was chosen; once the settings file can be written, OK closes it.
     QDir(f.path("qmEditor.ini")).removeRecursively();
-    QVERIFY(!before.isEmpty());
     QVERIFY(OptionsKit::ok(d));
+    QVERIFY(names({"completion/auto.cmp", "colors/lang/Java.ini"}));
     QCOMPARE(f.stored("EditorOptions", "FontSize"), QStringLiteral("12"));
 }
 

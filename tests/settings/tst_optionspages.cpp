@@ -228,7 +228,7 @@ void TestOptionsPages::templatesByKeyboard()
     t->SynEdit1->replaceLines({"for (Object o : items) {", "  |", "}"});
     QTest::keyClick(t->ListView2, Qt::Key_Down); // "for", not "foreach" again
     QCOMPARE(t->editedKeyword(), QStringLiteral("for"));
-    QCOMPARE(t->SynEdit1->lines(), QStringList({"for (int i = 0; i < |; i++) {", "}"}));
+    QCOMPARE(t->SynEdit1->lines(), QStringList({"for (int i = 0; i < |; i++) {", "}", ""}));
     QCOMPARE(t->TemplateStartLine, 6);
     QCOMPARE(t->TemplateEndLine, 8);
     QCOMPARE(t->RichEdit1().code("foreach"), QStringList({"for (Object o : items) {", "  |", "}"}));

@@ -8,7 +8,11 @@
 #include "shell/explorer/ExplorerPanel.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QMenu>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace {
 
@@ -75,6 +79,7 @@ private slots:
     void newDocumentOfALanguage();
     void loadedFileFollowsItsLanguageFile();
     void colourFileByCaption();
+    void largeCountsReadWhatIsThere();
 };
 
 void TestCustomLanguages::filterAndSubmenus_data()
@@ -166,8 +171,10 @@ void TestCustomLanguages::newDocumentOfALanguage()
 {
     ShellFixture f;
     f.write("customlang/toc.ini", toc({"Foo", "Plain"}));
+    // The sample holds a NUL byte and ends in an empty line.
     f.write("customlang/Foo.ini",
-            languageFile("foo;*.bar", {"begin", "end"}, {"begin", "  x := 'a'; // c", "end"}));
+            languageFile("foo;*.bar", {"begin", "end"},
+                         {"begin", "  x := 'a'; // c", {"end\0.", 5}, ""}));
     f.write("customlang/Plain.ini", languageFile("", {}));
     f.write("colors/lang/Foo.ini", Colours);
     TMainForm *m = f.start();
@@ -179,7 +186,8 @@ void TestCustomLanguages::newDocumentOfALanguage()
     QCOMPARE(w->caption(), QStringLiteral("Untitled1.foo"));
     QCOMPARE(w->CustomLanguage, QStringLiteral("Foo"));
     // Profile values lose their leading blanks.
-    QCOMPARE(w->editor()->lines(), QStringList({"begin", "x := 'a'; // c", "end"}));
+    QCOMPARE(w->editor()->lines(),
+             QStringList({"begin", "x := 'a'; // c", QString::fromLatin1("end\0.", 5), ""}));
     QVERIFY(!w->IsModified);
     QVERIFY(w->panelText(1).isEmpty());
     Highlighter *h = w->currentHighlighter();
@@ -243,6 +251,43 @@ void TestCustomLanguages::colourFileByCaption()
     Highlighter *g = text->currentHighlighter();
     QCOMPARE(g->attribute(g->indexOfAttribute("Comment")).foreground,
              Highlighter(Highlighter::General).attribute(0).foreground);
+}
+
+// Counts far beyond what the files hold cost what the files hold; a language of 20,000
+// keywords opens, and its window is activated again and again without its file being read.
+void TestCustomLanguages::largeCountsReadWhatIsThere()
+{
+    ShellFixture f;
+    f.write("customlang/toc.ini", "[CustomLanguages]\r\nCount=2147483647\r\n1=Big\r\n");
+    QByteArray big = "[FileInfo]\r\nFileExt=*.big\r\n[Code]\r\nCodeLines=2147483647\r\n0=one\r\n"
+                     "1=two\r\n[Keywords]\r\nKeyWordsCount=2147483647\r\n";
+    for (int i = 0; i < 20000; ++i)
+        big += QByteArray::number(i) + "=w" + QByteArray::number(i) + "\r\n";
+    const QString bigFile = f.write("customlang/Big.ini", big);
+    QElapsedTimer clock;
+    clock.start();
+    TMainForm *m = f.start();
+    m->menu("Customlanguages1")->actions().at(0)->trigger();
+    TEditForm *made = f.active();
+    QCOMPARE(made->editor()->lines(), QStringList({"one", "two"}));
+    f.dialogs.answerFiles({f.write("a.big", "w0 w19999\n")});
+    m->action("Load1")->trigger();
+    TEditForm *loaded = f.active();
+    QCOMPARE(loaded->CustomLanguage, QStringLiteral("Big"));
+    QCOMPARE(loaded->currentHighlighter()->keywords().size(), 20000);
+
+    const int watch = inotify_init1(IN_NONBLOCK);
+    QVERIFY(watch >= 0
+            && inotify_add_watch(watch, QFile::encodeName(bigFile).constData(), IN_OPEN) >= 0);
+    for (int i = 0; i < 10; ++i) {
+        made->bringToFront();
+        loaded->bringToFront();
+    }
+    QCOMPARE(f.active(), loaded);
+    char events[4096];
+    QCOMPARE(::read(watch, events, sizeof events), ssize_t(-1)); // no open of the file
+    ::close(watch);
+    QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
 }
 
 QTEST_MAIN(TestCustomLanguages)

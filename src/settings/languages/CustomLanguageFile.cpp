@@ -15,11 +15,7 @@ const QString CommentTypes = QStringLiteral("CommentTypes");
 
 QStringList readList(const IniFile &ini, const QString &section, const QString &countKey)
 {
-    QStringList list;
-    const int n = ini.readInteger(section, countKey, 0);
-    for (int i = 0; i < n; ++i)
-        list.append(ini.readString(section, QString::number(i), QString()));
-    return list;
+    return ini.readNumbered(section, 0, ini.readInteger(section, countKey, 0));
 }
 
 void writeList(IniFile &ini, const QString &section, const QString &countKey,

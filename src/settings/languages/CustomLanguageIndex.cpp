@@ -8,6 +8,15 @@
 namespace {
 const QString Section = QStringLiteral("CustomLanguages");
 const QString Count = QStringLiteral("Count");
+
+// The built-in type whose colour file a name would share; empty when none.
+QString builtInTypeOf(const QString &name)
+{
+    for (const char *type : {"Java", "HTML", "CSS", "PERL", "PHP", "XML"})
+        if (Delphi::trim(name).compare(QLatin1String(type), Qt::CaseInsensitive) == 0)
+            return QLatin1String(type);
+    return QString();
+}
 } // namespace
 
 CustomLanguageIndex::CustomLanguageIndex() : m_fileName(fileName()) {}
@@ -30,11 +39,7 @@ int CustomLanguageIndex::count() const
 QStringList CustomLanguageIndex::entries() const
 {
     const IniFile ini(m_fileName);
-    QStringList list;
-    const int n = ini.readInteger(Section, Count, 0);
-    for (int i = 1; i <= n; ++i)
-        list.append(ini.readString(Section, QString::number(i), QString()));
-    return list;
+    return ini.readNumbered(Section, 1, ini.readInteger(Section, Count, 0));
 }
 
 QStringList CustomLanguageIndex::names() const
@@ -65,19 +70,7 @@ bool CustomLanguageIndex::writeEntries(const QStringList &entries, QString *erro
 
 bool CustomLanguageIndex::append(const QString &name, QString *error)
 {
-    // (A table whose Count is larger than its keys keeps its Count: the name goes after it.)
-    if (!CompletionFiles::makeFolderOf(m_fileName, error))
-        return false;
-    IniFile ini(m_fileName);
-    const int n = qMax(0, ini.readInteger(Section, Count, 0));
-    ini.beginUpdate();
-    ini.writeInteger(Section, Count, n + 1);
-    ini.writeString(Section, QString::number(n + 1), name);
-    if (ini.commit())
-        return true;
-    if (error)
-        *error = ini.lastError();
-    return false;
+    return writeEntries(entries() << name, error);
 }
 
 bool CustomLanguageIndex::rename(const QString &oldName, const QString &newName, QString *error)
@@ -105,6 +98,11 @@ bool CustomLanguageIndex::isOwnName(const QString &name)
         && name != QLatin1String("..") && name != QLatin1String(".");
 }
 
+bool CustomLanguageIndex::ownsColourFile(const QString &name)
+{
+    return isOwnName(name) && builtInTypeOf(name).isEmpty();
+}
+
 QString CustomLanguageIndex::nameRefusal(const QString &name, const QStringList &existing)
 {
     const QString trimmed = Delphi::trim(name);
@@ -116,6 +114,10 @@ QString CustomLanguageIndex::nameRefusal(const QString &name, const QStringList 
     if (trimmed.compare(QLatin1String("toc"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("\"toc\" names the list of the languages. Please choose another "
                               "name!");
+    const QString type = builtInTypeOf(trimmed);
+    if (!type.isEmpty())
+        return QStringLiteral("\"") + type
+            + QStringLiteral("\" is a built-in document type. Please choose another name!");
     for (const QString &other : existing)
         if (Delphi::trim(other).compare(trimmed, Qt::CaseInsensitive) == 0)
             return QStringLiteral("There is already a language called ") + other

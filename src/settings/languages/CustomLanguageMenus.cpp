@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QSet>
 
 namespace {
 const char *const EmptyItems[] = {"empty4", "empty5"};
@@ -81,11 +82,13 @@ void CustomLanguageMenus::LoadCustomLanglistFromFile()
         return;
     }
     setEmptyVisible(false);
+    QSet<QString> listed;
+    for (const QString &name : languages())
+        listed.insert(name.toCaseFolded());
     for (const QString &name : index.entries()) {
-        if (!CustomLanguageFile(name).exists())
-            continue;
-        if (languages().contains(name, Qt::CaseInsensitive))
+        if (listed.contains(name.toCaseFolded()) || !CustomLanguageFile(name).exists())
             continue; // listed already: the rest still come
+        listed.insert(name.toCaseFolded());
         addLanguage(name);
     }
 }

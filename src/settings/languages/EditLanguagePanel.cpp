@@ -220,11 +220,12 @@ void EditLanguagePanel::Button14Click()
                       + QLatin1Char('\n') + reason);
         return;
     }
-    // Only the language's own files: a name that leads out of their folders removes nothing.
-    if (CustomLanguageIndex::isOwnName(name)) {
+    // Only the language's own files: a name that leads out of their folders removes nothing,
+    // and a built-in type's colour file stays.
+    if (CustomLanguageIndex::isOwnName(name))
         QFile::remove(CustomLanguageFile::fileName(name));
+    if (CustomLanguageIndex::ownsColourFile(name))
         QFile::remove(CompletionFiles::languageColourFile(name));
-    }
     if (m_hooks.removeLanguageItems)
         m_hooks.removeLanguageItems(name);
     {
@@ -272,7 +273,8 @@ void EditLanguagePanel::Button15Click()
     const QString newFile = CustomLanguageFile::fileName(newName);
     const QString oldColours = CompletionFiles::languageColourFile(oldName);
     const QString newColours = CompletionFiles::languageColourFile(newName);
-    const bool hasColours = CustomLanguageIndex::isOwnName(oldName) && QFile::exists(oldColours);
+    const bool hasColours =
+        CustomLanguageIndex::ownsColourFile(oldName) && QFile::exists(oldColours);
     auto refuse = [this](const QString &from, const QString &to, const QString &why) {
         reportFailure(QStringLiteral("Could not rename ") + from + QStringLiteral(" to ") + to
                       + QLatin1Char('\n') + why);

@@ -38,13 +38,6 @@ void information(QWidget *parent, const QString &text)
                                      Prompter::Information, Prompter::OkButton);
 }
 
-void reportWriteFailure(QWidget *parent, const QString &fileName, const QString &reason)
-{
-    Prompter::instance()->messageDlg(
-        parent, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
-        Prompter::Warning, Prompter::OkButton);
-}
-
 } // namespace
 
 OptionsColorsPage::OptionsColorsPage(QWidget *parent) : QWidget(parent)
@@ -227,8 +220,18 @@ bool OptionsColorsPage::saveHighlighter(Highlighter *h, const QString &fileName)
     QString reason;
     if (CompletionFiles::makeFolderOf(fileName, &reason) && h->saveToFile(fileName, &reason))
         return true;
-    reportWriteFailure(this, fileName, reason);
+    reportWriteFailure(fileName, reason);
     return false;
+}
+
+void OptionsColorsPage::reportWriteFailure(const QString &fileName, const QString &reason)
+{
+    if (m_report)
+        m_report(fileName, reason);
+    else
+        Prompter::instance()->messageDlg(
+            this, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
+            Prompter::Warning, Prompter::OkButton);
 }
 
 void OptionsColorsPage::LoadFromIni(const QString &language)
@@ -335,10 +338,10 @@ QString OptionsColorsPage::noCodeText()
 
 void OptionsColorsPage::LoadCustomLanguageTabs()
 {
-    // (A name that leads out of the language folders, from a hand-edited table, gets no tab:
-    // its colours and sample would be written elsewhere.)
+    // (A name from a hand-edited table that leads out of the language folders or names a
+    // built-in type gets no tab: its colours and sample would be written over other files.)
     for (const QString &name : CustomLanguageIndex().names())
-        if (CustomLanguageIndex::isOwnName(name))
+        if (CustomLanguageIndex::ownsColourFile(name))
             insertTab(BuiltInTabCount, name);
 }
 
@@ -366,7 +369,7 @@ void OptionsColorsPage::saveLanguageSample()
     CustomLanguageFile file(ShownLanguage);
     QString reason;
     if (!file.writeCode(SynEditor->lines(), &reason))
-        reportWriteFailure(this, file.fileName(), reason);
+        reportWriteFailure(file.fileName(), reason);
 }
 
 void OptionsColorsPage::SynEditorClick()
@@ -517,7 +520,7 @@ void OptionsColorsPage::Button8Click()
         list.append(name);
     QString reason;
     if (!CompletionFiles::writeLines(CompletionFiles::presetListFile(), list, &reason)) {
-        reportWriteFailure(this, CompletionFiles::presetListFile(), reason);
+        reportWriteFailure(CompletionFiles::presetListFile(), reason);
         return;
     }
     m_presetList = list;

@@ -61,6 +61,10 @@ public:
     void LoadFromIni(const QString &language);
     // Saves the selected tab's highlighter to fileName; a failure is reported.
     bool UpdateAllColorIniFiles(const QString &fileName);
+    // Where the page reports a file it could not write (the file and the system's reason);
+    // without one, each failure gets a message of its own.
+    using WriteFailureReporter = std::function<void(const QString &, const QString &)>;
+    void setWriteFailureReporter(WriteFailureReporter report) { m_report = std::move(report); }
     // Creation: the preset names of "colors/toc.col".
     void loadPresets();
     QStringList presetList() const { return m_presetList; }
@@ -124,7 +128,9 @@ private:
     int selectedAttribute() const;
     void pickColour(ColorPanel *box, bool foreground);
     bool saveHighlighter(Highlighter *h, const QString &fileName);
+    void reportWriteFailure(const QString &fileName, const QString &reason);
 
     QStringList m_presetList; // "RichEdit2"
     bool m_tabsChanging = false;
+    WriteFailureReporter m_report;
 };

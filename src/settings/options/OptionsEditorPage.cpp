@@ -97,6 +97,15 @@ OptionsEditorPage::OptionsEditorPage(QWidget *parent) : QWidget(parent)
     layout->addWidget(completionGroup);
     layout->addStretch();
 
+    connect(Fonts->lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_fontTyped = true;
+        m_typedFont = text;
+    });
+    // Entering a typed name selects its entry as well: that leaves it typed.
+    connect(Fonts, &QComboBox::activated, this, [this](int index) {
+        if (Fonts->itemText(index).compare(m_typedFont, Qt::CaseInsensitive) != 0)
+            m_fontTyped = false;
+    });
     connect(Fonts, &QComboBox::currentTextChanged, this, &OptionsEditorPage::FontsChange);
     connect(FontSize, &QLineEdit::textChanged, this, &OptionsEditorPage::FontsChange);
     connect(ShowGutterCbx, &QCheckBox::toggled, this, &OptionsEditorPage::ShowGutterCbxClick);
@@ -118,7 +127,7 @@ void OptionsEditorPage::fillFonts()
 QString OptionsEditorPage::pickedFont() const
 {
     const int index = Fonts->currentIndex();
-    if (index < 0 || Fonts->itemText(index) != Fonts->currentText())
+    if (m_fontTyped || index < 0 || Fonts->itemText(index) != Fonts->currentText())
         return QString();
     return Fonts->itemText(index);
 }

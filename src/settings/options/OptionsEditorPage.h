@@ -17,8 +17,8 @@ public:
 
     // Fills Fonts with the font families installed, keeping the text it shows.
     void fillFonts();
-    // The family picked from the list of Fonts; empty when no entry is selected (the name was
-    // typed, or left as read from the settings file).
+    // The family picked from the list of Fonts; empty when the name was typed (also when the
+    // box then selected the entry it matches) or left as read from the settings file.
     QString pickedFont() const;
     // Shows name in Fonts without selecting an entry.
     void showFontName(const QString &name);
@@ -45,4 +45,10 @@ public slots:
     void ShowGutterCbxClick();
     void panelGRTColorClick();
     void PanelBGColorClick();
+
+private:
+    // Whether the name in Fonts was typed (until an entry of another name is chosen), and the
+    // text last typed.
+    bool m_fontTyped = false;
+    QString m_typedFont;
 };

@@ -38,9 +38,11 @@ TOptionsFrm *OptionsFeature::Options2Click()
         m_dialog->activateWindow();
         return m_dialog;
     }
+    m_opening = true;
     m_dialog = new TOptionsFrm(
         m_host, m_checker.get(), m_hooks, [this](QDialog &dialog) { return m_exec(dialog); },
         m_host.window());
+    m_opening = false;
     m_dialog->setAttribute(Qt::WA_DeleteOnClose);
     m_dialog->show();
     m_dialog->activateWindow();
@@ -54,5 +56,5 @@ TOptionsFrm *OptionsFeature::dialog() const
 
 bool OptionsFeature::committing() const
 {
-    return m_dialog && m_dialog->isCommitting();
+    return m_opening || (m_dialog && m_dialog->isCommitting());
 }

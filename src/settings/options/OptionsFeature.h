@@ -39,8 +39,8 @@ public:
     TOptionsFrm *Options2Click();
     // The open dialog; nullptr when none is.
     TOptionsFrm *dialog() const;
-    // Whether the open dialog's OK is putting the settings on disk (it reports a failure
-    // itself).
+    // Whether a dialog is being made or its OK is putting the settings on disk: it reports
+    // the files it could not write itself, the settings file included.
     bool committing() const;
 
 private:
@@ -50,4 +50,5 @@ private:
     CompletionTemplates *m_templates;
     ExecDialog m_exec;
     QPointer<TOptionsFrm> m_dialog;
+    bool m_opening = false;
 };

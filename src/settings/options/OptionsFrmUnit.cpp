@@ -29,7 +29,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -64,6 +63,9 @@ TOptionsFrm::TOptionsFrm(FeatureHost &host, OptionsSpellChecker *checker, Option
                   checker, [this] { return m_host.activeDocument() != nullptr; }, PageControl1),
               "TabSheet8");
     colorsPage->setUpLanguages(m_hooks, exec);
+    colorsPage->setWriteFailureReporter([this](const QString &fileName, const QString &reason) {
+        reportWriteFailure(fileName, reason);
+    });
     if (exec)
         templatePage->setExecDialog(std::move(exec));
     PageControl1->addTab(editorPage, QStringLiteral("Editor"));
@@ -88,7 +90,10 @@ TOptionsFrm::TOptionsFrm(FeatureHost &host, OptionsSpellChecker *checker, Option
     connect(Button2, &QPushButton::clicked, this, &QDialog::close);
     connect(Button9, &QPushButton::clicked, this, &TOptionsFrm::Button9Click);
 
+    m_committing = true;
     FormCreate();
+    m_committing = false;
+    reportGatheredFailures();
     resize(840, 560);
 }
 
@@ -158,8 +163,8 @@ void TOptionsFrm::seedJavaColours(bool firstRun)
                 own && own->kind() == Highlighter::Java ? *own : *colorsPage->SynJavaSyn1, s);
         }
         s.setBool(Key::FirstRun, false);
-        // (A file that cannot be written is reported by the program's settings reporter.)
-        batch.commit();
+        if (!batch.commit())
+            reportWriteFailure(s.fileName(), s.lastError());
     }
     ColourSections::load(*colorsPage->SynJavaSyn1, s);
 }
@@ -251,16 +256,17 @@ void TOptionsFrm::Button1Click()
         && !Delphi::contains(document->caption().toLower(), QStringLiteral(".txt")))
         ColourSections::load(*editor->highlighter(), s);
     s.setText(Key::DebugGenOptions, CompilerOptionsText::compose(compilerPage->boxes()));
-    bool written = saveTemplates(document);
+    saveTemplates(document);
     applyShortcuts(document);
-    written = saveColours(document) && written;
+    saveColours(document);
     const bool committed = batch.commit();
-    m_committing = false;
-    if (!committed) {
+    if (!committed)
         reportWriteFailure(s.fileName(), s.lastError());
-        return; // the settings stay in the dialog: OK may be tried again
-    }
-    if (written)
+    m_committing = false;
+    reportGatheredFailures();
+    // A settings file that could not be written keeps the settings in the dialog, so that OK
+    // may be tried again; the other files were said and do not hold it open.
+    if (committed)
         close();
 }
 
@@ -393,17 +399,15 @@ void TOptionsFrm::writeSpellCheck(AppSettings &s)
     m_checker->loadDictionaryAsked(s.textValue(Key::DictLanguage), this);
 }
 
-bool TOptionsFrm::saveTemplates(HostDocument *document)
+void TOptionsFrm::saveTemplates(HostDocument *document)
 {
     QString reason;
-    const bool saved = templatePage->saveTemplates(&reason);
-    if (!saved)
+    if (!templatePage->saveTemplates(&reason))
         reportWriteFailure(CompletionFiles::templateFile(), reason);
     if (m_hooks.lagNyCompletionListe)
         m_hooks.lagNyCompletionListe();
     if (document && document->editor())
         document->editor()->widget()->setFocus();
-    return saved;
 }
 
 void TOptionsFrm::UpdateShortcutList()
@@ -420,22 +424,41 @@ void TOptionsFrm::applyShortcuts(HostDocument *document)
         document->editor()->widget()->setFocus();
 }
 
-bool TOptionsFrm::saveColours(HostDocument *document)
+void TOptionsFrm::saveColours(HostDocument *document)
 {
     if (document && m_checker)
         m_checker->setPenColor(spellPage->Panel1->color());
-    const bool saved = colorsPage->UpdateAllColorIniFiles(
+    colorsPage->UpdateAllColorIniFiles(
         CompletionFiles::languageColourFile(colorsPage->selectedCaption()));
     if (m_hooks.updateColorsInEditor)
         m_hooks.updateColorsInEditor();
-    return saved;
 }
 
 void TOptionsFrm::reportWriteFailure(const QString &fileName, const QString &reason)
 {
-    Prompter::instance()->messageDlg(
-        this, QStringLiteral("Could not save ") + fileName + QLatin1Char('\n') + reason,
-        Prompter::Warning, Prompter::OkButton);
+    for (const auto &failure : std::as_const(m_failures))
+        if (failure.first == fileName)
+            return;
+    m_failures.append({fileName, reason});
+    if (!m_committing)
+        reportGatheredFailures();
+}
+
+void TOptionsFrm::reportGatheredFailures()
+{
+    if (m_failures.isEmpty())
+        return;
+    QString text;
+    if (m_failures.size() == 1) {
+        text = QStringLiteral("Could not save ") + m_failures.first().first + QLatin1Char('\n')
+            + m_failures.first().second;
+    } else {
+        text = QStringLiteral("Could not save these files:");
+        for (const auto &failure : std::as_const(m_failures))
+            text += QLatin1Char('\n') + failure.first + QStringLiteral(": ") + failure.second;
+    }
+    m_failures.clear();
+    Prompter::instance()->messageDlg(this, text, Prompter::Warning, Prompter::OkButton);
 }
 
 // --- Help and closing -------------------------------------------------------------------
@@ -457,8 +480,8 @@ void TOptionsFrm::updateEmptyLanguageItems()
         m_hooks.updateEmptyLanguageItems();
 }
 
-void TOptionsFrm::closeEvent(QCloseEvent *event)
+void TOptionsFrm::done(int result)
 {
     updateEmptyLanguageItems();
-    QDialog::closeEvent(event);
+    QDialog::done(result);
 }

@@ -42,7 +42,8 @@ public:
 
     // Fills the controls from the settings file (creation only).
     void ReadIniFile();
-    // Whether OK is putting the settings on disk (its failure is reported by the dialog).
+    // Whether the dialog is being made or OK is running: the files it could not write then,
+    // the settings file included, are said together in one message by the dialog.
     bool isCommitting() const { return m_committing; }
 
     QTabWidget *PageControl1;
@@ -63,9 +64,9 @@ public:
 public slots:
     void Button1Click(); // OK
     void Button9Click(); // Help
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    // Every way of closing ends here (OK, Cancel, Escape, the close box): the "(empty)" items
+    // of the "Custom language document" menus follow the languages.
+    void done(int result) override;
 
 private:
     void FormCreate();
@@ -79,10 +80,13 @@ private:
     void writeCompilerOptions(AppSettings &s);
     void writeApplicationOptions(AppSettings &s, HostDocument *document);
     void writeSpellCheck(AppSettings &s);
-    bool saveTemplates(HostDocument *document);
+    void saveTemplates(HostDocument *document);
     void applyShortcuts(HostDocument *document);
-    bool saveColours(HostDocument *document);
+    void saveColours(HostDocument *document);
+    // A file that could not be written: gathered while committing, else said at once.
     void reportWriteFailure(const QString &fileName, const QString &reason);
+    // One message naming every gathered file and its reason.
+    void reportGatheredFailures();
     // Runs a View command of the main window by name.
     void runViewCommand(const QString &name);
 
@@ -98,4 +102,5 @@ private:
     OptionsSpellChecker *m_checker;
     OptionsHooks m_hooks;
     bool m_committing = false;
+    QList<QPair<QString, QString>> m_failures; // file, reason
 };
