@@ -4,6 +4,8 @@
 #include "ShellFixture.h"
 #include "app/Features.h"
 #include "editor/output/PrintEngine.h"
+#include "host/FeatureHost.h"
+#include "host/HostDocument.h"
 #include "shell/printing/PrintCommands.h"
 #include "shell/printing/PrintPreviewFrm.h"
 
@@ -13,6 +15,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
@@ -42,6 +45,21 @@ QString javaLines(int count)
     for (int i = 1; i <= count; ++i)
         text += QStringLiteral("int line%1 = %1;\n").arg(i);
     return text;
+}
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess p;
+    p.start(program, arguments);
+    return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+// The pages pdfinfo counts in a PDF file (0 when there is none).
+int pdfPages(const QString &pdf)
+{
+    static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
+                                          QRegularExpression::MultilineOption);
+    return pages.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
 }
 
 } // namespace
@@ -162,6 +180,70 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("Page 2 of 3")), qPrintable(text.right(300)));
         QVERIFY(text.contains(QStringLiteral("int line150 = 150;")));
         printer->setOutputFileName(QString());
+    }
+
+    // The print dialog is offered the document's pages and its selection, and exactly the
+    // pages chosen reach the PDF file.
+    void printsThePagesChosen_data()
+    {
+        QTest::addColumn<int>("range"); // QPrinter::PrintRange
+        QTest::addColumn<QString>("pages");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<QStringList>("footers"); // of each printed page, in order
+        QTest::newRow("all") << int(QPrinter::AllPages) << "" << 1
+                             << QStringList {"Page 1 of 3", "Page 2 of 3", "Page 3 of 3"};
+        QTest::newRow("pages 2 to 2")
+            << int(QPrinter::PageRange) << "2" << 1 << QStringList {"Page 2 of 3"};
+        QTest::newRow("pages 1 and 3")
+            << int(QPrinter::PageRange) << "1,3" << 1 << QStringList {"Page 1 of 3", "Page 3 of 3"};
+        QTest::newRow("two copies of page 3")
+            << int(QPrinter::PageRange) << "3-9" << 2 << QStringList {"Page 3 of 3", "Page 3 of 3"};
+        QTest::newRow("selection")
+            << int(QPrinter::Selection) << "" << 1 << QStringList {"Page 1 of 1"};
+    }
+    void printsThePagesChosen()
+    {
+        QFETCH(int, range);
+        QFETCH(QString, pages);
+        QFETCH(int, copies);
+        QFETCH(QStringList, footers);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("pdfinfo (poppler-utils) is not installed");
+        ShellFixture f;
+        TMainForm *m = f.start();
+        m->LoadFile(f.write(QStringLiteral("Three.java"), javaLines(130).toUtf8()));
+        f.features().host->activeDocument()->editor()->setSelection(100, 1, 111, 1);
+        QPrinter *printer = FileDialogs::printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = f.path(QStringLiteral("Three.pdf"));
+        printer->setOutputFileName(pdf);
+        printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                           QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        printer->setCopyCount(copies);
+        f.dialogs.printChoice = [&](QPrinter *p) {
+            p->setPrintRange(QPrinter::PrintRange(range));
+            p->setPageRanges(QPageRanges::fromString(pages));
+        };
+        m->action(QStringLiteral("Print1"))->trigger();
+        printer->setCopyCount(1);
+        printer->setOutputFileName(QString());
+        QCOMPARE(f.dialogs.calls.size(), 1);
+        QCOMPARE(f.dialogs.calls.first().pageCount, 3);
+        QVERIFY(f.dialogs.calls.first().hasSelection);
+        QVERIFY2(f.prompter.calls.isEmpty(), qPrintable(f.prompter.texts().join(u'|')));
+        QCOMPARE(pdfPages(pdf), footers.size());
+        const QStringList printed = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
+                                        .split(u'\f', Qt::SkipEmptyParts);
+        QCOMPARE(printed.size(), footers.size());
+        for (int i = 0; i < footers.size(); ++i)
+            QVERIFY2(printed.at(i).contains(footers.at(i)), qPrintable(printed.at(i).right(200)));
+        if (range == QPrinter::Selection) { // the selected lines alone, whole
+            const QString text = printed.first();
+            QVERIFY(!text.contains(QStringLiteral("int line99 = 99;")));
+            QVERIFY(text.contains(QStringLiteral("int line100 = 100;")));
+            QVERIFY(text.contains(QStringLiteral("int line110 = 110;")));
+            QVERIFY(!text.contains(QStringLiteral("int line111 = 111;")));
+        }
     }
 
     void cancelledDialogsDoNothing()

@@ -1,5 +1,6 @@
 #include "shell/printing/PrintCommands.h"
 
+#include "editor/EditorAdapter.h"
 #include "editor/output/PrintEngine.h"
 #include "host/ActionRegistry.h"
 #include "host/FeatureHost.h"
@@ -117,7 +118,9 @@ bool PrintCommands::SkrivUt()
             engine.Footer.Add(QStringLiteral("Page $PAGENUM$ of $PAGECOUNT$"), font, Qt::AlignRight,
                               1);
     }
+    engine.SelectedOnly = false;
     engine.setEditor(document->editor());
+    m_prepared = document->editor();
     // The preview draws this job; its page count comes when it is drawn.
     if (m_preview) {
         m_preview->setPaintPages(
@@ -128,14 +131,14 @@ bool PrintCommands::SkrivUt()
     return true;
 }
 
-void PrintCommands::printJob()
+void PrintCommands::printJob(const QPageRanges &pages)
 {
     QPrinter *printer = FileDialogs::printer();
     QString reason = noPrinterReason(*printer);
     if (reason.isEmpty()) {
         printer->setDocName(SynEditPrint1->Title.isEmpty() ? SynEditPrint1->DocTitle
                                                            : SynEditPrint1->Title);
-        if (SynEditPrint1->paint(printer, &reason) > 0)
+        if (SynEditPrint1->paint(printer, &reason, pages) > 0)
             return;
     }
     Prompter::instance()->messageDlg(
@@ -148,14 +151,21 @@ void PrintCommands::Print1Click()
 {
     if (!SkrivUt())
         return;
-    if (!FileDialogs::instance()->printDialog(m_host.window()))
+    PrintEngine &engine = *SynEditPrint1;
+    QPrinter *printer = FileDialogs::printer();
+    // The dialog offers the document's pages.
+    engine.layOut(*printer);
+    if (!FileDialogs::instance()->printDialog(m_host.window(), engine.pageCount(),
+                                              m_prepared->hasSelection()))
         return;
     HostDocument *document = m_host.activeDocument();
     if (!document)
         return;
-    SynEditPrint1->setEditor(document->editor());
-    SynEditPrint1->Title = document->caption();
-    printJob();
+    if (document->editor() != m_prepared)
+        engine.setEditor(document->editor());
+    engine.Title = document->caption();
+    engine.SelectedOnly = printer->printRange() == QPrinter::Selection;
+    printJob(printer->printRange() == QPrinter::PageRange ? printer->pageRanges() : QPageRanges());
 }
 
 void PrintCommands::PrinterSetup1Click()

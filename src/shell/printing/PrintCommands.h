@@ -4,8 +4,10 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QPageRanges>
 #include <QPointer>
 
+class EditorAdapter;
 class FeatureHost;
 class HostDocument;
 class PrintEngine;
@@ -39,9 +41,11 @@ public:
 private:
     // Gives a new document's pop-up the print items.
     void addPopupItems(HostDocument *document);
-    // Prints the prepared job on the program's printer; says so when no printer is reached.
-    void printJob();
+    // Prints the prepared job's pages (all when empty) on the program's printer; says so
+    // when no printer is reached.
+    void printJob(const QPageRanges &pages = {});
 
     FeatureHost &m_host;
     QPointer<TPrintPreviewFrm> m_preview;
+    QPointer<EditorAdapter> m_prepared; // the editor SkrivUt prepared the job for
 };
