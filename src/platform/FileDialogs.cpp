@@ -177,6 +177,8 @@ QPrinter *FileDialogs::printer()
 {
     if (!programPrinter) {
         programPrinter = new QPrinter(QPrinter::HighResolution);
+        // Outside any printer's unprintable border, and the room a reader expects.
+        programPrinter->setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);
         qAddPostRoutine(deletePrinter);
     }
     return programPrinter;

@@ -51,7 +51,8 @@ public:
     // The page set-up dialog on printer() (paper, orientation, margins); false when cancelled.
     virtual bool pageSetup(QWidget *parent) = 0;
 
-    // The program's printer, which print set-up configures and printing uses.
+    // The program's printer, which print set-up configures and printing uses. Its margins start
+    // at 20 mm left and right and 15 mm top and bottom.
     static QPrinter *printer();
 
     // Converts a filter to Qt's form: "Desc (*.a *.b)" entries joined by ";;",

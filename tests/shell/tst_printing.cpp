@@ -9,6 +9,7 @@
 #include "shell/printing/PrintCommands.h"
 #include "shell/printing/PrintPreviewFrm.h"
 
+#include <QImage>
 #include <QLocale>
 #include <QMenu>
 #include <QPrintPreviewWidget>
@@ -19,6 +20,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -214,6 +216,7 @@ private slots:
         m->LoadFile(f.write(QStringLiteral("Three.java"), javaLines(130).toUtf8()));
         f.features().host->activeDocument()->editor()->setSelection(100, 1, 111, 1);
         QPrinter *printer = FileDialogs::printer();
+        const QPageLayout before = printer->pageLayout();
         printer->setOutputFormat(QPrinter::PdfFormat);
         const QString pdf = f.path(QStringLiteral("Three.pdf"));
         printer->setOutputFileName(pdf);
@@ -227,6 +230,7 @@ private slots:
         m->action(QStringLiteral("Print1"))->trigger();
         printer->setCopyCount(1);
         printer->setOutputFileName(QString());
+        printer->setPageLayout(before);
         QCOMPARE(f.dialogs.calls.size(), 1);
         QCOMPARE(f.dialogs.calls.first().pageCount, 3);
         QVERIFY(f.dialogs.calls.first().hasSelection);
@@ -244,6 +248,54 @@ private slots:
             QVERIFY(text.contains(QStringLiteral("int line110 = 110;")));
             QVERIFY(!text.contains(QStringLiteral("int line111 = 111;")));
         }
+    }
+
+    // The text keeps 20 mm from the paper's sides and 15 mm from its top and bottom, also after
+    // Print Setup (the real dialog, accepted as it opens).
+    void marginsAPrinterCanPrint()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        ShellFixture f;
+        TMainForm *m = f.start();
+        m->LoadFile(f.write(QStringLiteral("Margins.java"), javaLines(200).toUtf8()));
+        QPrinter *printer = FileDialogs::printer();
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        FileDialogs::setInstance(nullptr);
+        QTimer::singleShot(0, [] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                dialog->accept();
+        });
+        m->action(QStringLiteral("PrinterSetup1"))->trigger();
+        FileDialogs::setInstance(&f.dialogs);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(f.path(QStringLiteral("Margins.pdf")));
+        m->action(QStringLiteral("Print1"))->trigger();
+        printer->setOutputFileName(QString());
+        QVERIFY2(f.prompter.calls.isEmpty(), qPrintable(f.prompter.texts().join(u'|')));
+        const int dpi = 144;
+        QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
+                                   {"-r", QString::number(dpi), "-f", "1", "-l", "1", "-png",
+                                    f.path(QStringLiteral("Margins.pdf")), f.path("page")}),
+                 0);
+        const QImage page(f.path(QStringLiteral("page-1.png")));
+        QVERIFY(!page.isNull());
+        QRect ink;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 160)
+                    ink |= QRect(x, y, 1, 1);
+        const auto mm = [dpi](int pixels) { return pixels * 25.4 / dpi; };
+        const QList<double> margins {mm(ink.left()), mm(page.width() - 1 - ink.right()),
+                                     mm(ink.top()), mm(page.height() - 1 - ink.bottom())};
+        const auto within = [](double v, double low, double high) { return v >= low && v <= high; };
+        QVERIFY2(within(margins[0], 19.5, 21.5) && within(margins[1], 19.5, 21.5)
+                     && within(margins[2], 14.5, 17.5) && within(margins[3], 14.5, 17.5),
+                 qPrintable(QStringLiteral("left %1, right %2, top %3, bottom %4 mm")
+                                .arg(margins[0])
+                                .arg(margins[1])
+                                .arg(margins[2])
+                                .arg(margins[3])));
     }
 
     void cancelledDialogsDoNothing()
