@@ -372,10 +372,13 @@ private slots:
         QStringList shown;
         for (QToolButton *b : preview->findChildren<QToolButton *>()) {
             shown << b->toolTip();
-            // A picture from the icon theme, else the hint as its text.
-            QVERIFY(!b->icon().isNull() || b->text() == b->toolTip());
+            // A picture, whatever the desktop's icon theme; the hint only as the tool tip.
+            QVERIFY(!b->icon().isNull() && b->text().isEmpty());
+            QVERIFY(b->width() <= 32);
         }
         QCOMPARE(shown, hints);
+        QVERIFY(preview->findChild<QWidget *>(QStringLiteral("ToolBar1"))->sizeHint().width()
+                < 450);
 
         click("FullPageButton");
         QCOMPARE(preview->SynEditPrintPreview1->zoomMode(), QPrintPreviewWidget::FitInView);

@@ -1,7 +1,8 @@
 #include "shell/printing/PrintPreviewFrm.h"
 
+#include "shell/printing/PreviewIcons.h"
+
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -33,24 +34,25 @@ TPrintPreviewFrm::TPrintPreviewFrm(std::function<QPrinter *()> printer, QWidget 
     barLayout->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(m_bar);
 
-    addButton(QStringLiteral("PrintButton"), QStringLiteral("Print"),
-              QStringLiteral("document-print"), &TPrintPreviewFrm::PrintClick);
-    addButton(QStringLiteral("ZoomOutButton"), QStringLiteral("Zoom out"),
-              QStringLiteral("zoom-out"), &TPrintPreviewFrm::ZoomOutClick);
-    addButton(QStringLiteral("ZoomInButton"), QStringLiteral("Zoom inn"), QStringLiteral("zoom-in"),
+    using PreviewIcons::Picture;
+    addButton(QStringLiteral("PrintButton"), QStringLiteral("Print"), Picture::Print,
+              &TPrintPreviewFrm::PrintClick);
+    addButton(QStringLiteral("ZoomOutButton"), QStringLiteral("Zoom out"), Picture::ZoomOut,
+              &TPrintPreviewFrm::ZoomOutClick);
+    addButton(QStringLiteral("ZoomInButton"), QStringLiteral("Zoom inn"), Picture::ZoomIn,
               &TPrintPreviewFrm::ZoomInClick);
     addButton(QStringLiteral("FullPageButton"), QStringLiteral("View full page (100 % view)"),
-              QStringLiteral("zoom-fit-best"), &TPrintPreviewFrm::FullPageClick);
+              Picture::FullPage, &TPrintPreviewFrm::FullPageClick);
     addButton(QStringLiteral("FillWindowButton"), QStringLiteral("Fill window"),
-              QStringLiteral("zoom-fit-width"), &TPrintPreviewFrm::FillWindowClick);
-    addButton(QStringLiteral("FirstPageButton"), QStringLiteral("First page"),
-              QStringLiteral("go-first"), &TPrintPreviewFrm::FirstPageClick);
+              Picture::FillWindow, &TPrintPreviewFrm::FillWindowClick);
+    addButton(QStringLiteral("FirstPageButton"), QStringLiteral("First page"), Picture::FirstPage,
+              &TPrintPreviewFrm::FirstPageClick);
     addButton(QStringLiteral("PreviousPageButton"), QStringLiteral("Previous page"),
-              QStringLiteral("go-previous"), &TPrintPreviewFrm::PreviousPageClick);
-    addButton(QStringLiteral("NextPageButton"), QStringLiteral("Next page"),
-              QStringLiteral("go-next"), &TPrintPreviewFrm::NextPageClick);
-    addButton(QStringLiteral("LastPageButton"), QStringLiteral("Last page"),
-              QStringLiteral("go-last"), &TPrintPreviewFrm::LastPageClick);
+              Picture::PreviousPage, &TPrintPreviewFrm::PreviousPageClick);
+    addButton(QStringLiteral("NextPageButton"), QStringLiteral("Next page"), Picture::NextPage,
+              &TPrintPreviewFrm::NextPageClick);
+    addButton(QStringLiteral("LastPageButton"), QStringLiteral("Last page"), Picture::LastPage,
+              &TPrintPreviewFrm::LastPageClick);
     barLayout->addSpacing(12);
     auto *close = new QPushButton(QStringLiteral("Close window"), m_bar);
     close->setObjectName(QStringLiteral("CloseButton"));
@@ -69,12 +71,13 @@ TPrintPreviewFrm::TPrintPreviewFrm(std::function<QPrinter *()> printer, QWidget 
 }
 
 QToolButton *TPrintPreviewFrm::addButton(const QString &name, const QString &hint,
-                                         const QString &icon, void (TPrintPreviewFrm::*handler)())
+                                         PreviewIcons::Picture picture,
+                                         void (TPrintPreviewFrm::*handler)())
 {
     auto *button = new QToolButton(m_bar);
     button->setObjectName(name);
     button->setToolTip(hint);
-    m_pictures.append({button, hint, icon});
+    button->setIcon(PreviewIcons::icon(picture));
     button->setAutoRaise(true);
     connect(button, &QToolButton::clicked, this, handler);
     m_bar->layout()->addWidget(button);
@@ -92,12 +95,6 @@ void TPrintPreviewFrm::makeShownParts()
             [this](QPrinter *target) { m_pageCount = m_paint ? m_paint(target) : 0; });
     connect(SynEditPrintPreview1, &QPrintPreviewWidget::previewChanged, this,
             &TPrintPreviewFrm::showPageNumber);
-    for (const Picture &p : std::as_const(m_pictures)) {
-        p.button->setIcon(QIcon::fromTheme(p.icon));
-        if (p.button->icon().isNull())
-            p.button->setText(p.hint);
-    }
-    m_pictures.clear();
 }
 
 void TPrintPreviewFrm::showPreview()

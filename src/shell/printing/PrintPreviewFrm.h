@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/printing/PreviewIcons.h"
+
 #include <QDialog>
 #include <QList>
 
@@ -15,8 +17,7 @@ class QToolButton;
 // "Print preview of document - ...": the pages of the prepared print job, tool buttons to
 // zoom, fit, page and print, and a status bar saying which page shows. One instance is made
 // at start-up and shown modally (without an event loop of its own) for each preview. The page
-// view (which needs the printer, slow to set up) and the button pictures (looked up in the
-// desktop's icon theme) are made when the window is first shown.
+// view (which needs the printer, slow to set up) is made when the window is first shown.
 class TPrintPreviewFrm : public QDialog
 {
     Q_OBJECT
@@ -59,19 +60,13 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QToolButton *addButton(const QString &name, const QString &hint, const QString &icon,
+    QToolButton *addButton(const QString &name, const QString &hint, PreviewIcons::Picture picture,
                            void (TPrintPreviewFrm::*handler)());
     void makeShownParts();
     void showPageNumber();
     void zoomBy(int points);
 
-    struct Picture {
-        QToolButton *button;
-        QString hint;
-        QString icon;
-    };
     std::function<QPrinter *()> m_printer;
-    QList<Picture> m_pictures;
     QBoxLayout *m_layout = nullptr;
     PaintPages m_paint;
     PrintJob m_print;
