@@ -6,15 +6,16 @@
 #include "editor/output/PrintEngine.h"
 #include "host/FeatureHost.h"
 #include "host/HostDocument.h"
+#include "shell/printing/PagePreview.h"
 #include "shell/printing/PrintCommands.h"
 #include "shell/printing/PrintPreviewFrm.h"
 
 #include <QImage>
 #include <QLocale>
 #include <QMenu>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -381,9 +382,9 @@ private slots:
                 < 450);
 
         click("FullPageButton");
-        QCOMPARE(preview->SynEditPrintPreview1->zoomMode(), QPrintPreviewWidget::FitInView);
+        QCOMPARE(preview->SynEditPrintPreview1->zoomMode(), PagePreview::FitInView);
         click("FillWindowButton");
-        QCOMPARE(preview->SynEditPrintPreview1->zoomMode(), QPrintPreviewWidget::FitToWidth);
+        QCOMPARE(preview->SynEditPrintPreview1->zoomMode(), PagePreview::FitToWidth);
         preview->SynEditPrintPreview1->setZoomFactor(0.10);
         click("ZoomInButton");
         QCOMPARE(preview->zoomPercent(), 12);
@@ -401,6 +402,86 @@ private slots:
 
         preview->findChild<QPushButton *>(QStringLiteral("CloseButton"))->click();
         QVERIFY(!preview->isVisible());
+        QVERIFY(f.prompter.calls.isEmpty());
+    }
+
+    // A preview of many pages is laid out a few pages at a time: the program answers in between,
+    // the status bar says how far it has come, and Cancel stops and closes. Left alone, the
+    // first page shows once all are counted.
+    void largePreviewShowsProgress()
+    {
+        ShellFixture f;
+        TMainForm *m = f.start();
+        m->createHiddenForms();
+        TPrintPreviewFrm *preview = f.features().print->PrintPreviewFrm();
+        m->LoadFile(f.write(QStringLiteral("Large.java"), javaLines(6000).toUtf8()));
+        FileDialogs::printer()->setPageSize(QPageSize(QPageSize::A4));
+        auto *cancel = preview->findChild<QPushButton *>(QStringLiteral("CancelButton"));
+        for (bool wait : {false, true}) {
+            m->action(QStringLiteral("ForhndVisning1"))->trigger();
+            QVERIFY(preview->isVisible());
+            QVERIFY(preview->isPreparing());
+            QCOMPARE(preview->pageCount(), 0);
+            QVERIFY(cancel->isVisible());
+            QVERIFY(!preview->findChild<QToolButton *>(QStringLiteral("PrintButton"))->isEnabled());
+            bool answered = false;
+            QTimer::singleShot(0, preview, [&answered] { answered = true; });
+            QCoreApplication::processEvents();
+            QVERIFY(answered);
+            QVERIFY(preview->isPreparing());
+            QVERIFY2(preview->statusText().startsWith(QStringLiteral(" Preparing pages: ")),
+                     qPrintable(preview->statusText()));
+            if (!wait) {
+                cancel->click();
+                QVERIFY(!preview->isVisible());
+                QVERIFY(!preview->isPreparing());
+                continue;
+            }
+            for (int turn = 0; turn < 10000 && preview->isPreparing(); ++turn)
+                QCoreApplication::processEvents();
+            QVERIFY(!preview->isPreparing());
+            QVERIFY(preview->pageCount() > 50);
+            QCOMPARE(preview->statusText(),
+                     QStringLiteral(" Page: 1 of %1").arg(preview->pageCount()));
+            QVERIFY(!cancel->isVisible());
+            preview->close();
+        }
+    }
+
+    // A print shows how far it has come, and Cancel stops it: no file is left, nothing is
+    // reported.
+    void printCanBeCancelled()
+    {
+        ShellFixture f;
+        TMainForm *m = f.start();
+        m->LoadFile(f.write(QStringLiteral("Cancel.java"), javaLines(400).toUtf8()));
+        QPrinter *printer = FileDialogs::printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = f.path(QStringLiteral("Cancel.pdf"));
+        printer->setOutputFileName(pdf);
+        QStringList seen;
+        QTimer watcher; // at each turn of the event loop during the print
+        watcher.setInterval(0);
+        connect(&watcher, &QTimer::timeout, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *progress = qobject_cast<QProgressDialog *>(w); progress
+                    && progress->objectName() == QLatin1String("PrintProgress")
+                    && progress->value() == 2) {
+                    seen << progress->labelText();
+                    progress->cancel();
+                    watcher.stop();
+                }
+        });
+        f.dialogs.printChoice = [&watcher](QPrinter *) { watcher.start(); };
+        m->action(QStringLiteral("Print1"))->trigger();
+        printer->setOutputFileName(QString());
+        QVERIFY(!watcher.isActive());
+        QCOMPARE(seen.size(), 1);
+        QVERIFY2(QRegularExpression(QStringLiteral("^Printing page 3 of \\d+$"))
+                     .match(seen.first())
+                     .hasMatch(),
+                 qPrintable(seen.first()));
+        QVERIFY(!QFile::exists(pdf));
         QVERIFY(f.prompter.calls.isEmpty());
     }
 

@@ -3,6 +3,7 @@
 #include "editor/EditorAdapter.h"
 #include "editor/output/PrintPage.h"
 
+#include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
@@ -233,15 +234,28 @@ bool PrintEngine::isLaidOutFor(const QPrinter &printer) const
         && std::pair(m_start, m_end) == textRange();
 }
 
-bool PrintEngine::layOut(const QPrinter &printer)
+bool PrintEngine::layOut(const QPrinter &printer, const Progress &progress)
 {
     if (!hasEditor())
         return false;
     if (isLaidOutFor(printer))
         return true;
     beginLayout(printer.pageLayout(), printer.resolution());
-    while (!layOutMore(16)) {}
+    while (!layOutMore(1))
+        if (progress && !progress(pagesLaidOut(), 0)) {
+            m_begun = false;
+            return false;
+        }
     return true;
+}
+
+double PrintEngine::laidOutShare() const
+{
+    if (m_laidOut)
+        return 1.0;
+    if (!m_begun || m_end <= m_start)
+        return 0.0;
+    return double(m_next - m_start) / double(m_end - m_start);
 }
 
 void PrintEngine::drawPage(QPainter &painter, int page)
@@ -259,13 +273,18 @@ void PrintEngine::drawPage(QPainter &painter, int page)
     }
 }
 
-int PrintEngine::paint(QPrinter *printer, QString *error, const QPageRanges &pages)
+int PrintEngine::paint(QPrinter *printer, QString *error, const QPageRanges &pages,
+                       const Progress &progress)
 {
-    if (!layOut(*printer)) {
+    if (error)
+        error->clear();
+    if (!hasEditor()) {
         if (error)
             *error = QStringLiteral("There is no document to print.");
         return 0;
     }
+    if (!layOut(*printer, progress))
+        return 0;
     QList<int> chosen;
     for (int page = 1; page <= m_pageCount; ++page)
         if (pages.isEmpty() || pages.contains(page))
@@ -287,12 +306,20 @@ int PrintEngine::paint(QPrinter *printer, QString *error, const QPageRanges &pag
         sequence += QList<int>(copies, chosen.at(i));
 
     QPainter painter;
-    if (!painter.begin(printer)) {
-        if (error)
-            *error = QStringLiteral("The printer could not be started.");
-        return 0;
-    }
     for (int i = 0; i < sequence.size(); ++i) {
+        if (progress && !progress(i, int(sequence.size()))) {
+            if (painter.isActive() && !printer->abort()) {
+                painter.end();
+                if (printer->outputFormat() == QPrinter::PdfFormat)
+                    QFile::remove(printer->outputFileName());
+            }
+            return 0;
+        }
+        if (i == 0 && !painter.begin(printer)) {
+            if (error)
+                *error = QStringLiteral("The printer could not be started.");
+            return 0;
+        }
         if (i > 0 && !printer->newPage()) {
             painter.end();
             if (error)

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 class EditorAdapter;
@@ -54,6 +55,10 @@ public:
         QList<Item> m_items;
     };
 
+    // Told how far a layout or a print has come: the pages done and the page count, which is
+    // 0 while the pages are still being counted. Returning false stops the work.
+    using Progress = std::function<bool(int done, int count)>;
+
     explicit PrintEngine(QObject *parent = nullptr);
     ~PrintEngine() override;
 
@@ -79,9 +84,12 @@ public:
     // Lays out up to count more pages; true once every page is laid out.
     bool layOutMore(int count);
     // Lays out every page for printer's page and resolution, unless they are laid out for it.
-    // False when there is nothing to print.
-    bool layOut(const QPrinter &printer);
+    // False when there is nothing to print or progress stopped it.
+    bool layOut(const QPrinter &printer, const Progress &progress = {});
     bool isLaidOut() const { return m_laidOut; }
+    int pagesLaidOut() const { return int(m_starts.size()); }
+    // How much of the text the layout has passed, from 0 to 1.
+    double laidOutShare() const;
     // The pages of the finished layout (0 before it is finished).
     int pageCount() const { return m_pageCount; }
 
@@ -94,8 +102,10 @@ public:
     // for it first when needed; in the printer's page order, and as many copies as it asks
     // for where it makes none itself. Returns the pages printed, or 0 when none could be
     // (no editor, none of the pages chosen in the document, or the printer cannot be painted
-    // on); error then says why.
-    int paint(QPrinter *printer, QString *error = nullptr, const QPageRanges &pages = {});
+    // on); error then says why. When progress stops the print, nothing is printed (a PDF file
+    // begun is removed), 0 is returned and error is empty.
+    int paint(QPrinter *printer, QString *error = nullptr, const QPageRanges &pages = {},
+              const Progress &progress = {});
 
     // An item's text with the page macros replaced.
     static QString expand(const QString &text, int page, int pageCount);

@@ -10,6 +10,7 @@
 #include "platform/Prompter.h"
 #include "settings/store/AppSettings.h"
 #include "shell/printing/PrintPreviewFrm.h"
+#include "shell/printing/PrintProgress.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -121,14 +122,19 @@ bool PrintCommands::SkrivUt()
     engine.SelectedOnly = false;
     engine.setEditor(document->editor());
     m_prepared = document->editor();
-    // The preview draws this job; its page count comes when it is drawn.
+    // The preview shows this job; its page count comes when its pages are laid out.
     if (m_preview) {
-        m_preview->setPaintPages(
-            [this](QPrinter *printer) { return SynEditPrint1->paint(printer); });
+        m_preview->setEngine(SynEditPrint1);
         m_preview->setPrintJob([this] { printJob(); });
         m_preview->setWindowTitle(QStringLiteral("Print preview of document - ") + caption);
     }
     return true;
+}
+
+QWidget *PrintCommands::dialogParent() const
+{
+    return m_preview && m_preview->isVisible() ? static_cast<QWidget *>(m_preview)
+                                               : m_host.window();
 }
 
 void PrintCommands::printJob(const QPageRanges &pages)
@@ -138,13 +144,14 @@ void PrintCommands::printJob(const QPageRanges &pages)
     if (reason.isEmpty()) {
         printer->setDocName(SynEditPrint1->Title.isEmpty() ? SynEditPrint1->DocTitle
                                                            : SynEditPrint1->Title);
-        if (SynEditPrint1->paint(printer, &reason, pages) > 0)
+        PrintProgress progress(dialogParent());
+        if (SynEditPrint1->paint(printer, &reason, pages, progress.callback()) > 0
+            || reason.isEmpty()) // printed, or cancelled
             return;
     }
-    Prompter::instance()->messageDlg(
-        m_preview && m_preview->isVisible() ? static_cast<QWidget *>(m_preview) : m_host.window(),
-        QStringLiteral("The document was not printed.\n") + reason, Prompter::Error,
-        Prompter::OkButton);
+    Prompter::instance()->messageDlg(dialogParent(),
+                                     QStringLiteral("The document was not printed.\n") + reason,
+                                     Prompter::Error, Prompter::OkButton);
 }
 
 void PrintCommands::Print1Click()
@@ -154,7 +161,11 @@ void PrintCommands::Print1Click()
     PrintEngine &engine = *SynEditPrint1;
     QPrinter *printer = FileDialogs::printer();
     // The dialog offers the document's pages.
-    engine.layOut(*printer);
+    {
+        PrintProgress progress(m_host.window());
+        if (!engine.layOut(*printer, progress.callback()))
+            return;
+    }
     if (!FileDialogs::instance()->printDialog(m_host.window(), engine.pageCount(),
                                               m_prepared->hasSelection()))
         return;

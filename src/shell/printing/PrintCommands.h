@@ -12,6 +12,7 @@ class FeatureHost;
 class HostDocument;
 class PrintEngine;
 class QPrinter;
+class QWidget;
 
 // File, "P&rint..", "&Print Setup.." and "Print Preview" (and their tool buttons), and
 // "P&rint.." and "Print preview" in every document pop-up: the active document through the
@@ -41,6 +42,8 @@ public:
 private:
     // Gives a new document's pop-up the print items.
     void addPopupItems(HostDocument *document);
+    // Where a progress or message box goes: the preview while it shows, else the main window.
+    QWidget *dialogParent() const;
     // Prints the prepared job's pages (all when empty) on the program's printer; says so
     // when no printer is reached.
     void printJob(const QPageRanges &pages = {});

@@ -1,15 +1,27 @@
 #include "shell/printing/PrintPreviewFrm.h"
 
+#include "editor/output/PrintEngine.h"
+#include "shell/printing/PagePreview.h"
 #include "shell/printing/PreviewIcons.h"
 
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
-#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStatusBar>
-#include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// Pages laid out between two turns of the event loop (a few milliseconds of work).
+constexpr int kPagesPerStep = 8;
+
+} // namespace
 
 TPrintPreviewFrm::TPrintPreviewFrm(QPrinter *printer, QWidget *parent)
     : TPrintPreviewFrm([printer] { return printer; }, parent)
@@ -65,9 +77,30 @@ TPrintPreviewFrm::TPrintPreviewFrm(std::function<QPrinter *()> printer, QWidget 
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     m_panel = new QLabel(StatusBar1);
-    m_panel->setMinimumWidth(160);
+    // Room for the progress text, so that the progress bar stays in place.
+    m_panel->setMinimumWidth(qMax(160,
+                                  m_panel->fontMetrics().horizontalAdvance(
+                                      QStringLiteral(" Preparing pages: 00000 of about 00000 "))));
     StatusBar1->addWidget(m_panel);
+    m_progress = new QProgressBar(StatusBar1);
+    m_progress->setObjectName(QStringLiteral("PrepareProgress"));
+    m_progress->setRange(0, 1000);
+    m_progress->setTextVisible(false);
+    m_progress->setMaximumWidth(200);
+    StatusBar1->addWidget(m_progress);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), StatusBar1);
+    m_cancel->setObjectName(QStringLiteral("CancelButton"));
+    m_cancel->setAutoDefault(false);
+    connect(m_cancel, &QPushButton::clicked, this, &TPrintPreviewFrm::CancelClick);
+    StatusBar1->addWidget(m_cancel);
+    m_progress->hide();
+    m_cancel->hide();
     layout->addWidget(StatusBar1);
+
+    m_preparing = new QTimer(this);
+    m_preparing->setSingleShot(true);
+    m_preparing->setInterval(0);
+    connect(m_preparing, &QTimer::timeout, this, &TPrintPreviewFrm::prepareMore);
 }
 
 QToolButton *TPrintPreviewFrm::addButton(const QString &name, const QString &hint,
@@ -88,18 +121,15 @@ void TPrintPreviewFrm::makeShownParts()
 {
     if (SynEditPrintPreview1)
         return;
-    SynEditPrintPreview1 = new QPrintPreviewWidget(m_printer(), this);
+    SynEditPrintPreview1 = new PagePreview(this);
     SynEditPrintPreview1->setObjectName(QStringLiteral("SynEditPrintPreview1"));
     m_layout->insertWidget(1, SynEditPrintPreview1, 1);
-    connect(SynEditPrintPreview1, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter *target) { m_pageCount = m_paint ? m_paint(target) : 0; });
-    connect(SynEditPrintPreview1, &QPrintPreviewWidget::previewChanged, this,
+    connect(SynEditPrintPreview1, &PagePreview::previewChanged, this,
             &TPrintPreviewFrm::showPageNumber);
 }
 
 void TPrintPreviewFrm::showPreview()
 {
-    makeShownParts();
     show();
     raise();
     activateWindow();
@@ -107,18 +137,71 @@ void TPrintPreviewFrm::showPreview()
 
 void TPrintPreviewFrm::showEvent(QShowEvent *event)
 {
-    if (!SynEditPrintPreview1) {
-        makeShownParts();
-        SynEditPrintPreview1->show();
-    }
+    makeShownParts();
     QDialog::showEvent(event);
-    // The preview widget draws the pages itself when it is first shown; later showings
-    // refresh them here.
-    if (m_shownBefore)
-        SynEditPrintPreview1->updatePreview();
-    m_shownBefore = true;
+    // Not when the window comes back from being minimized.
+    if (!event->spontaneous())
+        startPreparing();
+}
+
+void TPrintPreviewFrm::hideEvent(QHideEvent *event)
+{
+    if (!event->spontaneous())
+        setPreparing(false);
+    QDialog::hideEvent(event);
+}
+
+void TPrintPreviewFrm::startPreparing()
+{
+    m_pageCount = 0;
+    QPrinter *printer = m_printer();
+    SynEditPrintPreview1->setJob(m_engine, printer->pageLayout(), printer->resolution());
+    if (!m_engine || !m_engine->hasEditor()) {
+        showPageNumber();
+        return;
+    }
+    m_engine->beginLayout(printer->pageLayout(), printer->resolution());
+    setPreparing(true);
+    // A short job is ready at once.
+    prepareMore();
+}
+
+void TPrintPreviewFrm::prepareMore()
+{
+    if (!m_engine->layOutMore(kPagesPerStep)) {
+        const int done = m_engine->pagesLaidOut();
+        const double share = m_engine->laidOutShare();
+        m_progress->setValue(qRound(share * 1000));
+        m_panel->setText(share > 0 ? QStringLiteral(" Preparing pages: %1 of about %2")
+                                         .arg(done)
+                                         .arg(qMax(done, qRound(done / share)))
+                                   : QStringLiteral(" Preparing pages"));
+        m_preparing->start();
+        return;
+    }
+    setPreparing(false);
+    m_pageCount = m_engine->pageCount();
+    SynEditPrintPreview1->setPageCount(m_pageCount);
     SynEditPrintPreview1->setCurrentPage(1);
     showPageNumber();
+}
+
+void TPrintPreviewFrm::setPreparing(bool preparing)
+{
+    m_isPreparing = preparing;
+    if (!preparing)
+        m_preparing->stop();
+    m_progress->setValue(0);
+    m_progress->setVisible(preparing);
+    m_cancel->setVisible(preparing);
+    for (QToolButton *button : m_bar->findChildren<QToolButton *>())
+        button->setEnabled(!preparing);
+}
+
+void TPrintPreviewFrm::CancelClick()
+{
+    setPreparing(false);
+    close();
 }
 
 QString TPrintPreviewFrm::statusText() const
@@ -128,6 +211,8 @@ QString TPrintPreviewFrm::statusText() const
 
 void TPrintPreviewFrm::showPageNumber()
 {
+    if (isPreparing())
+        return;
     m_panel->setText(QStringLiteral(" Page: ")
                      + QString::number(SynEditPrintPreview1->currentPage()) + QStringLiteral(" of ")
                      + QString::number(m_pageCount));
@@ -167,12 +252,12 @@ void TPrintPreviewFrm::ZoomInClick()
 
 void TPrintPreviewFrm::FullPageClick()
 {
-    SynEditPrintPreview1->setZoomMode(QPrintPreviewWidget::FitInView);
+    SynEditPrintPreview1->setZoomMode(PagePreview::FitInView);
 }
 
 void TPrintPreviewFrm::FillWindowClick()
 {
-    SynEditPrintPreview1->setZoomMode(QPrintPreviewWidget::FitToWidth);
+    SynEditPrintPreview1->setZoomMode(PagePreview::FitToWidth);
 }
 
 void TPrintPreviewFrm::FirstPageClick()
