@@ -73,9 +73,18 @@ public:
         return dialog.exec() == QDialog::Accepted;
     }
 
-    bool printDialog(QWidget *parent) override
+    bool printDialog(QWidget *parent, int pageCount, bool hasSelection) override
     {
-        QPrintDialog dialog(printer(), parent);
+        QPrinter *target = printer();
+        const int last = qMax(1, pageCount);
+        target->setPrintRange(QPrinter::AllPages);
+        target->setFromTo(1, last);
+        QPrintDialog dialog(target, parent);
+        dialog.setMinMax(1, last);
+        dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange
+                          | QAbstractPrintDialog::PrintCollateCopies
+                          | QAbstractPrintDialog::PrintShowPageSize);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
         return dialog.exec() == QDialog::Accepted;
     }
 
@@ -168,6 +177,8 @@ QPrinter *FileDialogs::printer()
 {
     if (!programPrinter) {
         programPrinter = new QPrinter(QPrinter::HighResolution);
+        // Outside any printer's unprintable border, and the room a reader expects.
+        programPrinter->setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);
         qAddPostRoutine(deletePrinter);
     }
     return programPrinter;

@@ -44,12 +44,15 @@ public:
     virtual bool getFont(QWidget *parent, QFont &font) = 0;
     // Printer set-up on printer(); false when cancelled.
     virtual bool printSetup(QWidget *parent) = 0;
-    // The print dialog on printer() (printer, pages, copies); false when cancelled.
-    virtual bool printDialog(QWidget *parent) = 0;
+    // The print dialog on printer() (printer, pages, copies) for a document of pageCount pages,
+    // offering to print the selection when there is one; it starts at all pages. On OK the
+    // printer holds the choice (its print range and page ranges); false when cancelled.
+    virtual bool printDialog(QWidget *parent, int pageCount, bool hasSelection) = 0;
     // The page set-up dialog on printer() (paper, orientation, margins); false when cancelled.
     virtual bool pageSetup(QWidget *parent) = 0;
 
-    // The program's printer, which print set-up configures and printing uses.
+    // The program's printer, which print set-up configures and printing uses. Its margins start
+    // at 20 mm left and right and 15 mm top and bottom.
     static QPrinter *printer();
 
     // Converts a filter to Qt's form: "Desc (*.a *.b)" entries joined by ";;",

@@ -133,6 +133,42 @@ private slots:
         QCOMPARE(engine.paint(&printer), 1);
     }
 
+    // The progress of a print: each page counted (the count 0), then each page before it is
+    // printed. Stopping prints nothing and leaves no file.
+    void progressReportsAndStops()
+    {
+        QWidget window;
+        EditorAdapter editor(&window);
+        editor.setText(javaSource(300));
+        PrintEngine engine;
+        QTemporaryDir dir;
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("p.pdf")));
+        QList<QPair<int, int>> calls;
+        engine.setEditor(&editor);
+        const int pages = engine.paint(&printer, nullptr, {}, [&calls](int done, int count) {
+            calls.append({done, count});
+            return true;
+        });
+        QVERIFY(pages >= 3);
+        QList<QPair<int, int>> expected;
+        for (int counted = 1; counted < pages; ++counted)
+            expected.append({counted, 0});
+        for (int printed = 0; printed < pages; ++printed)
+            expected.append({printed, pages});
+        QCOMPARE(calls, expected);
+
+        QFile::remove(printer.outputFileName());
+        engine.setEditor(&editor);
+        QString error = QStringLiteral("untouched");
+        QCOMPARE(engine.paint(&printer, &error, {},
+                              [](int done, int count) { return count == 0 || done < 2; }),
+                 0);
+        QCOMPARE(error, QString());
+        QVERIFY(!QFile::exists(printer.outputFileName()));
+    }
+
     // With colours the keywords and comments print in colour; without, every pixel is grey.
     void colourSwitch_data()
     {

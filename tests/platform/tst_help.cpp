@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace {
@@ -140,6 +141,19 @@ private slots:
         // The contents and the index lead to every page.
         for (const QString &page : pages)
             QVERIFY2(reached.contains(page), qPrintable(page));
+    }
+
+    // Captions read as the menus show them, without the mnemonic marker.
+    void noMnemonicMarkersInThePages()
+    {
+        static const QRegularExpression marker(QStringLiteral("&\\w"));
+        for (const QString &page : QDir(helpFolder()).entryList({"*.html"}, QDir::Files)) {
+            QTextDocument document;
+            document.setHtml(readAll(helpFolder() + page));
+            const QString text = document.toPlainText();
+            const qsizetype at = text.indexOf(marker);
+            QVERIFY2(at < 0, qPrintable(page + ": " + text.mid(at - 20, 40)));
+        }
     }
 
     void helpFileNamesTheFolderBesideIt()

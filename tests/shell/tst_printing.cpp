@@ -4,18 +4,24 @@
 #include "ShellFixture.h"
 #include "app/Features.h"
 #include "editor/output/PrintEngine.h"
+#include "host/FeatureHost.h"
+#include "host/HostDocument.h"
+#include "shell/printing/PagePreview.h"
 #include "shell/printing/PrintCommands.h"
 #include "shell/printing/PrintPreviewFrm.h"
 
+#include <QImage>
 #include <QLocale>
 #include <QMenu>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -42,6 +48,21 @@ QString javaLines(int count)
     for (int i = 1; i <= count; ++i)
         text += QStringLiteral("int line%1 = %1;\n").arg(i);
     return text;
+}
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess p;
+    p.start(program, arguments);
+    return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+// The pages pdfinfo counts in a PDF file (0 when there is none).
+int pdfPages(const QString &pdf)
+{
+    static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
+                                          QRegularExpression::MultilineOption);
+    return pages.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
 }
 
 } // namespace
@@ -164,6 +185,120 @@ private slots:
         printer->setOutputFileName(QString());
     }
 
+    // The print dialog is offered the document's pages and its selection, and exactly the
+    // pages chosen reach the PDF file.
+    void printsThePagesChosen_data()
+    {
+        QTest::addColumn<int>("range"); // QPrinter::PrintRange
+        QTest::addColumn<QString>("pages");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<QStringList>("footers"); // of each printed page, in order
+        QTest::newRow("all") << int(QPrinter::AllPages) << "" << 1
+                             << QStringList {"Page 1 of 3", "Page 2 of 3", "Page 3 of 3"};
+        QTest::newRow("pages 2 to 2")
+            << int(QPrinter::PageRange) << "2" << 1 << QStringList {"Page 2 of 3"};
+        QTest::newRow("pages 1 and 3")
+            << int(QPrinter::PageRange) << "1,3" << 1 << QStringList {"Page 1 of 3", "Page 3 of 3"};
+        QTest::newRow("two copies of page 3")
+            << int(QPrinter::PageRange) << "3-9" << 2 << QStringList {"Page 3 of 3", "Page 3 of 3"};
+        QTest::newRow("selection")
+            << int(QPrinter::Selection) << "" << 1 << QStringList {"Page 1 of 1"};
+    }
+    void printsThePagesChosen()
+    {
+        QFETCH(int, range);
+        QFETCH(QString, pages);
+        QFETCH(int, copies);
+        QFETCH(QStringList, footers);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("pdfinfo (poppler-utils) is not installed");
+        ShellFixture f;
+        TMainForm *m = f.start();
+        m->LoadFile(f.write(QStringLiteral("Three.java"), javaLines(130).toUtf8()));
+        f.features().host->activeDocument()->editor()->setSelection(100, 1, 111, 1);
+        QPrinter *printer = FileDialogs::printer();
+        const QPageLayout before = printer->pageLayout();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = f.path(QStringLiteral("Three.pdf"));
+        printer->setOutputFileName(pdf);
+        printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                           QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        printer->setCopyCount(copies);
+        f.dialogs.printChoice = [&](QPrinter *p) {
+            p->setPrintRange(QPrinter::PrintRange(range));
+            p->setPageRanges(QPageRanges::fromString(pages));
+        };
+        m->action(QStringLiteral("Print1"))->trigger();
+        printer->setCopyCount(1);
+        printer->setOutputFileName(QString());
+        printer->setPageLayout(before);
+        QCOMPARE(f.dialogs.calls.size(), 1);
+        QCOMPARE(f.dialogs.calls.first().pageCount, 3);
+        QVERIFY(f.dialogs.calls.first().hasSelection);
+        QVERIFY2(f.prompter.calls.isEmpty(), qPrintable(f.prompter.texts().join(u'|')));
+        QCOMPARE(pdfPages(pdf), footers.size());
+        const QStringList printed = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
+                                        .split(u'\f', Qt::SkipEmptyParts);
+        QCOMPARE(printed.size(), footers.size());
+        for (int i = 0; i < footers.size(); ++i)
+            QVERIFY2(printed.at(i).contains(footers.at(i)), qPrintable(printed.at(i).right(200)));
+        if (range == QPrinter::Selection) { // the selected lines alone, whole
+            const QString text = printed.first();
+            QVERIFY(!text.contains(QStringLiteral("int line99 = 99;")));
+            QVERIFY(text.contains(QStringLiteral("int line100 = 100;")));
+            QVERIFY(text.contains(QStringLiteral("int line110 = 110;")));
+            QVERIFY(!text.contains(QStringLiteral("int line111 = 111;")));
+        }
+    }
+
+    // The text keeps 20 mm from the paper's sides and 15 mm from its top and bottom, also after
+    // Print Setup (the real dialog, accepted as it opens).
+    void marginsAPrinterCanPrint()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        ShellFixture f;
+        TMainForm *m = f.start();
+        m->LoadFile(f.write(QStringLiteral("Margins.java"), javaLines(200).toUtf8()));
+        QPrinter *printer = FileDialogs::printer();
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        FileDialogs::setInstance(nullptr);
+        QTimer::singleShot(0, [] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                dialog->accept();
+        });
+        m->action(QStringLiteral("PrinterSetup1"))->trigger();
+        FileDialogs::setInstance(&f.dialogs);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(f.path(QStringLiteral("Margins.pdf")));
+        m->action(QStringLiteral("Print1"))->trigger();
+        printer->setOutputFileName(QString());
+        QVERIFY2(f.prompter.calls.isEmpty(), qPrintable(f.prompter.texts().join(u'|')));
+        const int dpi = 144;
+        QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
+                                   {"-r", QString::number(dpi), "-f", "1", "-l", "1", "-png",
+                                    f.path(QStringLiteral("Margins.pdf")), f.path("page")}),
+                 0);
+        const QImage page(f.path(QStringLiteral("page-1.png")));
+        QVERIFY(!page.isNull());
+        QRect ink;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 160)
+                    ink |= QRect(x, y, 1, 1);
+        const auto mm = [dpi](int pixels) { return pixels * 25.4 / dpi; };
+        const QList<double> margins {mm(ink.left()), mm(page.width() - 1 - ink.right()),
+                                     mm(ink.top()), mm(page.height() - 1 - ink.bottom())};
+        const auto within = [](double v, double low, double high) { return v >= low && v <= high; };
+        QVERIFY2(within(margins[0], 19.5, 21.5) && within(margins[1], 19.5, 21.5)
+                     && within(margins[2], 14.5, 17.5) && within(margins[3], 14.5, 17.5),
+                 qPrintable(QStringLiteral("left %1, right %2, top %3, bottom %4 mm")
+                                .arg(margins[0])
+                                .arg(margins[1])
+                                .arg(margins[2])
+                                .arg(margins[3])));
+    }
+
     void cancelledDialogsDoNothing()
     {
         ShellFixture f;
@@ -238,15 +373,18 @@ private slots:
         QStringList shown;
         for (QToolButton *b : preview->findChildren<QToolButton *>()) {
             shown << b->toolTip();
-            // A picture from the icon theme, else the hint as its text.
-            QVERIFY(!b->icon().isNull() || b->text() == b->toolTip());
+            // A picture, whatever the desktop's icon theme; the hint only as the tool tip.
+            QVERIFY(!b->icon().isNull() && b->text().isEmpty());
+            QVERIFY(b->width() <= 32);
         }
         QCOMPARE(shown, hints);
+        QVERIFY(preview->findChild<QWidget *>(QStringLiteral("ToolBar1"))->sizeHint().width()
+                < 450);
 
         click("FullPageButton");
-        QCOMPARE(preview->SynEditPrintPreview1->zoomMode(), QPrintPreviewWidget::FitInView);
+        QCOMPARE(preview->SynEditPrintPreview1->zoomMode(), PagePreview::FitInView);
         click("FillWindowButton");
-        QCOMPARE(preview->SynEditPrintPreview1->zoomMode(), QPrintPreviewWidget::FitToWidth);
+        QCOMPARE(preview->SynEditPrintPreview1->zoomMode(), PagePreview::FitToWidth);
         preview->SynEditPrintPreview1->setZoomFactor(0.10);
         click("ZoomInButton");
         QCOMPARE(preview->zoomPercent(), 12);
@@ -264,6 +402,86 @@ private slots:
 
         preview->findChild<QPushButton *>(QStringLiteral("CloseButton"))->click();
         QVERIFY(!preview->isVisible());
+        QVERIFY(f.prompter.calls.isEmpty());
+    }
+
+    // A preview of many pages is laid out a few pages at a time: the program answers in between,
+    // the status bar says how far it has come, and Cancel stops and closes. Left alone, the
+    // first page shows once all are counted.
+    void largePreviewShowsProgress()
+    {
+        ShellFixture f;
+        TMainForm *m = f.start();
+        m->createHiddenForms();
+        TPrintPreviewFrm *preview = f.features().print->PrintPreviewFrm();
+        m->LoadFile(f.write(QStringLiteral("Large.java"), javaLines(6000).toUtf8()));
+        FileDialogs::printer()->setPageSize(QPageSize(QPageSize::A4));
+        auto *cancel = preview->findChild<QPushButton *>(QStringLiteral("CancelButton"));
+        for (bool wait : {false, true}) {
+            m->action(QStringLiteral("ForhndVisning1"))->trigger();
+            QVERIFY(preview->isVisible());
+            QVERIFY(preview->isPreparing());
+            QCOMPARE(preview->pageCount(), 0);
+            QVERIFY(cancel->isVisible());
+            QVERIFY(!preview->findChild<QToolButton *>(QStringLiteral("PrintButton"))->isEnabled());
+            bool answered = false;
+            QTimer::singleShot(0, preview, [&answered] { answered = true; });
+            QCoreApplication::processEvents();
+            QVERIFY(answered);
+            QVERIFY(preview->isPreparing());
+            QVERIFY2(preview->statusText().startsWith(QStringLiteral(" Preparing pages: ")),
+                     qPrintable(preview->statusText()));
+            if (!wait) {
+                cancel->click();
+                QVERIFY(!preview->isVisible());
+                QVERIFY(!preview->isPreparing());
+                continue;
+            }
+            for (int turn = 0; turn < 10000 && preview->isPreparing(); ++turn)
+                QCoreApplication::processEvents();
+            QVERIFY(!preview->isPreparing());
+            QVERIFY(preview->pageCount() > 50);
+            QCOMPARE(preview->statusText(),
+                     QStringLiteral(" Page: 1 of %1").arg(preview->pageCount()));
+            QVERIFY(!cancel->isVisible());
+            preview->close();
+        }
+    }
+
+    // A print shows how far it has come, and Cancel stops it: no file is left, nothing is
+    // reported.
+    void printCanBeCancelled()
+    {
+        ShellFixture f;
+        TMainForm *m = f.start();
+        m->LoadFile(f.write(QStringLiteral("Cancel.java"), javaLines(400).toUtf8()));
+        QPrinter *printer = FileDialogs::printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = f.path(QStringLiteral("Cancel.pdf"));
+        printer->setOutputFileName(pdf);
+        QStringList seen;
+        QTimer watcher; // at each turn of the event loop during the print
+        watcher.setInterval(0);
+        connect(&watcher, &QTimer::timeout, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *progress = qobject_cast<QProgressDialog *>(w); progress
+                    && progress->objectName() == QLatin1String("PrintProgress")
+                    && progress->value() == 2) {
+                    seen << progress->labelText();
+                    progress->cancel();
+                    watcher.stop();
+                }
+        });
+        f.dialogs.printChoice = [&watcher](QPrinter *) { watcher.start(); };
+        m->action(QStringLiteral("Print1"))->trigger();
+        printer->setOutputFileName(QString());
+        QVERIFY(!watcher.isActive());
+        QCOMPARE(seen.size(), 1);
+        QVERIFY2(QRegularExpression(QStringLiteral("^Printing page 3 of \\d+$"))
+                     .match(seen.first())
+                     .hasMatch(),
+                 qPrintable(seen.first()));
+        QVERIFY(!QFile::exists(pdf));
         QVERIFY(f.prompter.calls.isEmpty());
     }
 

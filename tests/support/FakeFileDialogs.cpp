@@ -1,5 +1,7 @@
 #include "FakeFileDialogs.h"
 
+#include <QPrinter>
+
 FakeFileDialogs::FakeFileDialogs() : m_previous(FileDialogs::instance())
 {
     FileDialogs::setInstance(this);
@@ -60,9 +62,13 @@ bool FakeFileDialogs::printSetup(QWidget *)
     return printSetupResult;
 }
 
-bool FakeFileDialogs::printDialog(QWidget *)
+bool FakeFileDialogs::printDialog(QWidget *, int pageCount, bool hasSelection)
 {
-    calls.append(Call {Print, Request()});
+    calls.append(Call {Print, Request(), pageCount, hasSelection});
+    printer()->setPrintRange(QPrinter::AllPages);
+    printer()->setPageRanges(QPageRanges());
+    if (printResult && printChoice)
+        printChoice(printer());
     return printResult;
 }
 

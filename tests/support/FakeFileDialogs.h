@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <functional>
+
 // Records every dialog request and answers from queues; an empty queue cancels.
 class FakeFileDialogs : public FileDialogs
 {
@@ -11,7 +13,9 @@ public:
     enum Kind { Open, Save, Folder, Color, Font, PrintSetup, Print, PageSetup };
     struct Call {
         Kind kind;
-        Request request; // caption and initialDir also for the folder dialog
+        Request request;   // caption and initialDir also for the folder dialog
+        int pageCount = 0; // the print dialog's pages and selection
+        bool hasSelection = false;
     };
 
     FakeFileDialogs();
@@ -24,7 +28,8 @@ public:
     bool getColor(QWidget *parent, QColor &color) override;
     bool getFont(QWidget *parent, QFont &font) override;
     bool printSetup(QWidget *parent) override;
-    bool printDialog(QWidget *parent) override;
+    // Starts the printer at all pages, then applies printChoice (the user's choice) on OK.
+    bool printDialog(QWidget *parent, int pageCount, bool hasSelection) override;
     bool pageSetup(QWidget *parent) override;
 
     // Queues an accepted answer naming files.
@@ -36,7 +41,8 @@ public:
     QList<QColor> colorAnswers;
     QList<QFont> fontAnswers;
     bool printSetupResult = true;
-    bool printResult = true;     // the print dialog's answer
+    bool printResult = true; // the print dialog's answer
+    std::function<void(QPrinter *)> printChoice;
     bool pageSetupResult = true; // the page set-up dialog's answer
 
 private:

@@ -1,11 +1,16 @@
 #include "editor/output/PrintEngine.h"
 
 #include "editor/EditorAdapter.h"
+#include "editor/output/PrintPage.h"
 
+#include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 #include <Qsci/qsciscintilla.h>
+
+#include <algorithm>
+#include <tuple>
 
 using Sci = QsciScintillaBase;
 
@@ -33,6 +38,9 @@ QFont PrintEngine::defaultFont()
 
 void PrintEngine::setEditor(EditorAdapter *editor)
 {
+    m_begun = false;
+    m_laidOut = false;
+    m_pageCount = 0;
     m_source = editor ? editor->scintilla() : nullptr;
     if (!m_view) {
         m_view = new QsciScintilla;
@@ -155,70 +163,171 @@ void PrintEngine::drawSection(QPainter &painter, const Section &section, const Q
     }
 }
 
-QVector<long> PrintEngine::layOut(QPainter &painter, const QRect &area) const
+std::pair<long, long> PrintEngine::textRange() const
 {
-    QVector<long> starts;
-    const long end = m_view->SendScintilla(Sci::SCI_GETLENGTH);
-    long pos = 0;
-    while (pos < end) {
-        starts.append(pos);
-        const long next =
-            m_view->SendScintilla(Sci::SCI_FORMATRANGE, 0UL, &painter, area, pos, end);
-        if (next <= pos)
-            break;
-        pos = next;
-    }
-    // An empty document still gets its page with header and footer.
-    if (starts.isEmpty())
-        starts.append(0);
-    return starts;
+    const long length = m_view->SendScintilla(Sci::SCI_GETLENGTH);
+    if (!SelectedOnly)
+        return {0, length};
+    const long start = m_source->SendScintilla(Sci::SCI_GETSELECTIONSTART);
+    long end = m_source->SendScintilla(Sci::SCI_GETSELECTIONEND);
+    if (end <= start)
+        return {0, length};
+    // A selection that ends at the start of a line leaves that line out.
+    if (end > start + 1
+        && m_source->SendScintilla(Sci::SCI_POSITIONFROMLINE,
+                                   m_source->SendScintilla(Sci::SCI_LINEFROMPOSITION, end))
+            == end)
+        --end;
+    return {start, end};
 }
 
-int PrintEngine::paint(QPrinter *printer, QString *error)
+void PrintEngine::beginLayout(const QPageLayout &page, int resolution)
 {
+    m_laidOut = false;
     m_pageCount = 0;
+    m_starts.clear();
+    m_begun = hasEditor();
+    if (!m_begun)
+        return;
+    prepareView();
+    m_page = page;
+    m_resolution = resolution;
+    m_measure = std::make_unique<PrintPage>(page, resolution);
+    const QPaintDevice *device = m_measure.get();
+    const QRect whole(0, 0, device->width(), device->height());
+    const int headerHeight = sectionHeight(Header, m_measure.get());
+    const int footerHeight = sectionHeight(Footer, m_measure.get());
+    m_area = whole.adjusted(0, headerHeight, 0, -footerHeight);
+    m_headerBand = QRect(whole.left(), whole.top(), whole.width(), headerHeight);
+    m_footerBand = QRect(whole.left(),
+                         whole.bottom() - footerHeight
+                             + QFontMetrics(defaultFont(), m_measure.get()).lineSpacing() / 2,
+                         whole.width(), footerHeight);
+    std::tie(m_start, m_end) = textRange();
+    m_next = m_start;
+}
+
+bool PrintEngine::layOutMore(int count)
+{
+    if (m_laidOut || !m_begun)
+        return true;
+    QPainter painter(m_measure.get());
+    for (int i = 0; i < count && m_next < m_end; ++i) {
+        m_starts.append(m_next);
+        const long next =
+            m_view->SendScintilla(Sci::SCI_FORMATRANGE, 0UL, &painter, m_area, m_next, m_end);
+        m_next = next > m_next ? next : m_end;
+    }
+    if (m_next < m_end)
+        return false;
+    // An empty document still gets its page with header and footer.
+    if (m_starts.isEmpty())
+        m_starts.append(m_start);
+    m_pageCount = int(m_starts.size());
+    m_laidOut = true;
+    return true;
+}
+
+bool PrintEngine::isLaidOutFor(const QPrinter &printer) const
+{
+    return m_laidOut && m_page == printer.pageLayout() && m_resolution == printer.resolution()
+        && std::pair(m_start, m_end) == textRange();
+}
+
+bool PrintEngine::layOut(const QPrinter &printer, const Progress &progress)
+{
+    if (!hasEditor())
+        return false;
+    if (isLaidOutFor(printer))
+        return true;
+    beginLayout(printer.pageLayout(), printer.resolution());
+    while (!layOutMore(1))
+        if (progress && !progress(pagesLaidOut(), 0)) {
+            m_begun = false;
+            return false;
+        }
+    return true;
+}
+
+double PrintEngine::laidOutShare() const
+{
+    if (m_laidOut)
+        return 1.0;
+    if (!m_begun || m_end <= m_start)
+        return 0.0;
+    return double(m_next - m_start) / double(m_end - m_start);
+}
+
+void PrintEngine::drawPage(QPainter &painter, int page)
+{
+    if (!m_laidOut || page < 1 || page > m_pageCount)
+        return;
+    drawSection(painter, Header, m_headerBand, page, m_pageCount);
+    drawSection(painter, Footer, m_footerBand, page, m_pageCount);
+    const long end = qMin(m_end, long(m_view->SendScintilla(Sci::SCI_GETLENGTH)));
+    if (m_starts.at(page - 1) < end) {
+        painter.save();
+        m_view->SendScintilla(Sci::SCI_FORMATRANGE, 1UL, &painter, m_area, m_starts.at(page - 1),
+                              end);
+        painter.restore();
+    }
+}
+
+int PrintEngine::paint(QPrinter *printer, QString *error, const QPageRanges &pages,
+                       const Progress &progress)
+{
+    if (error)
+        error->clear();
     if (!hasEditor()) {
         if (error)
             *error = QStringLiteral("There is no document to print.");
         return 0;
     }
-    QPainter painter;
-    if (!painter.begin(printer)) {
+    if (!layOut(*printer, progress))
+        return 0;
+    QList<int> chosen;
+    for (int page = 1; page <= m_pageCount; ++page)
+        if (pages.isEmpty() || pages.contains(page))
+            chosen.append(page);
+    if (chosen.isEmpty()) {
         if (error)
-            *error = QStringLiteral("The printer could not be started.");
+            *error = QStringLiteral("The pages chosen are not in the document: it has %1.")
+                         .arg(m_pageCount == 1 ? QStringLiteral("one page")
+                                               : QStringLiteral("%1 pages").arg(m_pageCount));
         return 0;
     }
-    prepareView();
+    if (printer->pageOrder() == QPrinter::LastPageFirst)
+        std::reverse(chosen.begin(), chosen.end());
+    const int copies = printer->supportsMultipleCopies() ? 1 : qMax(1, printer->copyCount());
+    QList<int> sequence;
+    for (int copy = 0; copy < copies && printer->collateCopies(); ++copy)
+        sequence += chosen;
+    for (int i = 0; i < chosen.size() && !printer->collateCopies(); ++i)
+        sequence += QList<int>(copies, chosen.at(i));
 
-    const QRect page(0, 0, printer->width(), printer->height());
-    const int headerHeight = sectionHeight(Header, printer);
-    const int footerHeight = sectionHeight(Footer, printer);
-    const QRect area = page.adjusted(0, headerHeight, 0, -footerHeight);
-    const QRect headerBand(page.left(), page.top(), page.width(), headerHeight);
-    const QRect footerBand(page.left(),
-                           page.bottom() - footerHeight
-                               + QFontMetrics(defaultFont(), printer).lineSpacing() / 2,
-                           page.width(), footerHeight);
-
-    // First the pages are counted, then drawn.
-    const QVector<long> starts = layOut(painter, area);
-    m_pageCount = int(starts.size());
-    const long end = m_view->SendScintilla(Sci::SCI_GETLENGTH);
-    for (int i = 0; i < starts.size(); ++i) {
+    QPainter painter;
+    for (int i = 0; i < sequence.size(); ++i) {
+        if (progress && !progress(i, int(sequence.size()))) {
+            if (painter.isActive() && !printer->abort()) {
+                painter.end();
+                if (printer->outputFormat() == QPrinter::PdfFormat)
+                    QFile::remove(printer->outputFileName());
+            }
+            return 0;
+        }
+        if (i == 0 && !painter.begin(printer)) {
+            if (error)
+                *error = QStringLiteral("The printer could not be started.");
+            return 0;
+        }
         if (i > 0 && !printer->newPage()) {
             painter.end();
             if (error)
                 *error = QStringLiteral("The printer could not start a new page.");
             return 0;
         }
-        drawSection(painter, Header, headerBand, i + 1, m_pageCount);
-        drawSection(painter, Footer, footerBand, i + 1, m_pageCount);
-        if (end > 0) {
-            painter.save();
-            m_view->SendScintilla(Sci::SCI_FORMATRANGE, 1UL, &painter, area, starts.at(i), end);
-            painter.restore();
-        }
+        drawPage(painter, sequence.at(i));
     }
     painter.end();
-    return m_pageCount;
+    return int(sequence.size());
 }

@@ -1,5 +1,6 @@
 #include "shell/printing/PrintCommands.h"
 
+#include "editor/EditorAdapter.h"
 #include "editor/output/PrintEngine.h"
 #include "host/ActionRegistry.h"
 #include "host/FeatureHost.h"
@@ -9,6 +10,7 @@
 #include "platform/Prompter.h"
 #include "settings/store/AppSettings.h"
 #include "shell/printing/PrintPreviewFrm.h"
+#include "shell/printing/PrintProgress.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -117,45 +119,64 @@ bool PrintCommands::SkrivUt()
             engine.Footer.Add(QStringLiteral("Page $PAGENUM$ of $PAGECOUNT$"), font, Qt::AlignRight,
                               1);
     }
+    engine.SelectedOnly = false;
     engine.setEditor(document->editor());
-    // The preview draws this job; its page count comes when it is drawn.
+    m_prepared = document->editor();
+    // The preview shows this job; its page count comes when its pages are laid out.
     if (m_preview) {
-        m_preview->setPaintPages(
-            [this](QPrinter *printer) { return SynEditPrint1->paint(printer); });
+        m_preview->setEngine(SynEditPrint1);
         m_preview->setPrintJob([this] { printJob(); });
         m_preview->setWindowTitle(QStringLiteral("Print preview of document - ") + caption);
     }
     return true;
 }
 
-void PrintCommands::printJob()
+QWidget *PrintCommands::dialogParent() const
+{
+    return m_preview && m_preview->isVisible() ? static_cast<QWidget *>(m_preview)
+                                               : m_host.window();
+}
+
+void PrintCommands::printJob(const QPageRanges &pages)
 {
     QPrinter *printer = FileDialogs::printer();
     QString reason = noPrinterReason(*printer);
     if (reason.isEmpty()) {
         printer->setDocName(SynEditPrint1->Title.isEmpty() ? SynEditPrint1->DocTitle
                                                            : SynEditPrint1->Title);
-        if (SynEditPrint1->paint(printer, &reason) > 0)
+        PrintProgress progress(dialogParent());
+        if (SynEditPrint1->paint(printer, &reason, pages, progress.callback()) > 0
+            || reason.isEmpty()) // printed, or cancelled
             return;
     }
-    Prompter::instance()->messageDlg(
-        m_preview && m_preview->isVisible() ? static_cast<QWidget *>(m_preview) : m_host.window(),
-        QStringLiteral("The document was not printed.\n") + reason, Prompter::Error,
-        Prompter::OkButton);
+    Prompter::instance()->messageDlg(dialogParent(),
+                                     QStringLiteral("The document was not printed.\n") + reason,
+                                     Prompter::Error, Prompter::OkButton);
 }
 
 void PrintCommands::Print1Click()
 {
     if (!SkrivUt())
         return;
-    if (!FileDialogs::instance()->printDialog(m_host.window()))
+    PrintEngine &engine = *SynEditPrint1;
+    QPrinter *printer = FileDialogs::printer();
+    // The dialog offers the document's pages.
+    {
+        PrintProgress progress(m_host.window());
+        if (!engine.layOut(*printer, progress.callback()))
+            return;
+    }
+    if (!FileDialogs::instance()->printDialog(m_host.window(), engine.pageCount(),
+                                              m_prepared->hasSelection()))
         return;
     HostDocument *document = m_host.activeDocument();
     if (!document)
         return;
-    SynEditPrint1->setEditor(document->editor());
-    SynEditPrint1->Title = document->caption();
-    printJob();
+    if (document->editor() != m_prepared)
+        engine.setEditor(document->editor());
+    engine.Title = document->caption();
+    engine.SelectedOnly = printer->printRange() == QPrinter::Selection;
+    printJob(printer->printRange() == QPrinter::PageRange ? printer->pageRanges() : QPageRanges());
 }
 
 void PrintCommands::PrinterSetup1Click()

@@ -4,12 +4,15 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QPageRanges>
 #include <QPointer>
 
+class EditorAdapter;
 class FeatureHost;
 class HostDocument;
 class PrintEngine;
 class QPrinter;
+class QWidget;
 
 // File, "P&rint..", "&Print Setup.." and "Print Preview" (and their tool buttons), and
 // "P&rint.." and "Print preview" in every document pop-up: the active document through the
@@ -39,9 +42,13 @@ public:
 private:
     // Gives a new document's pop-up the print items.
     void addPopupItems(HostDocument *document);
-    // Prints the prepared job on the program's printer; says so when no printer is reached.
-    void printJob();
+    // Where a progress or message box goes: the preview while it shows, else the main window.
+    QWidget *dialogParent() const;
+    // Prints the prepared job's pages (all when empty) on the program's printer; says so
+    // when no printer is reached.
+    void printJob(const QPageRanges &pages = {});
 
     FeatureHost &m_host;
     QPointer<TPrintPreviewFrm> m_preview;
+    QPointer<EditorAdapter> m_prepared; // the editor SkrivUt prepared the job for
 };

@@ -1,14 +1,27 @@
 #include "shell/printing/PrintPreviewFrm.h"
 
+#include "editor/output/PrintEngine.h"
+#include "shell/printing/PagePreview.h"
+#include "shell/printing/PreviewIcons.h"
+
 #include <QHBoxLayout>
-#include <QIcon>
+#include <QHideEvent>
 #include <QLabel>
-#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStatusBar>
-#include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// Pages laid out between two turns of the event loop (a few milliseconds of work).
+constexpr int kPagesPerStep = 8;
+
+} // namespace
 
 TPrintPreviewFrm::TPrintPreviewFrm(QPrinter *printer, QWidget *parent)
     : TPrintPreviewFrm([printer] { return printer; }, parent)
@@ -33,24 +46,25 @@ TPrintPreviewFrm::TPrintPreviewFrm(std::function<QPrinter *()> printer, QWidget 
     barLayout->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(m_bar);
 
-    addButton(QStringLiteral("PrintButton"), QStringLiteral("Print"),
-              QStringLiteral("document-print"), &TPrintPreviewFrm::PrintClick);
-    addButton(QStringLiteral("ZoomOutButton"), QStringLiteral("Zoom out"),
-              QStringLiteral("zoom-out"), &TPrintPreviewFrm::ZoomOutClick);
-    addButton(QStringLiteral("ZoomInButton"), QStringLiteral("Zoom inn"), QStringLiteral("zoom-in"),
+    using PreviewIcons::Picture;
+    addButton(QStringLiteral("PrintButton"), QStringLiteral("Print"), Picture::Print,
+              &TPrintPreviewFrm::PrintClick);
+    addButton(QStringLiteral("ZoomOutButton"), QStringLiteral("Zoom out"), Picture::ZoomOut,
+              &TPrintPreviewFrm::ZoomOutClick);
+    addButton(QStringLiteral("ZoomInButton"), QStringLiteral("Zoom inn"), Picture::ZoomIn,
               &TPrintPreviewFrm::ZoomInClick);
     addButton(QStringLiteral("FullPageButton"), QStringLiteral("View full page (100 % view)"),
-              QStringLiteral("zoom-fit-best"), &TPrintPreviewFrm::FullPageClick);
+              Picture::FullPage, &TPrintPreviewFrm::FullPageClick);
     addButton(QStringLiteral("FillWindowButton"), QStringLiteral("Fill window"),
-              QStringLiteral("zoom-fit-width"), &TPrintPreviewFrm::FillWindowClick);
-    addButton(QStringLiteral("FirstPageButton"), QStringLiteral("First page"),
-              QStringLiteral("go-first"), &TPrintPreviewFrm::FirstPageClick);
+              Picture::FillWindow, &TPrintPreviewFrm::FillWindowClick);
+    addButton(QStringLiteral("FirstPageButton"), QStringLiteral("First page"), Picture::FirstPage,
+              &TPrintPreviewFrm::FirstPageClick);
     addButton(QStringLiteral("PreviousPageButton"), QStringLiteral("Previous page"),
-              QStringLiteral("go-previous"), &TPrintPreviewFrm::PreviousPageClick);
-    addButton(QStringLiteral("NextPageButton"), QStringLiteral("Next page"),
-              QStringLiteral("go-next"), &TPrintPreviewFrm::NextPageClick);
-    addButton(QStringLiteral("LastPageButton"), QStringLiteral("Last page"),
-              QStringLiteral("go-last"), &TPrintPreviewFrm::LastPageClick);
+              Picture::PreviousPage, &TPrintPreviewFrm::PreviousPageClick);
+    addButton(QStringLiteral("NextPageButton"), QStringLiteral("Next page"), Picture::NextPage,
+              &TPrintPreviewFrm::NextPageClick);
+    addButton(QStringLiteral("LastPageButton"), QStringLiteral("Last page"), Picture::LastPage,
+              &TPrintPreviewFrm::LastPageClick);
     barLayout->addSpacing(12);
     auto *close = new QPushButton(QStringLiteral("Close window"), m_bar);
     close->setObjectName(QStringLiteral("CloseButton"));
@@ -63,18 +77,40 @@ TPrintPreviewFrm::TPrintPreviewFrm(std::function<QPrinter *()> printer, QWidget 
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     m_panel = new QLabel(StatusBar1);
-    m_panel->setMinimumWidth(160);
+    // Room for the progress text, so that the progress bar stays in place.
+    m_panel->setMinimumWidth(qMax(160,
+                                  m_panel->fontMetrics().horizontalAdvance(
+                                      QStringLiteral(" Preparing pages: 00000 of about 00000 "))));
     StatusBar1->addWidget(m_panel);
+    m_progress = new QProgressBar(StatusBar1);
+    m_progress->setObjectName(QStringLiteral("PrepareProgress"));
+    m_progress->setRange(0, 1000);
+    m_progress->setTextVisible(false);
+    m_progress->setMaximumWidth(200);
+    StatusBar1->addWidget(m_progress);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), StatusBar1);
+    m_cancel->setObjectName(QStringLiteral("CancelButton"));
+    m_cancel->setAutoDefault(false);
+    connect(m_cancel, &QPushButton::clicked, this, &TPrintPreviewFrm::CancelClick);
+    StatusBar1->addWidget(m_cancel);
+    m_progress->hide();
+    m_cancel->hide();
     layout->addWidget(StatusBar1);
+
+    m_preparing = new QTimer(this);
+    m_preparing->setSingleShot(true);
+    m_preparing->setInterval(0);
+    connect(m_preparing, &QTimer::timeout, this, &TPrintPreviewFrm::prepareMore);
 }
 
 QToolButton *TPrintPreviewFrm::addButton(const QString &name, const QString &hint,
-                                         const QString &icon, void (TPrintPreviewFrm::*handler)())
+                                         PreviewIcons::Picture picture,
+                                         void (TPrintPreviewFrm::*handler)())
 {
     auto *button = new QToolButton(m_bar);
     button->setObjectName(name);
     button->setToolTip(hint);
-    m_pictures.append({button, hint, icon});
+    button->setIcon(PreviewIcons::icon(picture));
     button->setAutoRaise(true);
     connect(button, &QToolButton::clicked, this, handler);
     m_bar->layout()->addWidget(button);
@@ -85,24 +121,15 @@ void TPrintPreviewFrm::makeShownParts()
 {
     if (SynEditPrintPreview1)
         return;
-    SynEditPrintPreview1 = new QPrintPreviewWidget(m_printer(), this);
+    SynEditPrintPreview1 = new PagePreview(this);
     SynEditPrintPreview1->setObjectName(QStringLiteral("SynEditPrintPreview1"));
     m_layout->insertWidget(1, SynEditPrintPreview1, 1);
-    connect(SynEditPrintPreview1, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter *target) { m_pageCount = m_paint ? m_paint(target) : 0; });
-    connect(SynEditPrintPreview1, &QPrintPreviewWidget::previewChanged, this,
+    connect(SynEditPrintPreview1, &PagePreview::previewChanged, this,
             &TPrintPreviewFrm::showPageNumber);
-    for (const Picture &p : std::as_const(m_pictures)) {
-        p.button->setIcon(QIcon::fromTheme(p.icon));
-        if (p.button->icon().isNull())
-            p.button->setText(p.hint);
-    }
-    m_pictures.clear();
 }
 
 void TPrintPreviewFrm::showPreview()
 {
-    makeShownParts();
     show();
     raise();
     activateWindow();
@@ -110,18 +137,71 @@ void TPrintPreviewFrm::showPreview()
 
 void TPrintPreviewFrm::showEvent(QShowEvent *event)
 {
-    if (!SynEditPrintPreview1) {
-        makeShownParts();
-        SynEditPrintPreview1->show();
-    }
+    makeShownParts();
     QDialog::showEvent(event);
-    // The preview widget draws the pages itself when it is first shown; later showings
-    // refresh them here.
-    if (m_shownBefore)
-        SynEditPrintPreview1->updatePreview();
-    m_shownBefore = true;
+    // Not when the window comes back from being minimized.
+    if (!event->spontaneous())
+        startPreparing();
+}
+
+void TPrintPreviewFrm::hideEvent(QHideEvent *event)
+{
+    if (!event->spontaneous())
+        setPreparing(false);
+    QDialog::hideEvent(event);
+}
+
+void TPrintPreviewFrm::startPreparing()
+{
+    m_pageCount = 0;
+    QPrinter *printer = m_printer();
+    SynEditPrintPreview1->setJob(m_engine, printer->pageLayout(), printer->resolution());
+    if (!m_engine || !m_engine->hasEditor()) {
+        showPageNumber();
+        return;
+    }
+    m_engine->beginLayout(printer->pageLayout(), printer->resolution());
+    setPreparing(true);
+    // A short job is ready at once.
+    prepareMore();
+}
+
+void TPrintPreviewFrm::prepareMore()
+{
+    if (!m_engine->layOutMore(kPagesPerStep)) {
+        const int done = m_engine->pagesLaidOut();
+        const double share = m_engine->laidOutShare();
+        m_progress->setValue(qRound(share * 1000));
+        m_panel->setText(share > 0 ? QStringLiteral(" Preparing pages: %1 of about %2")
+                                         .arg(done)
+                                         .arg(qMax(done, qRound(done / share)))
+                                   : QStringLiteral(" Preparing pages"));
+        m_preparing->start();
+        return;
+    }
+    setPreparing(false);
+    m_pageCount = m_engine->pageCount();
+    SynEditPrintPreview1->setPageCount(m_pageCount);
     SynEditPrintPreview1->setCurrentPage(1);
     showPageNumber();
+}
+
+void TPrintPreviewFrm::setPreparing(bool preparing)
+{
+    m_isPreparing = preparing;
+    if (!preparing)
+        m_preparing->stop();
+    m_progress->setValue(0);
+    m_progress->setVisible(preparing);
+    m_cancel->setVisible(preparing);
+    for (QToolButton *button : m_bar->findChildren<QToolButton *>())
+        button->setEnabled(!preparing);
+}
+
+void TPrintPreviewFrm::CancelClick()
+{
+    setPreparing(false);
+    close();
 }
 
 QString TPrintPreviewFrm::statusText() const
@@ -131,6 +211,8 @@ QString TPrintPreviewFrm::statusText() const
 
 void TPrintPreviewFrm::showPageNumber()
 {
+    if (isPreparing())
+        return;
     m_panel->setText(QStringLiteral(" Page: ")
                      + QString::number(SynEditPrintPreview1->currentPage()) + QStringLiteral(" of ")
                      + QString::number(m_pageCount));
@@ -170,12 +252,12 @@ void TPrintPreviewFrm::ZoomInClick()
 
 void TPrintPreviewFrm::FullPageClick()
 {
-    SynEditPrintPreview1->setZoomMode(QPrintPreviewWidget::FitInView);
+    SynEditPrintPreview1->setZoomMode(PagePreview::FitInView);
 }
 
 void TPrintPreviewFrm::FillWindowClick()
 {
-    SynEditPrintPreview1->setZoomMode(QPrintPreviewWidget::FitToWidth);
+    SynEditPrintPreview1->setZoomMode(PagePreview::FitToWidth);
 }
 
 void TPrintPreviewFrm::FirstPageClick()
