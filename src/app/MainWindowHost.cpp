@@ -2,6 +2,7 @@
 
 #include "shell/EditFrmUnit.h"
 #include "shell/Main.h"
+#include "shell/TabVisibility.h"
 
 #include <QBoxLayout>
 #include <QGroupBox>
@@ -138,7 +139,7 @@ void MainWindowHost::showPage(Page which, bool current)
         const int index = pages->indexOf(sheet);
         if (index < 0)
             continue;
-        pages->setTabVisible(index, true);
+        TabVisibility::setShown(pages, sheet, true);
         if (current)
             pages->setCurrentIndex(index);
     }

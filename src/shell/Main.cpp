@@ -7,6 +7,7 @@
 #include "shell/EditFrmUnit.h"
 #include "shell/SaveDocChangeFrm.h"
 #include "shell/SubWindowKeys.h"
+#include "shell/TabVisibility.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -388,7 +389,7 @@ void TMainForm::setTabShown(QTabWidget *pages, QWidget *page, bool shown)
         return;
     // Programmatic changes of the visible tabs are not the user's tab change.
     const QSignalBlocker block(pages);
-    pages->setTabVisible(index, shown);
+    TabVisibility::setShown(pages, page, shown);
 }
 
 // --- Timers and activation ---------------------------------------------------------------
