@@ -1,5 +1,6 @@
 #include "editor/EditorAdapter.h"
 
+#include "editor/PaddedLineNumbers.h"
 #include "editor/TextSearch.h"
 #include "editor/highlighting/GeneralLexer.h"
 #include "editor/highlighting/Highlighter.h"
@@ -709,8 +710,15 @@ void EditorAdapter::applyAppearance()
 
 void EditorAdapter::applyGutter()
 {
-    m_editor->setMarginType(
-        0, m_lineNumbers ? QsciScintilla::NumberMargin : QsciScintilla::SymbolMargin);
+    const bool padded = m_lineNumbers && m_leadingZeros;
+    if (padded && !m_paddedNumbers)
+        m_paddedNumbers = new PaddedLineNumbers(m_editor);
+    if (m_paddedNumbers)
+        m_paddedNumbers->setActive(padded);
+    m_editor->setMarginType(0,
+                            !m_lineNumbers ? QsciScintilla::SymbolMargin
+                                : padded   ? QsciScintilla::TextMarginRightJustified
+                                           : QsciScintilla::NumberMargin);
     m_editor->setMarginMarkerMask(0, MarkerMask);
     m_editor->setMarginWidth(0, m_gutterVisible ? m_gutterWidth : 0);
     m_editor->setMarginsFont(m_font);
@@ -755,6 +763,12 @@ void EditorAdapter::setGutterWidth(int pixels)
 void EditorAdapter::setShowLineNumbers(bool show)
 {
     m_lineNumbers = show;
+    applyGutter();
+}
+
+void EditorAdapter::setLeadingZeros(bool on)
+{
+    m_leadingZeros = on;
     applyGutter();
 }
 

@@ -22,6 +22,7 @@ class QKeySequence;
 class QsciScintilla;
 class QWidget;
 class Highlighter;
+class PaddedLineNumbers;
 namespace TextSearch {
 class Pattern;
 }
@@ -120,6 +121,9 @@ public:
     void setGutterWidth(int pixels);
     void setShowLineNumbers(bool show);
     bool showLineNumbers() const { return m_lineNumbers; }
+    // Line numbers padded with zeros to the width of the highest one (when they are shown).
+    void setLeadingZeros(bool on);
+    bool leadingZeros() const { return m_leadingZeros; }
     void setShowSpecialChars(bool show);
     void setReadOnly(bool readOnly);
     bool isReadOnly() const;
@@ -342,6 +346,8 @@ private:
     int m_gutterWidth = 52;
     bool m_gutterVisible = true;
     bool m_lineNumbers = false;
+    bool m_leadingZeros = false;
+    PaddedLineNumbers *m_paddedNumbers = nullptr;
     bool m_lineColorsSet = false;
     QList<PositionRange> m_waves;
     WaveOverlay *m_waveOverlay = nullptr;

@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 
 #include "platform/DelphiStrings.h"
+#include "platform/FileLock.h"
 #include "platform/SafeWrite.h"
 
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 
 #include <memory>
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -199,7 +201,86 @@ QString oneLine(QString s)
     return s;
 }
 
+// The file as it is on disk now, read again whatever was read before.
+ParsedPtr onDisk(const QString &fileName)
+{
+    IniCache::instance().forget(fileName);
+    return current(fileName);
+}
+
+// Writes key=value into section of p's lines (into lines); a key that is there keeps its
+// spelling, a new one goes after the section's last non-blank line, a new section at the end.
+void writeValue(const ParsedIni &p, const QString &section, const QString &key,
+                const QString &value, QStringList &lines)
+{
+    lines = p.lines;
+    const QString keyName = Delphi::trim(oneLine(key));
+    const QString entry = keyName + u'=' + oneLine(value);
+    const ParsedIni::Section *s = p.findSection(section);
+    if (!s) {
+        if (!lines.isEmpty() && !Delphi::trim(lines.last()).isEmpty())
+            lines.append(QString());
+        lines.append(u'[' + Delphi::trim(oneLine(section)) + u']');
+        lines.append(entry);
+        return;
+    }
+    if (const ParsedIni::Key *k = ParsedIni::findKey(*s, keyName)) {
+        lines[k->line] = k->name + u'=' + oneLine(value);
+        return;
+    }
+    int insertAt = s->line + 1;
+    for (int i = s->line + 1; i < s->end; ++i) {
+        if (!Delphi::trim(lines.at(i)).isEmpty())
+            insertAt = i + 1;
+    }
+    lines.insert(insertAt, entry);
+}
+
+// Removes every copy of the section (so no older duplicate comes to light); false when there
+// is none.
+bool removeSection(const ParsedIni &p, const QString &section, QStringList &lines)
+{
+    lines = p.lines;
+    bool found = false;
+    for (auto it = p.sections.crbegin(); it != p.sections.crend(); ++it) {
+        if (it->name.compare(section, Qt::CaseInsensitive) != 0)
+            continue;
+        lines.erase(lines.begin() + it->line, lines.begin() + it->end);
+        found = true;
+    }
+    return found;
+}
+
+// Removes every copy of the key from the section; false when there is none.
+bool removeKey(const ParsedIni &p, const QString &section, const QString &key, QStringList &lines)
+{
+    lines = p.lines;
+    const ParsedIni::Section *s = p.findSection(section);
+    if (!s)
+        return false;
+    bool found = false;
+    for (auto it = s->keys.crbegin(); it != s->keys.crend(); ++it) {
+        if (it->name.compare(key, Qt::CaseInsensitive) == 0) {
+            lines.removeAt(it->line);
+            found = true;
+        }
+    }
+    return found;
+}
+
 } // namespace
+
+bool IniFile::applyEdit(const Edit &edit, QStringList &lines)
+{
+    const ParsedPtr parsed = parse(lines);
+    const ParsedIni &p = *parsed;
+    switch (edit.kind) {
+    case Edit::Write: writeValue(p, edit.section, edit.key, edit.value, lines); return true;
+    case Edit::EraseSection: return removeSection(p, edit.section, lines);
+    case Edit::DeleteKey: return removeKey(p, edit.section, edit.key, lines);
+    }
+    return false;
+}
 
 IniFile::IniFile(const QString &fileName) : m_fileName(fileName) {}
 
@@ -247,31 +328,7 @@ bool IniFile::readBool(const QString &section, const QString &key, bool def) con
 
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    const ParsedPtr p = stateOf(m_fileName, m_updating ? &m_pending : nullptr);
-    QStringList lines = p->lines;
-    const QString keyName = Delphi::trim(oneLine(key));
-    const QString entry = keyName + u'=' + oneLine(value);
-
-    const ParsedIni::Section *s = p->findSection(section);
-    if (!s) {
-        if (!lines.isEmpty() && !Delphi::trim(lines.last()).isEmpty())
-            lines.append(QString());
-        lines.append(u'[' + Delphi::trim(oneLine(section)) + u']');
-        lines.append(entry);
-        return storeLines(lines);
-    }
-    if (const ParsedIni::Key *k = ParsedIni::findKey(*s, keyName)) {
-        lines[k->line] = k->name + u'=' + oneLine(value); // the key keeps its spelling
-        return storeLines(lines);
-    }
-    // A new key goes after the section's last non-blank line.
-    int insertAt = s->line + 1;
-    for (int i = s->line + 1; i < s->end; ++i) {
-        if (!Delphi::trim(lines.at(i)).isEmpty())
-            insertAt = i + 1;
-    }
-    lines.insert(insertAt, entry);
-    return storeLines(lines);
+    return store({Edit::Write, section, key, value});
 }
 
 bool IniFile::writeInteger(const QString &section, const QString &key, int value)
@@ -286,34 +343,12 @@ bool IniFile::writeBool(const QString &section, const QString &key, bool value)
 
 bool IniFile::eraseSection(const QString &section)
 {
-    const ParsedPtr p = stateOf(m_fileName, m_updating ? &m_pending : nullptr);
-    QStringList lines = p->lines;
-    bool found = false;
-    // Every copy of the section goes, so no older duplicate comes to light.
-    for (auto it = p->sections.crbegin(); it != p->sections.crend(); ++it) {
-        if (it->name.compare(section, Qt::CaseInsensitive) != 0)
-            continue;
-        lines.erase(lines.begin() + it->line, lines.begin() + it->end);
-        found = true;
-    }
-    return found ? storeLines(lines) : true;
+    return store({Edit::EraseSection, section, QString(), QString()});
 }
 
 bool IniFile::deleteKey(const QString &section, const QString &key)
 {
-    const ParsedPtr p = stateOf(m_fileName, m_updating ? &m_pending : nullptr);
-    const ParsedIni::Section *s = p->findSection(section);
-    if (!s)
-        return true;
-    QStringList lines = p->lines;
-    bool found = false;
-    for (auto it = s->keys.crbegin(); it != s->keys.crend(); ++it) {
-        if (it->name.compare(key, Qt::CaseInsensitive) == 0) {
-            lines.removeAt(it->line);
-            found = true;
-        }
-    }
-    return found ? storeLines(lines) : true;
+    return store({Edit::DeleteKey, section, key, QString()});
 }
 
 bool IniFile::sectionExists(const QString &section) const
@@ -382,14 +417,16 @@ QStringList IniFile::readNumbered(const QString &section, int first, int count) 
     return list;
 }
 
-bool IniFile::storeLines(const QStringList &lines)
+bool IniFile::store(const Edit &edit)
 {
     if (m_updating) {
-        m_pending = lines;
-        m_dirty = true;
+        if (applyEdit(edit, m_pending))
+            m_edits.append(edit);
         return true;
     }
-    return saveLines(lines);
+    const FileLock lock(m_fileName);
+    QStringList lines = onDisk(m_fileName)->lines;
+    return !applyEdit(edit, lines) || saveLines(lines);
 }
 
 void IniFile::beginUpdate()
@@ -397,8 +434,9 @@ void IniFile::beginUpdate()
     if (m_updating)
         return;
     m_pending = loadLines();
+    m_base = m_pending;
+    m_edits.clear();
     m_updating = true;
-    m_dirty = false;
 }
 
 bool IniFile::commit()
@@ -406,14 +444,27 @@ bool IniFile::commit()
     if (!m_updating)
         return true;
     m_updating = false;
-    const QStringList lines = std::move(m_pending);
-    m_pending.clear();
-    // A batch that wrote nothing leaves the file alone (and creates none).
-    return !m_dirty || saveLines(lines);
+    const QList<Edit> edits = std::exchange(m_edits, {});
+    const QStringList base = std::exchange(m_base, {});
+    QStringList lines = std::exchange(m_pending, {});
+    // A batch that changed nothing leaves the file alone (and creates none).
+    if (edits.isEmpty())
+        return true;
+    const FileLock lock(m_fileName);
+    const QStringList now = onDisk(m_fileName)->lines;
+    if (now == base)
+        return saveLines(lines); // nobody wrote meanwhile: the batch's copy is the result
+    lines = now;
+    bool changed = false;
+    for (const Edit &edit : edits)
+        changed = applyEdit(edit, lines) || changed;
+    return !changed || saveLines(lines);
 }
 
 void IniFile::discardUpdate()
 {
     m_updating = false;
     m_pending.clear();
+    m_base.clear();
+    m_edits.clear();
 }

@@ -12,7 +12,9 @@
 // - the file is created on the first write; CRLF is written, CRLF or LF read;
 // - booleans are written "1"/"0" and read as integer != 0.
 // Reads see the file as it is on disk, so a write by one IniFile object is
-// visible to another object on the same file.
+// visible to another object on the same file. A write changes only what it names: under the
+// file's lock (FileLock) it reads the file again, applies its change and replaces the file, so
+// writers in other objects and other processes keep each other's keys.
 class IniFile
 {
 public:
@@ -41,8 +43,9 @@ public:
     QStringList readNumbered(const QString &section, int first, int count) const;
 
     // A batch: writes between beginUpdate() and commit() change only this object's copy of
-    // the file, which its own reads see; commit() puts them on disk in one replace, and only
-    // then do other readers see them. discardUpdate() drops them. Not nested.
+    // the file, which its own reads see; commit() applies them, in their order, to the file as
+    // it then is on disk and puts the result there in one replace; only then do other readers
+    // see them. discardUpdate() drops them. Not nested.
     void beginUpdate();
     bool commit();
     void discardUpdate();
@@ -52,14 +55,24 @@ public:
     QString lastError() const { return m_lastError; }
 
 private:
+    // One change of the file.
+    struct Edit {
+        enum Kind { Write, EraseSection, DeleteKey } kind;
+        QString section;
+        QString key;
+        QString value;
+    };
     QStringList loadLines() const;
     bool saveLines(const QStringList &lines);
     // Every write ends here: into the batch, or to disk.
-    bool storeLines(const QStringList &lines);
+    bool store(const Edit &edit);
+    // Applies one change to lines; false when it changes nothing (a write always counts).
+    static bool applyEdit(const Edit &edit, QStringList &lines);
 
     QString m_fileName;
     bool m_updating = false;
-    bool m_dirty = false;
-    QStringList m_pending;
+    QStringList m_base;    // the file as the batch began
+    QStringList m_pending; // the batch's copy
+    QList<Edit> m_edits;   // the batch's changes, in order
     QString m_lastError;
 };

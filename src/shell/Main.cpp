@@ -7,6 +7,7 @@
 #include "shell/EditFrmUnit.h"
 #include "shell/SaveDocChangeFrm.h"
 #include "shell/SubWindowKeys.h"
+#include "shell/TabVisibility.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -396,7 +397,7 @@ void TMainForm::showPage(FeatureHost::Page which, bool current)
         const int index = pages->indexOf(sheet);
         if (index < 0)
             continue;
-        pages->setTabVisible(index, true);
+        TabVisibility::setShown(pages, sheet, true);
         if (current)
             pages->setCurrentIndex(index);
     }
@@ -409,7 +410,7 @@ void TMainForm::setTabShown(QTabWidget *pages, QWidget *page, bool shown)
         return;
     // Programmatic changes of the visible tabs are not the user's tab change.
     const QSignalBlocker block(pages);
-    pages->setTabVisible(index, shown);
+    TabVisibility::setShown(pages, page, shown);
 }
 
 // --- Timers and activation ---------------------------------------------------------------

@@ -131,9 +131,10 @@ void TMainForm::LoadUserSettings()
     }
     e->setShowLineNumbers(w->LineNumbersShown);
 
-    // Gutter. ("LeadingZeros": the editor's line-number margin has no such option.)
+    // Gutter.
     e->setGutterVisible(m_settings->boolValue(Key::ShowGutter));
     e->setGutterWidth(qMax(0, m_settings->intValue(Key::GutterSize)));
+    e->setLeadingZeros(m_settings->boolValue(Key::LeadingZeros));
 
     // View check marks.
     action(QStringLiteral("CompletionProposal1"))

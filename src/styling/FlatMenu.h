@@ -17,7 +17,8 @@ class QWidget;
 //
 // Tag 999 (the dynamic property "tag") on an action, the menu bar or a window keeps it out.
 // OverrideOwnerDraw and AutoDetect are kept for their rules: no menu item here draws itself and
-// every item is reached at paint time, so neither changes what is drawn.
+// every item is reached at paint time, so neither changes what is drawn. DrawMenuBar neither:
+// the menu bar is painted in the menu-bar colour whole, with or without it.
 class TFlatMenu : public QObject
 {
     Q_OBJECT

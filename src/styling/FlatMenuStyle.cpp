@@ -138,9 +138,10 @@ void FlatMenuStyle::drawControl(ControlElement element, const QStyleOption *opti
             return;
         }
     } else if (element == CE_MenuBarEmptyArea) {
+        // The bar around and between the items takes the items' fill: one surface.
         TFlatMenuManager *manager = TFlatMenuManager::existing();
         const auto styling = manager ? manager->stylingOf(widget) : TFlatMenuManager::Styling();
-        if (TFlatMenuManager::draws(styling, nullptr) && styling.flatMenu->drawMenuBar()) {
+        if (TFlatMenuManager::draws(styling, nullptr)) {
             painter->fillRect(option->rect,
                               QColor::fromRgb(styling.flatMenu->workingColors().menuBar));
             return;

@@ -10,7 +10,8 @@ class TFlatMenu;
 
 // The application's style: Fusion, with the menu items, menu-bar items and pop-up menu frames
 // of the flat menu components. At every measure and paint it asks the manager which component
-// (if any) draws the menu; everything else is Fusion's.
+// (if any) draws the menu; everything else is Fusion's. A menu bar whose items a component
+// draws is filled with their menu-bar colour around them too, so the bar is one surface.
 class FlatMenuStyle : public QProxyStyle
 {
     Q_OBJECT

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -56,6 +57,7 @@ private slots:
     void batchIsSeenOnlyAfterCommit();
     void emptyBatchWritesNothing();
     void failedWriteIsReported();
+    void twoProcessesKeepEachOthersKeys();
 };
 
 // Each key has one row, found by the key itself, and no two rows name one setting.
@@ -221,5 +223,44 @@ void TestAppSettings::failedWriteIsReported()
     QVERIFY(QFileInfo(folder).isDir());
 }
 
-QTEST_GUILESS_MAIN(TestAppSettings)
+// Two program instances writing at once, the other one this program run as a child with
+// "--write-keys": 300 keys each, here half of them in batches; none of the 600 is lost.
+void TestAppSettings::twoProcessesKeepEachOthersKeys()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("qmEditor.ini");
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write-keys"), file});
+    AppSettings settings(file);
+    QTRY_VERIFY_WITH_TIMEOUT(settings.valueExists("Child", "k0"), 30000);
+    for (int i = 0; i < 300;) {
+        if (i % 20 < 10) {
+            QVERIFY(settings.writeInteger("Parent", "k" + QString::number(i++), 1));
+            continue;
+        }
+        AppSettings::Batch batch(settings);
+        for (int n = 0; n < 5; ++n)
+            settings.writeInteger("Parent", "k" + QString::number(i++), 1);
+        QVERIFY(batch.commit());
+    }
+    QVERIFY(child.waitForFinished(120000));
+    QCOMPARE(child.exitCode(), 0);
+    const IniFile ini(file);
+    QCOMPARE(ini.readSection("Parent").size(), 300);
+    QCOMPARE(ini.readSection("Child").size(), 300);
+}
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], "--write-keys") == 0) {
+        AppSettings settings(QString::fromLocal8Bit(argv[2]));
+        for (int i = 0; i < 300; ++i)
+            if (!settings.writeInteger("Child", "k" + QString::number(i), 1))
+                return 1;
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    TestAppSettings test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_appsettings.moc"

@@ -2,6 +2,8 @@
 #include "OptionsKit.h"
 #include "ScintillaOf.h"
 #include "editor/highlighting/Highlighter.h"
+#include "host/FeatureHost.h"
+#include "host/HostDocument.h"
 #include "platform/HelpViewer.h"
 #include "platform/MakerWebPage.h"
 #include "settings/options/ColorPanel.h"
@@ -52,6 +54,24 @@ QSet<QString> keysOf(const QString &iniFile, const QString &section)
     return QSet<QString>(keys.begin(), keys.end());
 }
 
+// What the gutter shows at a line (1-based) once the view is painted.
+QString gutterText(EditorAdapter *editor, int line)
+{
+    QsciScintilla *sci = scintillaOf(*editor);
+    sci->viewport()->repaint();
+    switch (sci->marginType(0)) {
+    case QsciScintilla::NumberMargin: return QString::number(line);
+    case QsciScintilla::TextMargin:
+    case QsciScintilla::TextMarginRightJustified: {
+        QByteArray text(64, '\0');
+        const long n = sci->SendScintilla(QsciScintillaBase::SCI_MARGINGETTEXT, line - 1,
+                                          static_cast<void *>(text.data()));
+        return QString::fromUtf8(text.left(n));
+    }
+    default: return QString();
+    }
+}
+
 QSet<QString> setOf(const QStringList &list)
 {
     return QSet<QString>(list.begin(), list.end());
@@ -74,6 +94,7 @@ private slots:
     void okWithoutDocumentWritesEveryKey();
     void okWithJavaDocument();
     void okFontAndGutterTexts();
+    void leadingZerosInEveryDocument();
     void okDebugOptions_data();
     void okDebugOptions();
     void okOtherSkipsSpellCheck();
@@ -464,6 +485,47 @@ void TestOptionsDialog::okFontAndGutterTexts()
     QVERIFY(!typedInto || !typedInto->isVisible());
     QCOMPARE(f.stored("EditorOptions", "FontType"), installed);
     QCOMPARE(editor->editorFont().family(), before.family());
+}
+
+// "Show leading zeros on line numbers": after OK the line numbers of every document are padded
+// to the width of its highest one, in documents made later too; unticked, plain again.
+void TestOptionsDialog::leadingZerosInEveryDocument()
+{
+    OptionsKit f("[EditorOptions]\r\nShowLineNumbers=1\r\n");
+    f.start();
+    FeatureHost &host = *f.features().host;
+    host.openFile(f.write("big.txt", QByteArray(119, '\n'))); // lines 1 to 120
+    HostDocument *bigDocument = host.activeDocument();
+    EditorAdapter *big = bigDocument->editor();
+    f.main->action("Textfile1")->trigger();
+    EditorAdapter *small = host.activeEditor();
+    QCOMPARE(gutterText(big, 7), QStringLiteral("7"));
+
+    TOptionsFrm *d = f.open();
+    d->editorPage->LeedingZeroCbx->setChecked(true);
+    QVERIFY(OptionsKit::ok(d));
+    QCOMPARE(f.stored("EditorOptions", "LeadingZeros"), QStringLiteral("1"));
+    QCOMPARE(gutterText(big, 7), QStringLiteral("007"));
+    QVERIFY(!bigDocument->isModified());
+    QCOMPARE(gutterText(big, 12), QStringLiteral("012"));
+    // Scrolled, and with lines added above: the numbers in view are those of their lines.
+    big->setFirstVisibleLine(100);
+    QCOMPARE(gutterText(big, 110), QStringLiteral("110"));
+    big->setFirstVisibleLine(1);
+    big->setCaret(1, 1);
+    big->insertAtCaret(QStringLiteral("\n\n"));
+    QCOMPARE(gutterText(big, 12), QStringLiteral("012"));
+    QCOMPARE(gutterText(small, 1), QStringLiteral("1"));
+    f.main->action("Textfile1")->trigger();
+    EditorAdapter *later = host.activeEditor();
+    later->insertAtCaret(QString(11, u'\n'));
+    QCOMPARE(gutterText(later, 3), QStringLiteral("03"));
+
+    d = f.open();
+    d->editorPage->LeedingZeroCbx->setChecked(false);
+    QVERIFY(OptionsKit::ok(d));
+    QCOMPARE(gutterText(big, 7), QStringLiteral("7"));
+    QCOMPARE(gutterText(later, 3), QStringLiteral("3"));
 }
 
 void TestOptionsDialog::okDebugOptions_data()

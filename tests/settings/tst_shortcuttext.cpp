@@ -92,6 +92,11 @@ void TestShortcutText::parse_data()
     QTest::newRow("digit beyond ASCII") << QString::fromUtf8("Ctrl+\xD9\xA1") << none;
     QTest::newRow("F with other digits") << QString::fromUtf8("F\xD9\xA1") << none;
     QTest::newRow("control character") << QString(QChar(0x01)) << none;
+    // Only ASCII letters match without regard to case: dotless i, long s, Kelvin sign.
+    QTest::newRow("dotless i") << QString::fromUtf8("Ctrl+\xC4\xB1") << none;
+    QTest::newRow("long s") << QString::fromUtf8("\xC5\xBFhift+\xC5\xBFpace") << none;
+    QTest::newRow("long s in a name") << QString::fromUtf8("Ctrl+\xC5\xBFpace") << none;
+    QTest::newRow("Kelvin sign") << QString::fromUtf8("B\xE2\x84\xAASp") << none;
 }
 
 void TestShortcutText::parse()

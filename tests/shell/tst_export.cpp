@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(req.filter.first().description,
                  html ? QStringLiteral("HTML Documents (*.htm;*.html)")
                       : QStringLiteral("Rich Text Format Documents (*.rtf)"));
-        QVERIFY(req.confirmOverwrite);
+        QVERIFY(!req.confirmOverwrite); // the command asks, after its own checks
         QVERIFY(f.prompter.calls.isEmpty());
 
         const QString written = QString::fromUtf8(f.read(target));
@@ -97,7 +97,8 @@ private slots:
         QVERIFY(!w->IsModified);
     }
 
-    // The page's own name is what the dialog proposes for an HTML page: that file is refused.
+    // The page's own name is what the dialog proposes for an HTML page: that file is refused
+    // before any question whether to replace it; another existing file only after Yes.
     void ownFileIsRefused()
     {
         ShellFixture f;
@@ -108,10 +109,24 @@ private slots:
         f.dialogs.answerFiles({file});
         m->action(QStringLiteral("HTML3"))->trigger();
         QCOMPARE(f.dialogs.calls.first().request.fileName, QStringLiteral("page.html"));
+        QVERIFY(!f.dialogs.calls.first().request.confirmOverwrite);
         QCOMPARE(f.read(file), page);
         QCOMPARE(f.prompter.calls.size(), 1);
         QVERIFY(f.prompter.calls.first().text.contains(file));
         QVERIFY(f.prompter.calls.first().text.contains(QStringLiteral("document's own file")));
+
+        const QString other = f.write(QStringLiteral("other.html"), "kept");
+        for (const int answer : {int(Prompter::No), int(Prompter::Yes)}) {
+            f.prompter.calls.clear();
+            f.prompter.answers = {answer};
+            f.dialogs.answerFiles({other});
+            m->action(QStringLiteral("HTML3"))->trigger();
+            QCOMPARE(f.prompter.texts(),
+                     QStringList {other
+                                  + QStringLiteral(" already exists.\nDo you want to "
+                                                   "replace it?")});
+            QCOMPARE(f.read(other) == "kept", answer == Prompter::No);
+        }
     }
 
     void targetThatIsAFolderIsAFailedWrite()

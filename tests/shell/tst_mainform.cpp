@@ -1,6 +1,7 @@
 #include "ScintillaOf.h"
 #include "ShellFixture.h"
 #include "editor/highlighting/Highlighter.h"
+#include "host/FeatureHost.h"
 #include "platform/DelphiStrings.h"
 #include "platform/IniFile.h"
 #include "settings/store/AppSettings.h"
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -40,6 +42,7 @@ private slots:
     void statesFollowActiveDocument();
     void lastCloseRestoresNoDocumentState();
     void sideTabChangeByHand();
+    void keysReachOnlyShownTabs();
     void windowToggles();
     void invalidColourFallsBackToDefault();
 };
@@ -506,6 +509,53 @@ void TestMainForm::sideTabChangeByHand()
     replaceAgain->setEnabled(false);
     sideTabs->setCurrentWidget(f.page(Page::Files));
     QVERIFY(replaceAgain->isEnabled());
+}
+
+// With a Java and an HTML document open, the HTML one active, the Java tabs of the bottom pane
+// are hidden: no key reaches them, and the pane shows the page of the tab that is current.
+void TestMainForm::keysReachOnlyShownTabs()
+{
+    ShellFixture f;
+    TMainForm *m = f.start();
+    m->action(QStringLiteral("NyApplikasjonkode1"))->trigger();
+    m->action(QStringLiteral("HTMLdocument1"))->trigger();
+    QWidget *openFiles = f.features().host->page(FeatureHost::Page::OpenFiles);
+    QTabWidget *pane = nullptr;
+    for (QWidget *w = openFiles; w && !pane; w = w->parentWidget())
+        if (w->objectName() == QLatin1String("PageControl4"))
+            pane = qobject_cast<QTabWidget *>(w);
+    QVERIFY(pane);
+    // What the user sees: the current tab is shown and its page is the only one on screen.
+    auto showsCurrentTab = [pane] {
+        for (int i = 0; i < pane->count(); ++i)
+            if (pane->widget(i)->isVisible() != (i == pane->currentIndex()))
+                return false;
+        return pane->isTabVisible(pane->currentIndex());
+    };
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool onBar;
+    } keys[] = {{Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, false},
+                {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, false},
+                {Qt::Key_Tab, Qt::ControlModifier, false},
+                {Qt::Key_Right, Qt::NoModifier, true},
+                {Qt::Key_Left, Qt::NoModifier, true}};
+    QWidget *list = openFiles->findChild<QAbstractItemView *>();
+    for (const auto &k : keys) {
+        QWidget *target = k.onBar ? static_cast<QWidget *>(pane->tabBar()) : list;
+        target->setFocus();
+        QCOMPARE(QApplication::focusWidget(), target);
+        QTest::keyClick(target, k.key, k.modifiers);
+        QCOMPARE(pane->currentWidget(), openFiles);
+        QVERIFY(showsCurrentTab());
+    }
+    // A Java document active again: its tabs are reached.
+    m->action(QStringLiteral("NyApplikasjonkode1"))->trigger();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(pane->tabText(pane->currentIndex()), QStringLiteral("Compiler messages"));
+    QVERIFY(showsCurrentTab());
 }
 
 void TestMainForm::windowToggles()

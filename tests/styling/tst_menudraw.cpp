@@ -19,6 +19,7 @@ private slots:
     void checkMarks();
     void separatorRow();
     void barItems();
+    void barIsOneSurface();
     void defaultItemShadow();
     void eightBitFallbacks();
 
@@ -274,6 +275,25 @@ void TestMenuDraw::barItems()
     // An item of the main menu bar is left alone by a component without the main menu.
     w.flat->setFlatControls({TFlatControl::fcPopupMenu});
     QCOMPARE(FlatMenuStyle::flatMenuFor(o, w.bar), nullptr);
+}
+
+// The whole menu bar, its items and the space around and beside them, is the items' colour.
+void TestMenuDraw::barIsOneSurface()
+{
+    FlatWindow w;
+    w.bar->setStyle(&style);
+    w.bar->addMenu(QStringLiteral("&File"));
+    w.bar->addMenu(QStringLiteral("&Edit"));
+    w.bar->resize(300, w.bar->sizeHint().height());
+    const QImage image = w.bar->grab().toImage();
+    const QRect first = w.bar->actionGeometry(w.bar->actions().first());
+    const QRect last = w.bar->actionGeometry(w.bar->actions().last());
+    EXPECT_PIXELS(image,
+                  {{first.left(), first.top(), gray(192), "item"},
+                   {last.right() + 1, last.center().y(), gray(192), "right of the items"},
+                   {250, 0, gray(192), "top row"},
+                   {250, image.height() - 1, gray(192), "bottom row"},
+                   {0, image.height() - 1, gray(192), "bottom left"}});
 }
 
 void TestMenuDraw::defaultItemShadow()

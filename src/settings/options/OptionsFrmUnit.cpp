@@ -320,8 +320,11 @@ void TOptionsFrm::writeGutter(AppSettings &s, EditorAdapter *editor)
     int width = 0;
     if (show && editor && Delphi::tryStrToInt(e->GutterSizeEdField->text(), width))
         editor->setGutterWidth(qBound(0, width, 2000));
-    // (The editor's line-number margin has no leading zeros: the key is kept for the file.)
-    s.setBool(Key::LeadingZeros, e->LeedingZeroCbx->isChecked());
+    // Leading zeros: every open document follows, as documents made later do.
+    const bool zeros = e->LeedingZeroCbx->isChecked();
+    for (HostDocument *document : m_host.documents())
+        document->editor()->setLeadingZeros(zeros);
+    s.setBool(Key::LeadingZeros, zeros);
 }
 
 void TOptionsFrm::writeCompletion(AppSettings &s)

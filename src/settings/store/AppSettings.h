@@ -15,7 +15,9 @@
 // Each write goes to disk at once, with the profile-file rules of IniFile, so another IniFile
 // on the same file sees it. A batch (Batch, or beginUpdate() and commit()) gathers writes and
 // puts them on disk in one replace when it is committed; until then only this object sees
-// them. A write that fails returns false; lastError() says why, and writeFailed() is emitted.
+// them. A write or commit changes only the keys it names (IniFile applies them to the file as
+// it is on disk, under its lock), so two program instances sharing the file keep each other's
+// settings. A write that fails returns false; lastError() says why, and writeFailed() is emitted.
 class AppSettings : public QObject
 {
     Q_OBJECT

@@ -35,6 +35,25 @@ bool sameFile(const QString &a, const QString &b)
     return fa.absoluteFilePath() == fb.absoluteFilePath();
 }
 
+// The document's own file is refused; an existing file is replaced only when the user says so.
+bool mayWriteTo(QWidget *window, const QString &target, const QString &own)
+{
+    if (sameFile(target, own)) {
+        // The export would put a copy of the page in place of the page itself.
+        Prompter::instance()->messageDlg(
+            window,
+            QStringLiteral("Cannot export to ") + target
+                + QStringLiteral(": it is the document's own file. Choose another name."),
+            Prompter::Error, Prompter::OkButton);
+        return false;
+    }
+    return !QFileInfo(target).isFile()
+        || Prompter::instance()->messageDlg(
+               window, target + QStringLiteral(" already exists.\nDo you want to replace it?"),
+               Prompter::Warning, Prompter::YesButton | Prompter::NoButton)
+        == Prompter::Yes;
+}
+
 } // namespace
 
 ExportCommands::ExportCommands(FeatureHost &host, QObject *parent) : QObject(parent), m_host(host)
@@ -80,7 +99,7 @@ void ExportCommands::exportWith(HostDocument &document, const Exporter &exporter
     req.filterIndex = 1;
     req.fileName = proposedName(document.caption(), exporter.extension());
     req.defaultExt = exporter.extension();
-    req.confirmOverwrite = true;
+    req.confirmOverwrite = false; // mayWriteTo asks, after refusing the document's own file
     const QString own = document.fileName();
     if (!own.isEmpty())
         req.initialDir = QFileInfo(own).absolutePath();
@@ -90,28 +109,19 @@ void ExportCommands::exportWith(HostDocument &document, const Exporter &exporter
     QWidget *window = document.widget();
     const FileDialogs::Answer answer = FileDialogs::instance()->getSaveFileName(window, req);
     const QString target = answer.files.value(0);
-    if (answer.accepted && !target.isEmpty()) {
-        if (sameFile(target, own)) {
-            // The export would put a copy of the page in place of the page itself.
+    if (answer.accepted && !target.isEmpty() && mayWriteTo(window, target, own)) {
+        const QString title = QLatin1Char('"') + document.caption() + QLatin1Char('"')
+            + QStringLiteral(" exported as ") + exporter.formatName();
+        EditorAdapter &editor = *document.editor();
+        const StyledText text = StyledText::of(editor, editor.hasSelection());
+        TextFile::Format format;
+        format.encoding = TextFile::Encoding::Utf8;
+        format.lineEnding = TextFile::LineEnding::LF;
+        QString reason;
+        if (!TextFile::save(target, exporter.exportText(text, title), format, &reason))
             Prompter::instance()->messageDlg(
-                window,
-                QStringLiteral("Cannot export to ") + target
-                    + QStringLiteral(": it is the document's own file. Choose another name."),
+                window, QStringLiteral("Could not save ") + target + QLatin1Char('\n') + reason,
                 Prompter::Error, Prompter::OkButton);
-        } else {
-            const QString title = QLatin1Char('"') + document.caption() + QLatin1Char('"')
-                + QStringLiteral(" exported as ") + exporter.formatName();
-            EditorAdapter &editor = *document.editor();
-            const StyledText text = StyledText::of(editor, editor.hasSelection());
-            TextFile::Format format;
-            format.encoding = TextFile::Encoding::Utf8;
-            format.lineEnding = TextFile::LineEnding::LF;
-            QString reason;
-            if (!TextFile::save(target, exporter.exportText(text, title), format, &reason))
-                Prompter::instance()->messageDlg(
-                    window, QStringLiteral("Could not save ") + target + QLatin1Char('\n') + reason,
-                    Prompter::Error, Prompter::OkButton);
-        }
     }
     document.editor()->widget()->setFocus();
 }
