@@ -37,6 +37,15 @@ struct Fixture : ShellFixture {
     {
         QTest::keyClicks(w->editor()->widget(), text);
     }
+    // Types as a person does, a key at a time to whatever has the keyboard (an open list too).
+    void typeSlowly(const QString &text)
+    {
+        if (!QApplication::activePopupWidget()) {
+            main->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        }
+        QTest::keyClicks(static_cast<QWidget *>(nullptr), text, Qt::NoModifier, 30);
+    }
     static void key(TEditForm *w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         QTest::keyClick(w->editor()->widget(), Qt::Key(key), mods);
@@ -150,6 +159,39 @@ private slots:
         QCOMPARE(Fixture::column(w), 14);
         // The space is not a change of the status bar.
         QCOMPARE(w->panelText(0), QStringLiteral(" 2:3"));
+    }
+
+    // Typing on while the attribute list is open: the keys reach the page; the list keeps the
+    // entries the typed text begins, and closes when none is left or the text is gone.
+    void typingThroughAttributeList_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("listed"); // empty: the list is closed
+        QTest::newRow("typed on") << "<a href=\"x\">"
+                                  << "<a href=\"x\"></a>" << QStringList();
+        QTest::newRow("narrowed") << "<td valign=\"b"
+                                  << "<td valign=\"b"
+                                  << QStringList {"valign=\"baseline\"", "valign=\"bottom\""};
+        QTest::newRow("chosen, then typed on") << "<td BG\rred"
+                                               << "<td bgcolor=\"red\"" << QStringList();
+        QTest::newRow("back over the space") << "<td a\b\b"
+                                             << "<td" << QStringList();
+    }
+    void typingThroughAttributeList()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, line);
+        QFETCH(QStringList, listed);
+        Fixture f;
+        TEditForm *w = f.open(QStringLiteral("a.html"), "");
+        f.typeSlowly(typed);
+        TfmCustomSynHTMLAutoComplete *form =
+            Fixture::part<TCustomSynAutoComplete1>(w, "HTMLCompletion")->Form;
+        QCOMPARE(Fixture::line(w), line);
+        QCOMPARE(form->isVisible(), !listed.isEmpty());
+        if (!listed.isEmpty())
+            QCOMPARE(form->items(), listed);
     }
 
     void checksOff()
