@@ -269,6 +269,37 @@ private slots:
         // does not take the focus.)
     }
 
+    // Which list "." opens and what Enter then inserts.
+    void memberLists_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("caption"); // empty: no list
+        QTest::addColumn<QString>("line");    // after Enter
+        QTest::newRow("first member a field without modifiers")
+            << "public class A {\n    JButton ok;\n    void f() {\n    }\n    void g() {\n"
+               "        String t;\n        |\n    }\n}"
+            << "t."
+            << "Class: String"
+            << "        t.length();";
+    }
+    void memberLists()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, typed);
+        QFETCH(QString, caption);
+        QFETCH(QString, line);
+        Fixture f;
+        TEditForm *w = f.open(QStringLiteral("A.java"), text);
+        f.typeSlowly(typed);
+        auto *members = Fixture::part<TCustomSynAutoComplete>(w, "JavaCompletion");
+        QCOMPARE(members->isListShown() ? members->Form->caption() : QString(), caption);
+        if (caption.isEmpty())
+            return;
+        f.typeSlowly(QStringLiteral("\r"));
+        QCOMPARE(Fixture::line(w), line);
+    }
+
     void statusPanels()
     {
         Fixture f;
