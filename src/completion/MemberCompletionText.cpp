@@ -147,11 +147,9 @@ QString memberFile(const QString &folder, const QString &name)
         return QString();
     const QString wanted = name + QStringLiteral(".cmp");
     const QDir dir(folder);
+    // Listed and compared here: a file system that ignores case must not find "file" as "File".
     const QStringList files = dir.entryList(QDir::Files | QDir::Hidden);
-    for (const QString &file : files)
-        if (file.compare(wanted, Qt::CaseInsensitive) == 0)
-            return dir.filePath(file);
-    return QString();
+    return files.contains(wanted) ? dir.filePath(wanted) : QString();
 }
 
 QStringList readMembers(const QString &fileName, bool staticOnly)

@@ -25,8 +25,8 @@ DotWord wordBeforeDot(const QString &line, int caretColumn);
 // type declares nothing. False when the class ends before the caret line or nothing is found.
 bool findDeclaredType(const QStringList &lines, int caretLine, const QString &word, QString *type);
 
-// The member file of a class in folder: name + ".cmp", the file name compared without regard
-// to case. Empty when there is none (or name is blank).
+// The member file of a class in folder: name + ".cmp", the file name matching exactly (Java
+// names are case-sensitive). Empty when there is none or name is blank.
 QString memberFile(const QString &folder, const QString &name);
 // The lines of a member file; with staticOnly only those that contain "static". Empty when
 // the file cannot be read.

@@ -12,7 +12,7 @@
 namespace {
 
 // Keys typed into documents of a started main window, whose program folder holds two code
-// templates and one member file.
+// templates and three member files.
 struct Fixture : ShellFixture {
     Fixture() : ShellFixture("[Tips]\r\ndoShow=0\r\n")
     {
@@ -20,6 +20,9 @@ struct Fixture : ShellFixture {
               "%for\r\nfor (|) {\r\n}\r\n#\r\n%println\r\nSystem.out.println(|);\r\n#\r\n");
         write(QStringLiteral("completion/String.cmp"),
               "public int length()\r\npublic String substring(int beginIndex, int endIndex)\r\n");
+        write(QStringLiteral("completion/File.cmp"),
+              "public boolean exists()\r\npublic static final char separatorChar\r\n");
+        write(QStringLiteral("completion/Random.cmp"), "public int nextInt()\r\n");
         start();
     }
     // Opens a file of text with the caret where "|" stands (at the start without one).
@@ -282,6 +285,16 @@ private slots:
             << "t."
             << "Class: String"
             << "        t.length();";
+        QTest::newRow("variable named like its class")
+            << "class A {\n void m() {\n  File file = new File(\"x\");\n  |\n }\n}"
+            << "file."
+            << "Class: File"
+            << "  file.exists();";
+        QTest::newRow("variable of a class without statics")
+            << "class A {\n void m() {\n  Random random = new Random();\n  |\n }\n}"
+            << "random."
+            << "Class: Random"
+            << "  random.nextInt();";
     }
     void memberLists()
     {
