@@ -11,18 +11,20 @@
 
 namespace {
 
-// Keys typed into documents of a started main window, whose program folder holds two code
-// templates and three member files.
+// Keys typed into documents of a started main window, whose program folder holds three code
+// templates and four member files.
 struct Fixture : ShellFixture {
     Fixture() : ShellFixture("[Tips]\r\ndoShow=0\r\n")
     {
         write(QStringLiteral("completion/auto.cmp"),
-              "%for\r\nfor (|) {\r\n}\r\n#\r\n%println\r\nSystem.out.println(|);\r\n#\r\n");
+              "%for\r\nfor (|) {\r\n}\r\n#\r\n%println\r\nSystem.out.println(|);\r\n#\r\n"
+              "%main\r\npublic static void main(String[] a) {\r\n}\r\n#\r\n");
         write(QStringLiteral("completion/String.cmp"),
               "public int length()\r\npublic String substring(int beginIndex, int endIndex)\r\n");
         write(QStringLiteral("completion/File.cmp"),
               "public boolean exists()\r\npublic static final char separatorChar\r\n");
         write(QStringLiteral("completion/Random.cmp"), "public int nextInt()\r\n");
+        write(QStringLiteral("completion/Math.cmp"), "public static final double PI;\r\n");
         start();
     }
     // Opens a file of text with the caret where "|" stands (at the start without one).
@@ -295,6 +297,14 @@ private slots:
             << "random."
             << "Class: Random"
             << "  random.nextInt();";
+        QTest::newRow("member line ending in ;") << "class A {\n void m() {\n  |\n }\n}"
+                                                 << "Math."
+                                                 << "Class: Math"
+                                                 << "  Math.PI;";
+        QTest::newRow("the template list is no class") << "class A {\n void m() {\n  |\n }\n}"
+                                                       << "auto."
+                                                       << ""
+                                                       << "";
     }
     void memberLists()
     {

@@ -89,7 +89,7 @@ private slots:
                       "public static final Comparator CASE_INSENSITIVE_ORDER"});
         writeMembers(QStringLiteral("PrintStream.cmp"),
                      {"public void println(String x)", "public void flush()"});
-        writeMembers(QStringLiteral("auto.cmp"), {"%for", "for (;;) {", "}", "#"});
+        writeMembers(QStringLiteral("auto.cmp"), {"%main", "static void main() {", "}", "#"});
     }
     void cleanup()
     {
