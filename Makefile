@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench fuzz clean
+.PHONY: all deps configure build run test bench fuzz sanitize clean
 
 all: build
 
@@ -30,6 +30,11 @@ bench: build
 # which replays their corpora).
 fuzz:
 	./scripts/fuzz
+
+# The whole test suite built with AddressSanitizer and UBSan, in build-sanitize/ (never part
+# of `make test`).
+sanitize: deps
+	JOBS=$(JOBS) ./scripts/sanitize
 
 clean:
 	rm -rf $(BUILD)

@@ -1,8 +1,10 @@
 #include "completion/AttributeListPopup.h"
 
 #include "completion/HtmlAttributeTables.h"
+#include "editor/EditorAdapter.h"
 #include "platform/TColor.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -85,13 +87,13 @@ void TfmCustomSynHTMLAutoComplete::fillWith(int row)
     AttributeList.clear();
     AttributeList = HtmlAttributeTables::entries(row);
     Builder = HtmlAttributeTables::builderName(row);
-    putIntoList();
+    putIntoList(AttributeList);
 }
 
-void TfmCustomSynHTMLAutoComplete::putIntoList()
+void TfmCustomSynHTMLAutoComplete::putIntoList(const QStringList &entries)
 {
     List->clear();
-    QStringList sorted = AttributeList;
+    QStringList sorted = entries;
     std::stable_sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
@@ -119,9 +121,28 @@ void TfmCustomSynHTMLAutoComplete::showAt(int x, int y)
         List->setCurrentItem(first);
         first->setSelected(true);
     }
+    if (Editor) {
+        m_line = Editor->caretLine();
+        m_column = Editor->caretColumn();
+    }
     move(x, y);
     show();
     List->setFocus();
+}
+
+bool TfmCustomSynHTMLAutoComplete::typedText(QString *typed) const
+{
+    if (!Editor || Editor->caretLine() != m_line || Editor->caretColumn() < m_column)
+        return false;
+    *typed = Editor->line(m_line).mid(m_column - 1, Editor->caretColumn() - m_column);
+    return true;
+}
+
+void TfmCustomSynHTMLAutoComplete::closeList()
+{
+    hide();
+    if (Editor && Editor->widget())
+        Editor->widget()->setFocus();
 }
 
 void TfmCustomSynHTMLAutoComplete::choose()
@@ -130,22 +151,65 @@ void TfmCustomSynHTMLAutoComplete::choose()
     const QString text = item && item->isSelected() ? item->text(0) : QString();
     if (text.isEmpty())
         return;
-    hide();
+    QString typed;
+    const bool inTyped = typedText(&typed);
+    EditorAdapter *editor = Editor;
+    closeList();
+    if (editor)
+        editor->beginCompoundEdit();
+    if (editor && inTyped && !typed.isEmpty())
+        editor->deleteBeforeCaret(int(typed.size()));
     emit chosen(text);
+    if (editor)
+        editor->endCompoundEdit();
+}
+
+void TfmCustomSynHTMLAutoComplete::typeThrough(QKeyEvent *event)
+{
+    if (!Editor || !Editor->widget()) {
+        closeList();
+        return;
+    }
+    // The editor's own key handling runs: a space after a tag name may open the list anew.
+    QCoreApplication::sendEvent(Editor->widget(), event);
+    if (!isVisible())
+        return;
+    QString typed;
+    QStringList kept;
+    if (typedText(&typed))
+        for (const QString &entry : std::as_const(AttributeList))
+            if (entry.startsWith(typed, Qt::CaseInsensitive))
+                kept.append(entry);
+    if (kept.isEmpty()) {
+        closeList();
+        return;
+    }
+    putIntoList(kept);
+    QTreeWidgetItem *first = List->topLevelItem(0);
+    List->setCurrentItem(first);
+    first->setSelected(true);
 }
 
 bool TfmCustomSynHTMLAutoComplete::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == List && event->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent *>(event)->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter: try { choose();
-            } catch (...) {
-                hide();
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QString text = key->text();
+        try {
+            switch (key->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter: choose(); return true;
+            case Qt::Key_Escape: closeList(); return true;
+            case Qt::Key_Backspace: typeThrough(key); return true;
+            default: break;
             }
+            if (!text.isEmpty() && text.at(0) >= QLatin1Char(' ') && text.at(0) != QChar(0x7f)) {
+                typeThrough(key);
+                return true;
+            }
+        } catch (...) {
+            closeList();
             return true;
-        case Qt::Key_Escape: hide(); return true;
-        default: break;
         }
     }
     return QFrame::eventFilter(watched, event);

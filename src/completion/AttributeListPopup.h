@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class EditorAdapter;
+class QKeyEvent;
 class QTreeWidget;
 
 // TfmCustomSynHTMLAutoComplete (unit HTMLAutoCompleteForm):
@@ -12,6 +13,12 @@ class QTreeWidget;
 // entries sorted without regard to case (equal ones in the order they were added), the
 // selected row filled in the light 3D colour. Enter or a double-click on an entry chooses it;
 // Escape, a choice or a click elsewhere hides the popup.
+//
+// Typing goes on while the list is open: a typed character or Backspace reaches the editor as
+// if the editor had the keyboard, and the list keeps the entries that begin with the text
+// typed since it opened (without regard to case). It closes, the editor taking the keyboard
+// back, when none does or when the caret leaves that text; a choice takes the typed text's
+// place.
 class TfmCustomSynHTMLAutoComplete : public QFrame
 {
     Q_OBJECT
@@ -45,6 +52,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void putIntoList();
+    void putIntoList(const QStringList &entries);
     void choose();
+    // Hands a typed key to the editor, then narrows or closes the list.
+    void typeThrough(QKeyEvent *event);
+    // The text typed since the list opened; false when the caret has left it.
+    bool typedText(QString *typed) const;
+    void closeList();
+
+    // Where the caret stood when the list opened.
+    int m_line = 0;
+    int m_column = 0;
 };

@@ -22,9 +22,16 @@ TCustomSynAutoComplete::TCustomSynAutoComplete(QWidget *window)
     connect(Form->List, &QTreeWidget::itemDoubleClicked, this, [this] { accept(true); });
 }
 
+// The list's events while the form goes down must not reach the filter: the form is no longer
+// whole then.
 TCustomSynAutoComplete::~TCustomSynAutoComplete()
 {
-    delete Form;
+    TfmCompletionProposal *form = Form;
+    Form = nullptr;
+    if (form) {
+        form->List->removeEventFilter(this);
+        delete form;
+    }
 }
 
 TCustomSynAutoComplete::Shared &TCustomSynAutoComplete::shared()
@@ -35,7 +42,7 @@ TCustomSynAutoComplete::Shared &TCustomSynAutoComplete::shared()
 
 bool TCustomSynAutoComplete::isListShown() const
 {
-    return Form->isVisible();
+    return Form && Form->isVisible();
 }
 
 void TCustomSynAutoComplete::Execute(EditorAdapter *editor)
@@ -172,7 +179,7 @@ bool TCustomSynAutoComplete::listKey(QKeyEvent *event)
 
 bool TCustomSynAutoComplete::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Form->List && event->type() == QEvent::KeyPress) {
+    if (Form && watched == Form->List && event->type() == QEvent::KeyPress) {
         try {
             return listKey(static_cast<QKeyEvent *>(event));
         } catch (...) {

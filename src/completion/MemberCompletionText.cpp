@@ -145,13 +145,14 @@ QString memberFile(const QString &folder, const QString &name)
 {
     if (name.trimmed().isEmpty())
         return QString();
+    // The template list and the class list lie in the same folder.
+    if (name == QLatin1String("auto") || name == QLatin1String("toc"))
+        return QString();
     const QString wanted = name + QStringLiteral(".cmp");
     const QDir dir(folder);
+    // Listed and compared here: a file system that ignores case must not find "file" as "File".
     const QStringList files = dir.entryList(QDir::Files | QDir::Hidden);
-    for (const QString &file : files)
-        if (file.compare(wanted, Qt::CaseInsensitive) == 0)
-            return dir.filePath(file);
-    return QString();
+    return files.contains(wanted) ? dir.filePath(wanted) : QString();
 }
 
 QStringList readMembers(const QString &fileName, bool staticOnly)
@@ -217,7 +218,10 @@ Insertion insertionFor(const QString &entry)
         qsizetype end = entry.indexOf(QLatin1String(" :"));
         if (end < 0)
             end = entry.size();
-        const QString declaration = entry.left(end);
+        // A member file's line may end in its own ";".
+        QString declaration = entry.left(end).trimmed();
+        while (declaration.endsWith(QLatin1Char(';')))
+            declaration = declaration.chopped(1).trimmed();
         const QString name = declaration.mid(declaration.lastIndexOf(QLatin1Char(' ')) + 1);
         in.text = name.trimmed() + QLatin1Char(';');
     } else {

@@ -25,8 +25,9 @@ DotWord wordBeforeDot(const QString &line, int caretColumn);
 // type declares nothing. False when the class ends before the caret line or nothing is found.
 bool findDeclaredType(const QStringList &lines, int caretLine, const QString &word, QString *type);
 
-// The member file of a class in folder: name + ".cmp", the file name compared without regard
-// to case. Empty when there is none (or name is blank).
+// The member file of a class in folder: name + ".cmp", the file name matching exactly (Java
+// names are case-sensitive). Empty when there is none, when name is blank, and for "auto" and
+// "toc", whose files are the template list and the class list.
 QString memberFile(const QString &folder, const QString &name);
 // The lines of a member file; with staticOnly only those that contain "static". Empty when
 // the file cannot be read.
@@ -45,10 +46,11 @@ QString memberName(const QString &member);
 // typed is blank.
 QStringList filterEntries(const QStringList &members, const QString &typed);
 
-// What choosing an entry inserts at the caret: a field's name and ";", a method's name and
-// "();" without parameters, or its name and "()" with the caret to go back between the
-// parentheses. methodName is the method's name upper-cased (empty for a field); paramsItem the
-// parameter hint's item: the parameter text in double quotes with every "," made «", "».
+// What choosing an entry inserts at the caret: a field's name (without a ";" its declaration
+// ends in) and ";", a method's name and "();" without parameters, or its name and "()" with
+// the caret to go back between the parentheses. methodName is the method's name upper-cased
+// (empty for a field); paramsItem the parameter hint's item: the parameter text in double
+// quotes with every "," made «", "».
 struct Insertion {
     QString text;
     bool caretBack = false;

@@ -7,6 +7,10 @@ namespace {
 
 const QStringList &shop = ShopSample::lines;
 
+// A class whose first member is a field without modifiers.
+const QStringList swing = {"public class Pane {", "    JButton ok;", "    void f() {", "    }",
+                           "    void g() {",      "        t.",      "    }",          "}"};
+
 int lineOf(const QString &text)
 {
     for (int i = 0; i < shop.size(); ++i) {
@@ -41,6 +45,7 @@ void TestJavaScanner::classNames()
     QCOMPARE(JavaScanner::FinnKlasseNavnene({"class A{}class B", "{ class C {} }"}),
              (QStringList {"A", "B"}));
     QVERIFY(JavaScanner::FinnKlasseNavnene({}).isEmpty());
+    QCOMPARE(JavaScanner::FinnKlasseNavnene(swing), QStringList {"Pane"});
 }
 
 void TestJavaScanner::allMembers_data()
@@ -124,6 +129,8 @@ void TestJavaScanner::multilineMembers()
                              "}"};
     QCOMPARE(JavaScanner::ClipAndFindMultilineDatamembers(pad, "Pad"),
              (QStringList {"Button b", "void draw()", "int last"}));
+    QCOMPARE(JavaScanner::ClipAndFindMultilineDatamembers(swing, "Pane"),
+             (QStringList {"JButton ok", "void f()", "void g()"}));
 }
 
 void TestJavaScanner::scopeEnd_data()
@@ -162,6 +169,7 @@ void TestJavaScanner::classStart_data()
     QTest::newRow("none before: first line") << shop << 2 << 0;
     QTest::newRow("comment between keyword and name")
         << QStringList {"x", "class /* c */ A {", "}"} << 3 << 0;
+    QTest::newRow("first member a field without modifiers") << swing << 6 << 0;
 }
 
 void TestJavaScanner::classStart()

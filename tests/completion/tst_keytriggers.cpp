@@ -11,15 +11,20 @@
 
 namespace {
 
-// Keys typed into documents of a started main window, whose program folder holds two code
-// templates and one member file.
+// Keys typed into documents of a started main window, whose program folder holds three code
+// templates and four member files.
 struct Fixture : ShellFixture {
     Fixture() : ShellFixture("[Tips]\r\ndoShow=0\r\n")
     {
         write(QStringLiteral("completion/auto.cmp"),
-              "%for\r\nfor (|) {\r\n}\r\n#\r\n%println\r\nSystem.out.println(|);\r\n#\r\n");
+              "%for\r\nfor (|) {\r\n}\r\n#\r\n%println\r\nSystem.out.println(|);\r\n#\r\n"
+              "%main\r\npublic static void main(String[] a) {\r\n}\r\n#\r\n");
         write(QStringLiteral("completion/String.cmp"),
               "public int length()\r\npublic String substring(int beginIndex, int endIndex)\r\n");
+        write(QStringLiteral("completion/File.cmp"),
+              "public boolean exists()\r\npublic static final char separatorChar\r\n");
+        write(QStringLiteral("completion/Random.cmp"), "public int nextInt()\r\n");
+        write(QStringLiteral("completion/Math.cmp"), "public static final double PI;\r\n");
         start();
     }
     // Opens a file of text with the caret where "|" stands (at the start without one).
@@ -36,6 +41,15 @@ struct Fixture : ShellFixture {
     static void type(TEditForm *w, const QString &text)
     {
         QTest::keyClicks(w->editor()->widget(), text);
+    }
+    // Types as a person does, a key at a time to whatever has the keyboard (an open list too).
+    void typeSlowly(const QString &text)
+    {
+        if (!QApplication::activePopupWidget()) {
+            main->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        }
+        QTest::keyClicks(static_cast<QWidget *>(nullptr), text, Qt::NoModifier, 30);
     }
     static void key(TEditForm *w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
@@ -152,6 +166,39 @@ private slots:
         QCOMPARE(w->panelText(0), QStringLiteral(" 2:3"));
     }
 
+    // Typing on while the attribute list is open: the keys reach the page; the list keeps the
+    // entries the typed text begins, and closes when none is left or the text is gone.
+    void typingThroughAttributeList_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("listed"); // empty: the list is closed
+        QTest::newRow("typed on") << "<a href=\"x\">"
+                                  << "<a href=\"x\"></a>" << QStringList();
+        QTest::newRow("narrowed") << "<td valign=\"b"
+                                  << "<td valign=\"b"
+                                  << QStringList {"valign=\"baseline\"", "valign=\"bottom\""};
+        QTest::newRow("chosen, then typed on") << "<td BG\rred"
+                                               << "<td bgcolor=\"red\"" << QStringList();
+        QTest::newRow("back over the space") << "<td a\b\b"
+                                             << "<td" << QStringList();
+    }
+    void typingThroughAttributeList()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, line);
+        QFETCH(QStringList, listed);
+        Fixture f;
+        TEditForm *w = f.open(QStringLiteral("a.html"), "");
+        f.typeSlowly(typed);
+        TfmCustomSynHTMLAutoComplete *form =
+            Fixture::part<TCustomSynAutoComplete1>(w, "HTMLCompletion")->Form;
+        QCOMPARE(Fixture::line(w), line);
+        QCOMPARE(form->isVisible(), !listed.isEmpty());
+        if (!listed.isEmpty())
+            QCOMPARE(form->items(), listed);
+    }
+
     void checksOff()
     {
         Fixture f;
@@ -225,6 +272,55 @@ private slots:
         QCOMPARE(e->callTipHighlight(), QStringLiteral("int beginIndex"));
         // (Typing on with the hint open: xvfb_paramshint, on a display where the tip window
         // does not take the focus.)
+    }
+
+    // Which list "." opens and what Enter then inserts.
+    void memberLists_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("caption"); // empty: no list
+        QTest::addColumn<QString>("line");    // after Enter
+        QTest::newRow("first member a field without modifiers")
+            << "public class A {\n    JButton ok;\n    void f() {\n    }\n    void g() {\n"
+               "        String t;\n        |\n    }\n}"
+            << "t."
+            << "Class: String"
+            << "        t.length();";
+        QTest::newRow("variable named like its class")
+            << "class A {\n void m() {\n  File file = new File(\"x\");\n  |\n }\n}"
+            << "file."
+            << "Class: File"
+            << "  file.exists();";
+        QTest::newRow("variable of a class without statics")
+            << "class A {\n void m() {\n  Random random = new Random();\n  |\n }\n}"
+            << "random."
+            << "Class: Random"
+            << "  random.nextInt();";
+        QTest::newRow("member line ending in ;") << "class A {\n void m() {\n  |\n }\n}"
+                                                 << "Math."
+                                                 << "Class: Math"
+                                                 << "  Math.PI;";
+        QTest::newRow("the template list is no class") << "class A {\n void m() {\n  |\n }\n}"
+                                                       << "auto."
+                                                       << ""
+                                                       << "";
+    }
+    void memberLists()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, typed);
+        QFETCH(QString, caption);
+        QFETCH(QString, line);
+        Fixture f;
+        TEditForm *w = f.open(QStringLiteral("A.java"), text);
+        f.typeSlowly(typed);
+        auto *members = Fixture::part<TCustomSynAutoComplete>(w, "JavaCompletion");
+        QCOMPARE(members->isListShown() ? members->Form->caption() : QString(), caption);
+        if (caption.isEmpty())
+            return;
+        f.typeSlowly(QStringLiteral("\r"));
+        QCOMPARE(Fixture::line(w), line);
     }
 
     void statusPanels()

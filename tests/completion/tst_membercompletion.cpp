@@ -89,7 +89,7 @@ private slots:
                       "public static final Comparator CASE_INSENSITIVE_ORDER"});
         writeMembers(QStringLiteral("PrintStream.cmp"),
                      {"public void println(String x)", "public void flush()"});
-        writeMembers(QStringLiteral("auto.cmp"), {"%for", "for (;;) {", "}", "#"});
+        writeMembers(QStringLiteral("auto.cmp"), {"%main", "static void main() {", "}", "#"});
     }
     void cleanup()
     {
@@ -113,9 +113,8 @@ private slots:
         QTest::newRow("class file: its static members")
             << "class A {\n void m() {\n  String.|\n }\n}"
             << "Class: String" << stringStatics;
-        QTest::newRow("class file found without regard to case")
-            << "class A {\n void m() {\n  string.|\n }\n}"
-            << "Class: string" << stringStatics;
+        QTest::newRow("class file named exactly") << "class A {\n void m() {\n  string.|\n }\n}"
+                                                  << "" << QStringList();
         const QStringList stringMembers {
             "public int length() : function", "public static String valueOf(int i) : function",
             "public static String valueOf(char[] data, int offset, int count) : function",

@@ -316,13 +316,16 @@ int FinnClassStart(const QStringList &lines, int limitLine)
         for (const JavaTokenizer::Span &span : std::as_const(spans)) {
             switch (span.kind) {
             case JavaTokenizer::Comment:
-            case JavaTokenizer::DocComment: afterClass = false; break;
+            case JavaTokenizer::DocComment:
+            case JavaTokenizer::Symbol: afterClass = false; break;
             case JavaTokenizer::Keyword:
                 afterClass = line.mid(span.start, span.length).contains(u"class");
                 break;
             case JavaTokenizer::Identifier:
+                // The class's name; what follows it is the class's text.
                 if (afterClass)
                     result = i;
+                afterClass = false;
                 break;
             default: break;
             }
