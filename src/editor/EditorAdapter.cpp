@@ -114,11 +114,6 @@ QWidget *EditorAdapter::viewport() const
     return m_editor ? m_editor->viewport() : nullptr;
 }
 
-int EditorAdapter::horizontalScrollOffset() const
-{
-    return m_editor ? int(send(QsciScintillaBase::SCI_GETXOFFSET)) : 0;
-}
-
 void EditorAdapter::ensureCaretVisible()
 {
     if (!m_editor)

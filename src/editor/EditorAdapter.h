@@ -132,8 +132,6 @@ public:
     int firstVisibleLine() const;
     int linesOnScreen() const;
     void setFirstVisibleLine(int line);
-    // Pixels the view is scrolled to the right.
-    int horizontalScrollOffset() const;
     // Scrolls the caret into view and repaints.
     void ensureCaretVisible();
     // Repaints the text area.
