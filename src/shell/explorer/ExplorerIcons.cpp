@@ -1,5 +1,7 @@
 #include "shell/explorer/ExplorerIcons.h"
 
+#include "platform/GridIcon.h"
+
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
@@ -8,14 +10,9 @@ namespace {
 
 enum class Picture { OpenFolder, ClosedFolder, File };
 
-// Draws the picture on a 16 x 16 grid, scaled to side pixels.
-QPixmap paint(Picture picture, int side)
+// Draws the picture on a 16 x 16 grid.
+void draw(QPainter &p, Picture picture)
 {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(side / 16.0, side / 16.0);
     const QPen outline(QColor(0x8a, 0x6a, 0x1c), 1.0);
     const QColor back(0xe0, 0xb4, 0x4c);
     const QColor front(0xf6, 0xd3, 0x78);
@@ -47,15 +44,11 @@ QPixmap paint(Picture picture, int side)
             p.drawLine(QPointF(5.0, y), QPointF(11.0, y));
         break;
     }
-    return pixmap;
 }
 
 QIcon icon(Picture picture)
 {
-    QIcon result;
-    result.addPixmap(paint(picture, 16));
-    result.addPixmap(paint(picture, 32));
-    return result;
+    return gridIcon([picture](QPainter &p) { draw(p, picture); });
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "shell/printing/PreviewIcons.h"
 
+#include "platform/GridIcon.h"
+
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
@@ -88,26 +90,11 @@ void draw(QPainter &p, Picture picture)
     }
 }
 
-// The picture on a 16 x 16 grid, scaled to side pixels.
-QPixmap paint(Picture picture, int side)
-{
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(side / 16.0, side / 16.0);
-    draw(p, picture);
-    return pixmap;
-}
-
 } // namespace
 
 QIcon icon(Picture picture)
 {
-    QIcon result;
-    result.addPixmap(paint(picture, 16));
-    result.addPixmap(paint(picture, 32));
-    return result;
+    return gridIcon([picture](QPainter &p) { draw(p, picture); });
 }
 
 } // namespace PreviewIcons
