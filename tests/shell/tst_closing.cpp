@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 

@@ -1,14 +1,12 @@
 // The user-defined languages in the main window: the file filter, the "Custom language
 // document" submenus, new documents of a language and loading files of one.
 #include "ShellFixture.h"
-#include "app/Features.h"
 #include "editor/highlighting/GeneralLexer.h"
 #include "editor/highlighting/Highlighter.h"
 #include "shell/explorer/ExplorerPanel.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QMenu>
 
 #include <sys/inotify.h>
 #include <unistd.h>

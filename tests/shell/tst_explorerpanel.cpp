@@ -195,14 +195,13 @@ private slots:
 
     // The filter box shows the host's filter at the item of the active document's type; a new
     // document also sets the mask. A double-clicked file opens on the host, "Set as working
-    // dir" sets its folder and the Project menu's item its project.
+    // dir" sets its folder.
     void featureFollowsTheHost()
     {
         FakeFeatureHost host;
         host.filterIndex = 1;
         ExplorerFeature feature(host);
         ExplorerPanel *panel = feature.panel();
-        QCOMPARE(panel->parentWidget(), host.page(FeatureHost::Page::Files));
         QCOMPARE(panel->FilterComboBox1->count(), 8);
         QCOMPARE(panel->filterIndex(), 1);
         panel->setDirectory(m_dir.path());
@@ -229,16 +228,6 @@ private slots:
         QCOMPARE(host.openedFiles, QStringList {m_dir.filePath("d.java")});
         panel->Setasworkingdir1->trigger();
         QCOMPARE(host.workingFolder(), panel->selectedFolder());
-
-        host.setProject({"/old", "pics"});
-        host.actions().action("Defineprojectcatalog1")->trigger();
-        auto *dialog = panel->findChild<TProsjektKatFrm *>();
-        QVERIFY(dialog && dialog->isVisible());
-        QCOMPARE(dialog->Edit1->text(), QString("/old"));
-        dialog->Edit1->setText("/new");
-        dialog->Button2->click();
-        QCOMPARE(host.project().projectFolder, QString("/new"));
-        QCOMPARE(host.project().imageFolder, QString("pics"));
     }
 };
 

@@ -4,10 +4,7 @@
 #include "settings/store/AppSettings.h"
 #include "shell/HistoryRing.h"
 
-#include <QAction>
 #include <QDir>
-#include <QMenu>
-#include <QTreeWidget>
 
 // Loading and saving documents, the duplicate rule, the reopen history and the "Open Files"
 // list.

@@ -3,7 +3,6 @@
 // random source, "Show tip on startup", and the shipped tips.txt.
 #include "FakeFeatureHost.h"
 #include "FakeHelpViewer.h"
-#include "FakePrompter.h"
 #include "FakeShell.h"
 #include "ScriptedRng.h"
 #include "ShellFixture.h"

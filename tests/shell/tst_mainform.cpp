@@ -8,6 +8,7 @@
 #include "shell/explorer/ProjectFolderDialog.h"
 #include "shell/help/TipWindowFrm.h"
 #include "shell/tools/SendToProgramDialog.h"
+#include "shell/tools/UserToolsDialog.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -30,6 +31,15 @@ bool documentItemsEnabled(TMainForm *m, bool enabled)
     return true;
 }
 
+// A new document's command and what it gives: caption, text (lines joined by "\n"), caret,
+// side tab (a page), the explorer's filter item and the highlighter (-1: none).
+struct NewDocument {
+    const char *command, *caption, *text;
+    int line, column;
+    Page sideTab;
+    int filterItem, highlighter;
+};
+
 // Notes, when a message comes up, whether the start-up timer still runs and how many documents
 // are open; with wait, it keeps the message loop running a while first, as a real box does.
 class WatchingPrompter : public FakePrompter
@@ -51,6 +61,8 @@ private:
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(NewDocument)
 
 class TestMainForm : public QObject
 {
@@ -174,85 +186,60 @@ private slots:
 
     void newDocuments_data()
     {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("text"); // lines joined by "\n"
-        QTest::addColumn<int>("caretLine");
-        QTest::addColumn<int>("caretColumn");
-        QTest::addColumn<QString>("sideTab");
-        QTest::addColumn<int>("filterItem");
-        QTest::addColumn<int>("highlighter"); // -1: none
-
-        QTest::newRow("java application")
-            << "NyApplikasjonkode1"
-            << "Untitled1.java"
-            << "\nclass Classname {\n  public static void main(String args[]) {\n     \n  }\n}" << 4
-            << 6 << "JavaSheet" << 0 << int(Highlighter::Java);
-        QTest::newRow("java applet")
-            << "NyAppletkode1"
-            << "Untitled1.java"
-            << "\nimport java.awt.*;\nimport javax.swing.*;\n\npublic class "
-               "Applet1 extends JApplet {\n  public void init() {\n    "
-               "Container content = getContentPane();\n  }\n}"
-            << 7 << 42 << "JavaSheet" << 0 << int(Highlighter::Java);
-        QTest::newRow("html")
-            << "HTMLdocument1"
-            << "Untitled1.htm"
-            << "<html>\n<head>\n<title>No title</title>\n</head>\n<body>\n\n</body>"
-               "\n</html>"
-            << 6 << 1 << "HTMLSheet" << 1 << int(Highlighter::HTML);
-        QTest::newRow("php") << "PHPdocument1"
-                             << "Untitled1.php"
-                             << "function aFunction() {\n\n}" << 2 << 4 << "GeneralSheet" << 3
-                             << int(Highlighter::PHP);
-        QTest::newRow("xml") << "XMLdocument1"
-                             << "Untitled1.xml"
-                             << "\n<?xml version=\"1.0\"?>\n<!DOCTYPE root [\n  ]>\n<!-- Comment "
-                                "-->\n<root>\n  <![CDATA[ **CDATA section** ]]>\n\n</root>"
-                             << 8 << 3 << "GeneralSheet" << 4 << int(Highlighter::XML);
-        QTest::newRow("css") << "CSSdocument1"
-                             << "Untitled1.css"
-                             << "body\n{\n  font-family: \"Arial\";\n  font-size: 12pt;\n\n}" << 5
-                             << 3 << "GeneralSheet" << 5 << int(Highlighter::CSS);
-        QTest::newRow("text") << "Textfile1"
-                              << "Untitled1.txt"
-                              << "" << 1 << 1 << "GeneralSheet" << 6 << -1;
+        QTest::addColumn<NewDocument>("d");
+        auto row = [](const char *name, const NewDocument &d) { QTest::newRow(name) << d; };
+        const Page java = Page::Java, general = Page::General;
+        row("java application",
+            {"NyApplikasjonkode1", "Untitled1.java",
+             "\nclass Classname {\n  public static void main(String args[]) {\n     \n  }\n}", 4, 6,
+             java, 0, Highlighter::Java});
+        row("java applet",
+            {"NyAppletkode1", "Untitled1.java",
+             "\nimport java.awt.*;\nimport javax.swing.*;\n\npublic class Applet1 "
+             "extends JApplet {\n  public void init() {\n    Container content = "
+             "getContentPane();\n  }\n}",
+             7, 42, java, 0, Highlighter::Java});
+        row("html",
+            {"HTMLdocument1", "Untitled1.htm",
+             "<html>\n<head>\n<title>No title</title>\n</head>\n<body>\n\n</body>\n</html>", 6, 1,
+             Page::Html, 1, Highlighter::HTML});
+        row("php",
+            {"PHPdocument1", "Untitled1.php", "function aFunction() {\n\n}", 2, 4, general, 3,
+             Highlighter::PHP});
+        row("xml",
+            {"XMLdocument1", "Untitled1.xml",
+             "\n<?xml version=\"1.0\"?>\n<!DOCTYPE root [\n  ]>\n<!-- Comment -->\n<root>\n "
+             " <![CDATA[ **CDATA section** ]]>\n\n</root>",
+             8, 3, general, 4, Highlighter::XML});
+        row("css",
+            {"CSSdocument1", "Untitled1.css",
+             "body\n{\n  font-family: \"Arial\";\n  font-size: 12pt;\n\n}", 5, 3, general, 5,
+             Highlighter::CSS});
+        row("text", {"Textfile1", "Untitled1.txt", "", 1, 1, general, 6, -1});
     }
 
     void newDocuments()
     {
-        QFETCH(QString, command);
-        QFETCH(QString, caption);
-        QFETCH(QString, text);
-        QFETCH(int, caretLine);
-        QFETCH(int, caretColumn);
-        QFETCH(QString, sideTab);
-        QFETCH(int, filterItem);
-        QFETCH(int, highlighter);
-
+        QFETCH(NewDocument, d);
+        const QString caption = d.caption;
         ShellFixture f;
         TMainForm *m = f.start();
-        m->action(command)->trigger();
+        f.trigger(d.command);
         TEditForm *w = f.active();
-        QVERIFY(w);
         QCOMPARE(w->caption(), caption);
-        QCOMPARE(w->editor()->lines().join(u'\n'), text);
-        QCOMPARE(w->editor()->caretLine(), caretLine);
-        QCOMPARE(w->editor()->caretColumn(), caretColumn);
+        QCOMPARE(w->editor()->lines().join(u'\n'), d.text);
+        QVERIFY(w->editor()->caretLine() == d.line && w->editor()->caretColumn() == d.column);
         QVERIFY(!w->IsModified && !w->HasFileName && w->DocumentFileName.isEmpty());
         QVERIFY(w->panelText(1).isEmpty());
         QCOMPARE(w->panelText(2), "Insertion");
         QCOMPARE(f.openFiles(), QStringList {caption});
-        if (highlighter < 0)
-            QVERIFY(!w->currentHighlighter());
-        else
-            QCOMPARE(int(w->currentHighlighter()->kind()), highlighter);
+        QCOMPARE(w->currentHighlighter() ? int(w->currentHighlighter()->kind()) : -1,
+                 d.highlighter);
 
         QVERIFY(documentItemsEnabled(m, true));
-        QVERIFY(typeStateIs(m, m->findChild<QWidget *>(sideTab)));
-        QCOMPARE(m->filterIndex(), filterItem);
-        const bool java = sideTab == QLatin1String("JavaSheet");
-        const bool html = sideTab == QLatin1String("HTMLSheet");
+        QVERIFY(typeStateIs(m, f.page(d.sideTab)));
+        QCOMPARE(m->filterIndex(), d.filterItem);
+        const bool java = d.sideTab == Page::Java, html = d.sideTab == Page::Html;
         for (const QString &n : Names::popupJavaGroup + Names::popupHtmlGroup)
             QCOMPARE(w->popupAction(n)->isVisible(),
                      Names::popupJavaGroup.contains(n) ? java : html);
@@ -523,6 +510,8 @@ private slots:
         project->Edit1->setText(f.path("site"));
         project->Button2->click();
         QCOMPARE(m->ProjectFolder(), f.path("site"));
+        f.trigger("Defineprojectcatalog1"); // shows the project folder it has
+        QCOMPARE(explorer->findChildren<TProsjektKatFrm *>().last()->Edit1->text(), f.path("site"));
 
         f.dialogs.calls.clear();
         f.trigger("PrinterSetup1"); // printing
@@ -536,8 +525,13 @@ private slots:
         QCOMPARE(shell.calls.first().target, f.path("page.HTML"));
         f.trigger("ipoftheday1"); // help (no tips file: a message)
         QVERIFY(m->findChild<TTipWindowFrm *>());
-        f.trigger("Add2"); // send to
+        // Send to: its two items close the submenu, each opening its own window.
+        QCOMPARE(m->menu("Sendtoexternal1")->actions().last()->objectName(),
+                 "Edituserdefinedtools1");
+        f.trigger("Add2");
+        f.trigger("Edituserdefinedtools1");
         QVERIFY(m->findChild<TSendToExtPrgFrm *>());
+        QCOMPARE(m->findChildren<TUserToolFrm *>().size(), 2);
     }
 };
 

@@ -245,17 +245,14 @@ private slots:
             for (int x = 0; x < page.width(); ++x)
                 if (qGray(page.pixel(x, y)) < 160)
                     ink |= QRect(x, y, 1, 1);
+        // Left, right, top, bottom in millimetres.
         const auto mm = [dpi](int pixels) { return pixels * 25.4 / dpi; };
-        const QList<double> margins {mm(ink.left()), mm(page.width() - 1 - ink.right()),
-                                     mm(ink.top()), mm(page.height() - 1 - ink.bottom())};
-        const auto within = [](double v, double low, double high) { return v >= low && v <= high; };
-        QVERIFY2(within(margins[0], 19.5, 21.5) && within(margins[1], 19.5, 21.5)
-                     && within(margins[2], 14.5, 17.5) && within(margins[3], 14.5, 17.5),
-                 qPrintable(QStringLiteral("left %1, right %2, top %3, bottom %4 mm")
-                                .arg(margins[0])
-                                .arg(margins[1])
-                                .arg(margins[2])
-                                .arg(margins[3])));
+        const double margins[] {mm(ink.left()), mm(page.width() - 1 - ink.right()), mm(ink.top()),
+                                mm(page.height() - 1 - ink.bottom())};
+        const double low[] {19.5, 19.5, 14.5, 14.5}, high[] {21.5, 21.5, 17.5, 17.5};
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(margins[i] >= low[i] && margins[i] <= high[i],
+                     qPrintable(QString::number(i) + ": " + QString::number(margins[i]) + " mm"));
     }
 
     // Cancelled dialogs print nothing and say nothing; a print that reaches no printer says so
@@ -286,44 +283,41 @@ private slots:
         Printing p;
         p.print.createPreviewForm();
         TPrintPreviewFrm *preview = p.print.PrintPreviewFrm();
-        QVERIFY(preview && !preview->isVisible());
-        QVERIFY(!preview->SynEditPrintPreview1); // made when first shown
-        p.trigger("ForhndVisning1");             // no document: nothing
+        QVERIFY(!preview->isVisible() && !preview->SynEditPrintPreview1); // made when first shown
+        p.trigger("ForhndVisning1");                                      // no document: nothing
         QVERIFY(!preview->isVisible());
 
-        FakeDocument *document = p.host.open("Pages.java", javaLines(150));
-        // The document pop-up has the print items.
-        for (const char *item : {"Print2", "Printpreview1"})
-            QVERIFY(document->popupActions().action(QLatin1String(item)));
-        QCOMPARE(document->popupActions().action("Print2")->text(), "P&rint..");
-        document->popupActions().action("Printpreview1")->trigger();
+        // The document pop-up's print items.
+        ActionRegistry &popup = p.host.open("Pages.java", javaLines(150))->popupActions();
+        QCOMPARE(popup.action("Print2")->text() + '|' + popup.action("Printpreview1")->text(),
+                 "P&rint..|Print preview");
+        popup.action("Printpreview1")->trigger();
         QVERIFY(preview->isVisible() && preview->isModal());
         QCOMPARE(preview->windowTitle(), "Print preview of document - Pages.java");
         const int pages = preview->pageCount();
-        QVERIFY(pages >= 3);
-        QCOMPARE(preview->SynEditPrintPreview1->pageCount(), pages);
+        QVERIFY(pages >= 3 && preview->SynEditPrintPreview1->pageCount() == pages);
         auto click = [preview](const char *name) {
-            preview->findChild<QToolButton *>(QLatin1String(name))->click();
+            preview->findChild<QToolButton *>(name)->click();
             return preview->statusText();
         };
-        const QString of = QStringLiteral(" of %1").arg(pages);
-        QCOMPARE(preview->statusText(), " Page: 1" + of);
-        QCOMPARE(click("NextPageButton"), " Page: 2" + of);
-        QCOMPARE(click("LastPageButton"), QStringLiteral(" Page: %1").arg(pages) + of);
-        QCOMPARE(click("NextPageButton"), QStringLiteral(" Page: %1").arg(pages) + of);
-        QCOMPARE(click("PreviousPageButton"), QStringLiteral(" Page: %1").arg(pages - 1) + of);
-        QCOMPARE(click("FirstPageButton"), " Page: 1" + of);
+        QStringList seen {preview->statusText()};
+        for (const char *button : {"NextPageButton", "LastPageButton", "NextPageButton",
+                                   "PreviousPageButton", "FirstPageButton"})
+            seen << click(button);
+        const QString page = QStringLiteral(" Page: %1 of ") + QString::number(pages);
+        QCOMPARE(seen,
+                 QStringList({page.arg(1), page.arg(2), page.arg(pages), page.arg(pages),
+                              page.arg(pages - 1), page.arg(1)}));
 
-        QStringList shown;
+        // Pictures, whatever the desktop's icon theme; the hint only as the tool tip.
+        QStringList hints;
         for (QToolButton *b : preview->findChildren<QToolButton *>()) {
-            shown << b->toolTip();
-            // A picture, whatever the desktop's icon theme; the hint only as the tool tip.
+            hints << b->toolTip();
             QVERIFY(!b->icon().isNull() && b->text().isEmpty() && b->width() <= 32);
         }
-        QCOMPARE(
-            shown,
-            QStringList({"Print", "Zoom out", "Zoom inn", "View full page (100 % view)",
-                         "Fill window", "First page", "Previous page", "Next page", "Last page"}));
+        QCOMPARE(hints.join('|'),
+                 "Print|Zoom out|Zoom inn|View full page (100 % view)|Fill "
+                 "window|First page|Previous page|Next page|Last page");
         QVERIFY(preview->findChild<QWidget *>("ToolBar1")->sizeHint().width() < 450);
 
         click("FullPageButton");
@@ -331,23 +325,17 @@ private slots:
         click("FillWindowButton");
         QCOMPARE(preview->SynEditPrintPreview1->zoomMode(), PagePreview::FitToWidth);
         // Zoom steps by two points and never reaches 0 %.
-        const struct {
-            double from;
-            const char *button;
-            int percent;
-        } zooms[] = {{0.10, "ZoomInButton", 12},
-                     {0.12, "ZoomOutButton", 10},
-                     {0.02, "ZoomOutButton", 2},
-                     {0.03, "ZoomOutButton", 1},
-                     {0.01, "ZoomOutButton", 1}};
-        for (const auto &z : zooms) {
-            preview->SynEditPrintPreview1->setZoomFactor(z.from);
-            click(z.button);
-            QCOMPARE(preview->zoomPercent(), z.percent);
+        const QList<std::pair<double, int>> zoomOut {{0.12, 10}, {0.02, 2}, {0.03, 1}, {0.01, 1}};
+        preview->SynEditPrintPreview1->setZoomFactor(0.10);
+        click("ZoomInButton");
+        QCOMPARE(preview->zoomPercent(), 12);
+        for (const auto &[from, percent] : zoomOut) {
+            preview->SynEditPrintPreview1->setZoomFactor(from);
+            click("ZoomOutButton");
+            QCOMPARE(preview->zoomPercent(), percent);
         }
         preview->findChild<QPushButton *>("CloseButton")->click();
-        QVERIFY(!preview->isVisible());
-        QVERIFY(p.prompter.calls.isEmpty());
+        QVERIFY(!preview->isVisible() && p.prompter.calls.isEmpty());
     }
 
     // A preview of many pages is laid out a few pages at a time: the program answers in between,

@@ -1,8 +1,6 @@
 // Find and replace in one document window, through its dialogs' buttons. Which text matches
 // is tst_editorsearch's.
-#include "FakePrompter.h"
 #include "ShellFixture.h"
-#include "editor/EditorAdapter.h"
 #include "shell/commands/DocumentSearch.h"
 #include "shell/commands/SearchDialog.h"
 
@@ -10,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 
 using Place = QList<int>; // line, column of the selection's start; line, column of its end
 
