@@ -26,15 +26,13 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("path");
-        auto row = [](const char *name, const char *folder, int kind, const char *path) {
-            QTest::newRow(name) << QString(folder) << kind << QString(path);
-        };
-        row("new", "fresh", CreateDirResult::Created, "fresh");
-        row("trimmed before the test", " exists\t", CreateDirResult::Exists, "exists");
-        row("slash", "a/b", CreateDirResult::InvalidName, "a/b");
-        row("dot dot", "..", CreateDirResult::InvalidName, "..");
-        row("dot dot inside", "x..y", CreateDirResult::InvalidName, "x..y");
-        row("blank", "   ", CreateDirResult::InvalidName, "");
+        QTest::newRow("new") << "fresh" << int(CreateDirResult::Created) << "fresh";
+        QTest::newRow("trimmed before the test")
+            << " exists\t" << int(CreateDirResult::Exists) << "exists";
+        QTest::newRow("slash") << "a/b" << int(CreateDirResult::InvalidName) << "a/b";
+        QTest::newRow("dot dot") << ".." << int(CreateDirResult::InvalidName) << "..";
+        QTest::newRow("dot dot inside") << "x..y" << int(CreateDirResult::InvalidName) << "x..y";
+        QTest::newRow("blank") << "   " << int(CreateDirResult::InvalidName) << "";
     }
 
     void createSubfolder()
@@ -60,15 +58,19 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("icon");
-        auto row = [](const char *name, const char *parent, const char *folder, const char *caption,
-                      const char *text, int icon) {
-            QTest::newRow(name) << QString(parent) << QString(folder) << QString(caption)
-                                << QString(text) << icon;
-        };
-        row("exists", "", "exists", "Information",
-            "The directory could not be created because it already exists?", Prompter::Information);
-        row("cannot create", "/no/such", "x", "Error", "Cannot create /no/such/x", Prompter::Error);
-        row("refused", "", "../up", "Error", "Cannot create ", Prompter::Error);
+        QTest::newRow("exists") << ""
+                                << "exists"
+                                << "Information"
+                                << "The directory could not be created because it already exists?"
+                                << int(Prompter::Information);
+        QTest::newRow("cannot create") << "/no/such"
+                                       << "x"
+                                       << "Error"
+                                       << "Cannot create /no/such/x" << int(Prompter::Error);
+        QTest::newRow("refused") << ""
+                                 << "../up"
+                                 << "Error"
+                                 << "Cannot create " << int(Prompter::Error);
     }
 
     void createDialogMessages()
