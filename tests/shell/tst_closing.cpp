@@ -1,31 +1,11 @@
+// Every way a document or the program closes, with the save prompts answered each way and
+// the files on disk checked byte for byte.
 #include "ShellFixture.h"
-#include "platform/IniFile.h"
 #include "settings/store/AppSettings.h"
 #include "shell/SaveDocChangeFrm.h"
 
 #include <QDir>
 #include <QPushButton>
-#include <QTimer>
-#include <QTreeWidget>
-
-#include <functional>
-
-// Every way a document or the program closes, with the save prompts answered each way and
-// the files on disk checked byte for byte.
-class TestClosing : public QObject
-{
-    Q_OBJECT
-private slots:
-    void closeDocument_data();
-    void closeDocument();
-    void unmodifiedClosesWithoutPrompt();
-    void closeAllStopsAtCancel();
-    void closeQuery_data();
-    void closeQuery();
-    void closeQueryFailedSaveKeepsProgramRunning();
-    void maxWinAtStart();
-    void autoSaveWritesOnlyModifiedActiveDocument();
-};
 
 namespace {
 
@@ -38,246 +18,220 @@ void answerSaveDialog(const QStringList &uncheck, int result, QStringList *shown
     QTimer::singleShot(0, [=] {
         auto *dialog = qobject_cast<TSaveDocChangeFrm *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
-        if (shown)
-            for (int i = 0; i < dialog->rowCount(); ++i)
+        for (int i = 0; i < dialog->rowCount(); ++i) {
+            if (shown)
                 shown->append(dialog->caption(i));
-        for (int i = 0; i < dialog->rowCount(); ++i)
             if (uncheck.contains(dialog->caption(i)))
                 dialog->setChecked(i, false);
-        if (result == TSaveDocChangeFrm::Yes)
-            dialog->YesButton->click();
-        else if (result == TSaveDocChangeFrm::No)
-            dialog->NoButton->click();
-        else
-            dialog->CancelButton->click();
+        }
+        (result == TSaveDocChangeFrm::Yes      ? dialog->YesButton
+             : result == TSaveDocChangeFrm::No ? dialog->NoButton
+                                               : dialog->CancelButton)
+            ->click();
     });
 }
 
-TEditForm *openModified(ShellFixture &f, const QString &name, const QByteArray &bytes = kOriginal)
+TEditForm *openModified(ShellFixture &f, const QString &name)
 {
-    TEditForm *w = f.main->LoadFile(f.write(name, bytes));
+    TEditForm *w = f.main->LoadFile(f.write(name, kOriginal));
     w->editor()->setCaret(1, 1);
-    f.main->SkrivTekstenTilEditor(QStringLiteral("new "));
+    f.main->SkrivTekstenTilEditor("new ");
     return w;
 }
 
 } // namespace
 
-void TestClosing::closeDocument_data()
+class TestClosing : public QObject
 {
-    QTest::addColumn<bool>("untitled");
-    QTest::addColumn<QList<int>>("answers"); // message box answers in turn
-    QTest::addColumn<QString>("saveAs");     // answer of the save dialog; empty: cancel
-    QTest::addColumn<bool>("blockWrite");    // a folder stands where the file goes
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<QByteArray>("onDisk"); // bytes of the document's file afterwards
-
-    const QList<int> yes {Prompter::Yes}, no {Prompter::No}, cancel {Prompter::Cancel};
-    QTest::newRow("yes saves") << false << yes << "" << false << true
-                               << QByteArray("new first line\nsecond line\n");
-    QTest::newRow("no discards") << false << no << "" << false << true << kOriginal;
-    QTest::newRow("cancel keeps") << false << cancel << "" << false << false << kOriginal;
-    QTest::newRow("untitled yes, saved as")
-        << true << yes << "saved.txt" << false << true << QByteArray("new ");
-    QTest::newRow("untitled yes, dialog cancelled")
-        << true << yes << "" << false << false << QByteArray();
-    QTest::newRow("untitled no") << true << no << "" << false << true << QByteArray();
-    QTest::newRow("untitled yes, write fails")
-        << true << yes << "saved.txt" << true << false << QByteArray();
-}
-
-void TestClosing::closeDocument()
-{
-    QFETCH(bool, untitled);
-    QFETCH(QList<int>, answers);
-    QFETCH(QString, saveAs);
-    QFETCH(bool, blockWrite);
-    QFETCH(bool, closed);
-    QFETCH(QByteArray, onDisk);
-
-    ShellFixture f;
-    TMainForm *m = f.start();
-    TEditForm *w;
-    QString file;
-    if (untitled) {
-        m->action("Textfile1")->trigger();
-        w = f.active();
-        m->SkrivTekstenTilEditor(QStringLiteral("new "));
-        if (!saveAs.isEmpty()) {
-            file = f.path(saveAs);
-            f.dialogs.answerFiles({file});
+    Q_OBJECT
+private slots:
+    void closeDocument_data()
+    {
+        QTest::addColumn<bool>("untitled");
+        QTest::addColumn<int>("answer");      // of the question
+        QTest::addColumn<QString>("saveAs");  // answer of the save dialog; empty: cancel
+        QTest::addColumn<bool>("blockWrite"); // a folder stands where the file goes
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QByteArray>("onDisk"); // bytes of the document's file afterwards
+        auto row = [](const char *name, bool untitled, int answer, const char *saveAs,
+                      bool blockWrite, bool closed, const QByteArray &onDisk) {
+            QTest::newRow(name) << untitled << answer << QString(saveAs) << blockWrite << closed
+                                << onDisk;
+        };
+        const int yes = Prompter::Yes, no = Prompter::No;
+        row("yes saves", false, yes, "", false, true, "new " + kOriginal);
+        row("no discards", false, no, "", false, true, kOriginal);
+        row("cancel keeps", false, Prompter::Cancel, "", false, false, kOriginal);
+        row("untitled yes, saved as", true, yes, "saved.txt", false, true, "new ");
+        row("untitled yes, dialog cancelled", true, yes, "", false, false, {});
+        row("untitled no", true, no, "", false, true, {});
+        row("untitled yes, write fails", true, yes, "saved.txt", true, false, {});
+    }
+    void closeDocument()
+    {
+        QFETCH(bool, untitled);
+        QFETCH(int, answer);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, blockWrite);
+        QFETCH(bool, closed);
+        QFETCH(QByteArray, onDisk);
+        ShellFixture f;
+        f.start();
+        QString file = f.path(untitled ? saveAs : "doc.txt");
+        if (untitled) {
+            f.trigger("Textfile1");
+            f.main->SkrivTekstenTilEditor("new ");
+            if (!saveAs.isEmpty())
+                f.dialogs.answerFiles({file});
             if (blockWrite)
                 QDir().mkpath(file); // the target name is taken by a folder
+        } else {
+            openModified(f, "doc.txt");
         }
-    } else {
-        w = openModified(f, QStringLiteral("doc.txt"));
-        file = f.path(QStringLiteral("doc.txt"));
+        TEditForm *w = f.active();
+        const QString caption = w->caption();
+        f.prompter.answers = {answer};
+        QCOMPARE(ShellFixture::closeWindow(w), closed);
+        const FakePrompter::Call &prompt = f.prompter.calls.first();
+        QCOMPARE(prompt.caption + '|' + prompt.text, "Question|Save changes made to the document?");
+        QCOMPARE(prompt.buttons, Prompter::YesButton | Prompter::NoButton | Prompter::CancelButton);
+        if (!saveAs.isEmpty() || !untitled)
+            QCOMPARE(f.read(file), onDisk);
+        QCOMPARE(f.openFiles(), closed ? QStringList() : QStringList {caption});
+        if (!closed)
+            QVERIFY(w->IsModified && w->panelText(1) == "Modified" && w->caption() == caption);
+        if (blockWrite)
+            QVERIFY(f.prompter.calls.last().text.startsWith("Could not save " + file)
+                    && w->DocumentFileName.isEmpty());
     }
-    const QString caption = w->caption();
-    f.prompter.answers = answers;
-    QPointer<TEditForm> guard(w);
 
-    QCOMPARE(ShellFixture::closeWindow(w), closed);
-    const FakePrompter::Call &prompt = f.prompter.calls.first();
-    QCOMPARE(prompt.caption + QLatin1Char('|') + prompt.text,
-             QStringLiteral("Question|Save changes made to the document?"));
-    QCOMPARE(prompt.buttons, Prompter::YesButton | Prompter::NoButton | Prompter::CancelButton);
-    if (!file.isEmpty() && !blockWrite)
-        QCOMPARE(f.read(file), onDisk);
-    QCOMPARE(f.documentCount(), closed ? 0 : 1);
-    QCOMPARE(f.openFiles(), closed ? QStringList() : QStringList {caption});
-    if (!closed)
-        QVERIFY(guard && w->IsModified && w->panelText(1) == QLatin1String("Modified"));
-    if (blockWrite) {
-        QVERIFY(f.prompter.calls.last().text.startsWith(QStringLiteral("Could not save ") + file));
-        QVERIFY(w->DocumentFileName.isEmpty() && w->caption() == caption);
+    void unmodifiedClosesWithoutPrompt()
+    {
+        ShellFixture f("[ApplicationOptions]\r\nWarnBeforeClose=0\r\n");
+        f.start();
+        QVERIFY(ShellFixture::closeWindow(openModified(f, "a.txt"))); // closes without saving
+        f.trigger("Textfile1");
+        QVERIFY(ShellFixture::closeWindow(f.active()));
+        QVERIFY(f.prompter.calls.isEmpty());
+        QCOMPARE(f.read(f.path("a.txt")), kOriginal);
     }
-}
 
-void TestClosing::unmodifiedClosesWithoutPrompt()
-{
-    ShellFixture f("[ApplicationOptions]\r\nWarnBeforeClose=0\r\n");
-    TMainForm *m = f.start();
-    TEditForm *w = openModified(f, QStringLiteral("a.txt"));
-    QVERIFY(ShellFixture::closeWindow(w)); // no warning wanted: closes without saving
-    m->action("Textfile1")->trigger();
-    QVERIFY(ShellFixture::closeWindow(f.active()));
-    QVERIFY(f.prompter.calls.isEmpty());
-    QCOMPARE(f.read(f.path(QStringLiteral("a.txt"))), kOriginal);
-}
+    void closeAllStopsAtCancel()
+    {
+        ShellFixture f;
+        f.start();
+        for (const char *name : {"a.txt", "b.txt", "c.txt"})
+            openModified(f, name);
+        // Closing runs from the last in the child list (a.txt, the oldest) up: a.txt is let go,
+        // b.txt's prompt is cancelled and c.txt is never asked.
+        f.prompter.answers = {Prompter::No, Prompter::Cancel};
+        f.trigger("Closeall2");
+        QCOMPARE(f.prompter.calls.size(), 2);
+        QCOMPARE(f.openFiles(), QStringList({"b.txt", "c.txt"}));
+        f.prompter.answers = {Prompter::No, Prompter::No};
+        f.trigger("CloseAll1");
+        QCOMPARE(f.documentCount(), 0);
+        QVERIFY(f.openFiles().isEmpty());
+    }
 
-void TestClosing::closeAllStopsAtCancel()
-{
-    ShellFixture f;
-    TMainForm *m = f.start();
-    openModified(f, QStringLiteral("a.txt"));
-    openModified(f, QStringLiteral("b.txt"));
-    openModified(f, QStringLiteral("c.txt"));
-    // Closing runs from the last in the child list (a.txt, the oldest) up: a.txt is let go,
-    // b.txt's prompt is cancelled and c.txt is never asked.
-    f.prompter.answers = {Prompter::No, Prompter::Cancel};
-    m->action(QStringLiteral("Closeall2"))->trigger();
-    QCOMPARE(f.prompter.calls.size(), 2);
-    QCOMPARE(f.documentCount(), 2);
-    QCOMPARE(f.openFiles(), QStringList({"b.txt", "c.txt"}));
+    void closeQuery_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("uncheck");
+        QTest::addColumn<QStringList>("savedFiles");
+        const int yes = TSaveDocChangeFrm::Yes;
+        QTest::newRow("yes, all") << yes << QStringList() << QStringList {"a.txt", "ba.txt"};
+        // The row "a.txt" must not save "ba.txt", whose caption contains it.
+        QTest::newRow("yes, only a.txt") << yes << QStringList {"ba.txt"} << QStringList {"a.txt"};
+        QTest::newRow("yes, only ba.txt") << yes << QStringList {"a.txt"} << QStringList {"ba.txt"};
+        QTest::newRow("no") << int(TSaveDocChangeFrm::No) << QStringList() << QStringList();
+        QTest::newRow("cancel") << int(TSaveDocChangeFrm::Cancel) << QStringList() << QStringList();
+    }
+    void closeQuery()
+    {
+        QFETCH(int, answer);
+        QFETCH(QStringList, uncheck);
+        QFETCH(QStringList, savedFiles);
+        const bool programCloses = answer != TSaveDocChangeFrm::Cancel;
+        ShellFixture f;
+        TMainForm *m = f.start();
+        openModified(f, "a.txt");
+        m->LoadFile(f.write("unchanged.txt", "u"));
+        openModified(f, "ba.txt");
+        QStringList shown;
+        answerSaveDialog(uncheck, answer, &shown);
+        QCOMPARE(m->close(), programCloses);
+        // Modified documents only, in child-list order (the most recently active first).
+        QCOMPARE(shown, QStringList({"ba.txt", "a.txt"}));
+        for (const char *name : {"a.txt", "ba.txt"})
+            QCOMPARE(f.read(f.path(name)),
+                     savedFiles.contains(name) ? "new " + kOriginal : kOriginal);
+        QCOMPARE(f.read(f.path("unchanged.txt")), QByteArray("u"));
+        QVERIFY(f.prompter.calls.isEmpty());
+        QCOMPARE(m->isVisible(), !programCloses);
+    }
 
-    f.prompter.answers = {Prompter::No, Prompter::No, Prompter::No};
-    m->action(QStringLiteral("CloseAll1"))->trigger();
-    QCOMPARE(f.documentCount(), 0);
-    QVERIFY(f.openFiles().isEmpty());
-}
+    // A save that fails, or whose dialog is cancelled, keeps the program running.
+    void closeQueryFailedSaveKeepsProgramRunning()
+    {
+        ShellFixture f;
+        TMainForm *m = f.start();
+        f.trigger("Textfile1");
+        m->SkrivTekstenTilEditor("keep me");
+        const QString blocked = f.path("blocked.txt");
+        QDir().mkpath(blocked);
+        f.dialogs.answerFiles({blocked});
+        f.prompter.answers = {Prompter::Yes}; // overwrite the "existing" name
+        for (int i = 0; i < 2; ++i) {
+            answerSaveDialog({}, TSaveDocChangeFrm::Yes);
+            QVERIFY(!m->close());
+            QVERIFY(f.documentCount() == 1 && f.active()->IsModified && m->isVisible());
+        }
+    }
 
-void TestClosing::closeQuery_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QStringList>("uncheck");
-    QTest::addColumn<bool>("programCloses");
-    QTest::addColumn<QStringList>("savedFiles");
+    void maxWinAtStart()
+    {
+        ShellFixture f;
+        TMainForm *m = f.start();
+        f.trigger("Textfile1");
+        f.trigger("Textfile1");
+        m->documentWindows().first()->subWindow()->showMaximized();
+        QVERIFY(m->close());
+        QVERIFY(f.iniText().contains("MaxWinAtStart=1"));
+        // The next document opened alone is maximised.
+        m = f.restart();
+        f.trigger("Textfile1");
+        QVERIFY(f.active()->subWindow()->isMaximized());
+        QVERIFY(ShellFixture::closeWindow(f.active()));
+        QVERIFY(f.iniText().contains("MaxWinAtStart=1"));
+        // With no documents open the program's close leaves the key alone.
+        m->settings().setText(Settings::Key::MaxWinAtStart, "x");
+        QVERIFY(m->close());
+        QVERIFY(f.iniText().contains("MaxWinAtStart=x"));
+    }
 
-    QTest::newRow("yes, all") << int(TSaveDocChangeFrm::Yes) << QStringList() << true
-                              << QStringList {"a.txt", "ba.txt"};
-    // The row "a.txt" must not save "ba.txt", whose caption contains it.
-    QTest::newRow("yes, only a.txt")
-        << int(TSaveDocChangeFrm::Yes) << QStringList {"ba.txt"} << true << QStringList {"a.txt"};
-    QTest::newRow("yes, only ba.txt")
-        << int(TSaveDocChangeFrm::Yes) << QStringList {"a.txt"} << true << QStringList {"ba.txt"};
-    QTest::newRow("no") << int(TSaveDocChangeFrm::No) << QStringList() << true << QStringList();
-    QTest::newRow("cancel") << int(TSaveDocChangeFrm::Cancel) << QStringList() << false
-                            << QStringList();
-}
-
-void TestClosing::closeQuery()
-{
-    QFETCH(int, answer);
-    QFETCH(QStringList, uncheck);
-    QFETCH(bool, programCloses);
-    QFETCH(QStringList, savedFiles);
-
-    ShellFixture f;
-    TMainForm *m = f.start();
-    openModified(f, QStringLiteral("a.txt"));
-    m->LoadFile(f.write(QStringLiteral("unchanged.txt"), "u"));
-    openModified(f, QStringLiteral("ba.txt"));
-
-    QStringList shown;
-    answerSaveDialog(uncheck, answer, &shown);
-    QCOMPARE(m->close(), programCloses);
-    // Modified documents only, in child-list order (the most recently active first).
-    QCOMPARE(shown, QStringList({"ba.txt", "a.txt"}));
-    for (const QString &name : {QStringLiteral("a.txt"), QStringLiteral("ba.txt")})
-        QCOMPARE(f.read(f.path(name)),
-                 savedFiles.contains(name) ? QByteArray("new ") + kOriginal : kOriginal);
-    QCOMPARE(f.read(f.path(QStringLiteral("unchanged.txt"))), QByteArray("u"));
-    QVERIFY(f.prompter.calls.isEmpty());
-    QCOMPARE(m->isVisible(), !programCloses);
-}
-
-void TestClosing::closeQueryFailedSaveKeepsProgramRunning()
-{
-    ShellFixture f;
-    TMainForm *m = f.start();
-    m->action("Textfile1")->trigger();
-    m->SkrivTekstenTilEditor(QStringLiteral("keep me"));
-    const QString blocked = f.path(QStringLiteral("blocked.txt"));
-    QDir().mkpath(blocked);
-    f.dialogs.answerFiles({blocked});
-    f.prompter.answers = {Prompter::Yes}; // overwrite the "existing" name
-    answerSaveDialog({}, TSaveDocChangeFrm::Yes);
-    QVERIFY(!m->close());
-    QCOMPARE(f.documentCount(), 1);
-    QVERIFY(f.active()->IsModified);
-    QVERIFY(m->isVisible());
-
-    // Cancelling the save dialog keeps it running as well.
-    answerSaveDialog({}, TSaveDocChangeFrm::Yes);
-    QVERIFY(!m->close());
-    QCOMPARE(f.documentCount(), 1);
-}
-
-void TestClosing::maxWinAtStart()
-{
-    ShellFixture f;
-    TMainForm *m = f.start();
-    m->action("Textfile1")->trigger();
-    m->action("Textfile1")->trigger();
-    m->documentWindows().first()->subWindow()->showMaximized();
-    QVERIFY(m->close());
-    QVERIFY(f.iniText().contains("MaxWinAtStart=1"));
-
-    // The next document opened alone is maximised.
-    ShellFixture g(f.iniText());
-    TMainForm *n = g.start();
-    n->action("Textfile1")->trigger();
-    QVERIFY(g.active()->subWindow()->isMaximized());
-    QVERIFY(ShellFixture::closeWindow(g.active()));
-    QVERIFY(g.iniText().contains("MaxWinAtStart=1"));
-    // With no documents open the program's close leaves the key alone.
-    n->settings().setText(Settings::Key::MaxWinAtStart, QStringLiteral("x"));
-    QVERIFY(n->close());
-    QVERIFY(g.iniText().contains("MaxWinAtStart=x"));
-}
-
-void TestClosing::autoSaveWritesOnlyModifiedActiveDocument()
-{
-    ShellFixture f;
-    TMainForm *m = f.start();
-    TEditForm *a = openModified(f, QStringLiteral("a.txt"));
-    m->LoadFile(f.write(QStringLiteral("b.txt"), "b\r\n"));
-    QFile::remove(f.path(QStringLiteral("b.txt")));
-    // b.txt is active and unchanged: nothing is written (a deleted file stays deleted).
-    f.fire("AutosaveTimer");
-    QVERIFY(!QFile::exists(f.path(QStringLiteral("b.txt"))));
-    QCOMPARE(f.read(f.path(QStringLiteral("a.txt"))), kOriginal);
-    f.mdiArea()->setActiveSubWindow(a->subWindow());
-    f.fire("AutosaveTimer");
-    QCOMPARE(f.read(f.path(QStringLiteral("a.txt"))), QByteArray("new ") + kOriginal);
-    QVERIFY(!a->IsModified);
-    // Untitled documents are never auto-saved.
-    m->action("Textfile1")->trigger();
-    m->SkrivTekstenTilEditor(QStringLiteral("x"));
-    f.fire("AutosaveTimer");
-    QVERIFY(f.dialogs.calls.isEmpty());
-}
+    void autoSaveWritesOnlyModifiedActiveDocument()
+    {
+        ShellFixture f;
+        TMainForm *m = f.start();
+        TEditForm *a = openModified(f, "a.txt");
+        m->LoadFile(f.write("b.txt", "b\r\n"));
+        QFile::remove(f.path("b.txt"));
+        // b.txt is active and unchanged: nothing is written (a deleted file stays deleted).
+        f.fire("AutosaveTimer");
+        QVERIFY(!QFile::exists(f.path("b.txt")));
+        QCOMPARE(f.read(f.path("a.txt")), kOriginal);
+        a->bringToFront();
+        f.fire("AutosaveTimer");
+        QCOMPARE(f.read(f.path("a.txt")), "new " + kOriginal);
+        QVERIFY(!a->IsModified);
+        // Untitled documents are never auto-saved.
+        f.trigger("Textfile1");
+        m->SkrivTekstenTilEditor("x");
+        f.fire("AutosaveTimer");
+        QVERIFY(f.dialogs.calls.isEmpty());
+    }
+};
 
 QTEST_MAIN(TestClosing)
 #include "tst_closing.moc"

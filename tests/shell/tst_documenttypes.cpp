@@ -29,32 +29,29 @@ void TestDocumentTypes::orders_data()
     QTest::addColumn<SideTab>("tab");
     QTest::addColumn<int>("filterItem");
 
-    QTest::newRow("java") << ".java" << DocType::Java << MenuKind::Java << 1 << SideTab::Java << 0;
-    QTest::newRow("htm") << ".htm" << DocType::HTML << MenuKind::HTML << 2 << SideTab::HTML << 1;
-    QTest::newRow("html") << ".html" << DocType::HTML << MenuKind::HTML << 2 << SideTab::HTML << 1;
-    QTest::newRow("pl") << ".pl" << DocType::Perl << MenuKind::Other << 3 << SideTab::General << 2;
-    QTest::newRow("php") << ".php" << DocType::PHP << MenuKind::Other << 4 << SideTab::General << 3;
-    QTest::newRow("xml") << ".xml" << DocType::XML << MenuKind::Other << 5 << SideTab::General << 4;
-    QTest::newRow("css") << ".css" << DocType::CSS << MenuKind::Other << 6 << SideTab::General << 5;
-    QTest::newRow("txt") << ".txt" << DocType::Text << MenuKind::Other << 7 << SideTab::General
-                         << 6;
+    auto row = [](const char *name, const char *ext, DocType loading, MenuKind menus, int saveIndex,
+                  SideTab tab, int filterItem) {
+        QTest::newRow(name) << QString(ext) << loading << menus << saveIndex << tab << filterItem;
+    };
+    const auto java = MenuKind::Java, other = MenuKind::Other;
+    row("java", ".java", DocType::Java, java, 1, SideTab::Java, 0);
+    row("htm", ".htm", DocType::HTML, MenuKind::HTML, 2, SideTab::HTML, 1);
+    row("html", ".html", DocType::HTML, MenuKind::HTML, 2, SideTab::HTML, 1);
+    row("pl", ".pl", DocType::Perl, other, 3, SideTab::General, 2);
+    row("php", ".php", DocType::PHP, other, 4, SideTab::General, 3);
+    row("xml", ".xml", DocType::XML, other, 5, SideTab::General, 4);
+    row("css", ".css", DocType::CSS, other, 6, SideTab::General, 5);
+    row("txt", ".txt", DocType::Text, other, 7, SideTab::General, 6);
     // ".perl" holds none of the patterns: a user-defined type on loading.
-    QTest::newRow("perl") << ".perl" << DocType::Custom << MenuKind::Other << 99 << SideTab::General
-                          << -1;
-    QTest::newRow("none") << "" << DocType::Custom << MenuKind::Other << 99 << SideTab::General
-                          << -1;
-    QTest::newRow("custom") << ".pas" << DocType::Custom << MenuKind::Other << 99
-                            << SideTab::General << -1;
+    row("perl", ".perl", DocType::Custom, other, 99, SideTab::General, -1);
+    row("none", "", DocType::Custom, other, 99, SideTab::General, -1);
+    row("custom", ".pas", DocType::Custom, other, 99, SideTab::General, -1);
     // ".phtml" contains ".htm" (HTML everywhere) and not ".php".
-    QTest::newRow("phtml") << ".phtml" << DocType::Custom << MenuKind::Other << 99
-                           << SideTab::General << -1;
+    row("phtml", ".phtml", DocType::Custom, other, 99, SideTab::General, -1);
     // A caption-like text with two patterns: each order picks its own first match.
-    QTest::newRow("css.pl") << ".css.pl" << DocType::CSS << MenuKind::Other << 6 << SideTab::General
-                            << 2;
-    QTest::newRow("xml.php") << "a.xml.php" << DocType::XML << MenuKind::Other << 5
-                             << SideTab::General << 3;
-    QTest::newRow("htm.java") << ".htm.java" << DocType::Java << MenuKind::Java << 1
-                              << SideTab::HTML << 1;
+    row("css.pl", ".css.pl", DocType::CSS, other, 6, SideTab::General, 2);
+    row("xml.php", "a.xml.php", DocType::XML, other, 5, SideTab::General, 3);
+    row("htm.java", ".htm.java", DocType::Java, java, 1, SideTab::HTML, 1);
 }
 
 void TestDocumentTypes::orders()

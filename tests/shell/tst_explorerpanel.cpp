@@ -1,8 +1,11 @@
+// The explorer panel on the "Files" page, and the explorer feature following its host.
+#include "FakeFeatureHost.h"
 #include "FakePrompter.h"
 #include "FakeShell.h"
-#include "html/text/CopyToProjectFolder.h"
+#include "TestFiles.h"
 #include "shell/explorer/CreateDirFrm.h"
 #include "shell/explorer/ExplorerDriveBox.h"
+#include "shell/explorer/ExplorerFeature.h"
 #include "shell/explorer/ExplorerFileList.h"
 #include "shell/explorer/ExplorerFolderList.h"
 #include "shell/explorer/ExplorerMask.h"
@@ -15,7 +18,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -49,12 +51,9 @@ private slots:
         const QStringList files {"a.htm",       "b.html", "C.HTM",          "d.java",
                                  "e.pl",        "f.perl", "g.txt",          "noext",
                                  ".hidden.htm", "x.htmx", "sub1/inner.java"};
-        QDir().mkpath(m_dir.filePath("sub1"));
         QDir().mkpath(m_dir.filePath("sub2"));
-        for (const QString &name : files) {
-            QFile f(m_dir.filePath(name));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
+        for (const QString &name : files)
+            QVERIFY(TestFiles::write(m_dir.filePath(name), QByteArray()));
     }
 
     void mask_data()
@@ -175,19 +174,6 @@ private slots:
         QCOMPARE(shell.calls[1].kind, FakeShell::Terminal);
         QCOMPARE(shell.calls[1].target, m_dir.filePath("sub2"));
         QVERIFY(shell.calls[1].command.isEmpty());
-
-        // The project dialog shows the main window's project and hands OK back to it.
-        ProjectSettings project {"/old", "pics"};
-        panel.setProjectAccess([&] { return project; },
-                               [&](const ProjectSettings &p) { project = p; });
-        panel.Defineprojectcatalog1->trigger();
-        auto *dialog = panel.findChild<TProsjektKatFrm *>();
-        QVERIFY(dialog && dialog->isVisible());
-        QCOMPARE(dialog->Edit1->text(), QString("/old"));
-        dialog->Edit1->setText("/new");
-        dialog->Button2->click();
-        QCOMPARE(project.projectFolder, QString("/new"));
-        QCOMPARE(project.imageFolder, QString("pics"));
     }
 
     // The pop-up's dialog makes the folder under the current one and the list shows it.
@@ -205,6 +191,43 @@ private slots:
         QVERIFY(QFileInfo(m_dir.filePath("made")).isDir());
         QVERIFY(texts(panel.DirectoryListBox3).contains("made"));
         QVERIFY(prompter.calls.isEmpty());
+    }
+
+    // The filter box shows the host's filter at the item of the active document's type; a new
+    // document also sets the mask. A double-clicked file opens on the host, "Set as working
+    // dir" sets its folder.
+    void featureFollowsTheHost()
+    {
+        FakeFeatureHost host;
+        host.filterIndex = 1;
+        ExplorerFeature feature(host);
+        ExplorerPanel *panel = feature.panel();
+        QCOMPARE(panel->FilterComboBox1->count(), 8);
+        QCOMPARE(panel->filterIndex(), 1);
+        panel->setDirectory(m_dir.path());
+        // A new document: its type's item, and the mask it asks for (the main window sends
+        // documentCreated once the new document is active).
+        host.filterIndex = 2;
+        host.mask = "*.perl";
+        FakeDocument *perl = host.open("f.perl");
+        emit host.documentCreated(perl);
+        QCOMPARE(panel->filterIndex(), 2);
+        QCOMPARE(panel->mask(), "*.perl");
+        // Activated again: the item of its type, with the item's masks.
+        host.filterIndex = 0;
+        host.activate(perl);
+        QCOMPARE(panel->filterIndex(), 0);
+        QCOMPARE(texts(panel->FileListBox3), QStringList {"d.java"});
+        host.filterIndex = 5;
+        emit host.fileFilterChanged();
+        QCOMPARE(panel->filterIndex(), 5);
+
+        panel->setMask("*.java");
+        panel->FileListBox3->setCurrentRow(0);
+        emit panel->FileListBox3->itemDoubleClicked(panel->FileListBox3->item(0));
+        QCOMPARE(host.openedFiles, QStringList {m_dir.filePath("d.java")});
+        panel->Setasworkingdir1->trigger();
+        QCOMPARE(host.workingFolder(), panel->selectedFolder());
     }
 };
 

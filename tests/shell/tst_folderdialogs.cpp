@@ -1,7 +1,5 @@
 #include "FakeHelpViewer.h"
 #include "FakePrompter.h"
-#include "ShellFixture.h"
-#include "host/FeatureHost.h"
 #include "shell/explorer/CreateDirFrm.h"
 #include "shell/explorer/ExplorerFolderList.h"
 #include "shell/explorer/FolderChooser.h"
@@ -142,40 +140,37 @@ private slots:
         QCOMPARE(project.projectFolder, m_dir.path());
     }
 
-    // The image folder typed in the main window's project dialog must lie inside the project:
-    // a full path or a name holding ".." is refused with a message and the dialog stays open.
+    // The image folder must lie inside the project: a full path or a name holding ".." is
+    // refused with a message and the dialog stays open.
     void imageFolderStaysInTheProject()
     {
-        ShellFixture f;
-        f.start();
-        f.main->action("Defineprojectcatalog1")->trigger();
-        TProsjektKatFrm *dialog = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            dialog = dialog ? dialog : qobject_cast<TProsjektKatFrm *>(w);
-        QVERIFY(dialog);
-        QTest::keyClicks(dialog->Edit1, f.path("site"));
-        auto typeImageFolder = [&](const QString &name) {
-            QTest::keyClick(dialog->Edit2, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(dialog->Edit2, name);
+        FakePrompter prompter;
+        ProjectSettings project;
+        QPointer<TProsjektKatFrm> dialog =
+            new TProsjektKatFrm(project, [&project](const ProjectSettings &p) { project = p; });
+        dialog->show();
+        dialog->Edit1->setText("/site");
+        for (const QString name : {"..", "pics/../../x", " /tmp/pics", "pics"}) {
+            prompter.calls.clear();
+            dialog->Edit2->setText(name);
             dialog->Button2->click();
-        };
-        for (const QString name : {"..", "pics/../../x", " /tmp/pics"}) {
-            typeImageFolder(name);
-            QCOMPARE(f.prompter.calls.size(), 1);
-            QCOMPARE(f.prompter.calls[0].caption, QString("Information"));
-            QCOMPARE(f.prompter.calls[0].icon, Prompter::Information);
-            QCOMPARE(f.prompter.calls[0].text,
+            if (name == "pics")
+                break;
+            QCOMPARE(prompter.calls.size(), 1);
+            QCOMPARE(prompter.calls[0].caption, QString("Information"));
+            QCOMPARE(prompter.calls[0].icon, Prompter::Information);
+            QCOMPARE(prompter.calls[0].text,
                      QString("Cannot use \"%1\" as the image subcatalog: it must lie inside the "
                              "project catalog, so its name may not be a full path or hold \"..\".")
                          .arg(name.trimmed()));
-            f.prompter.calls.clear();
             QVERIFY(dialog->isVisible());
-            QCOMPARE(f.features().host->project().projectFolder, QString());
+            QCOMPARE(project.projectFolder, QString());
         }
-        typeImageFolder("pics");
-        QVERIFY(f.prompter.calls.isEmpty());
-        QCOMPARE(f.features().host->project().projectFolder, f.path("site"));
-        QCOMPARE(f.features().host->project().imageFolder, QString("pics"));
+        QVERIFY(prompter.calls.isEmpty());
+        QCOMPARE(project.projectFolder, QString("/site"));
+        QCOMPARE(project.imageFolder, QString("pics"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!dialog);
     }
 };
 
