@@ -83,42 +83,25 @@ void TestFlatMenuInstances::storedValues()
     QCOMPARE(fx.features().flatMenu, mainFlat);
     QCOMPARE(TFlatMenuManager::existing()->activeFlatMenu(), mainFlat);
 
-    // Published values on the main window and on a document window; colours as numbers.
-    const struct {
-        const char *property;
-        qint64 onMain, onDocument;
-    } values[] = {
-        {"Active", 1, 1},
-        {"Gradient", 0, 1},
-        {"FlatMenu", 1, 1},
-        {"DrawMenuBar", 0, 0},
-        {"AutoDetect", 0, 0},
-        {"DrawSelect", 1, 1},
-        {"UseSystemColors", 1, 1},
-        {"UseDimColor", 0, 0},
-        {"OverrideOwnerDraw", 0, 0},
-        {"DisableSubclassing", 0, 0},
-        {"IconWidth", 24, 24},
-        {"DimLevel", 30, 30},
-        {"GrayLevel", 10, 10},
-        {"Color", 0x8000000F, 0x8000000F},
-        {"IconBackColor", 0x8000000F, 0x8000000F},
-        {"MenuBarColor", 0x8000000F, 0x8000000F},
-        {"SeparatorColor", 0x8000000F, 0x8000000F},
-        {"SelectColor", 0x8000000D, 0x8000000D},
-        {"SelectBorderColor", 0x8000000D, 0x8000000D},
-        {"CheckedColor", 0x8000000D, 0x8000000D},
-        {"DisabledColor", 0x80000003, 0x80000003},
+    // Published values on the main window and on a document window (whose pop-up has the
+    // gradient).
+    const QString values = QStringLiteral(
+        "Active=true FlatMenu=true DrawMenuBar=false AutoDetect=false DrawSelect=true "
+        "UseSystemColors=true UseDimColor=false OverrideOwnerDraw=false DisableSubclassing=false "
+        "IconWidth=24 DimLevel=30 GrayLevel=10 Color=clBtnFace IconBackColor=clBtnFace "
+        "MenuBarColor=clBtnFace SeparatorColor=clBtnFace SelectColor=clHighlight "
+        "SelectBorderColor=clHighlight CheckedColor=clHighlight DisabledColor=clInactiveCaption");
+    auto text = [](const QVariant &v) {
+        return v.metaType() == QMetaType::fromType<TColor>() ? v.value<TColor>().toString()
+                                                             : v.toString();
     };
-    auto number = [](const QVariant &v) {
-        return v.metaType() == QMetaType::fromType<TColor>()
-            ? qint64(quint32(v.value<TColor>().value()))
-            : v.toLongLong();
-    };
-    for (const auto &v : values) {
-        QCOMPARE(number(mainFlat->property(v.property)), v.onMain);
-        QCOMPARE(number(docFlat->property(v.property)), v.onDocument);
+    for (const QString &value : values.split(u' ')) {
+        const QString name = value.section(u'=', 0, 0);
+        QCOMPARE(name + u'=' + text(mainFlat->property(qPrintable(name))), value);
+        QCOMPARE(name + u'=' + text(docFlat->property(qPrintable(name))), value);
     }
+    QCOMPARE(mainFlat->property("Gradient"), QVariant(false));
+    QCOMPARE(docFlat->property("Gradient"), QVariant(true));
 
     // Both: Tahoma of 11 pixels in the menu text colour; the sets.
     for (TFlatMenu *f : {mainFlat, docFlat}) {
