@@ -206,11 +206,9 @@ void TestHtmlTokenizer::carriedState()
 
 void TestHtmlTokenizer::linesCutAtEveryColumn()
 {
-    const QStringList samples {
-        "<a href=\"x y\" title='q'>Go &amp; see</a> &#xA0;&#12;",
-        "<!DOCTYPE html><!-- c -->text<br/><img src=a.gif alt = b>",
-        "a < b &c <?x?> </td ><p\tclass=x/>",
-    };
+    const QStringList samples {"<a href=\"x y\" title='q'>Go &amp; see</a> &#xA0;&#12;",
+                               "<!DOCTYPE html><!-- c -->text<br/><img src=a.gif alt = b>",
+                               "a < b &c <?x?> </td ><p\tclass=x/>"};
     for (const QString &line : samples) {
         for (int cut = 0; cut <= line.size(); ++cut) {
             // A view into the longer line, against a copy holding only the cut part.

@@ -153,14 +153,12 @@ void TestDelphiStrings::fileNames_data()
     QTest::addColumn<QString>("changed");
     const struct {
         const char *tag, *file, *ext, *name, *path, *changed;
-    } rows[] = {
-        {"plain", "/a/b/File.java", ".java", "File.java", "/a/b/", "/a/b/File.class"},
-        {"two dots", "x.tar.gz", ".gz", "x.tar.gz", "", "x.tar.class"},
-        {"no ext", "/a.b/c", "", "c", "/a.b/", "/a.b/c.class"},
-        {"backslash", "C:\\d\\e.htm", ".htm", "e.htm", "C:\\d\\", "C:\\d\\e.class"},
-        {"dot file", "/h/.rc", ".rc", ".rc", "/h/", "/h/.class"},
-        {"folder only", "/a/", "", "", "/a/", "/a/.class"},
-    };
+    } rows[] = {{"plain", "/a/b/File.java", ".java", "File.java", "/a/b/", "/a/b/File.class"},
+                {"two dots", "x.tar.gz", ".gz", "x.tar.gz", "", "x.tar.class"},
+                {"no ext", "/a.b/c", "", "c", "/a.b/", "/a.b/c.class"},
+                {"backslash", "C:\\d\\e.htm", ".htm", "e.htm", "C:\\d\\", "C:\\d\\e.class"},
+                {"dot file", "/h/.rc", ".rc", ".rc", "/h/", "/h/.class"},
+                {"folder only", "/a/", "", "", "/a/", "/a/.class"}};
     for (const auto &r : rows)
         QTest::newRow(r.tag) << QString(r.file) << QString(r.ext) << QString(r.name)
                              << QString(r.path) << QString(r.changed);

@@ -67,18 +67,16 @@ void TestIniFile::reads_data()
     QTest::addColumn<QString>("expected");
     const struct {
         const char *tag, *section, *key, *expected;
-    } rows[] = {
-        {"trimmed", "Editor", "FontType", "Courier New"},
-        {"names without case", "EDITOR", "fonttype", "Courier New"},
-        {"quotes stripped, inside kept", "Editor", "Quoted", "  spaced  "},
-        {"one quote kept", "Editor", "HalfQuoted", "\"open"},
-        {"empty value", "Editor", "Empty", ""},
-        {"duplicate section ignored", "Editor", "Later", "default"},
-        {"LF lines", "Unix", "Key", "lf line"},
-        {"key before sections ignored", "", "orphan", "default"},
-        {"comment is no key", "Editor", "; a comment", "default"},
-        {"missing section", "None", "Key", "default"},
-    };
+    } rows[] = {{"trimmed", "Editor", "FontType", "Courier New"},
+                {"names without case", "EDITOR", "fonttype", "Courier New"},
+                {"quotes stripped, inside kept", "Editor", "Quoted", "  spaced  "},
+                {"one quote kept", "Editor", "HalfQuoted", "\"open"},
+                {"empty value", "Editor", "Empty", ""},
+                {"duplicate section ignored", "Editor", "Later", "default"},
+                {"LF lines", "Unix", "Key", "lf line"},
+                {"key before sections ignored", "", "orphan", "default"},
+                {"comment is no key", "Editor", "; a comment", "default"},
+                {"missing section", "None", "Key", "default"}};
     for (const auto &r : rows)
         QTest::newRow(r.tag) << QString(r.section) << QString(r.key) << QString(r.expected);
 }

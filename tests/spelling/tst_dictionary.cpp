@@ -182,20 +182,18 @@ void TestDictionary::maskMatchingTakesNoTime()
         const char *name, *mask;
         bool fits;
     };
-    const Case cases[] = {
-        {"english.1-0-0.dic", "*.?-?-?.dic", true},
-        {"English.1-0-0.DIC", "english.?-?-?.dic", true},
-        {"english.10-0-0.dic", "*.?-?-?.dic", false},
-        {"a", "*", true},
-        {"", "*", true},
-        {"", "?", false},
-        {"abc", "a*c", true},
-        {"abcbc", "a*bc", true},
-        {"abcb", "a*bc", false},
-        {"xaaay", "*a?y", true},
-        {"x", "x**", true},
-        {"x", "", false},
-    };
+    const Case cases[] = {{"english.1-0-0.dic", "*.?-?-?.dic", true},
+                          {"English.1-0-0.DIC", "english.?-?-?.dic", true},
+                          {"english.10-0-0.dic", "*.?-?-?.dic", false},
+                          {"a", "*", true},
+                          {"", "*", true},
+                          {"", "?", false},
+                          {"abc", "a*c", true},
+                          {"abcbc", "a*bc", true},
+                          {"abcb", "a*bc", false},
+                          {"xaaay", "*a?y", true},
+                          {"x", "x**", true},
+                          {"x", "", false}};
     for (const Case &c : cases)
         QVERIFY2(DictionaryFiles::matchesMask(QLatin1String(c.name), QLatin1String(c.mask))
                      == c.fits,
