@@ -57,30 +57,17 @@ void TestJavaScanner::allMembers_data()
 
     // Constructors and main are left out; the interface after the class lends it nothing;
     // "ShopItem" contains "Shop", so its member is read too.
-    QTest::newRow("public view") << shop << "Shop" << false
-                                 << QStringList {"String a",
-                                                 "String b",
-                                                 "int x",
-                                                 "int y",
-                                                 "public static final int MAX",
-                                                 "protected String name",
-                                                 "public void run()",
-                                                 "public int total()",
-                                                 "class Inner",
-                                                 "double price"};
-    QTest::newRow("with private") << shop << "Shop" << true
-                                  << QStringList {"private int count",
-                                                  "String a",
-                                                  "String b",
-                                                  "int x",
-                                                  "int y",
-                                                  "public static final int MAX",
-                                                  "protected String name",
-                                                  "public void run()",
-                                                  "private void helper(int x, int y)",
-                                                  "public int total()",
-                                                  "class Inner",
-                                                  "double price"};
+    const QString shared =
+        QStringLiteral("String a|String b|int x|int y|public static final int MAX|"
+                       "protected String name|public void run()|");
+    QTest::newRow("public view")
+        << shop << "Shop" << false
+        << (shared + "public int total()|class Inner|double price").split(u'|');
+    QTest::newRow("with private")
+        << shop << "Shop" << true
+        << ("private int count|" + shared
+            + "private void helper(int x, int y)|public int total()|class Inner|double price")
+               .split(u'|');
     const QStringList app = {"class App {",
                              "  public static void main(String[] a) throws Exception {",
                              "  }",
@@ -117,16 +104,11 @@ void TestJavaScanner::multilineMembers()
     QCOMPARE(JavaScanner::ClipAndFindMultilineDatamembers(shop, "Payable"), QStringList());
 
     // Braces on lines of their own, a declaration holding " new ".
-    const QStringList pad = {"public class Pad",
-                             "{",
-                             "    Button b = new Button(\"x\");",
-                             "    void draw()",
-                             "    {",
-                             "        repaint();",
-                             "    }",
-                             "    Pad(Frame f, new Thing())",
-                             "    int last;",
-                             "}"};
+    const QStringList pad =
+        QStringLiteral("public class Pad\n{\n    Button b = new Button(\"x\");\n    void draw()\n"
+                       "    {\n        repaint();\n    }\n    Pad(Frame f, new Thing())\n"
+                       "    int last;\n}")
+            .split(u'\n');
     QCOMPARE(JavaScanner::ClipAndFindMultilineDatamembers(pad, "Pad"),
              (QStringList {"Button b", "void draw()", "int last"}));
     QCOMPARE(JavaScanner::ClipAndFindMultilineDatamembers(swing, "Pane"),

@@ -1,3 +1,4 @@
+#include "FakeFeatureHost.h"
 #include "ShellFixture.h"
 #include "ShopSample.h"
 #include "analysis/QuickFind.h"
@@ -5,15 +6,14 @@
 #include "settings/store/AppSettings.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QToolButton>
 #include <QtTest>
 
 namespace {
 
-QByteArray textOf(const QStringList &lines)
+QString textOf(const QStringList &lines)
 {
-    return lines.join(u'\n').toUtf8() + '\n';
+    return lines.join(u'\n') + u'\n';
 }
 
 QStringList itemsOf(const QComboBox *list)
@@ -35,57 +35,41 @@ bool choose(QComboBox *list, const QString &text)
     return true;
 }
 
-// The user clicks into the class list: it gets the focus.
-void enter(TMainForm *main, QComboBox *list)
-{
-    main->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(main));
-    if (list->hasFocus())
-        main->GetActiveEditor()->setFocus();
-    list->setFocus(Qt::MouseFocusReason);
-    QTRY_VERIFY(list->hasFocus());
-}
-
-const QString question = QStringLiteral(
-    "Are you sure you want to hide the quick find tool? If yes, you can acivate it again at any "
-    "time from the menu (Edit->Options->Application).");
-
 } // namespace
 
 class TestQuickFind : public QObject
 {
     Q_OBJECT
 private slots:
-    void jumpsToTheChosenMember();
-    void declarationSpacedOtherwiseLeavesTheCaret();
+    void jumpsToTheChosenMemberInTheMainWindow();
+    void caretStaysWithoutAMatch();
     void classListFollowsJavaDocumentsOnly();
     void openingAFileClearsTheSelection();
-    void emptyClassListLeavesMembersDisabled();
-    void closeButtonAsksThenHidesForGood();
+    void closeButtonAsksThenHides();
 };
 
-void TestQuickFind::jumpsToTheChosenMember()
+// The class list is filled when the user clicks into it; each member chosen puts the caret on
+// its declaring line and the focus in the editor. Hidden by its close button, the group stays
+// hidden when the window comes back and for a new Java document.
+void TestQuickFind::jumpsToTheChosenMemberInTheMainWindow()
 {
     ShellFixture f;
     TMainForm *main = f.start();
     QuickFind *qf = f.features().quickFind;
-    TEditForm *w = main->LoadFile(f.write("Shop.java", textOf(ShopSample::lines)));
+    TEditForm *w = main->LoadFile(f.write("Shop.java", textOf(ShopSample::lines).toUtf8()));
     QVERIFY(!qf->memberList()->isEnabled());
 
-    enter(main, qf->classList());
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    qf->classList()->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(qf->classList()->hasFocus());
     QCOMPARE(itemsOf(qf->classList()), (QStringList {"Shop", "ShopItem"}));
     QCOMPARE(qf->classList()->currentIndex(), -1);
 
     QVERIFY(choose(qf->classList(), "Shop"));
     QVERIFY(qf->memberList()->isEnabled());
     QVERIFY(qf->memberList()->hasFocus());
-    QCOMPARE(itemsOf(qf->memberList()),
-             (QStringList {"private int count", "String a, b", "int x, y", "final int MAX",
-                           "protected String name", "public Shop()", "public Shop(int n)",
-                           "void run()", "void helper(int x, int y)", "int total()",
-                           "void main(String[] args)", "double price"}));
-
-    // Each choice puts the caret on the declaring line (1-based) and the focus in the editor.
+    QCOMPARE(qf->memberList()->count(), 12);
     const QList<QPair<QString, int>> jumps {
         {"final int MAX", 9}, {"void run()", 20}, {"String a, b", 7}, {"double price", 43}};
     for (const auto &[member, line] : jumps) {
@@ -94,117 +78,113 @@ void TestQuickFind::jumpsToTheChosenMember()
         QVERIFY(ShopSample::lines.at(line - 1).contains(member));
         QTRY_VERIFY(w->editor()->widget()->hasFocus());
     }
+
+    f.prompter.answers = {Prompter::Yes};
+    qf->closeButton()->click();
+    QVERIFY(!f.page(Page::QuickFind)->isVisibleTo(f.page(Page::Java)));
+    f.reactivate();
+    main->action("NyApplikasjonkode1")->trigger();
+    QVERIFY(!f.page(Page::QuickFind)->isVisibleTo(f.page(Page::Java)));
 }
 
-void TestQuickFind::declarationSpacedOtherwiseLeavesTheCaret()
+// Without classes the members stay disabled; a member whose declaration is spaced otherwise in
+// the text is not found: in both cases the caret stays.
+void TestQuickFind::caretStaysWithoutAMatch()
 {
-    ShellFixture f;
-    TMainForm *main = f.start();
-    QuickFind *qf = f.features().quickFind;
-    TEditForm *w = main->LoadFile(f.write("Calc.java",
-                                          "class Calc {\n"
-                                          "    int add(int x /* first */, int y) {\n"
-                                          "        return x + y;\n"
-                                          "    }\n"
-                                          "}\n"));
-    enter(main, qf->classList());
-    QVERIFY(choose(qf->classList(), "Calc"));
-    QCOMPARE(itemsOf(qf->memberList()), QStringList {"int add(int x , int y)"});
-    w->editor()->setCaret(3, 5);
-    QVERIFY(choose(qf->memberList(), "int add(int x , int y)"));
-    QCOMPARE(w->editor()->caretLine(), 3);
-    QCOMPARE(w->editor()->caretColumn(), 5);
-    QTRY_VERIFY(w->editor()->widget()->hasFocus());
+    FakeFeatureHost host;
+    QuickFind qf(host);
+    EditorAdapter *editor = host.open("Empty.java", "// nothing here\n")->editor();
+    qf.ClassNameCompoBox1Enter();
+    QCOMPARE(qf.classList()->count(), 0);
+    qf.ClassNameCompoBox1Click();
+    QVERIFY(!qf.memberList()->isEnabled());
+    QCOMPARE(qf.memberList()->count(), 0);
+    qf.ClassDatamemberComboBox2Click(); // nothing chosen
+    QCOMPARE(editor->caretLine(), 1);
+
+    editor = host.open("Calc.java",
+                       "class Calc {\n"
+                       "    int add(int x /* first */, int y) {\n"
+                       "        return x + y;\n"
+                       "    }\n"
+                       "}\n")
+                 ->editor();
+    qf.ClassNameCompoBox1Enter();
+    QVERIFY(choose(qf.classList(), "Calc"));
+    QCOMPARE(itemsOf(qf.memberList()), QStringList {"int add(int x , int y)"});
+    editor->setCaret(3, 5);
+    QVERIFY(choose(qf.memberList(), "int add(int x , int y)"));
+    QCOMPARE(editor->caretLine(), 3);
+    QCOMPARE(editor->caretColumn(), 5);
 }
 
 void TestQuickFind::classListFollowsJavaDocumentsOnly()
 {
-    ShellFixture f;
-    TMainForm *main = f.start();
-    QuickFind *qf = f.features().quickFind;
-    main->LoadFile(f.write("Shop.java", textOf(ShopSample::lines)));
-    enter(main, qf->classList());
-    QCOMPARE(itemsOf(qf->classList()), (QStringList {"Shop", "ShopItem"}));
-
-    // A text document, and an HTML page that names a class: the list keeps its items.
-    main->LoadFile(f.write("notes.txt", "class Notes {\n}\n"));
-    enter(main, qf->classList());
-    QCOMPARE(itemsOf(qf->classList()), (QStringList {"Shop", "ShopItem"}));
-    main->LoadFile(f.write("page.html", "<p>class Page {</p>\n"));
-    enter(main, qf->classList());
-    QCOMPARE(itemsOf(qf->classList()), (QStringList {"Shop", "ShopItem"}));
-
-    // Another Java document: its own classes, the extension's case does not matter.
-    main->LoadFile(f.write("Other.JAVA", "class Other {\n}\nclass More {}\n"));
-    enter(main, qf->classList());
-    QCOMPARE(itemsOf(qf->classList()), (QStringList {"Other", "More"}));
+    FakeFeatureHost host;
+    QuickFind qf(host);
+    const QStringList shop {"Shop", "ShopItem"};
+    const QList<QPair<QString, QString>> documents {
+        {"Shop.java", textOf(ShopSample::lines)},
+        // A text document, and an HTML page that names a class: the list keeps its items.
+        {"notes.txt", "class Notes {\n}\n"},
+        {"page.html", "<p>class Page {</p>\n"},
+        // Another Java document: its own classes, the extension's case does not matter.
+        {"Other.JAVA", "class Other {\n}\nclass More {}\n"}};
+    const QList<QStringList> lists {shop, shop, shop, {"Other", "More"}};
+    for (int i = 0; i < documents.size(); ++i) {
+        host.open(documents.at(i).first, documents.at(i).second);
+        qf.ClassNameCompoBox1Enter();
+        QCOMPARE(itemsOf(qf.classList()), lists.at(i));
+    }
 }
 
 void TestQuickFind::openingAFileClearsTheSelection()
 {
-    ShellFixture f;
-    TMainForm *main = f.start();
-    QuickFind *qf = f.features().quickFind;
-    main->LoadFile(f.write("Shop.java", textOf(ShopSample::lines)));
-    enter(main, qf->classList());
-    QVERIFY(choose(qf->classList(), "Shop"));
-    QVERIFY(choose(qf->memberList(), "void run()"));
+    FakeFeatureHost host;
+    QuickFind qf(host);
+    host.open("Shop.java", textOf(ShopSample::lines));
+    qf.ClassNameCompoBox1Enter();
+    QVERIFY(choose(qf.classList(), "Shop"));
+    QVERIFY(choose(qf.memberList(), "void run()"));
 
-    main->LoadFile(f.write("notes.txt", "text\n"));
-    QCOMPARE(qf->classList()->currentIndex(), -1);
-    QCOMPARE(qf->memberList()->currentIndex(), -1);
-    QCOMPARE(qf->classList()->count(), 2);
-    QVERIFY(qf->memberList()->isEnabled()); // once enabled, for good
+    host.folder.writeFile("notes.txt", "text\n");
+    host.openFile(host.folder.filePath("notes.txt"));
+    QCOMPARE(qf.classList()->currentIndex(), -1);
+    QCOMPARE(qf.memberList()->currentIndex(), -1);
+    QCOMPARE(qf.classList()->count(), 2);
+    QVERIFY(qf.memberList()->isEnabled()); // once enabled, for good
 
     // A new document is no opened file: the selection stays.
-    QVERIFY(choose(qf->memberList(), "void run()"));
-    main->action("Textfile1")->trigger();
-    QCOMPARE(qf->memberList()->currentText(), QStringLiteral("void run()"));
+    QVERIFY(choose(qf.memberList(), "void run()"));
+    host.makeDocument("Untitled1.java", QString());
+    QCOMPARE(qf.memberList()->currentText(), QStringLiteral("void run()"));
 }
 
-void TestQuickFind::emptyClassListLeavesMembersDisabled()
+void TestQuickFind::closeButtonAsksThenHides()
 {
-    ShellFixture f;
-    TMainForm *main = f.start();
-    QuickFind *qf = f.features().quickFind;
-    main->LoadFile(f.write("Empty.java", "// nothing here\n"));
-    enter(main, qf->classList());
-    QCOMPARE(qf->classList()->count(), 0);
-    qf->ClassNameCompoBox1Click();
-    QVERIFY(!qf->memberList()->isEnabled());
-    QCOMPARE(qf->memberList()->count(), 0);
-    qf->ClassDatamemberComboBox2Click(); // nothing chosen: the caret stays
-    QCOMPARE(main->GetActiveEditor()->editor()->caretLine(), 1);
-}
-
-void TestQuickFind::closeButtonAsksThenHidesForGood()
-{
-    ShellFixture f;
-    TMainForm *main = f.start();
-    QuickFind *qf = f.features().quickFind;
-    QVERIFY(f.page(Page::QuickFind)->isVisibleTo(f.page(Page::Java)));
-
-    f.prompter.answers = {Prompter::No, Prompter::Yes};
-    qf->closeButton()->click();
-    QCOMPARE(f.prompter.calls.size(), 1);
-    const FakePrompter::Call call = f.prompter.calls.first();
+    FakeFeatureHost host;
+    QuickFind qf(host);
+    FakePrompter prompter;
+    QWidget *group = host.page(Page::QuickFind);
+    prompter.answers = {Prompter::No, Prompter::Yes};
+    qf.closeButton()->click();
+    QCOMPARE(prompter.calls.size(), 1);
+    const FakePrompter::Call call = prompter.calls.first();
     QCOMPARE(call.caption, QStringLiteral("Question"));
-    QCOMPARE(call.text, question);
+    QCOMPARE(call.text,
+             QStringLiteral("Are you sure you want to hide the quick find tool? If yes, you can "
+                            "acivate it again at any time from the menu "
+                            "(Edit->Options->Application)."));
     QCOMPARE(call.icon, Prompter::Question);
     QCOMPARE(call.buttons, Prompter::YesButton | Prompter::NoButton);
-    QVERIFY(f.page(Page::QuickFind)->isVisibleTo(f.page(Page::Java)));
-    QVERIFY(!f.iniText().contains("JavaQuickFind"));
+    QVERIFY(group->isVisibleTo(host.window()));
+    QVERIFY(!host.folder.readFile("qmEditor.ini").contains("JavaQuickFind"));
 
-    qf->closeButton()->click();
-    QCOMPARE(f.prompter.calls.size(), 2);
-    QVERIFY(!f.page(Page::QuickFind)->isVisibleTo(f.page(Page::Java)));
-    AppSettings readBack(f.path(QStringLiteral("qmEditor.ini")));
+    qf.closeButton()->click();
+    QCOMPARE(prompter.calls.size(), 2);
+    QVERIFY(!group->isVisibleTo(host.window()));
+    AppSettings readBack(host.folder.filePath(QStringLiteral("qmEditor.ini")));
     QCOMPARE(readBack.readString("ApplicationOptions", "JavaQuickFind", "?"), QStringLiteral("0"));
-
-    // Coming back to the window, or a new Java document, keeps it hidden.
-    f.reactivate();
-    main->action("NyApplikasjonkode1")->trigger();
-    QVERIFY(!f.page(Page::QuickFind)->isVisibleTo(f.page(Page::Java)));
 }
 
 QTEST_MAIN(TestQuickFind)

@@ -53,40 +53,34 @@ void TestQuickFindText::memberLine_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("className");
-    QTest::addColumn<QString>("member");
     QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("member");
 
     const QStringList &shop = ShopSample::lines;
-    const int shopLine = int(shop.indexOf("public class Shop extends Frame implements Runnable {"));
-    QTest::newRow("method") << shop << "Shop"
-                            << "void run()" << int(shop.indexOf("    public void run() {"));
-    QTest::newRow("field") << shop << "Shop"
-                           << "final int MAX"
-                           << int(shop.indexOf("    public static final int MAX = 10;"));
-    QTest::newRow("the class line itself") << shop << "Shop"
-                                           << "Shop" << shopLine;
+    const auto at = [&shop](const char *line) { return int(shop.indexOf(QLatin1String(line))); };
+    QTest::newRow("method") << shop << "Shop" << at("    public void run() {") << "void run()";
+    QTest::newRow("field") << shop << "Shop" << at("    public static final int MAX = 10;")
+                           << "final int MAX";
+    QTest::newRow("the class line itself")
+        << shop << "Shop" << at("public class Shop extends Frame implements Runnable {") << "Shop";
     QTest::newRow("member of the later class")
-        << shop << "ShopItem"
-        << "double price" << int(shop.indexOf("    double price;"));
-    QTest::newRow("spaced otherwise") << shop << "Shop"
-                                      << "void  run()" << -1;
-    QTest::newRow("case counts") << shop << "shop"
-                                 << "void run()" << -1;
-    QTest::newRow("empty member") << shop << "Shop" << QString() << -1;
-    QTest::newRow("empty class name") << shop << QString() << "void run()" << -1;
-    QTest::newRow("member above its class") << QStringList {"int a;", "class A {", "}"} << "A"
-                                            << "int a" << -1;
+        << shop << "ShopItem" << at("    double price;") << "double price";
+    QTest::newRow("spaced otherwise") << shop << "Shop" << -1 << "void  run()";
+    QTest::newRow("case counts") << shop << "shop" << -1 << "void run()";
+    QTest::newRow("empty member") << shop << "Shop" << -1 << QString();
+    QTest::newRow("empty class name") << shop << QString() << -1 << "void run()";
+    QTest::newRow("member above its class")
+        << QStringList {"int a;", "class A {", "}"} << "A" << -1 << "int a";
     QTest::newRow("a comment line marks the class")
-        << QStringList {"int a;", "// class Shop", "int a;"} << "Shop"
-        << "int a" << 2;
+        << QStringList {"int a;", "// class Shop", "int a;"} << "Shop" << 2 << "int a";
 }
 
 void TestQuickFindText::memberLine()
 {
     QFETCH(QStringList, lines);
     QFETCH(QString, className);
-    QFETCH(QString, member);
     QFETCH(int, line);
+    QFETCH(QString, member);
     QCOMPARE(QuickFindText::memberLine(lines, className, member), line);
 }
 

@@ -1,7 +1,9 @@
+#include "FakeFeatureHost.h"
 #include "ShellFixture.h"
 #include "analysis/GeneralStatisticsDialog.h"
 #include "analysis/HtmlStatisticsDialog.h"
 #include "analysis/JavaStatisticsDialog.h"
+#include "analysis/StatisticsCommand.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -11,20 +13,14 @@
 
 namespace {
 
-QList<QDialog *> openDialogs(TMainForm *main)
+QList<QDialog *> openDialogs(QWidget *window)
 {
     QList<QDialog *> out;
-    for (QDialog *d : main->findChildren<QDialog *>(Qt::FindDirectChildrenOnly)) {
+    for (QDialog *d : window->findChildren<QDialog *>(Qt::FindDirectChildrenOnly)) {
         if (d->objectName().contains(QLatin1String("Statistic")))
             out << d;
     }
     return out;
-}
-
-QString valueOf(QDialog *dialog, const char *label)
-{
-    auto *l = dialog->findChild<QLabel *>(QLatin1String(label));
-    return l ? l->text() : QStringLiteral("no label");
 }
 
 // Group titles, then each value label as "name=text", in the dialog's order.
@@ -50,8 +46,7 @@ private slots:
     void dialogsShowZeroUntilCounted();
     void dialogByDocument_data();
     void dialogByDocument();
-    void severalOpenAndFreedOnClose();
-    void nothingWithoutDocument();
+    void menuItemOpensOneDialogEachTime();
 };
 
 void TestStatistics::dialogsShowZeroUntilCounted()
@@ -82,69 +77,77 @@ void TestStatistics::dialogsShowZeroUntilCounted()
 
 void TestStatistics::dialogByDocument_data()
 {
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QStringList>("values"); // label=value
 
-    QTest::newRow("html page") << "page.html" << QByteArray("<p class=\"a\">x &amp; y</p>\n<foo>\n")
+    QTest::newRow("html page") << "page.html"
+                               << "<p class=\"a\">x &amp; y</p>\n<foo>\n"
                                << "StatisticsHTMLFrm"
-                               << QStringList {"TagCountLabel=1",  "IDsLabel=1",
-                                               "AmpersandLabel=1", "UndefCountLabel=1",
-                                               "CommentsLabel=0",  "WordsLabel=15",
-                                               "LettersLabel=31",  "Label19=2"};
-    QTest::newRow("java source") << "x.java" << QByteArray("class X {\n  int x = 5; // c\n}\n")
+                               << QStringList {"Tags:",
+                                               "TagCountLabel=1",
+                                               "IDsLabel=1",
+                                               "Language elements:",
+                                               "AmpersandLabel=1",
+                                               "UndefCountLabel=1",
+                                               "CommentsLabel=0",
+                                               "Editor:",
+                                               "WordsLabel=15",
+                                               "LettersLabel=31",
+                                               "Label19=2"};
+    QTest::newRow("java source") << "x.java"
+                                 << "class X {\n  int x = 5; // c\n}\n"
                                  << "StatisticsFrm"
                                  << QStringList {
-                                        "Label2=1",        "IDsLabel=2",      "KeywordsLabel=2",
-                                        "CommentsLabel=1", "NumbersLabel=1",  "StringsLabel=0",
-                                        "WordsLabel=10",   "LettersLabel=27", "Label19=3"};
-    QTest::newRow("text file") << "notes.txt" << QByteArray("one two  three\n")
+                                        "Classes:",       "Label2=1",        "Language elements:",
+                                        "IDsLabel=2",     "KeywordsLabel=2", "CommentsLabel=1",
+                                        "NumbersLabel=1", "StringsLabel=0",  "Editor:",
+                                        "WordsLabel=10",  "LettersLabel=27", "Label19=3"};
+    QTest::newRow("text file") << "notes.txt"
+                               << "one two  three\n"
                                << "GeneralStatistics"
-                               << QStringList {"WordsLabel=3", "LettersLabel=14", "Label19=1"};
-    QTest::newRow("user language")
-        << "prog.pas" << QByteArray("begin x := 'a'; end.\n") << "GeneralStatistics"
-        << QStringList {"WordsLabel=10", "LettersLabel=20", "Label19=1"};
-    QTest::newRow("empty java file")
-        << "Empty.java" << QByteArray() << "StatisticsFrm"
-        << QStringList {"Label2=0", "WordsLabel=0", "LettersLabel=0", "Label19=0"};
+                               << QStringList {"Editor:", "WordsLabel=3", "LettersLabel=14",
+                                               "Label19=1"};
 }
 
+// The dialog of the active document, counted, shown without blocking; none without one.
 void TestStatistics::dialogByDocument()
 {
-    QFETCH(QString, fileName);
-    QFETCH(QByteArray, text);
+    QFETCH(QString, caption);
+    QFETCH(QString, text);
     QFETCH(QString, dialog);
     QFETCH(QStringList, values);
-
-    ShellFixture f;
-    TMainForm *main = f.start();
-    main->LoadFile(f.write(fileName, text));
-    main->action(QStringLiteral("Statistics1"))->trigger();
-
-    const QList<QDialog *> dialogs = openDialogs(main);
-    QCOMPARE(dialogs.size(), 1);
-    QDialog *d = dialogs.first();
+    FakeFeatureHost host;
+    StatisticsCommand command(host);
+    QVERIFY(!command.Statistics1Click());
+    host.open(caption, text);
+    QDialog *d = command.Statistics1Click();
+    QCOMPARE(openDialogs(host.window()), QList<QDialog *>({d}));
     QCOMPARE(d->objectName(), dialog);
     QVERIFY(d->isVisible());
     QVERIFY(!d->isModal());
     QVERIFY(d->isWindow());
-    for (const QString &v : values)
-        QCOMPARE(v.section(u'=', 0, 0) + u'=' + valueOf(d, qPrintable(v.section(u'=', 0, 0))), v);
+    QCOMPARE(layoutOf(d), values);
 }
 
-void TestStatistics::severalOpenAndFreedOnClose()
+void TestStatistics::menuItemOpensOneDialogEachTime()
 {
     ShellFixture f;
     TMainForm *main = f.start();
-    main->LoadFile(f.write("x.java", "class X {}\n"));
     QAction *statistics = main->action(QStringLiteral("Statistics1"));
+    statistics->trigger();
+    QVERIFY(openDialogs(main).isEmpty());
+    QVERIFY(f.prompter.calls.isEmpty());
+
+    main->LoadFile(f.write("x.java", "class X {}\n"));
     statistics->trigger();
     main->LoadFile(f.write("page.htm", "<p>\n"));
     statistics->trigger();
     statistics->trigger();
     QList<QDialog *> dialogs = openDialogs(main);
     QCOMPARE(dialogs.size(), 3);
+    QCOMPARE(dialogs.first()->objectName(), QStringLiteral("StatisticsFrm"));
     QPointer<QDialog> first = dialogs.first();
     QVERIFY(
         std::all_of(dialogs.cbegin(), dialogs.cend(), [](QDialog *d) { return d->isVisible(); }));
@@ -153,15 +156,6 @@ void TestStatistics::severalOpenAndFreedOnClose()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull());
     QCOMPARE(openDialogs(main).size(), 2);
-}
-
-void TestStatistics::nothingWithoutDocument()
-{
-    ShellFixture f;
-    TMainForm *main = f.start();
-    main->action(QStringLiteral("Statistics1"))->trigger();
-    QVERIFY(openDialogs(main).isEmpty());
-    QVERIFY(f.prompter.calls.isEmpty());
 }
 
 QTEST_MAIN(TestStatistics)

@@ -1,10 +1,9 @@
 #include "ScintillaOf.h"
+#include "TestFiles.h"
 #include "editor/EditorAdapter.h"
-#include "editor/highlighting/GeneralLexer.h"
 #include "editor/highlighting/Highlighter.h"
 #include "platform/IniFile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <Qsci/qscilexer.h>
@@ -133,12 +132,9 @@ private slots:
     {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("partial.ini"));
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(
-            "[String]\r\nForeground=255\r\n[Symbol]\r\n[Number]\r\nStyle=4\r\nBackground=junk\r\n"
-            "[Unknown]\r\nStyle=1\r\n");
-        f.close();
+        QVERIFY(TestFiles::write(file,
+                                 "[String]\r\nForeground=255\r\n[Symbol]\r\n[Number]\r\nStyle=4\r\n"
+                                 "Background=junk\r\n[Unknown]\r\nStyle=1\r\n"));
 
         Highlighter h(Highlighter::Java);
         const Highlighter pristine(Highlighter::Java);
@@ -156,105 +152,6 @@ private slots:
             QCOMPARE(h.attribute(i).style, pristine.attribute(i).style);
         }
         QVERIFY(!h.loadFromFile(dir.filePath(QStringLiteral("missing.ini"))));
-    }
-
-    void generalLexerTokens_data()
-    {
-        QTest::addColumn<int>("comments");
-        QTest::addColumn<char>("delimiter");
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QByteArray>("styles"); // one digit per byte, GeneralLexer::Style
-        using G = GeneralLexer;
-        QTest::newRow("keyword ignores case")
-            << int(G::NoComments) << '\'' << QByteArray("Begin x1") << QByteArray("33333022");
-        QTest::newRow("number and symbol")
-            << int(G::NoComments) << '\'' << QByteArray("a=12.5;") << QByteArray("2644446");
-        QTest::newRow("single-quote string")
-            << int(G::NoComments) << '\'' << QByteArray("'a\"b' \"") << QByteArray("5555506");
-        QTest::newRow("C block and line") << int(G::CComments | G::CppComments) << '"'
-                                          << QByteArray("/*x*/a//b") << QByteArray("111112111");
-        QTest::newRow("Pascal braces")
-            << int(G::PascalComments) << '\'' << QByteArray("{c}a") << QByteArray("1112");
-        QTest::newRow("Ansi") << int(G::AnsiComments) << '\'' << QByteArray("(*c*)(")
-                              << QByteArray("111116");
-        QTest::newRow("Asm and Basic") << int(G::AsmComments | G::BasicComments) << '"'
-                                       << QByteArray("a;b 'c") << QByteArray("211111");
-        QTest::newRow("unterminated string")
-            << int(G::NoComments) << '"' << QByteArray("\"ab\n") << QByteArray("5550");
-        QTest::newRow("no styles set")
-            << int(G::NoComments) << '\'' << QByteArray("//") << QByteArray("66");
-    }
-    void generalLexerTokens()
-    {
-        QFETCH(int, comments);
-        QFETCH(char, delimiter);
-        QFETCH(QByteArray, line);
-        QFETCH(QByteArray, styles);
-        GeneralLexer lexer;
-        lexer.setKeywords({QStringLiteral("begin"), QStringLiteral("end")});
-        lexer.setCommentStyles(GeneralLexer::CommentStyles(comments));
-        lexer.setStringDelimiter(delimiter);
-        int state = 0;
-        QByteArray got = lexer.styleLine(line, state);
-        for (char &c : got)
-            c = char('0' + c);
-        QCOMPARE(got, styles);
-        QCOMPARE(state, 0);
-    }
-
-    void generalLexerCarriesBlockComments()
-    {
-        GeneralLexer lexer;
-        lexer.setCommentStyles(GeneralLexer::CComments | GeneralLexer::PascalComments);
-        int state = 0;
-        lexer.styleLine("a /* open\n", state);
-        QVERIFY(state != 0);
-        const QByteArray inside = lexer.styleLine("still } in\n", state);
-        QCOMPARE(inside.count(char(GeneralLexer::Comment)), 10); // all but the line break
-        QVERIFY(state != 0);
-        const QByteArray closing = lexer.styleLine("*/ b", state);
-        QCOMPARE(state, 0);
-        QCOMPARE(int(closing.at(0)), int(GeneralLexer::Comment));
-        QCOMPARE(int(closing.at(3)), int(GeneralLexer::Identifier));
-    }
-
-    void generalLexerRestylesFollowingLines()
-    {
-        EditorAdapter ed;
-        Highlighter h(Highlighter::General);
-        h.generalLexer()->setCommentStyles(GeneralLexer::CComments);
-        h.setKeywords({QStringLiteral("end")});
-        ed.setHighlighter(&h);
-        ed.setText(QStringLiteral("x\ny\nend"));
-        QsciScintilla *w = scintillaOf(ed);
-        auto styleAt = [w](long pos) {
-            return int(w->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, pos));
-        };
-        w->recolor();
-        QCOMPARE(styleAt(4), int(GeneralLexer::ReservedWord));
-        ed.setCaret(1, 1);
-        ed.insertAtCaret(QStringLiteral("/*")); // opens a comment over every following line
-        w->recolor(0, 4);                       // styling asked for the first line only
-        QCOMPARE(styleAt(7), int(GeneralLexer::Comment));
-        ed.setCaret(2, 2);
-        ed.insertAtCaret(QStringLiteral("*/"));
-        w->recolor(4, 8);
-        QCOMPARE(styleAt(9), int(GeneralLexer::ReservedWord));
-    }
-
-    void generalCaseSensitiveKeywords()
-    {
-        Highlighter h(Highlighter::General);
-        QVERIFY(h.generalLexer());
-        h.setKeywords({QStringLiteral("Begin")});
-        QCOMPARE(h.keywords(), QStringList {QStringLiteral("Begin")});
-        h.generalLexer()->setCaseSensitive(true);
-        int state = 0;
-        QCOMPARE(int(h.generalLexer()->styleLine("begin", state).at(0)),
-                 int(GeneralLexer::Identifier));
-        QCOMPARE(int(h.generalLexer()->styleLine("Begin", state).at(0)),
-                 int(GeneralLexer::ReservedWord));
-        QVERIFY(!Highlighter(Highlighter::Java).generalLexer());
     }
 };
 

@@ -26,6 +26,13 @@ QString javaSource(int lines)
     return text.join(u'\n');
 }
 
+// The printer writes the PDF file name in dir.
+void toPdf(QPrinter &printer, const QTemporaryDir &dir, const char *name)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QLatin1String(name)));
+}
+
 // The text pdftotext finds in a PDF file, pages separated by form feeds.
 QString pdfText(const QString &pdf)
 {
@@ -47,14 +54,13 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expanded");
-        QTest::newRow("both") << "Page $PAGENUM$ of $PAGECOUNT$"
-                              << "Page 2 of 3";
-        QTest::newRow("twice") << "$PAGENUM$/$PAGENUM$"
-                               << "2/2";
-        QTest::newRow("none") << "Printed from Quillmarsh's Editor"
-                              << "Printed from Quillmarsh's Editor";
-        QTest::newRow("lower case is text") << "$pagenum$"
-                                            << "$pagenum$";
+        const char *const rows[][3] = {
+            {"both", "Page $PAGENUM$ of $PAGECOUNT$", "Page 2 of 3"},
+            {"twice", "$PAGENUM$/$PAGENUM$", "2/2"},
+            {"none", "Printed from Quillmarsh's Editor", "Printed from Quillmarsh's Editor"},
+            {"lower case is text", "$pagenum$", "$pagenum$"}};
+        for (const auto &r : rows)
+            QTest::newRow(r[0]) << QString(r[1]) << QString(r[2]);
     }
     void pageMacros()
     {
@@ -90,8 +96,7 @@ private slots:
 
         QTemporaryDir dir;
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("out.pdf")));
+        toPdf(printer, dir, "out.pdf");
         printer.setPageSize(QPageSize(QPageSize::A4));
         QString error;
         const int pages = engine.paint(&printer, &error);
@@ -120,21 +125,8 @@ private slots:
         QCOMPARE(scintillaOf(editor)->lexer(), java.lexer());
     }
 
-    void emptyDocumentStillHasItsPage()
-    {
-        QWidget window;
-        EditorAdapter editor(&window);
-        PrintEngine engine;
-        engine.setEditor(&editor);
-        QTemporaryDir dir;
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("empty.pdf")));
-        QCOMPARE(engine.paint(&printer), 1);
-    }
-
     // The progress of a print: each page counted (the count 0), then each page before it is
-    // printed. Stopping prints nothing and leaves no file.
+    // printed. Stopping prints nothing and leaves no file. An empty document has its page.
     void progressReportsAndStops()
     {
         QWidget window;
@@ -143,8 +135,7 @@ private slots:
         PrintEngine engine;
         QTemporaryDir dir;
         QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("p.pdf")));
+        toPdf(printer, dir, "p.pdf");
         QList<QPair<int, int>> calls;
         engine.setEditor(&editor);
         const int pages = engine.paint(&printer, nullptr, {}, [&calls](int done, int count) {
@@ -167,6 +158,10 @@ private slots:
                  0);
         QCOMPARE(error, QString());
         QVERIFY(!QFile::exists(printer.outputFileName()));
+
+        editor.setText(QString());
+        engine.setEditor(&editor);
+        QCOMPARE(engine.paint(&printer), 1);
     }
 
     // With colours the keywords and comments print in colour; without, every pixel is grey.
@@ -191,8 +186,7 @@ private slots:
         engine.setEditor(&editor);
         QTemporaryDir dir;
         QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("c.pdf")));
+        toPdf(printer, dir, "c.pdf");
         QCOMPARE(engine.paint(&printer), 1);
         QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
                                    {QStringLiteral("-r"), QStringLiteral("60"),
@@ -248,9 +242,11 @@ private slots:
         EditorAdapter editor(&window);
         Highlighter java(Highlighter::Java);
         editor.setHighlighter(&java);
-        editor.setText(QStringLiteral("public class A { // note\n}"));
+        editor.setText(QStringLiteral("public class A { // note\n} x"));
         const StyledText styled = StyledText::of(editor, false);
         QCOMPARE(styled.plainText(), editor.text());
+        editor.setSelection(1, 8, 2, 2); // the selection alone, over the line break
+        QCOMPARE(StyledText::of(editor, true).plainText(), QStringLiteral("class A { // note\n}"));
         bool boldKeyword = false, colouredComment = false;
         for (const StyledRun &run : styled.runs) {
             const TextStyle s = styled.styles.value(run.style);
@@ -268,29 +264,18 @@ private slots:
         QVERIFY(rtf.contains(QLatin1String("{\\colortbl;")));
     }
 
-    void selectionOnlyExportsTheSelectedCharacters()
-    {
-        QWidget window;
-        EditorAdapter editor(&window);
-        editor.setText(QStringLiteral("first line\nsecond line\nthird line"));
-        editor.setSelection(1, 7, 2, 7); // "line\nsecond"
-        QCOMPARE(StyledText::of(editor, true).plainText(), QStringLiteral("line\nsecond"));
-        QCOMPARE(StyledText::of(editor, false).plainText(), editor.text());
-    }
-
     void rtfEscapes_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("rtf");
-        QTest::newRow("braces and backslash") << "a{b}\\c"
-                                              << "a\\{b\\}\\\\c";
-        QTest::newRow("line breaks") << "a\nb\r\nc"
-                                     << "a\\par\nb\\par\nc";
-        QTest::newRow("tab") << "\tx"
-                             << "\\tab x";
-        QTest::newRow("latin") << QString::fromUtf8("é") << "\\u233?";
-        QTest::newRow("above 32767 is negative") << QString(QChar(0xFF21)) << "\\u-223?";
-        QTest::newRow("surrogate pair") << QString::fromUtf8("😀") << "\\u-10179?\\u-8704?";
+        const char *const rows[][3] = {{"braces and backslash", "a{b}\\c", "a\\{b\\}\\\\c"},
+                                       {"line breaks", "a\nb\r\nc", "a\\par\nb\\par\nc"},
+                                       {"tab", "\tx", "\\tab x"},
+                                       {"latin", "é", "\\u233?"},
+                                       {"above 32767 is negative", "\uFF21", "\\u-223?"},
+                                       {"surrogate pair", "😀", "\\u-10179?\\u-8704?"}};
+        for (const auto &r : rows)
+            QTest::newRow(r[0]) << QString::fromUtf8(r[1]) << QString(r[2]);
     }
     void rtfEscapes()
     {

@@ -27,16 +27,16 @@ void TestDelphiStrings::pos_data()
     QTest::addColumn<QString>("needle");
     QTest::addColumn<QString>("haystack");
     QTest::addColumn<int>("expected");
-    QTest::newRow("first char") << "a"
-                                << "abc" << 1;
-    QTest::newRow("middle") << "bc"
-                            << "abcbc" << 2;
-    QTest::newRow("absent") << "x"
-                            << "abc" << 0;
-    QTest::newRow("case matters") << "A"
-                                  << "abc" << 0;
-    QTest::newRow("empty needle") << ""
-                                  << "abc" << 0;
+    const struct {
+        const char *tag, *needle, *haystack;
+        int expected;
+    } rows[] = {{"first char", "a", "abc", 1},
+                {"middle", "bc", "abcbc", 2},
+                {"absent", "x", "abc", 0},
+                {"case matters", "A", "abc", 0},
+                {"empty needle", "", "abc", 0}};
+    for (const auto &r : rows)
+        QTest::newRow(r.tag) << QString(r.needle) << QString(r.haystack) << r.expected;
 }
 
 void TestDelphiStrings::pos()
@@ -151,36 +151,17 @@ void TestDelphiStrings::fileNames_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("changed");
-    QTest::newRow("plain") << "/a/b/File.java"
-                           << ".java"
-                           << "File.java"
-                           << "/a/b/"
-                           << "/a/b/File.class";
-    QTest::newRow("two dots") << "x.tar.gz"
-                              << ".gz"
-                              << "x.tar.gz"
-                              << ""
-                              << "x.tar.class";
-    QTest::newRow("no ext") << "/a.b/c"
-                            << ""
-                            << "c"
-                            << "/a.b/"
-                            << "/a.b/c.class";
-    QTest::newRow("backslash") << "C:\\d\\e.htm"
-                               << ".htm"
-                               << "e.htm"
-                               << "C:\\d\\"
-                               << "C:\\d\\e.class";
-    QTest::newRow("dot file") << "/h/.rc"
-                              << ".rc"
-                              << ".rc"
-                              << "/h/"
-                              << "/h/.class";
-    QTest::newRow("folder only") << "/a/"
-                                 << ""
-                                 << ""
-                                 << "/a/"
-                                 << "/a/.class";
+    const struct {
+        const char *tag, *file, *ext, *name, *path, *changed;
+    } rows[] = {{"plain", "/a/b/File.java", ".java", "File.java", "/a/b/", "/a/b/File.class"},
+                {"two dots", "x.tar.gz", ".gz", "x.tar.gz", "", "x.tar.class"},
+                {"no ext", "/a.b/c", "", "c", "/a.b/", "/a.b/c.class"},
+                {"backslash", "C:\\d\\e.htm", ".htm", "e.htm", "C:\\d\\", "C:\\d\\e.class"},
+                {"dot file", "/h/.rc", ".rc", ".rc", "/h/", "/h/.class"},
+                {"folder only", "/a/", "", "", "/a/", "/a/.class"}};
+    for (const auto &r : rows)
+        QTest::newRow(r.tag) << QString(r.file) << QString(r.ext) << QString(r.name)
+                             << QString(r.path) << QString(r.changed);
 }
 
 void TestDelphiStrings::fileNames()

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "platform/IniFile.h"
 
 #include <QDir>
@@ -26,8 +27,13 @@ private slots:
     void unwritableFile();
 
 private:
-    QString write(const QByteArray &bytes);
-    QByteArray contents() const;
+    QString write(const QByteArray &bytes)
+    {
+        if (!TestFiles::write(m_file, bytes))
+            qFatal("cannot write test file");
+        return m_file;
+    }
+    QByteArray contents() const { return TestFiles::read(m_file); }
 
     QTemporaryDir m_dir;
     QString m_file;
@@ -37,21 +43,6 @@ void TestIniFile::init()
 {
     m_file = m_dir.filePath(QStringLiteral("%1.ini").arg(QTest::currentTestFunction()));
     QFile::remove(m_file);
-}
-
-QString TestIniFile::write(const QByteArray &bytes)
-{
-    QFile f(m_file);
-    if (!f.open(QIODevice::WriteOnly))
-        qFatal("cannot write test file");
-    f.write(bytes);
-    return m_file;
-}
-
-QByteArray TestIniFile::contents() const
-{
-    QFile f(m_file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 static const QByteArray sample = "; a comment\r\n"
@@ -74,36 +65,20 @@ void TestIniFile::reads_data()
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("trimmed") << "Editor"
-                             << "FontType"
-                             << "Courier New";
-    QTest::newRow("names without case") << "EDITOR"
-                                        << "fonttype"
-                                        << "Courier New";
-    QTest::newRow("quotes stripped, inside kept") << "Editor"
-                                                  << "Quoted"
-                                                  << "  spaced  ";
-    QTest::newRow("one quote kept") << "Editor"
-                                    << "HalfQuoted"
-                                    << "\"open";
-    QTest::newRow("empty value") << "Editor"
-                                 << "Empty"
-                                 << "";
-    QTest::newRow("duplicate section ignored") << "Editor"
-                                               << "Later"
-                                               << "default";
-    QTest::newRow("LF lines") << "Unix"
-                              << "Key"
-                              << "lf line";
-    QTest::newRow("key before sections ignored") << ""
-                                                 << "orphan"
-                                                 << "default";
-    QTest::newRow("comment is no key") << "Editor"
-                                       << "; a comment"
-                                       << "default";
-    QTest::newRow("missing section") << "None"
-                                     << "Key"
-                                     << "default";
+    const struct {
+        const char *tag, *section, *key, *expected;
+    } rows[] = {{"trimmed", "Editor", "FontType", "Courier New"},
+                {"names without case", "EDITOR", "fonttype", "Courier New"},
+                {"quotes stripped, inside kept", "Editor", "Quoted", "  spaced  "},
+                {"one quote kept", "Editor", "HalfQuoted", "\"open"},
+                {"empty value", "Editor", "Empty", ""},
+                {"duplicate section ignored", "Editor", "Later", "default"},
+                {"LF lines", "Unix", "Key", "lf line"},
+                {"key before sections ignored", "", "orphan", "default"},
+                {"comment is no key", "Editor", "; a comment", "default"},
+                {"missing section", "None", "Key", "default"}};
+    for (const auto &r : rows)
+        QTest::newRow(r.tag) << QString(r.section) << QString(r.key) << QString(r.expected);
 }
 
 void TestIniFile::reads()

@@ -1,6 +1,7 @@
 // The checked write-then-replace every file of the program goes through: on a full disk, on a
 // read-only one, through links, and into places that cannot hold a file.
 #include "SmallFileSystem.h"
+#include "TestFiles.h"
 #include "platform/IniFile.h"
 #include "platform/SafeWrite.h"
 #include "platform/TextFile.h"
@@ -26,23 +27,10 @@ private slots:
     void readOnlyFolderSaysSo();
     void placesThatHoldNoFile_data();
     void placesThatHoldNoFile();
-    void newFileTakesTheUmask();
+    void permissions();
 };
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool put(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 struct stat statOf(const QString &path)
 {
@@ -125,7 +113,7 @@ void TestSafeWrite::fullDiskKeepsEveryKindOfFile()
          "alpha\r\nbeta\r\n"},
     };
     for (const Kind &k : kinds)
-        QVERIFY(put(fs.filePath(k.name), k.before));
+        QVERIFY(TestFiles::write(fs.filePath(k.name), k.before));
     // A hard-linked file is written in place; that too must not start without room.
     QVERIFY(::link(QFile::encodeName(fs.filePath("Hello.java")).constData(),
                    QFile::encodeName(fs.filePath("Link.java")).constData())
@@ -137,9 +125,9 @@ void TestSafeWrite::fullDiskKeepsEveryKindOfFile()
         QString error;
         QVERIFY2(!k.write(fs.filePath(k.name), &error), k.name);
         QCOMPARE(error, noSpace());
-        QCOMPARE(readAll(fs.filePath(k.name)), k.before);
+        QCOMPARE(TestFiles::read(fs.filePath(k.name)), k.before);
     }
-    QCOMPARE(readAll(fs.filePath("Link.java")), kinds.first().before);
+    QCOMPARE(TestFiles::read(fs.filePath("Link.java")), kinds.first().before);
     QStringList left = namesIn(fs.path());
     left.removeAll(QStringLiteral(".filler"));
     QCOMPARE(left, names);
@@ -148,7 +136,7 @@ void TestSafeWrite::fullDiskKeepsEveryKindOfFile()
     for (const Kind &k : kinds) {
         QString error;
         QVERIFY2(k.write(fs.filePath(k.name), &error), qPrintable(error));
-        QCOMPARE(readAll(fs.filePath(k.name)), k.after);
+        QCOMPARE(TestFiles::read(fs.filePath(k.name)), k.after);
     }
     QCOMPARE(namesIn(fs.path()), names);
 }
@@ -157,7 +145,7 @@ void TestSafeWrite::hardLinkedFileKeepsItsNames()
 {
     QTemporaryDir dir;
     const QString a = dir.filePath("a.txt"), b = dir.filePath("b.txt");
-    QVERIFY(put(a, "old text"));
+    QVERIFY(TestFiles::write(a, "old text"));
     QVERIFY(::link(QFile::encodeName(a).constData(), QFile::encodeName(b).constData()) == 0);
     QVERIFY(::chmod(QFile::encodeName(a).constData(), 0640) == 0);
     const ino_t inode = statOf(a).st_ino;
@@ -165,8 +153,8 @@ void TestSafeWrite::hardLinkedFileKeepsItsNames()
     for (const QByteArray &text : {QByteArray("a longer new text"), QByteArray("short")}) {
         QString error;
         QVERIFY2(SafeWrite::replaceFile(a, text, &error), qPrintable(error));
-        QCOMPARE(readAll(a), text);
-        QCOMPARE(readAll(b), text);
+        QCOMPARE(TestFiles::read(a), text);
+        QCOMPARE(TestFiles::read(b), text);
         QCOMPARE(statOf(a).st_ino, inode);
         QCOMPARE(statOf(a).st_nlink, nlink_t(2));
     }
@@ -179,7 +167,7 @@ void TestSafeWrite::symbolicLinksAreFollowed()
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("real"));
     const QString target = dir.filePath("real/doc.txt");
-    QVERIFY(put(target, "old"));
+    QVERIFY(TestFiles::write(target, "old"));
     // A relative link, and a link to that link.
     QVERIFY(::symlink("real/doc.txt", QFile::encodeName(dir.filePath("near.txt")).constData())
             == 0);
@@ -187,14 +175,14 @@ void TestSafeWrite::symbolicLinksAreFollowed()
 
     QString error;
     QVERIFY2(SafeWrite::replaceFile(dir.filePath("far.txt"), "new", &error), qPrintable(error));
-    QCOMPARE(readAll(target), QByteArray("new"));
+    QCOMPARE(TestFiles::read(target), QByteArray("new"));
     QVERIFY(QFileInfo(dir.filePath("far.txt")).isSymLink());
     QVERIFY(QFileInfo(dir.filePath("near.txt")).isSymLink());
 
     // A dangling link makes its target, where the target's folder exists ...
     QVERIFY(QFile::link(dir.filePath("real/made.txt"), dir.filePath("made.txt")));
     QVERIFY(SafeWrite::replaceFile(dir.filePath("made.txt"), "made", &error));
-    QCOMPARE(readAll(dir.filePath("real/made.txt")), QByteArray("made"));
+    QCOMPARE(TestFiles::read(dir.filePath("real/made.txt")), QByteArray("made"));
     QVERIFY(QFileInfo(dir.filePath("made.txt")).isSymLink());
     // ... and says why not where it does not.
     QVERIFY(QFile::link(dir.filePath("gone/x.ini"), dir.filePath("dangling.ini")));
@@ -218,7 +206,7 @@ void TestSafeWrite::readOnlyFolderSaysSo()
         QSKIP(qPrintable(fs.reason()));
     }
     const QString file = folder + "doc.txt";
-    QVERIFY(put(file, "old text"));
+    QVERIFY(TestFiles::write(file, "old text"));
     QVERIFY(fs.isMounted() ? fs.setReadOnly(true)
                            : QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
 
@@ -237,7 +225,7 @@ void TestSafeWrite::readOnlyFolderSaysSo()
         QStringLiteral("The folder %1 is read-only.").arg(expected.absolutePath());
     QCOMPARE(error, readOnly);
     QCOMPARE(ini.lastError(), readOnly);
-    QCOMPARE(readAll(file), QByteArray("old text"));
+    QCOMPARE(TestFiles::read(file), QByteArray("old text"));
     QCOMPARE(namesIn(folder), QStringList {"doc.txt"});
 }
 
@@ -260,17 +248,18 @@ void TestSafeWrite::placesThatHoldNoFile()
     QFETCH(QString, reason);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath("folder/inner"));
-    QVERIFY(put(dir.filePath("plain"), "keep"));
+    QVERIFY(TestFiles::write(dir.filePath("plain"), "keep"));
     const QString target = relative.isEmpty() ? QString() : dir.filePath(relative);
     QString error;
     QVERIFY(!SafeWrite::replaceFile(target, "x", &error));
     QCOMPARE(error, reason.contains("%1") ? reason.arg(target) : reason);
-    QCOMPARE(readAll(dir.filePath("plain")), QByteArray("keep"));
+    QCOMPARE(TestFiles::read(dir.filePath("plain")), QByteArray("keep"));
     QVERIFY(QFileInfo(dir.filePath("folder/inner")).isDir());
     QCOMPARE(namesIn(dir.path()), (QStringList {"folder", "folder/inner", "plain"}));
 }
 
-void TestSafeWrite::newFileTakesTheUmask()
+// A new file takes the umask; a replaced one keeps its own permissions.
+void TestSafeWrite::permissions()
 {
     QTemporaryDir dir;
     const mode_t previous = ::umask(027);
@@ -278,6 +267,13 @@ void TestSafeWrite::newFileTakesTheUmask()
     ::umask(previous);
     QVERIFY(ok);
     QCOMPARE(statOf(dir.filePath("new.txt")).st_mode & 0777, mode_t(0640));
+
+    const QString script = dir.filePath("script.sh");
+    QVERIFY(TestFiles::write(script, "old"));
+    QVERIFY(::chmod(QFile::encodeName(script).constData(), 0750) == 0);
+    QVERIFY(TextFile::save(script, QStringLiteral("new"), {}));
+    QCOMPARE(TestFiles::read(script), QByteArray("new"));
+    QCOMPARE(statOf(script).st_mode & 0777, mode_t(0750));
 }
 
 QTEST_GUILESS_MAIN(TestSafeWrite)

@@ -1,8 +1,6 @@
 #include "FakePrompter.h"
 #include "FakeShell.h"
-#include "TempProgramFolder.h"
 #include "platform/FileDialogs.h"
-#include "platform/HelpViewer.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
 
@@ -10,7 +8,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBrowser>
 #include <QTimer>
 
 class TestSeams : public QObject
@@ -21,11 +18,9 @@ private slots:
     void qtFilter_data();
     void qtFilter();
     void terminalCommand();
-    void terminalCommandQuotes();
     void wrappersGoThroughInstalledPrompter();
     void realMessageBox_data();
     void realMessageBox();
-    void helpWindow();
 };
 
 using Filter = QList<FileFilterEntry>;
@@ -61,12 +56,7 @@ void TestSeams::terminalCommand()
     qunsetenv("TERMINAL");
     const QString fallback = Shell::terminalCommand(QStringLiteral("/p"), {}).value(0);
     QVERIFY(fallback == QLatin1String("x-terminal-emulator") || fallback == QLatin1String("xterm"));
-    if (!saved.isNull())
-        qputenv("TERMINAL", saved);
-}
 
-void TestSeams::terminalCommandQuotes()
-{
     qputenv("TERMINAL", "xterm");
     const QStringList cmd =
         Shell::terminalCommand(QStringLiteral("/it's here"), {"java", "-cp", ".", "My App; rm x"});
@@ -77,6 +67,8 @@ void TestSeams::terminalCommandQuotes()
                  QStringLiteral("cd '/it'\\''s here' && 'java' '-cp' '.' 'My App; rm x'; exec ")),
              qPrintable(script));
     qunsetenv("TERMINAL");
+    if (!saved.isNull())
+        qputenv("TERMINAL", saved);
 }
 
 void TestSeams::wrappersGoThroughInstalledPrompter()
@@ -152,32 +144,6 @@ void TestSeams::realMessageBox()
     QCOMPARE(text, QStringLiteral("Save changes?"));
     QCOMPARE(icon, QMessageBox::Warning);
     QVERIFY(shown.testFlag(QMessageBox::StandardButton(click)));
-}
-
-void TestSeams::helpWindow()
-{
-    TempProgramFolder home(true);
-    home.writeFile(QStringLiteral("help/HID_TEST.html"),
-                   "<html><body>Table dialog help</body></html>");
-    HelpViewer::instance()->showTopic(QStringLiteral("HID_TEST"));
-    QWidget *window = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("HelpWindow"))
-            window = w;
-    }
-    QVERIFY(window);
-    QVERIFY(window->isVisible());
-    auto *browser = window->findChild<QTextBrowser *>(QStringLiteral("HelpBrowser"));
-    QVERIFY(browser);
-    QCOMPARE(browser->toPlainText(), QStringLiteral("Table dialog help"));
-
-    HelpViewer::instance()->showTopic(QStringLiteral("HID_<NONE>"));
-    QVERIFY(browser->toPlainText().contains(QStringLiteral("No help page for topic HID_<NONE>")));
-
-    HelpViewer::instance()->showContents();
-    if (qEnvironmentVariableIsSet("QMEDITOR_DATA"))
-        QVERIFY(browser->toPlainText().contains(QStringLiteral("Quillmarsh's Editor")));
-    window->close();
 }
 
 QTEST_MAIN(TestSeams)

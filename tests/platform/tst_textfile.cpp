@@ -1,13 +1,10 @@
+#include "TestFiles.h"
 #include "platform/TextFile.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <unistd.h>
 
 using Encoding = TextFile::Encoding;
 using LineEnding = TextFile::LineEnding;
@@ -21,34 +18,15 @@ private slots:
     void roundTrip();
     void utf8PathAgreesWithDecoder_data();
     void utf8PathAgreesWithDecoder();
-    void nulIsNotText();
-    void unreadable();
+    void nulMissingAndFolderAreNoText();
     void convertsLineBreaks();
-    void keepsPermissions();
-    void writesThroughSymlink();
-    void failedWriteKeepsOldFile();
-    void readOnlyFolder();
     void latin1DocumentGetsCharacterItCannotHold();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
-    static bool put(const QString &file, const QByteArray &bytes);
-    static QByteArray get(const QString &file);
 
     QTemporaryDir m_dir;
 };
-
-bool TestTextFile::put(const QString &file, const QByteArray &bytes)
-{
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray TestTextFile::get(const QString &file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
 
 void TestTextFile::roundTrip_data()
 {
@@ -88,7 +66,7 @@ void TestTextFile::roundTrip()
     QFETCH(bool, bom);
     QFETCH(QString, text);
     const QString file = path(QStringLiteral("round.txt"));
-    QVERIFY(put(file, bytes));
+    QVERIFY(TestFiles::write(file, bytes));
 
     TextFile::Content content;
     QString error;
@@ -100,7 +78,7 @@ void TestTextFile::roundTrip()
 
     QVERIFY(QFile::remove(file));
     QVERIFY2(TextFile::save(file, content.text, content.format, &error), qPrintable(error));
-    QCOMPARE(get(file), bytes);
+    QCOMPARE(TestFiles::read(file), bytes);
 }
 
 void TestTextFile::utf8PathAgreesWithDecoder_data()
@@ -136,27 +114,18 @@ void TestTextFile::utf8PathAgreesWithDecoder()
     QCOMPARE(content.text, valid ? qtText : QString::fromLatin1(bytes));
 }
 
-void TestTextFile::nulIsNotText()
+void TestTextFile::nulMissingAndFolderAreNoText()
 {
-    const QString file = path(QStringLiteral("binary.dat"));
-    QVERIFY(put(file, QByteArray("ab\0cd", 5)));
-    TextFile::Content content;
-    content.text = QStringLiteral("untouched");
-    QString error;
-    QVERIFY(!TextFile::load(file, content, &error));
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(content.text, QStringLiteral("untouched"));
-}
-
-void TestTextFile::unreadable()
-{
-    TextFile::Content content;
-    QString error;
-    QVERIFY(!TextFile::load(path(QStringLiteral("missing.txt")), content, &error));
-    QVERIFY(!error.isEmpty());
-    error.clear();
-    QVERIFY(!TextFile::load(m_dir.path(), content, &error));
-    QVERIFY(!error.isEmpty());
+    const QString binary = path(QStringLiteral("binary.dat"));
+    QVERIFY(TestFiles::write(binary, QByteArray("ab\0cd", 5)));
+    for (const QString &file : {binary, path(QStringLiteral("missing.txt")), m_dir.path()}) {
+        TextFile::Content content;
+        content.text = QStringLiteral("untouched");
+        QString error;
+        QVERIFY(!TextFile::load(file, content, &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(content.text, QStringLiteral("untouched"));
+    }
 }
 
 void TestTextFile::convertsLineBreaks()
@@ -170,68 +139,7 @@ void TestTextFile::convertsLineBreaks()
     TextFile::Format format;
     format.lineEnding = LineEnding::CRLF;
     QVERIFY(TextFile::save(file, mixed, format));
-    QCOMPARE(get(file), QByteArray("a\r\nb\r\nc\r\nd\r\n\r\n"));
-}
-
-void TestTextFile::keepsPermissions()
-{
-    const QString file = path(QStringLiteral("script.sh"));
-    QVERIFY(put(file, "old"));
-    const QFile::Permissions perms = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-        | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser | QFile::ReadGroup;
-    QVERIFY(QFile::setPermissions(file, perms));
-    QVERIFY(TextFile::save(file, QStringLiteral("new"), {}));
-    QCOMPARE(get(file), QByteArray("new"));
-    QCOMPARE(QFile::permissions(file), perms);
-}
-
-void TestTextFile::writesThroughSymlink()
-{
-    const QString target = path(QStringLiteral("real.txt"));
-    const QString link = path(QStringLiteral("link.txt"));
-    QVERIFY(put(target, "old"));
-    QVERIFY(QFile::link(target, link));
-    QVERIFY(TextFile::save(link, QStringLiteral("new"), {}));
-    QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(get(target), QByteArray("new"));
-}
-
-void TestTextFile::failedWriteKeepsOldFile()
-{
-    // The target's folder is a file, so nothing can be written there.
-    const QString notAFolder = path(QStringLiteral("plain"));
-    QVERIFY(put(notAFolder, "keep"));
-    QString error;
-    QVERIFY(
-        !TextFile::save(notAFolder + QStringLiteral("/doc.txt"), QStringLiteral("x"), {}, &error));
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(get(notAFolder), QByteArray("keep"));
-
-    // The target is a folder: it stays a folder with its content.
-    const QString folder = path(QStringLiteral("folder"));
-    QVERIFY(QDir().mkpath(folder + QStringLiteral("/inner")));
-    error.clear();
-    QVERIFY(!TextFile::save(folder, QStringLiteral("x"), {}, &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY(QFileInfo(folder + QStringLiteral("/inner")).isDir());
-}
-
-void TestTextFile::readOnlyFolder()
-{
-    if (::geteuid() == 0)
-        QSKIP("Permission bits do not stop the superuser from writing");
-    const QString folder = path(QStringLiteral("locked"));
-    QVERIFY(QDir().mkpath(folder));
-    const QString file = folder + QStringLiteral("/doc.txt");
-    QVERIFY(put(file, "old text"));
-    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-    QString error;
-    const bool saved = TextFile::save(file, QStringLiteral("new"), {}, &error);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QVERIFY(!saved);
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(get(file), QByteArray("old text"));
-    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList {QStringLiteral("doc.txt")});
+    QCOMPARE(TestFiles::read(file), QByteArray("a\r\nb\r\nc\r\nd\r\n\r\n"));
 }
 
 void TestTextFile::latin1DocumentGetsCharacterItCannotHold()

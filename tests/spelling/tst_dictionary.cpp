@@ -1,10 +1,10 @@
 // Dictionary listing and loading from small hand-written dictionaries, and the word test.
+#include "TestFiles.h"
 #include "spelling/DictionaryFiles.h"
 #include "spelling/SpellCheck.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,9 +17,7 @@ private slots:
     void init();
 
     void listsEachLanguageOnce();
-    void dictionaryExists();
     void loadsHighestVersionAndUserList();
-    void findsNamesWithoutRegardToCase();
     void loadByFileName();
     void missingLanguageChangesNothing();
     void languageIsMatchedLetterForLetter_data();
@@ -37,8 +35,10 @@ private slots:
     void addedWordIsFoundAsTyped();
 
 private:
-    void write(const QString &name, const QByteArray &text);
-    TSpellCheck *checker();
+    void write(const QString &name, const QByteArray &text)
+    {
+        QVERIFY(TestFiles::write(m_dir->filePath(name), text));
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TSpellCheck> m_checker;
@@ -53,18 +53,6 @@ void TestDictionary::init()
     m_checker->setUserDirectory(m_dir->path());
 }
 
-void TestDictionary::write(const QString &name, const QByteArray &text)
-{
-    QFile f(m_dir->filePath(name));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
-TSpellCheck *TestDictionary::checker()
-{
-    return m_checker.get();
-}
-
 void TestDictionary::listsEachLanguageOnce()
 {
     write("english.1-0-0.dic", "a\n");
@@ -76,82 +64,67 @@ void TestDictionary::listsEachLanguageOnce()
     write("notes.txt", "a\n");
     write("spanish.10-0-0.dic", "a\n"); // not the d-d-d version form
     QStringList list;
-    checker()->getDictionaryList(list);
+    m_checker->getDictionaryList(list);
     QCOMPARE(list, QStringList({"English", "German"}));
-    QCOMPARE(checker()->dictionaryPath(), m_dir->path() + u'/');
-}
-
-void TestDictionary::dictionaryExists()
-{
-    write("English.1-0-0.dic", "a\n");
-    QVERIFY(checker()->dictionaryExists("english"));
-    QVERIFY(checker()->dictionaryExists("ENGLISH", m_dir->path() + u'/'));
-    QVERIFY(!checker()->dictionaryExists("german"));
-    QVERIFY(!checker()->dictionaryExists("english", QDir::tempPath() + "/no-such-folder/"));
+    QCOMPARE(m_checker->dictionaryPath(), m_dir->path() + u'/');
+    QVERIFY(m_checker->dictionaryExists("english"));
+    QVERIFY(m_checker->dictionaryExists("ENGLISH", m_dir->path() + u'/'));
+    QVERIFY(!m_checker->dictionaryExists("dutch"));
+    QVERIFY(!m_checker->dictionaryExists("english", QDir::tempPath() + "/no-such-folder/"));
 
     // A missing folder lists nothing and leaves the list alone.
-    checker()->setDictionaryPath(m_dir->filePath("missing"));
-    QStringList list {"Keep"};
-    checker()->getDictionaryList(list);
+    m_checker->setDictionaryPath(m_dir->filePath("missing"));
+    list = QStringList {"Keep"};
+    m_checker->getDictionaryList(list);
     QCOMPARE(list, QStringList({"Keep"}));
 }
 
 void TestDictionary::loadsHighestVersionAndUserList()
 {
+    // File names are found without regard to case.
     write("english.1-0-0.dic", "old\n");
-    write("english.1-1-0.dic", "new\n");
-    write("english.user.dic", "mine\n");
-    QSignalSpy loaded(checker(), &TSpellCheck::dictionaryLoaded);
-    QVERIFY(checker()->loadDictionary("English"));
+    write("English.1-1-0.dic", "new\n");
+    write("ENGLISH.USER.DIC", "mine\n");
+    QSignalSpy loaded(m_checker.get(), &TSpellCheck::dictionaryLoaded);
+    QVERIFY(m_checker->loadDictionary("English"));
     QCOMPARE(loaded.count(), 1);
-    QVERIFY(checker()->openDictionary());
-    QCOMPARE(checker()->dictionary(), QStringLiteral("English"));
-    QCOMPARE(checker()->language().name, QStringLiteral("english"));
-    QCOMPARE(checker()->language().version, QStringLiteral("1-1-0"));
-    QVERIFY(checker()->isWordCorrect(u"new"));
-    QVERIFY(!checker()->isWordCorrect(u"old"));
-    const int mine = checker()->findWord(u"mine");
+    QVERIFY(m_checker->openDictionary());
+    QCOMPARE(m_checker->dictionary(), QStringLiteral("English"));
+    QCOMPARE(m_checker->language().name, QStringLiteral("english"));
+    QCOMPARE(m_checker->language().version, QStringLiteral("1-1-0"));
+    QVERIFY(m_checker->isWordCorrect(u"new"));
+    QVERIFY(!m_checker->isWordCorrect(u"old"));
+    const int mine = m_checker->findWord(u"mine");
     QVERIFY(mine >= 0);
-    QVERIFY(checker()->wordList().isUser(mine));
-    QVERIFY(!checker()->wordList().isUser(checker()->findWord(u"new")));
-    QVERIFY(!checker()->modified());
-}
-
-void TestDictionary::findsNamesWithoutRegardToCase()
-{
-    write("English.1-0-0.dic", "colour\n");
-    write("ENGLISH.USER.DIC", "hobbit\n");
-    QString error;
-    QVERIFY2(checker()->loadDictionary("english", QString(), &error), qPrintable(error));
-    QCOMPARE(checker()->language().name, QStringLiteral("english"));
-    QVERIFY(checker()->isWordCorrect(u"colour"));
-    QVERIFY(checker()->isWordCorrect(u"hobbit"));
+    QVERIFY(m_checker->wordList().isUser(mine));
+    QVERIFY(!m_checker->wordList().isUser(m_checker->findWord(u"new")));
+    QVERIFY(!m_checker->modified());
 }
 
 void TestDictionary::loadByFileName()
 {
     write("Medical.2-0-1.dic", "femur\n");
-    QVERIFY(checker()->loadDictionary("ignored", m_dir->filePath("Medical.2-0-1.dic")));
-    QCOMPARE(checker()->dictionary(), m_dir->filePath("Medical.2-0-1.dic"));
-    QCOMPARE(checker()->language().name, QStringLiteral("Medical"));
-    QCOMPARE(checker()->language().version, QStringLiteral("2-0-1"));
-    QVERIFY(checker()->isWordCorrect(u"femur"));
+    QVERIFY(m_checker->loadDictionary("ignored", m_dir->filePath("Medical.2-0-1.dic")));
+    QCOMPARE(m_checker->dictionary(), m_dir->filePath("Medical.2-0-1.dic"));
+    QCOMPARE(m_checker->language().name, QStringLiteral("Medical"));
+    QCOMPARE(m_checker->language().version, QStringLiteral("2-0-1"));
+    QVERIFY(m_checker->isWordCorrect(u"femur"));
 }
 
 void TestDictionary::missingLanguageChangesNothing()
 {
     write("english.1-0-0.dic", "hello\n");
-    QVERIFY(checker()->loadDictionary("english"));
-    QSignalSpy loaded(checker(), &TSpellCheck::dictionaryLoaded);
+    QVERIFY(m_checker->loadDictionary("english"));
+    QSignalSpy loaded(m_checker.get(), &TSpellCheck::dictionaryLoaded);
     QString error;
-    QVERIFY(!checker()->loadDictionary("french", QString(), &error));
+    QVERIFY(!m_checker->loadDictionary("french", QString(), &error));
     QCOMPARE(error, TSpellCheck::languageNotFoundText("french"));
     QVERIFY(error.contains("french"));
     QCOMPARE(loaded.count(), 0);
-    QCOMPARE(checker()->dictionary(), QStringLiteral("english"));
-    QCOMPARE(checker()->language().name, QStringLiteral("english"));
-    QCOMPARE(checker()->wordList().size(), 1);
-    QVERIFY(checker()->isWordCorrect(u"hello"));
+    QCOMPARE(m_checker->dictionary(), QStringLiteral("english"));
+    QCOMPARE(m_checker->language().name, QStringLiteral("english"));
+    QCOMPARE(m_checker->wordList().size(), 1);
+    QVERIFY(m_checker->isWordCorrect(u"hello"));
 
     // Without any dictionary loaded before, the checker stays closed.
     TSpellCheck fresh;
@@ -164,19 +137,15 @@ void TestDictionary::languageIsMatchedLetterForLetter_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("loaded"); // the language name loaded; empty: none
-    QTest::newRow("plain") << "english"
-                           << "english";
-    QTest::newRow("other case") << "ENGLISH"
-                                << "english";
-    QTest::newRow("a star") << "*"
-                            << "";
-    QTest::newRow("star suffix") << "eng*"
-                                 << "";
-    QTest::newRow("question marks") << "???????"
-                                    << "";
-    QTest::newRow("many stars") << QString(40, u'*') << "";
-    QTest::newRow("a star in the name") << "my*lang"
-                                        << "my*lang";
+    const char *const rows[][3] = {{"plain", "english", "english"},
+                                   {"other case", "ENGLISH", "english"},
+                                   {"a star", "*", ""},
+                                   {"star suffix", "eng*", ""},
+                                   {"question marks", "???????", ""},
+                                   {"many stars", "****************************************", ""},
+                                   {"a star in the name", "my*lang", "my*lang"}};
+    for (const auto &r : rows)
+        QTest::newRow(r[0]) << QString(r[1]) << QString(r[2]);
 }
 
 // "DictLanguage" names a language, not a pattern: "*" and "?" are only those characters.
@@ -187,11 +156,11 @@ void TestDictionary::languageIsMatchedLetterForLetter()
     write("english.1-0-0.dic", "hello\n");
     write("zulu.1-0-0.dic", "sawubona\n");
     write("my*lang.1-0-0.dic", "star\n");
-    const bool ok = checker()->loadDictionary(language);
+    const bool ok = m_checker->loadDictionary(language);
     QCOMPARE(ok, !loaded.isEmpty());
-    QCOMPARE(checker()->dictionaryExists(language), !loaded.isEmpty());
+    QCOMPARE(m_checker->dictionaryExists(language), !loaded.isEmpty());
     if (ok)
-        QCOMPARE(checker()->language().name, loaded);
+        QCOMPARE(m_checker->language().name, loaded);
 }
 
 // The wildcard matcher goes back only to the last star: stars that once took seconds (ten)
@@ -213,20 +182,18 @@ void TestDictionary::maskMatchingTakesNoTime()
         const char *name, *mask;
         bool fits;
     };
-    const Case cases[] = {
-        {"english.1-0-0.dic", "*.?-?-?.dic", true},
-        {"English.1-0-0.DIC", "english.?-?-?.dic", true},
-        {"english.10-0-0.dic", "*.?-?-?.dic", false},
-        {"a", "*", true},
-        {"", "*", true},
-        {"", "?", false},
-        {"abc", "a*c", true},
-        {"abcbc", "a*bc", true},
-        {"abcb", "a*bc", false},
-        {"xaaay", "*a?y", true},
-        {"x", "x**", true},
-        {"x", "", false},
-    };
+    const Case cases[] = {{"english.1-0-0.dic", "*.?-?-?.dic", true},
+                          {"English.1-0-0.DIC", "english.?-?-?.dic", true},
+                          {"english.10-0-0.dic", "*.?-?-?.dic", false},
+                          {"a", "*", true},
+                          {"", "*", true},
+                          {"", "?", false},
+                          {"abc", "a*c", true},
+                          {"abcbc", "a*bc", true},
+                          {"abcb", "a*bc", false},
+                          {"xaaay", "*a?y", true},
+                          {"x", "x**", true},
+                          {"x", "", false}};
     for (const Case &c : cases)
         QVERIFY2(DictionaryFiles::matchesMask(QLatin1String(c.name), QLatin1String(c.mask))
                      == c.fits,
@@ -244,59 +211,59 @@ void TestDictionary::unreadableFilesChangeNothing()
 {
     QFETCH(QString, badEntry);
     write("english.1-0-0.dic", "hello\n");
-    QVERIFY(checker()->loadDictionary("english"));
+    QVERIFY(m_checker->loadDictionary("english"));
     if (!badEntry.startsWith("german.1"))
         write("german.1-0-0.dic", "hallo\n");
     // A folder where a file should be: it is listed, but cannot be read.
     QVERIFY(QDir(m_dir->path()).mkdir(badEntry));
 
     QString error;
-    QVERIFY(!checker()->loadDictionary("german", QString(), &error));
+    QVERIFY(!m_checker->loadDictionary("german", QString(), &error));
     QVERIFY2(error.contains(badEntry), qPrintable(error));
-    QCOMPARE(checker()->wordList().size(), 1);
-    QVERIFY(!checker()->isWordCorrect(u"hallo"));
-    QCOMPARE(checker()->language().name, QStringLiteral("english"));
+    QCOMPARE(m_checker->wordList().size(), 1);
+    QVERIFY(!m_checker->isWordCorrect(u"hallo"));
+    QCOMPARE(m_checker->language().name, QStringLiteral("english"));
 }
 
 void TestDictionary::loadingTwiceKeepsResults()
 {
     write("english.1-0-0.dic", "alpha\nbeta\ngamma\n");
     write("german.1-0-0.dic", "haus\n");
-    QVERIFY(checker()->loadDictionary("english"));
-    QVERIFY(checker()->loadDictionary("english"));
-    QCOMPARE(checker()->wordList().size(), 6);
+    QVERIFY(m_checker->loadDictionary("english"));
+    QVERIFY(m_checker->loadDictionary("english"));
+    QCOMPARE(m_checker->wordList().size(), 6);
     for (const char16_t *w : {u"alpha", u"beta", u"gamma"})
-        QVERIFY(checker()->isWordCorrect(QStringView(w)));
-    QVERIFY(!checker()->isWordCorrect(u"delta"));
-    QCOMPARE(checker()->findWord(u"beta"), 2); // the leftmost of the two
+        QVERIFY(m_checker->isWordCorrect(QStringView(w)));
+    QVERIFY(!m_checker->isWordCorrect(u"delta"));
+    QCOMPARE(m_checker->findWord(u"beta"), 2); // the leftmost of the two
 
     // Another language adds its words to those in memory.
-    QVERIFY(checker()->loadDictionary("german"));
-    QVERIFY(checker()->isWordCorrect(u"haus"));
-    QVERIFY(checker()->isWordCorrect(u"alpha"));
+    QVERIFY(m_checker->loadDictionary("german"));
+    QVERIFY(m_checker->isWordCorrect(u"haus"));
+    QVERIFY(m_checker->isWordCorrect(u"alpha"));
 }
 
 void TestDictionary::linesAreStoredAsRead()
 {
     write("english.1-0-0.dic", " leading\nCapital\nplain\n\n   \n");
-    QVERIFY(checker()->loadDictionary("english"));
-    QCOMPARE(checker()->wordList().size(), 3);
-    QVERIFY(!checker()->isWordCorrect(u"leading"));
-    QVERIFY(!checker()->isWordCorrect(u"Capital"));
-    QVERIFY(!checker()->isWordCorrect(u"capital"));
-    QVERIFY(checker()->isWordCorrect(u"PLAIN"));
-    QVERIFY(checker()->findWord(u"Capital") >= 0);
+    QVERIFY(m_checker->loadDictionary("english"));
+    QCOMPARE(m_checker->wordList().size(), 3);
+    QVERIFY(!m_checker->isWordCorrect(u"leading"));
+    QVERIFY(!m_checker->isWordCorrect(u"Capital"));
+    QVERIFY(!m_checker->isWordCorrect(u"capital"));
+    QVERIFY(m_checker->isWordCorrect(u"PLAIN"));
+    QVERIFY(m_checker->findWord(u"Capital") >= 0);
 }
 
 void TestDictionary::loneFirstLetterGroup()
 {
     write("english.1-0-0.dic", "bee\nant\nbat\n");
-    QVERIFY(checker()->loadDictionary("english"));
-    QCOMPARE(checker()->findWord(u"ant"), 0);
-    QCOMPARE(checker()->findWord(u"bat"), 1);
-    QCOMPARE(checker()->findWord(u"bee"), 2);
-    QCOMPARE(checker()->findWord(u"cat"), -1);
-    QCOMPARE(checker()->findWord(u"ba"), -1);
+    QVERIFY(m_checker->loadDictionary("english"));
+    QCOMPARE(m_checker->findWord(u"ant"), 0);
+    QCOMPARE(m_checker->findWord(u"bat"), 1);
+    QCOMPARE(m_checker->findWord(u"bee"), 2);
+    QCOMPARE(m_checker->findWord(u"cat"), -1);
+    QCOMPARE(m_checker->findWord(u"ba"), -1);
 }
 
 void TestDictionary::wordTest_data()
@@ -331,50 +298,50 @@ void TestDictionary::wordTest()
     QFETCH(int, options);
     QFETCH(bool, correct);
     write("english.1-0-0.dic", "hello\nworld\ndon't\nco-op\n\u00e9lan\n");
-    QVERIFY(checker()->loadDictionary("english"));
-    checker()->setOptions(TSpellCheck::SpellCheckOptions(options));
-    QCOMPARE(checker()->isWordCorrect(word), correct);
+    QVERIFY(m_checker->loadDictionary("english"));
+    m_checker->setOptions(TSpellCheck::SpellCheckOptions(options));
+    QCOMPARE(m_checker->isWordCorrect(word), correct);
 }
 
 void TestDictionary::addWord()
 {
     write("english.1-0-0.dic", "apple\nbanana\n");
-    QVERIFY(checker()->loadDictionary("english"));
-    QSignalSpy added(checker(), &TSpellCheck::wordAdded);
-    checker()->addWord("Zebra");
-    checker()->addWord("zebra");
-    checker()->addWord("   ");
+    QVERIFY(m_checker->loadDictionary("english"));
+    QSignalSpy added(m_checker.get(), &TSpellCheck::wordAdded);
+    m_checker->addWord("Zebra");
+    m_checker->addWord("zebra");
+    m_checker->addWord("   ");
     QCOMPARE(added.count(), 1);
     QCOMPARE(added.at(0).at(0).toString(), QStringLiteral("zebra"));
-    QCOMPARE(checker()->findWord(u"zebra"), 2);
-    QVERIFY(checker()->wordList().isUser(2));
-    QVERIFY(checker()->modified());
+    QCOMPARE(m_checker->findWord(u"zebra"), 2);
+    QVERIFY(m_checker->wordList().isUser(2));
+    QVERIFY(m_checker->modified());
 
-    checker()->addWord("avocado"); // between the two words of the a group
-    QCOMPARE(checker()->findWord(u"avocado"), 1);
-    QCOMPARE(checker()->findWord(u"banana"), 2);
-    QCOMPARE(checker()->findWord(u"zebra"), 3);
-    checker()->addWord("cherry"); // a new group
-    QCOMPARE(checker()->findWord(u"cherry"), 3);
-    QVERIFY(checker()->isWordCorrect(u"Cherry"));
-    QCOMPARE(checker()->maxWordLength(), 7);
+    m_checker->addWord("avocado"); // between the two words of the a group
+    QCOMPARE(m_checker->findWord(u"avocado"), 1);
+    QCOMPARE(m_checker->findWord(u"banana"), 2);
+    QCOMPARE(m_checker->findWord(u"zebra"), 3);
+    m_checker->addWord("cherry"); // a new group
+    QCOMPARE(m_checker->findWord(u"cherry"), 3);
+    QVERIFY(m_checker->isWordCorrect(u"Cherry"));
+    QCOMPARE(m_checker->maxWordLength(), 7);
 }
 
 void TestDictionary::addSkipAndClear()
 {
     write("english.1-0-0.dic", "apple\n");
-    QVERIFY(checker()->loadDictionary("english"));
-    checker()->addSkip("Qwerty");
-    checker()->addSkip("");
-    QCOMPARE(checker()->skipList(), QStringList({"qwerty"}));
-    QVERIFY(checker()->isWordCorrect(u"QWERTY"));
+    QVERIFY(m_checker->loadDictionary("english"));
+    m_checker->addSkip("Qwerty");
+    m_checker->addSkip("");
+    QCOMPARE(m_checker->skipList(), QStringList({"qwerty"}));
+    QVERIFY(m_checker->isWordCorrect(u"QWERTY"));
 
-    QSignalSpy closed(checker(), &TSpellCheck::dictionaryClosed);
-    checker()->clearDictionary();
+    QSignalSpy closed(m_checker.get(), &TSpellCheck::dictionaryClosed);
+    m_checker->clearDictionary();
     QCOMPARE(closed.count(), 1);
-    QVERIFY(!checker()->openDictionary());
-    QVERIFY(checker()->skipList().isEmpty());
-    QVERIFY(!checker()->isWordCorrect(u"apple"));
+    QVERIFY(!m_checker->openDictionary());
+    QVERIFY(m_checker->skipList().isEmpty());
+    QVERIFY(!m_checker->isWordCorrect(u"apple"));
 }
 
 // A word added with a capital dotted I is found again: adding and looking up lower-case
@@ -382,17 +349,17 @@ void TestDictionary::addSkipAndClear()
 void TestDictionary::addedWordIsFoundAsTyped()
 {
     write("english.1-0-0.dic", "apple\n");
-    QVERIFY(checker()->loadDictionary("english"));
+    QVERIFY(m_checker->loadDictionary("english"));
     for (const QString &word : {QStringLiteral("\u0130stanbul"), QStringLiteral("\u00c9COLE"),
                                 QStringLiteral("\u1E9Eauer")}) {
-        checker()->addWord(word);
-        QVERIFY2(checker()->isWordCorrect(word), qPrintable(word));
+        m_checker->addWord(word);
+        QVERIFY2(m_checker->isWordCorrect(word), qPrintable(word));
         QCOMPARE(TSpellCheck::lowerWord(word).size(), word.size());
     }
     QCOMPARE(TSpellCheck::lowerWord(u"\u0130stanbul"), QStringLiteral("istanbul"));
-    QVERIFY(checker()->isWordCorrect(u"ISTANBUL"));
-    checker()->addSkip(QStringLiteral("\u0130zmir"));
-    QVERIFY(checker()->isWordCorrect(QStringLiteral("\u0130ZM\u0130R")));
+    QVERIFY(m_checker->isWordCorrect(u"ISTANBUL"));
+    m_checker->addSkip(QStringLiteral("\u0130zmir"));
+    QVERIFY(m_checker->isWordCorrect(QStringLiteral("\u0130ZM\u0130R")));
 }
 
 QTEST_GUILESS_MAIN(TestDictionary)

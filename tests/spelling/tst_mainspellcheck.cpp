@@ -1,12 +1,9 @@
-// The main window's spell checker: start-up, the commands and the active document.
+// The spell-check feature on its host: start-up, the commands, the active document and its
+// underline; and once in the main window, its menu and pop-up items.
+#include "FakeFeatureHost.h"
 #include "FakePrompter.h"
 #include "ShellFixture.h"
-#include "TempProgramFolder.h"
-#include "app/Features.h"
 #include "editor/EditorAdapter.h"
-#include "shell/EditFrmUnit.h"
-#include "shell/Main.h"
-#include "shell/help/HelpCommands.h"
 #include "spelling/DrawAutoSpellCheckPlugin.h"
 #include "spelling/SpellCheck.h"
 #include "spelling/SpellCheckCommands.h"
@@ -16,160 +13,100 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTest>
+
+namespace {
+
+// The words the command's dialog is shown for (each ignored) go to asked.
+void answerIgnore(SpellCheckFeature &feature, QStringList &asked)
+{
+    feature.commands()->setExecDialog([&asked](TSpellCheckFrm &dlg) {
+        asked.append(dlg.editUnknown->text());
+        return int(TSpellCheckFrm::mrNo);
+    });
+}
+
+} // namespace
 
 class TestMainSpellCheck : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
-    void startUp();
+    void menuAndPopupItemsInTheMainWindow();
     void missingLanguageAtStartUp();
-    void menuAndPopupCommands();
-    void followsTheActiveDocument();
-    void underlinesTheActiveDocument();
+    void followsAndUnderlinesTheActiveDocument();
     void longLine();
-
-private:
-    void start(const QByteArray &ini);
-    TEditForm *newTextDocument()
-    {
-        m_main->action("Textfile1")
-            ->trigger(); // a text document has no highlighter: every word counts
-        return m_main->GetActiveEditor();
-    }
-
-    std::unique_ptr<TempProgramFolder> m_folder;
-    std::unique_ptr<FakePrompter> m_prompter;
-    std::unique_ptr<TMainForm> m_main;
-    Features *m_root = nullptr;
-    QStringList m_asked;
 };
 
-void TestMainSpellCheck::init()
+void TestMainSpellCheck::menuAndPopupItemsInTheMainWindow()
 {
-    m_folder = std::make_unique<TempProgramFolder>();
-    QVERIFY(m_folder->writeFile("dictionaries/english.1-0-0.dic", "hello\nworld\nfine\n"));
-    m_prompter = std::make_unique<FakePrompter>();
-    m_asked.clear();
-}
+    ShellFixture f("[SpellCheck]\r\nUnderlineColor=clBlue\r\n");
+    QVERIFY(f.folder.writeFile("dictionaries/english.1-0-0.dic", "hello\nworld\n"));
+    TMainForm *main = f.start();
+    SpellCheckFeature *feature = f.features().spelling;
+    QCOMPARE(feature->checker()->parent(), main);
+    QCOMPARE(feature->checker()->penColor(), TColor::clBlue); // set up at start-up
+    QStringList asked;
+    answerIgnore(*feature, asked);
 
-void TestMainSpellCheck::cleanup()
-{
-    m_main.reset();
-    m_prompter.reset();
-    m_folder.reset();
-}
+    main->action("Textfile1")->trigger(); // a text document: every word counts
+    EditorAdapter *editor = f.active()->editor();
+    editor->setText("helo world\nfien");
+    editor->setCaret(2, 3);
+    QAction *command = main->action("Spellcheck1");
+    QCOMPARE(command->text(), QStringLiteral("Spell check.."));
+    command->trigger(); // from the caret on
+    QCOMPARE(asked, QStringList({"fien"}));
+    QCOMPARE(f.prompter.texts(), QStringList({"Spell check done!"}));
+    QCOMPARE(editor->caretLine(), 2);
+    QCOMPARE(editor->caretColumn(), 3);
 
-void TestMainSpellCheck::start(const QByteArray &ini)
-{
-    if (!ini.isEmpty())
-        QVERIFY(m_folder->writeFile("qmEditor.ini", ini));
-    // No tip window at start-up: only the spelling messages are looked at.
-    HelpCommands::setStartUpTipsAllowed(false);
-    m_main = std::make_unique<TMainForm>(QStringList(), makeFeatures(&m_root));
-    HelpCommands::setStartUpTipsAllowed(true);
-    m_main->createHiddenForms();
-    m_main->resize(900, 600);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-    fireTimer(m_main.get(), "OneTimeTimer");
-    m_root->spelling->commands()->setExecDialog([this](TSpellCheckFrm &dlg) {
-        m_asked.append(dlg.editUnknown->text());
-        return int(TSpellCheckFrm::mrNo);
-    });
-}
-
-void TestMainSpellCheck::startUp()
-{
-    start("[SpellCheck]\r\nUnderlineColor=clBlue\r\nIgnoreSingleChar=1\r\n");
-    TSpellCheck *checker = m_root->spelling->checker();
-    QCOMPARE(checker->objectName(), QStringLiteral("SpellChecker1"));
-    QCOMPARE(checker->parent(), m_main.get());
-    QVERIFY(checker->openDictionary());
-    QCOMPARE(checker->dictionaryPath(), m_folder->path() + "dictionaries/");
-    QCOMPARE(checker->penColor(), TColor::clBlue);
-    QVERIFY(checker->options().testFlag(TSpellCheck::sscoIgnoreSingleChars));
-    QVERIFY(checker->options().testFlag(TSpellCheck::sscoSuggestWords));
-    QVERIFY(SpellCheckFrm);
-    QCOMPARE(SpellCheckFrm->windowTitle(), QStringLiteral("Spell check"));
-    QCOMPARE(m_root->spelling->checker(), checker); // made once
+    QAction *popupItem = f.active()->popupAction("Spellcheck1");
+    QCOMPARE(popupItem->text(), QStringLiteral("Spellcheck document.."));
+    asked.clear();
+    editor->setCaret(1, 1);
+    popupItem->trigger();
+    QCOMPARE(asked, QStringList({"helo", "fien"}));
 }
 
 void TestMainSpellCheck::missingLanguageAtStartUp()
 {
-    start("[SpellCheck]\r\nDictLanguage=Klingon\r\nUnderlineColor=clGreen\r\n");
-    TSpellCheck *checker = m_root->spelling->checker();
-    QVERIFY(!checker->openDictionary());
-    QCOMPARE(checker->penColor(), TColor::clGreen);
-    QVERIFY(m_prompter->calls.isEmpty());
+    FakeFeatureHost host("[SpellCheck]\r\nDictLanguage=Klingon\r\n");
+    QVERIFY(host.folder.writeFile("dictionaries/english.1-0-0.dic", "hello\n"));
+    FakePrompter prompter;
+    SpellCheckFeature feature(host);
+    feature.setUp();
+    QVERIFY(!feature.checker()->openDictionary());
+    QVERIFY(prompter.calls.isEmpty());
 
     // Asked to check, the command says which language was not found.
-    QVERIFY(newTextDocument());
-    m_main->SkrivTekstenTilEditor("helo");
-    m_main->action("Spellcheck1")->trigger();
-    QCOMPARE(m_prompter->texts(),
+    host.open("notes.txt", "helo");
+    host.actions().action("Spellcheck1")->trigger();
+    QCOMPARE(prompter.texts(),
              QStringList({"The dictionary for the language \"Klingon\" was not found."}));
 }
 
-void TestMainSpellCheck::menuAndPopupCommands()
+void TestMainSpellCheck::followsAndUnderlinesTheActiveDocument()
 {
-    start({});
-    QAction *command = m_main->action("Spellcheck1");
-    QVERIFY(command);
-    QCOMPARE(command->text(), QStringLiteral("Spell check.."));
-
-    TEditForm *doc = newTextDocument();
-    QVERIFY(doc);
-    m_main->SkrivTekstenTilEditor("helo world\nfien");
-    doc->SynEdit1->setCaret(2, 3);
-    command->trigger(); // from the caret on
-    QCOMPARE(m_asked, QStringList({"fien"}));
-    QCOMPARE(m_prompter->texts(), QStringList({"Spell check done!"}));
-    QCOMPARE(doc->SynEdit1->caretLine(), 2);
-    QCOMPARE(doc->SynEdit1->caretColumn(), 3);
-
-    QAction *popupItem = doc->PopupMenu1->findChild<QAction *>("Spellcheck1");
-    if (!popupItem)
-        popupItem = doc->popupAction("Spellcheck1");
-    QVERIFY(popupItem);
-    QCOMPARE(popupItem->text(), QStringLiteral("Spellcheck document.."));
-    m_asked.clear();
-    doc->SynEdit1->setCaret(1, 1);
-    popupItem->trigger();
-    QCOMPARE(m_asked, QStringList({"helo", "fien"}));
-}
-
-void TestMainSpellCheck::followsTheActiveDocument()
-{
-    start({});
-    TSpellCheck *checker = m_root->spelling->checker();
-    TEditForm *first = newTextDocument();
-    QCOMPARE(checker->editor(), first->SynEdit1);
-    TEditForm *second = newTextDocument();
-    QCOMPARE(checker->editor(), second->SynEdit1);
-    m_main->action("Close1")->trigger();
-    QTRY_COMPARE(int(m_main->documentWindows().size()), 1);
-    QTRY_COMPARE(checker->editor(), first->SynEdit1);
-    m_main->action("Close1")->trigger();
-    QTRY_COMPARE(int(m_main->documentWindows().size()), 0);
-    QCOMPARE(checker->editor(), nullptr);
-}
-
-void TestMainSpellCheck::underlinesTheActiveDocument()
-{
-    start({});
-    TEditForm *doc = newTextDocument();
-    m_main->SkrivTekstenTilEditor("hello wrold");
-    TSpellCheck *checker = m_root->spelling->checker();
-    TDrawAutoSpellCheckPlugin *plugin = checker->pluginOf(doc->SynEdit1);
+    FakeFeatureHost host;
+    QVERIFY(host.folder.writeFile("dictionaries/english.1-0-0.dic", "hello\n"));
+    SpellCheckFeature feature(host);
+    feature.setUp();
+    TSpellCheck *checker = feature.checker();
+    FakeDocument *first = host.open("a.txt", "hello wrold");
+    QCOMPARE(checker->editor(), first->editor());
+    TDrawAutoSpellCheckPlugin *plugin = checker->pluginOf(first->editor());
     QVERIFY(plugin);
     QTRY_COMPARE(plugin->underlined().size(), 1);
     QCOMPARE(plugin->underlined().first().column, 7);
+
+    FakeDocument *second = host.open("b.txt");
+    QCOMPARE(checker->editor(), second->editor());
+    host.close(second);
+    QCOMPARE(checker->editor(), first->editor());
+    host.close(first);
+    QCOMPARE(checker->editor(), nullptr);
 }
 
 // A document of one line of a megabyte of unknown words, as minified script looks: the view
@@ -177,16 +114,18 @@ void TestMainSpellCheck::underlinesTheActiveDocument()
 // not the time of reading every word of the line, and the words in view are underlined.
 void TestMainSpellCheck::longLine()
 {
-    start({});
-    QByteArray text;
+    FakeFeatureHost host;
+    QVERIFY(host.folder.writeFile("dictionaries/english.1-0-0.dic", "hello\n"));
+    SpellCheckFeature feature(host);
+    feature.setUp();
+    QString text;
     while (text.size() < (1 << 20))
         text += "qzv xkcdq, ";
     text += "wrold";
-    QVERIFY(m_folder->writeFile("long.txt", text));
-    TEditForm *doc = m_main->LoadFile(m_folder->filePath("long.txt"));
-    QVERIFY(doc);
-    EditorAdapter *editor = doc->editor();
-    TDrawAutoSpellCheckPlugin *plugin = m_root->spelling->checker()->pluginOf(editor);
+    EditorAdapter *editor = host.open("long.txt", text)->editor();
+    host.window()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(host.window()));
+    TDrawAutoSpellCheckPlugin *plugin = feature.checker()->pluginOf(editor);
     QVERIFY(plugin);
     const auto lastUnderlined = [plugin] {
         const QList<TDrawAutoSpellCheckPlugin::Underline> words = plugin->underlined();

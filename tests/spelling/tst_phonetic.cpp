@@ -54,33 +54,16 @@ void TestPhonetic::metaphone_data()
 {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("key");
-    // The two worked examples of the rules.
-    QTest::newRow("phone") << "phone"
-                           << "FN";
-    QTest::newRow("apple: doubles collapse, first letter leads") << "apple"
-                                                                 << "APL";
-    // Worked by hand from the table, quirks included: a rule that held anywhere in the word
-    // shuts out the later rules of its pattern, and the position sort swaps as it goes.
-    QTest::newRow("knight") << "knight"
-                            << "NKNKT";
-    QTest::newRow("thumb") << "THUMB"
-                           << "0MB";
-    QTest::newRow("science") << "science"
-                             << "SSN";
-    QTest::newRow("xavier") << "Xavier"
-                            << "SFR";
-    QTest::newRow("dodge") << "dodge"
-                           << "DJ";
-    QTest::newRow("gnat") << "gnat"
-                          << "NKNT";
-    QTest::newRow("character") << "character"
-                               << "XRTR";
-    QTest::newRow("accents dropped") << "caf\u00e9"
-                                     << "KF";
-    QTest::newRow("digits only") << "12345"
-                                 << "";
-    QTest::newRow("empty") << ""
-                           << "";
+    // The two worked examples of the rules first (doubles collapse, the first letter leads),
+    // then words worked by hand from the table, quirks included: a rule that held anywhere in
+    // the word shuts out the later rules of its pattern, and the position sort swaps as it goes.
+    // Accents are dropped, digits give nothing.
+    const char *const rows[][2] = {{"phone", "FN"},     {"apple", "APL"},   {"knight", "NKNKT"},
+                                   {"THUMB", "0MB"},    {"science", "SSN"}, {"Xavier", "SFR"},
+                                   {"dodge", "DJ"},     {"gnat", "NKNT"},   {"character", "XRTR"},
+                                   {"caf\u00e9", "KF"}, {"12345", ""},      {"", ""}};
+    for (const auto &r : rows)
+        QTest::newRow(*r[0] ? r[0] : "empty") << QString::fromUtf8(r[0]) << QString(r[1]);
 }
 
 void TestPhonetic::metaphone()
@@ -96,20 +79,18 @@ void TestPhonetic::editDistance_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<int>("distance");
-    QTest::newRow("equal") << "spell"
-                           << "spell" << 0;
-    QTest::newRow("kitten") << "kitten"
-                            << "sitting" << 3;
-    QTest::newRow("flaw") << "flaw"
-                          << "lawn" << 2;
-    QTest::newRow("empty left") << ""
-                                << "abc" << 3;
-    QTest::newRow("empty right") << "abc"
-                                 << "" << 3;
-    QTest::newRow("case counts") << "Word"
-                                 << "word" << 1;
-    QTest::newRow("transposition is two") << "form"
-                                          << "from" << 2;
+    const struct {
+        const char *tag, *a, *b;
+        int distance;
+    } rows[] = {{"equal", "spell", "spell", 0},
+                {"kitten", "kitten", "sitting", 3},
+                {"flaw", "flaw", "lawn", 2},
+                {"empty left", "", "abc", 3},
+                {"empty right", "abc", "", 3},
+                {"case counts", "Word", "word", 1},
+                {"transposition is two", "form", "from", 2}};
+    for (const auto &r : rows)
+        QTest::newRow(r.tag) << QString(r.a) << QString(r.b) << r.distance;
 }
 
 void TestPhonetic::editDistance()

@@ -1,5 +1,6 @@
 // The document check through the commands, the dialog and the prompter seam.
 #include "FakePrompter.h"
+#include "TestFiles.h"
 #include "editor/EditorAdapter.h"
 #include "editor/highlighting/Highlighter.h"
 #include "spelling/SimpleComboBox.h"
@@ -8,8 +9,6 @@
 #include "spelling/SpellCheckSetup.h"
 #include "spelling/SpellCheckUnit.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,34 +25,16 @@ private slots:
     void cleanup();
 
     void dialogLayout();
-    void emptyDocumentIsDoneAtOnce();
+    void walk_data();
+    void walk();
     void noDictionaryIsReported();
-    void everyWordOfPlainText();
-    void changeWithTypedText();
-    void replacementStartsFreshForEachWord();
-    void changeToSuggestion();
     void ignoreAllAndAddLastBeyondTheWalk();
-    void abortStopsAndRestoresCaret();
-    void startsFromCaret();
-    void lastWordBeforeDelimiterOnce();
-    void javaCommentsAndStringsOnly();
-    void closeBoxIgnores();
-    void unknownWordIsSelected();
+    void selectionAndStartOptions();
 
 private:
-    struct Answer {
-        TSpellCheckFrm::Result button;
-        QString typed; // null: leave the replacement as offered
-    };
-    struct Seen {
-        QString word;
-        QStringList suggestions;
-        QString replacement;
-        QString selection;
-    };
-    void setText(const QString &text);
-    void run(const QList<Answer> &answers);
-    QStringList seenWords() const;
+    // Each answer: "change", "change:typed text", "ignore", "ignore all", "add" or "abort";
+    // without answers left the dialog's close box is clicked.
+    void run(const QString &text, const QStringList &answers);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QWidget> m_window;
@@ -61,19 +42,16 @@ private:
     EditorAdapter *m_editor = nullptr;
     SpellCheckCommands *m_commands = nullptr;
     std::unique_ptr<FakePrompter> m_prompter;
-    QList<Answer> m_answers;
-    QList<Seen> m_seen;
-    bool m_closeBox = false;
+    QStringList m_answers;
+    QStringList m_seen;       // the unknown words shown
+    QStringList m_selections; // the editor's selection as each was shown
 };
 
 void TestSpellCheckWalk::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    QFile f(m_dir->filePath("english.1-0-0.dic"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("hello\nworld\nthis\nis\nfine\nanother\nline\nfirst\nthe\n");
-    f.close();
-
+    QVERIFY(TestFiles::write(m_dir->filePath("english.1-0-0.dic"),
+                             "hello\nworld\nthis\nis\nfine\nanother\nline\nfirst\nthe\n"));
     m_window = std::make_unique<QWidget>();
     m_checker = SpellCheckSetup::createMainSpellChecker(m_window.get());
     m_checker->setDictionaryPath(m_dir->path());
@@ -84,28 +62,23 @@ void TestSpellCheckWalk::init()
         m_checker, [this] { return m_editor; }, m_window.get());
     m_prompter = std::make_unique<FakePrompter>();
     m_seen.clear();
-    m_closeBox = false;
+    m_selections.clear();
     m_commands->setExecDialog([this](TSpellCheckFrm &dlg) {
-        m_seen.append({dlg.editUnknown->text(), dlg.SuggestionsCombo->items(),
-                       dlg.SuggestionsCombo->text(), m_editor->selectedText()});
-        if (m_answers.isEmpty() || m_closeBox) {
+        m_seen.append(dlg.editUnknown->text());
+        m_selections.append(m_editor->selectedText());
+        if (m_answers.isEmpty()) {
             dlg.reject();
             return dlg.result();
         }
-        const Answer a = m_answers.takeFirst();
-        if (!a.typed.isNull())
-            dlg.SuggestionsCombo->setText(a.typed);
-        const QList<QPushButton *> buttons = {dlg.btnChange, dlg.btnIgnore, dlg.btnIgnoreAll,
-                                              dlg.btnAdd, dlg.btnAbort};
-        for (QPushButton *b : buttons) {
-            const int r = b == dlg.btnChange ? TSpellCheckFrm::mrOk
-                : b == dlg.btnIgnore         ? TSpellCheckFrm::mrNo
-                : b == dlg.btnIgnoreAll      ? TSpellCheckFrm::mrNoToAll
-                : b == dlg.btnAdd            ? TSpellCheckFrm::mrAll
-                                             : TSpellCheckFrm::mrAbort;
-            if (r == a.button)
-                b->click();
-        }
+        const QString answer = m_answers.takeFirst();
+        if (answer.startsWith("change:"))
+            dlg.SuggestionsCombo->setText(answer.section(u':', 1));
+        const QHash<QString, QPushButton *> buttons {{"change", dlg.btnChange},
+                                                     {"ignore", dlg.btnIgnore},
+                                                     {"ignore all", dlg.btnIgnoreAll},
+                                                     {"add", dlg.btnAdd},
+                                                     {"abort", dlg.btnAbort}};
+        buttons.value(answer.section(u':', 0, 0))->click();
         return dlg.result();
     });
 }
@@ -116,24 +89,14 @@ void TestSpellCheckWalk::cleanup()
     m_window.reset();
 }
 
-void TestSpellCheckWalk::setText(const QString &text)
+void TestSpellCheckWalk::run(const QString &text, const QStringList &answers)
 {
-    m_editor->setText(text);
-    m_editor->setCaret(1, 1);
-}
-
-void TestSpellCheckWalk::run(const QList<Answer> &answers)
-{
+    if (!text.isNull()) {
+        m_editor->setText(text);
+        m_editor->setCaret(1, 1);
+    }
     m_answers = answers;
     m_commands->Spellcheck1Click();
-}
-
-QStringList TestSpellCheckWalk::seenWords() const
-{
-    QStringList out;
-    for (const Seen &s : m_seen)
-        out.append(s.word);
-    return out;
 }
 
 void TestSpellCheckWalk::dialogLayout()
@@ -150,153 +113,113 @@ void TestSpellCheckWalk::dialogLayout()
                           "&Add", "&Abort"}));
 }
 
-void TestSpellCheckWalk::emptyDocumentIsDoneAtOnce()
+void TestSpellCheckWalk::walk_data()
 {
-    setText("  \n\n \t\n");
-    run({});
-    QVERIFY(m_seen.isEmpty());
-    QCOMPARE(m_prompter->calls.size(), 1);
-    QCOMPARE(m_prompter->calls[0].caption, QStringLiteral("Information"));
-    QCOMPARE(m_prompter->calls[0].text, QStringLiteral("Spell check done!"));
-    QCOMPARE(m_prompter->calls[0].icon, Prompter::Information);
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QPoint>("caret"); // line, column
+    QTest::addColumn<bool>("java");    // a Java highlighter: its comments and strings only
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("seen");
+    QTest::addColumn<QString>("after"); // null: unchanged
+    const QPoint start(1, 1);
+    const QStringList none;
+    QTest::newRow("empty document") << "  \n\n \t\n" << start << false << none << none << QString();
+    QTest::newRow("every word of plain text") << "Helo world, thsi is fine.\nAnother lnie" << start
+                                              << false << QStringList {"ignore", "ignore", "ignore"}
+                                              << QStringList {"Helo", "thsi", "lnie"} << QString();
+    QTest::newRow("typed replacements")
+        << "Helo world, thsi is fine." << start << false
+        << QStringList {"change:Hullo there", "change:this"} << QStringList {"Helo", "thsi"}
+        << "Hullo there world, this is fine.";
+    QTest::newRow("the replacement offered afresh for each word")
+        << "qqq zzz" << start << false << QStringList {"change:XYZ", "change"}
+        << QStringList {"qqq", "zzz"} << "XYZ zzz";
+    // "there" is unknown too and has no suggestion; the case of the word is kept.
+    QTest::newRow("change to the suggestion")
+        << "Helo there" << start << false << QStringList {"change", "ignore"}
+        << QStringList {"Helo", "there"} << "Hello there";
+    QTest::newRow("from the word at the caret")
+        << "qqq\nwww eee\n"
+        << QPoint(2, 2) << false << QStringList {"ignore", "ignore"} << QStringList {"www", "eee"}
+        << QString();
+    QTest::newRow("abort stops") << "hello qqq www\nfine" << QPoint(1, 3) << false
+                                 << QStringList {"abort"} << QStringList {"qqq"} << QString();
+    QTest::newRow("last word before a delimiter once")
+        << "first line\nzzq." << start << false << QStringList {"ignore"} << QStringList {"zzq"}
+        << QString();
+    QTest::newRow("close box ignores")
+        << "qqq www" << start << false << none << QStringList {"qqq", "www"} << QString();
+    QTest::newRow("Java comments and strings only")
+        << "class Fooo { // a commnt\n  String s = \"strng\"; int wrnog; }\n"
+        << start << true << none << QStringList {"commnt", "strng"} << QString();
+}
+
+void TestSpellCheckWalk::walk()
+{
+    QFETCH(QString, text);
+    QFETCH(QPoint, caret);
+    QFETCH(bool, java);
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, seen);
+    QFETCH(QString, after);
+    Highlighter highlighter(Highlighter::Java);
+    if (java)
+        m_editor->setHighlighter(&highlighter);
+    m_editor->setText(text);
+    m_editor->setCaret(caret.x(), caret.y());
+    QSignalSpy skipped(m_checker, &TSpellCheck::wordSkipped);
+    QSignalSpy corrected(m_checker, &TSpellCheck::wordCorrected);
+    QSignalSpy aborted(m_checker, &TSpellCheck::aborted);
+    run(QString(), answers);
+    m_editor->setHighlighter(nullptr);
+
+    QCOMPARE(m_seen, seen);
+    QCOMPARE(m_editor->text(), after.isNull() ? text : after);
+    const bool abort = answers.contains("abort");
+    QCOMPARE(m_prompter->texts(), abort ? QStringList() : QStringList {"Spell check done!"});
+    if (!abort) {
+        QCOMPARE(m_prompter->calls[0].caption, QStringLiteral("Information"));
+        QCOMPARE(m_prompter->calls[0].icon, Prompter::Information);
+    }
+    QCOMPARE(corrected.size(), int(answers.filter("change").size()));
+    QCOMPARE(aborted.size(), int(abort));
+    QCOMPARE(skipped.size(), int(seen.size() - corrected.size() - aborted.size()));
+    // The caret is back where the check started, without a selection.
+    QCOMPARE(QPoint(m_editor->caretLine(), m_editor->caretColumn()), caret);
+    QVERIFY(!m_editor->hasSelection());
     QVERIFY(!m_checker->busy());
 }
 
 void TestSpellCheckWalk::noDictionaryIsReported()
 {
     m_checker->clearDictionary();
-    setText("helo");
-    run({});
+    run("helo", {});
     QVERIFY(m_seen.isEmpty());
     QCOMPARE(m_prompter->texts(), QStringList({"No dictionary is loaded."}));
     QCOMPARE(m_prompter->calls[0].icon, Prompter::Error);
 }
 
-void TestSpellCheckWalk::everyWordOfPlainText()
-{
-    setText("Helo world, thsi is fine.\nAnother lnie");
-    QSignalSpy skipped(m_checker, &TSpellCheck::wordSkipped);
-    run({{TSpellCheckFrm::mrNo, {}}, {TSpellCheckFrm::mrNo, {}}, {TSpellCheckFrm::mrNo, {}}});
-    QCOMPARE(seenWords(), QStringList({"Helo", "thsi", "lnie"}));
-    QCOMPARE(skipped.count(), 3);
-    QCOMPARE(m_prompter->texts(), QStringList({"Spell check done!"}));
-    QCOMPARE(m_editor->text(), QStringLiteral("Helo world, thsi is fine.\nAnother lnie"));
-    QCOMPARE(m_editor->caretLine(), 1);
-    QCOMPARE(m_editor->caretColumn(), 1);
-    QVERIFY(!m_editor->hasSelection());
-}
-
-void TestSpellCheckWalk::changeWithTypedText()
-{
-    setText("Helo world, thsi is fine.");
-    QSignalSpy corrected(m_checker, &TSpellCheck::wordCorrected);
-    run({{TSpellCheckFrm::mrOk, "Hullo there"}, {TSpellCheckFrm::mrOk, "this"}});
-    QCOMPARE(seenWords(), QStringList({"Helo", "thsi"}));
-    QCOMPARE(m_editor->line(1), QStringLiteral("Hullo there world, this is fine."));
-    QCOMPARE(corrected.count(), 2);
-    QCOMPARE(corrected.at(0).at(1).toString(), QStringLiteral("Hullo there"));
-}
-
-void TestSpellCheckWalk::replacementStartsFreshForEachWord()
-{
-    setText("qqq zzz");
-    run({{TSpellCheckFrm::mrOk, "XYZ"}, {TSpellCheckFrm::mrOk, {}}});
-    QCOMPARE(seenWords(), QStringList({"qqq", "zzz"}));
-    QCOMPARE(m_seen[1].replacement, QStringLiteral("zzz"));
-    QCOMPARE(m_editor->line(1), QStringLiteral("XYZ zzz"));
-}
-
-void TestSpellCheckWalk::changeToSuggestion()
-{
-    setText("Helo there"); // "there" is unknown too, and has no suggestion
-    run({{TSpellCheckFrm::mrOk, {}}, {TSpellCheckFrm::mrNo, {}}});
-    QCOMPARE(m_seen[0].suggestions, QStringList({"Hello"})); // the case of the word kept
-    QCOMPARE(m_seen[0].replacement, QStringLiteral("Hello"));
-    QCOMPARE(m_editor->line(1), QStringLiteral("Hello there"));
-}
-
 void TestSpellCheckWalk::ignoreAllAndAddLastBeyondTheWalk()
 {
-    setText("zork blah zork blah");
     QSignalSpy added(m_checker, &TSpellCheck::wordAdded);
-    run({{TSpellCheckFrm::mrNoToAll, {}}, {TSpellCheckFrm::mrAll, {}}});
-    QCOMPARE(seenWords(), QStringList({"zork", "blah"}));
+    run("zork blah zork blah", {"ignore all", "add"});
+    QCOMPARE(m_seen, QStringList({"zork", "blah"}));
     QCOMPARE(added.count(), 1);
     QCOMPARE(m_checker->skipList(), QStringList({"zork"}));
-
-    m_seen.clear();
-    run({});
-    QVERIFY(m_seen.isEmpty());
-    QCOMPARE(m_prompter->texts(), QStringList({"Spell check done!", "Spell check done!"}));
+    run(QString(), {});
+    QCOMPARE(m_seen.size(), 2);
 }
 
-void TestSpellCheckWalk::abortStopsAndRestoresCaret()
+void TestSpellCheckWalk::selectionAndStartOptions()
 {
-    setText("hello qqq www\nfine");
-    m_editor->setCaret(1, 3);
-    QSignalSpy aborted(m_checker, &TSpellCheck::aborted);
-    run({{TSpellCheckFrm::mrAbort, {}}});
-    QCOMPARE(seenWords(), QStringList({"qqq"}));
-    QCOMPARE(aborted.count(), 1);
-    QVERIFY(m_prompter->calls.isEmpty());
-    QCOMPARE(m_editor->caretLine(), 1);
-    QCOMPARE(m_editor->caretColumn(), 3);
-    QVERIFY(!m_editor->hasSelection());
-    QVERIFY(!m_checker->busy());
-}
-
-void TestSpellCheckWalk::startsFromCaret()
-{
-    setText("qqq\nwww eee\n");
-    m_editor->setCaret(2, 2); // inside "www": the check starts with that word
-    run({{TSpellCheckFrm::mrNo, {}}, {TSpellCheckFrm::mrNo, {}}});
-    QCOMPARE(seenWords(), QStringList({"www", "eee"}));
-    QCOMPARE(m_editor->caretLine(), 2);
-    QCOMPARE(m_editor->caretColumn(), 2);
-
-    // Without the option the check starts at the top.
-    m_seen.clear();
-    m_checker->setOption(TSpellCheck::sscoStartFromCursor, false);
-    run({});
-    QCOMPARE(seenWords(), QStringList({"qqq", "www", "eee"}));
-}
-
-void TestSpellCheckWalk::lastWordBeforeDelimiterOnce()
-{
-    setText("first line\nzzq.");
-    run({{TSpellCheckFrm::mrNo, {}}});
-    QCOMPARE(seenWords(), QStringList({"zzq"}));
-    QCOMPARE(m_prompter->texts(), QStringList({"Spell check done!"}));
-}
-
-void TestSpellCheckWalk::javaCommentsAndStringsOnly()
-{
-    Highlighter java(Highlighter::Java);
-    m_editor->setHighlighter(&java);
-    setText("class Fooo { // a commnt\n  String s = \"strng\"; int wrnog; }\n");
-    run({});
-    QCOMPARE(seenWords(), QStringList({"commnt", "strng"}));
-    m_editor->setHighlighter(nullptr);
-}
-
-void TestSpellCheckWalk::closeBoxIgnores()
-{
-    setText("qqq www");
-    m_closeBox = true;
-    run({});
-    QCOMPARE(seenWords(), QStringList({"qqq", "www"}));
-    QCOMPARE(m_editor->line(1), QStringLiteral("qqq www"));
-}
-
-void TestSpellCheckWalk::unknownWordIsSelected()
-{
-    setText("hello wrold");
-    run({{TSpellCheckFrm::mrNo, {}}});
-    QCOMPARE(m_seen[0].selection, QStringLiteral("wrold"));
+    run("qqq hello wrold", {});
+    // Without the options the word is not selected and the check starts at the top.
     m_checker->setOption(TSpellCheck::sscoSelectWord, false);
-    m_seen.clear();
-    run({{TSpellCheckFrm::mrNo, {}}});
-    QCOMPARE(m_seen[0].selection, QString());
+    m_checker->setOption(TSpellCheck::sscoStartFromCursor, false);
+    m_editor->setCaret(1, 12);
+    run(QString(), {});
+    QCOMPARE(m_seen, QStringList({"qqq", "wrold", "qqq", "wrold"}));
+    QCOMPARE(m_selections, QStringList({"qqq", "wrold", QString(), QString()}));
 }
 
 QTEST_MAIN(TestSpellCheckWalk)

@@ -1,7 +1,7 @@
 // Suggestions by edit distance and by sound key, in the order the dialog shows them.
+#include "TestFiles.h"
 #include "spelling/SpellCheck.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,9 +18,7 @@ private slots:
     void accentedGroups();
     void bySound_data();
     void bySound();
-    void keysAtLoadOnlyForSuggestions();
-    void changingAlgorithmRecomputesKeys();
-    void addedWordsGetKeys();
+    void soundKeys();
     void longWordsAfterShortLoad();
 
 private:
@@ -40,10 +38,7 @@ void TestSuggestions::init()
 
 void TestSuggestions::load(const QByteArray &words, const QString &language)
 {
-    QFile f(m_dir->filePath(language + ".1-0-0.dic"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(words);
-    f.close();
+    QVERIFY(TestFiles::write(m_dir->filePath(language + ".1-0-0.dic"), words));
     QVERIFY(m_checker->loadDictionary(language));
 }
 
@@ -126,44 +121,28 @@ void TestSuggestions::bySound()
     QCOMPARE(list, expected);
 }
 
-void TestSuggestions::keysAtLoadOnlyForSuggestions()
+// Sound keys are made at the load only when suggestions are on, again when the algorithm or
+// the key length changes, and for added words.
+void TestSuggestions::soundKeys()
 {
+    const auto key = [this](const char16_t *word) {
+        return m_checker->wordList().soundKey(m_checker->findWord(word)).toString();
+    };
     m_checker->setAlgorithm(TSpellCheck::haSoundEx);
     load("robert\n");
-    QVERIFY(m_checker->wordList().soundKey(0).isEmpty());
-
+    QVERIFY(key(u"robert").isEmpty());
     m_checker->setOption(TSpellCheck::sscoSuggestWords);
-    load("rupert\n", "german");
-    QCOMPARE(m_checker->wordList().soundKey(m_checker->findWord(u"rupert")).toString(),
-             QStringLiteral("R163"));
-
+    load("rupert\nphone\n", "german");
+    QCOMPARE(key(u"rupert"), QStringLiteral("R163"));
+    QCOMPARE(key(u"phone"), QStringLiteral("P500"));
     m_checker->setHashLength(6);
-    QCOMPARE(m_checker->wordList().soundKey(m_checker->findWord(u"robert")).toString(),
-             QStringLiteral("R16300"));
-}
+    QCOMPARE(key(u"robert"), QStringLiteral("R16300"));
 
-void TestSuggestions::changingAlgorithmRecomputesKeys()
-{
-    m_checker->setAlgorithm(TSpellCheck::haSoundEx);
-    m_checker->setOption(TSpellCheck::sscoSuggestWords);
-    load("phone\napple\n");
-    QCOMPARE(m_checker->wordList().soundKey(m_checker->findWord(u"phone")).toString(),
-             QStringLiteral("P500"));
     m_checker->setAlgorithm(TSpellCheck::haDiff);
-    QCOMPARE(m_checker->wordList().soundKey(m_checker->findWord(u"phone")).toString(),
-             QStringLiteral("FN"));
-    QCOMPARE(m_checker->wordList().soundKey(m_checker->findWord(u"apple")).toString(),
-             QStringLiteral("APL"));
-}
-
-void TestSuggestions::addedWordsGetKeys()
-{
+    QCOMPARE(key(u"phone"), QStringLiteral("FN"));
     m_checker->setAlgorithm(TSpellCheck::haMetaphone);
-    load("word\n");
-    m_checker->addWord("phone");
-    QCOMPARE(m_checker->wordList().soundKey(m_checker->findWord(u"phone")).toString(),
-             QStringLiteral("FN"));
-    m_checker->setOption(TSpellCheck::sscoSuggestWords);
+    m_checker->addWord("apple");
+    QCOMPARE(key(u"apple"), QStringLiteral("APL"));
     QStringList list;
     m_checker->getSuggestionsBySound("fone", &list);
     QCOMPARE(list, QStringList({"phone"}));

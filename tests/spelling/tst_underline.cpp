@@ -1,11 +1,11 @@
 // The as-you-type underline in an offscreen editor.
 #include "ScintillaOf.h"
+#include "TestFiles.h"
 #include "editor/EditorAdapter.h"
 #include "editor/highlighting/Highlighter.h"
 #include "spelling/DrawAutoSpellCheckPlugin.h"
 #include "spelling/SpellCheck.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <Qsci/qsciscintilla.h>
@@ -32,20 +32,17 @@ private slots:
 
     void unknownWordsOnly_data();
     void unknownWordsOnly();
-    void indicatorInTheText();
-    void nothingWithoutTheOption();
-    void everyWordWithoutDictionary();
     void followsTyping();
     void followsScrolling();
     void penColourAndStyle();
     void waveCoversTheWordAndOnePixel();
-    void javaCommentsAndStrings();
     void editorsAreForgotten();
 
 private:
     TDrawAutoSpellCheckPlugin *plugin() const { return m_checker->currentPlugin(); }
     QList<Underline> pass();
-    bool waveAt(int line, int column) const;
+    // The editor's waves.
+    QList<Underline> waves() const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TSpellCheck> m_checker;
@@ -56,10 +53,8 @@ private:
 void TestUnderline::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    QFile f(m_dir->filePath("english.1-0-0.dic"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("hello\nworld\nfine\nthe\nline\n");
-    f.close();
+    QVERIFY(
+        TestFiles::write(m_dir->filePath("english.1-0-0.dic"), "hello\nworld\nfine\nthe\nline\n"));
     m_checker = std::make_unique<TSpellCheck>();
     m_checker->setDictionaryPath(m_dir->path());
     m_checker->setUserDirectory(m_dir->path());
@@ -88,60 +83,55 @@ QList<Underline> TestUnderline::pass()
     return plugin()->underlined();
 }
 
-// Whether a wave of the editor covers the character at line/column.
-bool TestUnderline::waveAt(int line, int column) const
+QList<Underline> TestUnderline::waves() const
 {
-    const QList<EditorAdapter::WaveRange> waves = m_editor->waves();
-    return std::any_of(waves.cbegin(), waves.cend(), [&](const EditorAdapter::WaveRange &w) {
-        return w.line == line && column >= w.column && column < w.column + w.length;
-    });
+    QList<Underline> out;
+    for (const EditorAdapter::WaveRange &w : m_editor->waves())
+        out.append({w.line, w.column, w.length});
+    return out;
 }
 
 void TestUnderline::unknownWordsOnly_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QList<Underline>>("expected");
-    QTest::newRow("one unknown") << "hello wrold" << QList<Underline> {{1, 7, 5}};
-    QTest::newRow("known only") << "Hello, world!" << QList<Underline> {};
-    QTest::newRow("two lines") << "fien line\nthe lnie" << QList<Underline> {{1, 1, 4}, {2, 5, 4}};
-    QTest::newRow("delimiters between") << "hello,  wrold." << QList<Underline> {{1, 9, 5}};
+    QTest::addColumn<bool>("java");
+    QTest::addColumn<int>("checker"); // 0: as set up, 1: without the option, 2: no dictionary
+    QTest::newRow("one unknown") << "hello wrold" << QList<Underline> {{1, 7, 5}} << false << 0;
+    QTest::newRow("known only") << "Hello, world!" << QList<Underline> {} << false << 0;
+    QTest::newRow("two lines") << "fien line\nthe lnie" << QList<Underline> {{1, 1, 4}, {2, 5, 4}}
+                               << false << 0;
+    QTest::newRow("delimiters between")
+        << "hello,  wrold." << QList<Underline> {{1, 9, 5}} << false << 0;
     // A one-character word in the last column of a longer line is never reached.
-    QTest::newRow("last column") << "hello x" << QList<Underline> {};
-    QTest::newRow("alone on its line") << "x" << QList<Underline> {{1, 1, 1}};
+    QTest::newRow("last column") << "hello x" << QList<Underline> {} << false << 0;
+    QTest::newRow("alone on its line") << "x" << QList<Underline> {{1, 1, 1}} << false << 0;
+    QTest::newRow("Java comments and strings")
+        << "class Fooo { // a commnt\n  String s = \"strng\"; int wrnog; }"
+        << QList<Underline> {{1, 17, 1}, {1, 19, 6}, {2, 15, 5}} << true << 0;
+    QTest::newRow("nothing without the option")
+        << "hello wrold" << QList<Underline> {} << false << 1;
+    QTest::newRow("every word without a dictionary")
+        << "hello wrold" << QList<Underline> {{1, 1, 5}, {1, 7, 5}} << false << 2;
 }
 
 void TestUnderline::unknownWordsOnly()
 {
     QFETCH(QString, text);
     QFETCH(QList<Underline>, expected);
+    QFETCH(bool, java);
+    QFETCH(int, checker);
+    Highlighter highlighter(Highlighter::Java);
+    if (java)
+        m_editor->setHighlighter(&highlighter);
+    if (checker == 1)
+        m_checker->setOption(TSpellCheck::sscoAutoSpellCheck, false);
+    else if (checker == 2)
+        m_checker->clearDictionary();
     m_editor->setText(text);
     QCOMPARE(pass(), expected);
-}
-
-void TestUnderline::indicatorInTheText()
-{
-    m_editor->setText("hello wrold fine");
-    pass();
-    QVERIFY(!waveAt(1, 1));
-    QVERIFY(waveAt(1, 7));
-    QVERIFY(waveAt(1, 11));
-    QVERIFY(!waveAt(1, 13));
-}
-
-void TestUnderline::nothingWithoutTheOption()
-{
-    m_editor->setText("hello wrold");
-    QCOMPARE(pass().size(), 1);
-    m_checker->setOption(TSpellCheck::sscoAutoSpellCheck, false);
-    QCOMPARE(pass(), QList<Underline> {});
-    QVERIFY(!waveAt(1, 7));
-}
-
-void TestUnderline::everyWordWithoutDictionary()
-{
-    m_checker->clearDictionary();
-    m_editor->setText("hello wrold");
-    QCOMPARE(pass(), (QList<Underline> {{1, 1, 5}, {1, 7, 5}}));
+    QCOMPARE(waves(), expected);
+    m_editor->setHighlighter(nullptr);
 }
 
 void TestUnderline::followsTyping()
@@ -166,7 +156,7 @@ void TestUnderline::followsScrolling()
     QTRY_COMPARE(plugin()->underlined(), QList<Underline> {});
     m_editor->setFirstVisibleLine(245);
     QTRY_COMPARE(plugin()->underlined(), QList<Underline> {Underline({250, 5, 5})});
-    QVERIFY(waveAt(250, 5));
+    QCOMPARE(waves(), plugin()->underlined());
     m_editor->setFirstVisibleLine(1);
     QTRY_COMPARE(plugin()->underlined(), QList<Underline> {});
 }
@@ -215,15 +205,6 @@ void TestUnderline::waveCoversTheWordAndOnePixel()
         expected.append(QPoint(x, baseline + offsets[(x - x0) % 4]));
     std::sort(red.begin(), red.end(), [](QPoint a, QPoint b) { return a.x() < b.x(); });
     QCOMPARE(red, expected);
-}
-
-void TestUnderline::javaCommentsAndStrings()
-{
-    Highlighter java(Highlighter::Java);
-    m_editor->setHighlighter(&java);
-    m_editor->setText("class Fooo { // a commnt\n  String s = \"strng\"; int wrnog; }");
-    QCOMPARE(pass(), (QList<Underline> {{1, 17, 1}, {1, 19, 6}, {2, 15, 5}}));
-    m_editor->setHighlighter(nullptr);
 }
 
 void TestUnderline::editorsAreForgotten()

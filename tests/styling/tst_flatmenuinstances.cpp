@@ -1,14 +1,12 @@
 #include "FlatMenuKit.h"
 #include "ShellFixture.h"
 #include "app/Features.h"
-#include "java/run/ConsoleWindow.h"
 #include "styling/FlatMenuManager.h"
 #include "styling/MenuItemInfo.h"
 #include "styling/MenuItemMeasure.h"
 #include "styling/MenuTextMetrics.h"
 
 #include <QDialog>
-#include <QStandardPaths>
 #include <QStyleFactory>
 #include <QTest>
 
@@ -20,8 +18,8 @@ class TestFlatMenuInstances : public QObject
 
 private slots:
     void initTestCase();
+    void mainAndDocumentWindowsHaveTheirOwn();
     void storedValues();
-    void documentPopupHasTheGradient();
     void windowMadeLaterTakesTheMainWindowsLook();
     void keptOutMenusDrawAsFusion();
     void droppingPopupMenusGivesThemBack();
@@ -53,6 +51,13 @@ QMenu *fusionCopy(QMenu *menu, QWidget *parent, QStyle *fusion)
     return copy;
 }
 
+void fill(QMenu *menu)
+{
+    menu->addAction(QStringLiteral("&Open"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    menu->addAction(QStringLiteral("Text file"));
+    menu->addAction(QStringLiteral("Close"));
+}
+
 TFlatMenu *flatMenuOn(QWidget *window)
 {
     return window->findChild<TFlatMenu *>(QStringLiteral("FlatMenu1"), Qt::FindDirectChildrenOnly);
@@ -72,54 +77,61 @@ void TestFlatMenuInstances::initTestCase()
     fusion.reset(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
-void TestFlatMenuInstances::storedValues()
+// The main window's component is the active one; a document window gets its own, whose
+// pop-up has the gradient. The start-up step switches the component off and on: it stays on.
+void TestFlatMenuInstances::mainAndDocumentWindowsHaveTheirOwn()
 {
     ShellFixture fx;
     TMainForm *m = fx.start();
     m->action(QStringLiteral("HTMLdocument1"))->trigger();
     TFlatMenu *mainFlat = flatMenuOn(m);
-    TFlatMenu *docFlat = flatMenuOn(fx.active());
-    QVERIFY(mainFlat && docFlat);
+    QVERIFY(mainFlat && flatMenuOn(fx.active()));
     QCOMPARE(fx.features().flatMenu, mainFlat);
     QCOMPARE(TFlatMenuManager::existing()->activeFlatMenu(), mainFlat);
+    fx.features().restartFlatMenu();
+    QVERIFY(mainFlat->isActive());
 
-    // Published values on the main window and on a document window; colours as numbers.
-    const struct {
-        const char *property;
-        qint64 onMain, onDocument;
-    } values[] = {
-        {"Active", 1, 1},
-        {"Gradient", 0, 1},
-        {"FlatMenu", 1, 1},
-        {"DrawMenuBar", 0, 0},
-        {"AutoDetect", 0, 0},
-        {"DrawSelect", 1, 1},
-        {"UseSystemColors", 1, 1},
-        {"UseDimColor", 0, 0},
-        {"OverrideOwnerDraw", 0, 0},
-        {"DisableSubclassing", 0, 0},
-        {"IconWidth", 24, 24},
-        {"DimLevel", 30, 30},
-        {"GrayLevel", 10, 10},
-        {"Color", 0x8000000F, 0x8000000F},
-        {"IconBackColor", 0x8000000F, 0x8000000F},
-        {"MenuBarColor", 0x8000000F, 0x8000000F},
-        {"SeparatorColor", 0x8000000F, 0x8000000F},
-        {"SelectColor", 0x8000000D, 0x8000000D},
-        {"SelectBorderColor", 0x8000000D, 0x8000000D},
-        {"CheckedColor", 0x8000000D, 0x8000000D},
-        {"DisabledColor", 0x80000003, 0x80000003},
+    // Ten columns into the first item: on the gradient 202 lightened by 31 percent, in a plain
+    // menu the icon column.
+    const QImage document = shown(fx.active()->PopupMenu1);
+    QCOMPARE(px(document, 13, 5), gray(218));
+    QVERIFY(qGreen(document.pixel(60, 5)) > qGreen(document.pixel(30, 5)));
+    const QImage file = shown(m->findChild<QMenu *>(QStringLiteral("File1")));
+    QCOMPARE(px(file, 13, 5), gray(202));
+    QCOMPARE(px(file, 60, 5), gray(246));
+    QCOMPARE(px(shown(fx.child<QMenu>("PopupMenu3")), 13, 5), gray(202));
+}
+
+void TestFlatMenuInstances::storedValues()
+{
+    FlatWindow main, doc(true);
+    TFlatMenu *mainFlat = main.flat, *docFlat = doc.flat;
+    // Published values on the main window and on a document window (whose pop-up has the
+    // gradient).
+    const QString values = QStringLiteral(
+        "Active=true FlatMenu=true DrawMenuBar=false AutoDetect=false DrawSelect=true "
+        "UseSystemColors=true UseDimColor=false OverrideOwnerDraw=false DisableSubclassing=false "
+        "IconWidth=24 DimLevel=30 GrayLevel=10 Color=clBtnFace IconBackColor=clBtnFace "
+        "MenuBarColor=clBtnFace SeparatorColor=clBtnFace SelectColor=clHighlight "
+        "SelectBorderColor=clHighlight CheckedColor=clHighlight DisabledColor=clInactiveCaption");
+    auto text = [](const QVariant &v) {
+        return v.metaType() == QMetaType::fromType<TColor>() ? v.value<TColor>().toString()
+                                                             : v.toString();
     };
-    auto number = [](const QVariant &v) {
-        return v.metaType() == QMetaType::fromType<TColor>()
-            ? qint64(quint32(v.value<TColor>().value()))
-            : v.toLongLong();
-    };
-    for (const auto &v : values) {
-        QCOMPARE(number(mainFlat->property(v.property)), v.onMain);
-        QCOMPARE(number(docFlat->property(v.property)), v.onDocument);
+    for (const QString &value : values.split(u' ')) {
+        const QString name = value.section(u'=', 0, 0);
+        QCOMPARE(name + u'=' + text(mainFlat->property(qPrintable(name))), value);
+        QCOMPARE(name + u'=' + text(docFlat->property(qPrintable(name))), value);
     }
+    QCOMPARE(mainFlat->property("Gradient"), QVariant(false));
+    QCOMPARE(docFlat->property("Gradient"), QVariant(true));
 
+    // Both: Tahoma of 11 pixels in the menu text colour; the sets.
+    for (TFlatMenu *f : {mainFlat, docFlat}) {
+        QCOMPARE(f->font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(f->font().pixelSize(), 11);
+        QCOMPARE(f->fontColor(), TColor(std::int32_t(0x80000007)));
+    }
     // Both: Tahoma of 11 pixels in the menu text colour; the sets.
     for (TFlatMenu *f : {mainFlat, docFlat}) {
         QCOMPARE(f->font().family(), QStringLiteral("Tahoma"));
@@ -134,51 +146,29 @@ void TestFlatMenuInstances::storedValues()
     QVERIFY(docFlat->flatContainers().isEmpty());
 }
 
-void TestFlatMenuInstances::documentPopupHasTheGradient()
-{
-    ShellFixture fx;
-    TMainForm *m = fx.start();
-    m->action(QStringLiteral("HTMLdocument1"))->trigger();
-    // Ten columns into the first item: on the gradient 202 lightened by 31 percent, in a plain
-    // menu the icon column.
-    const QImage document = shown(fx.active()->PopupMenu1);
-    QCOMPARE(px(document, 13, 5), gray(218));
-    QVERIFY(qGreen(document.pixel(60, 5)) > qGreen(document.pixel(30, 5)));
-    const QImage file = shown(m->findChild<QMenu *>(QStringLiteral("File1")));
-    QCOMPARE(px(file, 13, 5), gray(202));
-    QCOMPARE(px(file, 60, 5), gray(246));
-    QCOMPARE(px(shown(fx.child<QMenu>("PopupMenu3")), 13, 5), gray(202));
-}
-
 void TestFlatMenuInstances::windowMadeLaterTakesTheMainWindowsLook()
 {
-    ShellFixture fx;
-    TMainForm *m = fx.start();
-    const QString program = QStandardPaths::findExecutable(QStringLiteral("true"));
-    QVERIFY(!program.isEmpty());
-    TProgRunFrm console(m, QStringLiteral("Hello.java"), program, {}, fx.folder.path());
-    console.show();
-
-    QMenu *menu = console.PopupMenu1;
-    QCOMPARE(TFlatMenuManager::existing()->stylingOf(menu).flatMenu, fx.features().flatMenu);
+    FlatWindow w;
+    QWidget later;
+    later.show();
+    QMenu *menu = new QMenu(&later);
+    fill(menu);
+    QCOMPARE(TFlatMenuManager::existing()->stylingOf(menu).flatMenu, w.flat);
     const QImage image = shown(menu);
     QCOMPARE(px(image, 13, 5), gray(202));          // icon column
     QCOMPARE(px(image, 0, 0), qRgb(102, 104, 102)); // flat frame
     QVERIFY(!menu->mask().isEmpty());
-    QCOMPARE(menu->actionGeometry(menu->actions().first()).height(),
-             flatItemHeight(fx.features().flatMenu));
+    QCOMPARE(menu->actionGeometry(menu->actions().first()).height(), flatItemHeight(w.flat));
 }
 
 void TestFlatMenuInstances::keptOutMenusDrawAsFusion()
 {
-    ShellFixture fx;
-    TMainForm *m = fx.start();
-
+    FlatWindow w;
     // A window with tag 999 is not styled by the manager.
-    QDialog dialog(m);
+    QDialog dialog(&w.window);
     dialog.setProperty("tag", 999);
     QMenu menu(&dialog);
-    menu.addAction(QStringLiteral("&Open"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    fill(&menu);
     menu.addSeparator();
     QAction *check = menu.addAction(QStringLiteral("Check"));
     check->setCheckable(true);
@@ -188,18 +178,17 @@ void TestFlatMenuInstances::keptOutMenusDrawAsFusion()
     QCOMPARE(shown(&menu), shown(reference));
     QVERIFY(menu.mask().isEmpty());
 
-    // The main window's menus with its component switched off.
-    QMenu *popup = fx.child<QMenu>("PopupMenu3");
-    QMenu *popupReference = fusionCopy(popup, m, fusion.get());
-    TFlatMenu *flat = fx.features().flatMenu;
-    flat->setActive(false);
+    // The window's menus with its component switched off.
+    QMenu *popup = w.menu;
+    fill(popup);
+    QMenu *popupReference = fusionCopy(popup, &w.window, fusion.get());
+    w.flat->setActive(false);
     QCOMPARE(shown(popup), shown(popupReference));
-    flat->setActive(true);
+    w.flat->setActive(true);
     QVERIFY(shown(popup) != shown(popupReference));
 
     // One item with tag 999 among flat siblings.
-    QAction *text = popup->findChild<QAction *>(QStringLiteral("txtfile1"));
-    QVERIFY(text);
+    QAction *text = popup->actions().at(1);
     text->setProperty("tag", 999);
     QEvent change(QEvent::StyleChange);
     QApplication::sendEvent(popup, &change);
@@ -213,38 +202,33 @@ void TestFlatMenuInstances::keptOutMenusDrawAsFusion()
 
 void TestFlatMenuInstances::droppingPopupMenusGivesThemBack()
 {
-    ShellFixture fx;
-    TMainForm *m = fx.start();
-    TFlatMenu *flat = fx.features().flatMenu;
-    QMenu *popup = fx.child<QMenu>("PopupMenu3");
-    QMenu *reference = fusionCopy(popup, m, fusion.get());
-    QMenu *file = m->findChild<QMenu *>(QStringLiteral("File1"));
+    FlatWindow w;
+    fill(w.menu);
+    QMenu *reference = fusionCopy(w.menu, &w.window, fusion.get());
+    QMenu *file = w.bar->addMenu(QStringLiteral("&File"));
+    fill(file);
 
-    flat->setFlatControls({TFlatControl::fcMainMenu, TFlatControl::fcHotKey});
-    QCOMPARE(shown(popup), shown(reference));
+    w.flat->setFlatControls({TFlatControl::fcMainMenu, TFlatControl::fcHotKey});
+    QCOMPARE(shown(w.menu), shown(reference));
     QCOMPARE(px(shown(file), 13, 5), gray(202)); // the main menu stays flat
     QCOMPARE(TFlatMenuManager::existing()->stylingOf(file).kind, TFlatControl::fcMainMenu);
 
-    flat->setFlatControls({TFlatControl::fcPopupMenu});
-    QCOMPARE(px(shown(popup), 13, 5), gray(202));
+    w.flat->setFlatControls({TFlatControl::fcPopupMenu});
+    QCOMPARE(px(shown(w.menu), 13, 5), gray(202));
     QVERIFY(px(shown(file), 13, 5) != gray(202));
 }
 
 void TestFlatMenuInstances::itemsAddedLaterAreStyled()
 {
-    ShellFixture fx;
-    TMainForm *m = fx.start();
-    QMenu *reopen = m->findChild<QMenu *>(QStringLiteral("Reopen1"));
-    QVERIFY(reopen);
-    shown(reopen);
-    QAction *later = reopen->addAction(QStringLiteral("/tmp/Later.java"));
-    shown(reopen);
-    const int flat = flatItemHeight(fx.features().flatMenu);
-    QCOMPARE(reopen->actionGeometry(later).height(), flat);
-    QCOMPARE(reopen->actions().size(), 3);
-    for (QAction *a : reopen->actions())
-        QCOMPARE(reopen->actionGeometry(a).height(), flat);
-    QMenu *reference = fusionCopy(reopen, m, fusion.get());
+    FlatWindow w;
+    fill(w.menu);
+    shown(w.menu);
+    QAction *later = w.menu->addAction(QStringLiteral("/tmp/Later.java"));
+    shown(w.menu);
+    const int flat = flatItemHeight(w.flat);
+    for (QAction *a : w.menu->actions())
+        QCOMPARE(w.menu->actionGeometry(a).height(), flat);
+    QMenu *reference = fusionCopy(w.menu, &w.window, fusion.get());
     shown(reference);
     QVERIFY(reference->actionGeometry(later).height() != flat);
 }
@@ -295,14 +279,8 @@ void TestFlatMenuInstances::managerChoosesTheActiveComponent()
 
 void TestFlatMenuInstances::settersTakeEffect()
 {
-    ShellFixture fx;
-    fx.start();
-    TFlatMenu *flat = fx.features().flatMenu;
-
-    // The start-up step switches the component off and on: it stays on.
-    fx.features().restartFlatMenu();
-    QVERIFY(flat->isActive());
-
+    FlatWindow w;
+    TFlatMenu *flat = w.flat;
     // A colour setter derives the working colours again.
     flat->setUseSystemColors(false);
     flat->setSelectColor(TColor::clRed);
@@ -314,7 +292,8 @@ void TestFlatMenuInstances::settersTakeEffect()
     QCOMPARE(flat->workingColors().selectionFill, qRgb(173, 173, 214));
 
     // Switching the component measures its shown menus again.
-    QMenu *popup = fx.child<QMenu>("PopupMenu3");
+    QMenu *popup = w.menu;
+    fill(popup);
     shown(popup);
     const QSize flatSize = popup->sizeHint();
     flat->setActive(false);

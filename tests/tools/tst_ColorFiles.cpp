@@ -1,4 +1,5 @@
 #include "ColorFiles.h"
+#include "TestFiles.h"
 #include "editor/highlighting/Highlighter.h"
 #include "platform/IniFile.h"
 
@@ -12,12 +13,6 @@ namespace {
 
 const TColor sentinelFg(0x00FF00);
 const TColor sentinelBg(0xFFFF00);
-
-QByteArray readAll(const QString &fileName)
-{
-    QFile f(fileName);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Every attribute painted with colours no file of ours uses, so a load that misses one shows.
 void paintSentinels(Highlighter &h)
@@ -80,7 +75,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(int, kind);
         const QString path = colors() + file;
-        const QByteArray bytes = readAll(path);
+        const QByteArray bytes = TestFiles::read(path);
         QVERIFY(!bytes.isEmpty());
         QCOMPARE(bytes.count("\r\n"), bytes.count('\n')); // every line ends in CR LF
         QVERIFY(!QFile::exists(path + QStringLiteral(".new")));
@@ -114,7 +109,7 @@ private slots:
 
     void presetList()
     {
-        QCOMPARE(readAll(colors() + QStringLiteral("toc.col")),
+        QCOMPARE(TestFiles::read(colors() + QStringLiteral("toc.col")),
                  QByteArray("Classic\r\nNight\r\nPaper\r\n"));
     }
 
@@ -135,7 +130,7 @@ private slots:
         QFETCH(bool, ownGround);
         QFETCH(bool, dark);
         const QString file = colors() + preset + QStringLiteral(".ini");
-        QVERIFY(readAll(file).contains("\r\n"));
+        QVERIFY(TestFiles::read(file).contains("\r\n"));
         for (Highlighter::Kind kind : allKinds) {
             Highlighter h(kind);
             paintSentinels(h);

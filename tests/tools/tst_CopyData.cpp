@@ -1,29 +1,12 @@
 // The build's data step (scripts/copy-data), run as the build runs it on a temporary
 // program folder: colors/ and completion/ are the user's once there, the rest is refreshed.
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-bool writeFile(const QString &fileName, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(fileName).absolutePath());
-    QFile f(fileName);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &fileName)
-{
-    QFile f(fileName);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
-} // namespace
 
 class TestCopyData : public QObject
 {
@@ -58,25 +41,27 @@ private slots:
         m_data = root + QStringLiteral("/data");
         m_generated = root + QStringLiteral("/gendata");
         m_program = root + QStringLiteral("/bin dir"); // a blank in the path
-        QVERIFY(writeFile(data("tips.txt"), "tip 1\r\n"));
-        QVERIFY(writeFile(data("help/index.html"), "<p>help</p>"));
-        QVERIFY(writeFile(data("completion/auto.cmp"), "%for\r\nfor (|) {\r\n}\r\n#\r\n"));
-        QVERIFY(writeFile(data(".gitattributes"), "*.cmp -text\n"));
-        QVERIFY(writeFile(generated("colors/lang/Java.ini"), "[Comment]\r\nStyle=2\r\n"));
-        QVERIFY(writeFile(generated("colors/toc.col"), "Classic\r\n"));
-        QVERIFY(writeFile(generated("completion/String.cmp"), "public int length()\r\n"));
+        QVERIFY(TestFiles::write(data("tips.txt"), "tip 1\r\n"));
+        QVERIFY(TestFiles::write(data("help/index.html"), "<p>help</p>"));
+        QVERIFY(TestFiles::write(data("completion/auto.cmp"), "%for\r\nfor (|) {\r\n}\r\n#\r\n"));
+        QVERIFY(TestFiles::write(data(".gitattributes"), "*.cmp -text\n"));
+        QVERIFY(TestFiles::write(generated("colors/lang/Java.ini"), "[Comment]\r\nStyle=2\r\n"));
+        QVERIFY(TestFiles::write(generated("colors/toc.col"), "Classic\r\n"));
+        QVERIFY(TestFiles::write(generated("completion/String.cmp"), "public int length()\r\n"));
         QCOMPARE(copy(), 0);
     }
 
     void firstCopyPutsEverythingInPlace()
     {
-        QCOMPARE(readFile(program("tips.txt")), QByteArray("tip 1\r\n"));
-        QCOMPARE(readFile(program("help/index.html")), QByteArray("<p>help</p>"));
-        QCOMPARE(readFile(program("completion/auto.cmp")),
+        QCOMPARE(TestFiles::read(program("tips.txt")), QByteArray("tip 1\r\n"));
+        QCOMPARE(TestFiles::read(program("help/index.html")), QByteArray("<p>help</p>"));
+        QCOMPARE(TestFiles::read(program("completion/auto.cmp")),
                  QByteArray("%for\r\nfor (|) {\r\n}\r\n#\r\n"));
-        QCOMPARE(readFile(program("colors/lang/Java.ini")), QByteArray("[Comment]\r\nStyle=2\r\n"));
-        QCOMPARE(readFile(program("colors/toc.col")), QByteArray("Classic\r\n"));
-        QCOMPARE(readFile(program("completion/String.cmp")), QByteArray("public int length()\r\n"));
+        QCOMPARE(TestFiles::read(program("colors/lang/Java.ini")),
+                 QByteArray("[Comment]\r\nStyle=2\r\n"));
+        QCOMPARE(TestFiles::read(program("colors/toc.col")), QByteArray("Classic\r\n"));
+        QCOMPARE(TestFiles::read(program("completion/String.cmp")),
+                 QByteArray("public int length()\r\n"));
         QVERIFY(!QFile::exists(program(".gitattributes")));
         QVERIFY(QDir(program("colors/lang")).entryList(QDir::Files) == QStringList {"Java.ini"});
     }
@@ -84,25 +69,29 @@ private slots:
     // The user edits colours and member lists; the sources change too; the build runs again.
     void rebuildKeepsTheUsersFiles()
     {
-        QVERIFY(writeFile(program("colors/lang/Java.ini"), "[Comment]\r\nStyle=3\r\n"));
-        QVERIFY(writeFile(program("completion/String.cmp"), "my own member\r\n"));
-        QVERIFY(writeFile(program("completion/Shop.cmp"), "public int count\r\n"));
-        QVERIFY(writeFile(generated("colors/lang/Java.ini"), "[Comment]\r\nStyle=0\r\n"));
-        QVERIFY(writeFile(data("completion/auto.cmp"), "%if\r\n#\r\n"));
-        QVERIFY(writeFile(data("tips.txt"), "tip 2\r\n"));
-        QVERIFY(writeFile(generated("colors/lang/HTML.ini"), "[Text]\r\nStyle=0\r\n"));
+        QVERIFY(TestFiles::write(program("colors/lang/Java.ini"), "[Comment]\r\nStyle=3\r\n"));
+        QVERIFY(TestFiles::write(program("completion/String.cmp"), "my own member\r\n"));
+        QVERIFY(TestFiles::write(program("completion/Shop.cmp"), "public int count\r\n"));
+        QVERIFY(TestFiles::write(generated("colors/lang/Java.ini"), "[Comment]\r\nStyle=0\r\n"));
+        QVERIFY(TestFiles::write(data("completion/auto.cmp"), "%if\r\n#\r\n"));
+        QVERIFY(TestFiles::write(data("tips.txt"), "tip 2\r\n"));
+        QVERIFY(TestFiles::write(generated("colors/lang/HTML.ini"), "[Text]\r\nStyle=0\r\n"));
         QVERIFY(QFile::remove(program("colors/toc.col")));
 
         QCOMPARE(copy(), 0);
-        QCOMPARE(readFile(program("colors/lang/Java.ini")), QByteArray("[Comment]\r\nStyle=3\r\n"));
-        QCOMPARE(readFile(program("completion/String.cmp")), QByteArray("my own member\r\n"));
-        QCOMPARE(readFile(program("completion/Shop.cmp")), QByteArray("public int count\r\n"));
-        QCOMPARE(readFile(program("completion/auto.cmp")),
+        QCOMPARE(TestFiles::read(program("colors/lang/Java.ini")),
+                 QByteArray("[Comment]\r\nStyle=3\r\n"));
+        QCOMPARE(TestFiles::read(program("completion/String.cmp")),
+                 QByteArray("my own member\r\n"));
+        QCOMPARE(TestFiles::read(program("completion/Shop.cmp")),
+                 QByteArray("public int count\r\n"));
+        QCOMPARE(TestFiles::read(program("completion/auto.cmp")),
                  QByteArray("%for\r\nfor (|) {\r\n}\r\n#\r\n"));
         // Missing ones come (back), and everything else is refreshed as before.
-        QCOMPARE(readFile(program("colors/lang/HTML.ini")), QByteArray("[Text]\r\nStyle=0\r\n"));
-        QCOMPARE(readFile(program("colors/toc.col")), QByteArray("Classic\r\n"));
-        QCOMPARE(readFile(program("tips.txt")), QByteArray("tip 2\r\n"));
+        QCOMPARE(TestFiles::read(program("colors/lang/HTML.ini")),
+                 QByteArray("[Text]\r\nStyle=0\r\n"));
+        QCOMPARE(TestFiles::read(program("colors/toc.col")), QByteArray("Classic\r\n"));
+        QCOMPARE(TestFiles::read(program("tips.txt")), QByteArray("tip 2\r\n"));
         QVERIFY(QDir(program("colors/lang")).entryList({"*.copying"}, QDir::Files).isEmpty());
     }
 
@@ -116,7 +105,7 @@ private slots:
     {
         // A file standing where a folder must be: the step fails and names the file.
         QVERIFY(QDir(program("help")).removeRecursively());
-        QVERIFY(writeFile(program("help"), "not a folder"));
+        QVERIFY(TestFiles::write(program("help"), "not a folder"));
         QString errors;
         QVERIFY(copy(&errors) != 0);
         QVERIFY2(errors.contains(QStringLiteral("help/index.html")), qPrintable(errors));

@@ -5,6 +5,7 @@
 
 using JavapMember::Locals;
 using JavapMember::TypeVariables;
+Q_DECLARE_METATYPE(Locals)
 
 namespace {
 
@@ -12,8 +13,6 @@ namespace {
 Locals localsOf(const QString &rows)
 {
     Locals locals;
-    if (rows.isNull())
-        return locals;
     locals.present = true;
     for (const QString &row : rows.split(u',', Qt::SkipEmptyParts)) {
         const QStringList cells = row.trimmed().split(u' ');
@@ -34,117 +33,103 @@ private slots:
     void declarations_data()
     {
         QTest::addColumn<QString>("declaration");
-        QTest::addColumn<QString>("locals");
-        QTest::addColumn<TypeVariables>("classVariables");
+        QTest::addColumn<Locals>("locals");
         QTest::addColumn<QString>("line");
+        QTest::addColumn<TypeVariables>("classVariables");
         QTest::addColumn<QString>("key");
         const TypeVariables none;
         const TypeVariables element {{"E", "Object"}};
 
-        QTest::newRow("constant") << "public static final double PI;" << QString() << none
-                                  << "public static final double PI"
-                                  << "PI";
+        QTest::newRow("constant") << "public static final double PI;" << Locals()
+                                  << "public static final double PI" << none << "PI";
         QTest::newRow("generic field")
-            << "public static final java.util.Comparator<java.lang."
-               "String> CASE_INSENSITIVE_ORDER;"
-            << QString() << none << "public static final Comparator CASE_INSENSITIVE_ORDER"
+            << "public static final java.util.Comparator<java.lang.String> CASE_INSENSITIVE_ORDER;"
+            << Locals() << "public static final Comparator CASE_INSENSITIVE_ORDER" << none
             << "CASE_INSENSITIVE_ORDER";
         QTest::newRow("nested field type")
-            << "public static final java.lang.Character$UnicodeBlock BASIC_LATIN;" << QString()
-            << none << "public static final Character.UnicodeBlock BASIC_LATIN"
-            << "BASIC_LATIN";
+            << "public static final java.lang.Character$UnicodeBlock BASIC_LATIN;" << Locals()
+            << "public static final Character.UnicodeBlock BASIC_LATIN" << none << "BASIC_LATIN";
         QTest::newRow("static method, named parameter")
-            << "public static java.lang.String valueOf(int);"
-            << "0 i" << none << "public static String valueOf(int i)"
-            << "valueOf(int)";
+            << "public static java.lang.String valueOf(int);" << localsOf("0 i")
+            << "public static String valueOf(int i)" << none << "valueOf(int)";
         QTest::newRow("long and double take two slots")
-            << "public static long max(long, long);"
-            << "0 a, 2 b" << none << "public static long max(long a, long b)"
-            << "max(long,long)";
+            << "public static long max(long, long);" << localsOf("0 a, 2 b")
+            << "public static long max(long a, long b)" << none << "max(long,long)";
         QTest::newRow("instance method after a long, throws clause gone")
             << "public final void wait(long, int) throws java.lang.InterruptedException;"
-            << "0 this, 1 timeoutMillis, 3 nanos" << none
-            << "public final void wait(long timeoutMillis, int nanos)"
-            << "wait(long,int)";
+            << localsOf("0 this, 1 timeoutMillis, 3 nanos")
+            << "public final void wait(long timeoutMillis, int nanos)" << none << "wait(long,int)";
         QTest::newRow("nested parameter type")
-            << "public java.lang.String resolveConstantDesc(java.lang.invoke.MethodHandles$"
-               "Lookup) throws java.lang.ReflectiveOperationException;"
-            << "0 this, 1 lookup" << none
-            << "public String resolveConstantDesc(MethodHandles.Lookup lookup)"
+            << "public java.lang.String resolveConstantDesc(java.lang.invoke.MethodHandles$Lookup) "
+               "throws java.lang.ReflectiveOperationException;"
+            << localsOf("0 this, 1 lookup")
+            << "public String resolveConstantDesc(MethodHandles.Lookup lookup)" << none
             << "resolveConstantDesc(MethodHandles.Lookup)";
         QTest::newRow("nested type inside generics")
-            << "public java.util.Set<java.util.Map$Entry<K, V>> entrySet();"
-            << "0 this" << TypeVariables {{"K", "Object"}, {"V", "Object"}}
-            << "public Set entrySet()"
+            << "public java.util.Set<java.util.Map$Entry<K, V>> entrySet();" << localsOf("0 this")
+            << "public Set entrySet()" << TypeVariables {{"K", "Object"}, {"V", "Object"}}
             << "entrySet()";
-        QTest::newRow("varargs") << "public java.io.PrintStream printf(java.lang.String, "
-                                    "java.lang.Object...);"
-                                 << "0 this, 1 format, 2 args" << none
-                                 << "public PrintStream printf(String format, Object... args)"
-                                 << "printf(String,Object...)";
+        QTest::newRow("varargs")
+            << "public java.io.PrintStream printf(java.lang.String, java.lang.Object...);"
+            << localsOf("0 this, 1 format, 2 args")
+            << "public PrintStream printf(String format, Object... args)" << none
+            << "printf(String,Object...)";
         QTest::newRow("generic overload")
-            << "public synchronized <T> T[] toArray(T[]);"
-            << "0 this, 1 a" << element << "public Object[] toArray(Object[] a)"
-            << "toArray(Object[])";
-        QTest::newRow("its plain twin") << "public synchronized java.lang.Object[] toArray();"
-                                        << "0 this" << element << "public Object[] toArray()"
-                                        << "toArray()";
+            << "public synchronized <T> T[] toArray(T[]);" << localsOf("0 this, 1 a")
+            << "public Object[] toArray(Object[] a)" << element << "toArray(Object[])";
+        QTest::newRow("its plain twin")
+            << "public synchronized java.lang.Object[] toArray();" << localsOf("0 this")
+            << "public Object[] toArray()" << element << "toArray()";
         QTest::newRow("class type variable")
-            << "public synchronized E elementAt(int);"
-            << "0 this, 1 index" << element << "public Object elementAt(int index)"
-            << "elementAt(int)";
+            << "public synchronized E elementAt(int);" << localsOf("0 this, 1 index")
+            << "public Object elementAt(int index)" << element << "elementAt(int)";
         QTest::newRow("bounded type variable erases to its bound")
-            << "public static <T extends java.lang.Comparable<? super T>> T max(java.util."
-               "Collection<? extends T>);"
-            << QString() << none << "public static Comparable max(Collection)"
-            << "max(Collection)";
+            << "public static <T extends java.lang.Comparable<? super T>> T "
+               "max(java.util.Collection<? extends T>);"
+            << Locals() << "public static Comparable max(Collection)" << none << "max(Collection)";
         QTest::newRow("first of two bounds")
             << "public static <T extends java.lang.Object & java.lang.Comparable<? super T>> T "
                "min(java.util.Collection<? extends T>);"
-            << QString() << none << "public static Object min(Collection)"
-            << "min(Collection)";
+            << Locals() << "public static Object min(Collection)" << none << "min(Collection)";
         QTest::newRow("comparator generics")
-            << "public static <T> void sort(java.util.List<T>, "
-               "java.util.Comparator<? super T>);"
-            << QString() << none << "public static void sort(List, Comparator)"
+            << "public static <T> void sort(java.util.List<T>, java.util.Comparator<? super T>);"
+            << Locals() << "public static void sort(List, Comparator)" << none
             << "sort(List,Comparator)";
         QTest::newRow("native, no table: types only")
             << "public static native void sleep(long) throws java.lang.InterruptedException;"
-            << QString() << none << "public static void sleep(long)"
-            << "sleep(long)";
+            << Locals() << "public static void sleep(long)" << none << "sleep(long)";
         QTest::newRow("abstract, no table")
-            << "public abstract void drawLine(int, int, int, int);" << QString() << none
-            << "public abstract void drawLine(int, int, int, int)"
+            << "public abstract void drawLine(int, int, int, int);" << Locals()
+            << "public abstract void drawLine(int, int, int, int)" << none
             << "drawLine(int,int,int,int)";
         QTest::newRow("array of arrays")
-            << "public static int[][] grid(char[][]);"
-            << "0 cells" << none << "public static int[][] grid(char[][] cells)"
-            << "grid(char[][])";
-
+            << "public static int[][] grid(char[][]);" << localsOf("0 cells")
+            << "public static int[][] grid(char[][] cells)" << none << "grid(char[][])";
         QTest::newRow("constructor dropped")
             << "public java.lang.String(char[], int, int);"
-            << "0 this, 1 value, 2 offset, 3 count" << none << QString() << QString();
+            << localsOf("0 this, 1 value, 2 offset, 3 count") << QString() << none << QString();
         QTest::newRow("generic constructor dropped")
             << "public java.util.Vector(java.util.Collection<? extends E>);"
-            << "0 this, 1 c" << element << QString() << QString();
+            << localsOf("0 this, 1 c") << QString() << element << QString();
         QTest::newRow("nested class constructor dropped")
-            << "public java.awt.geom.Point2D$Double(double, double);" << QString() << none
-            << QString() << QString();
+            << "public java.awt.geom.Point2D$Double(double, double);" << Locals() << QString()
+            << none << QString();
         QTest::newRow("static initialiser dropped")
-            << "static {};" << QString() << none << QString() << QString();
+            << "static {};" << Locals() << QString() << none << QString();
         QTest::newRow("bridge dropped: its table lacks the parameter")
-            << "public int compareTo(java.lang.Object);"
-            << "0 this" << none << QString() << QString();
+            << "public int compareTo(java.lang.Object);" << localsOf("0 this") << QString() << none
+            << QString();
     }
+
     void declarations()
     {
         QFETCH(QString, declaration);
-        QFETCH(QString, locals);
-        QFETCH(TypeVariables, classVariables);
+        QFETCH(Locals, locals);
         QFETCH(QString, line);
+        QFETCH(TypeVariables, classVariables);
         QFETCH(QString, key);
         const JavapMember::Member m =
-            JavapMember::fromDeclaration(declaration, localsOf(locals), classVariables);
+            JavapMember::fromDeclaration(declaration, locals, classVariables);
         QCOMPARE(m.line, line);
         QCOMPARE(m.isListed(), !line.isEmpty());
         if (m.isListed())

@@ -2,6 +2,7 @@
 // member files and the hand-written templates. Only the layout and the generated members are
 // checked, not colour values, which the user may have edited in the build's program folder.
 
+#include "TestFiles.h"
 #include "editor/highlighting/Highlighter.h"
 #include "platform/IniFile.h"
 
@@ -17,16 +18,10 @@ QString dataFolder()
     return qEnvironmentVariable("QMEDITOR_DATA") + u'/';
 }
 
-QByteArray readAll(const QString &relative)
-{
-    QFile f(dataFolder() + relative);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The lines of a file whose every line must end in CR LF.
 QStringList crlfLines(const QString &relative)
 {
-    const QByteArray bytes = readAll(relative);
+    const QByteArray bytes = TestFiles::read(dataFolder() + relative);
     if (bytes.isEmpty() || !bytes.endsWith("\r\n") || bytes.count("\r\n") != bytes.count('\n'))
         return {};
     QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
@@ -55,24 +50,18 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("line");
-        QTest::newRow("static method") << "String"
-                                       << "public static String valueOf(int i)";
-        QTest::newRow("constant") << "Math"
-                                  << "public static final double PI";
-        QTest::newRow("varargs") << "PrintStream"
-                                 << "public PrintStream printf(String format, Object... args)";
-        QTest::newRow("erased element") << "Vector"
-                                        << "public Object elementAt(int index)";
-        QTest::newRow("own member") << "JButton"
-                                    << "public boolean isDefaultButton()";
-        QTest::newRow("from AbstractButton") << "JButton"
-                                             << "public void setText(String text)";
-        QTest::newRow("from JComponent") << "JButton"
-                                         << "public void setVisible(boolean aFlag)";
-        QTest::newRow("from Component") << "JButton"
-                                        << "public String getName()";
-        QTest::newRow("Object's own") << "Object"
-                                      << "public final void wait()";
+        const char *const rows[][3] = {
+            {"static method", "String", "public static String valueOf(int i)"},
+            {"constant", "Math", "public static final double PI"},
+            {"varargs", "PrintStream", "public PrintStream printf(String format, Object... args)"},
+            {"erased element", "Vector", "public Object elementAt(int index)"},
+            {"own member", "JButton", "public boolean isDefaultButton()"},
+            {"from AbstractButton", "JButton", "public void setText(String text)"},
+            {"from JComponent", "JButton", "public void setVisible(boolean aFlag)"},
+            {"from Component", "JButton", "public String getName()"},
+            {"Object's own", "Object", "public final void wait()"}};
+        for (const auto &r : rows)
+            QTest::newRow(r[0]) << QString(r[1]) << QString(r[2]);
     }
     void memberLinesAsTheListShowsThem()
     {
@@ -147,26 +136,17 @@ private slots:
                  (QStringList {"for", "while", "if", "switch", "try", "main", "println"}));
     }
 
-    void languageColourFiles_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<int>("kind");
-        QTest::newRow("Java") << "Java" << int(Highlighter::Java);
-        QTest::newRow("HTML") << "HTML" << int(Highlighter::HTML);
-        QTest::newRow("CSS") << "CSS" << int(Highlighter::CSS);
-        QTest::newRow("PERL") << "PERL" << int(Highlighter::Perl);
-        QTest::newRow("PHP") << "PHP" << int(Highlighter::PHP);
-        QTest::newRow("XML") << "XML" << int(Highlighter::XML);
-    }
     void languageColourFiles()
     {
-        QFETCH(QString, language);
-        QFETCH(int, kind);
-        const QString file = dataFolder() + QStringLiteral("colors/lang/") + language + ".ini";
-        const Highlighter h {Highlighter::Kind(kind)};
-        const IniFile ini(file);
-        for (const QString &name : h.attributeNames())
-            QVERIFY2(ini.valueExists(name, QStringLiteral("Foreground")), qPrintable(name));
+        const QList<QPair<const char *, Highlighter::Kind>> files {
+            {"Java", Highlighter::Java}, {"HTML", Highlighter::HTML}, {"CSS", Highlighter::CSS},
+            {"PERL", Highlighter::Perl}, {"PHP", Highlighter::PHP},   {"XML", Highlighter::XML}};
+        for (const auto &[language, kind] : files) {
+            const IniFile ini(dataFolder() + QStringLiteral("colors/lang/") + language + ".ini");
+            for (const QString &name : Highlighter(kind).attributeNames())
+                QVERIFY2(ini.valueExists(name, QStringLiteral("Foreground")),
+                         qPrintable(language + (u'/' + name)));
+        }
     }
 
     void presetsListedWithTheirFiles()
