@@ -2,6 +2,7 @@
 #include "FakeHelpViewer.h"
 #include "FakePrompter.h"
 #include "ShellFixture.h"
+#include "TempProgramFolder.h"
 #include "app/Features.h"
 #include "html/commands/HtmlCommands.h"
 #include "html/formfields/FormFieldButton.h"
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using Fields =
@@ -230,15 +230,10 @@ private slots:
     // A picked picture is copied into the image folder and the page points at the copy.
     void imageButtonPicksIntoProject()
     {
-        QTemporaryDir dir;
-        QDir(dir.path()).mkpath("project");
-        QDir(dir.path()).mkpath("pictures");
+        TempProgramFolder dir;
         const QString picture = dir.filePath("pictures/knapp.gif");
-        QFile f(picture);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("GIF89a");
-        f.close();
-
+        QVERIFY(dir.writeFile("pictures/knapp.gif", "GIF89a")
+                && QDir().mkpath(dir.filePath("project")));
         FakePrompter prompter;
         FakeFileDialogs dialogs;
         Sink sink;

@@ -1,6 +1,8 @@
 #include "FakeFileDialogs.h"
 #include "FakeHelpViewer.h"
 #include "FakePrompter.h"
+#include "TempProgramFolder.h"
+#include "TestFiles.h"
 #include "html/text/ImageTag.h"
 #include "html/widgets/SpinEdit.h"
 #include "html/wizards/ImageTagWizard.h"
@@ -9,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(BildeTagFields)
@@ -28,25 +29,13 @@ QByteArray gif(int width, int height)
         + le16(0) + le16(width) + le16(height) + '\0';
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestBildeFrm : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    std::unique_ptr<TempProgramFolder> m_dir;
     QString m_pictures, m_root;
     ProjectSettings m_project;
     QStringList m_inserted;
@@ -64,12 +53,11 @@ class TestBildeFrm : public QObject
 private slots:
     void init()
     {
-        QDir(m_dir.path()).removeRecursively();
-        m_pictures = m_dir.filePath("pictures");
-        m_root = m_dir.filePath("project");
-        QDir().mkpath(m_pictures);
+        m_dir = std::make_unique<TempProgramFolder>();
+        m_pictures = m_dir->filePath("pictures");
+        m_root = m_dir->filePath("project");
         QDir().mkpath(m_root);
-        QVERIFY(writeFile(m_pictures + "/logo.gif", gif(120, 60)));
+        QVERIFY(TestFiles::write(m_pictures + "/logo.gif", gif(120, 60)));
         m_inserted.clear();
         m_project = {m_root, "images"};
         m_prompter = std::make_unique<FakePrompter>();
@@ -84,6 +72,7 @@ private slots:
         w.reset();
         m_dialogs.reset();
         m_prompter.reset();
+        m_dir.reset();
     }
 
     void tag_data()
@@ -125,36 +114,30 @@ private slots:
         QCOMPARE(BildeTag::build(fields, {projectFolder, imageFolder}), expected);
     }
 
-    void okWithEmptyFieldsAndClearedSpinEdit()
-    {
-        w->show();
-        w->Button3->click();
-        QCOMPARE(m_inserted, QStringList {"<img border=\"0\">"});
-        QVERIFY(!w->isVisible());
-        w->SpinEdit1->findChild<QLineEdit *>()->clear();
-        w->ComboBox1->setCurrentIndex(7);
-        QCOMPARE(w->buildTag(), QString(R"(<img Align="left">)"));
-    }
-
-    // The border field cleared by the user stays empty when the focus leaves it for OK, so
-    // the tag is bare; a number typed or stepped to gives the attribute back.
-    void clearedBorderSurvivesLeavingTheField()
+    // OK with empty fields writes the border alone. The border field cleared by the user stays
+    // empty when the focus leaves it for OK, so the tag is bare; a number typed or stepped to
+    // gives the attribute back.
+    void emptyFieldsAndClearedBorder()
     {
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w->Button3->click();
+        QVERIFY(!w->isVisible());
+        w->show();
         QLineEdit *border = w->SpinEdit1->findChild<QLineEdit *>();
         w->SpinEdit1->setFocus();
         border->selectAll();
         QTest::keyClick(border, Qt::Key_Backspace);
         QTest::mouseClick(w->Button3, Qt::LeftButton);
-        QCOMPARE(m_inserted, QStringList {"<img>"});
         QCOMPARE(border->text(), QString());
 
         w->show();
         w->SpinEdit1->setFocus();
         QTest::keyClick(w->SpinEdit1, Qt::Key_Up);
+        w->ComboBox1->setCurrentIndex(7);
         QTest::mouseClick(w->Button3, Qt::LeftButton);
-        QCOMPARE(m_inserted.last(), QString(R"(<img border="1">)"));
+        QCOMPARE(m_inserted,
+                 (QStringList {"<img border=\"0\">", "<img>", R"(<img Align="left" border="1">)"}));
     }
 
     // A GIF picked from another folder into a project.
@@ -164,7 +147,7 @@ private slots:
         QCOMPARE(FileDialogs::toDelphiFilter(m_dialogs->calls.at(0).request.filter),
                  QString("GIF (*.gif)|*.gif|JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg|PNG (*.png)|*.png"));
         QCOMPARE(w->Edit1->text(), QString("logo.gif"));
-        QCOMPARE(readFile(m_root + "/images/logo.gif"), gif(120, 60));
+        QCOMPARE(TestFiles::read(m_root + "/images/logo.gif"), gif(120, 60));
         QVERIFY(m_prompter->calls.isEmpty());
         w->Edit6->setText("The logo");
         w->Button3->click();
@@ -177,7 +160,7 @@ private slots:
     void findWithoutProjectWarnsAndNamesFullPath()
     {
         m_project.projectFolder.clear();
-        QVERIFY(writeFile(m_pictures + "/LOGO.GIF", gif(7, 9)));
+        QVERIFY(TestFiles::write(m_pictures + "/LOGO.GIF", gif(7, 9)));
         find(m_pictures + "/LOGO.GIF");
         QCOMPARE(w->Edit1->text(), m_pictures + "/LOGO.GIF");
         QCOMPARE(w->Width1->text(), QString("7")); // upper-case extension: still the GIF reader
@@ -194,32 +177,20 @@ private slots:
         QCOMPARE(m_inserted.size(), 1);
         QVERIFY2(m_inserted.first().startsWith(R"(<img src="img/LOGO.GIF" Height="9" Width="7")"),
                  qPrintable(m_inserted.first()));
-        QCOMPARE(readFile(m_root + "/img/LOGO.GIF"), gif(7, 9));
+        QCOMPARE(TestFiles::read(m_root + "/img/LOGO.GIF"), gif(7, 9));
         QCOMPARE(m_prompter->calls.size(), 1);
     }
 
-    void unmeasurablePictureLeavesSizeEmpty_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("truncated png")
-            << "t.png" << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\x0DIH", 14);
-        QTest::newRow("jpeg named png")
-            << "j.png" << QByteArray("\xFF\xD8\xFF\xC0\0\x11\x08\0\x10\0\x20", 11);
-        QTest::newRow("lower-case gif signature") << "g.gif" << gif(5, 5).replace(0, 3, "gif");
-        QTest::newRow("not a jpeg") << "n.jpg" << QByteArray("hello");
-    }
-
+    // A picture its reader cannot measure leaves the size fields empty.
     void unmeasurablePictureLeavesSizeEmpty()
     {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
         w->Width1->setText("111");
         w->Height1->setText("222");
-        QVERIFY(writeFile(m_pictures + "/" + name, bytes));
-        find(m_pictures + "/" + name);
-        QCOMPARE(w->Edit1->text(), name);
-        QCOMPARE(w->buildTag(), QString(R"(<img src="images/%1" border="0">)").arg(name));
+        QVERIFY(TestFiles::write(m_pictures + "/j.png",
+                                 QByteArray("\xFF\xD8\xFF\xC0\0\x11\x08\0\x10\0\x20", 11)));
+        find(m_pictures + "/j.png");
+        QCOMPARE(w->Edit1->text(), QStringLiteral("j.png"));
+        QCOMPARE(w->buildTag(), QStringLiteral(R"(<img src="images/j.png" border="0">)"));
     }
 
     void unopenablePictureEndsTheCommand()
@@ -232,27 +203,21 @@ private slots:
         QCOMPARE(w->Edit1->text(), QString("before.gif"));
     }
 
-    // Picking the copy that already lies in the image folder leaves it whole.
-    void pickingFromTheImageFolderKeepsThePicture()
+    // Picking the copy that already lies in the image folder leaves it whole; another picture
+    // of that name replaces it.
+    void pickingIntoTheImageFolder()
     {
-        QDir().mkpath(m_root + "/images");
         const QString inside = m_root + "/images/logo.gif";
-        QVERIFY(writeFile(inside, gif(120, 60)));
+        QVERIFY(TestFiles::write(inside, gif(120, 60)));
         find(inside);
-        QCOMPARE(readFile(inside), gif(120, 60));
+        QCOMPARE(TestFiles::read(inside), gif(120, 60));
         QCOMPARE(w->Edit1->text(), QString("logo.gif"));
         QCOMPARE(w->Width1->text(), QString("120"));
         QVERIFY(m_prompter->calls.isEmpty());
-        QCOMPARE(QDir(m_root + "/images").entryList(QDir::Files), QStringList {"logo.gif"});
-    }
 
-    void pickingTheSameNameAgainOverwrites()
-    {
-        find(m_pictures + "/logo.gif");
-        QDir().mkpath(m_dir.filePath("other"));
-        QVERIFY(writeFile(m_dir.filePath("other/logo.gif"), gif(1, 2)));
-        find(m_dir.filePath("other/logo.gif"));
-        QCOMPARE(readFile(m_root + "/images/logo.gif"), gif(1, 2));
+        QVERIFY(TestFiles::write(m_dir->filePath("other/logo.gif"), gif(1, 2)));
+        find(m_dir->filePath("other/logo.gif"));
+        QCOMPARE(TestFiles::read(inside), gif(1, 2));
         QCOMPARE(w->Height1->text(), QString("2"));
         QCOMPARE(QDir(m_root + "/images").entryList(QDir::Files), QStringList {"logo.gif"});
     }
@@ -260,7 +225,7 @@ private slots:
     // A copy that fails is reported with the file's name; the field and tag still follow.
     void failedCopyIsReported()
     {
-        m_project.projectFolder = m_dir.filePath("missing");
+        m_project.projectFolder = m_dir->filePath("missing");
         find(m_pictures + "/logo.gif");
         QCOMPARE(m_prompter->calls.size(), 1);
         QVERIFY(m_prompter->calls[0].text.contains(m_pictures + "/logo.gif"));

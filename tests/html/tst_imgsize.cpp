@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "html/text/ImgSize.h"
 
 #include <QTemporaryDir>
@@ -69,10 +70,7 @@ private:
     QString write(const QByteArray &bytes, const QString &ext)
     {
         const QString name = m_dir.filePath(QStringLiteral("pic%1.%2").arg(++m_counter).arg(ext));
-        QFile f(name);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            qFatal("cannot write the test picture");
-        return name;
+        return TestFiles::write(name, bytes) ? name : QString();
     }
 
 private slots:
@@ -84,65 +82,56 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
 
-        // Unmeasured JPEG and PNG keep the caller's 111 x 222.
-        QTest::newRow("jpeg baseline")
-            << "jpg" << soi + app0 + frame(0xC0, 640, 480) << Result::Measured << 640 << 480;
-        QTest::newRow("jpeg progressive, fill bytes") << "jpg"
-                                                      << soi + app0.left(1) + QByteArray(3, '\xFF')
-                + app0.mid(1) + QByteArray("\xFF\xFF\xFF", 3) + frame(0xC2, 300, 200).mid(1)
-                                                      << Result::Measured << 300 << 200;
-        QTest::newRow("jpeg restart marker before frame")
-            << "jpg" << soi + QByteArray("\xFF\xD3", 2) + frame(0xC0, 12, 34) << Result::Measured
-            << 12 << 34;
-        QTest::newRow("jpeg lossless frame")
-            << "jpg" << soi + frame(0xC3, 64, 64) << Result::NoSize << 111 << 222;
-        QTest::newRow("jpeg segment not followed by marker")
-            << "jpg" << soi + app0 + QByteArray("\x00", 1) + frame(0xC0, 5, 5) << Result::NoSize
-            << 111 << 222;
-        QTest::newRow("jpeg truncated in frame")
-            << "jpg" << soi + app0 + frame(0xC0, 640, 480).left(8) << Result::NoSize << 111 << 222;
-        QTest::newRow("jpeg truncated in segment")
-            << "jpg" << soi + app0.left(10) << Result::NoSize << 111 << 222;
-        QTest::newRow("jpeg zero segment length")
-            << "jpg" << soi + QByteArray("\xFF\xE1\x00\x00", 4) + frame(0xC0, 5, 5)
-            << Result::NoSize << 111 << 222;
-        QTest::newRow("png named jpeg") << "jpg" << png(10, 20) << Result::NoSize << 111 << 222;
+        const auto measured = [](const char *name, const char *format, const QByteArray &bytes,
+                                 int width, int height) {
+            QTest::newRow(name) << QString(format) << bytes << Result::Measured << width << height;
+        };
+        // Unmeasured JPEG and PNG keep the caller's 111 x 222; GIF always starts from 0 x 0.
+        const auto noSize = [](const char *name, const char *format, const QByteArray &bytes) {
+            const bool gif = qstrcmp(format, "gif") == 0;
+            QTest::newRow(name) << QString(format) << bytes << Result::NoSize << (gif ? 0 : 111)
+                                << (gif ? 0 : 222);
+        };
+        measured("jpeg baseline", "jpg", soi + app0 + frame(0xC0, 640, 480), 640, 480);
+        measured("jpeg progressive, fill bytes", "jpg",
+                 soi + app0.left(1) + QByteArray(3, '\xFF') + app0.mid(1)
+                     + QByteArray("\xFF\xFF\xFF", 3) + frame(0xC2, 300, 200).mid(1),
+                 300, 200);
+        measured("jpeg restart marker before frame", "jpg",
+                 soi + QByteArray("\xFF\xD3", 2) + frame(0xC0, 12, 34), 12, 34);
+        noSize("jpeg lossless frame", "jpg", soi + frame(0xC3, 64, 64));
+        noSize("jpeg segment not followed by marker", "jpg",
+               soi + app0 + QByteArray("\x00", 1) + frame(0xC0, 5, 5));
+        noSize("jpeg truncated in frame", "jpg", soi + app0 + frame(0xC0, 640, 480).left(8));
+        noSize("jpeg truncated in segment", "jpg", soi + app0.left(10));
+        noSize("jpeg zero segment length", "jpg",
+               soi + QByteArray("\xFF\xE1\x00\x00", 4) + frame(0xC0, 5, 5));
+        noSize("png named jpeg", "jpg", png(10, 20));
 
-        QTest::newRow("png") << "png" << png(800, 600) << Result::Measured << 800 << 600;
-        QTest::newRow("png 70000 wide") << "png" << png(70000, 3) << Result::Measured << 4464 << 3;
-        QTest::newRow("jpeg named png")
-            << "png" << soi + frame(0xC0, 1, 2) << Result::NoSize << 111 << 222;
-        QTest::newRow("png truncated in height")
-            << "png" << png(800, 600).left(23) << Result::NoSize << 111 << 222;
+        measured("png", "png", png(800, 600), 800, 600);
+        measured("png 70000 wide", "png", png(70000, 3), 4464, 3);
+        noSize("jpeg named png", "png", soi + frame(0xC0, 1, 2));
+        noSize("png truncated in height", "png", png(800, 600).left(23));
 
-        // GIF always starts from 0 x 0.
-        QTest::newRow("gif with colour table")
-            << "gif" << gif("GIF89a", 0x81, imageDescriptor(320, 240), 4) << Result::Measured << 320
-            << 240;
-        QTest::newRow("gif with colour table holding 2C bytes")
-            << "gif" << gif("GIF89a", 0x80, imageDescriptor(7, 9), 0).insert(13, QByteArray(6, ','))
-            << Result::Measured << 7 << 9;
-        QTest::newRow("gif without colour table")
-            << "gif" << gif("GIF87a", 0x00, imageDescriptor(16, 17), 0) << Result::Measured << 16
-            << 17;
-        QTest::newRow("gif separator inside extension taken")
-            << "gif"
-            << gif("GIF89a", 0x00,
-                   QByteArray("\x21\xFE\x01,", 4) + le16(1) + le16(2) + le16(3) + le16(4) + '\0'
-                       + imageDescriptor(50, 60),
-                   0)
-            << Result::Measured << 3 << 4;
-        QTest::newRow("gif lower-case signature")
-            << "gif" << gif("gif89a", 0x00, imageDescriptor(16, 17), 0) << Result::NoSize << 0 << 0;
-        QTest::newRow("gif truncated colour table")
-            << "gif" << gif("GIF89a", 0x87, QByteArray(), 100) << Result::NoSize << 0 << 0;
-        QTest::newRow("gif truncated descriptor")
-            << "gif" << gif("GIF89a", 0x00, imageDescriptor(16, 17).left(9), 0) << Result::NoSize
-            << 0 << 0;
-        QTest::newRow("gif without image")
-            << "gif" << gif("GIF89a", 0x00, QByteArray(";"), 0) << Result::NoSize << 0 << 0;
-        QTest::newRow("gif short header")
-            << "gif" << QByteArray("GIF89a\x01\x00", 8) << Result::NoSize << 0 << 0;
+        measured("gif with colour table", "gif", gif("GIF89a", 0x81, imageDescriptor(320, 240), 4),
+                 320, 240);
+        measured("gif with colour table holding 2C bytes", "gif",
+                 gif("GIF89a", 0x80, imageDescriptor(7, 9), 0).insert(13, QByteArray(6, ',')), 7,
+                 9);
+        measured("gif without colour table", "gif", gif("GIF87a", 0x00, imageDescriptor(16, 17), 0),
+                 16, 17);
+        measured("gif separator inside extension taken", "gif",
+                 gif("GIF89a", 0x00,
+                     QByteArray("\x21\xFE\x01,", 4) + le16(1) + le16(2) + le16(3) + le16(4) + '\0'
+                         + imageDescriptor(50, 60),
+                     0),
+                 3, 4);
+        noSize("gif lower-case signature", "gif", gif("gif89a", 0x00, imageDescriptor(16, 17), 0));
+        noSize("gif truncated colour table", "gif", gif("GIF89a", 0x87, QByteArray(), 100));
+        noSize("gif truncated descriptor", "gif",
+               gif("GIF89a", 0x00, imageDescriptor(16, 17).left(9), 0));
+        noSize("gif without image", "gif", gif("GIF89a", 0x00, QByteArray(";"), 0));
+        noSize("gif short header", "gif", QByteArray("GIF89a\x01\x00", 8));
     }
 
     void readers()

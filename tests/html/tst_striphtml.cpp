@@ -1,6 +1,25 @@
+// The plain text of a page, and the command that puts it in place of a document's page.
+#include "FakeFeatureHost.h"
+#include "FakePrompter.h"
+#include "editor/EditorAdapter.h"
+#include "editor/highlighting/Highlighter.h"
+#include "html/commands/StripHtmlCommand.h"
 #include "html/text/StripHtml.h"
 
 #include <QtTest>
+
+namespace {
+
+const QByteArray page = "<html>\n"
+                        "<title>Fish</title>\n"
+                        "<p>Fish &amp; chips<br>\n"
+                        "<a href=\"menu.htm\">Menu</a>\n"
+                        "</html>\n";
+const QStringList pageLines {"<html>", "<title>Fish</title>", "<p>Fish &amp; chips<br>",
+                             "<a href=\"menu.htm\">Menu</a>", "</html>"};
+const QStringList strippedLines {"Title: Fish", "Fish  chips", "(Menu) menu.htm"};
+
+} // namespace
 
 class TestStripHtml : public QObject
 {
@@ -10,6 +29,8 @@ private slots:
     void strip();
     void textName_data();
     void textName();
+    void command();
+    void commandNeverOverwrites();
 };
 
 void TestStripHtml::strip_data()
@@ -66,29 +87,6 @@ void TestStripHtml::strip_data()
         << QStringList {"<a href=\"1.htm\">One</a>", "<a>x", "<img href=\"no.gif\">", "</a>",
                         "<base href=\"b/\"><a name=n>y</a>"}
         << QStringList {"(One) 1.htm", "(x) ", "(y) "};
-    QTest::newRow("example page") << QStringList {
-        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">",
-        "<html>",
-        "<head>",
-        "<title>My page</title>",
-        "<link rel=\"stylesheet\" href=\"style.css\">",
-        "<style type=\"text/css\">",
-        "  h1 { color: navy }",
-        "</style>",
-        "</head>",
-        "<body bgcolor=\"#FFFFFF\">",
-        "<h1>Welcome</h1>",
-        "<p>Fish &amp; chips<br>",
-        "served daily.</p>",
-        "<ul>",
-        "  <li>Cod",
-        "  <li><a href=\"menu.htm\">Menu</a>",
-        "</ul>",
-        "<!-- last changed",
-        "     in May -->",
-        "</body>",
-        "</html>"} << QStringList {"Title: My page", "Welcome", "Fish  chips",
-                                   "served daily.",  "-  Cod",  "-  (Menu) menu.htm"};
 }
 
 void TestStripHtml::strip()
@@ -119,5 +117,89 @@ void TestStripHtml::textName()
     QCOMPARE(StripHtml::textName(name), expected);
 }
 
-QTEST_APPLESS_MAIN(TestStripHtml)
+// After the user's Yes the page becomes its text under the ".txt" name, without its
+// highlighting and unsaved; the page's file stays as it was.
+void TestStripHtml::command()
+{
+    FakeFeatureHost host;
+    FakePrompter prompter;
+    StripHtmlCommand command(host);
+    Highlighter html(Highlighter::HTML);
+    host.folder.writeFile("index.htm", page);
+    host.openFile(host.folder.filePath("index.htm"));
+    FakeDocument *document = host.active();
+    document->editor()->setHighlighter(&html);
+
+    prompter.answers = {Prompter::No};
+    command.Button5Click();
+    QCOMPARE(prompter.calls.size(), 1);
+    const FakePrompter::Call call = prompter.calls.takeFirst();
+    QCOMPARE(call.caption, QStringLiteral("Information"));
+    QCOMPARE(call.text,
+             QStringLiteral("Are you sure that you want to strip the html code from this document? "
+                            "Doing this will cause the html code to be removed from the current "
+                            "active editor document. Do you want to presede with this operation "
+                            "now?"));
+    QCOMPARE(call.icon, Prompter::Information);
+    QCOMPARE(call.buttons, Prompter::YesButton | Prompter::NoButton);
+    QCOMPARE(document->editor()->lines(), pageLines);
+    QCOMPARE(document->caption(), QStringLiteral("index.htm"));
+    QVERIFY(document->editor()->highlighter() && !document->isModified());
+
+    prompter.answers = {Prompter::Yes};
+    command.Button5Click();
+    QCOMPARE(document->editor()->lines(), strippedLines);
+    QCOMPARE(document->caption(), QStringLiteral("index.txt"));
+    QCOMPARE(document->fileName(), host.folder.filePath("index.txt"));
+    QVERIFY(!document->editor()->highlighter() && document->isModified());
+    QVERIFY(!QFile::exists(host.folder.filePath("index.txt")));
+    QVERIFY(document->save());
+    QCOMPARE(host.folder.readFile("index.txt"), "Title: Fish\nFish  chips\n(Menu) menu.htm");
+    QCOMPARE(host.folder.readFile("index.htm"), page);
+    document->editor()->undo(); // one step
+    QCOMPARE(document->editor()->lines(), pageLines);
+}
+
+// A ".txt" file beside the page keeps the document from its name; a document of that caption
+// stops the command. A page without a file, even an empty one, is renamed.
+void TestStripHtml::commandNeverOverwrites()
+{
+    FakeFeatureHost host;
+    FakePrompter prompter;
+    prompter.defaultAnswer = Prompter::Yes;
+    StripHtmlCommand command(host);
+    FakeDocument *other = host.open("INDEX.TXT");
+    host.folder.writeFile("index.htm", page);
+    host.openFile(host.folder.filePath("index.htm"));
+    command.Button5Click();
+    QCOMPARE(prompter.calls.size(), 1);
+    QCOMPARE(prompter.calls[0].caption, QStringLiteral("Information"));
+    QCOMPARE(prompter.calls[0].text,
+             QStringLiteral("A document named index.txt is already open. Close it before "
+                            "stripping this document."));
+    QCOMPARE(prompter.calls[0].icon, Prompter::Information);
+    QCOMPARE(prompter.calls[0].buttons, Prompter::Buttons(Prompter::OkButton));
+    QCOMPARE(host.active()->caption(), QStringLiteral("index.htm"));
+    QCOMPARE(host.active()->editor()->lines(), pageLines);
+
+    host.close(other);
+    host.folder.writeFile("index.txt", "keep me\n");
+    command.Button5Click();
+    QCOMPARE(host.active()->caption(), QStringLiteral("index.txt"));
+    QCOMPARE(host.active()->fileName(), QString());
+    QCOMPARE(host.active()->editor()->lines(), strippedLines);
+    QCOMPARE(host.folder.readFile("index.txt"), "keep me\n");
+
+    host.open("Untitled1.htm", page);
+    command.Button5Click();
+    QCOMPARE(host.active()->caption(), QStringLiteral("Untitled1.txt"));
+    QCOMPARE(host.active()->editor()->lines(), strippedLines);
+    host.open("Untitled2.htm");
+    command.Button5Click();
+    QCOMPARE(host.active()->caption(), QStringLiteral("Untitled2.txt"));
+    QCOMPARE(host.active()->editor()->lineCount(), 0);
+    QVERIFY(host.active()->isModified() && host.active()->fileName().isEmpty());
+}
+
+QTEST_MAIN(TestStripHtml)
 #include "tst_striphtml.moc"

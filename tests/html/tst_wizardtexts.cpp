@@ -17,12 +17,13 @@ QString expand(const QString &pattern, const QString &indent)
     return text.replace(QLatin1Char('|'), QLatin1Char('\r')).replace(QLatin1Char('~'), indent);
 }
 
-// One data row per indentation.
-void addRows(const char *name, const QString &pattern)
+// One data row per indentation: value, the indentation and pattern expanded.
+template <class T>
+void addRows(const char *name, const T &value, const QString &pattern)
 {
     for (const QString &indent : indents)
         QTest::addRow("%s, %s", name, indent.isEmpty() ? "unindented" : "indented")
-            << indent << expand(pattern, indent);
+            << value << indent << expand(pattern, indent);
 }
 
 QString rows(int count, const QString &row)
@@ -56,11 +57,7 @@ private slots:
         QTest::addColumn<QString>("memo");
         QTest::addColumn<QString>("indent");
         QTest::addColumn<QString>("expected");
-        auto add = [](const char *name, const QString &memo, const QString &pattern) {
-            for (const QString &indent : indents)
-                QTest::addRow("%s, %s", name, indent.isEmpty() ? "unindented" : "indented")
-                    << memo << indent << expand(pattern, indent);
-        };
+        const auto add = &addRows<QString>;
         add("empty", "", "<!--  -->");
         add("one line", "Remember this", "<!-- Remember this -->");
         // A final line break starts no line: still one line, written whole on one piece.
@@ -82,91 +79,42 @@ private slots:
         QTest::addColumn<TableFields>("fields");
         QTest::addColumn<QString>("indent");
         QTest::addColumn<QString>("expected"); // "!" + message when refused
-        auto add = [](const char *name, const TableFields &fields, const QString &pattern) {
-            for (const QString &indent : indents)
-                QTest::addRow("%s, %s", name, indent.isEmpty() ? "unindented" : "indented")
-                    << fields << indent << expand(pattern, indent);
-        };
+        const auto add = &addRows<TableFields>;
         const QString cell = "~     <td>&nbsp;</td>|";
         add("initial fields", TableFields(),
             "<table width=\"75%\" border=\"1\">|"
                 + rows(3, "~  <tr>|" + rows(3, cell) + "~  </tr>|") + "~</table>");
 
-        TableFields every;
-        every.rows = "1";
-        every.columns = "2";
-        every.cellSpacing = "2";
-        every.cellPadding = "4";
-        every.width = "75";
-        every.widthUnit = 0;
-        every.height = "50";
-        every.heightUnit = 1;
-        every.frame = false;
-        every.alignment = 2;
-        every.bgColor = "000000";
-        every.name = "prices";
-        add("every option", every,
+        add("every option", {"1", "2", "2", "4", "75", 0, "50", 1, false, 2, "000000", "prices"},
             "<table width=\"75\" height=\"50%\" cellspacing=\"2\" cellpadding=\"4\" "
-            "align=\"Center\" "
-            "bgcolor=\"#000000\" name=\"prices\" border=\"0\">|~  <tr>|"
+            "align=\"Center\" bgcolor=\"#000000\" name=\"prices\" border=\"0\">|~  <tr>|"
                 + rows(2, cell) + "~  </tr>|~</table>");
-
-        TableFields units;
-        units.rows = "0";
-        units.widthUnit = 1;
-        units.height = "20";
-        units.alignment = 0;
-        add("percent width, height without unit, rows 0", units,
+        add("percent width, height without unit, rows 0",
+            {"0", "3", "", "", "75", 1, "20", -1, true, 0, "", ""},
             "<table width=\"75%\" height=\"20\" align=\"Left\" border=\"1\">|~</table>");
-
-        TableFields noWidth;
-        noWidth.rows = "1";
-        noWidth.columns = "1";
-        noWidth.width = "";
-        noWidth.heightUnit = 0;
-        noWidth.alignment = 1;
-        add("no width, unit of an empty height", noWidth,
+        add("no width, unit of an empty height", {"1", "1", "", "", "", -1, "", 0, true, 1, "", ""},
             "<table align=\"Right\" border=\"1\">|~  <tr>|" + cell + "~  </tr>|~</table>");
 
-        TableFields noCells;
-        noCells.rows = "2";
-        noCells.columns = "0";
-        add("rows without cells", noCells,
-            "<table width=\"75%\" border=\"1\">|~  <tr>|~  </tr>|~  <tr>|~  </tr>|~</table>");
-
-        TableFields negative;
-        negative.rows = "-2000";
-        negative.columns = "-2000";
-        add("negative counts", negative, "<table width=\"75%\" border=\"1\">|~</table>");
-
-        TableFields hex;
-        hex.rows = "$1";
-        hex.columns = "+1";
-        add("class library integers", hex,
-            "<table width=\"75%\" border=\"1\">|~  <tr>|" + cell + "~  </tr>|~</table>");
-
-        TableFields badRows;
-        badRows.rows = "abc";
-        badRows.columns = "x";
-        add("bad row count first", badRows, "!'abc' is not a valid integer value");
-        TableFields badColumns;
-        badColumns.columns = "3 ";
-        add("bad column count", badColumns, "!'3 ' is not a valid integer value");
-        TableFields emptyRows;
-        emptyRows.rows = "";
-        add("empty row count", emptyRows, "!'' is not a valid integer value");
-
+        // Only the counts set.
+        const auto counts = [&](const char *name, const char *r, const char *c,
+                                const QString &pattern) {
+            TableFields fields;
+            fields.rows = r;
+            fields.columns = c;
+            add(name, fields, pattern);
+        };
+        counts("rows without cells", "2", "0",
+               "<table width=\"75%\" border=\"1\">|~  <tr>|~  </tr>|~  <tr>|~  </tr>|~</table>");
+        counts("negative counts", "-2000", "-2000", "<table width=\"75%\" border=\"1\">|~</table>");
+        counts("class library integers", "$1", "+1",
+               "<table width=\"75%\" border=\"1\">|~  <tr>|" + cell + "~  </tr>|~</table>");
+        counts("bad row count first", "abc", "x", "!'abc' is not a valid integer value");
+        counts("bad column count", "3", "3 ", "!'3 ' is not a valid integer value");
+        counts("empty row count", "", "3", "!'' is not a valid integer value");
         const QString tooLarge = "!The table is too large (more than 1000000 cells).";
-        TableFields large;
-        large.rows = "1001";
-        large.columns = "1000";
-        add("too large", large, tooLarge);
-        large.rows = "2147483647";
-        large.columns = "2147483647";
-        add("too large without overflow", large, tooLarge);
-        large.rows = "1000001";
-        large.columns = "0";
-        add("too many rows without cells", large, tooLarge);
+        counts("too large", "1001", "1000", tooLarge);
+        counts("too large without overflow", "2147483647", "2147483647", tooLarge);
+        counts("too many rows without cells", "1000001", "0", tooLarge);
     }
     void table()
     {
@@ -212,11 +160,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QStringList two {"HTML 1.0", "HTML 2.0"};
         const QString items = "|~  <li>HTML 1.0</li>|~  <li>HTML 2.0</li>";
-        auto add = [](const char *name, const ListCase &list, const QString &pattern) {
-            for (const QString &indent : indents)
-                QTest::addRow("%s, %s", name, indent.isEmpty() ? "unindented" : "indented")
-                    << list << indent << expand(pattern, indent);
-        };
+        const auto add = &addRows<ListCase>;
         add("ordered, no type", {'o', -1, "", two}, "<ol type=\"1\">" + items + "|~</ol>");
         add("ordered, large letters", {'o', 0, "", two}, "<ol type=\"A\">" + items + "|~</ol>");
         add("ordered, small letters", {'o', 1, "", two}, "<ol type=\"a\">" + items + "|~</ol>");
@@ -265,29 +209,19 @@ private slots:
     {
         QTest::addColumn<FontFields>("fields");
         QTest::addColumn<QString>("expected");
-        FontFields one;
-        one.selection = "word";
-        one.size = "3";
-        one.face = "Arial";
-        one.bold = one.italics = true;
+        const QStringList fonts {"Arial, Helvetica, sans-serif", "Verdana"};
         QTest::newRow("one font: size before face")
-            << one << "<b><i><font Size=\"3\" Face=\"Arial\">word</font></b></i>";
-        FontFields list = one;
-        list.fonts = QStringList {"Arial, Helvetica, sans-serif", "Verdana"};
-        list.italics = false;
-        list.underline = true;
+            << FontFields {"word", "3", "Arial", true, true, false, {}}
+            << "<b><i><font Size=\"3\" Face=\"Arial\">word</font></b></i>";
         QTest::newRow("font list: face before size, field ignored")
-            << list
+            << FontFields {"word", "3", "Arial", true, false, true, fonts}
             << "<b><u><font Face=\"Arial, Helvetica, sans-serif,Verdana\" "
                "Size=\"3\">word</font></b></u>";
-        FontFields bare;
-        bare.selection = "x";
-        QTest::newRow("nothing set") << bare << "<font>x</font>";
-        FontFields styles;
-        styles.bold = styles.italics = styles.underline = true;
-        styles.face = " ";
+        QTest::newRow("nothing set")
+            << FontFields {"x", "", "", false, false, false, {}} << "<font>x</font>";
         QTest::newRow("every style, blank face as typed")
-            << styles << "<b><i><u><font Face=\" \"></font></b></i></u>";
+            << FontFields {"", "", " ", true, true, true, {}}
+            << "<b><i><u><font Face=\" \"></font></b></i></u>";
     }
     void font()
     {
@@ -296,42 +230,21 @@ private slots:
         QCOMPARE(WizardTexts::font(fields), expected);
     }
 
-    void object_data()
+    void objectAndRule()
     {
-        QTest::addColumn<QString>("indent");
-        QTest::addColumn<QString>("expected");
-        addRows("no fields", "<object>||~</object>");
-        addRows("every field",
-                "<object Width=\"1\" Height=\"2\" ClassID=\"clsid:5\" Data=\"d.swf\" "
-                "Codebase=\"http://x/\" MIMEtype=\"application/x\" ID=\"obj\">||~</object>");
-    }
-    void object()
-    {
-        QFETCH(QString, indent);
-        QFETCH(QString, expected);
-        ObjectFields fields;
-        if (QByteArray(QTest::currentDataTag()).startsWith("every")) {
-            fields.width = "1";
-            fields.height = "2";
-            fields.mimeType = "application/x";
-            fields.classId = "clsid:5";
-            fields.data = "d.swf";
-            fields.codebase = "http://x/";
-            fields.id = "obj";
+        for (const QString &indent : indents) {
+            QCOMPARE(WizardTexts::object({}, indent), expand("<object>||~</object>", indent));
+            QCOMPARE(
+                WizardTexts::object(
+                    {"1", "2", "application/x", "clsid:5", "d.swf", "http://x/", "obj"}, indent),
+                expand("<object Width=\"1\" Height=\"2\" ClassID=\"clsid:5\" Data=\"d.swf\" "
+                       "Codebase=\"http://x/\" MIMEtype=\"application/x\" "
+                       "ID=\"obj\">||~</object>",
+                       indent));
+            QCOMPARE(objectCaretColumn(indent), indent.isEmpty() ? 5 : 9);
         }
-        QCOMPARE(WizardTexts::object(fields, indent), expected);
-        QCOMPARE(objectCaretColumn(indent), indent.isEmpty() ? 5 : 9);
-    }
-
-    void rule()
-    {
         QCOMPARE(WizardTexts::rule({}), QStringLiteral("<hr>"));
-        RuleFields every;
-        every.alignment = "center";
-        every.size = "3";
-        every.width = "50%";
-        every.noShade = true;
-        QCOMPARE(WizardTexts::rule(every),
+        QCOMPARE(WizardTexts::rule({"center", "3", "50%", true}),
                  QStringLiteral("<hr alignment=\"center\" Size=\"3\" length=\"50%\" noshade>"));
     }
 };
