@@ -215,7 +215,8 @@ Insertion insertionFor(const QString &entry)
     const qsizetype open = entry.indexOf(QLatin1Char('('));
     QString params;
     if (open < 0) {
-        qsizetype end = entry.indexOf(QLatin1String(" :"));
+        // The list appends " : datamember"; the declaration is what stands before that marker.
+        qsizetype end = entry.lastIndexOf(QLatin1String(" :"));
         if (end < 0)
             end = entry.size();
         // A member file's line may end in its own ";".

@@ -36,9 +36,11 @@ SpellCheckFeature::SpellCheckFeature(FeatureHost &host, QObject *parent)
 
     // The active document's editor is the one checked and underlined.
     m_checker->setEditor(host.activeEditor());
-    connect(&host, &FeatureHost::documentActivated, m_checker,
+    // The handlers run this feature's code, so they end with it (the checker belongs to the
+    // window and may outlive it).
+    connect(&host, &FeatureHost::documentActivated, this,
             [this](HostDocument *document) { m_checker->setEditor(document->editor()); });
-    connect(&host, &FeatureHost::documentClosed, m_checker, [this](HostDocument *document) {
+    connect(&host, &FeatureHost::documentClosed, this, [this](HostDocument *document) {
         if (m_checker->editor() == document->editor())
             m_checker->setEditor(nullptr);
     });

@@ -253,6 +253,17 @@ private slots:
         QCOMPARE(doc.inserted, reported);
     }
 
+    // A member line holding " :" of its own: the entry is cut at the marker the list appends,
+    // so what goes in is the name the list shows.
+    void memberHoldingColon()
+    {
+        writeMembers(QStringLiteral("Odd.cmp"), {"int x :y"});
+        Doc doc(QStringLiteral("class A {\n void m() {\n  Odd o;\n  o.|\n }\n}"));
+        QCOMPARE(doc.open(), QStringList {"int x :y : datamember"});
+        doc.key(Qt::Key_Return);
+        QCOMPARE(doc.caretLine(), QStringLiteral("  o.:y;"));
+    }
+
     void nearTheRightEdge()
     {
         Doc doc(QStringLiteral("class A {\n void m() {\n  String.|\n }\n}"));

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 
 // The words the command's dialog is shown for (each ignored) go to asked.
@@ -36,6 +38,7 @@ private slots:
     void menuAndPopupItemsInTheMainWindow();
     void missingLanguageAtStartUp();
     void followsAndUnderlinesTheActiveDocument();
+    void documentsOutliveTheFeature();
     void longLine();
 };
 
@@ -107,6 +110,26 @@ void TestMainSpellCheck::followsAndUnderlinesTheActiveDocument()
     QCOMPARE(checker->editor(), first->editor());
     host.close(first);
     QCOMPARE(checker->editor(), nullptr);
+}
+
+// The checker belongs to the window and outlives the feature: documents activated and closed
+// after the feature is gone reach none of its code and leave the checker as it was.
+void TestMainSpellCheck::documentsOutliveTheFeature()
+{
+    FakeFeatureHost host;
+    const int handlersBefore = host.documentHandlers();
+    FakeDocument *first = host.open("a.txt", "hello");
+    TSpellCheck *checker = nullptr;
+    {
+        auto feature = std::make_unique<SpellCheckFeature>(host);
+        checker = feature->checker();
+    }
+    FakeDocument *second = host.open("b.txt", "wrold");
+    QCOMPARE(host.documentHandlers(), handlersBefore);
+    QCOMPARE(checker->editor(), first->editor());
+    host.close(first);
+    QVERIFY(!checker->editor());
+    host.close(second);
 }
 
 // A document of one line of a megabyte of unknown words, as minified script looks: the view

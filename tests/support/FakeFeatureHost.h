@@ -94,6 +94,14 @@ public:
     // Closes a document: documentClosed, then it is gone.
     void close(FakeDocument *document);
     FakeDocument *active() const { return m_active; }
+    // How many handlers the document signals have: a feature that is gone leaves none behind.
+    int documentHandlers() const
+    {
+        return receivers(SIGNAL(documentCreated(HostDocument *)))
+            + receivers(SIGNAL(documentActivated(HostDocument *)))
+            + receivers(SIGNAL(documentClosed(HostDocument *)))
+            + receivers(SIGNAL(documentSaved(HostDocument *)));
+    }
 
     TempProgramFolder folder;
     int filterIndex = 0;

@@ -2,7 +2,7 @@
 
 #include "analysis/javasource/JavaDocumentScanner.h"
 #include "editor/EditorAdapter.h"
-#include "java/generators/ExpBuilderButtons.h"
+#include "java/generators/ExpressionBuilderButtons.h"
 #include "java/generators/JavaCodeText.h"
 #include "java/generators/JavaMemo.h"
 #include "platform/DialogButtonRow.h"
@@ -62,7 +62,8 @@ TExpBuilder::TExpBuilder(CodeTarget target, QWidget *parent)
     auto *grid = new QGridLayout;
     grid->setSpacing(2);
     int i = 0;
-    for (const ExpBuilderButtons::Button *b = ExpBuilderButtons::buttons; b->name; ++b, ++i) {
+    for (const ExpressionBuilderButtons::Button *b = ExpressionBuilderButtons::buttons; b->name;
+         ++b, ++i) {
         QPushButton *button = plainButton(b->name, QString::fromUtf8(b->caption), this);
         if (b->hint)
             button->setToolTip(QString::fromUtf8(b->hint));
@@ -146,7 +147,7 @@ void TExpBuilder::ListView2Click()
     SynMemo1->widget()->setFocus();
 }
 
-void TExpBuilder::insertButtonClick(const ExpBuilderButtons::Button &button)
+void TExpBuilder::insertButtonClick(const ExpressionBuilderButtons::Button &button)
 {
     SynMemo1->insertAtCaret(QString::fromUtf8(button.text));
     if (button.caretLeft > 0)

@@ -8,7 +8,7 @@ class EditorAdapter;
 class QListWidget;
 class QPushButton;
 
-namespace ExpBuilderButtons {
+namespace ExpressionBuilderButtons {
 struct Button;
 }
 
@@ -38,7 +38,7 @@ public:
     // Types the selected member's name into the editor.
     void ListView2Click();
     // Types a button's text and moves the caret back into it.
-    void insertButtonClick(const ExpBuilderButtons::Button &button);
+    void insertButtonClick(const ExpressionBuilderButtons::Button &button);
     void Button1Click(); // OK
 
 protected:

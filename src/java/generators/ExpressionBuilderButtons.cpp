@@ -1,6 +1,6 @@
-#include "java/generators/ExpBuilderButtons.h"
+#include "java/generators/ExpressionBuilderButtons.h"
 
-namespace ExpBuilderButtons {
+namespace ExpressionBuilderButtons {
 
 const Button buttons[] = {
     {"Button5", "&&&&", nullptr, "&& ", 0},
@@ -38,4 +38,4 @@ const Button buttons[] = {
     {nullptr, nullptr, nullptr, nullptr, 0},
 };
 
-} // namespace ExpBuilderButtons
+} // namespace ExpressionBuilderButtons

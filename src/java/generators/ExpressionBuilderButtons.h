@@ -2,7 +2,7 @@
 
 // The expression builder's insert buttons: each types its text into the memo at the caret
 // and then moves the caret left by caretLeft columns.
-namespace ExpBuilderButtons {
+namespace ExpressionBuilderButtons {
 
 struct Button {
     const char *name;    // component name
@@ -15,4 +15,4 @@ struct Button {
 // The buttons in the order they stand, ended by a row whose name is nullptr.
 extern const Button buttons[];
 
-} // namespace ExpBuilderButtons
+} // namespace ExpressionBuilderButtons
