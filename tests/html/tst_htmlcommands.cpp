@@ -322,6 +322,15 @@ private slots:
             titles << other->popupActions().menu(QLatin1String(name))->title();
         QCOMPARE(titles,
                  (QStringList {"Common", "Special characters", "Form", "Alignment", "Font"}));
+        // As the user sees them: a line parts "Form" from "Alignment", another ends the part.
+        QMenu *popup = other->popupMenu();
+        QStringList shown;
+        for (QAction *a : popup->actions())
+            if (a->isVisible())
+                shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(
+            shown.mid(shown.indexOf("Common"), 7),
+            (QStringList {"Common", "Special characters", "Form", "-", "Alignment", "Font", "-"}));
         other->popupActions().action("Breakbr2")->trigger();
         QCOMPARE(editor->line(2), QStringLiteral("    <li><br></li>"));
 
