@@ -355,6 +355,40 @@ private slots:
         main->action("StripHTMLcode1")->trigger();
         QCOMPARE(fixture.active()->caption(), QStringLiteral("Untitled3.txt"));
     }
+
+    // The table wizard of the HTML tab takes row and column counts typed with blanks around
+    // them, and still refuses any other text.
+    void tableCountsWithBlanks()
+    {
+        ShellFixture fixture;
+        TMainForm *main = fixture.start();
+        main->action("HTMLdocument1")->trigger();
+        EditorAdapter *editor = fixture.active()->editor();
+        editor->setText(QString());
+        fixture.page(Page::Html)->findChild<QToolButton *>("SpeedButton35")->click();
+        auto *table = main->findChild<TTableForm *>();
+        QVERIFY(table && table->isVisible());
+        const auto type = [](QLineEdit *field, const QString &text) {
+            field->selectAll();
+            QTest::keyClicks(field, text);
+            QCOMPARE(field->text(), text);
+        };
+
+        type(table->Edit1, "1 1");
+        type(table->Edit2, " 2 ");
+        table->okButton()->click();
+        QCOMPARE(fixture.prompter.texts(), QStringList {"'1 1' is not a valid integer value"});
+        QVERIFY(table->isVisible() && editor->text().isEmpty());
+
+        type(table->Edit1, "  2");
+        table->okButton()->click();
+        QCOMPARE(fixture.prompter.calls.size(), 1);
+        QVERIFY(!table->isVisible());
+        const QStringList row {"  <tr>", "     <td>&nbsp;</td>", "     <td>&nbsp;</td>", "  </tr>"};
+        QCOMPARE(editor->lines(),
+                 QStringList {"<table width=\"75%\" border=\"1\">"} + row + row
+                     + QStringList {"</table>"});
+    }
 };
 
 QTEST_MAIN(TestHtmlCommands)
