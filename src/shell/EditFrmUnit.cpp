@@ -175,6 +175,7 @@ void TEditForm::buildPopupMenu()
     m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Spesiellebokstaver1"),
                               QStringLiteral("Special characters"));
     m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Skjema1"), QStringLiteral("Form"));
+    m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N6"));
     m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Plasser1"), QStringLiteral("Alignment"));
     m_popupActions.addSubmenu(PopupMenu1, QStringLiteral("Font2"), QStringLiteral("Font"));
     m_popupActions.addSeparator(PopupMenu1, QStringLiteral("N5"));
@@ -231,9 +232,10 @@ QStringList TEditForm::popupJavaGroup() const
 
 QStringList TEditForm::popupHTMLGroup() const
 {
-    return {QStringLiteral("Common1"), QStringLiteral("Spesiellebokstaver1"),
-            QStringLiteral("Skjema1"), QStringLiteral("Plasser1"),
-            QStringLiteral("Font2"),   QStringLiteral("N5")};
+    return {QStringLiteral("Common1"),  QStringLiteral("Spesiellebokstaver1"),
+            QStringLiteral("Skjema1"),  QStringLiteral("N6"),
+            QStringLiteral("Plasser1"), QStringLiteral("Font2"),
+            QStringLiteral("N5")};
 }
 
 void TEditForm::Liminn1Click()

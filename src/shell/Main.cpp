@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
@@ -206,6 +207,25 @@ QToolButton *TMainForm::addNewDocumentButton(QWidget *parent, const QString &cap
     return b;
 }
 
+QWidget *TMainForm::addDocumentButtons(QWidget *sheet, const QString &newCaption,
+                                       const QString &prefix)
+{
+    auto *row = new QWidget(sheet);
+    row->setObjectName(prefix + QStringLiteral("DocumentButtons"));
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(addNewDocumentButton(row, newCaption));
+    auto *open = new QToolButton(row);
+    open->setObjectName(prefix + QStringLiteral("OpenDocument"));
+    open->setText(QStringLiteral("Open document.."));
+    open->setToolTip(open->text());
+    open->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    open->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    connect(open, &QToolButton::clicked, this, &TMainForm::Load1Click);
+    layout->addWidget(open);
+    return row;
+}
+
 void TMainForm::showNewDocumentPopup(QToolButton *button)
 {
     // At the button's top right corner.
@@ -233,7 +253,8 @@ void TMainForm::buildSidePanel()
 
     JavaSheet = makeSheet(QStringLiteral("JavaSheet"), QStringLiteral("Java"));
     auto *javaLayout = new QVBoxLayout(JavaSheet);
-    javaLayout->addWidget(addNewDocumentButton(JavaSheet, QStringLiteral("New java document..")));
+    javaLayout->addWidget(addDocumentButtons(JavaSheet, QStringLiteral("New java document.."),
+                                             QStringLiteral("Java")));
     GroupBox12 = new QGroupBox(QStringLiteral("Quick find:"), JavaSheet);
     GroupBox12->setObjectName(QStringLiteral("GroupBox12"));
     new QVBoxLayout(GroupBox12); // the quick-find boxes are placed here
@@ -242,7 +263,8 @@ void TMainForm::buildSidePanel()
 
     HTMLSheet = makeSheet(QStringLiteral("HTMLSheet"), QStringLiteral("HTML"));
     auto *htmlLayout = new QVBoxLayout(HTMLSheet);
-    htmlLayout->addWidget(addNewDocumentButton(HTMLSheet, QStringLiteral("New HTML document..")));
+    htmlLayout->addWidget(addDocumentButtons(HTMLSheet, QStringLiteral("New HTML document.."),
+                                             QStringLiteral("HTML")));
     htmlLayout->addStretch(1);
 
     GeneralSheet = makeSheet(QStringLiteral("GeneralSheet"), QStringLiteral("General"));
@@ -254,7 +276,8 @@ void TMainForm::buildSidePanel()
 void TMainForm::buildGeneralSheet()
 {
     auto *layout = new QVBoxLayout(GeneralSheet);
-    layout->addWidget(addNewDocumentButton(GeneralSheet, QStringLiteral("New document..")));
+    layout->addWidget(addDocumentButtons(GeneralSheet, QStringLiteral("New document.."),
+                                         QStringLiteral("General")));
     auto *grid = new QGridLayout;
     layout->addLayout(grid);
     layout->addStretch(1);

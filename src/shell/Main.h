@@ -316,6 +316,9 @@ private:
     QMenu *addTopMenu(const QString &name, const QString &caption);
     void installEditCommands();
     QToolButton *addNewDocumentButton(QWidget *parent, const QString &caption);
+    // The first row of a type tab, prefix + "DocumentButtons": its "New ... document.." button,
+    // then the "Open document.." button prefix + "OpenDocument", which runs Load1Click.
+    QWidget *addDocumentButtons(QWidget *sheet, const QString &newCaption, const QString &prefix);
     void showNewDocumentPopup(QToolButton *button);
     void setSideTab(DocumentTypes::SideTab tab);
     void setTabShown(QTabWidget *pages, QWidget *page, bool shown);

@@ -322,6 +322,15 @@ private slots:
             titles << other->popupActions().menu(QLatin1String(name))->title();
         QCOMPARE(titles,
                  (QStringList {"Common", "Special characters", "Form", "Alignment", "Font"}));
+        // As the user sees them: a line parts "Form" from "Alignment", another ends the part.
+        QMenu *popup = other->popupMenu();
+        QStringList shown;
+        for (QAction *a : popup->actions())
+            if (a->isVisible())
+                shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(
+            shown.mid(shown.indexOf("Common"), 7),
+            (QStringList {"Common", "Special characters", "Form", "-", "Alignment", "Font", "-"}));
         other->popupActions().action("Breakbr2")->trigger();
         QCOMPARE(editor->line(2), QStringLiteral("    <li><br></li>"));
 
@@ -345,6 +354,40 @@ private slots:
         fixture.prompter.answers = {Prompter::Yes};
         main->action("StripHTMLcode1")->trigger();
         QCOMPARE(fixture.active()->caption(), QStringLiteral("Untitled3.txt"));
+    }
+
+    // The table wizard of the HTML tab takes row and column counts typed with blanks around
+    // them, and still refuses any other text.
+    void tableCountsWithBlanks()
+    {
+        ShellFixture fixture;
+        TMainForm *main = fixture.start();
+        main->action("HTMLdocument1")->trigger();
+        EditorAdapter *editor = fixture.active()->editor();
+        editor->setText(QString());
+        fixture.page(Page::Html)->findChild<QToolButton *>("SpeedButton35")->click();
+        auto *table = main->findChild<TTableForm *>();
+        QVERIFY(table && table->isVisible());
+        const auto type = [](QLineEdit *field, const QString &text) {
+            field->selectAll();
+            QTest::keyClicks(field, text);
+            QCOMPARE(field->text(), text);
+        };
+
+        type(table->Edit1, "1 1");
+        type(table->Edit2, " 2 ");
+        table->okButton()->click();
+        QCOMPARE(fixture.prompter.texts(), QStringList {"'1 1' is not a valid integer value"});
+        QVERIFY(table->isVisible() && editor->text().isEmpty());
+
+        type(table->Edit1, "  2");
+        table->okButton()->click();
+        QCOMPARE(fixture.prompter.calls.size(), 1);
+        QVERIFY(!table->isVisible());
+        const QStringList row {"  <tr>", "     <td>&nbsp;</td>", "     <td>&nbsp;</td>", "  </tr>"};
+        QCOMPARE(editor->lines(),
+                 QStringList {"<table width=\"75%\" border=\"1\">"} + row + row
+                     + QStringList {"</table>"});
     }
 };
 

@@ -109,12 +109,23 @@ private slots:
         counts("class library integers", "$1", "+1",
                "<table width=\"75%\" border=\"1\">|~  <tr>|" + cell + "~  </tr>|~</table>");
         counts("bad row count first", "abc", "x", "!'abc' is not a valid integer value");
-        counts("bad column count", "3", "3 ", "!'3 ' is not a valid integer value");
+        counts("blanks around the counts", " 2", "1  ",
+               "<table width=\"75%\" border=\"1\">|" + rows(2, "~  <tr>|" + cell + "~  </tr>|")
+                   + "~</table>");
+        counts("blanks around a sign and a $", "  +1 ", " $1 ",
+               "<table width=\"75%\" border=\"1\">|~  <tr>|" + cell + "~  </tr>|~</table>");
+        counts("bad column count", "3", "3 x", "!'3 x' is not a valid integer value");
+        counts("blank inside", "1 2", "1", "!'1 2' is not a valid integer value");
+        counts("blank after the sign", "1", "- 2", "!'- 2' is not a valid integer value");
+        counts("blanks only", "  ", "1", "!'  ' is not a valid integer value");
+        counts("tab before", "\t2", "1", "!'\t2' is not a valid integer value");
+        counts("line break after", "2\n", "1", "!'2\n' is not a valid integer value");
         counts("empty row count", "", "3", "!'' is not a valid integer value");
         const QString tooLarge = "!The table is too large (more than 1000000 cells).";
         counts("too large", "1001", "1000", tooLarge);
         counts("too large without overflow", "2147483647", "2147483647", tooLarge);
         counts("too many rows without cells", "1000001", "0", tooLarge);
+        counts("too large with blanks", " 1001 ", " 1000", tooLarge);
     }
     void table()
     {

@@ -5,6 +5,7 @@
 #include "shell/HistoryRing.h"
 
 #include <QDir>
+#include <QToolButton>
 
 // Loading and saving documents, the duplicate rule, the reopen history and the "Open Files"
 // list.
@@ -28,6 +29,17 @@ void selectEntry(const ShellFixture &f, const QString &caption)
 {
     QTreeWidget *list = f.openFilesList();
     list->setCurrentItem(list->findItems(caption, Qt::MatchExactly).value(0));
+}
+
+// What an open dialog was asked to show.
+QString describe(const FileDialogs::Request &r)
+{
+    QStringList filter;
+    for (const FileFilterEntry &e : r.filter)
+        filter << e.description + '=' + e.masks.join(';');
+    return QStringList {r.caption, r.initialDir, r.fileName, QString::number(r.filterIndex),
+                        filter.join('|')}
+        .join('#');
 }
 
 int historyKey(const AppSettings &ini, const char *key)
@@ -313,6 +325,84 @@ private slots:
         m->openFromExplorer(f.write("x.css", "p {}"));
         QCOMPARE(f.documentCount(), 4);
         QCOMPARE(f.reopenFiles().value(0), f.path("x.css"));
+    }
+
+    // Each type tab's "Open document.." button stands beside its "New ... document.." button,
+    // drawn like it, and opens a file through the dialog of File, "Load..".
+    void openDocumentButtons_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("newCaption");
+        QTest::addColumn<QString>("shown");  // a file that brings the tab up
+        QTest::addColumn<QString>("chosen"); // the file chosen in the dialog
+        QTest::newRow("Java") << int(Page::Java) << "JavaOpenDocument"
+                              << "New java document.."
+                              << "A.java"
+                              << "Shop.java";
+        QTest::newRow("HTML") << int(Page::Html) << "HTMLOpenDocument"
+                              << "New HTML document.."
+                              << "a.htm"
+                              << "index.HTML";
+        QTest::newRow("General") << int(Page::General) << "GeneralOpenDocument"
+                                 << "New document.."
+                                 << "a.txt"
+                                 << "notes.css";
+    }
+
+    void openDocumentButtons()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, button);
+        QFETCH(QString, newCaption);
+        QFETCH(QString, shown);
+        QFETCH(QString, chosen);
+        ShellFixture f;
+        TMainForm *m = f.start();
+        m->LoadFile(f.write(shown, "a"));
+        QWidget *sheet = f.page(Page(tab));
+        QVERIFY(tabShown(sheet));
+        f.child<QTabWidget>("PageControl3")->setCurrentWidget(sheet);
+
+        auto *open = sheet->findChild<QToolButton *>(button);
+        QVERIFY(open && open->isVisible() && open->isEnabled());
+        QCOMPARE(open->text(), "Open document..");
+        QCOMPARE(open->toolTip(), "Open document..");
+        QToolButton *newButton = nullptr;
+        for (QToolButton *b : sheet->findChildren<QToolButton *>())
+            if (b->text() == newCaption)
+                newButton = b;
+        QVERIFY(newButton && newButton->isVisible());
+        // On the tab's top row, right of the new-document button, of its size and style.
+        const QRect newRect(newButton->mapTo(sheet, QPoint()), newButton->size());
+        const QRect openRect(open->mapTo(sheet, QPoint()), open->size());
+        QCOMPARE(openRect.top(), newRect.top());
+        QVERIFY(openRect.left() > newRect.right());
+        QCOMPARE(openRect.height(), newRect.height());
+        QVERIFY(qAbs(openRect.width() - newRect.width()) <= 1);
+        for (QToolButton *b : sheet->findChildren<QToolButton *>())
+            if (b->isVisible() && b != open && b != newButton)
+                QVERIFY(b->mapTo(sheet, QPoint()).y() > newRect.bottom());
+        QCOMPARE(open->toolButtonStyle(), newButton->toolButtonStyle());
+        QCOMPARE(open->autoRaise(), newButton->autoRaise());
+
+        // The dialog File, "Load.." shows (here cancelled: nothing opens).
+        f.trigger("Load1");
+        QTest::mouseClick(open, Qt::LeftButton);
+        QCOMPARE(f.dialogs.calls.size(), 2);
+        QCOMPARE(describe(f.dialogs.calls.at(1).request), describe(f.dialogs.calls.at(0).request));
+        QCOMPARE(f.documentCount(), 1);
+
+        // The chosen file opens into a document window and goes into the history.
+        const QString file = f.write("docs/" + chosen, "chosen text");
+        f.dialogs.answerFiles({file});
+        QTest::mouseClick(open, Qt::LeftButton);
+        QCOMPARE(f.documentCount(), 2);
+        QCOMPARE(f.active()->caption(), chosen);
+        QCOMPARE(f.active()->DocumentFileName, file);
+        QCOMPARE(f.active()->editor()->text(), "chosen text");
+        QCOMPARE(f.openFiles(), QStringList({shown, chosen}));
+        QCOMPARE(f.reopenFiles().value(0), file);
     }
 
     void historyRing_data()

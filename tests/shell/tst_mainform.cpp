@@ -240,9 +240,11 @@ private slots:
         QVERIFY(typeStateIs(m, f.page(d.sideTab)));
         QCOMPARE(m->filterIndex(), d.filterItem);
         const bool java = d.sideTab == Page::Java, html = d.sideTab == Page::Html;
-        for (const QString &n : Names::popupJavaGroup + Names::popupHtmlGroup)
-            QCOMPARE(w->popupAction(n)->isVisible(),
-                     Names::popupJavaGroup.contains(n) ? java : html);
+        for (const QString &n : Names::popupJavaGroup + Names::popupHtmlGroup) {
+            QAction *item = w->popupAction(n);
+            QVERIFY2(item, qPrintable(n));
+            QCOMPARE(item->isVisible(), Names::popupJavaGroup.contains(n) ? java : html);
+        }
         if (!java && !html)
             QVERIFY(f.child<QToolButton>("GeneralSave1")->isEnabled()
                     && f.child<QToolButton>("GeneralUndo")->isVisibleTo(f.page(Page::General)));

@@ -52,7 +52,7 @@ inline const QStringList popupJavaGroup {"Addtodebuggerwatch1",
                                          "Previousbreakboint1",
                                          "N2"};
 inline const QStringList popupHtmlGroup {
-    "Common1", "Spesiellebokstaver1", "Skjema1", "Plasser1", "Font2", "N5"};
+    "Common1", "Spesiellebokstaver1", "Skjema1", "N6", "Plasser1", "Font2", "N5"};
 } // namespace Names
 
 using Page = FeatureHost::Page;

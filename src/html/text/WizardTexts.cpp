@@ -29,6 +29,18 @@ QString block(const QString &first, const QStringList &entries, const QString &b
     return text + CR + indent + last;
 }
 
+// A row or column count: an integer with blanks (and nothing else) allowed around it.
+bool countOf(const QString &field, int &value)
+{
+    qsizetype from = 0;
+    qsizetype to = field.size();
+    while (from < to && field.at(from) == u' ')
+        ++from;
+    while (to > from && field.at(to - 1) == u' ')
+        --to;
+    return Delphi::tryStrToInt(field.mid(from, to - from), value);
+}
+
 } // namespace
 
 QString comment(const QString &memoText, const QString &indent)
@@ -69,7 +81,7 @@ bool table(const TableFields &f, const QString &indent, QString &text, QString *
     int rows = 0;
     int columns = 0;
     for (const auto &[field, value] : {std::pair {&f.rows, &rows}, {&f.columns, &columns}}) {
-        if (!Delphi::tryStrToInt(*field, *value)) {
+        if (!countOf(*field, *value)) {
             if (error)
                 *error = Delphi::invalidIntegerText(*field);
             return false;

@@ -37,8 +37,9 @@ struct TableFields {
 
 // The attributes of the table tag, each with its leading blank.
 QString tableAttributes(const TableFields &fields);
-// The table; false with the message to show when the row or column text is no integer or
-// the table would be too large. Zero or negative counts give no rows or rows without cells.
+// The table; false with the message to show when the row or column text is no integer (blanks
+// before and after it are allowed) or the table would be too large. Zero or negative counts
+// give no rows or rows without cells.
 bool table(const TableFields &fields, const QString &indent, QString &text, QString *error);
 QString tableTooLargeText();
 // A colour as the background field takes it: "RRGGBB", upper-case hexadecimal.
