@@ -11,14 +11,15 @@
 
 namespace {
 
-// Keys typed into documents of a started main window, whose program folder holds three code
-// templates and four member files.
+// Keys typed into documents of a started main window, whose program folder holds four code
+// templates (one with a format string in its code) and four member files.
 struct Fixture : ShellFixture {
     Fixture() : ShellFixture("[Tips]\r\ndoShow=0\r\n")
     {
         write(QStringLiteral("completion/auto.cmp"),
               "%for\r\nfor (|) {\r\n}\r\n#\r\n%println\r\nSystem.out.println(|);\r\n#\r\n"
-              "%main\r\npublic static void main(String[] a) {\r\n}\r\n#\r\n");
+              "%main\r\npublic static void main(String[] a) {\r\n}\r\n#\r\n"
+              "%fmt\r\nString s = String.format(\"%d\", n);\r\nSystem.out.println(s|);\r\n#\r\n");
         write(QStringLiteral("completion/String.cmp"),
               "public int length()\r\npublic String substring(int beginIndex, int endIndex)\r\n");
         write(QStringLiteral("completion/File.cmp"),
@@ -235,6 +236,10 @@ private slots:
             << "for " << QStringList {"  for ( ) {", "  }"} << QPoint(3, 9);
         QTest::newRow("one-line template")
             << "println " << QStringList {"  System.out.println( );"} << QPoint(3, 23);
+        QTest::newRow("format string in the code")
+            << "fmt "
+            << QStringList {"  String s = String.format(\"%d\", n);", "  System.out.println(s );"}
+            << QPoint(4, 24);
         QTest::newRow("unknown word") << "fo " << QStringList {"  fo "} << QPoint(3, 6);
         QTest::newRow("case matters") << "For " << QStringList {"  For "} << QPoint(3, 7);
         QTest::newRow("after =") << "x = " << QStringList {"  x = "} << QPoint(3, 7);

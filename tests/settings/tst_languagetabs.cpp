@@ -1,6 +1,7 @@
 // The "New language" and "Edit language" tabs of the Options dialog's colours page, and the
 // language tabs' share of its tab switch.
 #include "OptionsKit.h"
+#include "Widgets.h"
 #include "editor/highlighting/GeneralLexer.h"
 #include "editor/highlighting/Highlighter.h"
 #include "settings/languages/ChangeFileExtFrm.h"
@@ -113,6 +114,7 @@ private slots:
     void tabsAtCreationAndDefineNew();
     void languageTabLoadsAndSavesSampleCode();
     void deleteTheMiddleOfThree();
+    void afterDeleteTheRowThatMovedUpIsChosenByAClick();
     void deleteStaysInTheLanguageFolders();
     void renameMovesBothFiles();
     void refusedOrFailedRenameChangesNothing();
@@ -309,6 +311,70 @@ void TestLanguageTabs::deleteTheMiddleOfThree()
     QCOMPARE(e->Label23->text(), NoLanguage);
     QCOMPARE(f.main->UpdateFilesFilter().size(), 10);
     QCOMPARE(f.features().explorer->FilterComboBox1->count(), 10);
+}
+
+// After a delete no row is chosen and nothing acts on the row that took the deleted one's
+// place; a click on that row chooses it, and the buttons then act on it.
+void TestLanguageTabs::afterDeleteTheRowThatMovedUpIsChosenByAClick()
+{
+    LanguageKit f;
+    f.languages({{"A", "*.a"}, {"B", "*.b"}, {"C", "*.c"}});
+    f.start();
+    TOptionsFrm *d = f.openOn("Edit language");
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    EditLanguagePanel *e = d->colorsPage->GroupBox21;
+    clickRow(e->ListView3, 1);
+    QCOMPARE(e->Label23->text(), QStringLiteral("B"));
+    f.prompter.answers = {Prompter::Yes};
+    QTest::mouseClick(e->Button14, Qt::LeftButton);
+    QCOMPARE(rows(e->ListView3), QStringList({"A", "C"}));
+    QCOMPARE(e->Label23->text(), NoLanguage);
+    QVERIFY(e->ListView3->selectedItems().isEmpty());
+
+    // Nothing chosen: "Delete language" asks nothing and deletes nothing.
+    f.prompter.calls.clear();
+    f.prompter.answers = {Prompter::Yes};
+    QTest::mouseClick(e->Button14, Qt::LeftButton);
+    QVERIFY(f.prompter.calls.isEmpty());
+    QVERIFY(f.exists("customlang/C.ini"));
+    QCOMPARE(CustomLanguageIndex().entries(), QStringList({"A", "C"}));
+
+    // The row that moved up is chosen by a click.
+    clickRow(e->ListView3, 1);
+    QCOMPARE(e->Label23->text(), QStringLiteral("C"));
+    QVERIFY(e->CheckBox9->isChecked());
+    QCOMPARE(rows(e->ListView4), QStringList({"begin"}));
+
+    // Each button acts on it.
+    f.subDialogs = {[](QDialog &dialog) {
+                        return static_cast<TChangeLangNameFrm &>(dialog).Label3->text()
+                                == QLatin1String("[C]")
+                            ? 2
+                            : 1;
+                    },
+                    [](QDialog &dialog) {
+                        auto &ext = static_cast<TChangeFileExtFrm &>(dialog);
+                        if (ext.GroupBox1->title() != QLatin1String("Change extention for C:")
+                            || ext.Label2->text() != QLatin1String("[*.c]"))
+                            return 2;
+                        ext.Edit1->setText("*.cc");
+                        return 1;
+                    }};
+    QTest::mouseClick(e->Button15, Qt::LeftButton);
+    QTest::mouseClick(e->Button16, Qt::LeftButton);
+    QCOMPARE(f.subDialogTitles, QStringList({"Change Language Name", "Change File Extention"}));
+    QVERIFY(f.prompter.calls.isEmpty());
+    QCOMPARE(CustomLanguageIndex().entries(), QStringList({"A", "C"}));
+    QCOMPARE(CustomLanguageFile("C").fileExt(), QStringLiteral("*.cc"));
+    QCOMPARE(CustomLanguageFile("A").fileExt(), QStringLiteral("*.a"));
+    f.prompter.answers = {Prompter::Yes};
+    QTest::mouseClick(e->Button14, Qt::LeftButton);
+    QCOMPARE(f.prompter.texts(), QStringList({"Are you sure you want to delete this language?"}));
+    QVERIFY(!f.exists("customlang/C.ini") && f.exists("customlang/A.ini"));
+    QCOMPARE(rows(e->ListView3), QStringList({"A"}));
+    QVERIFY(e->ListView3->selectedItems().isEmpty());
+    clickRow(e->ListView3, 0);
+    QCOMPARE(e->Label23->text(), QStringLiteral("A"));
 }
 
 void TestLanguageTabs::deleteStaysInTheLanguageFolders()

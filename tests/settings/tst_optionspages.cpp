@@ -1,6 +1,9 @@
 // The pages of the Options dialog that write their own files: the colours page, the code
 // templates and the completion classes.
 #include "OptionsKit.h"
+#include "Widgets.h"
+#include "completion/CodeTemplateExpander.h"
+#include "completion/CompletionFeature.h"
 #include "editor/EditorAdapter.h"
 #include "editor/highlighting/Highlighter.h"
 #include "settings/files/CompletionTemplates.h"
@@ -53,6 +56,7 @@ private slots:
     void templatesByKeyboard();
     void newAndDeleteKeyword();
     void templatesReachTheMainWindow();
+    void pageAndListAgreeOnHeaders();
     void classesAndMembers();
     void classRefusalsKeepFiles();
     void deleteClassAnsweredBothWays();
@@ -315,6 +319,54 @@ void TestOptionsPages::templatesReachTheMainWindow()
     QCOMPARE(f.folder.readFile("completion/auto.cmp"),
              QByteArray("%sout\r\nSystem.out.println(|);\r\n#\r\n"));
     QCOMPARE(list->CompletionList(), QStringList({"sout", "=System.out.println(|);"}));
+}
+
+// Code lines holding "%" (format strings, a remainder): the page and the main window's list
+// find the same keywords and the same code, before and after OK; the keyword "d" is found at
+// its own header, not at the "%d" of the format string before it.
+void TestOptionsPages::pageAndListAgreeOnHeaders()
+{
+    OptionsKit f;
+    f.write("completion/auto.cmp",
+            "%fmt\r\nString s = String.format(\"%d%%\", n);\r\nSystem.out.println(s|);\r\n#\r\n"
+            "%for\r\nfor (int i = 0; i < |; i++) {\r\n}\r\n#\r\n%d\r\ndouble d = |;\r\n#\r\n");
+    f.start();
+    TSynAutoComplete *expander = f.features().completion->SynAutoComplete1;
+    auto agree = [&](OptionsTemplatePage *t, const QStringList &keywords) {
+        QStringList listed;
+        for (const QString &line : expander->completionList())
+            if (!line.startsWith(u'='))
+                listed << line;
+        QCOMPARE(listed, keywords);
+        QCOMPARE(itemsOf(t->ListView2), keywords);
+        for (int row = 0; row < keywords.size(); ++row) {
+            clickRow(t->ListView2, row);
+            QCOMPARE(t->editedKeyword(), keywords.at(row));
+            QStringList code;
+            QVERIFY(expander->codeOf(keywords.at(row), &code));
+            QCOMPARE(t->SynEdit1->lines(), code);
+        }
+    };
+
+    TOptionsFrm *d = f.open();
+    d->PageControl1->setCurrentIndex(6);
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    OptionsTemplatePage *t = d->templatePage;
+    agree(t, {"fmt", "for", "d"});
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(t->RichEdit1().code("fmt"),
+             QStringList({"String s = String.format(\"%d%%\", n);", "System.out.println(s|);"}));
+    QCOMPARE(t->RichEdit1().code("d"), QStringList({"double d = |;"}));
+
+    f.subDialogs << keyword("rem");
+    t->NewKeyword->click();
+    t->SynEdit1->replaceLines({"int r = a % b;|"});
+    QVERIFY(OptionsKit::ok(d));
+    d = f.open();
+    d->PageControl1->setCurrentIndex(6);
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    agree(d->templatePage, {"fmt", "for", "d", "rem"});
 }
 
 void TestOptionsPages::classesAndMembers()

@@ -141,13 +141,18 @@ void TestOptionsTexts::removeTakesHeaderCodeAndHashOnly()
 void TestOptionsTexts::templateList()
 {
     // Keyword lines, then "=" + code; orphan lines join the keyword before them, a code line
-    // holding "%" becomes a keyword of its own, "#" lines go.
+    // holding "%" past its first character stays code, "#" lines go.
     QCOMPARE(
         CompletionTemplates::build(sample),
         QStringList({"foreach", "=for (Object o : |) {", "=}", "=orphan line", "for",
                      "=for (int i = 0; i < |; i++) {", "=}", "printf",
-                     "ystem.out.printf(\"%d\", |);", "open", "=int open;", "last", "=last();"}));
+                     "=System.out.printf(\"%d\", |);", "open", "=int open;", "last", "=last();"}));
     QVERIFY(CompletionTemplates::build({}).isEmpty());
+    // Headers by the page's rule: "%" first, the rest of the line is the keyword.
+    QCOMPARE(CompletionTemplates::build({"%%", "x = 5 % 2;", " %pad", "%a b"}),
+             QStringList({"%", "=x = 5 % 2;", "= %pad", "a b"}));
+    QCOMPARE(CodeTemplateText({"%%", "x = 5 % 2;", " %pad", "%a b"}).keywords(),
+             QStringList({"%", "a b"}));
 
     // Made from the file beside the executable; a missing file gives an empty list.
     TempProgramFolder home;

@@ -30,6 +30,8 @@ public:
     const QStringList &lines() const { return m_lines; }
     void setLines(const QStringList &lines) { m_lines = lines; }
 
+    // A header is a line whose first character is "%"; "%" anywhere else is code (a Java
+    // format string). The main window's template list takes headers by the same rule.
     static bool isHeader(const QString &line) { return line.startsWith(u'%'); }
     // The keywords of the headers, in file order.
     QStringList keywords() const;

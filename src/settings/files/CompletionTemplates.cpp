@@ -1,5 +1,6 @@
 #include "settings/files/CompletionTemplates.h"
 
+#include "settings/files/CodeTemplateText.h"
 #include "settings/files/CompletionFiles.h"
 
 CompletionTemplates::CompletionTemplates(QObject *parent) : QObject(parent)
@@ -11,7 +12,7 @@ QStringList CompletionTemplates::build(const QStringList &templateLines)
 {
     QStringList list;
     for (const QString &line : templateLines) {
-        if (line.contains(u'%'))
+        if (CodeTemplateText::isHeader(line))
             list.append(line.mid(1));
         else if (!line.contains(u'#'))
             list.append(QLatin1Char('=') + line);

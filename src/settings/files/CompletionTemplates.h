@@ -14,9 +14,10 @@ public:
 
     QStringList CompletionList() const { return m_list; }
 
-    // The list made from the lines of a template file: a line holding "%" becomes a keyword
-    // line (the line without its first character), a line holding "#" is skipped, any other
-    // line becomes "=" + the line.
+    // The list made from the lines of a template file: a header line (first character "%",
+    // as the Options page reads it) becomes a keyword line (the line without its "%"), a line
+    // holding "#" is skipped, any other line becomes "=" + the line, so a code line may hold
+    // "%" (a Java format string) and stays code.
     static QStringList build(const QStringList &templateLines);
 
     // Makes a new list from "completion/auto.cmp" beside the executable (empty when the file

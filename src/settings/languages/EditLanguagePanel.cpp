@@ -203,8 +203,9 @@ void EditLanguagePanel::Button18Click()
 
 void EditLanguagePanel::Button14Click()
 {
+    // Only the language the panel shows, while its row is selected.
     const QString name = rowName(ListView3);
-    if (name.isEmpty())
+    if (name.isEmpty() || !hasLanguage() || name != Label23->text())
         return;
     if (Prompter::instance()->messageBox(this, QStringLiteral("Question"),
                                          QStringLiteral("Are you sure you want to delete this "
@@ -229,8 +230,12 @@ void EditLanguagePanel::Button14Click()
     if (m_hooks.removeLanguageItems)
         m_hooks.removeLanguageItems(name);
     {
+        // No row stays selected (nor current): the row that takes the deleted one's place is
+        // not the language shown, and a click on it must choose it.
         const QSignalBlocker blocker(ListView3);
         delete ListView3->selectedItems().first();
+        ListView3->clearSelection();
+        ListView3->setCurrentItem(nullptr);
     }
     emit languageDeleted(name);
     Label23->setText(NoLanguage);

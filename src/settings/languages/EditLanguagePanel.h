@@ -16,7 +16,7 @@ class QTreeWidget;
 // "Edit custom language:", the "Edit language" tab of the colours page: the languages of the
 // table of contents; the chosen one (named by Label23) can be deleted, renamed, given another
 // file extension, and have its comment styles and keywords changed. Every change is written
-// to the language's files at once.
+// to the language's files at once. After a delete no language is chosen and no row selected.
 class EditLanguagePanel : public QGroupBox
 {
     Q_OBJECT
