@@ -36,10 +36,10 @@ public:
     bool valueExists(const QString &section, const QString &key) const;
     QStringList readSections() const;
     QStringList readSection(const QString &section) const; // key names in file order
-    // The values of the keys named first, first + 1, ... (in decimal) for at most count keys,
-    // read in one pass over the section: a key that is missing reads as empty, and the list
-    // ends with the last of them the section holds. The cost follows the section's size, not
-    // count.
+    // The values of the keys named first to first + count - 1 (in plain decimal: "04" is no
+    // number) that the section holds, in number order; a missing number is skipped, and the
+    // later ones are kept. Of duplicate keys the first wins. The cost follows the section's
+    // size, not count.
     QStringList readNumbered(const QString &section, int first, int count) const;
 
     // A batch: writes between beginUpdate() and commit() change only this object's copy of

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <climits>
+
 class TestIniFile : public QObject
 {
     Q_OBJECT
@@ -23,6 +25,8 @@ private slots:
     void externalChangeIsSeen();
     void eraseAndDelete();
     void sectionLists();
+    void numberedKeys_data();
+    void numberedKeys();
     void lineBreakInValueStaysOneLine();
     void unwritableFile();
 
@@ -195,6 +199,52 @@ void TestIniFile::sectionLists()
     QCOMPARE(ini.readSections(), (QStringList {"Editor", "Unix"}));
     QCOMPARE(ini.readSection(QStringLiteral("editor")),
              (QStringList {"FontType", "Quoted", "HalfQuoted", "Empty"}));
+}
+
+void TestIniFile::numberedKeys_data()
+{
+    QTest::addColumn<QByteArray>("section");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("all there") << QByteArray("Count=3\r\n1=a\r\n2=b\r\n3=c\r\n") << 1 << 3
+                               << QStringList {"a", "b", "c"};
+    QTest::newRow("gap in the middle") << QByteArray("Count=4\r\n1=Alpha\r\n4=Delta\r\n") << 1 << 4
+                                       << QStringList {"Alpha", "Delta"};
+    QTest::newRow("gap at the start")
+        << QByteArray("KeyWordsCount=3\r\n2=while\r\n") << 0 << 3 << QStringList {"while"};
+    QTest::newRow("file order is no number order")
+        << QByteArray("3=c\r\n1=a\r\n2=b\r\n") << 1 << 3 << QStringList {"a", "b", "c"};
+    QTest::newRow("count larger than the section")
+        << QByteArray("1=a\r\n2=b\r\n") << 1 << 10 << QStringList {"a", "b"};
+    QTest::newRow("count smaller than the section")
+        << QByteArray("1=a\r\n2=b\r\n3=c\r\n") << 1 << 2 << QStringList {"a", "b"};
+    QTest::newRow("huge count") << QByteArray("1=a\r\n9=i\r\n2147483647=z\r\n") << 1 << INT_MAX
+                                << QStringList {"a", "i", "z"};
+    QTest::newRow("huge count from 0")
+        << QByteArray("2147483647=z\r\n0=o\r\n") << 0 << INT_MAX << QStringList {"o"};
+    QTest::newRow("duplicates: first wins")
+        << QByteArray("2=x\r\n1=a\r\n2=y\r\n") << 1 << 2 << QStringList {"a", "x"};
+    QTest::newRow("only plain numbers")
+        << QByteArray("01=a\r\n+2=b\r\n3 = c \r\n-0=d\r\n") << 0 << 5 << QStringList {"c"};
+    QTest::newRow("present blank kept")
+        << QByteArray("1=\r\n3=c\r\n") << 1 << 3 << QStringList {"", "c"};
+    QTest::newRow("below first") << QByteArray("0=z\r\n1=a\r\n") << 1 << 2 << QStringList {"a"};
+    QTest::newRow("no count") << QByteArray("1=a\r\n") << 1 << 0 << QStringList();
+    QTest::newRow("negative count") << QByteArray("1=a\r\n") << 1 << -5 << QStringList();
+}
+
+// Every number from first to first + count - 1 that the section holds, in number order: a
+// hand-edited table with gaps keeps its later entries.
+void TestIniFile::numberedKeys()
+{
+    QFETCH(QByteArray, section);
+    QFETCH(int, first);
+    QFETCH(int, count);
+    QFETCH(QStringList, expected);
+    IniFile ini(write("[Other]\r\n1=other\r\n[S]\r\n" + section + "[s]\r\n1=later copy\r\n"));
+    QCOMPARE(ini.readNumbered(QStringLiteral("s"), first, count), expected);
+    QCOMPARE(ini.readNumbered(QStringLiteral("Missing"), first, count), QStringList());
 }
 
 void TestIniFile::lineBreakInValueStaysOneLine()

@@ -114,6 +114,7 @@ private slots:
     void languageTabLoadsAndSavesSampleCode();
     void deleteTheMiddleOfThree();
     void deleteStaysInTheLanguageFolders();
+    void gapsInHandEditedListsLoseNothing();
     void renameMovesBothFiles();
     void refusedOrFailedRenameChangesNothing();
     void guardsBeforeALanguageIsChosen();
@@ -335,6 +336,39 @@ void TestLanguageTabs::deleteStaysInTheLanguageFolders()
     QVERIFY(f.exists("outside.ini"));
     QCOMPARE(f.folder.readFile("colors/lang/HTML.ini"), htmlColours);
     QCOMPARE(CustomLanguageIndex().entries(), QStringList({"Keep"}));
+}
+
+// A hand-edited table of contents with a gap, and a keyword list with one: every entry after
+// the gap is shown, and the next rewrite of the table keeps it.
+void TestLanguageTabs::gapsInHandEditedListsLoseNothing()
+{
+    LanguageKit f;
+    f.languages({{"Alpha", "*.a"}, {"Delta", "*.d"}});
+    f.write("customlang/toc.ini", "[CustomLanguages]\r\nCount=4\r\n1=Alpha\r\n4=Delta\r\n");
+    f.write("customlang/Delta.ini",
+            "[FileInfo]\r\nFileExt=*.d\r\nLangName=Delta\r\n"
+            "[Keywords]\r\nKeyWordsCount=3\r\n2=while\r\n");
+    f.start();
+    QCOMPARE(itemNames(f.main->menu("Customlanguages1")).mid(0, 3),
+             QStringList({"Delta", "Alpha", "empty4"}));
+    QCOMPARE(f.main->UpdateFilesFilter().at(8).description, QStringLiteral("Delta (*.d)"));
+
+    TOptionsFrm *d = f.openOn("Edit language");
+    EditLanguagePanel *e = d->colorsPage->GroupBox21;
+    QCOMPARE(rows(e->ListView3), QStringList({"Alpha", "Delta"}));
+    choose(e->ListView3, "Delta");
+    QCOMPARE(rows(e->ListView4), QStringList({"while"}));
+
+    d->colorsPage->TabSet1->setCurrentIndex(tabIndex(d->colorsPage, "New language"));
+    NewLanguagePanel *n = d->colorsPage->GroupBox16;
+    n->Edit1->setText("Echo");
+    n->Edit3->setText("*.e");
+    n->Button13->click();
+    QVERIFY(f.prompter.calls.isEmpty());
+    QCOMPARE(f.folder.readFile("customlang/toc.ini"),
+             QByteArray("[CustomLanguages]\r\nCount=3\r\n1=Alpha\r\n2=Delta\r\n3=Echo\r\n"));
+    QCOMPARE(itemNames(f.main->menu("Customlanguages1")).mid(0, 3),
+             QStringList({"Echo", "Delta", "Alpha"}));
 }
 
 void TestLanguageTabs::renameMovesBothFiles()
