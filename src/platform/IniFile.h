@@ -13,8 +13,9 @@
 // - booleans are written "1"/"0" and read as integer != 0.
 // Reads see the file as it is on disk, so a write by one IniFile object is
 // visible to another object on the same file. A write changes only what it names: under the
-// file's lock (FileLock) it reads the file again, applies its change and replaces the file, so
-// writers in other objects and other processes keep each other's keys.
+// lock of the file's folder (FileLock) it reads the file again, applies its change and replaces
+// the file, so writers in other objects and other processes keep each other's keys. No write
+// leaves any file but its target behind.
 class IniFile
 {
 public:

@@ -7,6 +7,10 @@
 #include <QTest>
 
 #include <climits>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <thread>
+#include <unistd.h>
 
 class TestIniFile : public QObject
 {
@@ -29,6 +33,8 @@ private slots:
     void numberedKeys();
     void lineBreakInValueStaysOneLine();
     void unwritableFile();
+    void writesLeaveOnlyTheirTargets();
+    void writeWaitsForTheFolderLock();
 
 private:
     QString write(const QByteArray &bytes)
@@ -267,6 +273,57 @@ void TestIniFile::unwritableFile()
     QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("d")),
              QStringLiteral("d"));
     QDir(m_file).removeRecursively();
+}
+
+// Writes of every kind, alone and in batches, into a settings file and a colour file: the
+// folders hold the files written and nothing else (no lock file, no temporary file).
+void TestIniFile::writesLeaveOnlyTheirTargets()
+{
+    QTemporaryDir dir;
+    const QString settings = dir.filePath(QStringLiteral("qmEditor.ini"));
+    const QString colours = dir.filePath(QStringLiteral("colors/lang/Java.ini"));
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("colors/lang"))));
+    for (const QString &file : {settings, colours}) {
+        IniFile ini(file);
+        QVERIFY(ini.writeString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v")));
+        QVERIFY(ini.writeInteger(QStringLiteral("S"), QStringLiteral("N"), 3));
+        QVERIFY(ini.deleteKey(QStringLiteral("S"), QStringLiteral("K")));
+        ini.beginUpdate();
+        ini.writeBool(QStringLiteral("T"), QStringLiteral("B"), true);
+        ini.eraseSection(QStringLiteral("S"));
+        QVERIFY(ini.commit());
+        QCOMPARE(ini.readBool(QStringLiteral("T"), QStringLiteral("B"), false), true);
+    }
+    const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QCOMPARE(QDir(dir.path()).entryList(all, QDir::Name), QStringList({"colors", "qmEditor.ini"}));
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("colors"))).entryList(all), QStringList({"lang"}));
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("colors/lang"))).entryList(all),
+             QStringList({"Java.ini"}));
+}
+
+// The lock of a write is its folder's: while another holder has it, the write waits, and it
+// goes on once the lock is released.
+void TestIniFile::writeWaitsForTheFolderLock()
+{
+    QTemporaryDir dir;
+    const int folder =
+        ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QVERIFY(folder >= 0);
+    QCOMPARE(::flock(folder, LOCK_EX), 0);
+    const QString file = dir.filePath(QStringLiteral("qmEditor.ini"));
+    bool written = false;
+    std::thread writer([&] {
+        written = IniFile(file).writeString(QStringLiteral("S"), QStringLiteral("K"),
+                                            QStringLiteral("v"));
+    });
+    QTest::qSleep(300);
+    const bool before = QFile::exists(file);
+    ::close(folder); // releases the lock
+    writer.join();
+    QVERIFY(!before);
+    QVERIFY(written);
+    QCOMPARE(IniFile(file).readString(QStringLiteral("S"), QStringLiteral("K"), {}),
+             QStringLiteral("v"));
 }
 
 QTEST_APPLESS_MAIN(TestIniFile)

@@ -400,6 +400,12 @@ void TestLanguageTabs::renameMovesBothFiles()
     // The submenus keep the name they were started with.
     QCOMPARE(itemNames(f.main->menu("Customlanguages1")).mid(0, 2),
              QStringList({"LangTwo", "Lang"}));
+    // The folders hold the languages' files and nothing else: no lock file of either name.
+    const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QCOMPARE(QDir(f.path("customlang")).entryList(all, QDir::Name),
+             QStringList({"LangTwo.ini", "New Lang.ini", "toc.ini"}));
+    QCOMPARE(QDir(f.path("colors/lang")).entryList({"*Lang*"}, all, QDir::Name),
+             QStringList({"LangTwo.ini", "New Lang.ini"}));
 
     // The extension dialog: OK writes the text as typed.
     f.subDialogs = {[](QDialog &dialog) {
