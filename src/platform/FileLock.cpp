@@ -1,16 +1,28 @@
 #include "platform/FileLock.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
+namespace {
+
+QString folderOf(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    const QString target = info.canonicalFilePath(); // empty when there is no such file yet
+    return target.isEmpty() ? info.absolutePath() : QFileInfo(target).path();
+}
+
+} // namespace
+
 FileLock::FileLock(const QString &fileName)
 {
-    const QByteArray lockName = QFile::encodeName(fileName + QStringLiteral(".lock"));
-    const int fd = ::open(lockName.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    const QByteArray folder = QFile::encodeName(folderOf(fileName));
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
     int rc;
@@ -26,8 +38,7 @@ FileLock::FileLock(const QString &fileName)
 
 FileLock::~FileLock()
 {
-    // Closing the descriptor releases the lock. The lock file stays: removing it would let a
-    // waiting writer lock a file that another has just made anew.
+    // Closing the descriptor releases the lock.
     if (m_fd >= 0)
         ::close(m_fd);
 }

@@ -9,6 +9,7 @@
 #include <QMutex>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <memory>
 #include <sys/stat.h>
 #include <utility>
@@ -394,26 +395,26 @@ QStringList IniFile::readNumbered(const QString &section, int first, int count) 
     const ParsedIni::Section *s = p->findSection(section);
     if (!s || count <= 0)
         return {};
-    // No more entries than the section has keys; of duplicates the first wins.
-    const qsizetype n = qMin(qsizetype(count), s->keys.size());
-    QList<const QString *> values(n, nullptr);
-    qsizetype last = -1;
+    // The numbered keys in file order; a stable sort keeps the first of duplicates in front.
+    struct Numbered {
+        qint64 number;
+        const QString *value;
+    };
+    QList<Numbered> found;
     for (const ParsedIni::Key &k : s->keys) {
         bool ok = false;
         const qint64 number = k.name.toLongLong(&ok);
-        if (!ok || number < first || number >= first + qint64(n)
-            || k.name != QString::number(number))
-            continue;
-        const qsizetype at = qsizetype(number - first);
-        if (values.at(at))
-            continue;
-        values[at] = &k.value;
-        last = qMax(last, at);
+        if (ok && number >= first && number < first + qint64(count)
+            && k.name == QString::number(number))
+            found.append({number, &k.value});
     }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Numbered &a, const Numbered &b) { return a.number < b.number; });
     QStringList list;
-    list.reserve(last + 1);
-    for (qsizetype i = 0; i <= last; ++i)
-        list.append(values.at(i) ? *values.at(i) : QString());
+    list.reserve(found.size());
+    for (qsizetype i = 0; i < found.size(); ++i)
+        if (i == 0 || found.at(i).number != found.at(i - 1).number)
+            list.append(*found.at(i).value);
     return list;
 }
 

@@ -13,8 +13,9 @@
 // - booleans are written "1"/"0" and read as integer != 0.
 // Reads see the file as it is on disk, so a write by one IniFile object is
 // visible to another object on the same file. A write changes only what it names: under the
-// file's lock (FileLock) it reads the file again, applies its change and replaces the file, so
-// writers in other objects and other processes keep each other's keys.
+// lock of the file's folder (FileLock) it reads the file again, applies its change and replaces
+// the file, so writers in other objects and other processes keep each other's keys. No write
+// leaves any file but its target behind.
 class IniFile
 {
 public:
@@ -36,10 +37,10 @@ public:
     bool valueExists(const QString &section, const QString &key) const;
     QStringList readSections() const;
     QStringList readSection(const QString &section) const; // key names in file order
-    // The values of the keys named first, first + 1, ... (in decimal) for at most count keys,
-    // read in one pass over the section: a key that is missing reads as empty, and the list
-    // ends with the last of them the section holds. The cost follows the section's size, not
-    // count.
+    // The values of the keys named first to first + count - 1 (in plain decimal: "04" is no
+    // number) that the section holds, in number order; a missing number is skipped, and the
+    // later ones are kept. Of duplicate keys the first wins. The cost follows the section's
+    // size, not count.
     QStringList readNumbered(const QString &section, int first, int count) const;
 
     // A batch: writes between beginUpdate() and commit() change only this object's copy of

@@ -6,6 +6,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <climits>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <thread>
+#include <unistd.h>
+
 class TestIniFile : public QObject
 {
     Q_OBJECT
@@ -23,8 +29,12 @@ private slots:
     void externalChangeIsSeen();
     void eraseAndDelete();
     void sectionLists();
+    void numberedKeys_data();
+    void numberedKeys();
     void lineBreakInValueStaysOneLine();
     void unwritableFile();
+    void writesLeaveOnlyTheirTargets();
+    void writeWaitsForTheFolderLock();
 
 private:
     QString write(const QByteArray &bytes)
@@ -197,6 +207,52 @@ void TestIniFile::sectionLists()
              (QStringList {"FontType", "Quoted", "HalfQuoted", "Empty"}));
 }
 
+void TestIniFile::numberedKeys_data()
+{
+    QTest::addColumn<QByteArray>("section");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("all there") << QByteArray("Count=3\r\n1=a\r\n2=b\r\n3=c\r\n") << 1 << 3
+                               << QStringList {"a", "b", "c"};
+    QTest::newRow("gap in the middle") << QByteArray("Count=4\r\n1=Alpha\r\n4=Delta\r\n") << 1 << 4
+                                       << QStringList {"Alpha", "Delta"};
+    QTest::newRow("gap at the start")
+        << QByteArray("KeyWordsCount=3\r\n2=while\r\n") << 0 << 3 << QStringList {"while"};
+    QTest::newRow("file order is no number order")
+        << QByteArray("3=c\r\n1=a\r\n2=b\r\n") << 1 << 3 << QStringList {"a", "b", "c"};
+    QTest::newRow("count larger than the section")
+        << QByteArray("1=a\r\n2=b\r\n") << 1 << 10 << QStringList {"a", "b"};
+    QTest::newRow("count smaller than the section")
+        << QByteArray("1=a\r\n2=b\r\n3=c\r\n") << 1 << 2 << QStringList {"a", "b"};
+    QTest::newRow("huge count") << QByteArray("1=a\r\n9=i\r\n2147483647=z\r\n") << 1 << INT_MAX
+                                << QStringList {"a", "i", "z"};
+    QTest::newRow("huge count from 0")
+        << QByteArray("2147483647=z\r\n0=o\r\n") << 0 << INT_MAX << QStringList {"o"};
+    QTest::newRow("duplicates: first wins")
+        << QByteArray("2=x\r\n1=a\r\n2=y\r\n") << 1 << 2 << QStringList {"a", "x"};
+    QTest::newRow("only plain numbers")
+        << QByteArray("01=a\r\n+2=b\r\n3 = c \r\n-0=d\r\n") << 0 << 5 << QStringList {"c"};
+    QTest::newRow("present blank kept")
+        << QByteArray("1=\r\n3=c\r\n") << 1 << 3 << QStringList {"", "c"};
+    QTest::newRow("below first") << QByteArray("0=z\r\n1=a\r\n") << 1 << 2 << QStringList {"a"};
+    QTest::newRow("no count") << QByteArray("1=a\r\n") << 1 << 0 << QStringList();
+    QTest::newRow("negative count") << QByteArray("1=a\r\n") << 1 << -5 << QStringList();
+}
+
+// Every number from first to first + count - 1 that the section holds, in number order: a
+// hand-edited table with gaps keeps its later entries.
+void TestIniFile::numberedKeys()
+{
+    QFETCH(QByteArray, section);
+    QFETCH(int, first);
+    QFETCH(int, count);
+    QFETCH(QStringList, expected);
+    IniFile ini(write("[Other]\r\n1=other\r\n[S]\r\n" + section + "[s]\r\n1=later copy\r\n"));
+    QCOMPARE(ini.readNumbered(QStringLiteral("s"), first, count), expected);
+    QCOMPARE(ini.readNumbered(QStringLiteral("Missing"), first, count), QStringList());
+}
+
 void TestIniFile::lineBreakInValueStaysOneLine()
 {
     IniFile ini(m_file);
@@ -217,6 +273,57 @@ void TestIniFile::unwritableFile()
     QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("d")),
              QStringLiteral("d"));
     QDir(m_file).removeRecursively();
+}
+
+// Writes of every kind, alone and in batches, into a settings file and a colour file: the
+// folders hold the files written and nothing else (no lock file, no temporary file).
+void TestIniFile::writesLeaveOnlyTheirTargets()
+{
+    QTemporaryDir dir;
+    const QString settings = dir.filePath(QStringLiteral("qmEditor.ini"));
+    const QString colours = dir.filePath(QStringLiteral("colors/lang/Java.ini"));
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("colors/lang"))));
+    for (const QString &file : {settings, colours}) {
+        IniFile ini(file);
+        QVERIFY(ini.writeString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v")));
+        QVERIFY(ini.writeInteger(QStringLiteral("S"), QStringLiteral("N"), 3));
+        QVERIFY(ini.deleteKey(QStringLiteral("S"), QStringLiteral("K")));
+        ini.beginUpdate();
+        ini.writeBool(QStringLiteral("T"), QStringLiteral("B"), true);
+        ini.eraseSection(QStringLiteral("S"));
+        QVERIFY(ini.commit());
+        QCOMPARE(ini.readBool(QStringLiteral("T"), QStringLiteral("B"), false), true);
+    }
+    const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QCOMPARE(QDir(dir.path()).entryList(all, QDir::Name), QStringList({"colors", "qmEditor.ini"}));
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("colors"))).entryList(all), QStringList({"lang"}));
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("colors/lang"))).entryList(all),
+             QStringList({"Java.ini"}));
+}
+
+// The lock of a write is its folder's: while another holder has it, the write waits, and it
+// goes on once the lock is released.
+void TestIniFile::writeWaitsForTheFolderLock()
+{
+    QTemporaryDir dir;
+    const int folder =
+        ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QVERIFY(folder >= 0);
+    QCOMPARE(::flock(folder, LOCK_EX), 0);
+    const QString file = dir.filePath(QStringLiteral("qmEditor.ini"));
+    bool written = false;
+    std::thread writer([&] {
+        written = IniFile(file).writeString(QStringLiteral("S"), QStringLiteral("K"),
+                                            QStringLiteral("v"));
+    });
+    QTest::qSleep(300);
+    const bool before = QFile::exists(file);
+    ::close(folder); // releases the lock
+    writer.join();
+    QVERIFY(!before);
+    QVERIFY(written);
+    QCOMPARE(IniFile(file).readString(QStringLiteral("S"), QStringLiteral("K"), {}),
+             QStringLiteral("v"));
 }
 
 QTEST_APPLESS_MAIN(TestIniFile)

@@ -45,16 +45,14 @@ QString noSpace()
     return QString::fromLocal8Bit(std::strerror(ENOSPC));
 }
 
-// The names in folder and its subfolders, hidden ones included (a left temporary file shows);
-// the lock files beside settings files, which stay by design, do not count.
+// The names in folder and its subfolders, hidden ones included (a left temporary or lock
+// file shows).
 QStringList namesIn(const QString &folder)
 {
     QStringList names;
     QDir dir(folder);
     for (const QFileInfo &fi :
          dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
-        if (fi.fileName().endsWith(QLatin1String(".ini.lock")))
-            continue;
         names << fi.fileName();
         if (fi.isDir())
             for (const QString &inner : namesIn(fi.filePath()))

@@ -224,7 +224,8 @@ void TestAppSettings::failedWriteIsReported()
 }
 
 // Two program instances writing at once, the other one this program run as a child with
-// "--write-keys": 300 keys each, here half of them in batches; none of the 600 is lost.
+// "--write-keys": 300 keys each, here half of them in batches; none of the 600 is lost, and
+// the folder holds the settings file alone (no lock file stays behind).
 void TestAppSettings::twoProcessesKeepEachOthersKeys()
 {
     QTemporaryDir dir;
@@ -248,6 +249,8 @@ void TestAppSettings::twoProcessesKeepEachOthersKeys()
     const IniFile ini(file);
     QCOMPARE(ini.readSection("Parent").size(), 300);
     QCOMPARE(ini.readSection("Child").size(), 300);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList {"qmEditor.ini"});
 }
 
 int main(int argc, char **argv)

@@ -116,6 +116,7 @@ private slots:
     void deleteTheMiddleOfThree();
     void afterDeleteTheRowThatMovedUpIsChosenByAClick();
     void deleteStaysInTheLanguageFolders();
+    void gapsInHandEditedListsLoseNothing();
     void renameMovesBothFiles();
     void refusedOrFailedRenameChangesNothing();
     void guardsBeforeALanguageIsChosen();
@@ -403,6 +404,39 @@ void TestLanguageTabs::deleteStaysInTheLanguageFolders()
     QCOMPARE(CustomLanguageIndex().entries(), QStringList({"Keep"}));
 }
 
+// A hand-edited table of contents with a gap, and a keyword list with one: every entry after
+// the gap is shown, and the next rewrite of the table keeps it.
+void TestLanguageTabs::gapsInHandEditedListsLoseNothing()
+{
+    LanguageKit f;
+    f.languages({{"Alpha", "*.a"}, {"Delta", "*.d"}});
+    f.write("customlang/toc.ini", "[CustomLanguages]\r\nCount=4\r\n1=Alpha\r\n4=Delta\r\n");
+    f.write("customlang/Delta.ini",
+            "[FileInfo]\r\nFileExt=*.d\r\nLangName=Delta\r\n"
+            "[Keywords]\r\nKeyWordsCount=3\r\n2=while\r\n");
+    f.start();
+    QCOMPARE(itemNames(f.main->menu("Customlanguages1")).mid(0, 3),
+             QStringList({"Delta", "Alpha", "empty4"}));
+    QCOMPARE(f.main->UpdateFilesFilter().at(8).description, QStringLiteral("Delta (*.d)"));
+
+    TOptionsFrm *d = f.openOn("Edit language");
+    EditLanguagePanel *e = d->colorsPage->GroupBox21;
+    QCOMPARE(rows(e->ListView3), QStringList({"Alpha", "Delta"}));
+    choose(e->ListView3, "Delta");
+    QCOMPARE(rows(e->ListView4), QStringList({"while"}));
+
+    d->colorsPage->TabSet1->setCurrentIndex(tabIndex(d->colorsPage, "New language"));
+    NewLanguagePanel *n = d->colorsPage->GroupBox16;
+    n->Edit1->setText("Echo");
+    n->Edit3->setText("*.e");
+    n->Button13->click();
+    QVERIFY(f.prompter.calls.isEmpty());
+    QCOMPARE(f.folder.readFile("customlang/toc.ini"),
+             QByteArray("[CustomLanguages]\r\nCount=3\r\n1=Alpha\r\n2=Delta\r\n3=Echo\r\n"));
+    QCOMPARE(itemNames(f.main->menu("Customlanguages1")).mid(0, 3),
+             QStringList({"Echo", "Delta", "Alpha"}));
+}
+
 void TestLanguageTabs::renameMovesBothFiles()
 {
     LanguageKit f;
@@ -432,6 +466,12 @@ void TestLanguageTabs::renameMovesBothFiles()
     // The submenus keep the name they were started with.
     QCOMPARE(itemNames(f.main->menu("Customlanguages1")).mid(0, 2),
              QStringList({"LangTwo", "Lang"}));
+    // The folders hold the languages' files and nothing else: no lock file of either name.
+    const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QCOMPARE(QDir(f.path("customlang")).entryList(all, QDir::Name),
+             QStringList({"LangTwo.ini", "New Lang.ini", "toc.ini"}));
+    QCOMPARE(QDir(f.path("colors/lang")).entryList({"*Lang*"}, all, QDir::Name),
+             QStringList({"LangTwo.ini", "New Lang.ini"}));
 
     // The extension dialog: OK writes the text as typed.
     f.subDialogs = {[](QDialog &dialog) {

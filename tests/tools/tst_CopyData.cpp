@@ -95,6 +95,20 @@ private slots:
         QVERIFY(QDir(program("colors/lang")).entryList({"*.copying"}, QDir::Files).isEmpty());
     }
 
+    // A lock file an older generator left is not copied, and its copy from an earlier build
+    // goes; a lock file that came from nowhere the step copies stays.
+    void lockFilesAreNotShipped()
+    {
+        QVERIFY(TestFiles::write(generated("colors/Classic.ini.lock"), ""));
+        QVERIFY(TestFiles::write(generated("colors/lang/Java.ini.new.lock"), ""));
+        QVERIFY(TestFiles::write(program("colors/lang/Java.ini.new.lock"), ""));
+        QVERIFY(TestFiles::write(program("colors/Mine.ini.lock"), ""));
+        QCOMPARE(copy(), 0);
+        QVERIFY(!QFile::exists(program("colors/Classic.ini.lock")));
+        QVERIFY(!QFile::exists(program("colors/lang/Java.ini.new.lock")));
+        QVERIFY(QFile::exists(program("colors/Mine.ini.lock")));
+    }
+
     void missingSourceFolderIsNoError()
     {
         QVERIFY(QDir(m_generated).removeRecursively());

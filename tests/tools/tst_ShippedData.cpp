@@ -6,6 +6,7 @@
 #include "editor/highlighting/Highlighter.h"
 #include "platform/IniFile.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -147,6 +148,19 @@ private slots:
                 QVERIFY2(ini.valueExists(name, QStringLiteral("Foreground")),
                          qPrintable(language + (u'/' + name)));
         }
+    }
+
+    // The program takes no lock files, and the build ships none (nor keeps the ones an older
+    // build put there).
+    void noLockFiles()
+    {
+        QDirIterator it(dataFolder(), {QStringLiteral("*.lock")},
+                        QDir::AllEntries | QDir::Hidden | QDir::System,
+                        QDirIterator::Subdirectories);
+        QStringList found;
+        while (it.hasNext())
+            found << it.next();
+        QCOMPARE(found, QStringList());
     }
 
     void presetsListedWithTheirFiles()

@@ -18,8 +18,10 @@ struct CustomLanguage {
 };
 
 // The language file "customlang/" + name + ".ini" beside the executable. A missing file reads
-// as all defaults. Every write is one checked replace of the file; a failure gives the
-// system's reason and leaves the file as it was.
+// as all defaults. The keywords and the code lines are the keys "0" to the count that their
+// section holds, in number order; a number the section lacks is skipped. Every write is one
+// checked replace of the file; a failure gives the system's reason and leaves the file as it
+// was.
 class CustomLanguageFile
 {
 public:

@@ -16,8 +16,9 @@ public:
     static QString fileName();
 
     int count() const;
-    // The values of the keys "1" to Count as they stand (blank ones included), ending with the
-    // last the table holds: a Count larger than the table gives only what is there.
+    // The values of the keys "1" to Count that the table holds, in number order (blank ones
+    // included): a number the table lacks is skipped, the later ones kept, so a Count larger
+    // than the table gives only what is there.
     QStringList entries() const;
     // The names that are not blank, in table order.
     QStringList names() const;

@@ -1,7 +1,10 @@
-// The settings reader: any bytes as a profile file. Every section and key read back, then a
-// write: the written value reads back, and a second reader of the file sees it.
+// The settings reader: any bytes as a profile file. Every section and key read back (and the
+// numbered keys as lists), then a write: the written value reads back, and a second reader of
+// the file sees it.
 #include "FuzzSupport.h"
 #include "platform/IniFile.h"
+
+#include <climits>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -16,6 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 ini.readBool(section, key, false);
                 ini.readString(section, key, QString());
             }
+            // The numbered keys: at most one value a key, and a range read in two parts gives
+            // what it gives at once.
+            const QStringList numbered = ini.readNumbered(section, 0, INT_MAX);
+            Fuzz::check(numbered.size() <= ini.readSection(section).size(),
+                        "no more numbered values than keys", section);
+            Fuzz::check(ini.readNumbered(section, 0, 10)
+                                + ini.readNumbered(section, 10, INT_MAX - 10)
+                            == numbered,
+                        "a numbered range read in parts is the same", section);
         }
         const QString value = QStringLiteral("written value");
         Fuzz::check(
