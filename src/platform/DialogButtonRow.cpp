@@ -11,11 +11,11 @@ QHBoxLayout *dialogButtonRow(QWidget *dialog, const QList<DialogButton> &buttons
     auto *row = new QHBoxLayout;
     if (!(alignment & Qt::AlignLeft))
         row->addStretch();
-    for (const DialogButton &spec : buttons) {
+    for (const DialogButton &def : buttons) {
         auto *b = enter == EnterPresses::Nothing || enter == EnterPresses::First
-            ? plainButton(spec.name, spec.caption, dialog)
-            : named(new QPushButton(spec.caption, dialog), spec.name);
-        *spec.button = b;
+            ? plainButton(def.name, def.caption, dialog)
+            : named(new QPushButton(def.caption, dialog), def.name);
+        *def.button = b;
         row->addWidget(b);
     }
     if (!buttons.isEmpty()
