@@ -1,8 +1,9 @@
 # Thin wrapper: install what is missing, configure, build, then run, test or benchmark.
 BUILD ?= build
 JOBS  ?= $(shell nproc)
+RUNS  ?= 20
 
-.PHONY: all deps configure build run test bench fuzz sanitize clean
+.PHONY: all deps configure build run test bench fuzz sanitize stress clean
 
 all: build
 
@@ -35,6 +36,11 @@ fuzz:
 # of `make test`).
 sanitize: deps
 	JOBS=$(JOBS) ./scripts/sanitize
+
+# The whole suite RUNS times in a row on a machine kept busy (busy loops and a compile), in
+# $(BUILD); stops at the first failure (never part of `make test`).
+stress: deps
+	STRESS_BUILD=$(BUILD) ./scripts/stress-tests $(RUNS)
 
 clean:
 	rm -rf $(BUILD)

@@ -5,9 +5,9 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-// On a real display (run through xvfb-run), where the call tip's window leaves the keyboard
-// with the editor: the parameter hint follows the commas typed, closes on Escape and where no
-// call is open, comes back with Ctrl+Shift+Space, and shows 400 ms after "(".
+// On a real display (run through tests/support/run-in-xvfb), where the call tip's window leaves
+// the keyboard with the editor: the parameter hint follows the commas typed, closes on Escape
+// and where no call is open, comes back with Ctrl+Shift+Space, and shows 400 ms after "(".
 class TestParamsHint : public QObject
 {
     Q_OBJECT
@@ -39,8 +39,8 @@ private slots:
         QTRY_COMPARE(e->callTipHighlight(), QStringLiteral("int beginIndex"));
 
         // The popup's closing takes the keyboard from the window for a moment; the hint
-        // outlasts it.
-        QTest::qWait(200);
+        // outlasts it. (The sync takes in what the X server sent about it, however late.)
+        QGuiApplication::sync();
         QTRY_COMPARE(e->callTipHighlight(), QStringLiteral("int beginIndex"));
         type(QStringLiteral("a, "));
         QTRY_COMPARE(e->callTipHighlight(), QStringLiteral("int endIndex"));

@@ -1,4 +1,5 @@
 // The print engine on a PDF printer (read back with pdftotext) and the HTML and RTF exporters.
+#include "ProcessWait.h"
 #include "ScintillaOf.h"
 #include "editor/EditorAdapter.h"
 #include "editor/highlighting/Highlighter.h"
@@ -38,7 +39,7 @@ QString pdfText(const QString &pdf)
 {
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(30000))
+    if (!p.waitForFinished(ProcessWait))
         return QString();
     return QString::fromUtf8(p.readAllStandardOutput());
 }

@@ -2,6 +2,8 @@
 
 // Helpers for the run tests: the JDK's folder, compiling small Java sources, scripts.
 
+#include "ProcessWait.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,7 +52,7 @@ inline QString compileJava(const QString &folder, const QString &className,
     javac.setProcessChannelMode(QProcess::MergedChannels);
     javac.start(jdkBinDir() + QStringLiteral("/javac"),
                 {QStringLiteral("-Xlint:-removal"), QStringLiteral("-nowarn"), file});
-    if (!javac.waitForFinished(60000) || javac.exitCode() != 0)
+    if (!javac.waitForFinished(ProcessWait) || javac.exitCode() != 0)
         return QStringLiteral("javac failed: ") + QString::fromLocal8Bit(javac.readAll());
     return QString();
 }

@@ -13,8 +13,12 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QtEndian>
+
+#include <csignal>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -53,26 +57,36 @@ public class Hello extends Applet {
 }
 )";
 
-// An X server of our own on a display number it finds free (-displayfd), gone with this object.
+// An X server of our own, gone with this object, and with this process should it die first.
+// It picks a free display itself (-displayfd) and names it once it accepts connections. It
+// never resets: by default an X server resets when its last client leaves, and drops a client
+// connecting meanwhile (the viewer's JVM while a poll of xwininfo ends).
 class Xvfb
 {
 public:
-    bool start()
+    // False, with the server's complaint in error, when it did not start.
+    bool start(QString *error)
     {
+        m_server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_server.start(QStringLiteral("Xvfb"),
                        {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                        QStringLiteral("-screen"), QStringLiteral("0"),
-                        QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                        QStringLiteral("tcp")});
-        if (!m_server.waitForStarted(5000) || !m_server.waitForReadyRead(10000))
-            return false;
-        m_display = u':' + QString::fromLatin1(m_server.readAllStandardOutput().trimmed());
-        return m_display.size() > 1;
+                        QStringLiteral("-noreset"), QStringLiteral("-nolisten"),
+                        QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
+                        QStringLiteral("1024x768x24")});
+        QByteArray number;
+        while (!number.contains('\n') && m_server.waitForReadyRead(ProcessWait))
+            number += m_server.readAllStandardOutput();
+        m_display = u':' + QString::fromLatin1(number.trimmed());
+        if (number.contains('\n') && m_display.size() > 1)
+            return true;
+        *error = QStringLiteral("Xvfb did not start: ") + m_server.errorString() + u'\n'
+            + QString::fromLocal8Bit(m_server.readAllStandardError());
+        return false;
     }
     ~Xvfb()
     {
         m_server.terminate();
-        if (!m_server.waitForFinished(3000))
+        if (!m_server.waitForFinished(ProcessWait))
             m_server.kill();
     }
     QString display() const { return m_display; }
@@ -86,8 +100,10 @@ QString runTool(const QString &program, const QStringList &args)
 {
     QProcess p;
     p.start(program, args);
-    p.waitForFinished(10000);
-    return p.exitCode() == 0 ? QString::fromLocal8Bit(p.readAllStandardOutput()) : QString();
+    p.waitForFinished(ProcessWait);
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0
+        ? QString::fromLocal8Bit(p.readAllStandardOutput())
+        : QString();
 }
 
 int field(const QString &info, const QString &name)
@@ -125,6 +141,16 @@ QImage readXwd(const QByteArray &data)
     return image;
 }
 
+// The screen kept for a look after a failure, in a file of its own.
+QString keepScreen(const QImage &shot)
+{
+    QTemporaryFile file(QDir::temp().filePath(QStringLiteral("qmeditor-appletviewer-XXXXXX.png")));
+    file.setAutoRemove(false);
+    if (shot.isNull() || !file.open() || !shot.save(&file, "PNG"))
+        return QStringLiteral("no screen shot");
+    return QStringLiteral("the screen: ") + file.fileName();
+}
+
 QString viewerDir()
 {
     const QString data = qEnvironmentVariable("QMEDITOR_DATA");
@@ -152,9 +178,11 @@ void TestAppletViewer::appletRunsInOurViewer()
     QVERIFY2(
         QFile::exists(viewerDir() + QStringLiteral("/quillmarsh/appletviewer/AppletViewer.class")),
         "the applet viewer is not built");
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
+        QSKIP("Xvfb is needed");
     Xvfb xvfb;
-    if (!xvfb.start())
-        QSKIP("no Xvfb display");
+    QString xvfbError;
+    QVERIFY2(xvfb.start(&xvfbError), qPrintable(xvfbError));
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -178,13 +206,15 @@ void TestAppletViewer::appletRunsInOurViewer()
     QSignalSpy finished(run.data(), &AppletPageRun::finished);
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("tmp.htm"))));
 
-    // The window: titled with the class, the page's size.
+    // The window: titled with the class, the page's size (the viewer still running).
     QString info;
     const QStringList query {QStringLiteral("-display"), xvfb.display(), QStringLiteral("-name"),
                              QStringLiteral("Applet Viewer: Hello.class")};
-    QTRY_VERIFY_WITH_TIMEOUT(
-        (info = runTool(QStringLiteral("xwininfo"), query)).contains(QStringLiteral("IsViewable")),
-        20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty()
+                                 || (info = runTool(QStringLiteral("xwininfo"), query))
+                                        .contains(QStringLiteral("IsViewable")),
+                             ProcessWait);
+    QVERIFY2(finished.isEmpty(), "the viewer ended without showing its window");
     QCOMPARE(field(info, QStringLiteral("Width")), 500);
     QCOMPARE(field(info, QStringLiteral("Height")), 500);
     const int left = field(info, QStringLiteral("Absolute upper-left X"));
@@ -194,22 +224,29 @@ void TestAppletViewer::appletRunsInOurViewer()
     const QString dump = dir.filePath(QStringLiteral("screen.xwd"));
     QImage shot;
     const QPoint inBlock(left + 120, top + 70), outside(left + 300, top + 300);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        (QProcess::execute(QStringLiteral("xwd"),
-                           {QStringLiteral("-display"), xvfb.display(), QStringLiteral("-root"),
-                            QStringLiteral("-silent"), QStringLiteral("-out"), dump})
-         == 0)
+    auto redBlockShown = [&] {
+        return QProcess::execute(QStringLiteral("xwd"),
+                                 {QStringLiteral("-display"), xvfb.display(),
+                                  QStringLiteral("-root"), QStringLiteral("-silent"),
+                                  QStringLiteral("-out"), dump})
+            == 0
             && !(shot = readXwd(RunTestKit::readFile(dump))).isNull()
-            && shot.pixelColor(inBlock) == QColor(Qt::red),
-        10000);
-    QCOMPARE(shot.pixelColor(outside), QColor(Qt::white));
-    const QString png = QDir::temp().filePath(QStringLiteral("qmeditor-appletviewer.png"));
-    if (shot.save(png))
-        qInfo("screenshot: %s", qPrintable(png));
+            && shot.pixelColor(inBlock) == QColor(Qt::red);
+    };
+    const QDeadlineTimer painting(ProcessWait);
+    bool painted = false;
+    while (!(painted = redBlockShown()) && !painting.hasExpired())
+        QTest::qWait(50);
+    if (!painted)
+        QFAIL(qPrintable(QStringLiteral("no red block where the applet paints it; ")
+                         + keepScreen(shot)));
+    if (shot.pixelColor(outside) != QColor(Qt::white))
+        QFAIL(qPrintable(shot.pixelColor(outside).name()
+                         + QStringLiteral(" beside the block, not white; ") + keepScreen(shot)));
 
     // Closing the window ends the applet's life and the run; the page goes.
     QVERIFY(RunTestKit::writeFile(dir.filePath(QStringLiteral("close.now")), ""));
-    QVERIFY(finished.count() == 1 || finished.wait(20000));
+    QVERIFY(finished.count() == 1 || finished.wait(ProcessWait));
     QCOMPARE(RunTestKit::readFile(dir.filePath(QStringLiteral("life.log"))),
              QByteArray("init start stop destroy "));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("tmp.htm"))));

@@ -152,12 +152,12 @@ void TestConsole::conversationWithJava()
 
     // The prompt has no line break: the refresh timer shows it within about a second.
     QTRY_COMPARE_WITH_TIMEOUT(consoleLines(console), (QStringList {"Hello from Java", "Name: "}),
-                              10000);
+                              ProcessWait);
     QVERIFY(!console.Timer1->isActive());
 
     typeLine(console, QStringLiteral("Bob"));
     QVERIFY(console.Timer1->isActive());
-    QTRY_VERIFY_WITH_TIMEOUT(console.Finished(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(console.Finished(), ProcessWait);
 
     QCOMPARE(consoleLines(console),
              (QStringList {"Hello from Java", "Name: ", "Bob", "Hi Bob!", "Bytes: 66 111 98 13 10",
@@ -182,23 +182,23 @@ void TestConsole::twoConsolesEachTalkToTheirOwnProgram()
     QWidget owner;
     TProgRunFrm older(&owner, QStringLiteral("Echo.java"), java, {QStringLiteral("Echo")}, one);
     TProgRunFrm newer(&owner, QStringLiteral("Echo.java"), java, {QStringLiteral("Echo")}, two);
-    QTRY_COMPARE_WITH_TIMEOUT(consoleLines(older), QStringList {"one ready"}, 10000);
-    QTRY_COMPARE_WITH_TIMEOUT(consoleLines(newer), QStringList {"two ready"}, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(consoleLines(older), QStringList {"one ready"}, ProcessWait);
+    QTRY_COMPARE_WITH_TIMEOUT(consoleLines(newer), QStringList {"two ready"}, ProcessWait);
 
     typeLine(older, QStringLiteral("to the first"));
     QTRY_COMPARE_WITH_TIMEOUT(consoleLines(older),
                               (QStringList {"one ready", "to the first", "one: to the first"}),
-                              10000);
+                              ProcessWait);
     typeLine(newer, QStringLiteral("to the second"));
     QTRY_COMPARE_WITH_TIMEOUT(consoleLines(newer),
                               (QStringList {"two ready", "to the second", "two: to the second"}),
-                              10000);
+                              ProcessWait);
 
     typeLine(older, QStringLiteral("quit"));
-    QTRY_VERIFY_WITH_TIMEOUT(older.Finished(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(older.Finished(), ProcessWait);
     QVERIFY(!newer.Finished());
     typeLine(newer, QStringLiteral("quit"));
-    QTRY_VERIFY_WITH_TIMEOUT(newer.Finished(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(newer.Finished(), ProcessWait);
     QCOMPARE(consoleLines(older).last(), QStringLiteral("Done!"));
     QCOMPARE(consoleLines(newer).last(), QStringLiteral("Done!"));
 }
@@ -210,7 +210,7 @@ void TestConsole::programThatCannotStart()
     TProgRunFrm console(&owner, QStringLiteral("Gone.java"),
                         dir.filePath(QStringLiteral("no-java")), {QStringLiteral("Gone")},
                         dir.path());
-    QTRY_VERIFY_WITH_TIMEOUT(console.Finished(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(console.Finished(), ProcessWait);
     QCOMPARE(consoleLines(console), QStringList {"Done!"});
     QCOMPARE(console.windowTitle(), QStringLiteral("Finished!"));
 }

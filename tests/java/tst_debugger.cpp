@@ -190,6 +190,7 @@ void TestDebugger::commandQueue()
     QTRY_COMPARE(writes.size(), 3);
     QCOMPARE(writes.mid(1), (QStringList {"\n\r", longOne + "\n\r"}));
     QCOMPARE(written.count(), 3);
+    QTRY_VERIFY(!queue.timer()->isActive()); // the pause after the last write is over
 
     // A failed write is reported; commands not yet written can be dropped.
     writable = false;
@@ -273,30 +274,31 @@ void TestDebugger::sessionWithFakeJdb()
     QCOMPARE(f.debug->DebuggerThread(), debugger);
 
     const QString started = "dump Hello.count\n\rstop at Hello:5\n\rstop at Hello:9\n\rrun Hello\n";
-    QTRY_COMPARE(f.stdinText(), started);
+    QTRY_COMPARE_WITH_TIMEOUT(f.stdinText(), started, ProcessWait);
     // The first written at once; the rest wait, each 500 ms after the one before.
     QCOMPARE(pendingAtInit, (QStringList {"stop at Hello:5", "stop at Hello:9", "run Hello"}));
     QVERIFY(pausedAtInit);
     QCOMPARE(f.recorded("argv"), QStringLiteral("-classpath\n.\nHello\n"));
     QCOMPARE(f.recorded("folder").trimmed(), QDir(f.path("my src")).canonicalPath());
 
-    QTRY_VERIFY(f.log().contains("line=5 bci=3\nmain[1] \n"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.log().contains("line=5 bci=3\nmain[1] \n"), ProcessWait);
     QVERIFY(f.log().startsWith("Initializing jdb ...\n"));
     QCOMPARE(f.pane(), QStringLiteral("Hello.count = 1")); // answered before run by our fake
 
     // Next instruction: the watches dumped, then "cont", in that order.
     f.debug->SpeedButton42->click();
-    QTRY_COMPARE(f.stdinText(), started + "\rdump Hello.count\n\rcont\n");
-    QTRY_VERIFY(f.log().contains("line=9 bci=4"));
+    QTRY_COMPARE_WITH_TIMEOUT(f.stdinText(), started + "\rdump Hello.count\n\rcont\n", ProcessWait);
+    QTRY_VERIFY_WITH_TIMEOUT(f.log().contains("line=9 bci=4"), ProcessWait);
     QCOMPARE(f.pane(), QStringLiteral("Hello.count = 1\nHello.count = 2"));
     f.main->action("Nextinstruction1")->trigger();
-    QTRY_COMPARE(f.pane(), QStringLiteral("Hello.count = 1\nHello.count = 2\nHello.count = 3"));
-    QTRY_COMPARE(f.stdinText().count("cont"), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        f.pane(), QStringLiteral("Hello.count = 1\nHello.count = 2\nHello.count = 3"), ProcessWait);
+    QTRY_COMPARE_WITH_TIMEOUT(f.stdinText().count("cont"), 2, ProcessWait);
 
     // Stop: "exit", the run ends, the buttons go idle.
     f.debug->SpeedButton3->click();
     QVERIFY(f.idle());
-    QTRY_VERIFY(debugger->isDone());
+    QTRY_VERIFY_WITH_TIMEOUT(debugger->isDone(), ProcessWait);
     QVERIFY(f.stdinText().endsWith("\rcont\n\rexit\n"));
     QVERIFY(f.log().endsWith("Debug session, done!\n"));
     QVERIFY(!debugger->killTimer()->isActive());
@@ -311,9 +313,9 @@ void TestDebugger::sessionWithFakeJdb()
     f.main->action("Startdebug1")->trigger();
     QVERIFY(f.debug->DebuggerThread() != debugger);
     QVERIFY(!f.log().contains("Hello.count = 1"));
-    QTRY_VERIFY(f.log().contains("main[1] "));
+    QTRY_VERIFY_WITH_TIMEOUT(f.log().contains("main[1] "), ProcessWait);
     f.debug->SpeedButton3Click();
-    QTRY_VERIFY(f.debug->DebuggerThread()->isDone());
+    QTRY_VERIFY_WITH_TIMEOUT(f.debug->DebuggerThread()->isDone(), ProcessWait);
 }
 
 void TestDebugger::typedCommandsAndTheRunsDocument()
@@ -324,8 +326,9 @@ void TestDebugger::typedCommandsAndTheRunsDocument()
     f.debug->SpeedButton41->click();
     TDebugger *debugger = f.debug->DebuggerThread();
     debugger->commands()->timer()->setInterval(20);
-    QTRY_VERIFY(f.stdinText().contains("run Hello"));
-    QTRY_VERIFY(f.log().endsWith("main[1] \n"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.stdinText().contains("run Hello"), ProcessWait);
+    // The prompt after "run" (the one after "dump" comes first).
+    QTRY_VERIFY_WITH_TIMEOUT(f.log().endsWith("line=5 bci=3\nmain[1] \n"), ProcessWait);
 
     // The user types after the prompt, or on the empty line below it; Enter sends what was typed.
     DebugLogEdit *log = f.debug->REDebugLog;
@@ -335,12 +338,12 @@ void TestDebugger::typedCommandsAndTheRunsDocument()
     QTest::keyClick(log, Qt::Key_End);
     QTest::keyClicks(log, "locals", Qt::NoModifier, 30);
     QTest::keyClick(log, Qt::Key_Return);
-    QTRY_VERIFY(f.stdinText().endsWith("\rlocals\n"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.stdinText().endsWith("\rlocals\n"), ProcessWait);
     QVERIFY(f.log().endsWith("main[1] locals\n"));
     QTest::keyClick(log, Qt::Key_Down);
     QTest::keyClicks(log, "where", Qt::NoModifier, 30);
     QTest::keyClick(log, Qt::Key_Return);
-    QTRY_VERIFY(f.stdinText().endsWith("\rlocals\n\rwhere\n"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.stdinText().endsWith("\rlocals\n\rwhere\n"), ProcessWait);
     // A line ending a sentence after a prompt asks for a new prompt and sends nothing.
     log->insertPlainText("> Deferring breakpoint Hello:7.");
     QTest::keyClick(log, Qt::Key_Return);
@@ -351,23 +354,24 @@ void TestDebugger::typedCommandsAndTheRunsDocument()
     f.debug->setWatches(other, {"Other.x"});
     QCOMPARE(f.active(), other);
     f.debug->SpeedButton42->click();
-    QTRY_VERIFY(f.stdinText().endsWith("\rdump Hello.count\n\rcont\n"));
-    QTRY_VERIFY(f.pane().endsWith("Hello.count = 2"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.stdinText().endsWith("\rdump Hello.count\n\rcont\n"), ProcessWait);
+    QTRY_VERIFY_WITH_TIMEOUT(f.pane().endsWith("Hello.count = 2"), ProcessWait);
 
     // Hello closes: no watches any more, so Next only continues.
     QVERIFY(ShellFixture::closeWindow(f.doc));
-    QTRY_VERIFY(!f.main->documentWindows().contains(f.doc));
+    QTRY_VERIFY_WITH_TIMEOUT(!f.main->documentWindows().contains(f.doc), ProcessWait);
     f.debug->SpeedButton42->click();
-    QTRY_VERIFY2(f.stdinText().endsWith("\rcont\n\rcont\n"), qPrintable(f.stdinText()));
+    QTRY_VERIFY2_WITH_TIMEOUT(f.stdinText().endsWith("\rcont\n\rcont\n"), qPrintable(f.stdinText()),
+                              ProcessWait);
     f.debug->SpeedButton3->click();
-    QTRY_VERIFY(debugger->isDone());
+    QTRY_VERIFY_WITH_TIMEOUT(debugger->isDone(), ProcessWait);
 }
 
 void TestDebugger::startFailures()
 {
     DebugFixture f; // no jdb in the Java folder
     f.debug->SpeedButton41->click();
-    QTRY_VERIFY(f.debug->DebuggerThread()->isDone());
+    QTRY_VERIFY_WITH_TIMEOUT(f.debug->DebuggerThread()->isDone(), ProcessWait);
     QCOMPARE(f.log(),
              QStringLiteral("Could not start %1/jdb: the file does not exist\n"
                             "Debug session, done!\n")
@@ -389,7 +393,7 @@ void TestDebugger::compilesAModifiedDocumentFirst()
     QVERIFY(f.idle());
     QCOMPARE(f.log(), QStringLiteral("Compiling..\n"));
     f.debug->SpeedButton41->click(); // one run at a time, its compile included
-    QTRY_VERIFY(f.log().contains("Can't continue"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.log().contains("Can't continue"), ProcessWait);
     QCOMPARE(f.log(),
              QStringLiteral("Compiling..\nCan't continue debugger because of compiler errors..\n"));
     QCOMPARE(f.prompter.calls.size(), 1);
@@ -410,7 +414,7 @@ void TestDebugger::compilesAModifiedDocumentFirst()
     f.prompter.calls.clear();
     f.doc->SkrivUtTekst(" ");
     f.debug->SpeedButton41->click();
-    QTRY_COMPARE(f.prompter.calls.size(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(f.prompter.calls.size(), 2, ProcessWait);
     QVERIFY(f.prompter.calls.at(1).text.startsWith("There were 1 errors"));
     QVERIFY(!f.debug->DebuggerThread());
 
@@ -428,12 +432,12 @@ void TestDebugger::compilesAModifiedDocumentFirst()
     f.tool("javac", "exit 0");
     f.doc->SkrivUtTekst(" ");
     f.debug->SpeedButton41->click();
-    QTRY_VERIFY(f.debug->DebuggerThread());
+    QTRY_VERIFY_WITH_TIMEOUT(f.debug->DebuggerThread(), ProcessWait);
     QVERIFY(!f.doc->IsModified);
     QVERIFY(f.log().startsWith("Compiling..\n"));
-    QTRY_VERIFY(f.recorded("argv").endsWith("Hello\n"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.recorded("argv").endsWith("Hello\n"), ProcessWait);
     f.debug->SpeedButton3->click();
-    QTRY_VERIFY(f.debug->DebuggerThread()->isDone());
+    QTRY_VERIFY_WITH_TIMEOUT(f.debug->DebuggerThread()->isDone(), ProcessWait);
 
     // A modified document whose save is cancelled: nothing starts.
     f.main->action("NyApplikasjonkode1")->trigger();
@@ -458,11 +462,12 @@ void TestDebugger::compilesWithoutACurrentClass()
     QVERIFY(QFile::remove(classFile));
 
     f.main->action("Startdebug1")->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(f.log().startsWith("Compiling..\nInitializing jdb ...\n"), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(f.log().startsWith("Compiling..\nInitializing jdb ...\n"),
+                             ProcessWait);
     QVERIFY(QFile::exists(classFile));
     QCOMPARE(f.recorded("argv"), QStringLiteral("-classpath\n.\nHello\n"));
     f.main->action("Stopdebug1")->trigger();
-    QTRY_VERIFY(f.debug->DebuggerThread()->isDone());
+    QTRY_VERIFY_WITH_TIMEOUT(f.debug->DebuggerThread()->isDone(), ProcessWait);
 
     QVERIFY(QFile::remove(f.tools + "/argv"));
     if (jdk.isEmpty())
@@ -470,7 +475,7 @@ void TestDebugger::compilesWithoutACurrentClass()
     f.doc->SkrivUtTekst("x"); // no longer Java
     for (int start = 1; start <= 2; ++start) {
         f.main->action("Startdebug1")->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(f.prompter.calls.size(), start, 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(f.prompter.calls.size(), start, ProcessWait);
         QVERIFY(f.prompter.calls.last().text.startsWith("There were "));
         QVERIFY(f.idle() && !f.debug->isBusy());
     }
@@ -486,35 +491,37 @@ void TestDebugger::exitThenKillAndClosingTheWindow()
         f.tool("jdb", stubbornJdb);
         f.debug->SpeedButton41->click();
         TDebugger *debugger = f.debug->DebuggerThread();
-        QTRY_VERIFY(f.log().contains("Initializing jdb ..."));
-        QTRY_VERIFY(!f.recorded("child").isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(f.log().contains("Initializing jdb ..."), ProcessWait);
+        QTRY_VERIFY_WITH_TIMEOUT(!f.recorded("child").isEmpty(), ProcessWait);
         childPid = f.recorded("child").trimmed().toLongLong();
         jdbPid = f.recorded("jdbpid").trimmed().toLongLong();
         QVERIFY(alive(childPid) && alive(jdbPid));
 
         QCOMPARE(debugger->killTimer()->interval(), 3000);
+        // Started by "exit", it is seen running however late the test looks; then it fires.
+        debugger->killTimer()->setInterval(ProcessWait);
         debugger->commands()->timer()->setInterval(0);
         f.debug->SpeedButton3->click();
-        QTRY_VERIFY(debugger->killTimer()->isActive()); // "exit" written
+        QTRY_VERIFY_WITH_TIMEOUT(debugger->killTimer()->isActive(), ProcessWait); // "exit" written
         QVERIFY(debugger->isRunning());
         debugger->killTimer()->setInterval(0);
         debugger->killTimer()->start();
-        QTRY_VERIFY(debugger->isDone());
-        QTRY_VERIFY(!alive(childPid));
+        QTRY_VERIFY_WITH_TIMEOUT(debugger->isDone(), ProcessWait);
+        QTRY_VERIFY_WITH_TIMEOUT(!alive(childPid), ProcessWait);
         QVERIFY(!alive(jdbPid));
         QVERIFY(f.log().endsWith("Debug session, done!\n"));
 
         // Closing the main window ends a run still going, with its program.
         QFile::remove(f.tools + "/child");
         f.debug->SpeedButton41->click();
-        QTRY_VERIFY(!f.recorded("child").isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!f.recorded("child").isEmpty(), ProcessWait);
         childPid = f.recorded("child").trimmed().toLongLong();
         jdbPid = f.recorded("jdbpid").trimmed().toLongLong();
         QVERIFY(f.debug->DebuggerThread()->isRunning());
         f.main->close();
         f.main.reset();
     }
-    QTRY_VERIFY(!alive(childPid));
+    QTRY_VERIFY_WITH_TIMEOUT(!alive(childPid), ProcessWait);
     QVERIFY(!alive(jdbPid));
 }
 
@@ -529,18 +536,25 @@ void TestDebugger::realJdk()
     f.debug->setWatches(f.doc, {"Hello.count"});
     f.doc->SkrivUtTekst("\n"); // modified: Start compiles it, with -g
     f.debug->SpeedButton41->click();
-    QTRY_VERIFY_WITH_TIMEOUT(f.log().contains("Breakpoint hit:"), 60000);
-    QTRY_VERIFY_WITH_TIMEOUT(f.log().endsWith("main[1] \n"), 20000);
+    // Each stop shows the place, on a line of its own. jdb writes "Breakpoint hit: " apart
+    // from it, and the prompt its other thread writes for the empty command of a command's CR
+    // may come between the two, taking "Breakpoint hit: " off the log with it.
+    auto stops = [&f] { return f.log().count("Hello.main(), line="); };
+    auto seen = [&f] { return (f.log() + "\n--- variables:\n" + f.pane()).toLocal8Bit(); };
+    const int wait = ProcessWait;
+    QTRY_VERIFY2_WITH_TIMEOUT(stops() == 1, seen().constData(), wait);
+    QTRY_VERIFY2_WITH_TIMEOUT(f.log().endsWith("main[1] \n"), seen().constData(), wait);
 
     f.debug->SpeedButton42->click();
-    QTRY_VERIFY_WITH_TIMEOUT(f.pane().contains("Hello.count = 0"), 20000);
-    QTRY_VERIFY_WITH_TIMEOUT(f.log().count("Breakpoint hit:") == 2, 20000);
+    QTRY_VERIFY2_WITH_TIMEOUT(f.pane().contains("Hello.count = 0"), seen().constData(), wait);
+    QTRY_VERIFY2_WITH_TIMEOUT(stops() == 2, seen().constData(), wait);
     f.debug->SpeedButton42->click();
-    QTRY_VERIFY_WITH_TIMEOUT(f.pane().contains("Hello.count = 3"), 20000);
-    QTRY_VERIFY_WITH_TIMEOUT(f.log().count("Breakpoint hit:") == 3, 20000);
+    QTRY_VERIFY2_WITH_TIMEOUT(f.pane().contains("Hello.count = 3"), seen().constData(), wait);
+    QTRY_VERIFY2_WITH_TIMEOUT(stops() == 3, seen().constData(), wait);
     f.debug->SpeedButton42->click();
-    QTRY_VERIFY_WITH_TIMEOUT(f.log().contains("Debug session, done!"), 30000);
-    QVERIFY(f.log().contains("The application exited"));
+    QTRY_VERIFY2_WITH_TIMEOUT(f.log().contains("Debug session, done!"), seen().constData(), wait);
+    QVERIFY2(f.log().contains("The application exited"), seen().constData());
+    QCOMPARE(stops(), 3);
     QVERIFY(f.idle());
     QVERIFY(f.pane().startsWith("Hello.count = 0\nHello.count = 3\nHello.count = 6"));
 }

@@ -1,3 +1,4 @@
+#include "ProcessWait.h"
 #include "java/generators/JavaCodeText.h"
 
 #include <QProcess>
@@ -31,7 +32,7 @@ QString compile(const QList<std::pair<QString, QString>> &files)
     p.setWorkingDirectory(dir.path());
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(javac(), names);
-    if (!p.waitForFinished(120000))
+    if (!p.waitForFinished(ProcessWait))
         return QStringLiteral("javac did not finish");
     return p.exitCode() == 0 ? QString() : QString::fromLocal8Bit(p.readAll());
 }

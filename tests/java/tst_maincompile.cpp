@@ -1,3 +1,4 @@
+#include "ProcessWait.h"
 #include "ShellFixture.h"
 #include "analysis/javasource/JavaDocumentScanner.h"
 #include "app/Features.h"
@@ -57,7 +58,7 @@ struct CompileFixture : ShellFixture {
     bool waitForCompile()
     {
         QSignalSpy finished(commands, &CompileCommands::compileFinished);
-        return finished.wait(60000);
+        return finished.wait(ProcessWait);
     }
 
     QString log() const { return commands->KompilatorLogTxt->toPlainText(); }
@@ -257,7 +258,7 @@ void TestMainCompile::oneCompileAtATime()
     f.main->action("CompileandRun1")->trigger();
     QVERIFY(!f.commands->CompileNoCompilerWnd([](int) {}));
     QCOMPARE(f.commands->CompilerWindow(), first);
-    QVERIFY(finished.wait(30000));
+    QVERIFY(finished.wait(ProcessWait));
     QTest::qWait(200);
     QCOMPARE(finished.count(), 1);
     QCOMPARE(f.log().count("Compiling: "), 1);

@@ -1,3 +1,4 @@
+#include "ProcessWait.h"
 #include "java/process/ProcessRunner.h"
 
 #include <QtTest>
@@ -50,7 +51,7 @@ bool TestProcessRunner::run(ProcessRunner &runner, const QString &program, const
     QSignalSpy failed(&runner, &ProcessRunner::failedToStart);
     if (!runner.start(program, args, folder))
         return false;
-    QDeadlineTimer deadline(20000);
+    QDeadlineTimer deadline(ProcessWait);
     while (finished.count() + failed.count() == 0 && !deadline.hasExpired())
         QTest::qWait(10);
     return finished.count() + failed.count() == 1;
@@ -113,7 +114,7 @@ void TestProcessRunner::exitCodeAndOneRunAtATime()
     QVERIFY(runner.isRunning());
     QVERIFY(!runner.start(tool("other", "echo other"), {}, QString()));
     runner.closeInput();
-    QVERIFY(finished.wait(20000));
+    QVERIFY(finished.wait(ProcessWait));
     QCOMPARE(finished.at(0), (QVariantList {3, true}));
     QCOMPARE(runner.output(), QString());
     QVERIFY(run(runner, m_tools + "/other")); // free again

@@ -42,7 +42,8 @@ void TestRunCommand::compileAndRun()
     main->action(QStringLiteral("CompileandRun1"))->trigger();
     // Another window becomes active while javac runs: the compiled program still runs.
     main->action("Textfile1")->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(command->ProgRunWindow && command->ProgRunWindow->Finished(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(command->ProgRunWindow && command->ProgRunWindow->Finished(),
+                             ProcessWait);
     QCOMPARE(command->ProgRunWindow->parent(), main);
     QCOMPARE(command->ProgRunWindow->RichEdit1->toPlainText(),
              QStringLiteral("compiled and run\nDone!\n"));
@@ -85,7 +86,7 @@ void TestRunCommand::closingTheConsoleEndsItsProgram()
     const QString proc = QStringLiteral("/proc/") + pid;
     QVERIFY2(QFileInfo::exists(proc), qPrintable(text));
     QVERIFY(console->close());
-    QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(proc), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(proc), ProcessWait);
     QTRY_VERIFY(!console);
 }
 

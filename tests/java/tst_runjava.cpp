@@ -126,7 +126,7 @@ void TestRunJava::appletPage()
     QVERIFY(!result.console && !result.terminal);
     QPointer<AppletPageRun> run = result.applet;
     QSignalSpy finished(run.data(), &AppletPageRun::finished);
-    QVERIFY(finished.wait(10000));
+    QVERIFY(finished.wait(ProcessWait));
 
     const QByteArray expectedPage =
         "<applet code=\"Hello.class\" width=\"500\" height=\"500\"></applet>\r\n";
@@ -234,7 +234,7 @@ void TestRunJava::consoleOrTerminal()
     QVERIFY(result.console && !result.terminal);
     QCOMPARE(result.console->parent(), m_owner);
     QVERIFY(result.console->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(result.console->Finished(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(result.console->Finished(), ProcessWait);
     QCOMPARE(result.console->RichEdit1->toPlainText(),
              m_docFolder + QStringLiteral(" | Hello\nDone!\n"));
 }

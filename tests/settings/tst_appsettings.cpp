@@ -1,3 +1,4 @@
+#include "ProcessWait.h"
 #include "platform/IniFile.h"
 #include "settings/store/AppSettings.h"
 
@@ -233,7 +234,7 @@ void TestAppSettings::twoProcessesKeepEachOthersKeys()
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write-keys"), file});
     AppSettings settings(file);
-    QTRY_VERIFY_WITH_TIMEOUT(settings.valueExists("Child", "k0"), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(settings.valueExists("Child", "k0"), ProcessWait);
     for (int i = 0; i < 300;) {
         if (i % 20 < 10) {
             QVERIFY(settings.writeInteger("Parent", "k" + QString::number(i++), 1));
@@ -244,7 +245,7 @@ void TestAppSettings::twoProcessesKeepEachOthersKeys()
             settings.writeInteger("Parent", "k" + QString::number(i++), 1);
         QVERIFY(batch.commit());
     }
-    QVERIFY(child.waitForFinished(120000));
+    QVERIFY(child.waitForFinished(ProcessWait));
     QCOMPARE(child.exitCode(), 0);
     const IniFile ini(file);
     QCOMPARE(ini.readSection("Parent").size(), 300);

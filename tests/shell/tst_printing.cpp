@@ -6,6 +6,7 @@
 #include "FakeFileDialogs.h"
 #include "FakePrompter.h"
 #include "FixedClock.h"
+#include "ProcessWait.h"
 #include "TestFiles.h"
 #include "editor/EditorAdapter.h"
 #include "editor/output/PrintEngine.h"
@@ -43,7 +44,8 @@ QString run(const QString &program, const QStringList &arguments)
 {
     QProcess p;
     p.start(program, arguments);
-    return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+    return p.waitForFinished(ProcessWait) ? QString::fromUtf8(p.readAllStandardOutput())
+                                          : QString();
 }
 
 // The print and export commands on a host, with scripted dialogs; prints go to a PDF file of the folder

@@ -1,10 +1,12 @@
 #include "FlatMenuKit.h"
+#include "ProcessWait.h"
 
 #include <QScreen>
 #include <QTest>
 
-// On a real display (run through xvfb-run): an open flat menu over a green window shows its
-// frame and shadow bands on the screen, and the green window in its two cut corners.
+// On a real display (run through tests/support/run-in-xvfb): an open flat menu over a green
+// window shows its frame and shadow bands on the screen, and the green window in its two cut
+// corners.
 class TestPopupShadow : public QObject
 {
     Q_OBJECT
@@ -43,7 +45,7 @@ void TestPopupShadow::shadowAndCutCornersOnScreen()
     // The server draws asynchronously: look until the menu is there.
     QTRY_VERIFY_WITH_TIMEOUT((screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage(),
                               px(screen, g.left(), g.top()) == light),
-                             5000);
+                             ProcessWait);
     QCOMPARE(px(screen, g.right(), g.top() + 5), dark);
     QCOMPARE(px(screen, g.left() + 5, g.bottom()), dark);
     QCOMPARE(px(screen, g.right(), g.bottom()), dark);

@@ -1,5 +1,6 @@
 // The build's data step (scripts/copy-data), run as the build runs it on a temporary
 // program folder: colors/ and completion/ are the user's once there, the rest is refreshed.
+#include "ProcessWait.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -23,7 +24,7 @@ private:
         p.start(QStringLiteral("/bin/sh"),
                 {qEnvironmentVariable("QMEDITOR_SOURCE") + QStringLiteral("/scripts/copy-data"),
                  m_program, m_data, m_generated});
-        if (!p.waitForFinished(30000))
+        if (!p.waitForFinished(ProcessWait))
             return -1;
         if (errors)
             *errors = QString::fromLocal8Bit(p.readAllStandardError());
