@@ -181,9 +181,16 @@ int main(int argc, char **argv)
     const double mainFile = measure(QStringLiteral("main"), big);
     std::printf("empty window:   bare %.1f ms, main window %.1f ms, ratio %.2f (limit 1.5)\n", bare,
                 main, main / bare);
-    std::printf("4 MB Java file: bare %.1f ms, main window %.1f ms, ratio %.2f (limit 2.0)\n",
-                bareFile, mainFile, mainFile / bareFile);
-    const bool ok = bare > 0 && main > 0 && main / bare <= 1.5 && mainFile / bareFile <= 2.0;
+    // The main window opens a command-line file from its 100 ms start-up timer, after the
+    // window is complete; the bare window has no such wait, so the ratio leaves it out (as
+    // the figures taken from outside do).
+    const double timer = 100.0;
+    const double mainFileWork = mainFile - timer;
+    std::printf("4 MB Java file: bare %.1f ms, main window %.1f ms (%.1f ms less the %.0f ms "
+                "start-up timer), ratio %.2f (limit 2.0)\n",
+                bareFile, mainFile, mainFileWork, timer, mainFileWork / bareFile);
+    const bool ok = bare > 0 && main > 0 && main / bare <= 1.5 && bareFile > 0 && mainFile > 0
+        && mainFileWork / bareFile <= 2.0;
     std::printf("%s\n", ok ? "within limits" : "OVER LIMIT");
 
     // For scripts/run-startup-bench, which puts these beside the figures taken from outside.
